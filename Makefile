@@ -1,0 +1,37 @@
+# Every target installs what is missing first, so a fresh Debian machine needs nothing else.
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps build test run bench fuzz format clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+
+test: build
+	ctest --preset release -j $(JOBS)
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS) --target kx-core-tests kx-analyse
+	ctest --preset sanitize -j $(JOBS)
+
+run: build
+	build/bin/plastokinetica
+
+bench: build
+	build/bin/kx-bench
+
+fuzz: deps
+	cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j $(JOBS)
+	mkdir -p build-fuzz/corpus
+	build-fuzz/fuzz-leesconstructie -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build-fuzz/ \
+	    build-fuzz/corpus fuzz/corpus
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build build-sanitize build-fuzz

@@ -1,0 +1,27 @@
+# The desktop program: drawing code, windows, the program itself and its widget tests.
+find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+set(CMAKE_AUTOMOC ON)
+set(CMAKE_AUTORCC ON)
+
+file(GLOB KX_GUI_SOURCES CONFIGURE_DEPENDS
+    src/drawing/*.cpp src/drawing/*.h src/ui/*.cpp src/ui/*.h)
+add_library(kxgui STATIC ${KX_GUI_SOURCES} resources/resources.qrc)
+target_include_directories(kxgui PUBLIC src)
+target_link_libraries(kxgui PUBLIC kxcore Qt6::Widgets)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+    add_executable(plastokinetica src/app/main.cpp)
+    target_link_libraries(plastokinetica PRIVATE kxgui)
+    # Help and theory pages live beside the program.
+    add_custom_command(TARGET plastokinetica POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/pages $<TARGET_FILE_DIR:plastokinetica>)
+endif()
+
+file(GLOB KX_GUI_TESTS CONFIGURE_DEPENDS tests/gui/*.cpp)
+if(KX_GUI_TESTS)
+    add_executable(kx-gui-tests ${KX_GUI_TESTS})
+    target_link_libraries(kx-gui-tests PRIVATE kxgui Qt6::Test GTest::gtest)
+    target_compile_definitions(kx-gui-tests PRIVATE KX_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures")
+    gtest_discover_tests(kx-gui-tests DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_PLATFORMTHEME=")
+endif()

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kx {
+
+// Engine constants.
+inline constexpr double Oneindig = 1e10;
+inline constexpr double Tolerantie = 1e-5;
+inline constexpr double VirtueleRotatie = 0.01;
+inline constexpr double Vergroting = 15.0;
+
+// 0 when |x| <= Tolerantie, else x: every equality test of the engine goes through it.
+inline double Afkappen(double x) { return (x <= Tolerantie && x >= -Tolerantie) ? 0.0 : x; }
+
+// Replacement structure of one mechanism: the drawn structure with hinges placed, rollers
+// replaced by pendulum bars, rigid joints merged and clamped parts removed. y points down.
+struct TVKnoop {
+    double x = 0.0;
+    double y = 0.0;
+    double Mp = 0.0;
+    std::int32_t Oplegging = 0;
+    std::int32_t Vrijheid = 3;
+    bool Scharnier = false;
+};
+
+struct TVStaaf {
+    std::int32_t Knoop0 = -1;
+    std::int32_t Knoop1 = -1;
+    bool Bestaat = false;
+};
+
+struct TVBelasting {
+    std::int32_t s = -1; // bar that carries the load
+    double x = 0.0;
+    double y = 0.0;
+    double Fx = 0.0;
+    double Fy = 0.0;
+    bool Bestaat = false;
+};
+
+struct TVConstructie {
+    std::vector<TVKnoop> Knopen;
+    std::vector<TVStaaf> Staven;
+    std::vector<TVBelasting> Belastingen;
+};
+
+using TVMechanismen = std::vector<TVConstructie>;
+
+// Analysis records: coordinate-based copies of the replacement structures, y pointing up.
+struct TKnoop {
+    std::uint8_t Soort = 0; // 0,1 rollers; 2 pinned; 3 fixed; 4 hinged free node; 5 rigid free node
+    bool Stijf = false;     // a plastic moment can develop at this bar end
+    std::string Naam;
+    double x = 0.0;
+    double y = 0.0;
+    double dx = 0.0;
+    double dy = 0.0;
+    double M = 0.0;
+    double Mp = 0.0;
+};
+
+using TKnoopArray = std::array<TKnoop, 2>;
+
+struct TRotatiecentrum {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+struct TStaaf {
+    TKnoopArray Knopen;
+    TRotatiecentrum RC;
+    double gamma = 0.0;
+    std::int32_t VStaaf = -1;
+};
+
+struct TBelasting {
+    double x = 0.0;
+    double y = 0.0;
+    double dx = 0.0;
+    double dy = 0.0;
+    std::int32_t s = -1; // index into avStaven of the part that carries the load
+    double Fx = 0.0;
+    double Fy = 0.0;
+    std::string Naam;
+};
+
+using TStaafArray = std::vector<TStaaf>;
+using TBelastingArray = std::vector<TBelasting>;
+using TRegel1Array = std::vector<std::string>;
+using TRegel2Array = std::vector<std::string>;
+using TFactorenArray = std::vector<double>;
+
+// Virtual work equation; the three arrays have length 2 * (AantalStaven + AantalBelastingen + 1).
+struct TVgl {
+    TRegel1Array Regel1;
+    TRegel2Array Regel2;
+    TFactorenArray Factoren;
+    double Bezwijklast = 0.0;
+};
+
+struct TMechanisme {
+    TStaafArray avStaven;
+    TBelastingArray avBelastingen;
+    TVgl Vgl;
+    std::int32_t AantalStaven = 0;
+    std::int32_t AantalBelastingen = 0;
+};
+
+using TMechanismeArray = std::vector<TMechanisme>;
+
+} // namespace kx

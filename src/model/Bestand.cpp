@@ -1,0 +1,295 @@
+#include "model/Bestand.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <system_error>
+
+namespace kx {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view RegelEinde = "\r\n";
+constexpr std::size_t RegelBreedte = 120;
+
+// Right-aligned in the width, with at least one space so that the reader can split the fields.
+std::string Veld(std::string_view tekst, std::size_t breedte) {
+    const std::size_t opvulling = tekst.size() < breedte ? breedte - tekst.size() : 1;
+    std::string veld(opvulling, ' ');
+    veld += tekst;
+    return veld;
+}
+
+std::string Geheel(std::int64_t waarde, std::size_t breedte) {
+    std::array<char, 24> buffer{};
+    const auto [eind, fout] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), waarde);
+    return Veld(std::string_view(buffer.data(), static_cast<std::size_t>(eind - buffer.data())),
+                breedte);
+}
+
+// "2.00000000000000000E+0000": 18 significant digits and a four-digit exponent.
+std::string Reeel(double waarde, std::size_t breedte) {
+    std::array<char, 64> buffer{};
+    const auto [eind, fout] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), waarde,
+                                            std::chars_format::scientific, 17);
+    const std::string_view tekst(buffer.data(), static_cast<std::size_t>(eind - buffer.data()));
+    const std::size_t e = tekst.find('e');
+    if (e == std::string_view::npos || e + 2 >= tekst.size()) {
+        return Veld(tekst, breedte);
+    }
+    const std::string_view exponent = tekst.substr(e + 2);
+    std::string getal(tekst.substr(0, e));
+    getal += 'E';
+    getal += tekst[e + 1];
+    getal.append(exponent.size() < 4 ? 4 - exponent.size() : 0, '0');
+    getal += exponent;
+    return Veld(getal, breedte);
+}
+
+std::string Bestaan(bool bestaat) { return Geheel(bestaat ? 1 : 0, 9); }
+
+class Schrijver {
+public:
+    explicit Schrijver(std::ostream& uit) : uit_(uit) {}
+
+    void Regel(std::string_view tekst) {
+        uit_.write(tekst.data(), static_cast<std::streamsize>(tekst.size()));
+        uit_.write(RegelEinde.data(), static_cast<std::streamsize>(RegelEinde.size()));
+    }
+    void Streep() { Regel(std::string(RegelBreedte, '-')); }
+    void Titel(std::string_view titel) {
+        Streep();
+        Regel(std::string(51, ' ') + std::string(titel));
+        Streep();
+    }
+    void Sectie(std::string_view titel, std::string_view kolommen) {
+        Streep();
+        Regel("");
+        Titel(titel);
+        Regel(kolommen);
+    }
+
+private:
+    std::ostream& uit_;
+};
+
+std::string KnoopKoppen() {
+    return Veld("#", 3) + Veld("x-co\xF6rdinaat", 27) + Veld("y-co\xF6rdinaat", 27) +
+           Veld("soort oplegging", 17) + Veld("vrijheid", 10) + Veld("moment", 27) +
+           Veld("bestaan", 9);
+}
+
+std::string StaafKoppen() {
+    return Veld("#", 3) + Veld("knoop 0", 9) + Veld("knoop 1", 9) + Veld("plastisch moment", 27) +
+           Veld("bestaan", 9);
+}
+
+std::string BelastingKoppen() {
+    return Veld("#", 3) + Veld("knoop", 7) + Veld("Fx", 27) + Veld("Fy", 27) + Veld("bestaan", 9);
+}
+
+std::string KnoopRegel(int slot, const TConstructieKnoop& k, double schaal) {
+    return Geheel(slot, 3) + Reeel(k.X / schaal, 27) + Reeel(k.Y / schaal, 27) +
+           Geheel(k.Oplegging, 17) + Geheel(k.Vrijheid, 10) + Reeel(k.Moment, 27) +
+           Bestaan(k.Bestaat);
+}
+
+std::string StaafRegel(int slot, const TConstructieStaaf& s) {
+    return Geheel(slot, 3) + Geheel(s.Knoop0, 9) + Geheel(s.Knoop1, 9) + Reeel(s.Mp, 27) +
+           Bestaan(s.Bestaat);
+}
+
+std::string BelastingRegel(int slot, const TConstructieBelasting& b) {
+    return Geheel(slot, 3) + Geheel(b.Knoop, 7) + Reeel(b.Fx, 27) + Reeel(b.Fy, 27) +
+           Bestaan(b.Bestaat);
+}
+
+std::string Aantal(std::string_view label, std::size_t aantal) {
+    std::string regel(label);
+    regel.resize(21, ' ');
+    return regel + std::to_string(aantal);
+}
+
+bool IsEindig(const TConstructie& c) {
+    const auto knoopEindig = [](const TConstructieKnoop& k) {
+        return std::isfinite(k.X) && std::isfinite(k.Y) && std::isfinite(k.Moment);
+    };
+    const auto staafEindig = [](const TConstructieStaaf& s) { return std::isfinite(s.Mp); };
+    const auto belastingEindig = [](const TConstructieBelasting& b) {
+        return std::isfinite(b.Fx) && std::isfinite(b.Fy);
+    };
+    return std::all_of(c.Knopen.begin(), c.Knopen.end(), knoopEindig) &&
+           std::all_of(c.Staven.begin(), c.Staven.end(), staafEindig) &&
+           std::all_of(c.Belastingen.begin(), c.Belastingen.end(), belastingEindig);
+}
+
+std::string OpslagFout(const std::string& pad, std::string_view reden) {
+    return "Het bestand \"" + pad + "\" kan niet worden opgeslagen: " + std::string(reden) + ".";
+}
+
+// A link is followed, so that saving replaces the file it points to and keeps the link.
+fs::path Doel(const std::string& pad) {
+    std::error_code fout;
+    if (fs::is_symlink(fs::symlink_status(pad, fout))) {
+        const fs::path echt = fs::canonical(pad, fout);
+        if (!fout) {
+            return echt;
+        }
+    }
+    return pad;
+}
+
+bool IsAlleenLezen(const fs::path& doel) {
+    std::error_code fout;
+    const fs::file_status status = fs::status(doel, fout);
+    return !fout && fs::is_regular_file(status) &&
+           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+// Writes the whole file to tijdelijk; "" or the reason why that failed.
+std::string SchrijfTijdelijk(const fs::path& tijdelijk, const TManipuleerConstructie& c,
+                             const std::string& datum, const std::string& tijd) {
+    std::ofstream uit(tijdelijk, std::ios::binary | std::ios::trunc);
+    if (!uit.is_open()) {
+        return "het bestand kan in deze map niet worden aangemaakt";
+    }
+    SchrijfConstructie(uit, c, datum, tijd);
+    uit.flush();
+    uit.close();
+    return uit.fail() ? "het bestand kon niet volledig worden weggeschreven" : "";
+}
+
+std::string LeesFout(const std::string& naam, std::string_view reden) {
+    return "Het bestand \"" + naam + "\" kan niet worden gelezen: " + std::string(reden) + ".";
+}
+
+std::string TweeCijfers(int waarde) {
+    return {static_cast<char>('0' + waarde / 10 % 10), static_cast<char>('0' + waarde % 10)};
+}
+
+std::tm LokaleTijd() {
+    const std::time_t nu = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm tijd{};
+#ifdef _WIN32
+    localtime_s(&tijd, &nu);
+#else
+    localtime_r(&nu, &tijd);
+#endif
+    return tijd;
+}
+
+} // namespace
+
+void SchrijfConstructie(std::ostream& uit, const TConstructie& constructie, std::int32_t schaal,
+                        const std::string& datum, const std::string& tijd) {
+    const double deler = static_cast<double>(schaal);
+    Schrijver s(uit);
+    s.Streep();
+    s.Regel(std::string(50, ' ') + "KX - PLASTOKINETICA");
+    s.Streep();
+    s.Regel("datum:  " + datum);
+    s.Regel("tijd:   " + tijd);
+    s.Regel("versie: 1.0");
+    s.Sectie("    AANTALLEN", Aantal("aantal knopen:", constructie.Knopen.size()));
+    s.Regel(Aantal("aantal staven:", constructie.Staven.size()));
+    s.Regel(Aantal("aantal belastingen:", constructie.Belastingen.size()));
+    s.Sectie("      KNOPEN", KnoopKoppen());
+    for (std::size_t i = 0; i < constructie.Knopen.size(); ++i) {
+        s.Regel(KnoopRegel(static_cast<int>(i), constructie.Knopen[i], deler));
+    }
+    s.Sectie("      STAVEN", StaafKoppen());
+    for (std::size_t i = 0; i < constructie.Staven.size(); ++i) {
+        s.Regel(StaafRegel(static_cast<int>(i), constructie.Staven[i]));
+    }
+    s.Sectie("   BELASTINGEN", BelastingKoppen());
+    for (std::size_t i = 0; i < constructie.Belastingen.size(); ++i) {
+        s.Regel(BelastingRegel(static_cast<int>(i), constructie.Belastingen[i]));
+    }
+    s.Streep();
+    s.Regel("");
+    s.Titel("      EINDE");
+}
+
+void SchrijfConstructie(std::ostream& uit, const TManipuleerConstructie& c,
+                        const std::string& datum, const std::string& tijd) {
+    SchrijfConstructie(uit, c.Constructie, c.Schaal, datum, tijd);
+}
+
+std::string SchrijfConstructieNaarBestand(const std::string& pad, const TManipuleerConstructie& c,
+                                          const std::string& datum, const std::string& tijd) {
+    if (c.Schaal < 1 || !IsEindig(c.Constructie)) {
+        return OpslagFout(pad, "de constructie bevat een ongeldig getal");
+    }
+    const fs::path doel = Doel(pad);
+    if (IsAlleenLezen(doel)) {
+        return OpslagFout(pad, "het bestand is alleen-lezen");
+    }
+    fs::path tijdelijk = doel;
+    tijdelijk += ".tmp";
+    std::string reden = SchrijfTijdelijk(tijdelijk, c, datum, tijd);
+    if (reden.empty()) {
+        std::error_code fout;
+        fs::rename(tijdelijk, doel, fout);
+        if (fout) {
+            reden = "het oude bestand kan niet worden vervangen";
+        }
+    }
+    if (!reden.empty()) {
+        std::error_code genegeerd;
+        fs::remove(tijdelijk, genegeerd);
+        return OpslagFout(pad, reden);
+    }
+    return "";
+}
+
+std::string LaadConstructie(TManipuleerConstructie& c, const std::string& bron) {
+    if (bron.empty() || bron == "Voorbeeld") {
+        c.MaakLeeg();
+        if (!bron.empty()) {
+            c.VulVoorbeeld();
+        }
+        return "";
+    }
+    std::error_code fout;
+    if (!fs::exists(bron, fout)) {
+        return LeesFout(bron, "het bestand bestaat niet");
+    }
+    if (fs::is_directory(bron, fout)) {
+        return LeesFout(bron, "dit is een map, geen bestand");
+    }
+    std::ifstream in(bron, std::ios::binary);
+    if (!in.is_open()) {
+        return LeesFout(bron, "het bestand kan niet worden geopend");
+    }
+    TLeesResultaat gelezen = LeesConstructie(in, bron);
+    if (!gelezen.Gelukt()) {
+        return gelezen.Melding;
+    }
+    c.MaakLeeg();
+    c.Constructie = *gelezen.Constructie;
+    c.Schaal = 1;
+    c.NormaliseerVolledig();
+    return "";
+}
+
+std::string HuidigeDatum() {
+    const std::tm nu = LokaleTijd();
+    const int jaar = nu.tm_year + 1900;
+    return TweeCijfers(nu.tm_mday) + "-" + TweeCijfers(nu.tm_mon + 1) + "-" +
+           TweeCijfers(jaar / 100) + TweeCijfers(jaar % 100);
+}
+
+std::string HuidigeTijd() {
+    const std::tm nu = LokaleTijd();
+    return TweeCijfers(nu.tm_hour) + ":" + TweeCijfers(nu.tm_min) + ":" + TweeCijfers(nu.tm_sec);
+}
+
+} // namespace kx

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "model/Constructie.h"
+#include "model/ManipuleerConstructie.h"
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace kx {
+
+// Outcome of reading a structure file: the tables, or the one message that says why not.
+struct TLeesResultaat {
+    std::optional<TConstructie> Constructie;
+    std::string Melding;
+
+    bool Gelukt() const { return Constructie.has_value(); }
+};
+
+// Writes the structure file byte for byte: Windows-1252, CR LF line ends, every slot, node
+// coordinates divided by schaal. datum and tijd are copied into the date and time lines.
+void SchrijfConstructie(std::ostream& uit, const TConstructie& constructie, std::int32_t schaal,
+                        const std::string& datum, const std::string& tijd);
+void SchrijfConstructie(std::ostream& uit, const TManipuleerConstructie& c,
+                        const std::string& datum, const std::string& tijd);
+
+// Saves through a temporary file in the same folder that replaces the target only when it was
+// written completely; the old file survives every failure. Returns "" or the Dutch message.
+std::string SchrijfConstructieNaarBestand(const std::string& pad, const TManipuleerConstructie& c,
+                                          const std::string& datum, const std::string& tijd);
+
+// Reads a structure file on top of the empty tables. Refuses the file as a whole at the first
+// fault, with a message naming naam, the line and what was expected there.
+TLeesResultaat LeesConstructie(std::istream& in, const std::string& naam);
+
+// "" gives the empty structure, "Voorbeeld" the example, anything else is a file to read. A file
+// that cannot be read leaves c untouched. Returns "" or the Dutch message.
+std::string LaadConstructie(TManipuleerConstructie& c, const std::string& bron);
+
+// The local date as "dd-mm-jjjj" and time as "hh:mm:ss", independent of any locale.
+std::string HuidigeDatum();
+std::string HuidigeTijd();
+
+} // namespace kx

@@ -1,0 +1,378 @@
+#include "model/Bestand.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace kx {
+
+namespace {
+
+// Longest line the reader takes; a written line is 120 characters.
+constexpr std::size_t LangsteRegel = 4096;
+constexpr int MeesteInGebruik = 15;
+constexpr int HoogsteKnoop = AantalKnoopSlots - 1;
+
+// Lines of at most LangsteRegel characters, ended by LF or CR LF; the CR is dropped.
+class RegelLezer {
+public:
+    enum class Status { Gelezen, Einde, TeLang };
+
+    explicit RegelLezer(std::istream& in) : buffer_(in.rdbuf()) {}
+
+    Status Volgende(std::string& regel) {
+        ++nummer_;
+        regel.clear();
+        if (buffer_ == nullptr) {
+            return Status::Einde;
+        }
+        using Traits = std::char_traits<char>;
+        auto teken = buffer_->sbumpc();
+        if (Traits::eq_int_type(teken, Traits::eof())) {
+            return Status::Einde;
+        }
+        while (!Traits::eq_int_type(teken, Traits::eof()) && Traits::to_char_type(teken) != '\n') {
+            if (regel.size() == LangsteRegel) {
+                return Status::TeLang;
+            }
+            regel += Traits::to_char_type(teken);
+            teken = buffer_->sbumpc();
+        }
+        if (!regel.empty() && regel.back() == '\r') {
+            regel.pop_back();
+        }
+        return Status::Gelezen;
+    }
+
+    int Nummer() const { return nummer_; }
+
+private:
+    std::streambuf* buffer_;
+    int nummer_ = 0;
+};
+
+bool IsWitruimte(char teken) {
+    return teken == ' ' || teken == '\t' || teken == '\r' || teken == '\v' || teken == '\f';
+}
+
+std::vector<std::string_view> SplitsVelden(std::string_view regel, std::size_t hoogstens) {
+    std::vector<std::string_view> velden;
+    std::size_t i = 0;
+    while (velden.size() < hoogstens) {
+        while (i < regel.size() && IsWitruimte(regel[i])) {
+            ++i;
+        }
+        if (i == regel.size()) {
+            break;
+        }
+        const std::size_t begin = i;
+        while (i < regel.size() && !IsWitruimte(regel[i])) {
+            ++i;
+        }
+        velden.push_back(regel.substr(begin, i - begin));
+    }
+    return velden;
+}
+
+// from_chars takes no '+'; one is allowed before a number without its own sign.
+std::string_view ZonderPlus(std::string_view veld) {
+    if (veld.size() > 1 && veld[0] == '+' && veld[1] != '-' && veld[1] != '+') {
+        return veld.substr(1);
+    }
+    return veld;
+}
+
+std::optional<std::int32_t> AlsGeheel(std::string_view veld) {
+    veld = ZonderPlus(veld);
+    std::int32_t waarde = 0;
+    const auto [eind, fout] = std::from_chars(veld.data(), veld.data() + veld.size(), waarde);
+    if (fout != std::errc() || eind != veld.data() + veld.size()) {
+        return std::nullopt;
+    }
+    return waarde;
+}
+
+enum class ReeelFout { Geen, GeenGetal, NietEindig, BuitenBereik };
+
+ReeelFout AlsReeel(std::string_view veld, double& waarde) {
+    veld = ZonderPlus(veld);
+    const auto [eind, fout] = std::from_chars(veld.data(), veld.data() + veld.size(), waarde,
+                                              std::chars_format::general);
+    if (eind != veld.data() + veld.size() || fout == std::errc::invalid_argument) {
+        return ReeelFout::GeenGetal;
+    }
+    if (fout == std::errc::result_out_of_range) {
+        return ReeelFout::BuitenBereik;
+    }
+    return std::isfinite(waarde) ? ReeelFout::Geen : ReeelFout::NietEindig;
+}
+
+bool IsOplegCode(std::int32_t code) {
+    return code == GeenOplegging || code == RolHorizontaal || code == RolVerticaal ||
+           code == Scharnierend || code == Inklemming;
+}
+
+bool IsVerbindingsCode(std::int32_t code) {
+    return code == ScharnierendeVerbinding || code == VasteVerbinding;
+}
+
+bool IsKnoopIndex(std::int32_t index) { return index >= 0 && index <= HoogsteKnoop; }
+
+// Reads one file; the first fault ends the reading and leaves its message.
+class Lezer {
+public:
+    Lezer(std::istream& in, std::string_view naam) : regels_(in), naam_(naam) {}
+
+    TLeesResultaat Lees() {
+        int knopen = 0;
+        int staven = 0;
+        int belastingen = 0;
+        const bool gelukt =
+            SlaOver(11, "een kopregel") &&
+            LeesAantal("aantal knopen", AantalKnoopSlots, knopen) &&
+            LeesAantal("aantal staven", AantalStaafSlots, staven) &&
+            LeesAantal("aantal belastingen", AantalBelastingSlots, belastingen) &&
+            SlaOver(6, "een kopregel van de knopen") && LeesKnopen(knopen) &&
+            SlaOver(6, "een kopregel van de staven") && LeesStaven(staven) &&
+            SlaOver(6, "een kopregel van de belastingen") && LeesBelastingen(belastingen);
+        if (!gelukt) {
+            return {std::nullopt, melding_};
+        }
+        return {constructie_, ""};
+    }
+
+private:
+    bool Fout(std::string_view wat) {
+        melding_ = "Het bestand \"" + std::string(naam_) + "\" kan niet worden gelezen: regel " +
+                   std::to_string(regels_.Nummer()) + ": " + std::string(wat) + ".";
+        return false;
+    }
+
+    bool VeldFout(std::string_view verwacht, std::string_view veld) {
+        return Fout(std::string(verwacht) + " verwacht (" + std::string(veld) + ")");
+    }
+
+    bool VolgendeRegel(std::string_view wat) {
+        switch (regels_.Volgende(regel_)) {
+        case RegelLezer::Status::Gelezen:
+            return true;
+        case RegelLezer::Status::TeLang:
+            return Fout("een regel van hoogstens " + std::to_string(LangsteRegel) +
+                        " tekens verwacht");
+        case RegelLezer::Status::Einde:
+            break;
+        }
+        return Fout(std::string(wat) + " verwacht, maar het bestand houdt hier op");
+    }
+
+    bool SlaOver(int aantal, std::string_view wat) {
+        for (int i = 0; i < aantal; ++i) {
+            if (!VolgendeRegel(wat)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The count is formed by the last two characters of the line; a leading space is allowed.
+    bool LeesAantal(std::string_view wat, int slots, int& aantal) {
+        if (!VolgendeRegel("het " + std::string(wat))) {
+            return false;
+        }
+        std::string_view regel = regel_;
+        while (!regel.empty() && IsWitruimte(regel.back())) {
+            regel.remove_suffix(1);
+        }
+        std::string_view staart = regel.substr(regel.size() - std::min<std::size_t>(regel.size(), 2));
+        if (!staart.empty() && IsWitruimte(staart.front())) {
+            staart.remove_prefix(1);
+        }
+        const bool alleenCijfers =
+            !staart.empty() && std::all_of(staart.begin(), staart.end(),
+                                           [](char c) { return c >= '0' && c <= '9'; });
+        const auto waarde = alleenCijfers ? AlsGeheel(staart) : std::nullopt;
+        if (!waarde || *waarde > slots) {
+            return VeldFout("een aantal van 0 tot en met " + std::to_string(slots), wat);
+        }
+        aantal = *waarde;
+        return true;
+    }
+
+    bool Geheel(std::size_t index, std::string_view veld, std::int32_t& waarde) {
+        const auto gelezen = index < velden_.size() ? AlsGeheel(velden_[index]) : std::nullopt;
+        if (!gelezen) {
+            return VeldFout("een geheel getal", veld);
+        }
+        waarde = *gelezen;
+        return true;
+    }
+
+    bool Reeel(std::size_t index, std::string_view veld, double& waarde) {
+        double gelezen = 0.0;
+        const ReeelFout fout =
+            index < velden_.size() ? AlsReeel(velden_[index], gelezen) : ReeelFout::GeenGetal;
+        switch (fout) {
+        case ReeelFout::Geen:
+            waarde = gelezen;
+            return true;
+        case ReeelFout::GeenGetal:
+            return VeldFout("een getal", veld);
+        case ReeelFout::NietEindig:
+            return VeldFout("een eindig getal", veld);
+        case ReeelFout::BuitenBereik:
+            break;
+        }
+        return VeldFout("een getal binnen het rekenbereik", veld);
+    }
+
+    bool Bestaan(std::size_t index, std::string_view veld, bool& bestaat) {
+        std::int32_t waarde = 0;
+        if (!Geheel(index, veld, waarde)) {
+            return false;
+        }
+        bestaat = waarde != 0;
+        return true;
+    }
+
+    bool Slot(std::string_view veld, int slots, int& slot) {
+        std::int32_t waarde = 0;
+        if (!Geheel(0, veld, waarde)) {
+            return false;
+        }
+        if (waarde < 0 || waarde >= slots) {
+            return VeldFout("een nummer van 0 tot en met " + std::to_string(slots - 1), veld);
+        }
+        slot = waarde;
+        return true;
+    }
+
+    bool VolgendeGegevensRegel(std::string_view wat, std::size_t aantalVelden) {
+        if (!VolgendeRegel(wat)) {
+            return false;
+        }
+        velden_ = SplitsVelden(regel_, aantalVelden);
+        return true;
+    }
+
+    bool LeesKnopen(int aantal) {
+        for (int i = 0; i < aantal; ++i) {
+            if (!VolgendeGegevensRegel("een regel met een knoop", 7) || !LeesKnoop()) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool LeesKnoop() {
+        int slot = 0;
+        TConstructieKnoop k;
+        if (!Slot("nummer van een knoop", AantalKnoopSlots, slot) ||
+            !Reeel(1, "x-coördinaat van een knoop", k.X) ||
+            !Reeel(2, "y-coördinaat van een knoop", k.Y) ||
+            !Geheel(3, "soort oplegging van een knoop", k.Oplegging) ||
+            !Geheel(4, "vrijheid van een knoop", k.Vrijheid) ||
+            !Reeel(5, "moment van een knoop", k.Moment) ||
+            !Bestaan(6, "bestaan van een knoop", k.Bestaat)) {
+            return false;
+        }
+        if (!IsOplegCode(k.Oplegging)) {
+            return VeldFout("0, 1, -1, 2 of 3", "soort oplegging van een knoop");
+        }
+        if (!IsVerbindingsCode(k.Vrijheid)) {
+            return VeldFout("2 of 3", "vrijheid van een knoop");
+        }
+        constructie_.Knopen[static_cast<std::size_t>(slot)] = k;
+        return true;
+    }
+
+    bool LeesStaven(int aantal) {
+        for (int i = 0; i < aantal; ++i) {
+            if (!VolgendeGegevensRegel("een regel met een staaf", 5) || !LeesStaaf()) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool LeesStaaf() {
+        int slot = 0;
+        TConstructieStaaf s;
+        if (!Slot("nummer van een staaf", AantalStaafSlots, slot) ||
+            !Geheel(1, "knoop 0 van een staaf", s.Knoop0) ||
+            !Geheel(2, "knoop 1 van een staaf", s.Knoop1) ||
+            !Reeel(3, "plastisch moment van een staaf", s.Mp) ||
+            !Bestaan(4, "bestaan van een staaf", s.Bestaat)) {
+            return false;
+        }
+        if (s.Bestaat && !IsKnoopIndex(s.Knoop0)) {
+            return VeldFout(KnoopBereik(), "knoop 0 van een bestaande staaf");
+        }
+        if (s.Bestaat && !IsKnoopIndex(s.Knoop1)) {
+            return VeldFout(KnoopBereik(), "knoop 1 van een bestaande staaf");
+        }
+        constructie_.Staven[static_cast<std::size_t>(slot)] = s;
+        if (AantalBestaand(constructie_.Staven) > MeesteInGebruik) {
+            return VeldFout(InGebruik("staven"), "bestaan van een staaf");
+        }
+        return true;
+    }
+
+    bool LeesBelastingen(int aantal) {
+        for (int i = 0; i < aantal; ++i) {
+            if (!VolgendeGegevensRegel("een regel met een belasting", 5) || !LeesBelasting()) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool LeesBelasting() {
+        int slot = 0;
+        TConstructieBelasting b;
+        if (!Slot("nummer van een belasting", AantalBelastingSlots, slot) ||
+            !Geheel(1, "knoop van een belasting", b.Knoop) ||
+            !Reeel(2, "Fx van een belasting", b.Fx) || !Reeel(3, "Fy van een belasting", b.Fy) ||
+            !Bestaan(4, "bestaan van een belasting", b.Bestaat)) {
+            return false;
+        }
+        if (b.Bestaat && !IsKnoopIndex(b.Knoop)) {
+            return VeldFout(KnoopBereik(), "knoop van een bestaande belasting");
+        }
+        constructie_.Belastingen[static_cast<std::size_t>(slot)] = b;
+        if (AantalBestaand(constructie_.Belastingen) > MeesteInGebruik) {
+            return VeldFout(InGebruik("belastingen"), "bestaan van een belasting");
+        }
+        return true;
+    }
+
+    static std::string KnoopBereik() {
+        return "een knoopnummer van 0 tot en met " + std::to_string(HoogsteKnoop);
+    }
+
+    static std::string InGebruik(std::string_view soort) {
+        return "hoogstens " + std::to_string(MeesteInGebruik) + " bestaande " + std::string(soort);
+    }
+
+    template <typename Tabel> static int AantalBestaand(const Tabel& tabel) {
+        return static_cast<int>(std::count_if(tabel.begin(), tabel.end(),
+                                              [](const auto& slot) { return slot.Bestaat; }));
+    }
+
+    RegelLezer regels_;
+    std::string_view naam_;
+    std::string regel_;
+    std::vector<std::string_view> velden_;
+    TConstructie constructie_;
+    std::string melding_;
+};
+
+} // namespace
+
+TLeesResultaat LeesConstructie(std::istream& in, const std::string& naam) {
+    return Lezer(in, naam).Lees();
+}
+
+} // namespace kx

@@ -1,0 +1,323 @@
+// Editing operations of the structure: two-phase mouse operations, menu operations, rescaling and
+// normalisation.
+#include "model/ManipuleerConstructie.h"
+#include "text/Teksten.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace kx {
+
+namespace {
+constexpr int TekstMaxStaven = 203;
+constexpr int TekstMaxBelastingen = 204;
+constexpr int TekstStaafVerdeeld = 205;
+
+bool GeldigeKnoopIndex(std::int32_t knoop) { return knoop >= 0 && knoop < AantalKnoopSlots; }
+} // namespace
+
+bool TManipuleerConstructie::HeeftVrijeKnoop() const {
+    return std::any_of(Constructie.Knopen.begin(), Constructie.Knopen.end(),
+                       [](const TConstructieKnoop& k) { return !k.Bestaat; });
+}
+
+void TManipuleerConstructie::ZetKnoop(std::int32_t slot, double x, double y) {
+    auto& knoop = Constructie.Knopen[slot];
+    knoop.X = x;
+    knoop.Y = y;
+    knoop.Oplegging = GeenOplegging;
+    knoop.Vrijheid = VasteVerbinding;
+    knoop.Moment = 0.0;
+    knoop.Bestaat = true;
+}
+
+void TManipuleerConstructie::MaakKnoop(double x, double y) {
+    if (GevondenKnoop == -1 && HeeftVrijeKnoop()) {
+        ZetKnoop(EersteVrijeKnoop(), x, y);
+    }
+}
+
+std::string TManipuleerConstructie::VoegStaafToe(int fase, double x, double y) {
+    const std::int32_t slot = EersteVrijeStaaf();
+    GevondenKnoop = ZoekKnoop(x, y);
+    auto& staaf = Constructie.Staven[slot];
+    if (fase == 0) {
+        if (StavenVol()) {
+            return {};
+        }
+        if (GevondenKnoop != -1) {
+            staaf.Knoop0 = GevondenKnoop;
+        } else if (HeeftVrijeKnoop()) {
+            // Prepared, but it only comes into existence at the release.
+            const std::int32_t n = EersteVrijeKnoop();
+            ZetKnoop(n, x, y);
+            Constructie.Knopen[n].Bestaat = false;
+            staaf.Knoop0 = n;
+        } else {
+            staaf.Knoop0 = -1;
+        }
+        return {};
+    }
+
+    if (!IsVrijUiteinde(GevondenKnoop)) {
+        return {};
+    }
+    if (StavenVol()) {
+        return std::to_string(AantalStaafSlots - 1) + " " + Tekst()[TekstMaxStaven];
+    }
+    const std::int32_t knoop0 = staaf.Knoop0;
+    if (!GeldigeKnoopIndex(knoop0) || !IsVrijUiteinde(knoop0)) {
+        return {};
+    }
+    if (EersteVrijeKnoop() == knoop0 && !Constructie.Knopen[knoop0].Bestaat) {
+        Constructie.Knopen[knoop0].Bestaat = true;
+    }
+    GevondenKnoop = ZoekKnoop(x, y);
+    if (GevondenKnoop == -1) {
+        if (!HeeftVrijeKnoop()) {
+            return {};
+        }
+        const std::int32_t n = EersteVrijeKnoop();
+        MaakKnoop(x, y);
+        staaf.Knoop1 = n;
+    } else {
+        staaf.Knoop1 = GevondenKnoop;
+    }
+    if (staaf.Knoop1 != staaf.Knoop0) {
+        staaf.Bestaat = true;
+    }
+    return {};
+}
+
+void TManipuleerConstructie::WisStaaf() {
+    if (GevondenStaaf < 0 || GevondenStaaf >= AantalStaafSlots) {
+        return;
+    }
+    auto& staaf = Constructie.Staven[GevondenStaaf];
+    staaf.Bestaat = false;
+    staaf.Mp = StandaardMp;
+    staaf.Knoop0 = 0;
+    staaf.Knoop1 = 0;
+}
+
+bool TManipuleerConstructie::VerbindtStaaf(std::int32_t a, std::int32_t b) const {
+    return std::any_of(Constructie.Staven.begin(), Constructie.Staven.end(),
+                       [a, b](const TConstructieStaaf& s) {
+                           return s.Bestaat && ((s.Knoop0 == a && s.Knoop1 == b) ||
+                                                (s.Knoop0 == b && s.Knoop1 == a));
+                       });
+}
+
+void TManipuleerConstructie::VerplaatsKnoop(int fase, double x, double y) {
+    if (fase == 0) {
+        SleepKnoop = KnoopBestaat(GevondenKnoop) ? GevondenKnoop : -1;
+        return;
+    }
+    const std::int32_t sleep = SleepKnoop;
+    SleepKnoop = -1;
+    if (!KnoopBestaat(sleep)) {
+        return;
+    }
+    auto& gesleept = Constructie.Knopen[sleep];
+    if (GevondenKnoop == -1) {
+        gesleept.X = x;
+        gesleept.Y = y;
+        return;
+    }
+    const std::int32_t ander = GevondenKnoop;
+    // Merging the two ends of one bar would leave a bar from a node to itself.
+    if (ander == sleep || !KnoopBestaat(ander) || !IsVrijUiteinde(ander) ||
+        !IsVrijUiteinde(sleep) || VerbindtStaaf(sleep, ander)) {
+        return;
+    }
+    const auto& andereKnoop = Constructie.Knopen[ander];
+    gesleept.Vrijheid = std::max(gesleept.Vrijheid, andereKnoop.Vrijheid);
+    if (std::abs(andereKnoop.Oplegging) > std::abs(gesleept.Oplegging)) {
+        gesleept.Oplegging = andereKnoop.Oplegging;
+    }
+    gesleept.X = x;
+    gesleept.Y = y;
+    for (auto& staaf : Constructie.Staven) {
+        if (staaf.Knoop0 == ander) {
+            staaf.Knoop0 = sleep;
+        }
+        if (staaf.Knoop1 == ander) {
+            staaf.Knoop1 = sleep;
+        }
+    }
+    GevondenKnoop = ander;
+    WisKnoop();
+    GevondenKnoop = sleep;
+}
+
+void TManipuleerConstructie::WisKnoop() {
+    if (!GeldigeKnoopIndex(GevondenKnoop)) {
+        return;
+    }
+    auto& knoop = Constructie.Knopen[GevondenKnoop];
+    knoop.Oplegging = GeenOplegging;
+    knoop.Bestaat = false;
+    knoop.Vrijheid = VasteVerbinding;
+    knoop.X = 0.0;
+    knoop.Y = 0.0;
+}
+
+std::string TManipuleerConstructie::VoegBelastingToe(int fase, double x, double y) {
+    if (fase == 0) {
+        if (!BelastingenVol()) {
+            BelastingSlot = EersteVrijeBelasting();
+            belastingStaart_ = {x, y};
+        }
+        return {};
+    }
+    if (GevondenStaaf == -1 && GevondenKnoop == -1) {
+        return {};
+    }
+    if (BelastingenVol()) {
+        return std::to_string(AantalBelastingSlots - 1) + " " + Tekst()[TekstMaxBelastingen];
+    }
+    if (StavenVol() && GevondenKnoop == -1) {
+        return Tekst()[TekstStaafVerdeeld];
+    }
+    if (BelastingSlot < 0 || BelastingSlot >= AantalBelastingSlots ||
+        Constructie.Belastingen[BelastingSlot].Bestaat) {
+        return {};
+    }
+    std::int32_t knoop = GevondenKnoop;
+    if (!KnoopBestaat(knoop)) {
+        knoop = DeelStaaf(x, y);
+        if (knoop == -1) {
+            return {};
+        }
+    }
+    auto& belasting = Constructie.Belastingen[BelastingSlot];
+    belasting.Fx = (x - belastingStaart_.x) / Schaal;
+    belasting.Fy = (y - belastingStaart_.y) / Schaal;
+    belasting.Knoop = knoop;
+    belasting.Bestaat = true;
+    return {};
+}
+
+std::int32_t TManipuleerConstructie::DeelStaaf(double x, double y) {
+    if (GevondenStaaf < 0 || GevondenStaaf >= AantalStaafSlots ||
+        !Constructie.Staven[GevondenStaaf].Bestaat || StavenVol() || !HeeftVrijeKnoop()) {
+        return -1;
+    }
+    const std::int32_t s = EersteVrijeStaaf();
+    const std::int32_t n = EersteVrijeKnoop();
+    auto& gedeeld = Constructie.Staven[GevondenStaaf];
+    auto& nieuw = Constructie.Staven[s];
+    nieuw.Knoop0 = gedeeld.Knoop0;
+    nieuw.Knoop1 = n;
+    nieuw.Mp = gedeeld.Mp;
+    nieuw.Bestaat = true;
+    gedeeld.Knoop0 = n;
+    ZetKnoop(n, x, y);
+    return n;
+}
+
+void TManipuleerConstructie::WisBelasting() {
+    if (GevondenBelasting < 0 || GevondenBelasting >= AantalBelastingSlots) {
+        return;
+    }
+    auto& belasting = Constructie.Belastingen[GevondenBelasting];
+    belasting.Bestaat = false;
+    belasting.Fx = 0.0;
+    belasting.Fy = 0.0;
+    belasting.Knoop = 0;
+}
+
+void TManipuleerConstructie::ZetOplegging(std::int32_t code) {
+    if (!KnoopBestaat(GevondenKnoop)) {
+        return;
+    }
+    auto& knoop = Constructie.Knopen[GevondenKnoop];
+    if (code == GeenOplegging) {
+        knoop.Oplegging = GeenOplegging;
+        knoop.Vrijheid = VasteVerbinding;
+        return;
+    }
+    if (code != RolHorizontaal && code != RolVerticaal && code != Scharnierend &&
+        code != Inklemming) {
+        return;
+    }
+    if (IsVrijUiteinde(GevondenKnoop) || knoop.Oplegging != GeenOplegging) {
+        knoop.Oplegging = code;
+        knoop.Vrijheid = code == Inklemming ? VasteVerbinding : ScharnierendeVerbinding;
+    }
+}
+
+void TManipuleerConstructie::ZetVerbinding(std::int32_t code) {
+    if (!KnoopBestaat(GevondenKnoop) ||
+        (code != ScharnierendeVerbinding && code != VasteVerbinding)) {
+        return;
+    }
+    auto& knoop = Constructie.Knopen[GevondenKnoop];
+    if (knoop.Oplegging == GeenOplegging) {
+        knoop.Vrijheid = code;
+    }
+}
+
+void TManipuleerConstructie::ZetMp(double waarde) {
+    if (GevondenStaaf >= 0 && GevondenStaaf < AantalStaafSlots) {
+        Constructie.Staven[GevondenStaaf].Mp = waarde;
+    }
+}
+
+namespace {
+// Coordinates drawn on the grid are multiples of a quarter cell; keeping them exact after a
+// rescale by an odd ratio lets the snapped mouse position find the node again.
+double HerschaalCoordinaat(double waarde, double oud, double nieuw) {
+    const double hokjes = waarde / oud;
+    const double kwarten = std::round(hokjes * 4.0) / 4.0;
+    const double exact = std::fabs(hokjes - kwarten) < 1e-9 ? kwarten : hokjes;
+    return exact * nieuw;
+}
+} // namespace
+
+void TManipuleerConstructie::HerschaalKnopen(std::int32_t nieuweSchaal) {
+    if (nieuweSchaal < 1 || nieuweSchaal == Schaal) {
+        return;
+    }
+    const double oud = Schaal;
+    for (auto& knoop : Constructie.Knopen) {
+        knoop.X = HerschaalCoordinaat(knoop.X, oud, nieuweSchaal);
+        knoop.Y = HerschaalCoordinaat(knoop.Y, oud, nieuweSchaal);
+    }
+    Schaal = nieuweSchaal;
+}
+
+bool TManipuleerConstructie::Normaliseer() {
+    bool veranderd = false;
+    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
+        auto& knoop = Constructie.Knopen[i];
+        if (AantalVerbindingen(i) == 0) {
+            veranderd = veranderd || knoop.Bestaat;
+            knoop.Oplegging = GeenOplegging;
+            knoop.Bestaat = false;
+            knoop.Vrijheid = VasteVerbinding;
+        }
+    }
+    for (auto& staaf : Constructie.Staven) {
+        if (staaf.Bestaat && (!KnoopBestaat(staaf.Knoop0) || !KnoopBestaat(staaf.Knoop1))) {
+            staaf.Bestaat = false;
+            veranderd = true;
+        }
+    }
+    for (auto& belasting : Constructie.Belastingen) {
+        if (belasting.Bestaat && !KnoopBestaat(belasting.Knoop)) {
+            belasting.Bestaat = false;
+            veranderd = true;
+        }
+    }
+    return veranderd;
+}
+
+void TManipuleerConstructie::NormaliseerVolledig() {
+    while (Normaliseer()) {
+    }
+}
+
+} // namespace kx

@@ -1,0 +1,140 @@
+// Structure check: indeterminacy counts and the complaints that keep a structure from analysis.
+#include "model/ManipuleerConstructie.h"
+#include "text/Teksten.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace kx {
+
+namespace {
+constexpr int TekstNietMogelijk = 206;
+constexpr int TekstTeWeinigPlaatsen = 207;
+constexpr int TekstTeWeinigReacties = 208;
+constexpr int TekstTeveelReacties = 209;
+constexpr int TekstTeveelOpleggingen = 210;
+constexpr int TekstTeWeinigOpleggingen = 211;
+constexpr int TekstTeveelVrijeUiteinden = 212;
+constexpr int TekstGeenKrachten = 213;
+constexpr int TekstGeenMp = 214;
+} // namespace
+
+std::int32_t TManipuleerConstructie::BepaalOnbepaaldheid() {
+    TOnbepaaldheid telling;
+    for (const auto& staaf : Constructie.Staven) {
+        if (!staaf.Bestaat || !KnoopBestaat(staaf.Knoop0) || !KnoopBestaat(staaf.Knoop1)) {
+            continue;
+        }
+        telling.AantalOnbekenden += std::abs(Constructie.Knopen[staaf.Knoop0].Vrijheid) +
+                                    std::abs(Constructie.Knopen[staaf.Knoop1].Vrijheid);
+        telling.AantalVergelijkingen += 3;
+    }
+    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
+        const auto& knoop = Constructie.Knopen[i];
+        if (!knoop.Bestaat) {
+            continue;
+        }
+        telling.AantalOnbekenden += std::abs(knoop.Oplegging);
+        telling.AantalVergelijkingen += std::abs(knoop.Vrijheid);
+        if (knoop.Vrijheid == VasteVerbinding && AantalVerbindingen(i) >= 2) {
+            ++telling.AantalScharnierplaatsen;
+        }
+    }
+    Onbepaaldheid = telling;
+    return telling.S();
+}
+
+std::string TManipuleerConstructie::ControleerConstructie() {
+    NormaliseerVolledig();
+    std::int32_t reacties = 0;
+    std::int32_t opleggingen = 0;
+    std::int32_t vrijeUiteinden = 0;
+    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
+        const auto& knoop = Constructie.Knopen[i];
+        if (!knoop.Bestaat) {
+            continue;
+        }
+        reacties += std::abs(knoop.Oplegging);
+        opleggingen += knoop.Oplegging != GeenOplegging ? 1 : 0;
+        vrijeUiteinden += IsVrijUiteinde(i) ? 1 : 0;
+    }
+    std::int32_t staafZonderMp = -1;
+    for (std::int32_t i = 0; i < AantalStaafSlots; ++i) {
+        const auto& staaf = Constructie.Staven[i];
+        if (staaf.Bestaat && !(staaf.Mp > 0.0)) {
+            staafZonderMp = i;
+        }
+    }
+    std::int32_t belastingen = 0;
+    for (const auto& belasting : Constructie.Belastingen) {
+        belastingen += belasting.Bestaat ? 1 : 0;
+    }
+
+    const std::int32_t s = BepaalOnbepaaldheid();
+    const std::int32_t h = Onbepaaldheid.AantalScharnierplaatsen;
+    const Teksten& t = Tekst();
+    std::string melding;
+    if (s < 0 || s > h - 1) {
+        melding += t[TekstNietMogelijk];
+    }
+    if (h < 1) {
+        melding += t[TekstTeWeinigPlaatsen];
+    }
+    if (reacties < 3) {
+        melding += t[TekstTeWeinigReacties];
+    }
+    if (reacties > 6) {
+        melding += t[TekstTeveelReacties];
+    }
+    if (opleggingen > 2) {
+        melding += t[TekstTeveelOpleggingen];
+    }
+    if (opleggingen < 1) {
+        melding += t[TekstTeWeinigOpleggingen];
+    }
+    if (vrijeUiteinden > 1) {
+        melding += t[TekstTeveelVrijeUiteinden];
+    }
+    if (belastingen < 1) {
+        melding += t[TekstGeenKrachten];
+    }
+    if (staafZonderMp != -1) {
+        melding += t[TekstGeenMp] + std::to_string(staafZonderMp + 1) + ". ";
+    }
+    if (s < 0) {
+        melding += "De constructie is " + std::to_string(-s) + "- voudig kinematisch onbepaald. ";
+    }
+    return melding;
+}
+
+void TManipuleerConstructie::VulVoorbeeld() {
+    struct Knoop {
+        double x, y;
+        std::int32_t oplegging, vrijheid;
+    };
+    constexpr Knoop knopen[] = {
+        {2, 3, GeenOplegging, VasteVerbinding}, {2, 6, Scharnierend, ScharnierendeVerbinding},
+        {8, 3, GeenOplegging, VasteVerbinding}, {8, 9, Scharnierend, ScharnierendeVerbinding},
+        {5, 3, GeenOplegging, VasteVerbinding},
+    };
+    for (std::int32_t i = 0; i < 5; ++i) {
+        ZetKnoop(i, knopen[i].x, knopen[i].y);
+        Constructie.Knopen[i].Oplegging = knopen[i].oplegging;
+        Constructie.Knopen[i].Vrijheid = knopen[i].vrijheid;
+    }
+    constexpr std::int32_t staven[][2] = {{0, 1}, {4, 2}, {2, 3}, {0, 4}};
+    for (std::int32_t i = 0; i < 4; ++i) {
+        auto& staaf = Constructie.Staven[i];
+        staaf.Knoop0 = staven[i][0];
+        staaf.Knoop1 = staven[i][1];
+        staaf.Mp = StandaardMp;
+        staaf.Bestaat = true;
+    }
+    auto& belasting = Constructie.Belastingen[0];
+    belasting.Knoop = 4;
+    belasting.Fx = 0.0;
+    belasting.Fy = 1.0;
+    belasting.Bestaat = true;
+}
+
+} // namespace kx

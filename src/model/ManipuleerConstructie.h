@@ -1,0 +1,104 @@
+#pragma once
+
+#include "model/Constructie.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kx {
+
+class Teksten;
+
+struct TPunt {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// Indeterminacy counts of the structure check.
+struct TOnbepaaldheid {
+    std::int32_t AantalOnbekenden = 0;       // U
+    std::int32_t AantalVergelijkingen = 0;   // E
+    std::int32_t AantalScharnierplaatsen = 0; // H
+    std::int32_t S() const { return AantalOnbekenden - AantalVergelijkingen; }
+};
+
+// Direction of the vector from -> to, counter-clockwise as seen on a y-down screen, in [0, 2pi).
+double Richtingshoek(TPunt van, TPunt naar);
+
+// The one frame being drawn, with its editing operations. Operations that would show a message
+// return its text instead (empty when there is none); the caller shows it.
+class TManipuleerConstructie {
+public:
+    explicit TManipuleerConstructie(const Teksten& teksten);
+
+    TConstructie Constructie;
+    std::int32_t Schaal = 1; // metres per grid cell
+
+    // Result of the editor's last hit test, and the state of two-phase operations.
+    std::int32_t GevondenKnoop = -1;
+    std::int32_t GevondenStaaf = -1;
+    std::int32_t GevondenBelasting = -1;
+    std::int32_t SleepKnoop = -1;
+    std::int32_t BelastingSlot = 0;
+
+    // Counts left behind by the last BepaalOnbepaaldheid.
+    TOnbepaaldheid Onbepaaldheid;
+
+    const Teksten& Tekst() const { return *teksten_; }
+
+    // Queries.
+    void MaakLeeg();
+    std::int32_t AantalVerbindingen(std::int32_t knoop) const;
+    bool IsVrijUiteinde(std::int32_t knoop) const;
+    bool IsLos(std::int32_t knoop) const;
+    std::int32_t EersteVrijeKnoop() const;
+    std::int32_t EersteVrijeStaaf() const;
+    std::int32_t EersteVrijeBelasting() const;
+    bool StavenVol() const;
+    bool BelastingenVol() const;
+    std::int32_t ZoekKnoop(double x, double y) const;
+    bool KnoopBestaat(std::int32_t knoop) const;
+
+    // Editing operations; x and y are snapped positions in metres, fase is 0 (press) or 1.
+    std::string VoegStaafToe(int fase, double x, double y);
+    void WisStaaf();
+    void VerplaatsKnoop(int fase, double x, double y);
+    void WisKnoop();
+    std::string VoegBelastingToe(int fase, double x, double y);
+    void WisBelasting();
+    void ZetOplegging(std::int32_t code);
+    void ZetVerbinding(std::int32_t code);
+    void ZetMp(double waarde);
+    void HerschaalKnopen(std::int32_t nieuweSchaal);
+    // One pass: detached nodes, then bars and loads on missing nodes. Returns whether it changed
+    // anything; nodes that lost their last bar in this pass go in the next one.
+    bool Normaliseer();
+    // Passes until nothing changes, as the editor's repeated redraws would.
+    void NormaliseerVolledig();
+
+    std::int32_t BuurKnoop(std::int32_t knoop) const;
+    // Side on which a support lies, as a multiple of pi (0 left, 0.5 below, 1 right, 1.5 above).
+    double Oplegrichting(std::int32_t knoop, std::int32_t soort) const;
+
+    // Structure check.
+    std::int32_t BepaalOnbepaaldheid();
+    // Normalises, then returns every complaint as one message; empty when the structure passes.
+    std::string ControleerConstructie();
+
+    // Fills the example portal frame into the empty structure.
+    void VulVoorbeeld();
+
+private:
+    bool HeeftVrijeKnoop() const;
+    bool VerbindtStaaf(std::int32_t a, std::int32_t b) const;
+    void MaakKnoop(double x, double y);
+    void ZetKnoop(std::int32_t slot, double x, double y);
+    std::int32_t DeelStaaf(double x, double y);
+    TPunt Positie(std::int32_t knoop) const;
+
+    const Teksten* teksten_;
+    // Tail of the arrow pressed by phase 0 of VoegBelastingToe, in metres.
+    TPunt belastingStaart_;
+};
+
+} // namespace kx

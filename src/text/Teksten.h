@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <istream>
+#include <string>
+
+namespace kx {
+
+// One text of the user interface. Texts are UTF-8; the markup "¬x" and "**g" selects the
+// symbol font and the collapse glyphs are Wingdings characters, as the drawing code expects.
+struct TTekst {
+    std::string Sleutel;
+    std::string Inhoud;
+};
+
+// The table of every user-visible text, always addressed by its fixed index.
+class Teksten {
+public:
+    static constexpr int Aantal = 217;
+    static constexpr const char* VertaalBestand = "KXTranslation.kxt";
+
+    Teksten() { VulTekstTabel(); }
+
+    // Restores the built-in keys and texts.
+    void VulTekstTabel();
+
+    // Replaces texts from a translation stream: 217 entries in index order, each ended by a line
+    // "###". A stream that ends early keeps the texts read so far and the built-in rest.
+    // Returns the number of complete entries read.
+    int LeesVertaling(std::istream& invoer);
+
+    // Reads the translation file at the path when it exists; a missing file changes nothing.
+    int LeesVertalingsbestand(const std::string& pad);
+
+    const std::string& operator[](int index) const { return tabel_.at(index).Inhoud; }
+    const TTekst& Tekst(int index) const { return tabel_.at(index); }
+
+private:
+    std::array<TTekst, Aantal> tabel_;
+};
+
+// Converts single-byte Western text (Windows-1252) to UTF-8; valid UTF-8 is returned unchanged.
+std::string NaarUtf8(const std::string& tekst);
+
+} // namespace kx

@@ -1,0 +1,219 @@
+#include "ModelHulp.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+namespace kx::test {
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+TEST(Structuur, LeegHeeftGeenEnkeleKnoopStaafOfBelasting) {
+    Tekenaar t;
+    EXPECT_EQ(t.c.EersteVrijeKnoop(), 0);
+    EXPECT_EQ(t.c.EersteVrijeStaaf(), 0);
+    EXPECT_EQ(t.c.EersteVrijeBelasting(), 0);
+    EXPECT_FALSE(t.c.StavenVol());
+    EXPECT_EQ(t.c.ZoekKnoop(0, 0), -1);
+    EXPECT_EQ(t.c.AantalVerbindingen(-1), 0);
+    EXPECT_TRUE(t.c.IsVrijUiteinde(-1));
+}
+
+TEST(Structuur, EenOpleggingTeltAlsVerbinding) {
+    Tekenaar t;
+    t.Staaf(0, 0, 2, 0);
+    t.Oplegging(0, 0, Scharnierend);
+    EXPECT_EQ(t.c.AantalVerbindingen(0), 2);
+    EXPECT_FALSE(t.c.IsVrijUiteinde(0));
+    EXPECT_TRUE(t.c.IsVrijUiteinde(1));
+}
+
+TEST(StaafToevoegen, MaaktTweeKnopenEnEenStaafEnGaatDoorVanafEenVrijUiteinde) {
+    Tekenaar t;
+    EXPECT_EQ(t.Staaf(1, 1, 3, 1), "");
+    ASSERT_EQ(t.AantalKnopen(), 2);
+    ASSERT_EQ(t.AantalStaven(), 1);
+    const auto& k = t.c.Constructie.Knopen;
+    EXPECT_EQ(k[1].X, 3);
+    EXPECT_EQ(k[1].Oplegging, GeenOplegging);
+    EXPECT_EQ(k[1].Vrijheid, VasteVerbinding);
+    EXPECT_EQ(t.c.Constructie.Staven[0].Mp, 50.0);
+
+    t.Staaf(3, 1, 3, 4);
+    EXPECT_EQ(t.AantalStaven(), 2);
+    EXPECT_EQ(t.c.Constructie.Staven[1].Knoop0, 1);
+    // The middle node now joins two bars: a third bar from it is refused.
+    t.Staaf(3, 1, 6, 1);
+    EXPECT_EQ(t.AantalStaven(), 2);
+    // A release on the press point makes no bar and leaves no node behind.
+    t.Staaf(8, 8, 8, 8);
+    EXPECT_EQ(t.AantalStaven(), 2);
+    EXPECT_EQ(t.AantalKnopen(), 3);
+}
+
+TEST(StaafToevoegen, MetVijftienStavenMeldtHetMaximum) {
+    Tekenaar t;
+    for (int i = 0; i < 15; ++i) {
+        ASSERT_EQ(t.Staaf(i, 0, i + 1, 0), "") << i;
+    }
+    EXPECT_TRUE(t.c.StavenVol());
+    EXPECT_EQ(t.Staaf(0, 5, 1, 5), "15 staven is het maximum");
+    EXPECT_EQ(t.AantalStaven(), 15);
+    EXPECT_EQ(t.AantalKnopen(), 16);
+}
+
+TEST(KnoopVerwijderen, MiddenknoopNeemtBeideStavenMeeEnLaatDeBuitensteEenSlagLanger) {
+    Tekenaar t;
+    t.Staaf(0, 0, 2, 0);
+    t.Staaf(2, 0, 4, 0);
+    t.Wijs(2, 0);
+    t.c.WisKnoop();
+    t.c.Normaliseer();
+    EXPECT_EQ(t.AantalStaven(), 0);
+    EXPECT_EQ(t.AantalKnopen(), 2);
+    t.c.Normaliseer();
+    EXPECT_EQ(t.AantalKnopen(), 0);
+}
+
+TEST(KnoopVerplaatsen, SamenvoegenVanVrijeUiteindenNeemtOplegEnVerbindingOver) {
+    Tekenaar t;
+    t.Staaf(0, 0, 2, 0);
+    t.Staaf(4, 0, 2, 2);
+    t.Oplegging(2, 2, Scharnierend);
+    t.Belasting(4, -1, 4, 0);
+    ASSERT_EQ(t.AantalBelastingen(), 1);
+    // Node (2, 2) has a bar and a support, so it is no free end: nothing happens.
+    t.Verplaats(2, 0, 2, 2);
+    EXPECT_EQ(t.AantalKnopen(), 4);
+    // The free end (2, 0) dropped on the free end (4, 0) merges; the load there goes.
+    t.Verplaats(2, 0, 4, 0);
+    EXPECT_EQ(t.AantalKnopen(), 3);
+    EXPECT_EQ(t.AantalBelastingen(), 0);
+    const int samen = t.c.ZoekKnoop(4, 0);
+    ASSERT_EQ(samen, 1);
+    EXPECT_EQ(t.c.AantalVerbindingen(samen), 2);
+}
+
+TEST(KnoopVerplaatsen, VerschuiftZonderDoelEnLaatDeEigenPlekEnEenLosseStaafMet) {
+    Tekenaar t;
+    t.Staaf(0, 0, 2, 0);
+    const auto voor = t.c.Constructie;
+    t.Verplaats(2, 0, 2, 0);
+    EXPECT_EQ(t.c.Constructie, voor);
+    // Both ends of one lone bar are free ends; merging them is refused.
+    t.Verplaats(2, 0, 0, 0);
+    EXPECT_EQ(t.c.Constructie, voor);
+    t.Verplaats(2, 0, 3, 1);
+    EXPECT_EQ(t.c.ZoekKnoop(3, 1), 1);
+    EXPECT_EQ(t.AantalStaven(), 1);
+}
+
+TEST(BelastingToevoegen, OpEenStaafDeeltDeStaaf) {
+    Tekenaar t;
+    t.Staaf(0, 0, 4, 0);
+    t.Wijs(4, 0);
+    t.c.GevondenStaaf = 0;
+    t.c.ZetMp(80);
+    EXPECT_EQ(t.Belasting(2, -1, 2, 0, 0), "");
+    ASSERT_EQ(t.AantalStaven(), 2);
+    ASSERT_EQ(t.AantalBelastingen(), 1);
+    const auto& c = t.c.Constructie;
+    const int midden = t.c.ZoekKnoop(2, 0);
+    ASSERT_EQ(midden, 2);
+    EXPECT_EQ(c.Belastingen[0].Knoop, midden);
+    EXPECT_EQ(c.Belastingen[0].Fx, 0.0);
+    EXPECT_EQ(c.Belastingen[0].Fy, 1.0);
+    EXPECT_EQ(c.Staven[1].Knoop0, 0);
+    EXPECT_EQ(c.Staven[1].Knoop1, midden);
+    EXPECT_EQ(c.Staven[0].Knoop0, midden);
+    EXPECT_EQ(c.Staven[0].Knoop1, 1);
+    EXPECT_EQ(c.Staven[1].Mp, 80.0);
+    EXPECT_EQ(c.Knopen[midden].Vrijheid, VasteVerbinding);
+}
+
+TEST(BelastingToevoegen, VolleTabellenGevenHunMeldingEnLatenAllesStaan) {
+    Tekenaar t;
+    for (int i = 0; i < 15; ++i) {
+        t.Staaf(i, 0, i + 1, 0);
+    }
+    const auto voor = t.c.Constructie;
+    EXPECT_EQ(t.Belasting(0.5, -1, 0.5, 0, 0),
+              "Deze belasting verdeelt de staaf. U heb het maximum aantal staven bereikt.");
+    EXPECT_EQ(t.c.Constructie, voor);
+    for (int i = 0; i < 15; ++i) {
+        ASSERT_EQ(t.Belasting(i, -1, i, 0), "");
+    }
+    EXPECT_EQ(t.Belasting(15, -1, 15, 0), "15 belastingen is het maximum");
+    EXPECT_EQ(t.AantalBelastingen(), 15);
+    // Nothing under the head: nothing happens.
+    t.Wijs(20, 20);
+    t.c.GevondenBelasting = 3;
+    t.c.WisBelasting();
+    EXPECT_EQ(t.Belasting(20, 19, 20, 20), "");
+    EXPECT_EQ(t.AantalBelastingen(), 14);
+    const auto& vrij = t.c.Constructie.Belastingen[3];
+    EXPECT_EQ(vrij.Knoop, 0);
+    EXPECT_EQ(vrij.Fx, 0.0);
+    EXPECT_EQ(vrij.Fy, 0.0);
+}
+
+TEST(Opleggingen, AlleenAanEenUiteindeEnGeenOpleggingMaaktDeKnoopStijf) {
+    Tekenaar t;
+    t.Staaf(0, 0, 2, 0);
+    t.Staaf(2, 0, 4, 0);
+    t.Wijs(2, 0);
+    t.c.ZetVerbinding(ScharnierendeVerbinding);
+    t.c.ZetOplegging(Inklemming);
+    const auto& midden = t.c.Constructie.Knopen[1];
+    EXPECT_EQ(midden.Oplegging, GeenOplegging);
+    EXPECT_EQ(midden.Vrijheid, ScharnierendeVerbinding);
+    t.c.ZetOplegging(GeenOplegging);
+    EXPECT_EQ(midden.Vrijheid, VasteVerbinding);
+
+    t.Oplegging(0, 0, RolHorizontaal);
+    EXPECT_EQ(t.c.Constructie.Knopen[0].Vrijheid, ScharnierendeVerbinding);
+    // A supported node keeps the connection its support set, and may change its support.
+    t.c.ZetVerbinding(VasteVerbinding);
+    EXPECT_EQ(t.c.Constructie.Knopen[0].Vrijheid, ScharnierendeVerbinding);
+    t.c.ZetOplegging(Inklemming);
+    EXPECT_EQ(t.c.Constructie.Knopen[0].Oplegging, Inklemming);
+    EXPECT_EQ(t.c.Constructie.Knopen[0].Vrijheid, VasteVerbinding);
+}
+
+TEST(Schaal, HerschalenVerandertDeMetersExactEnNietDeBelastingen) {
+    Tekenaar t;
+    t.Staaf(0.5, 1.25, 3, 1);
+    t.Belasting(3, 0, 3, 1);
+    t.c.HerschaalKnopen(2);
+    EXPECT_EQ(t.c.Constructie.Knopen[0].X, 1.0);
+    EXPECT_EQ(t.c.Constructie.Knopen[0].Y, 2.5);
+    EXPECT_EQ(t.c.Constructie.Belastingen[0].Fy, 1.0);
+    t.c.HerschaalKnopen(3);
+    t.c.HerschaalKnopen(7);
+    t.c.HerschaalKnopen(1);
+    EXPECT_EQ(t.c.Constructie.Knopen[0].X, 0.5);
+    EXPECT_EQ(t.c.Constructie.Knopen[0].Y, 1.25);
+    EXPECT_EQ(t.c.Schaal, 1);
+}
+
+TEST(Richting, HoekenOpHetSchermEnDeZijdeVanEenOplegging) {
+    EXPECT_DOUBLE_EQ(Richtingshoek({0, 0}, {0, 0}), pi / 2);
+    EXPECT_DOUBLE_EQ(Richtingshoek({0, 0}, {0, 1}), 3 * pi / 2);
+    EXPECT_DOUBLE_EQ(Richtingshoek({0, 0}, {1, -1}), pi / 4);
+    EXPECT_DOUBLE_EQ(Richtingshoek({0, 0}, {-1, 1}), 5 * pi / 4);
+
+    Tekenaar t;
+    t.Staaf(2, 0, 2, 3); // column, foot at (2, 3)
+    t.Staaf(4, 0, 7, 0); // beam
+    EXPECT_EQ(t.c.Oplegrichting(1, Scharnierend), 0.5); // neighbour above: support below
+    EXPECT_EQ(t.c.Oplegrichting(2, Inklemming), 0.0);   // left end of a beam: hatch left
+    EXPECT_EQ(t.c.Oplegrichting(3, RolVerticaal), 1.0); // bar leaves to the left
+    EXPECT_EQ(t.c.Oplegrichting(2, RolVerticaal), 0.0);
+    EXPECT_EQ(t.c.Oplegrichting(1, RolHorizontaal), 0.5);
+    EXPECT_EQ(t.c.Oplegrichting(0, RolHorizontaal), -0.5);
+    EXPECT_EQ(t.c.Oplegrichting(20, Scharnierend), 0.0);
+}
+
+} // namespace
+} // namespace kx::test

@@ -1,0 +1,95 @@
+#include "ModelHulp.h"
+
+#include <gtest/gtest.h>
+
+namespace kx::test {
+namespace {
+
+TEST(Controle, HetVoorbeeldSlaagtMetZijnTellingen) {
+    Tekenaar t;
+    t.c.VulVoorbeeld();
+    EXPECT_EQ(t.c.ControleerConstructie(), "");
+    const auto& n = t.c.Onbepaaldheid;
+    EXPECT_EQ(n.AantalOnbekenden, 26);
+    EXPECT_EQ(n.AantalVergelijkingen, 25);
+    EXPECT_EQ(n.AantalScharnierplaatsen, 3);
+    EXPECT_EQ(n.S(), 1);
+}
+
+TEST(Controle, UitkragendeLigger) {
+    Tekenaar t;
+    t.Staaf(0, 0, 4, 0);
+    t.Oplegging(0, 0, Inklemming);
+    t.Belasting(4, -1, 4, 0);
+    EXPECT_EQ(t.c.ControleerConstructie(), "");
+    EXPECT_EQ(t.c.Onbepaaldheid.S(), 0);
+    EXPECT_EQ(t.c.Onbepaaldheid.AantalScharnierplaatsen, 1);
+}
+
+TEST(Controle, MeldingenInHunVasteVolgorde) {
+    Tekenaar leeg;
+    EXPECT_EQ(leeg.c.ControleerConstructie(),
+              "Deze constructie is niet mogelijk. "
+              "Deze constructie heeft niet genoeg plaatsen waar een plastische scharnier op kan "
+              "treden. U hebt te weinig oplegreacties. Er zijn te weinig opleggingen. "
+              "Er staan geen krachten op de constructie. ");
+
+    Tekenaar rollen; // a beam on two rollers
+    rollen.Staaf(0, 0, 2, 0);
+    rollen.Staaf(2, 0, 4, 0);
+    rollen.Oplegging(0, 0, RolHorizontaal);
+    rollen.Oplegging(4, 0, RolHorizontaal);
+    rollen.Belasting(2, -1, 2, 0);
+    EXPECT_EQ(rollen.c.ControleerConstructie(),
+              "Deze constructie is niet mogelijk. U hebt te weinig oplegreacties. "
+              "De constructie is 1- voudig kinematisch onbepaald. ");
+}
+
+TEST(Controle, NoemtAlleenDeHoogsteStaafZonderMpEnTeltDrieOpleggingen) {
+    Tekenaar t;
+    t.Staaf(0, 0, 2, 0);
+    t.Staaf(2, 0, 4, 0);
+    t.Staaf(4, 0, 6, 0);
+    t.Oplegging(0, 0, RolHorizontaal);
+    t.Oplegging(6, 0, RolHorizontaal);
+    t.Belasting(2, -1, 2, 0);
+    for (int staaf : {0, 1}) {
+        t.c.GevondenStaaf = staaf;
+        t.c.ZetMp(0);
+    }
+    // A third support on a free node: three supports, four reactions.
+    t.Staaf(8, 0, 8, 2);
+    t.Oplegging(8, 2, RolVerticaal);
+    t.Oplegging(8, 0, RolVerticaal);
+    const auto melding = t.c.ControleerConstructie();
+    EXPECT_NE(melding.find("Er zijn teveel opleggingen. "), std::string::npos);
+    EXPECT_EQ(melding.find("oplegreacties"), std::string::npos);
+    EXPECT_NE(melding.find("Er is geen Mp opgegeven voor staaf nummer 2. "), std::string::npos);
+    EXPECT_EQ(melding.find("staaf nummer 1."), std::string::npos);
+}
+
+TEST(Controle, KnoopMetAlleenEenOpleggingIsEenVrijUiteinde) {
+    Tekenaar t; // a cantilever has one free end; a lone support makes it two
+    t.Staaf(0, 0, 4, 0);
+    t.Oplegging(0, 0, Inklemming);
+    t.Belasting(4, -1, 4, 0);
+    auto& los = t.c.Constructie.Knopen[10];
+    los.Bestaat = true;
+    los.Oplegging = RolHorizontaal;
+    EXPECT_NE(t.c.ControleerConstructie().find("U hebt teveel vrije uiteinden. "),
+              std::string::npos);
+}
+
+TEST(Controle, VerweesdeKnopenTellenNietMeeNaHetNormaliseren) {
+    Tekenaar t;
+    t.c.VulVoorbeeld();
+    // A bar to a node that does not exist: it goes, and so does the node it leaves behind.
+    auto& staaf = t.c.Constructie.Staven[5];
+    staaf = {6, 7, 50.0, true};
+    t.c.Constructie.Knopen[6] = {12, 3, 0, true, 3, 0};
+    EXPECT_EQ(t.c.ControleerConstructie(), "");
+    EXPECT_FALSE(t.c.Constructie.Knopen[6].Bestaat);
+}
+
+} // namespace
+} // namespace kx::test
