@@ -40,8 +40,8 @@ public:
     std::int32_t MaatgevendMechanisme = 0;
 
     // Enumeration state.
-    std::int32_t Onbepaaldheid = 0;   // n
-    std::int32_t AantalPlaatsen = 0;  // m
+    std::int32_t Onbepaaldheid = 0;  // n
+    std::int32_t AantalPlaatsen = 0; // m
     std::int32_t AantalCombinaties = 0;
     std::vector<std::vector<std::int32_t>> Combinaties;
 
@@ -77,7 +77,7 @@ public:
     void PlaatsScharnieren(int c, const TManipuleerConstructie& constructie);
     void VervangRolOplegging(int c, int v, const TManipuleerConstructie& constructie);
     double GemiddeldeStaaflengte(int c) const;
-    void VoegStarreStavenSamen(int c);
+    void VoegStarreStavenSamen(int c, const TManipuleerConstructie& constructie);
     void SchrapIngeklemdeStaven(int c);
     void ControleerBelastingen(int c, const TManipuleerConstructie& constructie);
 
@@ -89,10 +89,10 @@ public:
     // Progress log: opnieuw empties the file, otherwise tekst is appended as one line.
     void SchrijfVoortgang(const std::string& tekst, bool opnieuw) const;
     void SchrijfMechanisme(int i) const;
+    // Appends tekst stamped with the time of day: tekst + " (" + time + ").".
+    void SchrijfStap(const std::string& tekst) const;
 
 private:
-    // A log line stamped with the time of day.
-    void LogStap(const std::string& tekst) const;
     // A failure line, set apart by empty lines.
     void LogFout(const std::string& tekst) const;
     void LogStaaf(int i, int b) const;

@@ -54,7 +54,9 @@ std::string Reeel(double waarde, std::size_t breedte) {
     return Veld(getal, breedte);
 }
 
-std::string Bestaan(bool bestaat) { return Geheel(bestaat ? 1 : 0, 9); }
+std::string Bestaan(bool bestaat) {
+    return Geheel(bestaat ? 1 : 0, 9);
+}
 
 class Schrijver {
 public:
@@ -259,10 +261,11 @@ std::string LaadConstructie(TManipuleerConstructie& c, const std::string& bron) 
         return "";
     }
     std::error_code fout;
-    if (!fs::exists(bron, fout)) {
+    const fs::file_type soort = fs::status(bron, fout).type();
+    if (soort == fs::file_type::not_found) {
         return LeesFout(bron, "het bestand bestaat niet");
     }
-    if (fs::is_directory(bron, fout)) {
+    if (soort == fs::file_type::directory) {
         return LeesFout(bron, "dit is een map, geen bestand");
     }
     std::ifstream in(bron, std::ios::binary);
@@ -275,7 +278,6 @@ std::string LaadConstructie(TManipuleerConstructie& c, const std::string& bron) 
     }
     c.MaakLeeg();
     c.Constructie = *gelezen.Constructie;
-    c.Schaal = 1;
     c.NormaliseerVolledig();
     return "";
 }

@@ -99,8 +99,8 @@ enum class ReeelFout { Geen, GeenGetal, NietEindig, BuitenBereik };
 
 ReeelFout AlsReeel(std::string_view veld, double& waarde) {
     veld = ZonderPlus(veld);
-    const auto [eind, fout] = std::from_chars(veld.data(), veld.data() + veld.size(), waarde,
-                                              std::chars_format::general);
+    const auto [eind, fout] =
+        std::from_chars(veld.data(), veld.data() + veld.size(), waarde, std::chars_format::general);
     if (eind != veld.data() + veld.size() || fout == std::errc::invalid_argument) {
         return ReeelFout::GeenGetal;
     }
@@ -119,7 +119,9 @@ bool IsVerbindingsCode(std::int32_t code) {
     return code == ScharnierendeVerbinding || code == VasteVerbinding;
 }
 
-bool IsKnoopIndex(std::int32_t index) { return index >= 0 && index <= HoogsteKnoop; }
+bool IsKnoopIndex(std::int32_t index) {
+    return index >= 0 && index <= HoogsteKnoop;
+}
 
 // Reads one file; the first fault ends the reading and leaves its message.
 class Lezer {
@@ -131,8 +133,7 @@ public:
         int staven = 0;
         int belastingen = 0;
         const bool gelukt =
-            SlaOver(11, "een kopregel") &&
-            LeesAantal("aantal knopen", AantalKnoopSlots, knopen) &&
+            SlaOver(11, "een kopregel") && LeesAantal("aantal knopen", AantalKnoopSlots, knopen) &&
             LeesAantal("aantal staven", AantalStaafSlots, staven) &&
             LeesAantal("aantal belastingen", AantalBelastingSlots, belastingen) &&
             SlaOver(6, "een kopregel van de knopen") && LeesKnopen(knopen) &&
@@ -186,13 +187,14 @@ private:
         while (!regel.empty() && IsWitruimte(regel.back())) {
             regel.remove_suffix(1);
         }
-        std::string_view staart = regel.substr(regel.size() - std::min<std::size_t>(regel.size(), 2));
+        std::string_view staart =
+            regel.substr(regel.size() - std::min<std::size_t>(regel.size(), 2));
         if (!staart.empty() && IsWitruimte(staart.front())) {
             staart.remove_prefix(1);
         }
         const bool alleenCijfers =
-            !staart.empty() && std::all_of(staart.begin(), staart.end(),
-                                           [](char c) { return c >= '0' && c <= '9'; });
+            !staart.empty() &&
+            std::all_of(staart.begin(), staart.end(), [](char c) { return c >= '0' && c <= '9'; });
         const auto waarde = alleenCijfers ? AlsGeheel(staart) : std::nullopt;
         if (!waarde || *waarde > slots) {
             return VeldFout("een aantal van 0 tot en met " + std::to_string(slots), wat);

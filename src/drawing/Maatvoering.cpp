@@ -1,0 +1,273 @@
+#include "drawing/Maatvoering.h"
+
+#include "drawing/Afbeelding.h"
+#include "drawing/Tekst.h"
+
+#include <QPen>
+#include <QPoint>
+#include <QRectF>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace kx {
+
+namespace {
+constexpr double pi = std::numbers::pi;
+constexpr double TickLengte = 8.0;
+constexpr double MaatPijl = 6.0;
+constexpr double MinMaatLengte = 2.5 * MaatPijl;
+constexpr double LabelAfstand = 3.0;
+constexpr double MaatLabelAfstand = TickLengte / 2.0 + 1.0;
+constexpr double HoekStraal = 20.0;
+constexpr double HoekPijl = 6.0;
+constexpr double HoekLabelAfstand = 8.0;
+constexpr double MomentAfstand = 60.0;
+constexpr double MomentStraal = 30.0;
+constexpr double MomentPijlLengte = 15.0;
+constexpr double MomentPijlBreedte = 8.0;
+
+double Graden(double radialen) { return radialen * 180.0 / pi; }
+
+// Screen point at distance r from c in the direction hoek (counter-clockwise on the screen).
+TPunt Richting(TPunt c, double hoek, double r) {
+    return {c.x + r * std::cos(hoek), c.y - r * std::sin(hoek)};
+}
+
+bool Eindig(TPunt p) {
+    return std::fabs(p.x) < 0.5 * Oneindig && std::fabs(p.y) < 0.5 * Oneindig;
+}
+
+void Lijn(QPainter& painter, TPunt a, TPunt b) {
+    painter.drawLine(Pixel(a.x), Pixel(a.y), Pixel(b.x), Pixel(b.y));
+}
+
+// Angle difference b - a brought into (-pi, pi].
+double Verschil(double a, double b) {
+    double d = std::fmod(b - a, 2.0 * pi);
+    if (d > pi) {
+        d -= 2.0 * pi;
+    } else if (d <= -pi) {
+        d += 2.0 * pi;
+    }
+    return d;
+}
+
+void Label(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt punt,
+           const std::string& tekst, int uitlijning) {
+    TPunt eind;
+    TekenRegel(painter, punt, eind, kleur, opmaak, tekst, uitlijning);
+}
+
+bool Overlapt(const TRechthoek& a, const TRechthoek& b) {
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+struct TLabelPlek {
+    TPunt Anker;
+    int Uitlijning;
+    TRechthoek Vak;
+};
+
+// A moment label just beyond the end of the arc at angle hoek about c, continuing outward.
+TLabelPlek MomentLabel(const QPainter& painter, const TOpmaak& opmaak, TPunt c, double hoek,
+                       const std::string& label) {
+    const double h = RegelHoogte(painter, opmaak);
+    const double b = RegelBreedte(painter, opmaak, label);
+    const TPunt q = Richting(c, hoek, MomentStraal + MomentPijlBreedte / 2.0 + LabelAfstand);
+    const double dx = q.x - c.x;
+    const double dy = q.y - c.y;
+    if (std::fabs(dy) > std::fabs(dx)) {
+        const double boven = dy < 0 ? q.y - h : q.y;
+        return {{q.x, boven}, uitMidden, {q.x - b / 2.0, boven, q.x + b / 2.0, boven + h}};
+    }
+    const double boven = q.y - h / 2.0;
+    if (dx < 0) {
+        return {{q.x, boven}, uitRechts, {q.x - b, boven, q.x, boven + h}};
+    }
+    return {{q.x, boven}, uitLinks, {q.x, boven, q.x + b, boven + h}};
+}
+
+// Places a label in the corner of p that lies farthest from the direction weg (screen vector),
+// leaving the upper right free for the label of a rotation centre.
+void HoekLabel(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt p, TPunt weg,
+               const std::string& tekst) {
+    const int h = RegelHoogte(painter, opmaak);
+    const int b = RegelBreedte(painter, opmaak, tekst);
+    const double a = HoekLabelAfstand;
+    const std::array<TPunt, 3> hoeken{{{-1, -1}, {-1, 1}, {1, 1}}};
+    TPunt beste = hoeken[0];
+    for (const TPunt& hoek : hoeken) {
+        if (hoek.x * weg.x + hoek.y * weg.y < beste.x * weg.x + beste.y * weg.y) {
+            beste = hoek;
+        }
+    }
+    const double x = beste.x < 0 ? p.x - a : p.x + a + b;
+    const double y = beste.y < 0 ? p.y - a - h : p.y + a;
+    Label(painter, kleur, opmaak, {x, y}, tekst, uitRechts);
+}
+} // namespace
+
+void TekenPijlpunt(QPainter& painter, QColor kleur, TPunt punt, double hoek, double lengte,
+                   double breedte) {
+    const TPunt basis = Richting(punt, hoek + pi, lengte);
+    const TPunt links = Richting(basis, hoek + pi / 2.0, breedte / 2.0);
+    const TPunt rechts = Richting(basis, hoek - pi / 2.0, breedte / 2.0);
+    const std::array<QPoint, 3> kop{QPoint(Pixel(punt.x), Pixel(punt.y)),
+                                    QPoint(Pixel(links.x), Pixel(links.y)),
+                                    QPoint(Pixel(rechts.x), Pixel(rechts.y))};
+    painter.save();
+    painter.setPen(QPen(kleur, 1));
+    painter.setBrush(kleur);
+    painter.drawPolygon(kop.data(), static_cast<int>(kop.size()));
+    painter.restore();
+}
+
+void TekenMaatlijn(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt a, TPunt b,
+                   int zijde, const std::string& label) {
+    const bool horizontaal = std::fabs(b.x - a.x) >= std::fabs(b.y - a.y);
+    const double lengte = std::hypot(b.x - a.x, b.y - a.y);
+    const double hoek = Richtingshoek(a, b);
+    const double dwars = hoek + pi / 2.0;
+    painter.save();
+    painter.setPen(QPen(kleur, 1));
+    Lijn(painter, a, b);
+    for (const TPunt& p : {a, b}) {
+        Lijn(painter, Richting(p, dwars, TickLengte / 2.0), Richting(p, dwars, -TickLengte / 2.0));
+    }
+    painter.restore();
+    const bool binnen = lengte >= MinMaatLengte;
+    TekenPijlpunt(painter, kleur, a, binnen ? hoek + pi : hoek, MaatPijl, MaatPijl);
+    TekenPijlpunt(painter, kleur, b, binnen ? hoek : hoek + pi, MaatPijl, MaatPijl);
+
+    const int h = RegelHoogte(painter, opmaak);
+    const TPunt midden{(a.x + b.x) / 2.0, (a.y + b.y) / 2.0};
+    if (horizontaal) {
+        const double y = zijde < 0 ? midden.y - MaatLabelAfstand - h : midden.y + MaatLabelAfstand;
+        Label(painter, kleur, opmaak, {midden.x, y}, label, uitMidden);
+    } else if (zijde < 0) {
+        Label(painter, kleur, opmaak, {midden.x - MaatLabelAfstand, midden.y - h / 2.0}, label,
+              uitRechts);
+    } else {
+        Label(painter, kleur, opmaak, {midden.x + MaatLabelAfstand, midden.y - h / 2.0}, label,
+              uitLinks);
+    }
+}
+
+void TekenMaat(QPainter& painter, const TCelAfbeelding& cel, QColor kleur, const TOpmaak& opmaak,
+               const TMaat& maat) {
+    if (!Eindig(maat.Van) || !Eindig(maat.Naar)) {
+        return;
+    }
+    const TPunt a = cel.Scherm(maat.Van);
+    const TPunt b = cel.Scherm(maat.Naar);
+    if (Afkappen(maat.Naar.x - maat.Van.x) != 0.0) {
+        const int zijde = b.y >= a.y ? 1 : -1;
+        const double y = b.y + zijde * maat.Offset;
+        TekenMaatlijn(painter, kleur, opmaak, {a.x, y}, {b.x, y}, zijde, maat.LabelX);
+    }
+    if (Afkappen(maat.Naar.y - maat.Van.y) != 0.0) {
+        const int zijde = b.x >= a.x ? 1 : -1;
+        const double x = b.x + zijde * maat.Offset;
+        TekenMaatlijn(painter, kleur, opmaak, {x, a.y}, {x, b.y}, zijde, maat.LabelY);
+    }
+}
+
+void TekenAccolade(QPainter& painter, QColor kleur, double x1, double y1, double x2, double y2) {
+    const int r = Pixel(y2 - y1) / 2;
+    const int m = Pixel(x1 + x2) / 2;
+    const int links = Pixel(x1);
+    const int rechts = Pixel(x2);
+    const int boven = Pixel(y1);
+    const int d = 2 * r;
+    painter.save();
+    painter.setPen(QPen(kleur, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRect(links, boven - r, d, d), 180 * 16, 90 * 16);
+    painter.drawArc(QRect(rechts - d, boven - r, d, d), 270 * 16, 90 * 16);
+    if (m - r > links + r) {
+        painter.drawLine(links + r, boven + r, m - r, boven + r);
+    }
+    if (rechts - r > m + r) {
+        painter.drawLine(m + r, boven + r, rechts - r, boven + r);
+    }
+    painter.drawArc(QRect(m - d, boven + r, d, d), 0, 90 * 16);
+    painter.drawArc(QRect(m, boven + r, d, d), 90 * 16, 90 * 16);
+    painter.restore();
+}
+
+void TekenHoekmarkering(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt centrum,
+                        TPunt voor, TPunt na, const std::string& label) {
+    const double a1 = Richtingshoek(centrum, voor);
+    const double a2 = Richtingshoek(centrum, na);
+    const double draai = Verschil(a1, a2);
+    painter.save();
+    QPen stippel(KleurZilver, 1);
+    stippel.setStyle(Qt::DotLine);
+    painter.setPen(stippel);
+    Lijn(painter, centrum, voor);
+    Lijn(painter, centrum, na);
+    painter.setPen(QPen(kleur, 1));
+    painter.setBrush(Qt::NoBrush);
+    const bool gedraaid = std::fabs(draai) > 1e-9;
+    if (gedraaid) {
+        const QRectF cirkel(Pixel(centrum.x) - HoekStraal, Pixel(centrum.y) - HoekStraal,
+                            2.0 * HoekStraal, 2.0 * HoekStraal);
+        painter.drawArc(cirkel, static_cast<int>(Graden(a1) * 16.0),
+                        static_cast<int>(Graden(draai) * 16.0));
+    }
+    painter.restore();
+    if (gedraaid) {
+        const double raaklijn = a2 + (draai > 0.0 ? pi / 2.0 : -pi / 2.0);
+        TekenPijlpunt(painter, kleur, Richting(centrum, a2, HoekStraal), raaklijn, HoekPijl,
+                      HoekPijl);
+    }
+    const TPunt weg = Richting({0.0, 0.0}, a1 + draai / 2.0, 1.0);
+    HoekLabel(painter, kleur, opmaak, centrum, weg, label);
+}
+
+void TekenMomentpijl(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt eind,
+                     TPunt ander, bool linksom, const TRechthoek& cel, const std::string& label,
+                     std::vector<TRechthoek>& bezet) {
+    const double langs = Richtingshoek(eind, ander);
+    const TPunt c = Richting(eind, langs, MomentAfstand);
+    const double naarEind = langs + pi;
+    const double begin = naarEind - pi / 2.0;
+    const double einde = naarEind + pi / 2.0;
+    painter.save();
+    painter.setPen(QPen(kleur, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(Pixel(c.x) - MomentStraal, Pixel(c.y) - MomentStraal,
+                           2.0 * MomentStraal, 2.0 * MomentStraal),
+                    static_cast<int>(Graden(begin) * 16.0), 180 * 16);
+    painter.restore();
+    const double punt = linksom ? einde : begin;
+    TekenPijlpunt(painter, kleur, Richting(c, punt, MomentStraal),
+                  punt + (linksom ? pi / 2.0 : -pi / 2.0), MomentPijlLengte, MomentPijlBreedte);
+
+    // Beside the outer end of the arc (away from the middle of the cell), else beside the inner
+    // end, whichever first lies inside the cell and clear of the labels placed before.
+    const TPunt midden{(cel.Left + cel.Right) / 2.0, (cel.Top + cel.Bottom) / 2.0};
+    const auto afstand = [&](double hoek) {
+        const TPunt q = Richting(c, hoek, MomentStraal);
+        return std::hypot(q.x - midden.x, q.y - midden.y);
+    };
+    const double buiten = afstand(begin) >= afstand(einde) ? begin : einde;
+    const double binnen = buiten == begin ? einde : begin;
+    const TLabelPlek eerste = MomentLabel(painter, opmaak, c, buiten, label);
+    const TLabelPlek tweede = MomentLabel(painter, opmaak, c, binnen, label);
+    const auto vrij = [&](const TLabelPlek& plek) {
+        const bool inCel = cel.Bevat(plek.Vak.Left, plek.Vak.Top) &&
+                           cel.Bevat(plek.Vak.Right, plek.Vak.Bottom);
+        return inCel && std::none_of(bezet.begin(), bezet.end(), [&](const TRechthoek& r) {
+                   return Overlapt(r, plek.Vak);
+               });
+    };
+    const TLabelPlek& gekozen = vrij(eerste) || !vrij(tweede) ? eerste : tweede;
+    Label(painter, kleur, opmaak, gekozen.Anker, label, gekozen.Uitlijning);
+    bezet.push_back(gekozen.Vak);
+}
+
+} // namespace kx

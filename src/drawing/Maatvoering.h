@@ -1,0 +1,58 @@
+#pragma once
+
+#include "drawing/MechanismeTekening.h"
+#include "drawing/Opmaak.h"
+#include "model/ManipuleerConstructie.h"
+
+#include <QColor>
+#include <QPainter>
+
+#include <string>
+#include <vector>
+
+namespace kx {
+
+// A dimension figure between two world points: a horizontal dimension for their difference in x
+// and a vertical one for their difference in y, each only when that difference is neither zero
+// nor infinite. Both lines run past Naar, Offset pixels beyond it as seen from Van: the
+// horizontal one below or above Naar, the vertical one right or left of it.
+struct TMaat {
+    TPunt Van;
+    TPunt Naar;
+    std::string LabelX;
+    std::string LabelY;
+    double Offset = 10.0;
+};
+
+void TekenMaat(QPainter& painter, const TCelAfbeelding& cel, QColor kleur, const TOpmaak& opmaak,
+               const TMaat& maat);
+
+// One dimension line in screen pixels from a to b (horizontal or vertical), with end ticks and
+// arrowheads; the label is centred on it, on the side given by zijde (-1 left/above, +1
+// right/below).
+void TekenMaatlijn(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt a, TPunt b,
+                   int zijde, const std::string& label);
+
+// A horizontal curly brace between x1 and x2, its ends at y1 and its point down at y2.
+void TekenAccolade(QPainter& painter, QColor kleur, double x1, double y1, double x2, double y2);
+
+// A filled arrowhead with its tip at punt, pointing in the direction hoek (counter-clockwise as
+// seen on the screen).
+void TekenPijlpunt(QPainter& painter, QColor kleur, TPunt punt, double hoek, double lengte,
+                   double breedte);
+
+// The rotation of a part about its centre: dotted silver lines to an end before and after the
+// displacement, the shorter arc between them with an arrowhead, and the label right-aligned
+// beside the centre.
+void TekenHoekmarkering(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt centrum,
+                        TPunt voor, TPunt na, const std::string& label);
+
+// A curved moment arrow at a part end: a half circle across the part near the end, turning
+// anticlockwise on the screen when linksom is set. The label goes beside the outer end of the
+// arc, or the inner one when it would leave the cell or cover a label in bezet there; its box
+// is added to bezet.
+void TekenMomentpijl(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt eind,
+                     TPunt ander, bool linksom, const TRechthoek& cel, const std::string& label,
+                     std::vector<TRechthoek>& bezet);
+
+} // namespace kx

@@ -1,0 +1,175 @@
+#include "drawing/MechanismeTekening.h"
+
+#include "drawing/Opmaak.h"
+#include "drawing/Symbolen.h"
+
+#include <QPen>
+
+#include <cmath>
+#include <numbers>
+
+namespace kx {
+
+namespace {
+constexpr double Onder = std::numbers::pi / 2.0; // a support below its node
+constexpr double Rechts = std::numbers::pi;      // a support right of its node
+constexpr double PixelsPerBelasting = 12.5;
+constexpr double ScharnierDiameter = 5.0;
+
+enum TSoort : std::uint8_t {
+    soRolHorizontaal = 0,
+    soRolVerticaal = 1,
+    soScharnierend = 2,
+    soInklemming = 3,
+    soScharnier = 4,
+};
+
+TPunt Wereld(const TConstructieKnoop& k) { return {k.X, -k.Y}; }
+
+void SchetsOplegging(QPainter& painter, const TConstructieKnoop& k, TPunt p,
+                     const TOpmaak& opmaak) {
+    const QColor lijn = KleurLichtgrijs;
+    switch (k.Oplegging) {
+    case RolHorizontaal:
+        TekenRolscharnier(painter, lijn, KleurWit, 1.0, opmaak, "", p, Onder);
+        break;
+    case RolVerticaal:
+        TekenRolscharnier(painter, lijn, KleurWit, 1.0, opmaak, "", p, Rechts);
+        break;
+    case Scharnierend:
+        TekenScharnierendeOplegging(painter, lijn, KleurWit, 1.0, opmaak, "", p, Onder);
+        break;
+    case Inklemming:
+        TekenInklemming(painter, lijn, KleurWit, 1.0, opmaak, "", p, Onder);
+        break;
+    default:
+        if (k.Vrijheid == ScharnierendeVerbinding) {
+            TekenScharnier(painter, lijn, KleurWit, 1.0, opmaak, "", p);
+        }
+        break;
+    }
+}
+
+void SchetsBelastingen(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
+                       const TOpmaak& opmaak) {
+    for (const TConstructieBelasting& b : c.Belastingen) {
+        if (!b.Bestaat || b.Knoop < 0 || b.Knoop >= AantalKnoopSlots) {
+            continue;
+        }
+        const TConstructieKnoop& k = c.Knopen[static_cast<std::size_t>(b.Knoop)];
+        const double grootte = std::hypot(b.Fx, b.Fy);
+        if (!k.Bestaat || Afkappen(grootte) == 0.0) {
+            continue;
+        }
+        const double hoek = Richtingshoek({0.0, 0.0}, {b.Fx, b.Fy});
+        TekenBelasting(painter, KleurLichtgrijs, KleurLichtgrijs, 0.5, opmaak, "",
+                       cel.Scherm(Wereld(k)), hoek, PixelsPerBelasting * grootte);
+    }
+}
+
+void EindSymbool(QPainter& painter, const TKnoop& eind, TPunt p, TPunt ander, QColor kleur,
+                 const TOpmaak& opmaak) {
+    const double theta = Richtingshoek(p, ander);
+    switch (eind.Soort) {
+    case soRolHorizontaal:
+        TekenRolscharnier(painter, kleur, KleurWit, 1.0, opmaak, "", p, Onder);
+        break;
+    case soRolVerticaal:
+        TekenRolscharnier(painter, kleur, KleurWit, 1.0, opmaak, "", p, Rechts);
+        break;
+    case soScharnierend:
+        TekenScharnierendeOplegging(painter, kleur, KleurWit, 1.0, opmaak, "", p, theta);
+        break;
+    case soInklemming:
+        TekenInklemming(painter, kleur, KleurWit, 1.0, opmaak, "", p, theta);
+        break;
+    case soScharnier:
+        TekenScharnier(painter, kleur, KleurWit, 1.0, opmaak, "", p);
+        break;
+    default:
+        break;
+    }
+}
+} // namespace
+
+TPunt TCelAfbeelding::Scherm(const TKnoop& knoop, bool verplaatst) const {
+    return verplaatst ? Scherm(TPunt{knoop.x + knoop.dx, knoop.y + knoop.dy})
+                      : Scherm(TPunt{knoop.x, knoop.y});
+}
+
+double TCelAfbeelding::Schaal() const {
+    return (Cel.Right - Cel.Left) / (1.2 * Schaalbaar(Grenzen).Breedte());
+}
+
+TCelAfbeelding MaakCel(const TMechanisme& mechanisme, const TConstructie& constructie,
+                       double links, double boven, double rechts, bool metRotatiecentra) {
+    TCelAfbeelding cel{BepaalGrenzen(mechanisme, constructie, metRotatiecentra),
+                       {links, boven, rechts, boven}};
+    PasHoogteAan(cel.Grenzen, cel.Cel);
+    return cel;
+}
+
+void TekenSchets(QPainter& painter, const TConstructie& constructie, const TCelAfbeelding& cel,
+                 bool metBelastingen) {
+    const TOpmaak opmaak = Opmaak(opTekening);
+    painter.save();
+    painter.setPen(QPen(KleurLichtgrijs, 1));
+    for (const TConstructieStaaf& s : constructie.Staven) {
+        if (!s.Bestaat || s.Knoop0 < 0 || s.Knoop0 >= AantalKnoopSlots || s.Knoop1 < 0 ||
+            s.Knoop1 >= AantalKnoopSlots) {
+            continue;
+        }
+        const TPunt a = cel.Scherm(Wereld(constructie.Knopen[static_cast<std::size_t>(s.Knoop0)]));
+        const TPunt b = cel.Scherm(Wereld(constructie.Knopen[static_cast<std::size_t>(s.Knoop1)]));
+        painter.drawLine(Pixel(a.x), Pixel(a.y), Pixel(b.x), Pixel(b.y));
+    }
+    painter.restore();
+    for (const TConstructieKnoop& k : constructie.Knopen) {
+        if (k.Bestaat) {
+            SchetsOplegging(painter, k, cel.Scherm(Wereld(k)), opmaak);
+        }
+    }
+    if (metBelastingen) {
+        SchetsBelastingen(painter, constructie, cel, opmaak);
+    }
+}
+
+void TekenDelen(QPainter& painter, const TMechanisme& mechanisme, const TCelAfbeelding& cel,
+                QColor kleur, bool verplaatst) {
+    painter.save();
+    painter.setPen(QPen(kleur, 1));
+    for (const TStaaf& deel : mechanisme.avStaven) {
+        const TPunt a = cel.Scherm(deel.Knopen[0], verplaatst);
+        const TPunt b = cel.Scherm(deel.Knopen[1], verplaatst);
+        painter.drawLine(Pixel(a.x), Pixel(a.y), Pixel(b.x), Pixel(b.y));
+    }
+    painter.restore();
+}
+
+void TekenEindSymbolen(QPainter& painter, const TMechanisme& mechanisme,
+                       const TCelAfbeelding& cel, QColor kleur, bool verplaatst) {
+    const TOpmaak opmaak = Opmaak(opTekening);
+    for (const TStaaf& deel : mechanisme.avStaven) {
+        const TPunt a = cel.Scherm(deel.Knopen[0], verplaatst);
+        const TPunt b = cel.Scherm(deel.Knopen[1], verplaatst);
+        EindSymbool(painter, deel.Knopen[0], a, b, kleur, opmaak);
+        EindSymbool(painter, deel.Knopen[1], b, a, kleur, opmaak);
+    }
+}
+
+void TekenPlastischeScharnieren(QPainter& painter, const TMechanisme& mechanisme,
+                                const TCelAfbeelding& cel) {
+    painter.save();
+    painter.setPen(QPen(KleurRood, 1));
+    painter.setBrush(KleurGeel);
+    for (const TStaaf& deel : mechanisme.avStaven) {
+        for (const TKnoop& eind : deel.Knopen) {
+            if (eind.Stijf) {
+                TekenCirkel(painter, cel.Scherm(eind, true), ScharnierDiameter);
+            }
+        }
+    }
+    painter.restore();
+}
+
+} // namespace kx

@@ -1,0 +1,139 @@
+#include "drawing/StructuurTekening.h"
+
+#include "drawing/Opmaak.h"
+#include "drawing/Symbolen.h"
+
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace kx {
+
+namespace {
+constexpr double MpPerPixel = 25.0;
+constexpr double MinDikte = 1.0;
+constexpr double MaxDikte = 6.0;
+
+bool IsKnoop(const TConstructie& c, std::int32_t i) {
+    return i >= 0 && i < AantalKnoopSlots && c.Knopen[static_cast<std::size_t>(i)].Bestaat;
+}
+
+TPunt Positie(const TConstructie& c, std::int32_t i, const TEditorInstellingen& inst) {
+    const TConstructieKnoop& k = c.Knopen[static_cast<std::size_t>(i)];
+    return StructuurNaarScherm({k.X, k.Y}, inst);
+}
+
+void GridLijnen(QPainter& painter, int lengte, int breedte, int stap, int gridSize,
+                bool verticaal) {
+    for (int p = 0; p <= lengte; p += stap) {
+        QPen pen(KleurGridgroen);
+        pen.setWidth(p % gridSize == 0 ? 2 : 0);
+        painter.setPen(pen);
+        if (verticaal) {
+            painter.drawLine(p, 0, p, breedte);
+        } else {
+            painter.drawLine(0, p, breedte, p);
+        }
+    }
+}
+
+void TekenStaven(QPainter& painter, const TManipuleerConstructie& mc,
+                 const TEditorInstellingen& inst, const TOpmaak& opmaak) {
+    const TConstructie& c = mc.Constructie;
+    for (std::size_t i = 0; i < c.Staven.size(); ++i) {
+        const TConstructieStaaf& s = c.Staven[i];
+        if (!s.Bestaat || !IsKnoop(c, s.Knoop0) || !IsKnoop(c, s.Knoop1)) {
+            continue;
+        }
+        const QColor kleur = static_cast<std::int32_t>(i) == mc.GevondenStaaf ? KleurBlauw
+                                                                                : KleurZwart;
+        TekenStaaf(painter, kleur, kleur, StaafDikte(s.Mp), opmaak, "",
+                   Positie(c, s.Knoop0, inst), Positie(c, s.Knoop1, inst));
+    }
+}
+
+void TekenOplegging(QPainter& painter, const TManipuleerConstructie& mc, std::int32_t i,
+                    TPunt p, QColor vul, const TOpmaak& opmaak) {
+    const std::int32_t soort = mc.Constructie.Knopen[static_cast<std::size_t>(i)].Oplegging;
+    const double hoek = mc.Oplegrichting(i, soort) * std::numbers::pi;
+    switch (soort) {
+    case RolHorizontaal:
+    case RolVerticaal:
+        TekenRolscharnier(painter, KleurZwart, vul, 1.0, opmaak, "", p, hoek);
+        break;
+    case Scharnierend:
+        TekenScharnierendeOplegging(painter, KleurZwart, vul, 1.0, opmaak, "", p, hoek);
+        break;
+    case Inklemming:
+        TekenInklemming(painter, KleurZwart, vul, 1.0, opmaak, "", p, hoek);
+        break;
+    default:
+        break;
+    }
+}
+
+void TekenKnopen(QPainter& painter, const TManipuleerConstructie& mc,
+                 const TEditorInstellingen& inst, const TOpmaak& opmaak) {
+    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
+        const TConstructieKnoop& k = mc.Constructie.Knopen[static_cast<std::size_t>(i)];
+        if (!k.Bestaat) {
+            continue;
+        }
+        const QColor vul = i == mc.GevondenKnoop ? KleurBlauw : KleurRood;
+        const TPunt p = Positie(mc.Constructie, i, inst);
+        if (k.Vrijheid == ScharnierendeVerbinding) {
+            TekenScharnier(painter, KleurZwart, vul, 1.0, opmaak, "", p);
+        } else {
+            TekenVasteVerbinding(painter, KleurZwart, vul, 1.0, opmaak, "", p);
+        }
+        TekenOplegging(painter, mc, i, p, vul, opmaak);
+    }
+}
+
+void TekenBelastingen(QPainter& painter, const TManipuleerConstructie& mc,
+                      const TEditorInstellingen& inst, const TOpmaak& opmaak) {
+    const TConstructie& c = mc.Constructie;
+    for (std::size_t i = 0; i < c.Belastingen.size(); ++i) {
+        const TConstructieBelasting& b = c.Belastingen[i];
+        if (!b.Bestaat || !IsKnoop(c, b.Knoop)) {
+            continue;
+        }
+        const QColor vul = static_cast<std::int32_t>(i) == mc.GevondenBelasting ? KleurBlauw
+                                                                                  : KleurRood;
+        const TPunt p = Positie(c, b.Knoop, inst);
+        const double hoek = Richtingshoek(p, {p.x + b.Fx, p.y + b.Fy});
+        const double lengte = std::hypot(b.Fx, b.Fy) * inst.GridSize;
+        TekenBelasting(painter, KleurZwart, vul, 1.0, opmaak, "", p, hoek, lengte);
+    }
+}
+} // namespace
+
+int StaafDikte(double mp) {
+    return static_cast<int>(std::clamp(mp / MpPerPixel, MinDikte, MaxDikte));
+}
+
+void TekenGrid(QPainter& painter, int w, int h, int gridSize, int fijnheid) {
+    painter.save();
+    painter.setPen(KleurWit);
+    painter.setBrush(KleurWit);
+    painter.drawRect(0, 0, w, h);
+    const int stap = SnapStap(gridSize, fijnheid);
+    const int cel = std::max(1, gridSize);
+    GridLijnen(painter, w, h, stap, cel, true);
+    GridLijnen(painter, h, w, stap, cel, false);
+    painter.restore();
+}
+
+void TekenConstructie(QPainter& painter, const TManipuleerConstructie& constructie,
+                      const TEditorInstellingen& instellingen, QSize grootte) {
+    TekenGrid(painter, grootte.width(), grootte.height(), instellingen.GridSize,
+              instellingen.Fijnheid);
+    const TOpmaak opmaak = Opmaak(opTekening);
+    TekenStaven(painter, constructie, instellingen, opmaak);
+    TekenKnopen(painter, constructie, instellingen, opmaak);
+    TekenBelastingen(painter, constructie, instellingen, opmaak);
+}
+
+} // namespace kx

@@ -1,0 +1,158 @@
+#include "drawing/Symbolen.h"
+
+#include "drawing/Afbeelding.h"
+#include "drawing/Tekst.h"
+
+#include <QPen>
+#include <QPoint>
+#include <QPolygon>
+
+#include <array>
+#include <cmath>
+
+namespace kx {
+
+namespace {
+const double DriehoekHoogte = 13.0 * std::sqrt(3.0) / 2.0;
+constexpr double ScharnierDiameter = 5.0;
+constexpr double HalveBasis = 10.5;
+constexpr double HalveDriehoek = 6.5;
+constexpr double RolAfstand = 5.0;
+constexpr double ArceringDiepte = 5.0;
+constexpr int AantalArceringen = 5;
+
+// Places a point of a symbol's local frame (offsets in unscaled pixels).
+struct TLokaal {
+    TPunt Oorsprong;
+    double w;
+    double Hoek;
+
+    TPunt operator()(double dx, double dy) const {
+        return DraaiPunt({Oorsprong.x + dx * w, Oorsprong.y + dy * w}, Oorsprong, -Hoek);
+    }
+};
+
+QPoint Scherm(TPunt p) { return {Pixel(p.x), Pixel(p.y)}; }
+
+void ZetPenEnKwast(QPainter& painter, QColor lijn, QColor vul, double w) {
+    QPen pen(lijn);
+    pen.setWidth(Pixel(w));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(vul);
+}
+
+void Lijn(QPainter& painter, TPunt a, TPunt b) { painter.drawLine(Scherm(a), Scherm(b)); }
+
+void Label(QPainter& painter, QColor kleur, const TOpmaak& opmaak, const std::string& label,
+           TPunt anker) {
+    if (label.empty()) {
+        return;
+    }
+    const int h = RegelHoogte(painter, opmaak);
+    TPunt eind;
+    TekenRegel(painter,
+               {anker.x + opmaak.Tekst.Links, anker.y - opmaak.Tekst.Onder - h}, eind, kleur,
+               opmaak, label, uitLinks);
+}
+
+// The two legs of the triangle from the node and its base, shared by both hinged supports.
+void Driehoek(QPainter& painter, const TLokaal& p) {
+    const double h = DriehoekHoogte;
+    Lijn(painter, p(0, 0), p(-h, -HalveDriehoek));
+    Lijn(painter, p(0, 0), p(-h, HalveDriehoek));
+    Lijn(painter, p(-h, -HalveBasis), p(-h, HalveBasis));
+}
+} // namespace
+
+void TekenCirkel(QPainter& painter, TPunt midden, double diameter) {
+    const int links = Pixel(midden.x - diameter / 2.0);
+    const int boven = Pixel(midden.y - diameter / 2.0);
+    const int rechts = Pixel(midden.x + diameter / 2.0);
+    const int onder = Pixel(midden.y + diameter / 2.0);
+    painter.drawEllipse(QRect(links, boven, rechts - links, onder - boven));
+}
+
+void TekenStaaf(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
+                const std::string& label, TPunt van, TPunt naar) {
+    painter.save();
+    ZetPenEnKwast(painter, lijn, vul, w);
+    Lijn(painter, van, naar);
+    painter.restore();
+    Label(painter, lijn, opmaak, label, {(van.x + naar.x) / 2.0, (van.y + naar.y) / 2.0});
+}
+
+void TekenRolscharnier(QPainter& painter, QColor lijn, QColor vul, double w,
+                       const TOpmaak& opmaak, const std::string& label, TPunt punt, double hoek) {
+    painter.save();
+    ZetPenEnKwast(painter, lijn, vul, w);
+    const TLokaal p{punt, w, hoek};
+    const double h = DriehoekHoogte;
+    Driehoek(painter, p);
+    Lijn(painter, p(-h - RolAfstand, -HalveBasis), p(-h - RolAfstand, HalveBasis));
+    const double d = ScharnierDiameter * w;
+    TekenCirkel(painter, p(-h - RolAfstand / 2.0, -HalveDriehoek), d);
+    TekenCirkel(painter, p(-h - RolAfstand / 2.0, HalveDriehoek), d);
+    TekenCirkel(painter, punt, d);
+    painter.restore();
+    Label(painter, lijn, opmaak, label, punt);
+}
+
+void TekenScharnierendeOplegging(QPainter& painter, QColor lijn, QColor vul, double w,
+                                 const TOpmaak& opmaak, const std::string& label, TPunt punt,
+                                 double hoek) {
+    painter.save();
+    ZetPenEnKwast(painter, lijn, vul, w);
+    Driehoek(painter, TLokaal{punt, w, hoek});
+    TekenCirkel(painter, punt, ScharnierDiameter * w);
+    painter.restore();
+    Label(painter, lijn, opmaak, label, punt);
+}
+
+void TekenInklemming(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
+                     const std::string& label, TPunt punt, double hoek) {
+    painter.save();
+    ZetPenEnKwast(painter, lijn, vul, w);
+    const TLokaal p{punt, w, hoek};
+    Lijn(painter, p(0, -HalveBasis), p(0, HalveBasis));
+    const double d = 2.0 * HalveBasis / 9.0;
+    for (int i = 0; i < AantalArceringen; ++i) {
+        Lijn(painter, p(-ArceringDiepte, -HalveBasis + 2 * i * d),
+             p(0, -HalveBasis + (2 * i + 1) * d));
+    }
+    painter.restore();
+    Label(painter, lijn, opmaak, label, punt);
+}
+
+void TekenScharnier(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
+                    const std::string& label, TPunt punt) {
+    painter.save();
+    ZetPenEnKwast(painter, lijn, vul, w);
+    TekenCirkel(painter, punt, ScharnierDiameter * w);
+    painter.restore();
+    Label(painter, lijn, opmaak, label, punt);
+}
+
+void TekenVasteVerbinding(QPainter& painter, QColor lijn, QColor, double,
+                          const TOpmaak& opmaak, const std::string& label, TPunt punt) {
+    Label(painter, lijn, opmaak, label, punt);
+}
+
+void TekenBelasting(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
+                    const std::string& label, TPunt punt, double hoek, double lengte) {
+    painter.save();
+    ZetPenEnKwast(painter, lijn, vul, w);
+    const TLokaal p{punt, w, hoek};
+    const TPunt staart = DraaiPunt({punt.x - lengte, punt.y}, punt, -hoek);
+    if (lengte > 0.0) {
+        Lijn(painter, punt, staart);
+    }
+    const std::array<QPoint, 4> kop{Scherm(punt), Scherm(p(-15, -4)), Scherm(p(-11, 0)),
+                                    Scherm(p(-15, 4))};
+    painter.drawPolygon(kop.data(), static_cast<int>(kop.size()));
+    painter.restore();
+    Label(painter, lijn, opmaak, label, staart);
+}
+
+} // namespace kx

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "drawing/Opmaak.h"
+#include "model/ManipuleerConstructie.h"
+
+#include <QColor>
+#include <QPainter>
+
+#include <string>
+
+namespace kx {
+
+// The symbols of a structure, drawn with a solid pen of width trunc(w); circles and arrowheads
+// are filled with vul and outlined with lijn. Sizes are multiplied by w. A non-empty label is
+// written in lijn, starting Links pixels right of the anchor and ending Onder pixels above it.
+//
+// hoek is the direction, counter-clockwise as seen on the screen, of the local +x axis: a
+// support lies on its local -x side, so 0 puts it left of the node, pi/2 below, pi right and
+// 3pi/2 above; a load arrow points along local +x with its head at the point.
+
+// A bar line; the label's anchor is its midpoint.
+void TekenStaaf(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
+                const std::string& label, TPunt van, TPunt naar);
+
+void TekenRolscharnier(QPainter& painter, QColor lijn, QColor vul, double w,
+                       const TOpmaak& opmaak, const std::string& label, TPunt punt, double hoek);
+void TekenScharnierendeOplegging(QPainter& painter, QColor lijn, QColor vul, double w,
+                                 const TOpmaak& opmaak, const std::string& label, TPunt punt,
+                                 double hoek);
+void TekenInklemming(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
+                     const std::string& label, TPunt punt, double hoek);
+
+// Hinged connection: a circle of diameter 5w.
+void TekenScharnier(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
+                    const std::string& label, TPunt punt);
+
+// Rigid connection: nothing but its label.
+void TekenVasteVerbinding(QPainter& painter, QColor lijn, QColor vul, double w,
+                          const TOpmaak& opmaak, const std::string& label, TPunt punt);
+
+// Load arrow with its head at punt and a shaft of lengte pixels (not scaled by w) behind it; the
+// label's anchor is the tail.
+void TekenBelasting(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
+                    const std::string& label, TPunt punt, double hoek, double lengte);
+
+// A circle of the given diameter about a point, filled and outlined in the painter's brush and
+// pen, placed as the symbols place theirs.
+void TekenCirkel(QPainter& painter, TPunt midden, double diameter);
+
+} // namespace kx

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "drawing/WeergaveOpties.h"
+
+namespace kx {
+
+class TAnalyse;
+class TManipuleerConstructie;
+class Teksten;
+
+// What the analysis views read: the results, the structure with its indeterminacy counts, the
+// display options and the text table. Numbers use the analysis's decimal separator.
+struct TViewContext {
+    const TAnalyse& Analyse;
+    const TManipuleerConstructie& Constructie;
+    const TWeergaveOpties& Opties;
+    const Teksten& Tekst;
+};
+
+} // namespace kx

@@ -1,0 +1,372 @@
+#include "drawing/WanneerBezwijkenView.h"
+
+#include "drawing/Maatvoering.h"
+#include "drawing/MechanismeTekening.h"
+#include "drawing/Opmaak.h"
+#include "drawing/Symbolen.h"
+#include "drawing/Tekst.h"
+#include "engine/Analyse.h"
+#include "engine/Getalnotatie.h"
+#include "model/ManipuleerConstructie.h"
+#include "text/Teksten.h"
+
+#include <QFontMetrics>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace kx {
+
+namespace {
+constexpr int TTitel = 140;
+constexpr int TKopVergelijking = 141;
+constexpr int TUitlegVergelijking = 142;
+constexpr int TKopBezwijklast = 143;
+constexpr int TUitlegWegstrepen = 144;
+constexpr int TUitlegOplossen = 145;
+constexpr int TWelMaatgevend = 146;
+constexpr int TNietMaatgevend = 147;
+
+constexpr double pi = std::numbers::pi;
+constexpr double MaatOffset = 10.0;
+constexpr double VerplaatsingOffset = 15.0;
+constexpr double PixelsPerBelasting = 50.0;
+constexpr double RCDiameter = 11.0;
+// Room above and below the drawing for load arrows and labels that reach beyond its box.
+constexpr double TekeningMarge = 40.0;
+constexpr double Subschrift = 0.75;
+constexpr double VergelijkingInspring = 40.0;
+constexpr double RechterMarge = 10.0;
+constexpr double TermAfstand = 3.0;
+constexpr int CijfersMaat = 3;
+constexpr int CijfersUitkomst = 4;
+
+const char* const DeltaTheta = " ¬d¬q";
+const char* const Maal = " ¬× ";
+
+bool Eindig(const TRotatiecentrum& rc) {
+    return std::fabs(rc.x) < 0.5 * Oneindig && std::fabs(rc.y) < 0.5 * Oneindig;
+}
+
+class TArbeidsView {
+public:
+    TArbeidsView(QPainter& painter, const TRechthoek& gebied, const TMechanisme& mechanisme,
+                 const TViewContext& ctx)
+        : p_(painter), gebied_(gebied), m_(mechanisme), ctx_(ctx) {}
+
+    double TekenTekening(double y);
+    double TekenVergelijking(double y);
+    std::string GereduceerdeVergelijking() const;
+
+private:
+    std::string Getal(double v, int cijfers) const {
+        return AlgemeenGetal(v, cijfers, ctx_.Analyse.Decimaalteken);
+    }
+    std::string Rotatie(const TStaaf& deel) const {
+        return Getal(std::fabs(deel.gamma) / VirtueleRotatie, CijfersMaat) + DeltaTheta;
+    }
+    const std::string& Regel1(int q) const;
+    const std::string& Regel2(int q) const;
+    double Factor(int q) const;
+    int Laatste() const { return 2 * (m_.AantalStaven + m_.AantalBelastingen) + 1; }
+    std::string Term(int q) const;
+
+    void TekenLastpijlen(const TCelAfbeelding& cel, const TBelasting& last, bool verplaatst,
+                         QColor kleur, const TOpmaak& opmaak, bool metLabels);
+    void TekenAfstanden(const TCelAfbeelding& cel);
+    void TekenVerplaatsingen(const TCelAfbeelding& cel);
+    void TekenHoeken(const TCelAfbeelding& cel);
+    void TekenRotatiecentra(const TCelAfbeelding& cel);
+    void TekenMomenten(const TCelAfbeelding& cel);
+
+    QPainter& p_;
+    const TRechthoek& gebied_;
+    const TMechanisme& m_;
+    const TViewContext& ctx_;
+};
+
+const std::string& TArbeidsView::Regel1(int q) const {
+    static const std::string leeg;
+    const auto& r = m_.Vgl.Regel1;
+    return q >= 0 && q < static_cast<int>(r.size()) ? r[static_cast<std::size_t>(q)] : leeg;
+}
+
+const std::string& TArbeidsView::Regel2(int q) const {
+    static const std::string leeg;
+    const auto& r = m_.Vgl.Regel2;
+    return q >= 0 && q < static_cast<int>(r.size()) ? r[static_cast<std::size_t>(q)] : leeg;
+}
+
+double TArbeidsView::Factor(int q) const {
+    const auto& f = m_.Vgl.Factoren;
+    return q >= 0 && q < static_cast<int>(f.size()) ? f[static_cast<std::size_t>(q)] : 0.0;
+}
+
+// The printed term of the owner of entries q and q + 1: each entry only when it does work.
+std::string TArbeidsView::Term(int q) const {
+    std::string term;
+    for (int i = q; i <= q + 1; ++i) {
+        if (Factor(i) != 0.0) {
+            term += Regel1(i);
+        }
+    }
+    return term;
+}
+
+void TArbeidsView::TekenLastpijlen(const TCelAfbeelding& cel, const TBelasting& last,
+                                   bool verplaatst, QColor kleur, const TOpmaak& opmaak,
+                                   bool metLabels) {
+    const TPunt punt = verplaatst ? cel.Scherm(TPunt{last.x + last.dx, last.y + last.dy})
+                                  : cel.Scherm(TPunt{last.x, last.y});
+    struct TComponent {
+        double Waarde;
+        double Positief;
+    };
+    for (const TComponent c : {TComponent{last.Fx, 0.0}, TComponent{last.Fy, pi / 2.0}}) {
+        if (c.Waarde == 0.0) {
+            continue;
+        }
+        const double hoek = c.Waarde > 0.0 ? c.Positief : c.Positief + pi;
+        const std::string label =
+            metLabels ? AlgemeenGetal(std::fabs(c.Waarde), CijfersMaat,
+                                      ctx_.Analyse.Decimaalteken) + " F"
+                      : "";
+        TekenBelasting(p_, kleur, kleur, 1.0, opmaak, label, punt, hoek,
+                       PixelsPerBelasting * std::fabs(c.Waarde));
+    }
+}
+
+// Distances from both ends of every part to its rotation centre.
+void TArbeidsView::TekenAfstanden(const TCelAfbeelding& cel) {
+    const TOpmaak opmaak = Opmaak(opWaarde);
+    for (const TStaaf& deel : m_.avStaven) {
+        for (const TKnoop& eind : deel.Knopen) {
+            const TMaat maat{{eind.x, eind.y},
+                             {deel.RC.x, deel.RC.y},
+                             Getal(std::fabs(deel.RC.x - eind.x), CijfersMaat) + " m",
+                             Getal(std::fabs(deel.RC.y - eind.y), CijfersMaat) + " m",
+                             MaatOffset};
+            TekenMaat(p_, cel, KleurZilver, opmaak, maat);
+        }
+    }
+}
+
+// The virtual displacement of every load, labelled as lever arm times rotation.
+void TArbeidsView::TekenVerplaatsingen(const TCelAfbeelding& cel) {
+    const TOpmaak opmaak = Opmaak(opWaarde);
+    for (const TBelasting& last : m_.avBelastingen) {
+        if (last.s < 0 || last.s >= static_cast<int>(m_.avStaven.size())) {
+            continue;
+        }
+        const TStaaf& deel = m_.avStaven[static_cast<std::size_t>(last.s)];
+        const std::string rotatie = Maal + Rotatie(deel);
+        const TMaat maat{{last.x, last.y},
+                         {last.x + last.dx, last.y + last.dy},
+                         Getal(std::fabs(deel.RC.y - last.y), CijfersMaat) + rotatie,
+                         Getal(std::fabs(deel.RC.x - last.x), CijfersMaat) + rotatie,
+                         VerplaatsingOffset};
+        TekenMaat(p_, cel, KleurZwart, opmaak, maat);
+    }
+}
+
+// The rotation of every part about its centre, shown at the end farthest from the centre.
+void TArbeidsView::TekenHoeken(const TCelAfbeelding& cel) {
+    const TOpmaak opmaak = Opmaak(opWaarde);
+    for (const TStaaf& deel : m_.avStaven) {
+        if (!Eindig(deel.RC)) {
+            continue;
+        }
+        const auto afstand = [&](const TKnoop& k) {
+            return std::hypot(k.x - deel.RC.x, k.y - deel.RC.y);
+        };
+        const TKnoop& eind =
+            afstand(deel.Knopen[0]) >= afstand(deel.Knopen[1]) ? deel.Knopen[0] : deel.Knopen[1];
+        TekenHoekmarkering(p_, KleurZwart, opmaak, cel.Scherm(TPunt{deel.RC.x, deel.RC.y}),
+                           cel.Scherm(eind, false), cel.Scherm(eind, true), Rotatie(deel));
+    }
+}
+
+void TArbeidsView::TekenRotatiecentra(const TCelAfbeelding& cel) {
+    const TOpmaak opmaak = Opmaak(opTekening);
+    const int h = RegelHoogte(p_, opmaak);
+    for (const TStaaf& deel : m_.avStaven) {
+        if (!Eindig(deel.RC)) {
+            continue;
+        }
+        const TPunt c = cel.Scherm(TPunt{deel.RC.x, deel.RC.y});
+        p_.save();
+        p_.setPen(QPen(KleurZwart, 1));
+        p_.setBrush(Qt::NoBrush);
+        TekenCirkel(p_, c, RCDiameter);
+        p_.restore();
+
+        const double boven = c.y - opmaak.Tekst.Onder - h;
+        TPunt eind;
+        TekenRegel(p_, {c.x + opmaak.Tekst.Links, boven}, eind, KleurZwart, opmaak, "RC",
+                   uitLinks);
+        QFont klein = Lettertype(opmaak.Tekst);
+        klein.setPointSizeF(Subschrift * opmaak.Tekst.Grootte);
+        p_.save();
+        p_.setFont(klein);
+        p_.setPen(KleurZwart);
+        const QFontMetrics fm(klein, p_.device());
+        p_.drawText(Pixel(eind.x), Pixel(boven + h / 2.0) + fm.ascent(),
+                    QString::fromStdString(deel.Knopen[0].Naam + deel.Knopen[1].Naam));
+        p_.restore();
+    }
+}
+
+void TArbeidsView::TekenMomenten(const TCelAfbeelding& cel) {
+    const TOpmaak opmaak = Opmaak(opLabel);
+    std::vector<TRechthoek> bezet;
+    for (const TStaaf& deel : m_.avStaven) {
+        for (int e = 0; e < 2; ++e) {
+            const TKnoop& eind = deel.Knopen[static_cast<std::size_t>(e)];
+            if (eind.M == 0.0) {
+                continue;
+            }
+            const TKnoop& ander = deel.Knopen[static_cast<std::size_t>(1 - e)];
+            TekenMomentpijl(p_, KleurZwart, opmaak, cel.Scherm(eind, true),
+                            cel.Scherm(ander, true), eind.M > 0.0, cel.Cel,
+                            Getal(std::fabs(eind.M), CijfersMaat) + " kNm", bezet);
+        }
+    }
+}
+
+double TArbeidsView::TekenTekening(double y) {
+    const TConstructie& constructie = ctx_.Constructie.Constructie;
+    const TCelAfbeelding cel =
+        MaakCel(m_, constructie, gebied_.Left, y + TekeningMarge, gebied_.Right, true);
+    TekenSchets(p_, constructie, cel, false);
+    TekenDelen(p_, m_, cel, KleurZilver, false);
+    for (const TBelasting& last : m_.avBelastingen) {
+        TekenLastpijlen(cel, last, false, KleurZilver, Opmaak(opLabel), false);
+    }
+    TekenAfstanden(cel);
+    TekenVerplaatsingen(cel);
+    TekenHoeken(cel);
+    TekenDelen(p_, m_, cel, KleurZwart, true);
+    TekenRotatiecentra(cel);
+    TekenEindSymbolen(p_, m_, cel, KleurZwart, true);
+    TekenPlastischeScharnieren(p_, m_, cel);
+    for (const TBelasting& last : m_.avBelastingen) {
+        TekenLastpijlen(cel, last, true, KleurZwart, Opmaak(opLabel), true);
+    }
+    TekenMomenten(cel);
+    return cel.Cel.Bottom + TekeningMarge;
+}
+
+double TArbeidsView::TekenVergelijking(double y) {
+    const TOpmaak opmaak = Opmaak(opBerekening);
+    const double h = RegelHoogte(p_, opmaak);
+    const double x0 = gebied_.Left + VergelijkingInspring;
+    double y0 = y + 5.0;
+    TPunt eind;
+    TekenRegel(p_, {x0, y0}, eind, KleurZwart, opmaak, Regel1(0), uitLinks);
+    double xEind = eind.x;
+    const auto tekenTerm = [&](int q) {
+        const std::string term = Term(q);
+        if (term.empty()) {
+            return;
+        }
+        double x = xEind + TermAfstand;
+        if (x + RegelBreedte(p_, opmaak, term) > gebied_.Right - RechterMarge) {
+            x = x0;
+            y0 += 3.0 * h;
+        }
+        TekenRegel(p_, {x, y0}, eind, KleurZwart, opmaak, term, uitLinks);
+        TekenAccolade(p_, KleurZwart, x, y0 + h + 1.0, eind.x, y0 + 1.5 * h + 1.0);
+        TPunt onder;
+        TekenRegel(p_, {(x + eind.x) / 2.0, y0 + 1.5 * h + 2.0}, onder, KleurZwart, opmaak,
+                   Regel2(q), uitMidden);
+        xEind = eind.x;
+    };
+    for (int i = 0; i < m_.AantalStaven; ++i) {
+        tekenTerm(2 * i + 1);
+    }
+    for (int j = 0; j < m_.AantalBelastingen; ++j) {
+        tekenTerm(2 * m_.AantalStaven + 2 * j + 1);
+    }
+    TekenRegel(p_, {xEind + TermAfstand, y0}, eind, KleurZwart, opmaak, Regel1(Laatste()),
+               uitLinks);
+    return y0 + 2.5 * h + 3.0;
+}
+
+std::string TArbeidsView::GereduceerdeVergelijking() const {
+    const auto term = [&](double f) {
+        const double v = f / VirtueleRotatie;
+        return (v < 0.0 ? " - " : " + ") + Getal(std::fabs(v), CijfersUitkomst);
+    };
+    std::string tekst;
+    const int staafEinde = 2 * m_.AantalStaven;
+    for (int q = 1; q <= staafEinde; ++q) {
+        if (Factor(q) != 0.0) {
+            tekst += term(Factor(q));
+        }
+    }
+    for (int q = staafEinde + 1; q < Laatste(); ++q) {
+        if (Factor(q) != 0.0) {
+            tekst += term(Factor(q)) + " Fp";
+        }
+    }
+    return tekst + Regel1(Laatste());
+}
+
+std::string Bezwijklast(const TMechanisme& m, char decimaalteken) {
+    const double fp = m.Vgl.Bezwijklast;
+    if (std::fabs(fp) < 0.5 * Oneindig) {
+        return "Fp = " + AlgemeenGetal(fp, CijfersUitkomst, decimaalteken) + " kN";
+    }
+    return "Fp = **g¥";
+}
+} // namespace
+
+void TekenWanneerBezwijken(QPainter& painter, TRechthoek& gebied, int mechanisme,
+                           Klikgebieden& klik, const TViewContext& context) {
+    klik[KlikArbeid] = {{}, -1};
+    const Teksten& t = context.Tekst;
+    const TWeergaveOpties& o = context.Opties;
+    const TAnalyse& analyse = context.Analyse;
+    double y = TekenBlok(painter, gebied, gebied.Top, t[TTitel], opTitel, KleurZwart);
+    const int aantal =
+        std::min(analyse.AantalMechanismen, static_cast<int>(analyse.Mechanismen.size()));
+    if (mechanisme < 0 || mechanisme >= aantal) {
+        gebied.Bottom = y + 50.0;
+        return;
+    }
+    const TMechanisme& m = analyse.Mechanismen[static_cast<std::size_t>(mechanisme)];
+    TArbeidsView view(painter, gebied, m, context);
+    if (o[woVirtArbVgl]) {
+        y = TekenBlok(painter, gebied, y, t[TKopVergelijking], opKop, KleurZwart);
+        y = view.TekenTekening(y);
+    }
+    if (o[woUitlegVirtArbVgl]) {
+        y = TekenBlok(painter, gebied, y, t[TUitlegVergelijking], opUitleg, KleurZwart);
+    }
+    if (o[woVirtArbVgl]) {
+        y = view.TekenVergelijking(y);
+    }
+    if (o[woBezwijklast]) {
+        y = TekenBlok(painter, gebied, y, t[TKopBezwijklast], opKop, KleurZwart);
+    }
+    if (o[woUitlegBezwijklast]) {
+        y = TekenBlok(painter, gebied, y, t[TUitlegWegstrepen], opUitleg, KleurZwart);
+        y = TekenBlok(painter, gebied, y, view.GereduceerdeVergelijking(), opBerekening,
+                      KleurZwart);
+        y = TekenBlok(painter, gebied, y, t[TUitlegOplossen], opUitleg, KleurZwart);
+    }
+    if (o[woBezwijklast]) {
+        y = TekenBlok(painter, gebied, y, Bezwijklast(m, analyse.Decimaalteken), opBerekening,
+                      KleurZwart);
+        const int oordeel =
+            mechanisme == analyse.MaatgevendMechanisme ? TWelMaatgevend : TNietMaatgevend;
+        y = TekenBlok(painter, gebied, y, t[oordeel], opUitleg, KleurZwart);
+    }
+    gebied.Bottom = y + 50.0;
+}
+
+} // namespace kx

@@ -1,0 +1,139 @@
+#include "engine/Analyse.h"
+#include "engine/Getalnotatie.h"
+#include "text/Teksten.h"
+
+#include <cmath>
+#include <string>
+
+namespace kx {
+
+namespace {
+
+constexpr int T1 = 133; // start of the equation
+constexpr int T2 = 134; // multiplication dot
+constexpr int T3 = 135; // times delta theta
+constexpr int T4 = 136; // "deel "
+constexpr int T5 = 137; // "belasting"
+constexpr int T6 = 138; // " = 0"
+
+double Teken(double x) {
+    const double a = Afkappen(x);
+    return a < 0.0 ? -1.0 : (a > 0.0 ? 1.0 : 0.0);
+}
+
+std::string Voorteken(double f) {
+    return f < 0.0 ? "- " : "+ ";
+}
+
+} // namespace
+
+void TAnalyse::BepaalPlastischeMomenten(int i) {
+    auto& staven = Mechanismen[i].avStaven;
+    for (int b = 0; b < static_cast<int>(staven.size()); ++b) {
+        for (int n = 0; n < 2; ++n) {
+            TKnoop& knoop = staven[b].Knopen[n];
+            if (knoop.Soort < 4 && knoop.Stijf) {
+                knoop.M = Teken(-staven[b].gamma) * knoop.Mp;
+            } else if (knoop.Soort > 3 && knoop.Stijf) {
+                // A hinge without a part on its other side does no work.
+                const std::int32_t c = BepaalAansluitendeStaaf(i, b, n);
+                knoop.M = c == -1 ? 0.0 : Teken(staven[c].gamma - staven[b].gamma) * knoop.Mp;
+            } else {
+                knoop.M = 0.0;
+            }
+        }
+    }
+}
+
+void TAnalyse::StelArbeidsVergelijkingOp(int i) {
+    const Teksten& t = *teksten_;
+    auto& mechanisme = Mechanismen[i];
+    auto& vgl = mechanisme.Vgl;
+    const auto& staven = mechanisme.avStaven;
+    const auto& belastingen = mechanisme.avBelastingen;
+    const std::size_t laatste = 2 * (staven.size() + belastingen.size()) + 1;
+    vgl.Regel1.assign(laatste + 1, std::string());
+    vgl.Regel2.assign(laatste + 1, std::string());
+    vgl.Factoren.assign(laatste + 1, 0.0);
+    const auto G = [this](double v) { return AlgemeenGetal(std::fabs(v), 3, Decimaalteken); };
+
+    vgl.Regel1[0] = t[T1];
+    vgl.Factoren[0] = 1.0;
+    for (std::size_t s = 0; s < staven.size(); ++s) {
+        const TStaaf& deel = staven[s];
+        for (std::size_t n = 0; n < 2; ++n) {
+            const std::size_t q = 2 * s + 1 + n;
+            vgl.Factoren[q] = deel.Knopen[n].M * deel.gamma;
+            vgl.Regel1[q] = Voorteken(vgl.Factoren[q]) + G(deel.Knopen[n].M) + t[T2] +
+                            G(deel.gamma / VirtueleRotatie) + t[T3];
+            vgl.Regel2[q] = t[T4] + deel.Knopen[0].Naam + deel.Knopen[1].Naam;
+        }
+    }
+    for (std::size_t j = 0; j < belastingen.size(); ++j) {
+        const TBelasting& last = belastingen[j];
+        // A load without a part has no lever arm and no rotation to print.
+        const TStaaf deel = IsGeldigeStaaf(i, last.s) ? staven[last.s] : TStaaf{};
+        const std::string rotatie = t[T2] + G(deel.gamma / VirtueleRotatie) + t[T3];
+        const std::size_t q = 2 * staven.size() + 2 * j + 1;
+        vgl.Factoren[q] = last.Fx * last.dx;
+        vgl.Regel1[q] = Voorteken(vgl.Factoren[q]) + G(last.Fx) + " F" + t[T2] +
+                        G(last.y - deel.RC.y) + rotatie;
+        vgl.Factoren[q + 1] = last.Fy * last.dy;
+        vgl.Regel1[q + 1] = Voorteken(vgl.Factoren[q + 1]) + G(last.Fy) + " F" + t[T2] +
+                            G(last.x - deel.RC.x) + rotatie;
+        vgl.Regel2[q] = t[T5] + last.Naam;
+        vgl.Regel2[q + 1] = t[T5] + last.Naam;
+    }
+    vgl.Regel1[laatste] = t[T6];
+    vgl.Factoren[laatste] = 1.0;
+}
+
+void TAnalyse::BepaalBezwijklast(int i) {
+    auto& mechanisme = Mechanismen[i];
+    auto& vgl = mechanisme.Vgl;
+    const std::string naam = "BepaalBezwijklast[" + std::to_string(i) + "]";
+    const std::size_t intern = 2 * mechanisme.avStaven.size();
+    const std::size_t extern_ = intern + 2 * mechanisme.avBelastingen.size();
+
+    SchrijfStap("00171 " + naam);
+    double s1 = 0.0;
+    for (std::size_t q = 1; q <= intern; ++q) {
+        s1 += vgl.Factoren[q];
+        SchrijfStap("00172 " + naam + ", i=" + std::to_string(q));
+    }
+    SchrijfStap("00173 " + naam);
+    double s2 = 0.0;
+    for (std::size_t q = intern + 1; q <= extern_; ++q) {
+        s2 += vgl.Factoren[q];
+        SchrijfStap("00174 " + naam + ", i=" + std::to_string(q));
+    }
+    SchrijfStap("00175 " + naam);
+    vgl.Bezwijklast = Afkappen(s2) == 0.0 ? Oneindig : -s1 / s2;
+}
+
+std::int32_t TAnalyse::BepaalMaatgevendMechanisme() const {
+    std::int32_t maatgevend = 0;
+    for (std::int32_t i = 1; i < static_cast<std::int32_t>(Mechanismen.size()); ++i) {
+        if (Mechanismen[i].Vgl.Bezwijklast < Mechanismen[maatgevend].Vgl.Bezwijklast) {
+            maatgevend = i;
+        }
+    }
+    return maatgevend;
+}
+
+void TAnalyse::VergrootVervorming() {
+    for (auto& mechanisme : Mechanismen) {
+        for (auto& deel : mechanisme.avStaven) {
+            for (auto& knoop : deel.Knopen) {
+                knoop.dx *= Vergroting;
+                knoop.dy *= Vergroting;
+            }
+        }
+        for (auto& last : mechanisme.avBelastingen) {
+            last.dx *= Vergroting;
+            last.dy *= Vergroting;
+        }
+    }
+}
+
+} // namespace kx

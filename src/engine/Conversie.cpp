@@ -1,0 +1,94 @@
+#include "engine/Analyse.h"
+#include "model/Constructie.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kx {
+
+namespace {
+
+// Kinds 0 to 3 are supports, 4 and 5 free nodes; only 3 and 5 carry a plastic moment. An
+// unknown support code counts as no support.
+std::uint8_t KnoopSoort(const TVKnoop& knoop) {
+    switch (knoop.Oplegging) {
+    case RolHorizontaal:
+        return 0;
+    case RolVerticaal:
+        return 1;
+    case Scharnierend:
+        return 2;
+    case Inklemming:
+        return 3;
+    default:
+        return knoop.Vrijheid == ScharnierendeVerbinding ? 4 : 5;
+    }
+}
+
+// A to Z for the first 26 nodes, then a, b, ...
+std::string KnoopNaam(int n) {
+    return std::string(1, n < 26 ? static_cast<char>('A' + n) : static_cast<char>('a' + n - 26));
+}
+
+TKnoop MaakKnoop(const TVConstructie& v, std::int32_t n) {
+    const TVKnoop& bron = v.Knopen[n];
+    TKnoop knoop;
+    knoop.Soort = KnoopSoort(bron);
+    knoop.Stijf = knoop.Soort == 3 || knoop.Soort == 5;
+    knoop.Naam = KnoopNaam(n);
+    knoop.x = bron.x;
+    knoop.y = -bron.y;
+    knoop.Mp = bron.Mp;
+    return knoop;
+}
+
+TMechanisme Converteer(const TVConstructie& v) {
+    TMechanisme mechanisme;
+    for (std::int32_t b = 0; b < static_cast<std::int32_t>(v.Staven.size()); ++b) {
+        const auto& staaf = v.Staven[b];
+        if (!staaf.Bestaat) {
+            continue;
+        }
+        TStaaf deel;
+        deel.Knopen = {MaakKnoop(v, staaf.Knoop0), MaakKnoop(v, staaf.Knoop1)};
+        deel.VStaaf = b;
+        mechanisme.avStaven.push_back(deel);
+    }
+    for (const auto& belasting : v.Belastingen) {
+        if (!belasting.Bestaat) {
+            continue;
+        }
+        TBelasting last;
+        last.x = belasting.x;
+        last.y = -belasting.y;
+        last.Fx = belasting.Fx;
+        last.Fy = -belasting.Fy;
+        for (std::size_t t = 0; t < mechanisme.avStaven.size(); ++t) {
+            if (mechanisme.avStaven[t].VStaaf == belasting.s) {
+                last.s = static_cast<std::int32_t>(t);
+            }
+        }
+        mechanisme.avBelastingen.push_back(last);
+    }
+    mechanisme.AantalStaven = static_cast<std::int32_t>(mechanisme.avStaven.size());
+    mechanisme.AantalBelastingen = static_cast<std::int32_t>(mechanisme.avBelastingen.size());
+    const std::size_t lengte =
+        2 * (mechanisme.avStaven.size() + mechanisme.avBelastingen.size() + 1);
+    mechanisme.Vgl.Regel1.assign(lengte, std::string());
+    mechanisme.Vgl.Regel2.assign(lengte, std::string());
+    mechanisme.Vgl.Factoren.assign(lengte, 0.0);
+    return mechanisme;
+}
+
+} // namespace
+
+void TAnalyse::ConverteerVervangendeConstructies() {
+    AantalMechanismen = static_cast<std::int32_t>(VMechanismen.size());
+    Mechanismen.clear();
+    Mechanismen.reserve(VMechanismen.size());
+    for (const auto& v : VMechanismen) {
+        Mechanismen.push_back(Converteer(v));
+    }
+}
+
+} // namespace kx

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace kx {
+
+// v in general format with the given number of significant digits: the shortest form, without
+// trailing zeros, with decimaalteken as the decimal separator. Independent of the C locale.
+std::string AlgemeenGetal(double v, int cijfers, char decimaalteken);
+
+} // namespace kx

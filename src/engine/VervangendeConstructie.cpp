@@ -1,0 +1,227 @@
+#include "engine/Analyse.h"
+#include "model/ManipuleerConstructie.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace kx {
+
+namespace {
+
+bool IsKnoopIndex(const TVConstructie& v, std::int32_t knoop) {
+    return knoop >= 0 && knoop < static_cast<std::int32_t>(v.Knopen.size());
+}
+
+bool EindigtIn(const TVStaaf& staaf, std::int32_t knoop) {
+    return staaf.Knoop0 == knoop || staaf.Knoop1 == knoop;
+}
+
+// A node clamped in a fixed support without a hinge holds its bar to the ground.
+bool IsIngeklemd(const TVKnoop& knoop) {
+    return knoop.Oplegging == Inklemming && !knoop.Scharnier;
+}
+
+// The bars meeting at node v become one part: every bar after the first is re-attached to the
+// far end of the first, which carries its loads over and disappears.
+void VoegStavenSamenBij(TVConstructie& v, std::int32_t knoop) {
+    std::int32_t eerste = -1;
+    std::int32_t verreEind = -1;
+    for (std::int32_t g = 0; g < static_cast<std::int32_t>(v.Staven.size()); ++g) {
+        auto& staaf = v.Staven[g];
+        if (!staaf.Bestaat || !EindigtIn(staaf, knoop)) {
+            continue;
+        }
+        if (eerste == -1) {
+            eerste = g;
+            verreEind = staaf.Knoop0 == knoop ? staaf.Knoop1 : staaf.Knoop0;
+            continue;
+        }
+        (staaf.Knoop0 == knoop ? staaf.Knoop0 : staaf.Knoop1) = verreEind;
+        for (auto& belasting : v.Belastingen) {
+            if (belasting.Bestaat && belasting.s == eerste) {
+                belasting.s = g;
+            }
+        }
+        v.Staven[eerste].Bestaat = false;
+    }
+}
+
+} // namespace
+
+void TAnalyse::VulVervangendeConstructie(int c, const TManipuleerConstructie& constructie) {
+    const auto& bron = constructie.Constructie;
+    auto& v = VMechanismen[c];
+    v.Knopen.assign(bron.Knopen.size(), TVKnoop{});
+    v.Staven.assign(bron.Staven.size(), TVStaaf{});
+    v.Belastingen.assign(bron.Belastingen.size(), TVBelasting{});
+
+    for (std::size_t i = 0; i < bron.Knopen.size(); ++i) {
+        const auto& knoop = bron.Knopen[i];
+        v.Knopen[i] = {knoop.X, knoop.Y, 0.0, knoop.Oplegging, knoop.Vrijheid, knoop.Bestaat};
+    }
+    for (std::size_t b = 0; b < bron.Staven.size(); ++b) {
+        const auto& staaf = bron.Staven[b];
+        auto& vstaaf = v.Staven[b];
+        vstaaf.Knoop0 = staaf.Knoop0;
+        vstaaf.Knoop1 = staaf.Knoop1;
+        vstaaf.Bestaat =
+            staaf.Bestaat && IsKnoopIndex(v, staaf.Knoop0) && IsKnoopIndex(v, staaf.Knoop1);
+        if (!vstaaf.Bestaat) {
+            continue;
+        }
+        for (const std::int32_t eind : {staaf.Knoop0, staaf.Knoop1}) {
+            double& mp = v.Knopen[eind].Mp;
+            mp = mp == 0.0 ? staaf.Mp : std::min(mp, staaf.Mp);
+        }
+    }
+    for (std::size_t j = 0; j < bron.Belastingen.size(); ++j) {
+        const auto& belasting = bron.Belastingen[j];
+        auto& vbelasting = v.Belastingen[j];
+        vbelasting.Bestaat = belasting.Bestaat && IsKnoopIndex(v, belasting.Knoop);
+        vbelasting.Fx = belasting.Fx;
+        vbelasting.Fy = belasting.Fy;
+        if (IsKnoopIndex(v, belasting.Knoop)) {
+            vbelasting.x = bron.Knopen[belasting.Knoop].X;
+            vbelasting.y = bron.Knopen[belasting.Knoop].Y;
+        }
+    }
+}
+
+void TAnalyse::KoppelBelastingen(int c, const TManipuleerConstructie& constructie) {
+    const auto& bron = constructie.Constructie;
+    auto& v = VMechanismen[c];
+    for (std::size_t j = 0; j < v.Belastingen.size(); ++j) {
+        auto& belasting = v.Belastingen[j];
+        if (!belasting.Bestaat) {
+            continue;
+        }
+        const std::int32_t knoop = bron.Belastingen[j].Knoop;
+        for (auto b = static_cast<std::int32_t>(bron.Staven.size()) - 1; b >= 0; --b) {
+            const auto& staaf = bron.Staven[b];
+            if (staaf.Bestaat && (staaf.Knoop0 == knoop || staaf.Knoop1 == knoop)) {
+                belasting.s = b;
+                break;
+            }
+        }
+    }
+}
+
+void TAnalyse::PlaatsScharnieren(int c, const TManipuleerConstructie& constructie) {
+    const auto& bron = constructie.Constructie;
+    const auto& rij = Combinaties[c];
+    for (std::int32_t v = 0; v < static_cast<std::int32_t>(bron.Knopen.size()); ++v) {
+        const auto& knoop = bron.Knopen[v];
+        if (!knoop.Bestaat) {
+            continue;
+        }
+        auto& vknoop = VMechanismen[c].Knopen[v];
+        if (knoop.Vrijheid == VasteVerbinding) {
+            vknoop.Scharnier = std::find(rij.begin(), rij.end(), v) != rij.end();
+            if (constructie.IsVrijUiteinde(v)) {
+                vknoop.Vrijheid = ScharnierendeVerbinding;
+                vknoop.Scharnier = true;
+            }
+        }
+        if (knoop.Oplegging == RolHorizontaal || knoop.Oplegging == RolVerticaal) {
+            VervangRolOplegging(c, v, constructie);
+        }
+    }
+}
+
+void TAnalyse::VervangRolOplegging(int c, int v, const TManipuleerConstructie& constructie) {
+    const auto& bron = constructie.Constructie;
+    const std::int32_t w = constructie.EersteVrijeKnoop();
+    const std::int32_t b = constructie.EersteVrijeStaaf();
+    // Without a free node and bar slot for the pendulum the roller stays as it is.
+    if (bron.Knopen[w].Bestaat || bron.Staven[b].Bestaat) {
+        return;
+    }
+    auto& vc = VMechanismen[c];
+    const std::int32_t code = bron.Knopen[v].Oplegging;
+    vc.Knopen[v].Oplegging = GeenOplegging;
+
+    auto& pendel = vc.Knopen[w];
+    pendel.Vrijheid = ScharnierendeVerbinding;
+    pendel.Oplegging = Scharnierend;
+    pendel.Scharnier = true;
+
+    const double d = GemiddeldeStaaflengte(c);
+    const double richting = constructie.Oplegrichting(v, code);
+    const auto& rol = vc.Knopen[v];
+    if (code == RolVerticaal) {
+        pendel.y = rol.y;
+        pendel.x = richting == 1.0 ? rol.x + d : rol.x - d;
+    } else {
+        pendel.x = rol.x;
+        pendel.y = richting == 0.5 ? rol.y + d : rol.y - d;
+    }
+    vc.Staven[b] = {v, w, true};
+}
+
+double TAnalyse::GemiddeldeStaaflengte(int c) const {
+    const auto& v = VMechanismen[c];
+    double som = 0.0;
+    int aantal = 0;
+    for (const auto& staaf : v.Staven) {
+        if (!staaf.Bestaat) {
+            continue;
+        }
+        const auto& a = v.Knopen[staaf.Knoop0];
+        const auto& b = v.Knopen[staaf.Knoop1];
+        som += std::sqrt((b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y));
+        ++aantal;
+    }
+    // No bars, no length: 0 rather than a division by zero.
+    return aantal == 0 ? 0.0 : som / aantal;
+}
+
+void TAnalyse::VoegStarreStavenSamen(int c, const TManipuleerConstructie& constructie) {
+    const auto& bron = constructie.Constructie;
+    auto& v = VMechanismen[c];
+    for (std::int32_t knoop = 0; knoop < static_cast<std::int32_t>(bron.Knopen.size()); ++knoop) {
+        if (bron.Knopen[knoop].Bestaat && !v.Knopen[knoop].Scharnier) {
+            VoegStavenSamenBij(v, knoop);
+        }
+        SchrapIngeklemdeStaven(c);
+    }
+}
+
+void TAnalyse::SchrapIngeklemdeStaven(int c) {
+    auto& v = VMechanismen[c];
+    for (auto& staaf : v.Staven) {
+        if (!staaf.Bestaat ||
+            !(IsIngeklemd(v.Knopen[staaf.Knoop0]) || IsIngeklemd(v.Knopen[staaf.Knoop1]))) {
+            continue;
+        }
+        staaf.Bestaat = false;
+        for (const auto& t : v.Staven) {
+            if (!t.Bestaat) {
+                continue;
+            }
+            for (const std::int32_t p : {t.Knoop0, t.Knoop1}) {
+                if (p == staaf.Knoop0 || p == staaf.Knoop1) {
+                    auto& knoop = v.Knopen[p];
+                    knoop.Oplegging = knoop.Vrijheid == VasteVerbinding ? Inklemming : Scharnierend;
+                }
+            }
+        }
+    }
+}
+
+void TAnalyse::ControleerBelastingen(int c, const TManipuleerConstructie& constructie) {
+    auto& v = VMechanismen[c];
+    for (auto& belasting : v.Belastingen) {
+        if (!belasting.Bestaat) {
+            continue;
+        }
+        const bool gedragen = belasting.s >= 0 &&
+                              belasting.s < static_cast<std::int32_t>(v.Staven.size()) &&
+                              v.Staven[belasting.s].Bestaat;
+        const std::int32_t knoop = constructie.ZoekKnoop(belasting.x, belasting.y);
+        const bool vrij = IsKnoopIndex(v, knoop) && v.Knopen[knoop].Oplegging == GeenOplegging;
+        belasting.Bestaat = gedragen && vrij;
+    }
+}
+
+} // namespace kx

@@ -1,0 +1,173 @@
+#include "ui/AnalyseVenster.h"
+
+#include "text/Teksten.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPicture>
+#include <QScrollArea>
+#include <QResizeEvent>
+#include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace kx {
+
+namespace {
+constexpr int TekstKopieren = 216;
+
+int Afgekapt(double v) { return v > 0.0 && v < 1e6 ? static_cast<int>(v) : (v >= 1e6 ? 1000000 : 0); }
+} // namespace
+
+TAnalyseVlak::TAnalyseVlak(TAnalyseVenster& venster) : QWidget(&venster), venster_(venster) {
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    QPalette palet = palette();
+    palet.setColor(QPalette::Window, Qt::white);
+    setPalette(palet);
+}
+
+void TAnalyseVlak::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    Weergavegebied gebied{0, 0, static_cast<double>(width()), static_cast<double>(height())};
+    venster_.TekenOp(painter, gebied);
+    painter.end();
+    venster_.PasGrootteAan(gebied);
+}
+
+void TAnalyseVlak::mousePressEvent(QMouseEvent* e) {
+    venster_.MuisIngedrukt(e->position(), e->button());
+}
+
+void TAnalyseVlak::mouseMoveEvent(QMouseEvent* e) { venster_.MuisBeweegt(e->position()); }
+
+void TAnalyseVlak::mouseReleaseEvent(QMouseEvent* e) {
+    venster_.MuisLosgelaten(e->position(), e->button());
+}
+
+TAnalyseVenster::TAnalyseVenster(const QString& titel, QSize ontwerpGrootte, bool vrijeBreedte,
+                                 const Teksten& teksten, QWidget* ouder)
+    : QWidget(ouder), scrollBox_(new QScrollArea(this)), vlak_(new TAnalyseVlak(*this)),
+      popKopieren_(new QMenu(this)), vrijeBreedte_(vrijeBreedte) {
+    setWindowTitle(titel);
+    resize(ontwerpGrootte);
+    scrollBox_->setBackgroundRole(QPalette::Base);
+    scrollBox_->setWidgetResizable(false);
+    scrollBox_->setWidget(vlak_);
+    scrollBox_->installEventFilter(this);
+    auto* indeling = new QVBoxLayout(this);
+    indeling->setContentsMargins(0, 0, 0, 0);
+    indeling->addWidget(scrollBox_);
+
+    auto* kopieren = popKopieren_->addAction(QString::fromStdString(teksten[TekstKopieren]));
+    kopieren->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(kopieren, &QAction::triggered, this, [this] { Kopieer(); });
+    auto* sneltoets = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_C), this);
+    sneltoets->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(sneltoets, &QShortcut::activated, this, [this] { Kopieer(); });
+}
+
+void TAnalyseVenster::TekenOp(QPainter& painter, Weergavegebied& gebied) const {
+    if (tekenaar_) {
+        tekenaar_(painter, gebied);
+    }
+}
+
+void TAnalyseVenster::PasGrootteAan(const Weergavegebied& gebied) {
+    const int breedte = vrijeBreedte_ ? Afgekapt(gebied.Right) : vlak_->width();
+    const int hoogte = Afgekapt(gebied.Bottom);
+    if (breedte != vlak_->width() || hoogte != vlak_->height()) {
+        vlak_->resize(breedte, hoogte);
+    }
+}
+
+bool TAnalyseVenster::eventFilter(QObject* object, QEvent* gebeurtenis) {
+    if (object == scrollBox_ && gebeurtenis->type() == QEvent::Resize) {
+        // The scroll box's children are laid out after this event, so the width comes from
+        // the new size: the free surface leaves 20 pixels, a docked one the frame and the bar.
+        const int buiten = static_cast<QResizeEvent*>(gebeurtenis)->size().width();
+        const int rand = 2 * scrollBox_->frameWidth() +
+                         scrollBox_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        vlak_->resize(std::max(1, buiten - (vrijeBreedte_ ? 20 : rand)), vlak_->height());
+        Herteken(false);
+    }
+    return QWidget::eventFilter(object, gebeurtenis);
+}
+
+void TAnalyseVenster::Herteken(bool krimpen) {
+    if (krimpen) {
+        vlak_->resize(vlak_->width(), 0);
+    }
+    // A surface without height gets no paint event: let the view measure itself on a recording.
+    QPicture meting;
+    QPainter painter(&meting);
+    Weergavegebied gebied{0, 0, static_cast<double>(vlak_->width()),
+                          static_cast<double>(vlak_->height())};
+    TekenOp(painter, gebied);
+    painter.end();
+    PasGrootteAan(gebied);
+    vlak_->update();
+}
+
+QImage TAnalyseVenster::Afbeelding() const {
+    QImage beeld(std::max(1, vlak_->width()), std::max(1, vlak_->height()), QImage::Format_RGB32);
+    beeld.fill(Qt::white);
+    QPainter painter(&beeld);
+    Weergavegebied gebied{0, 0, static_cast<double>(beeld.width()),
+                          static_cast<double>(beeld.height())};
+    TekenOp(painter, gebied);
+    return beeld;
+}
+
+void TAnalyseVenster::Kopieer() const { QApplication::clipboard()->setImage(Afbeelding()); }
+
+void TAnalyseVenster::MuisLosgelaten(QPointF punt, Qt::MouseButton knop) {
+    if (knop == Qt::RightButton) {
+        popKopieren_->popup(vlak_->mapToGlobal(punt.toPoint()));
+    }
+}
+
+TfrmHoeBezwijken::TfrmHoeBezwijken(const Teksten& teksten, int gekozenMechanisme, QWidget* ouder)
+    : TAnalyseVenster(QString::fromStdString(teksten[117]), {281, 217}, true, teksten, ouder),
+      Eerste(gekozenMechanisme) {
+    for (auto& gebied : Gebieden) {
+        gebied.Doel = GeenDoel;
+    }
+}
+
+void TfrmHoeBezwijken::ToonVanaf(int eerste) {
+    Eerste = eerste;
+    Laatste = -1;
+    Herteken();
+}
+
+void TfrmHoeBezwijken::MuisBeweegt(QPointF punt) {
+    const bool raak = ZoekKlikgebied(Gebieden, punt.x(), punt.y()) != -1;
+    Vlak()->setCursor(raak ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void TfrmHoeBezwijken::MuisIngedrukt(QPointF punt, Qt::MouseButton) {
+    const Klikgebieden gebieden = Gebieden;
+    for (int i = 0; i <= KlikVolgende; ++i) {
+        const TKlikgebied& gebied = gebieden[static_cast<std::size_t>(i)];
+        if (gebied.Doel < 0 || !gebied.Bevat(punt.x(), punt.y())) {
+            continue;
+        }
+        if (i == KlikVorige) {
+            Eerste = -1;
+            Laatste = gebied.Doel;
+            Herteken();
+        } else if (i == KlikVolgende) {
+            Eerste = gebied.Doel;
+            Laatste = -1;
+            Herteken();
+        } else {
+            emit MechanismeAangeklikt(gebied.Doel);
+        }
+    }
+}
+
+} // namespace kx

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "drawing/Gebieden.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+class QMenu;
+class QScrollArea;
+
+namespace kx {
+
+class Teksten;
+class TAnalyseVenster;
+
+// The paint surface of an analysis window: the view draws on it and decides its size.
+class TAnalyseVlak : public QWidget {
+    Q_OBJECT
+public:
+    explicit TAnalyseVlak(TAnalyseVenster& venster);
+
+protected:
+    void paintEvent(QPaintEvent* gebeurtenis) override;
+    void mousePressEvent(QMouseEvent* gebeurtenis) override;
+    void mouseMoveEvent(QMouseEvent* gebeurtenis) override;
+    void mouseReleaseEvent(QMouseEvent* gebeurtenis) override;
+
+private:
+    TAnalyseVenster& venster_;
+};
+
+// A child window around one analysis view: it hands the view a painter and the drawing area,
+// sizes its surface to what the view reports and copies the whole picture to the clipboard.
+class TAnalyseVenster : public QWidget {
+    Q_OBJECT
+public:
+    // Draws the view on the painter in the area and sets the area's Right and Bottom.
+    using Tekenaar = std::function<void(QPainter&, Weergavegebied&)>;
+
+    // A surface with a free width follows the view's width; otherwise it keeps the scroll box's
+    // width and only its height follows the view.
+    TAnalyseVenster(const QString& titel, QSize ontwerpGrootte, bool vrijeBreedte,
+                    const Teksten& teksten, QWidget* ouder = nullptr);
+
+    void ZetTekenaar(Tekenaar tekenaar) { tekenaar_ = std::move(tekenaar); }
+    // Redraws; a redraw that may shrink the picture first sets the surface's height to 0.
+    void Herteken(bool krimpen = true);
+    // The whole picture at the surface's current size, on white.
+    QImage Afbeelding() const;
+    void Kopieer() const;
+
+    TAnalyseVlak* Vlak() const { return vlak_; }
+    QScrollArea* ScrollBox() const { return scrollBox_; }
+    QMenu* KopieerMenu() const { return popKopieren_; }
+
+    // Mouse on the surface, in its pixels.
+    virtual void MuisBeweegt(QPointF) {}
+    virtual void MuisIngedrukt(QPointF, Qt::MouseButton) {}
+    void MuisLosgelaten(QPointF punt, Qt::MouseButton knop);
+
+    void TekenOp(QPainter& painter, Weergavegebied& gebied) const;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* gebeurtenis) override;
+
+private:
+    friend class TAnalyseVlak;
+    void PasGrootteAan(const Weergavegebied& gebied);
+
+    QScrollArea* scrollBox_;
+    TAnalyseVlak* vlak_;
+    QMenu* popKopieren_;
+    Tekenaar tekenaar_;
+    bool vrijeBreedte_;
+};
+
+// The mechanism window: pages of mechanism pictures with clickable pictures and page links.
+class TfrmHoeBezwijken : public TAnalyseVenster {
+    Q_OBJECT
+public:
+    TfrmHoeBezwijken(const Teksten& teksten, int gekozenMechanisme, QWidget* ouder = nullptr);
+
+    int Eerste = 0;
+    int Laatste = -1;
+    Klikgebieden Gebieden;
+
+    void ToonVanaf(int eerste);
+    void MuisBeweegt(QPointF punt) override;
+    void MuisIngedrukt(QPointF punt, Qt::MouseButton knop) override;
+
+signals:
+    void MechanismeAangeklikt(int index);
+};
+
+} // namespace kx

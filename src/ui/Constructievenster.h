@@ -1,0 +1,129 @@
+#pragma once
+
+#include "drawing/Afbeelding.h"
+#include "ui/Toestand.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QSpinBox;
+class QTabBar;
+class QTableWidget;
+
+namespace kx {
+
+class TDialogen;
+class TManipuleerConstructie;
+class Teksten;
+class TfrmConstructie;
+
+// The drawing surface of the editor: paints the grid and the structure and hands the mouse to
+// its window.
+class TTekenvlak : public QWidget {
+    Q_OBJECT
+public:
+    explicit TTekenvlak(TfrmConstructie& venster);
+
+protected:
+    void paintEvent(QPaintEvent* gebeurtenis) override;
+    void mousePressEvent(QMouseEvent* gebeurtenis) override;
+    void mouseMoveEvent(QMouseEvent* gebeurtenis) override;
+    void mouseReleaseEvent(QMouseEvent* gebeurtenis) override;
+
+private:
+    TfrmConstructie& venster_;
+};
+
+// The editor window: the drawing surface in a scroll box, the table of nodes, bars or loads, and
+// the zoom, fineness and scale controls with the mouse position and the items under the mouse.
+class TfrmConstructie : public QWidget {
+    Q_OBJECT
+public:
+    using MpVrager = std::function<std::optional<double>(double huidig)>;
+
+    TfrmConstructie(TManipuleerConstructie& constructie, TToestand& toestand,
+                    const Teksten& teksten, TDialogen& dialogen, MpVrager vraagMp,
+                    QWidget* ouder = nullptr);
+
+    TEditorInstellingen Instellingen() const;
+    void ZetBewerking(TBewerking bewerking);
+    void ZetSchaalStil(int schaal);
+    // Normalises the structure, repaints the surface and refills the table.
+    void Herteken();
+    void VernieuwTabel();
+
+    // Mouse handling in pixels of the drawing surface.
+    void ImageConstructieMouseDown(Qt::MouseButton knop, int px, int py);
+    void ImageConstructieMouseMove(int px, int py);
+    void ImageConstructieMouseUp(Qt::MouseButton knop, int px, int py);
+    void ZoekOnderMuis(int px, int py);
+
+    TTekenvlak* Tekenvlak() const { return ImageConstructie_; }
+    QTableWidget* Tabel() const { return grdConstructie_; }
+    QTabBar* Tabs() const { return tabConstructie_; }
+    QSpinBox* Zoom() const { return udGridSize_; }
+    QSpinBox* Fijnheid() const { return udFijnheid_; }
+    QSpinBox* Schaal() const { return SpinEditSchaal_; }
+    QLabel* GevondenLabel(int soort) const; // 0 knoop, 1 staaf, 2 belasting
+    QLabel* PositieLabel(int as) const { return as == 0 ? LabelX_ : LabelY_; }
+    // The popup menu a right release would open now, or nullptr.
+    QMenu* Popup() const { return popup_; }
+    QMenu* PopupKnopen() const { return PopupKnopen_; }
+    QMenu* PopupStaven() const { return PopupStaven_; }
+    QMenu* PopupBelastingen() const { return PopupBelastingen_; }
+    const TManipuleerConstructie& Constructie() const { return constructie_; }
+
+signals:
+    void StructuurGewijzigd();
+
+protected:
+    bool eventFilter(QObject* object, QEvent* gebeurtenis) override;
+
+private:
+    friend class TTekenvlak;
+    void MaakOnderdelen();
+    QWidget* MaakPaneel();
+    void MaakMenus();
+    void VulTekstenIn();
+    void PasZoomToe();
+    void SchaalGewijzigd(int schaal);
+    void ToonHint();
+    void ToonMelding(const std::string& melding);
+    // Runs a menu action on the item that was found when the menu opened.
+    void VoerMenuUit(const std::function<void()>& actie);
+    void MpClick();
+
+    TManipuleerConstructie& constructie_;
+    TToestand& toestand_;
+    const Teksten& teksten_;
+    TDialogen& dialogen_;
+    MpVrager vraagMp_;
+    bool MuisIngedrukt = false;
+
+    QScrollArea* ScrollBox1_ = nullptr;
+    TTekenvlak* ImageConstructie_ = nullptr;
+    QTabBar* tabConstructie_ = nullptr;
+    QTableWidget* grdConstructie_ = nullptr;
+    QSpinBox* udGridSize_ = nullptr;
+    QSpinBox* udFijnheid_ = nullptr;
+    QSpinBox* SpinEditSchaal_ = nullptr;
+    QLabel* lblZoomen_ = nullptr;
+    QLabel* lblFijnheid_ = nullptr;
+    QLabel* lblSchaal_ = nullptr;
+    QLabel* LabelX_ = nullptr;
+    QLabel* LabelY_ = nullptr;
+    std::array<QLabel*, 3> lblGevonden_{};
+    std::array<QLabel*, 3> LabelGevonden_{};
+    QMenu* PopupKnopen_ = nullptr;
+    QMenu* PopupStaven_ = nullptr;
+    QMenu* PopupBelastingen_ = nullptr;
+    QMenu* popup_ = nullptr;
+    std::array<std::int32_t, 3> popupItems_{-1, -1, -1};
+};
+
+} // namespace kx

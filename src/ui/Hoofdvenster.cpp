@@ -1,0 +1,529 @@
+#include "ui/Hoofdvenster.h"
+
+#include "drawing/HoeBezwijkenView.h"
+#include "drawing/KrachtsverdelingView.h"
+#include "drawing/ViewContext.h"
+#include "drawing/WanneerBezwijkenView.h"
+#include "model/Bestand.h"
+#include "ui/AnalyseVenster.h"
+#include "ui/Constructievenster.h"
+#include "ui/Dialogen.h"
+#include "ui/HtmlVenster.h"
+#include "ui/Info.h"
+#include "ui/Instellingen.h"
+#include "ui/MpInvullen.h"
+#include "ui/PaneelKnop.h"
+#include "ui/StartInfo.h"
+#include "ui/Voortgang.h"
+#include "ui/Zijpaneel.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QSaveFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
+#include <QTime>
+
+#include <sstream>
+
+namespace kx {
+
+namespace {
+constexpr int TekstTitel = 0;
+constexpr int TekstOpenFilter = 131;
+constexpr int TekstOpslaanFilter = 132;
+constexpr int TekstOpslaanVraag = 139;
+constexpr int FilterConstructies = 2;
+
+QString Q(const std::string& tekst) { return QString::fromStdString(tekst); }
+
+// A child window whose close box only minimises it, until the main window releases it.
+class TKindvenster : public QMdiSubWindow {
+public:
+    using QMdiSubWindow::QMdiSubWindow;
+
+    void Vrijgeven() {
+        vrijgeven_ = true;
+        close();
+    }
+
+protected:
+    void closeEvent(QCloseEvent* gebeurtenis) override {
+        if (vrijgeven_) {
+            QMdiSubWindow::closeEvent(gebeurtenis);
+            return;
+        }
+        gebeurtenis->ignore();
+        showMinimized();
+    }
+
+private:
+    bool vrijgeven_ = false;
+};
+
+char Decimaalteken() {
+    const QString punt = QLocale().decimalPoint();
+    return punt.isEmpty() ? '.' : punt.at(0).toLatin1();
+}
+} // namespace
+
+TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& programmaMap)
+    : dialogen_(dialogen), programmaMap_(programmaMap), constructie_(teksten_),
+      analyse_(teksten_) {
+    teksten_.LeesVertalingsbestand(Teksten::VertaalBestand);
+    analyse_.Decimaalteken = Decimaalteken();
+    setObjectName("mdiPlastokinetica");
+    setMinimumSize(640, 460);
+    resize(773, 780);
+
+    zijpaneel_ = new TZijpaneel(teksten_, this);
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setBackground(palette().brush(QPalette::Dark));
+    splScheidslijn_ = new QSplitter(Qt::Horizontal, this);
+    splScheidslijn_->setObjectName("splScheidslijn");
+    splScheidslijn_->setHandleWidth(4);
+    splScheidslijn_->setChildrenCollapsible(false);
+    splScheidslijn_->addWidget(zijpaneel_);
+    splScheidslijn_->addWidget(mdiArea_);
+    splScheidslijn_->setStretchFactor(1, 1);
+    splScheidslijn_->setSizes({TZijpaneel::Breedte, 500});
+    setCentralWidget(splScheidslijn_);
+
+    MaakMenus();
+    ZetTekstenHoofdvenster();
+    zijpaneel_->ToonBewerking(toestand_.Bewerking);
+
+    connect(zijpaneel_, &TZijpaneel::GereedschapIngedrukt, this, [this] {
+        if (!editorVenster_) {
+            ToonConstructievenster();
+        } else if (!editorVenster_->isMinimized()) {
+            mdiArea_->setActiveSubWindow(editorVenster_);
+        }
+    });
+    connect(zijpaneel_, &TZijpaneel::BewerkingGekozen, this, &TmdiPlastokinetica::KiesBewerking);
+    connect(zijpaneel_, &TZijpaneel::KopGeklikt, this, [this](int groep) {
+        switch (groep) {
+        case TZijpaneel::grpConstructie:
+            ToonConstructievenster();
+            break;
+        case TZijpaneel::grpHoeBezwijken:
+            ToonHoeBezwijken();
+            break;
+        case TZijpaneel::grpWanneerBezwijken:
+            ToonWanneerBezwijken();
+            break;
+        default:
+            ToonKrachtsverdeling();
+            break;
+        }
+    });
+    connect(zijpaneel_, &TZijpaneel::WeergaveGewijzigd, this, [this] {
+        toestand_.WeergaveOpties = zijpaneel_->WeergaveOpties();
+        HertekenAnalysevensters();
+    });
+    connect(zijpaneel_, &TZijpaneel::MechanismeGekozen, this,
+            &TmdiPlastokinetica::MechanismeGekozen);
+
+    mpDialoog_ = std::make_unique<TFormMpInvullen>(this);
+    help_ = std::make_unique<TfrmHelpOnderwerpen>(teksten_, programmaMap_);
+    theorie_ = std::make_unique<TfrmDeTheorie>(teksten_, programmaMap_);
+    zijpaneel_->Gereedschap(TBewerking::StaafToevoegen)->setFocus();
+    if (const QScreen* scherm = QGuiApplication::primaryScreen()) {
+        setGeometry(scherm->availableGeometry());
+    }
+}
+
+TmdiPlastokinetica::~TmdiPlastokinetica() = default;
+
+void TmdiPlastokinetica::MaakMenus() {
+    const auto actie = [this](QMenu* menu, QKeySequence toets, auto doe) {
+        QAction* a = menu->addAction(QString());
+        a->setShortcut(toets);
+        connect(a, &QAction::triggered, this, doe);
+        return a;
+    };
+    QMenu* bestand = menuBar()->addMenu(QString());
+    actie(bestand, QKeySequence(Qt::CTRL | Qt::Key_N), [this] { Nieuw(); });
+    actie(bestand, QKeySequence(Qt::CTRL | Qt::Key_O), [this] { Openen(); });
+    actie(bestand, QKeySequence(Qt::CTRL | Qt::Key_S), [this] { Opslaan(); });
+    actie(bestand, {}, [this] { OpslaanAls(); });
+    bestand->addSeparator();
+    actie(bestand, {}, [this] { close(); });
+
+    QMenu* constructie = menuBar()->addMenu(QString());
+    const std::array<QKeySequence, 3> sneltoetsen{QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
+                                                  QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_K),
+                                                  QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_B)};
+    for (int item = 0; item < 3; ++item) {
+        QMenu* sub = constructie->addMenu(QString());
+        for (int i = 0; i < 2; ++i) {
+            const auto bewerking = static_cast<TBewerking>(2 * item + i);
+            QAction* a = actie(sub, i == 0 ? sneltoetsen[item] : QKeySequence(),
+                               [this, bewerking] { KiesBewerking(bewerking); });
+            a->setCheckable(true);
+            bewerkingsActies_[2 * item + i] = a;
+        }
+    }
+    bewerkingsActies_[0]->setChecked(true);
+
+    QMenu* analyse = menuBar()->addMenu(QString());
+    actie(analyse, QKeySequence(Qt::Key_F5), [this] { ToonConstructievenster(); });
+    actie(analyse, QKeySequence(Qt::Key_F6), [this] { ToonHoeBezwijken(); });
+    actie(analyse, QKeySequence(Qt::Key_F7), [this] { ToonWanneerBezwijken(); });
+    actie(analyse, QKeySequence(Qt::Key_F8), [this] { ToonKrachtsverdeling(); });
+    QMenu* venster = menuBar()->addMenu(QString());
+    actie(venster, QKeySequence(Qt::Key_F9), [this] { Rangschikken(); });
+    QMenu* help = menuBar()->addMenu(QString());
+    actie(help, QKeySequence(Qt::Key_F1), [this] { ToonHelp(); });
+    actie(help, QKeySequence(Qt::Key_F2), [this] { ToonTheorie(); });
+    help->addSeparator();
+    actie(help, QKeySequence(Qt::Key_F3), [this] { ToonInfo(); });
+}
+
+void TmdiPlastokinetica::ZetTekstenHoofdvenster() {
+    ZetTitel();
+    // Menus and their entries take texts 1 to 27 in the order they were made.
+    int tekst = 1;
+    for (QAction* menuActie : menuBar()->actions()) {
+        menuActie->setText(Q(teksten_[tekst++]));
+        for (QAction* item : menuActie->menu()->actions()) {
+            if (item->isSeparator()) {
+                continue;
+            }
+            item->setText(Q(teksten_[tekst++]));
+            if (item->menu()) {
+                for (QAction* sub : item->menu()->actions()) {
+                    sub->setText(Q(teksten_[tekst++]));
+                }
+            }
+        }
+    }
+    zijpaneel_->ZetTeksten();
+}
+
+void TmdiPlastokinetica::ZetTitel() {
+    QString titel = Q(teksten_[TekstTitel]);
+    if (!toestand_.Bestandsnaam.empty()) {
+        titel += " - " + Q(toestand_.Bestandsnaam);
+    }
+    setWindowTitle(titel);
+}
+
+void TmdiPlastokinetica::showEvent(QShowEvent* gebeurtenis) {
+    QMainWindow::showEvent(gebeurtenis);
+    if (!opgestart_) {
+        opgestart_ = true;
+        Opstarten();
+    }
+}
+
+void TmdiPlastokinetica::Opstarten() {
+    if (!LeesToonOpstartscherm()) {
+        ToonConstructievenster();
+        LaadConstructie("");
+        return;
+    }
+    setEnabled(false);
+    startscherm_ = new TfrmStartInfo(teksten_, this);
+    startscherm_->setAttribute(Qt::WA_DeleteOnClose);
+    startscherm_->ZetAfsluiting([this](bool voorbeeld) {
+        setEnabled(true);
+        ToonConstructievenster();
+        LaadConstructie(voorbeeld ? "Voorbeeld" : "");
+    });
+    startscherm_->show();
+}
+
+void TmdiPlastokinetica::resizeEvent(QResizeEvent* gebeurtenis) {
+    QMainWindow::resizeEvent(gebeurtenis);
+    zijpaneel_->PasAanHoogte(height());
+}
+
+void TmdiPlastokinetica::closeEvent(QCloseEvent* gebeurtenis) {
+    Opslaanvraag();
+    help_->close();
+    theorie_->close();
+    gebeurtenis->accept();
+}
+
+void TmdiPlastokinetica::MaakEditor() {
+    editor_ = new TfrmConstructie(constructie_, toestand_, teksten_, dialogen_,
+                                  [this](double mp) { return mpDialoog_->Vraag(mp, this); });
+    auto* venster = new TKindvenster;
+    venster->setWidget(editor_);
+    venster->setAttribute(Qt::WA_DeleteOnClose, false);
+    mdiArea_->addSubWindow(venster);
+    editorVenster_ = venster;
+    editor_->ZetBewerking(toestand_.Bewerking);
+    venster->showMaximized();
+}
+
+void TmdiPlastokinetica::ToonKindvenster(QMdiSubWindow* venster) {
+    if (venster->isMinimized()) {
+        venster->showNormal();
+    } else {
+        venster->show();
+    }
+    mdiArea_->setActiveSubWindow(venster);
+    venster->raise();
+}
+
+void TmdiPlastokinetica::ToonConstructievenster() {
+    if (!editorVenster_) {
+        MaakEditor();
+    }
+    ToonKindvenster(editorVenster_);
+}
+
+std::string TmdiPlastokinetica::LaadConstructie(const std::string& bron) {
+    const std::string melding = kx::LaadConstructie(constructie_, bron);
+    if (!melding.empty()) {
+        return melding;
+    }
+    if (editor_) {
+        editor_->ZetSchaalStil(constructie_.Schaal);
+        editor_->Herteken();
+    }
+    SluitAnalysevensters();
+    toestand_.ResultatenGeldig = false;
+    return {};
+}
+
+void TmdiPlastokinetica::Opslaanvraag() {
+    if (!toestand_.ConstructieGewijzigd || !dialogen_.VraagJaNee(this, Q(teksten_[TekstOpslaanVraag]))) {
+        return;
+    }
+    const QString naam = dialogen_.KiesOpslaan(this, Q(teksten_[TekstOpslaanFilter]),
+                                               FilterConstructies, Q(toestand_.Bestandsnaam));
+    if (!naam.isEmpty()) {
+        SlaOpAls(MetExtensie(naam.toStdString()));
+    }
+}
+
+bool TmdiPlastokinetica::SlaOpAls(const std::string& naam) {
+    std::ostringstream inhoud;
+    const QLocale locale;
+    SchrijfConstructie(inhoud, constructie_,
+                       locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
+                       locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
+    QSaveFile bestand(Q(naam));
+    const std::string bytes = inhoud.str();
+    const bool gelukt = bestand.open(QIODevice::WriteOnly) &&
+                        bestand.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                            static_cast<qint64>(bytes.size()) &&
+                        bestand.commit();
+    if (!gelukt) {
+        dialogen_.Informatie(this, QStringLiteral("Het bestand \"%1\" kan niet worden opgeslagen: %2")
+                                       .arg(Q(naam), bestand.errorString()));
+        return false;
+    }
+    toestand_.Bestandsnaam = naam;
+    toestand_.ConstructieGewijzigd = false;
+    ZetTitel();
+    return true;
+}
+
+void TmdiPlastokinetica::Nieuw() {
+    Opslaanvraag();
+    toestand_.Bestandsnaam.clear();
+    LaadConstructie("");
+    ZetTitel();
+    toestand_.ConstructieGewijzigd = false;
+}
+
+void TmdiPlastokinetica::Openen() {
+    Opslaanvraag();
+    const QString gekozen =
+        dialogen_.KiesTeOpenen(this, Q(teksten_[TekstOpenFilter]), FilterConstructies);
+    if (gekozen.isEmpty()) {
+        return;
+    }
+    const std::string naam = MetExtensie(gekozen.toStdString());
+    if (const std::string melding = LaadConstructie(naam); !melding.empty()) {
+        dialogen_.Informatie(this, Q(melding));
+        return;
+    }
+    toestand_.Bestandsnaam = naam;
+    ZetTitel();
+    toestand_.ConstructieGewijzigd = false;
+}
+
+void TmdiPlastokinetica::OpslaanAls() {
+    const QString naam = dialogen_.KiesOpslaan(this, Q(teksten_[TekstOpslaanFilter]),
+                                               FilterConstructies, Q(toestand_.Bestandsnaam));
+    if (!naam.isEmpty()) {
+        SlaOpAls(MetExtensie(naam.toStdString()));
+    }
+}
+
+void TmdiPlastokinetica::Opslaan() {
+    if (toestand_.Bestandsnaam.empty()) {
+        const QString naam =
+            dialogen_.KiesOpslaan(this, Q(teksten_[TekstOpslaanFilter]), FilterConstructies, {});
+        if (!naam.isEmpty()) {
+            SlaOpAls(MetExtensie(naam.toStdString()));
+        }
+        return;
+    }
+    SlaOpAls(toestand_.Bestandsnaam);
+}
+
+void TmdiPlastokinetica::KiesBewerking(TBewerking bewerking) {
+    zijpaneel_->ToonBewerking(bewerking);
+    for (int i = 0; i < AantalBewerkingen; ++i) {
+        bewerkingsActies_[i]->setChecked(i == static_cast<int>(bewerking));
+    }
+    toestand_.Bewerking = bewerking;
+    if (editor_) {
+        editor_->ZetBewerking(bewerking);
+    }
+}
+
+void TmdiPlastokinetica::VoerAnalyseUit() {
+    const std::string melding = constructie_.ControleerConstructie();
+    if (editor_) {
+        editor_->Herteken();
+    }
+    if (!melding.empty()) {
+        dialogen_.Informatie(this, Q(melding));
+        ToonConstructievenster();
+        return;
+    }
+    TfrmVoortgang voortgang(teksten_, this);
+    voortgang.ZetMechanismeKeuze([this](const std::vector<std::string>& items, int gekozen) {
+        zijpaneel_->VulMechanismeKeuze(items, gekozen);
+    });
+    voortgang.show();
+    voortgang.repaint();
+    analyse_.BepaalMechanismen(constructie_);
+    toestand_.GekozenMechanisme = analyse_.BerekeningDeel2(&voortgang);
+    toestand_.ResultatenGeldig = true;
+    ++aantalAnalyses_;
+}
+
+void TmdiPlastokinetica::ToonAnalysevenster(int kind) {
+    zijpaneel_->ZetKoppenActief(false);
+    if (!toestand_.ResultatenGeldig) {
+        VoerAnalyseUit();
+    }
+    if (toestand_.ResultatenGeldig) {
+        if (!kinderen_[kind]) {
+            auto* venster = new TKindvenster;
+            venster->setWidget(MaakAnalysevenster(kind));
+            venster->setAttribute(Qt::WA_DeleteOnClose);
+            mdiArea_->addSubWindow(venster);
+            kinderen_[kind] = venster;
+        }
+        ToonKindvenster(kinderen_[kind]);
+    }
+    zijpaneel_->ZetKoppenActief(true);
+}
+
+void TmdiPlastokinetica::ToonHoeBezwijken() { ToonAnalysevenster(kindHoeBezwijken); }
+void TmdiPlastokinetica::ToonWanneerBezwijken() { ToonAnalysevenster(kindWanneerBezwijken); }
+void TmdiPlastokinetica::ToonKrachtsverdeling() { ToonAnalysevenster(kindKrachtsverdeling); }
+
+TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
+    if (kind == kindHoeBezwijken) {
+        auto* venster = new TfrmHoeBezwijken(teksten_, toestand_.GekozenMechanisme);
+        venster->ZetTekenaar([this, venster](QPainter& painter, Weergavegebied& gebied) {
+            const TViewContext context{analyse_, constructie_, toestand_.WeergaveOpties, teksten_};
+            TekenHoeBezwijken(painter, gebied, venster->Eerste, venster->Laatste,
+                              venster->Gebieden, context);
+        });
+        connect(venster, &TfrmHoeBezwijken::MechanismeAangeklikt, this,
+                &TmdiPlastokinetica::MechanismeAangeklikt);
+        return venster;
+    }
+    if (kind == kindWanneerBezwijken) {
+        auto* venster =
+            new TAnalyseVenster(Q(teksten_[118]), {300, 172}, false, teksten_);
+        venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied) {
+            const TViewContext context{analyse_, constructie_, toestand_.WeergaveOpties, teksten_};
+            Klikgebieden klik{};
+            TekenWanneerBezwijken(painter, gebied, toestand_.GekozenMechanisme, klik, context);
+        });
+        return venster;
+    }
+    auto* venster = new TAnalyseVenster(Q(teksten_[119]), {238, 151}, false, teksten_);
+    venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied) {
+        TekenKrachtsverdeling(painter, gebied, toestand_.WeergaveOpties, teksten_);
+    });
+    return venster;
+}
+
+QMdiSubWindow* TmdiPlastokinetica::Kindvenster(int kind) const { return kinderen_.at(kind); }
+
+TAnalyseVenster* TmdiPlastokinetica::Analysevenster(int kind) const {
+    const QMdiSubWindow* venster = kinderen_.at(kind);
+    return venster ? static_cast<TAnalyseVenster*>(venster->widget()) : nullptr;
+}
+
+TfrmHoeBezwijken* TmdiPlastokinetica::Mechanismevenster() const {
+    return static_cast<TfrmHoeBezwijken*>(Analysevenster(kindHoeBezwijken));
+}
+
+void TmdiPlastokinetica::SluitAnalysevensters() {
+    for (auto& venster : kinderen_) {
+        if (venster) {
+            static_cast<TKindvenster*>(venster.data())->Vrijgeven();
+            venster = nullptr;
+        }
+    }
+}
+
+void TmdiPlastokinetica::HertekenAnalysevensters() {
+    for (int kind = 0; kind < 3; ++kind) {
+        if (auto* venster = Analysevenster(kind)) {
+            venster->Herteken();
+        }
+    }
+}
+
+void TmdiPlastokinetica::MechanismeGekozen(int index) {
+    toestand_.GekozenMechanisme = index;
+    if (auto* venster = Mechanismevenster()) {
+        venster->ToonVanaf(index);
+    }
+    if (auto* venster = Analysevenster(kindWanneerBezwijken)) {
+        venster->Herteken();
+    }
+}
+
+void TmdiPlastokinetica::MechanismeAangeklikt(int index) {
+    toestand_.GekozenMechanisme = index;
+    zijpaneel_->KiesMechanismeStil(index);
+    if (auto* venster = Analysevenster(kindWanneerBezwijken)) {
+        venster->Herteken();
+    }
+    ToonWanneerBezwijken();
+}
+
+void TmdiPlastokinetica::Rangschikken() {
+    const int w = (mdiArea_->width() - 4) / 2;
+    const int h = (mdiArea_->height() - 4) / 2;
+    const std::array<QMdiSubWindow*, 4> vensters{editorVenster_, kinderen_[0], kinderen_[1],
+                                                 kinderen_[2]};
+    for (std::size_t i = 0; i < vensters.size(); ++i) {
+        if (QMdiSubWindow* venster = vensters[i]) {
+            venster->showNormal();
+            venster->setGeometry(static_cast<int>(i % 2) * w, static_cast<int>(i / 2) * h, w, h);
+        }
+    }
+}
+
+void TmdiPlastokinetica::ToonHelp() { help_->Toon(); }
+void TmdiPlastokinetica::ToonTheorie() { theorie_->Toon(); }
+
+void TmdiPlastokinetica::ToonInfo() {
+    TfrmInfo info(teksten_, this);
+    info.exec();
+}
+
+} // namespace kx

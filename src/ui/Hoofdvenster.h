@@ -1,0 +1,121 @@
+#pragma once
+
+#include "engine/Analyse.h"
+#include "model/ManipuleerConstructie.h"
+#include "text/Teksten.h"
+#include "ui/StartInfo.h"
+#include "ui/Toestand.h"
+
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QMdiArea;
+class QSplitter;
+
+namespace kx {
+
+class TAnalyseVenster;
+class TDialogen;
+class TFormMpInvullen;
+class TfrmConstructie;
+class TfrmDeTheorie;
+class TfrmHelpOnderwerpen;
+class TfrmHoeBezwijken;
+class TZijpaneel;
+
+// The program's frame: the side panel, the child windows, the menus, the application state,
+// the file commands and the analysis run on demand.
+class TmdiPlastokinetica : public QMainWindow {
+    Q_OBJECT
+public:
+    enum Kind { kindHoeBezwijken = 0, kindWanneerBezwijken, kindKrachtsverdeling };
+
+    // programmaMap is where the help and theory pages are looked up; the program's folder when
+    // empty.
+    explicit TmdiPlastokinetica(TDialogen& dialogen, const QString& programmaMap = {});
+    ~TmdiPlastokinetica() override;
+
+    // Operations of the menus and buttons.
+    void Nieuw();
+    void Openen();
+    void Opslaan();
+    void OpslaanAls();
+    void KiesBewerking(TBewerking bewerking);
+    void ToonConstructievenster();
+    void ToonHoeBezwijken();
+    void ToonWanneerBezwijken();
+    void ToonKrachtsverdeling();
+    void VoerAnalyseUit();
+    void Rangschikken();
+    void ToonHelp();
+    void ToonTheorie();
+    void ToonInfo();
+    // Loads "", "Voorbeeld" or a file; on success the analysis windows go and the results are
+    // stale. Returns the reader's message, empty on success.
+    std::string LaadConstructie(const std::string& bron);
+    // Start-up after the window is first shown: the start screen or an empty structure.
+    void Opstarten();
+
+    const TToestand& Toestand() const { return toestand_; }
+    TManipuleerConstructie& Constructie() { return constructie_; }
+    const TAnalyse& Analyse() const { return analyse_; }
+    const Teksten& Tekst() const { return teksten_; }
+    TZijpaneel* Zijpaneel() const { return zijpaneel_; }
+    TfrmConstructie* Constructievenster() const { return editor_; }
+    QMdiSubWindow* Kindvenster(int kind) const;
+    QMdiSubWindow* Editorvenster() const { return editorVenster_; }
+    TAnalyseVenster* Analysevenster(int kind) const;
+    TfrmHoeBezwijken* Mechanismevenster() const;
+    TfrmStartInfo* Startscherm() const { return startscherm_; }
+    QMdiArea* Werkvlak() const { return mdiArea_; }
+    int AantalAnalyses() const { return aantalAnalyses_; }
+
+protected:
+    void showEvent(QShowEvent* gebeurtenis) override;
+    void closeEvent(QCloseEvent* gebeurtenis) override;
+    void resizeEvent(QResizeEvent* gebeurtenis) override;
+
+private:
+    void MaakMenus();
+    void ZetTekstenHoofdvenster();
+    void Opslaanvraag();
+    // Saves under the chosen name; on failure shows why and changes nothing.
+    bool SlaOpAls(const std::string& naam);
+    void ZetTitel();
+    void MaakEditor();
+    void ToonAnalysevenster(int kind);
+    TAnalyseVenster* MaakAnalysevenster(int kind);
+    void SluitAnalysevensters();
+    void HertekenAnalysevensters();
+    void MechanismeGekozen(int index);
+    void MechanismeAangeklikt(int index);
+    void ToonKindvenster(QMdiSubWindow* venster);
+
+    TDialogen& dialogen_;
+    QString programmaMap_;
+    Teksten teksten_;
+    TManipuleerConstructie constructie_;
+    TAnalyse analyse_;
+    TToestand toestand_;
+
+    TZijpaneel* zijpaneel_ = nullptr;
+    QSplitter* splScheidslijn_ = nullptr;
+    QMdiArea* mdiArea_ = nullptr;
+    TfrmConstructie* editor_ = nullptr;
+    QPointer<QMdiSubWindow> editorVenster_;
+    std::array<QPointer<QMdiSubWindow>, 3> kinderen_{};
+    std::unique_ptr<TFormMpInvullen> mpDialoog_;
+    std::unique_ptr<TfrmHelpOnderwerpen> help_;
+    std::unique_ptr<TfrmDeTheorie> theorie_;
+    QPointer<TfrmStartInfo> startscherm_;
+    std::array<QAction*, AantalBewerkingen> bewerkingsActies_{};
+    bool opgestart_ = false;
+    int aantalAnalyses_ = 0;
+};
+
+} // namespace kx

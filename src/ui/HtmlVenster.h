@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace kx {
+
+class Teksten;
+
+// A top-level window that shows local HTML pages, starting at one page beside the program.
+// Closing it only hides it; the page the user went to stays.
+class THtmlVenster : public QWidget {
+    Q_OBJECT
+public:
+    // programmaMap is the folder the start page is looked up in: the program's own folder when
+    // empty. The page is loaded at once, also while the window is hidden.
+    THtmlVenster(const QString& titel, const QString& startPagina, const QString& programmaMap,
+                 QWidget* ouder = nullptr);
+
+    // Makes the window visible and brings it to the front.
+    void Toon();
+
+    // Goes where a clicked link leads: local pages in the window, other addresses in the
+    // desktop's own program for them.
+    void Volg(const QUrl& link);
+
+    // The page last asked for, also when it was not found.
+    QUrl Pagina() const { return pagina_; }
+    bool PaginaGevonden() const { return gevonden_; }
+
+    QTextBrowser* WebBrowser1() const { return WebBrowser1_; }
+
+private:
+    void Navigeer(const QUrl& pagina);
+    void ToonNietGevonden(const QUrl& pagina);
+
+    QTextBrowser* WebBrowser1_;
+    QUrl pagina_;
+    bool gevonden_ = false;
+};
+
+// The help pages: "Help/HelpIndex.html" in the program's folder.
+class TfrmHelpOnderwerpen : public THtmlVenster {
+    Q_OBJECT
+public:
+    explicit TfrmHelpOnderwerpen(const Teksten& teksten, const QString& programmaMap = {});
+};
+
+// The theory pages: "Theorie/TheorieIndex.htm" in the program's folder.
+class TfrmDeTheorie : public THtmlVenster {
+    Q_OBJECT
+public:
+    explicit TfrmDeTheorie(const Teksten& teksten, const QString& programmaMap = {});
+};
+
+} // namespace kx

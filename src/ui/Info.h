@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+
+namespace kx {
+
+class Teksten;
+
+// The about box, shown modally; a click on its picture or text closes it. It is also where
+// the start screen can be switched on again.
+class TfrmInfo : public QDialog {
+    Q_OBJECT
+public:
+    // ouder is the main window, over which the box is centred.
+    TfrmInfo(const Teksten& teksten, QWidget* ouder);
+
+    // Stores the check box as the start-screen setting, however the box is closed.
+    void done(int resultaat) override;
+
+    QLabel* imaInfo() const { return imaInfo_; }
+    QLabel* lblInfo() const { return lblInfo_; }
+    QCheckBox* chkOpstartInfo() const { return chkOpstartInfo_; }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* gebeurtenis) override;
+
+private:
+    QLabel* imaInfo_;
+    QLabel* lblInfo_;
+    QCheckBox* chkOpstartInfo_;
+};
+
+} // namespace kx

@@ -1,0 +1,80 @@
+#include "ui/Voortgang.h"
+
+#include "text/Teksten.h"
+#include "ui/VensterTekst.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace kx {
+
+namespace {
+
+constexpr int Breedte = 445;
+constexpr int Hoogte = 172;
+
+} // namespace
+
+TfrmVoortgang::TfrmVoortgang(const Teksten& teksten, QWidget* ouder)
+    : QWidget(ouder, Qt::Tool), pnlVoortgang_(new QFrame(this)),
+      lblVoortgang_(new QLabel(pnlVoortgang_)), pbarVoortgang_(new QProgressBar(pnlVoortgang_)) {
+    setObjectName(QStringLiteral("frmVoortgang"));
+    setWindowTitle(VensterTekst(teksten[120]));
+    setFixedSize(Breedte, Hoogte);
+
+    pnlVoortgang_->setObjectName(QStringLiteral("pnlVoortgang"));
+    pnlVoortgang_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlVoortgang_->setGeometry(0, 0, Breedte, Hoogte);
+
+    lblVoortgang_->setObjectName(QStringLiteral("lblVoortgang"));
+    lblVoortgang_->setGeometry(16, 16, 409, 121);
+    lblVoortgang_->setTextFormat(Qt::PlainText);
+    lblVoortgang_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The longest label, nine lines, fits the fixed label at this size.
+    QFont lettertype = lblVoortgang_->font();
+    lettertype.setPointSize(8);
+    lblVoortgang_->setFont(lettertype);
+    lblVoortgang_->setText(VensterTekst(teksten[185]));
+
+    pbarVoortgang_->setObjectName(QStringLiteral("pbarVoortgang"));
+    pbarVoortgang_->setGeometry(16, 146, 412, 17);
+    pbarVoortgang_->setRange(0, 100);
+    pbarVoortgang_->setValue(0);
+    pbarVoortgang_->setTextVisible(false);
+
+    CentreerOpScherm();
+}
+
+void TfrmVoortgang::ZetVoortgang(const std::string& label, int positie) {
+    lblVoortgang_->setText(VensterTekst(label));
+    pbarVoortgang_->setValue(std::clamp(positie, 0, 100));
+    repaint();
+    // Lets the window system map and show the window; clicks wait until the analysis is done.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TfrmVoortgang::VulMechanismeKeuze(const std::vector<std::string>& items, int gekozen) {
+    if (keuze_) {
+        keuze_(items, gekozen);
+    }
+}
+
+void TfrmVoortgang::Sluit() {
+    hide();
+}
+
+void TfrmVoortgang::CentreerOpScherm() {
+    const QScreen* scherm = QGuiApplication::primaryScreen();
+    if (scherm == nullptr) {
+        return;
+    }
+    move(scherm->availableGeometry().center() - QPoint(Breedte / 2, Hoogte / 2));
+}
+
+} // namespace kx

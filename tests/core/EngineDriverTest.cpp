@@ -1,0 +1,243 @@
+#include "EngineHulp.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace kx::test {
+namespace {
+
+// Records what the driver shows in the progress window and the mechanism chooser.
+class Melder : public TVoortgangsMelder {
+public:
+    std::vector<std::string> labels;
+    std::vector<int> posities;
+    std::vector<std::string> items;
+    int gekozen = -1;
+    int gesloten = 0;
+
+    void ZetVoortgang(const std::string& label, int positie) override {
+        if (labels.empty() || labels.back() != label) {
+            labels.push_back(label);
+        }
+        if (posities.empty() || posities.back() != positie) {
+            posities.push_back(positie);
+        }
+    }
+    void VulMechanismeKeuze(const std::vector<std::string>& lijst, int keuze) override {
+        items = lijst;
+        gekozen = keuze;
+    }
+    void Sluit() override { ++gesloten; }
+};
+
+// The labels of one mechanism's steps; the deformation to collapse load steps once or twice.
+std::vector<std::string> VerwachteLabels(const Teksten& t, bool tweedePas) {
+    const std::string ok = t[156];
+    const std::string begin = t[185] + ok + t[148];
+    const std::string kop = begin + ok + t[155] + "1 (1):" + t[149];
+    std::vector<std::string> labels{begin, kop};
+    const std::vector<std::string> stappen{kop + ok + t[150], kop + ok + t[150] + ok + t[151],
+                                           kop + ok + t[150] + ok + t[151] + ok + t[152],
+                                           kop + ok + t[150] + ok + t[151] + ok + t[152] + ok +
+                                               t[153]};
+    for (int pas = 0; pas < (tweedePas ? 2 : 1); ++pas) {
+        labels.insert(labels.end(), stappen.begin(), stappen.end());
+    }
+    labels.push_back(stappen.back() + ok + t[215]);
+    const std::string slot = begin + ok + t[155] + "1" + t[157] + "1" + ok + t[154];
+    labels.push_back(slot);
+    labels.push_back(slot + ok);
+    return labels;
+}
+
+TEST(EngineDriver, VoortgangVanEenMechanismeZonderTweedePas) {
+    Opstelling o;
+    SchoorLigger(o, -1.0); // load upward: positive in the first pass
+    Melder melder;
+    ASSERT_EQ(o.Analyseer(&melder), "");
+    EXPECT_EQ(melder.posities, (std::vector<int>{0, 5, 23, 41, 59, 77, 92, 95, 100}));
+    EXPECT_EQ(melder.labels, VerwachteLabels(o.teksten, false));
+    EXPECT_EQ(melder.labels.front(),
+              "Mechanismes bepalen... --> OK\r\nArrays met vervangende mechanismen vullen...");
+    EXPECT_EQ(melder.gesloten, 1);
+    EXPECT_NEAR(o.a.Mechanismen[0].Vgl.Bezwijklast, 49.998, 5e-4);
+}
+
+TEST(EngineDriver, VoortgangMetTweedePas) {
+    Opstelling o;
+    SchoorLigger(o);
+    Melder melder;
+    ASSERT_EQ(o.Analyseer(&melder), "");
+    // After the deformation, moments and equation of the second pass: 81.5 and 90.5 round to
+    // the even neighbour.
+    EXPECT_EQ(melder.posities, (std::vector<int>{0, 5, 23, 41, 59, 77, 82, 86, 90, 92, 95, 100}));
+    EXPECT_EQ(melder.labels, VerwachteLabels(o.teksten, true));
+    EXPECT_GT(o.a.Mechanismen[0].Vgl.Bezwijklast, 0.0);
+}
+
+TEST(EngineDriver, KeuzelijstMetMaatgevendMechanisme) {
+    Opstelling o;
+    Voorbeeld(o);
+    Melder melder;
+    ASSERT_EQ(o.c.ControleerConstructie(), "");
+    o.a.BepaalMechanismen(o.c);
+    EXPECT_EQ(o.a.BerekeningDeel2(&melder), 0);
+    EXPECT_EQ(melder.items, (std::vector<std::string>{"Mechanisme 1 (Maatgevend)", "Mechanisme 2",
+                                                      "Mechanisme 3"}));
+    EXPECT_EQ(melder.gekozen, 0);
+    EXPECT_EQ(melder.labels.back(), "Mechanismes bepalen... --> OK\r\nArrays met vervangende "
+                                    "mechanismen vullen... --> OK\r\nMechanisme 1 t/m 3 --> "
+                                    "OK\r\nMaatgevend mechanisme bepalen... --> OK");
+    // Mechanism 1 takes the second pass: P(x) = 30x + 5 gives 30.5 -> 30 and 33.5 -> 34.
+    EXPECT_EQ(melder.posities, (std::vector<int>{0,  5,  11, 17, 23, 29, 30, 32, 34, 35, 41, 47,
+                                                 53, 59, 64, 65, 71, 77, 83, 89, 94, 95, 100}));
+}
+
+TEST(EngineDriver, TweedeAnalyseBouwtAllesOpnieuw) {
+    Opstelling o;
+    Voorbeeld(o);
+    ASSERT_EQ(o.Analyseer(), "");
+    const auto eerste = o.a.Mechanismen;
+    ASSERT_EQ(o.Analyseer(), "");
+    ASSERT_EQ(o.a.Mechanismen.size(), eerste.size());
+    for (std::size_t i = 0; i < eerste.size(); ++i) {
+        EXPECT_EQ(o.a.Mechanismen[i].Vgl.Factoren, eerste[i].Vgl.Factoren);
+        EXPECT_EQ(o.a.Mechanismen[i].avBelastingen[0].dy, eerste[i].avBelastingen[0].dy);
+    }
+}
+
+TEST(EngineDriver, ConversieVanHetVoorbeeld) {
+    Opstelling o;
+    Voorbeeld(o);
+    ASSERT_EQ(o.c.ControleerConstructie(), "");
+    o.a.BepaalMechanismen(o.c);
+    o.a.ConverteerVervangendeConstructies();
+    const auto& m = o.a.Mechanismen[0];
+    ASSERT_EQ(m.AantalStaven, 3);
+    EXPECT_EQ(m.avStaven[0].VStaaf, 1);
+    EXPECT_EQ(m.avStaven[2].VStaaf, 3);
+    const TKnoop& e = m.avStaven[0].Knopen[0];
+    EXPECT_EQ(e.Naam, "E");
+    EXPECT_EQ(e.Soort, 5);
+    EXPECT_TRUE(e.Stijf);
+    EXPECT_EQ(e.x, 5.0);
+    EXPECT_EQ(e.y, -3.0);
+    EXPECT_EQ(e.Mp, 50.0);
+    const TKnoop& d = m.avStaven[1].Knopen[1];
+    EXPECT_EQ(d.Naam, "D");
+    EXPECT_EQ(d.Soort, 2);
+    EXPECT_FALSE(d.Stijf);
+    // The load pointing down on the screen has a negative Fy; it rides on part 2 (bar 3).
+    ASSERT_EQ(m.AantalBelastingen, 1);
+    EXPECT_EQ(m.avBelastingen[0].Fy, -1.0);
+    EXPECT_EQ(m.avBelastingen[0].y, -3.0);
+    EXPECT_EQ(m.avBelastingen[0].s, 2);
+    EXPECT_EQ(m.Vgl.Regel1.size(), 10U);
+}
+
+TEST(EngineDriver, KnoopNamenEnSoorten) {
+    Opstelling o;
+    o.a.VMechanismen.resize(1);
+    auto& v = o.a.VMechanismen[0];
+    v.Knopen.resize(31);
+    v.Staven.resize(3);
+    v.Knopen[25].Oplegging = RolHorizontaal;
+    v.Knopen[26].Oplegging = RolVerticaal;
+    v.Knopen[30].Oplegging = Inklemming;
+    v.Knopen[1].Vrijheid = ScharnierendeVerbinding;
+    v.Staven[0] = {0, 25, true};
+    v.Staven[1] = {26, 30, true};
+    v.Staven[2] = {1, 2, true};
+    o.a.ConverteerVervangendeConstructies();
+    const auto& s = o.a.Mechanismen[0].avStaven;
+    EXPECT_EQ(s[0].Knopen[0].Naam + s[0].Knopen[1].Naam, "AZ");
+    EXPECT_EQ(s[1].Knopen[0].Naam + s[1].Knopen[1].Naam, "ae");
+    EXPECT_EQ(s[0].Knopen[0].Soort, 5);
+    EXPECT_EQ(s[0].Knopen[1].Soort, 0);
+    EXPECT_EQ(s[1].Knopen[0].Soort, 1);
+    EXPECT_EQ(s[1].Knopen[1].Soort, 3);
+    EXPECT_TRUE(s[1].Knopen[1].Stijf);
+    EXPECT_EQ(s[2].Knopen[0].Soort, 4);
+    EXPECT_FALSE(s[2].Knopen[0].Stijf);
+}
+
+class EngineLog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        map = std::filesystem::temp_directory_path() /
+              ("kx-enginelog-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(map);
+        std::filesystem::create_directories(map);
+        o.a.LogPad = (map / "Voortgang.txt").string();
+        Voorbeeld(o);
+    }
+    void TearDown() override { std::filesystem::remove_all(map); }
+
+    std::string Log() const {
+        std::ifstream bestand(o.a.LogPad);
+        std::stringstream inhoud;
+        inhoud << bestand.rdbuf();
+        return inhoud.str();
+    }
+
+    std::filesystem::path map;
+    Opstelling o;
+};
+
+TEST_F(EngineLog, UitMaaktGeenBestand) {
+    ASSERT_EQ(o.Analyseer(), "");
+    EXPECT_FALSE(std::filesystem::exists(o.a.LogPad));
+}
+
+TEST_F(EngineLog, AanSchrijftDeStappen) {
+    o.a.LogAan = true;
+    ASSERT_EQ(o.Analyseer(), "");
+    ASSERT_EQ(o.Analyseer(), "");
+    const std::string log = Log();
+    // Each analysis starts the file anew.
+    EXPECT_EQ(log.find("00100 Start van de berekening deel 2 ("), 0U);
+    EXPECT_EQ(log.find("00100", 1), std::string::npos);
+    const std::string sterren(62, '*');
+    EXPECT_NE(log.find(sterren + "\n*** Mechanisme nr. 0\n" + sterren + "\n*** avStaven: 3\n"),
+              std::string::npos);
+    EXPECT_NE(log.find("***  Belasting[0].Fy: -1\n"), std::string::npos);
+    EXPECT_NE(log.find("***  Knoop[1].y: -3\n"), std::string::npos);
+    EXPECT_NE(log.find("00130 BepaalRotatieCentra[0] ("), std::string::npos);
+    EXPECT_NE(log.find("00141   BepaalEersteStaaf --> OK ("), std::string::npos);
+    EXPECT_NE(log.find("         .gamma: 0.01\n"), std::string::npos);
+    EXPECT_NE(log.find("00172 BepaalBezwijklast[0], i=6 ("), std::string::npos);
+    // Only mechanism 1 has a negative first load and a second pass.
+    EXPECT_NE(log.find("00210 BepaalBezwijklast[0] ("), std::string::npos);
+    EXPECT_NE(log.find("00219 BepaalBezwijklast[0] --> OK ("), std::string::npos);
+    EXPECT_EQ(log.find("00210 BepaalBezwijklast[1]"), std::string::npos);
+    EXPECT_NE(log.find("00229 BepaalMaatgevendMechanisme --> OK ("), std::string::npos);
+    // The chain of every mechanism ends at a support: no missing neighbour on the way.
+    EXPECT_EQ(log.find("NIET OK"), std::string::npos);
+}
+
+TEST_F(EngineLog, OntbrekendeBuurStaatInHetLog) {
+    o.a.LogAan = true;
+    ZetMechanisme(o.a, {Deel(5, 0, 0, 5, 2, 0)});
+    EXPECT_EQ(o.a.BepaalAansluitendeStaaf(0, 0, 1), -1);
+    const std::string log = Log();
+    EXPECT_EQ(log.find("\n00143   BepaalAansluitendeStaaf Staaf[s[x]] --> NIET OK!!!!!!!!!! ("),
+              0U);
+    EXPECT_EQ(log.substr(log.size() - 4), ").\n\n");
+}
+
+TEST_F(EngineLog, OnschrijfbaarLogStoortDeAnalyseNiet) {
+    o.a.LogAan = true;
+    o.a.LogPad = (map / "bestaat-niet" / "Voortgang.txt").string();
+    ASSERT_EQ(o.Analyseer(), "");
+    EXPECT_NEAR(o.a.Mechanismen[0].Vgl.Bezwijklast, 58.33, 0.01);
+    EXPECT_FALSE(std::filesystem::exists(o.a.LogPad));
+}
+
+} // namespace
+} // namespace kx::test
