@@ -87,6 +87,9 @@ std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse) {
     }
     analyse.BepaalMechanismen(constructie);
     analyse.BerekeningDeel2();
+    if (!analyse.TermenSchrijven && analyse.AantalMechanismen > 0) {
+        analyse.SchrijfTermen(analyse.MaatgevendMechanisme);
+    }
     return {};
 }
 
@@ -193,6 +196,8 @@ int VoerAnalyseUit(const std::vector<std::string>& argumenten, std::ostream& uit
     }
     TAnalyse analyse(teksten);
     analyse.Decimaalteken = opdracht.Json ? '.' : Decimaalteken();
+    // The report prints only the governing mechanism's equation.
+    analyse.TermenSchrijven = opdracht.Json;
     if (const auto melding = Analyseer(constructie, analyse); !melding.empty()) {
         fout << melding << "\n";
         return 1;

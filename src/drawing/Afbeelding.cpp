@@ -46,7 +46,9 @@ TGrenzen Beginpunt(const TMechanisme& mechanisme, const TConstructie& constructi
     return {};
 }
 
-double MinimaleMaat(double andere) { return std::max(1.0, andere / 2.0); }
+double MinimaleMaat(double andere) {
+    return std::max(1.0, andere / 2.0);
+}
 } // namespace
 
 int Pixel(double v) {

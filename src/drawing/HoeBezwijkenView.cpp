@@ -55,9 +55,8 @@ double TekenOnbepaaldheid(QPainter& painter, const TRechthoek& gebied, double y,
                                    t[TOnbekenden + 2];
         y = TekenBlok(painter, gebied, y, uitleg, opUitleg, KleurZwart);
     }
-    const std::string graad = t[TGraad] +
-                              std::to_string(o.AantalOnbekenden - o.AantalVergelijkingen) +
-                              t[TGraad + 1];
+    const std::string graad =
+        t[TGraad] + std::to_string(o.AantalOnbekenden - o.AantalVergelijkingen) + t[TGraad + 1];
     return TekenBlok(painter, gebied, y, graad, opUitleg, KleurZwart);
 }
 
@@ -155,11 +154,11 @@ double TekenMechanismen(QPainter& painter, const TRechthoek& gebied, double y, i
             }
             pagina.Laatste = i;
             const double links = gebied.Left + (c + 1) * Tussenruimte + c * celBreedte;
-            const TCelAfbeelding cel =
-                MaakCel(ctx.Analyse.Mechanismen[static_cast<std::size_t>(i)],
-                        ctx.Constructie.Constructie, links, y + Tussenruimte, links + celBreedte,
-                        false);
-            rijHoogte = std::max(rijHoogte, static_cast<double>(Pixel(cel.Cel.Bottom - cel.Cel.Top)));
+            const TCelAfbeelding cel = MaakCel(ctx.Analyse.Mechanismen[static_cast<std::size_t>(i)],
+                                               ctx.Constructie.Constructie, links, y + Tussenruimte,
+                                               links + celBreedte, false);
+            rijHoogte =
+                std::max(rijHoogte, static_cast<double>(Pixel(cel.Cel.Bottom - cel.Cel.Top)));
             klik[static_cast<std::size_t>(r * k + c)] = {
                 {cel.Cel.Left, cel.Cel.Top, cel.Cel.Right, cel.Cel.Bottom + KlikOnderschrift}, i};
             TekenCel(painter, cel, i, ctx);

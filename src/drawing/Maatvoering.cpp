@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace kx {
 
@@ -29,7 +30,9 @@ constexpr double MomentStraal = 30.0;
 constexpr double MomentPijlLengte = 15.0;
 constexpr double MomentPijlBreedte = 8.0;
 
-double Graden(double radialen) { return radialen * 180.0 / pi; }
+double Graden(double radialen) {
+    return radialen * 180.0 / pi;
+}
 
 // Screen point at distance r from c in the direction hoek (counter-clockwise on the screen).
 TPunt Richting(TPunt c, double hoek, double r) {
@@ -55,58 +58,35 @@ double Verschil(double a, double b) {
     return d;
 }
 
-void Label(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt punt,
-           const std::string& tekst, int uitlijning) {
-    TPunt eind;
-    TekenRegel(painter, punt, eind, kleur, opmaak, tekst, uitlijning);
-}
-
-bool Overlapt(const TRechthoek& a, const TRechthoek& b) {
-    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
-}
-
-struct TLabelPlek {
-    TPunt Anker;
-    int Uitlijning;
-    TRechthoek Vak;
-};
-
 // A moment label just beyond the end of the arc at angle hoek about c, continuing outward.
-TLabelPlek MomentLabel(const QPainter& painter, const TOpmaak& opmaak, TPunt c, double hoek,
-                       const std::string& label) {
+TLabelPlek MomentLabel(const QPainter& painter, const TOpmaak& opmaak, TPunt c, double hoek) {
     const double h = RegelHoogte(painter, opmaak);
-    const double b = RegelBreedte(painter, opmaak, label);
     const TPunt q = Richting(c, hoek, MomentStraal + MomentPijlBreedte / 2.0 + LabelAfstand);
     const double dx = q.x - c.x;
     const double dy = q.y - c.y;
     if (std::fabs(dy) > std::fabs(dx)) {
-        const double boven = dy < 0 ? q.y - h : q.y;
-        return {{q.x, boven}, uitMidden, {q.x - b / 2.0, boven, q.x + b / 2.0, boven + h}};
+        return {{q.x, dy < 0 ? q.y - h : q.y}, uitMidden};
     }
-    const double boven = q.y - h / 2.0;
-    if (dx < 0) {
-        return {{q.x, boven}, uitRechts, {q.x - b, boven, q.x, boven + h}};
-    }
-    return {{q.x, boven}, uitLinks, {q.x, boven, q.x + b, boven + h}};
+    return {{q.x, q.y - h / 2.0}, dx < 0 ? uitRechts : uitLinks};
 }
 
-// Places a label in the corner of p that lies farthest from the direction weg (screen vector),
-// leaving the upper right free for the label of a rotation centre.
-void HoekLabel(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt p, TPunt weg,
-               const std::string& tekst) {
-    const int h = RegelHoogte(painter, opmaak);
-    const int b = RegelBreedte(painter, opmaak, tekst);
+// The three corners of p for an angle label, the one farthest from the direction weg (a screen
+// vector) first; the upper right belongs to the centre's name.
+std::vector<TLabelPlek> HoekLabels(const QPainter& painter, const TOpmaak& opmaak, TPunt p,
+                                   TPunt weg, const std::string& tekst) {
+    const double h = RegelHoogte(painter, opmaak);
+    const double b = RegelBreedte(painter, opmaak, tekst);
     const double a = HoekLabelAfstand;
-    const std::array<TPunt, 3> hoeken{{{-1, -1}, {-1, 1}, {1, 1}}};
-    TPunt beste = hoeken[0];
+    std::vector<TPunt> hoeken{{-1, -1}, {-1, 1}, {1, 1}};
+    std::stable_sort(hoeken.begin(), hoeken.end(), [&](TPunt u, TPunt v) {
+        return u.x * weg.x + u.y * weg.y < v.x * weg.x + v.y * weg.y;
+    });
+    std::vector<TLabelPlek> plekken;
     for (const TPunt& hoek : hoeken) {
-        if (hoek.x * weg.x + hoek.y * weg.y < beste.x * weg.x + beste.y * weg.y) {
-            beste = hoek;
-        }
+        plekken.push_back(
+            {{hoek.x < 0 ? p.x - a : p.x + a + b, hoek.y < 0 ? p.y - a - h : p.y + a}, uitRechts});
     }
-    const double x = beste.x < 0 ? p.x - a : p.x + a + b;
-    const double y = beste.y < 0 ? p.y - a - h : p.y + a;
-    Label(painter, kleur, opmaak, {x, y}, tekst, uitRechts);
+    return plekken;
 }
 } // namespace
 
@@ -126,7 +106,10 @@ void TekenPijlpunt(QPainter& painter, QColor kleur, TPunt punt, double hoek, dou
 }
 
 void TekenMaatlijn(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt a, TPunt b,
-                   int zijde, const std::string& label) {
+                   int zijde, const std::string& label, TLabelPlaatser& labels) {
+    if (!labels.NieuweMaat(a, b, label)) {
+        return;
+    }
     const bool horizontaal = std::fabs(b.x - a.x) >= std::fabs(b.y - a.y);
     const double lengte = std::hypot(b.x - a.x, b.y - a.y);
     const double hoek = Richtingshoek(a, b);
@@ -142,22 +125,24 @@ void TekenMaatlijn(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt
     TekenPijlpunt(painter, kleur, a, binnen ? hoek + pi : hoek, MaatPijl, MaatPijl);
     TekenPijlpunt(painter, kleur, b, binnen ? hoek : hoek + pi, MaatPijl, MaatPijl);
 
-    const int h = RegelHoogte(painter, opmaak);
-    const TPunt midden{(a.x + b.x) / 2.0, (a.y + b.y) / 2.0};
+    const double h = RegelHoogte(painter, opmaak);
+    const TPunt m{(a.x + b.x) / 2.0, (a.y + b.y) / 2.0};
+    const double d = MaatLabelAfstand;
     if (horizontaal) {
-        const double y = zijde < 0 ? midden.y - MaatLabelAfstand - h : midden.y + MaatLabelAfstand;
-        Label(painter, kleur, opmaak, {midden.x, y}, label, uitMidden);
-    } else if (zijde < 0) {
-        Label(painter, kleur, opmaak, {midden.x - MaatLabelAfstand, midden.y - h / 2.0}, label,
-              uitRechts);
+        const TLabelPlek boven{{m.x, m.y - d - h}, uitMidden};
+        const TLabelPlek onder{{m.x, m.y + d}, uitMidden};
+        labels.Plaats(painter, kleur, opmaak, label,
+                      zijde < 0 ? std::vector{boven, onder} : std::vector{onder, boven});
     } else {
-        Label(painter, kleur, opmaak, {midden.x + MaatLabelAfstand, midden.y - h / 2.0}, label,
-              uitLinks);
+        const TLabelPlek links{{m.x - d, m.y - h / 2.0}, uitRechts};
+        const TLabelPlek rechts{{m.x + d, m.y - h / 2.0}, uitLinks};
+        labels.Plaats(painter, kleur, opmaak, label,
+                      zijde < 0 ? std::vector{links, rechts} : std::vector{rechts, links});
     }
 }
 
 void TekenMaat(QPainter& painter, const TCelAfbeelding& cel, QColor kleur, const TOpmaak& opmaak,
-               const TMaat& maat) {
+               const TMaat& maat, TLabelPlaatser& labels) {
     if (!Eindig(maat.Van) || !Eindig(maat.Naar)) {
         return;
     }
@@ -166,12 +151,12 @@ void TekenMaat(QPainter& painter, const TCelAfbeelding& cel, QColor kleur, const
     if (Afkappen(maat.Naar.x - maat.Van.x) != 0.0) {
         const int zijde = b.y >= a.y ? 1 : -1;
         const double y = b.y + zijde * maat.Offset;
-        TekenMaatlijn(painter, kleur, opmaak, {a.x, y}, {b.x, y}, zijde, maat.LabelX);
+        TekenMaatlijn(painter, kleur, opmaak, {a.x, y}, {b.x, y}, zijde, maat.LabelX, labels);
     }
     if (Afkappen(maat.Naar.y - maat.Van.y) != 0.0) {
         const int zijde = b.x >= a.x ? 1 : -1;
         const double x = b.x + zijde * maat.Offset;
-        TekenMaatlijn(painter, kleur, opmaak, {x, a.y}, {x, b.y}, zijde, maat.LabelY);
+        TekenMaatlijn(painter, kleur, opmaak, {x, a.y}, {x, b.y}, zijde, maat.LabelY, labels);
     }
 }
 
@@ -199,7 +184,7 @@ void TekenAccolade(QPainter& painter, QColor kleur, double x1, double y1, double
 }
 
 void TekenHoekmarkering(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt centrum,
-                        TPunt voor, TPunt na, const std::string& label) {
+                        TPunt voor, TPunt na, const std::string& label, TLabelPlaatser& labels) {
     const double a1 = Richtingshoek(centrum, voor);
     const double a2 = Richtingshoek(centrum, na);
     const double draai = Verschil(a1, a2);
@@ -225,12 +210,12 @@ void TekenHoekmarkering(QPainter& painter, QColor kleur, const TOpmaak& opmaak, 
                       HoekPijl);
     }
     const TPunt weg = Richting({0.0, 0.0}, a1 + draai / 2.0, 1.0);
-    HoekLabel(painter, kleur, opmaak, centrum, weg, label);
+    labels.Plaats(painter, kleur, opmaak, label, HoekLabels(painter, opmaak, centrum, weg, label));
 }
 
 void TekenMomentpijl(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt eind,
-                     TPunt ander, bool linksom, const TRechthoek& cel, const std::string& label,
-                     std::vector<TRechthoek>& bezet) {
+                     TPunt ander, bool linksom, TPunt midden, const std::string& label,
+                     TLabelPlaatser& labels) {
     const double langs = Richtingshoek(eind, ander);
     const TPunt c = Richting(eind, langs, MomentAfstand);
     const double naarEind = langs + pi;
@@ -239,35 +224,29 @@ void TekenMomentpijl(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPu
     painter.save();
     painter.setPen(QPen(kleur, 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawArc(QRectF(Pixel(c.x) - MomentStraal, Pixel(c.y) - MomentStraal,
-                           2.0 * MomentStraal, 2.0 * MomentStraal),
+    painter.drawArc(QRectF(Pixel(c.x) - MomentStraal, Pixel(c.y) - MomentStraal, 2.0 * MomentStraal,
+                           2.0 * MomentStraal),
                     static_cast<int>(Graden(begin) * 16.0), 180 * 16);
     painter.restore();
     const double punt = linksom ? einde : begin;
     TekenPijlpunt(painter, kleur, Richting(c, punt, MomentStraal),
                   punt + (linksom ? pi / 2.0 : -pi / 2.0), MomentPijlLengte, MomentPijlBreedte);
 
-    // Beside the outer end of the arc (away from the middle of the cell), else beside the inner
-    // end, whichever first lies inside the cell and clear of the labels placed before.
-    const TPunt midden{(cel.Left + cel.Right) / 2.0, (cel.Top + cel.Bottom) / 2.0};
     const auto afstand = [&](double hoek) {
         const TPunt q = Richting(c, hoek, MomentStraal);
         return std::hypot(q.x - midden.x, q.y - midden.y);
     };
     const double buiten = afstand(begin) >= afstand(einde) ? begin : einde;
     const double binnen = buiten == begin ? einde : begin;
-    const TLabelPlek eerste = MomentLabel(painter, opmaak, c, buiten, label);
-    const TLabelPlek tweede = MomentLabel(painter, opmaak, c, binnen, label);
-    const auto vrij = [&](const TLabelPlek& plek) {
-        const bool inCel = cel.Bevat(plek.Vak.Left, plek.Vak.Top) &&
-                           cel.Bevat(plek.Vak.Right, plek.Vak.Bottom);
-        return inCel && std::none_of(bezet.begin(), bezet.end(), [&](const TRechthoek& r) {
-                   return Overlapt(r, plek.Vak);
-               });
-    };
-    const TLabelPlek& gekozen = vrij(eerste) || !vrij(tweede) ? eerste : tweede;
-    Label(painter, kleur, opmaak, gekozen.Anker, label, gekozen.Uitlijning);
-    bezet.push_back(gekozen.Vak);
+    std::vector<TLabelPlek> plekken{MomentLabel(painter, opmaak, c, buiten),
+                                    MomentLabel(painter, opmaak, c, binnen)};
+    const double regel = RegelHoogte(painter, opmaak) + LabelAfstand;
+    for (const TLabelPlek basis : {plekken[0], plekken[1]}) {
+        for (const double dy : {-regel, regel}) {
+            plekken.push_back({{basis.Anker.x, basis.Anker.y + dy}, basis.Uitlijning});
+        }
+    }
+    labels.Plaats(painter, kleur, opmaak, label, plekken);
 }
 
 } // namespace kx

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/LabelPlaatser.h"
 #include "drawing/MechanismeTekening.h"
 #include "drawing/Opmaak.h"
 #include "model/ManipuleerConstructie.h"
@@ -8,7 +9,6 @@
 #include <QPainter>
 
 #include <string>
-#include <vector>
 
 namespace kx {
 
@@ -25,13 +25,13 @@ struct TMaat {
 };
 
 void TekenMaat(QPainter& painter, const TCelAfbeelding& cel, QColor kleur, const TOpmaak& opmaak,
-               const TMaat& maat);
+               const TMaat& maat, TLabelPlaatser& labels);
 
 // One dimension line in screen pixels from a to b (horizontal or vertical), with end ticks and
-// arrowheads; the label is centred on it, on the side given by zijde (-1 left/above, +1
-// right/below).
+// arrowheads; the label is centred on it, preferably on the side zijde (-1 left or above, +1
+// right or below).
 void TekenMaatlijn(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt a, TPunt b,
-                   int zijde, const std::string& label);
+                   int zijde, const std::string& label, TLabelPlaatser& labels);
 
 // A horizontal curly brace between x1 and x2, its ends at y1 and its point down at y2.
 void TekenAccolade(QPainter& painter, QColor kleur, double x1, double y1, double x2, double y2);
@@ -42,17 +42,16 @@ void TekenPijlpunt(QPainter& painter, QColor kleur, TPunt punt, double hoek, dou
                    double breedte);
 
 // The rotation of a part about its centre: dotted silver lines to an end before and after the
-// displacement, the shorter arc between them with an arrowhead, and the label right-aligned
-// beside the centre.
+// displacement, the shorter arc between them with an arrowhead, and the label right-aligned in a
+// corner beside the centre away from the arc (the upper right is left to the centre's name).
 void TekenHoekmarkering(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt centrum,
-                        TPunt voor, TPunt na, const std::string& label);
+                        TPunt voor, TPunt na, const std::string& label, TLabelPlaatser& labels);
 
 // A curved moment arrow at a part end: a half circle across the part near the end, turning
 // anticlockwise on the screen when linksom is set. The label goes beside the outer end of the
-// arc, or the inner one when it would leave the cell or cover a label in bezet there; its box
-// is added to bezet.
+// arc (away from midden), else beside the inner end.
 void TekenMomentpijl(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt eind,
-                     TPunt ander, bool linksom, const TRechthoek& cel, const std::string& label,
-                     std::vector<TRechthoek>& bezet);
+                     TPunt ander, bool linksom, TPunt midden, const std::string& label,
+                     TLabelPlaatser& labels);
 
 } // namespace kx

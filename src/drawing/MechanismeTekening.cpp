@@ -24,7 +24,9 @@ enum TSoort : std::uint8_t {
     soScharnier = 4,
 };
 
-TPunt Wereld(const TConstructieKnoop& k) { return {k.X, -k.Y}; }
+TPunt Wereld(const TConstructieKnoop& k) {
+    return {k.X, -k.Y};
+}
 
 void SchetsOplegging(QPainter& painter, const TConstructieKnoop& k, TPunt p,
                      const TOpmaak& opmaak) {
@@ -101,8 +103,8 @@ double TCelAfbeelding::Schaal() const {
     return (Cel.Right - Cel.Left) / (1.2 * Schaalbaar(Grenzen).Breedte());
 }
 
-TCelAfbeelding MaakCel(const TMechanisme& mechanisme, const TConstructie& constructie,
-                       double links, double boven, double rechts, bool metRotatiecentra) {
+TCelAfbeelding MaakCel(const TMechanisme& mechanisme, const TConstructie& constructie, double links,
+                       double boven, double rechts, bool metRotatiecentra) {
     TCelAfbeelding cel{BepaalGrenzen(mechanisme, constructie, metRotatiecentra),
                        {links, boven, rechts, boven}};
     PasHoogteAan(cel.Grenzen, cel.Cel);
@@ -146,8 +148,8 @@ void TekenDelen(QPainter& painter, const TMechanisme& mechanisme, const TCelAfbe
     painter.restore();
 }
 
-void TekenEindSymbolen(QPainter& painter, const TMechanisme& mechanisme,
-                       const TCelAfbeelding& cel, QColor kleur, bool verplaatst) {
+void TekenEindSymbolen(QPainter& painter, const TMechanisme& mechanisme, const TCelAfbeelding& cel,
+                       QColor kleur, bool verplaatst) {
     const TOpmaak opmaak = Opmaak(opTekening);
     for (const TStaaf& deel : mechanisme.avStaven) {
         const TPunt a = cel.Scherm(deel.Knopen[0], verplaatst);

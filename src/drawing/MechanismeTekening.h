@@ -22,8 +22,8 @@ struct TCelAfbeelding {
 };
 
 // A cell starting at (links, boven), rechts wide, fitted to the mechanism's box.
-TCelAfbeelding MaakCel(const TMechanisme& mechanisme, const TConstructie& constructie,
-                       double links, double boven, double rechts, bool metRotatiecentra);
+TCelAfbeelding MaakCel(const TMechanisme& mechanisme, const TConstructie& constructie, double links,
+                       double boven, double rechts, bool metRotatiecentra);
 
 // The drawn structure behind a mechanism, light grey with white symbols; the loads on request.
 void TekenSchets(QPainter& painter, const TConstructie& constructie, const TCelAfbeelding& cel,
@@ -34,8 +34,8 @@ void TekenDelen(QPainter& painter, const TMechanisme& mechanisme, const TCelAfbe
                 QColor kleur, bool verplaatst);
 
 // The symbols of the part ends by their kind, white filled, undisplaced or displaced.
-void TekenEindSymbolen(QPainter& painter, const TMechanisme& mechanisme,
-                       const TCelAfbeelding& cel, QColor kleur, bool verplaatst);
+void TekenEindSymbolen(QPainter& painter, const TMechanisme& mechanisme, const TCelAfbeelding& cel,
+                       QColor kleur, bool verplaatst);
 
 // Red and yellow circles at the displaced ends where a plastic moment works.
 void TekenPlastischeScharnieren(QPainter& painter, const TMechanisme& mechanisme,

@@ -47,15 +47,15 @@ void TekenStaven(QPainter& painter, const TManipuleerConstructie& mc,
         if (!s.Bestaat || !IsKnoop(c, s.Knoop0) || !IsKnoop(c, s.Knoop1)) {
             continue;
         }
-        const QColor kleur = static_cast<std::int32_t>(i) == mc.GevondenStaaf ? KleurBlauw
-                                                                                : KleurZwart;
-        TekenStaaf(painter, kleur, kleur, StaafDikte(s.Mp), opmaak, "",
-                   Positie(c, s.Knoop0, inst), Positie(c, s.Knoop1, inst));
+        const QColor kleur =
+            static_cast<std::int32_t>(i) == mc.GevondenStaaf ? KleurBlauw : KleurZwart;
+        TekenStaaf(painter, kleur, kleur, StaafDikte(s.Mp), opmaak, "", Positie(c, s.Knoop0, inst),
+                   Positie(c, s.Knoop1, inst));
     }
 }
 
-void TekenOplegging(QPainter& painter, const TManipuleerConstructie& mc, std::int32_t i,
-                    TPunt p, QColor vul, const TOpmaak& opmaak) {
+void TekenOplegging(QPainter& painter, const TManipuleerConstructie& mc, std::int32_t i, TPunt p,
+                    QColor vul, const TOpmaak& opmaak) {
     const std::int32_t soort = mc.Constructie.Knopen[static_cast<std::size_t>(i)].Oplegging;
     const double hoek = mc.Oplegrichting(i, soort) * std::numbers::pi;
     switch (soort) {
@@ -100,8 +100,8 @@ void TekenBelastingen(QPainter& painter, const TManipuleerConstructie& mc,
         if (!b.Bestaat || !IsKnoop(c, b.Knoop)) {
             continue;
         }
-        const QColor vul = static_cast<std::int32_t>(i) == mc.GevondenBelasting ? KleurBlauw
-                                                                                  : KleurRood;
+        const QColor vul =
+            static_cast<std::int32_t>(i) == mc.GevondenBelasting ? KleurBlauw : KleurRood;
         const TPunt p = Positie(c, b.Knoop, inst);
         const double hoek = Richtingshoek(p, {p.x + b.Fx, p.y + b.Fy});
         const double lengte = std::hypot(b.Fx, b.Fy) * inst.GridSize;

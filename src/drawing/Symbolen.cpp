@@ -32,7 +32,9 @@ struct TLokaal {
     }
 };
 
-QPoint Scherm(TPunt p) { return {Pixel(p.x), Pixel(p.y)}; }
+QPoint Scherm(TPunt p) {
+    return {Pixel(p.x), Pixel(p.y)};
+}
 
 void ZetPenEnKwast(QPainter& painter, QColor lijn, QColor vul, double w) {
     QPen pen(lijn);
@@ -43,18 +45,17 @@ void ZetPenEnKwast(QPainter& painter, QColor lijn, QColor vul, double w) {
     painter.setBrush(vul);
 }
 
-void Lijn(QPainter& painter, TPunt a, TPunt b) { painter.drawLine(Scherm(a), Scherm(b)); }
+void Lijn(QPainter& painter, TPunt a, TPunt b) {
+    painter.drawLine(Scherm(a), Scherm(b));
+}
 
 void Label(QPainter& painter, QColor kleur, const TOpmaak& opmaak, const std::string& label,
            TPunt anker) {
     if (label.empty()) {
         return;
     }
-    const int h = RegelHoogte(painter, opmaak);
     TPunt eind;
-    TekenRegel(painter,
-               {anker.x + opmaak.Tekst.Links, anker.y - opmaak.Tekst.Onder - h}, eind, kleur,
-               opmaak, label, uitLinks);
+    TekenRegel(painter, LabelPositie(painter, opmaak, anker), eind, kleur, opmaak, label, uitLinks);
 }
 
 // The two legs of the triangle from the node and its base, shared by both hinged supports.
@@ -65,6 +66,11 @@ void Driehoek(QPainter& painter, const TLokaal& p) {
     Lijn(painter, p(-h, -HalveBasis), p(-h, HalveBasis));
 }
 } // namespace
+
+TPunt LabelPositie(const QPainter& painter, const TOpmaak& opmaak, TPunt anker) {
+    return {anker.x + opmaak.Tekst.Links,
+            anker.y - opmaak.Tekst.Onder - RegelHoogte(painter, opmaak)};
+}
 
 void TekenCirkel(QPainter& painter, TPunt midden, double diameter) {
     const int links = Pixel(midden.x - diameter / 2.0);
@@ -83,8 +89,8 @@ void TekenStaaf(QPainter& painter, QColor lijn, QColor vul, double w, const TOpm
     Label(painter, lijn, opmaak, label, {(van.x + naar.x) / 2.0, (van.y + naar.y) / 2.0});
 }
 
-void TekenRolscharnier(QPainter& painter, QColor lijn, QColor vul, double w,
-                       const TOpmaak& opmaak, const std::string& label, TPunt punt, double hoek) {
+void TekenRolscharnier(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
+                       const std::string& label, TPunt punt, double hoek) {
     painter.save();
     ZetPenEnKwast(painter, lijn, vul, w);
     const TLokaal p{punt, w, hoek};
@@ -134,8 +140,8 @@ void TekenScharnier(QPainter& painter, QColor lijn, QColor vul, double w, const 
     Label(painter, lijn, opmaak, label, punt);
 }
 
-void TekenVasteVerbinding(QPainter& painter, QColor lijn, QColor, double,
-                          const TOpmaak& opmaak, const std::string& label, TPunt punt) {
+void TekenVasteVerbinding(QPainter& painter, QColor lijn, QColor, double, const TOpmaak& opmaak,
+                          const std::string& label, TPunt punt) {
     Label(painter, lijn, opmaak, label, punt);
 }
 

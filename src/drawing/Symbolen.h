@@ -22,8 +22,8 @@ namespace kx {
 void TekenStaaf(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
                 const std::string& label, TPunt van, TPunt naar);
 
-void TekenRolscharnier(QPainter& painter, QColor lijn, QColor vul, double w,
-                       const TOpmaak& opmaak, const std::string& label, TPunt punt, double hoek);
+void TekenRolscharnier(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
+                       const std::string& label, TPunt punt, double hoek);
 void TekenScharnierendeOplegging(QPainter& painter, QColor lijn, QColor vul, double w,
                                  const TOpmaak& opmaak, const std::string& label, TPunt punt,
                                  double hoek);
@@ -42,6 +42,10 @@ void TekenVasteVerbinding(QPainter& painter, QColor lijn, QColor vul, double w,
 // label's anchor is the tail.
 void TekenBelasting(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
                     const std::string& label, TPunt punt, double hoek, double lengte);
+
+// Top-left corner of a symbol label: Links pixels right of the anchor, ending Onder pixels above
+// it.
+TPunt LabelPositie(const QPainter& painter, const TOpmaak& opmaak, TPunt anker);
 
 // A circle of the given diameter about a point, filled and outlined in the painter's brush and
 // pen, placed as the symbols place theirs.

@@ -141,8 +141,8 @@ void TekenAlinea(QPainter& painter, TRechthoek& rect, const std::string& tekst, 
     double y = rect.Top + opmaak.Tekst.Boven;
     for (const TWoord& woord : Woorden(tekst)) {
         painter.setFont(woord.Symbool ? symboolFont : tekstFont);
-        const QString zichtbaar = woord.Symbool ? Symbolen(woord.Zichtbaar)
-                                                : QString::fromStdString(woord.Zichtbaar);
+        const QString zichtbaar =
+            woord.Symbool ? Symbolen(woord.Zichtbaar) : QString::fromStdString(woord.Zichtbaar);
         const int breedte = Maten(painter, painter.font()).horizontalAdvance(zichtbaar);
         if (x + breedte > rechts && x != links) {
             x = links;

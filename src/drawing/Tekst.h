@@ -12,9 +12,9 @@
 namespace kx {
 
 enum TUitlijning : int {
-    uitLinks = 0,   // starts at the point
-    uitMidden = 1,  // centred on the point
-    uitRechts = 2,  // ends at the point
+    uitLinks = 0,  // starts at the point
+    uitMidden = 1, // centred on the point
+    uitRechts = 2, // ends at the point
 };
 
 // Height of a line of text in the ordinary font of opmaak.

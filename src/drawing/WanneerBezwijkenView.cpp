@@ -75,13 +75,23 @@ private:
     int Laatste() const { return 2 * (m_.AantalStaven + m_.AantalBelastingen) + 1; }
     std::string Term(int q) const;
 
-    void TekenLastpijlen(const TCelAfbeelding& cel, const TBelasting& last, bool verplaatst,
-                         QColor kleur, const TOpmaak& opmaak, bool metLabels);
-    void TekenAfstanden(const TCelAfbeelding& cel);
-    void TekenVerplaatsingen(const TCelAfbeelding& cel);
-    void TekenHoeken(const TCelAfbeelding& cel);
+    struct TLastpijl {
+        TPunt Punt;
+        double Hoek;
+        double Lengte;
+        std::string Label;
+    };
+    std::vector<TLastpijl> Lastpijlen(const TCelAfbeelding& cel, const TBelasting& last,
+                                      bool verplaatst, bool metLabels) const;
+    TRechthoek RCLabelVak(TPunt centrum, const TStaaf& deel) const;
+    void ReserveerVasteLabels(const TCelAfbeelding& cel, TLabelPlaatser& labels) const;
+
+    void TekenLastpijlen(const TCelAfbeelding& cel, QColor kleur, bool verplaatst);
+    void TekenAfstanden(const TCelAfbeelding& cel, TLabelPlaatser& labels);
+    void TekenVerplaatsingen(const TCelAfbeelding& cel, TLabelPlaatser& labels);
+    void TekenHoeken(const TCelAfbeelding& cel, TLabelPlaatser& labels);
     void TekenRotatiecentra(const TCelAfbeelding& cel);
-    void TekenMomenten(const TCelAfbeelding& cel);
+    void TekenMomenten(const TCelAfbeelding& cel, TLabelPlaatser& labels);
 
     QPainter& p_;
     const TRechthoek& gebied_;
@@ -117,31 +127,75 @@ std::string TArbeidsView::Term(int q) const {
     return term;
 }
 
-void TArbeidsView::TekenLastpijlen(const TCelAfbeelding& cel, const TBelasting& last,
-                                   bool verplaatst, QColor kleur, const TOpmaak& opmaak,
-                                   bool metLabels) {
+// One arrow per non-zero component: Fx to the left or right, Fy down or up.
+std::vector<TArbeidsView::TLastpijl> TArbeidsView::Lastpijlen(const TCelAfbeelding& cel,
+                                                              const TBelasting& last,
+                                                              bool verplaatst,
+                                                              bool metLabels) const {
     const TPunt punt = verplaatst ? cel.Scherm(TPunt{last.x + last.dx, last.y + last.dy})
                                   : cel.Scherm(TPunt{last.x, last.y});
-    struct TComponent {
-        double Waarde;
-        double Positief;
-    };
-    for (const TComponent c : {TComponent{last.Fx, 0.0}, TComponent{last.Fy, pi / 2.0}}) {
-        if (c.Waarde == 0.0) {
-            continue;
+    std::vector<TLastpijl> pijlen;
+    const auto voegToe = [&](double waarde, double positief) {
+        if (waarde == 0.0) {
+            return;
         }
-        const double hoek = c.Waarde > 0.0 ? c.Positief : c.Positief + pi;
-        const std::string label =
-            metLabels ? AlgemeenGetal(std::fabs(c.Waarde), CijfersMaat,
-                                      ctx_.Analyse.Decimaalteken) + " F"
-                      : "";
-        TekenBelasting(p_, kleur, kleur, 1.0, opmaak, label, punt, hoek,
-                       PixelsPerBelasting * std::fabs(c.Waarde));
+        pijlen.push_back({punt, waarde > 0.0 ? positief : positief + pi,
+                          PixelsPerBelasting * std::fabs(waarde),
+                          metLabels ? Getal(std::fabs(waarde), CijfersMaat) + " F" : ""});
+    };
+    voegToe(last.Fx, 0.0);
+    voegToe(last.Fy, pi / 2.0);
+    return pijlen;
+}
+
+// "RC" Links pixels right of the centre and Onder pixels above it, with the part's end names
+// as a subscript.
+TRechthoek TArbeidsView::RCLabelVak(TPunt centrum, const TStaaf& deel) const {
+    const TOpmaak opmaak = Opmaak(opTekening);
+    const TPunt plek = LabelPositie(p_, opmaak, centrum);
+    const double h = RegelHoogte(p_, opmaak);
+    QFont klein = Lettertype(opmaak.Tekst);
+    klein.setPointSizeF(Subschrift * opmaak.Tekst.Grootte);
+    const QFontMetrics fm(klein, p_.device());
+    const double breedte =
+        RegelBreedte(p_, opmaak, "RC") +
+        fm.horizontalAdvance(QString::fromStdString(deel.Knopen[0].Naam + deel.Knopen[1].Naam));
+    // Mirrored to the left of the centre where it would run out of the view.
+    const double links =
+        plek.x + breedte > gebied_.Right ? 2.0 * centrum.x - plek.x - breedte : plek.x;
+    return {links, plek.y, links + breedte, plek.y + h / 2.0 + fm.height()};
+}
+
+// The labels whose places are fixed: the rotation centres' names and the loads' sizes.
+void TArbeidsView::ReserveerVasteLabels(const TCelAfbeelding& cel, TLabelPlaatser& labels) const {
+    for (const TStaaf& deel : m_.avStaven) {
+        if (Eindig(deel.RC)) {
+            labels.Bezet(RCLabelVak(cel.Scherm(TPunt{deel.RC.x, deel.RC.y}), deel));
+        }
+    }
+    const TOpmaak opmaak = Opmaak(opLabel);
+    for (const TBelasting& last : m_.avBelastingen) {
+        for (const TLastpijl& pijl : Lastpijlen(cel, last, true, true)) {
+            const TPunt staart =
+                DraaiPunt({pijl.Punt.x - pijl.Lengte, pijl.Punt.y}, pijl.Punt, -pijl.Hoek);
+            labels.Bezet(
+                labels.Vak(p_, opmaak, pijl.Label, {LabelPositie(p_, opmaak, staart), uitLinks}));
+        }
+    }
+}
+
+void TArbeidsView::TekenLastpijlen(const TCelAfbeelding& cel, QColor kleur, bool verplaatst) {
+    const TOpmaak opmaak = Opmaak(opLabel);
+    for (const TBelasting& last : m_.avBelastingen) {
+        for (const TLastpijl& pijl : Lastpijlen(cel, last, verplaatst, verplaatst)) {
+            TekenBelasting(p_, kleur, kleur, 1.0, opmaak, pijl.Label, pijl.Punt, pijl.Hoek,
+                           pijl.Lengte);
+        }
     }
 }
 
 // Distances from both ends of every part to its rotation centre.
-void TArbeidsView::TekenAfstanden(const TCelAfbeelding& cel) {
+void TArbeidsView::TekenAfstanden(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     const TOpmaak opmaak = Opmaak(opWaarde);
     for (const TStaaf& deel : m_.avStaven) {
         for (const TKnoop& eind : deel.Knopen) {
@@ -150,13 +204,13 @@ void TArbeidsView::TekenAfstanden(const TCelAfbeelding& cel) {
                              Getal(std::fabs(deel.RC.x - eind.x), CijfersMaat) + " m",
                              Getal(std::fabs(deel.RC.y - eind.y), CijfersMaat) + " m",
                              MaatOffset};
-            TekenMaat(p_, cel, KleurZilver, opmaak, maat);
+            TekenMaat(p_, cel, KleurZilver, opmaak, maat, labels);
         }
     }
 }
 
 // The virtual displacement of every load, labelled as lever arm times rotation.
-void TArbeidsView::TekenVerplaatsingen(const TCelAfbeelding& cel) {
+void TArbeidsView::TekenVerplaatsingen(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     const TOpmaak opmaak = Opmaak(opWaarde);
     for (const TBelasting& last : m_.avBelastingen) {
         if (last.s < 0 || last.s >= static_cast<int>(m_.avStaven.size())) {
@@ -169,12 +223,12 @@ void TArbeidsView::TekenVerplaatsingen(const TCelAfbeelding& cel) {
                          Getal(std::fabs(deel.RC.y - last.y), CijfersMaat) + rotatie,
                          Getal(std::fabs(deel.RC.x - last.x), CijfersMaat) + rotatie,
                          VerplaatsingOffset};
-        TekenMaat(p_, cel, KleurZwart, opmaak, maat);
+        TekenMaat(p_, cel, KleurZwart, opmaak, maat, labels);
     }
 }
 
 // The rotation of every part about its centre, shown at the end farthest from the centre.
-void TArbeidsView::TekenHoeken(const TCelAfbeelding& cel) {
+void TArbeidsView::TekenHoeken(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     const TOpmaak opmaak = Opmaak(opWaarde);
     for (const TStaaf& deel : m_.avStaven) {
         if (!Eindig(deel.RC)) {
@@ -186,7 +240,7 @@ void TArbeidsView::TekenHoeken(const TCelAfbeelding& cel) {
         const TKnoop& eind =
             afstand(deel.Knopen[0]) >= afstand(deel.Knopen[1]) ? deel.Knopen[0] : deel.Knopen[1];
         TekenHoekmarkering(p_, KleurZwart, opmaak, cel.Scherm(TPunt{deel.RC.x, deel.RC.y}),
-                           cel.Scherm(eind, false), cel.Scherm(eind, true), Rotatie(deel));
+                           cel.Scherm(eind, false), cel.Scherm(eind, true), Rotatie(deel), labels);
     }
 }
 
@@ -204,25 +258,24 @@ void TArbeidsView::TekenRotatiecentra(const TCelAfbeelding& cel) {
         TekenCirkel(p_, c, RCDiameter);
         p_.restore();
 
-        const double boven = c.y - opmaak.Tekst.Onder - h;
+        const TRechthoek vak = RCLabelVak(c, deel);
         TPunt eind;
-        TekenRegel(p_, {c.x + opmaak.Tekst.Links, boven}, eind, KleurZwart, opmaak, "RC",
-                   uitLinks);
+        TekenRegel(p_, {vak.Left, vak.Top}, eind, KleurZwart, opmaak, "RC", uitLinks);
         QFont klein = Lettertype(opmaak.Tekst);
         klein.setPointSizeF(Subschrift * opmaak.Tekst.Grootte);
         p_.save();
         p_.setFont(klein);
         p_.setPen(KleurZwart);
         const QFontMetrics fm(klein, p_.device());
-        p_.drawText(Pixel(eind.x), Pixel(boven + h / 2.0) + fm.ascent(),
+        p_.drawText(Pixel(eind.x), Pixel(vak.Top + h / 2.0) + fm.ascent(),
                     QString::fromStdString(deel.Knopen[0].Naam + deel.Knopen[1].Naam));
         p_.restore();
     }
 }
 
-void TArbeidsView::TekenMomenten(const TCelAfbeelding& cel) {
+void TArbeidsView::TekenMomenten(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     const TOpmaak opmaak = Opmaak(opLabel);
-    std::vector<TRechthoek> bezet;
+    const TPunt midden{(cel.Cel.Left + cel.Cel.Right) / 2.0, (cel.Cel.Top + cel.Cel.Bottom) / 2.0};
     for (const TStaaf& deel : m_.avStaven) {
         for (int e = 0; e < 2; ++e) {
             const TKnoop& eind = deel.Knopen[static_cast<std::size_t>(e)];
@@ -230,9 +283,9 @@ void TArbeidsView::TekenMomenten(const TCelAfbeelding& cel) {
                 continue;
             }
             const TKnoop& ander = deel.Knopen[static_cast<std::size_t>(1 - e)];
-            TekenMomentpijl(p_, KleurZwart, opmaak, cel.Scherm(eind, true),
-                            cel.Scherm(ander, true), eind.M > 0.0, cel.Cel,
-                            Getal(std::fabs(eind.M), CijfersMaat) + " kNm", bezet);
+            TekenMomentpijl(p_, KleurZwart, opmaak, cel.Scherm(eind, true), cel.Scherm(ander, true),
+                            eind.M > 0.0, midden, Getal(std::fabs(eind.M), CijfersMaat) + " kNm",
+                            labels);
         }
     }
 }
@@ -241,22 +294,20 @@ double TArbeidsView::TekenTekening(double y) {
     const TConstructie& constructie = ctx_.Constructie.Constructie;
     const TCelAfbeelding cel =
         MaakCel(m_, constructie, gebied_.Left, y + TekeningMarge, gebied_.Right, true);
+    TLabelPlaatser labels({gebied_.Left, y, gebied_.Right, cel.Cel.Bottom + TekeningMarge});
+    ReserveerVasteLabels(cel, labels);
     TekenSchets(p_, constructie, cel, false);
     TekenDelen(p_, m_, cel, KleurZilver, false);
-    for (const TBelasting& last : m_.avBelastingen) {
-        TekenLastpijlen(cel, last, false, KleurZilver, Opmaak(opLabel), false);
-    }
-    TekenAfstanden(cel);
-    TekenVerplaatsingen(cel);
-    TekenHoeken(cel);
+    TekenLastpijlen(cel, KleurZilver, false);
+    TekenAfstanden(cel, labels);
+    TekenVerplaatsingen(cel, labels);
+    TekenHoeken(cel, labels);
     TekenDelen(p_, m_, cel, KleurZwart, true);
     TekenRotatiecentra(cel);
     TekenEindSymbolen(p_, m_, cel, KleurZwart, true);
     TekenPlastischeScharnieren(p_, m_, cel);
-    for (const TBelasting& last : m_.avBelastingen) {
-        TekenLastpijlen(cel, last, true, KleurZwart, Opmaak(opLabel), true);
-    }
-    TekenMomenten(cel);
+    TekenLastpijlen(cel, KleurZwart, true);
+    TekenMomenten(cel, labels);
     return cel.Cel.Bottom + TekeningMarge;
 }
 

@@ -49,6 +49,10 @@ public:
     bool LogAan = false;
     std::string LogPad = "Voortgang.txt";
 
+    // Whether the driver writes the printed terms of every equation; a caller that prints only
+    // some of them switches it off and calls SchrijfTermen for those.
+    bool TermenSchrijven = true;
+
     // Decimal separator of numbers in the equation texts (the user's locale).
     char Decimaalteken = '.';
 
@@ -66,6 +70,11 @@ public:
     void BepaalVervorming(int i, double gamma0);
     void BepaalPlastischeMomenten(int i);
     void StelArbeidsVergelijkingOp(int i);
+    // The two halves of StelArbeidsVergelijkingOp: the value of every term, and its printed
+    // text with the caption under it. The texts depend only on the results of the mechanism,
+    // so they can be written at any time after the analysis.
+    void BepaalFactoren(int i);
+    void SchrijfTermen(int i);
     void BepaalBezwijklast(int i);
     std::int32_t BepaalMaatgevendMechanisme() const;
     void VergrootVervorming();
@@ -78,7 +87,8 @@ public:
     void VervangRolOplegging(int c, int v, const TManipuleerConstructie& constructie);
     double GemiddeldeStaaflengte(int c) const;
     void VoegStarreStavenSamen(int c, const TManipuleerConstructie& constructie);
-    void SchrapIngeklemdeStaven(int c);
+    // Returns whether it removed a part.
+    bool SchrapIngeklemdeStaven(int c);
     void ControleerBelastingen(int c, const TManipuleerConstructie& constructie);
 
     // Steps of the kinematics of mechanism i.
@@ -91,6 +101,12 @@ public:
     void SchrijfMechanisme(int i) const;
     // Appends tekst stamped with the time of day: tekst + " (" + time + ").".
     void SchrijfStap(const std::string& tekst) const;
+    // A log line whose text is built only while the log is on.
+    template <typename MaakTekst> void LogStap(MaakTekst&& maakTekst) const {
+        if (LogAan) {
+            SchrijfStap(maakTekst());
+        }
+    }
 
 private:
     // A failure line, set apart by empty lines.

@@ -46,6 +46,32 @@ void TAnalyse::BepaalPlastischeMomenten(int i) {
 }
 
 void TAnalyse::StelArbeidsVergelijkingOp(int i) {
+    BepaalFactoren(i);
+    SchrijfTermen(i);
+}
+
+void TAnalyse::BepaalFactoren(int i) {
+    auto& mechanisme = Mechanismen[i];
+    auto& vgl = mechanisme.Vgl;
+    const auto& staven = mechanisme.avStaven;
+    const auto& belastingen = mechanisme.avBelastingen;
+    const std::size_t laatste = 2 * (staven.size() + belastingen.size()) + 1;
+    vgl.Factoren.assign(laatste + 1, 0.0);
+    vgl.Factoren[0] = 1.0;
+    for (std::size_t s = 0; s < staven.size(); ++s) {
+        for (std::size_t n = 0; n < 2; ++n) {
+            vgl.Factoren[2 * s + 1 + n] = staven[s].Knopen[n].M * staven[s].gamma;
+        }
+    }
+    for (std::size_t j = 0; j < belastingen.size(); ++j) {
+        const std::size_t q = 2 * staven.size() + 2 * j + 1;
+        vgl.Factoren[q] = belastingen[j].Fx * belastingen[j].dx;
+        vgl.Factoren[q + 1] = belastingen[j].Fy * belastingen[j].dy;
+    }
+    vgl.Factoren[laatste] = 1.0;
+}
+
+void TAnalyse::SchrijfTermen(int i) {
     const Teksten& t = *teksten_;
     auto& mechanisme = Mechanismen[i];
     auto& vgl = mechanisme.Vgl;
@@ -54,60 +80,58 @@ void TAnalyse::StelArbeidsVergelijkingOp(int i) {
     const std::size_t laatste = 2 * (staven.size() + belastingen.size()) + 1;
     vgl.Regel1.assign(laatste + 1, std::string());
     vgl.Regel2.assign(laatste + 1, std::string());
-    vgl.Factoren.assign(laatste + 1, 0.0);
+    if (vgl.Factoren.size() != laatste + 1) {
+        BepaalFactoren(i);
+    }
     const auto G = [this](double v) { return AlgemeenGetal(std::fabs(v), 3, Decimaalteken); };
 
     vgl.Regel1[0] = t[T1];
-    vgl.Factoren[0] = 1.0;
     for (std::size_t s = 0; s < staven.size(); ++s) {
         const TStaaf& deel = staven[s];
         for (std::size_t n = 0; n < 2; ++n) {
             const std::size_t q = 2 * s + 1 + n;
-            vgl.Factoren[q] = deel.Knopen[n].M * deel.gamma;
             vgl.Regel1[q] = Voorteken(vgl.Factoren[q]) + G(deel.Knopen[n].M) + t[T2] +
                             G(deel.gamma / VirtueleRotatie) + t[T3];
             vgl.Regel2[q] = t[T4] + deel.Knopen[0].Naam + deel.Knopen[1].Naam;
         }
     }
+    const TStaaf geenDeel{};
     for (std::size_t j = 0; j < belastingen.size(); ++j) {
         const TBelasting& last = belastingen[j];
         // A load without a part has no lever arm and no rotation to print.
-        const TStaaf deel = IsGeldigeStaaf(i, last.s) ? staven[last.s] : TStaaf{};
+        const TStaaf& deel = IsGeldigeStaaf(i, last.s) ? staven[last.s] : geenDeel;
         const std::string rotatie = t[T2] + G(deel.gamma / VirtueleRotatie) + t[T3];
         const std::size_t q = 2 * staven.size() + 2 * j + 1;
-        vgl.Factoren[q] = last.Fx * last.dx;
         vgl.Regel1[q] = Voorteken(vgl.Factoren[q]) + G(last.Fx) + " F" + t[T2] +
                         G(last.y - deel.RC.y) + rotatie;
-        vgl.Factoren[q + 1] = last.Fy * last.dy;
         vgl.Regel1[q + 1] = Voorteken(vgl.Factoren[q + 1]) + G(last.Fy) + " F" + t[T2] +
                             G(last.x - deel.RC.x) + rotatie;
         vgl.Regel2[q] = t[T5] + last.Naam;
         vgl.Regel2[q + 1] = t[T5] + last.Naam;
     }
     vgl.Regel1[laatste] = t[T6];
-    vgl.Factoren[laatste] = 1.0;
 }
 
 void TAnalyse::BepaalBezwijklast(int i) {
     auto& mechanisme = Mechanismen[i];
     auto& vgl = mechanisme.Vgl;
-    const std::string naam = "BepaalBezwijklast[" + std::to_string(i) + "]";
+    const auto naam = [i] { return "BepaalBezwijklast[" + std::to_string(i) + "]"; };
     const std::size_t intern = 2 * mechanisme.avStaven.size();
     const std::size_t extern_ = intern + 2 * mechanisme.avBelastingen.size();
 
-    SchrijfStap("00171 " + naam);
+    LogStap([&] { return std::string("00171 " + naam()); });
     double s1 = 0.0;
     for (std::size_t q = 1; q <= intern; ++q) {
         s1 += vgl.Factoren[q];
-        SchrijfStap("00172 " + naam + ", i=" + std::to_string(q));
+        LogStap([&] { return std::string("00172 " + naam() + ", i=" + std::to_string(q)); });
     }
-    SchrijfStap("00173 " + naam);
+    LogStap([&] { return std::string("00173 " + naam()); });
     double s2 = 0.0;
     for (std::size_t q = intern + 1; q <= extern_; ++q) {
         s2 += vgl.Factoren[q];
-        SchrijfStap("00174 " + naam + ", i=" + std::to_string(q));
+        LogStap([&] { return std::string("00174 " + naam() + ", i=" + std::to_string(q)); });
     }
-    SchrijfStap("00175 " + naam);
+    LogStap([&] { return std::string("00175 " + naam()); });
     vgl.Bezwijklast = Afkappen(s2) == 0.0 ? Oneindig : -s1 / s2;
 }
 

@@ -33,13 +33,26 @@ std::vector<std::int32_t> Scharnierplaatsen(const TManipuleerConstructie& constr
     return plaatsen;
 }
 
+// The smallest number above p with as many set bits as p.
+std::uint64_t VolgendePatroon(std::uint64_t p) {
+    const std::uint64_t laagste = p & (~p + 1);
+    const std::uint64_t opgeteld = p + laagste;
+    return opgeteld | (((opgeteld ^ p) >> 2) / laagste);
+}
+
 } // namespace
 
 void TAnalyse::BepaalMechanismen(TManipuleerConstructie& constructie) {
     BepaalCombinaties(constructie);
+    // Filling and coupling the loads give the same replacement structure for every combination:
+    // build it once and start each combination from a copy.
+    if (AantalCombinaties > 0) {
+        VulVervangendeConstructie(0, constructie);
+        KoppelBelastingen(0, constructie);
+    }
+    const TVConstructie sjabloon = AantalCombinaties > 0 ? VMechanismen[0] : TVConstructie{};
     for (int c = 0; c < AantalCombinaties; ++c) {
-        VulVervangendeConstructie(c, constructie);
-        KoppelBelastingen(c, constructie);
+        VMechanismen[c] = sjabloon;
         PlaatsScharnieren(c, constructie);
         VoegStarreStavenSamen(c, constructie);
         ControleerBelastingen(c, constructie);
@@ -69,20 +82,13 @@ void TAnalyse::BepaalCombinaties(TManipuleerConstructie& constructie) {
 
     const std::uint64_t eerste = (std::uint64_t{1} << k) - 1;
     const std::uint64_t laatste = eerste << (m - k);
-    std::vector<std::int32_t> rij(m, -1);
     int r = 0;
-    for (std::uint64_t p = eerste; p <= laatste && r < AantalCombinaties; ++p) {
-        int geteld = 0;
+    // The k-bit patterns in increasing order, the next one found directly from the previous.
+    for (std::uint64_t p = eerste; p <= laatste && r < AantalCombinaties;
+         p = VolgendePatroon(p)) {
+        auto& rij = Combinaties[r++];
         for (int j = m - 1; j >= 0; --j) {
-            if ((p >> j) & 1U) {
-                rij[j] = plaatsen[m - 1 - j];
-                ++geteld;
-            } else {
-                rij[j] = -1;
-            }
-        }
-        if (geteld == k) {
-            Combinaties[r++] = rij;
+            rij[j] = ((p >> j) & 1U) ? plaatsen[m - 1 - j] : -1;
         }
     }
 }

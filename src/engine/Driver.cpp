@@ -40,13 +40,18 @@ class TVoortgang {
 public:
     explicit TVoortgang(TVoortgangsMelder* melder) : melder_(melder) {}
 
+    // Without a listener no label needs to be built.
+    bool Actief() const { return melder_ != nullptr; }
     void Zet(const std::string& label, int positie) {
         label_ = label;
         positie_ = positie;
         Meld();
     }
     void Label(const std::string& label) { Zet(label, positie_); }
-    void Balk(int positie) { Zet(label_, positie); }
+    void Balk(int positie) {
+        positie_ = positie;
+        Meld();
+    }
     void VulKeuze(const std::vector<std::string>& items, int gekozen) {
         if (melder_ != nullptr) {
             melder_->VulMechanismeKeuze(items, gekozen);
@@ -105,12 +110,13 @@ public:
     }
 
     void Mechanisme(int i) {
-        const std::string nummer = "[" + std::to_string(i) + "]";
-        const std::string kop = begin_ + ok_ + t_[TekstMechanismeLabel] + std::to_string(i + 1) +
-                                " (" + std::to_string(n_) + "):" + t_[TekstRotatiecentra];
+        const std::string kop =
+            voortgang_.Actief() ? begin_ + ok_ + t_[TekstMechanismeLabel] + std::to_string(i + 1) +
+                                      " (" + std::to_string(n_) + "):" + t_[TekstRotatiecentra]
+                                : std::string();
         a_.SchrijfMechanisme(i);
         voortgang_.Label(kop);
-        Stap(130, "BepaalRotatieCentra" + nummer, [&] { a_.BepaalRotatieCentra(i); });
+        Stap(130, "BepaalRotatieCentra", i, [&] { a_.BepaalRotatieCentra(i); });
         voortgang_.Balk(Positie(i + 0.2, n_));
 
         Pas(i, kop, EerstePas);
@@ -120,9 +126,11 @@ public:
         }
 
         voortgang_.Balk(Positie(i + 0.97, n_));
-        voortgang_.Label(kop + ok_ + t_[TekstVervormen] + ok_ + t_[TekstMomenten] + ok_ +
-                         t_[TekstVergelijking] + ok_ + t_[TekstBezwijklast] + ok_ +
-                         t_[TekstMomentenlijn]);
+        if (voortgang_.Actief()) {
+            voortgang_.Label(kop + ok_ + t_[TekstVervormen] + ok_ + t_[TekstMomenten] + ok_ +
+                             t_[TekstVergelijking] + ok_ + t_[TekstBezwijklast] + ok_ +
+                             t_[TekstMomentenlijn]);
+        }
         voortgang_.Balk(Positie(i + 1.0, n_));
     }
 
@@ -143,34 +151,43 @@ public:
 
 private:
     // A step between its log line and its "--> OK" line, numbered nine higher.
-    template <typename F> void Stap(int log, const std::string& naam, F&& uitvoeren) {
-        a_.SchrijfStap(LogNummer(log) + " " + naam);
+    template <typename F> void Stap(int log, const char* functie, int i, F&& uitvoeren) {
+        const auto naam = [&] { return std::string(functie) + "[" + std::to_string(i) + "]"; };
+        a_.LogStap([&] { return LogNummer(log) + " " + naam(); });
         uitvoeren();
-        a_.SchrijfStap(LogNummer(log + 9) + " " + naam + " --> OK");
+        a_.LogStap([&] { return LogNummer(log + 9) + " " + naam() + " --> OK"; });
+    }
+
+    // The label grows by " --> OK" and the next step's text.
+    void VolgendeStap(std::string& label, int tekst) {
+        if (voortgang_.Actief()) {
+            label += ok_ + t_[tekst];
+            voortgang_.Label(label);
+        }
     }
 
     void Pas(int i, const std::string& kop, const TPas& pas) {
-        const std::string nummer = "[" + std::to_string(i) + "]";
-        std::string label = kop + ok_ + t_[TekstVervormen];
-        voortgang_.Label(label);
-        Stap(pas.Log, "BepaalVervorming" + nummer, [&] { a_.BepaalVervorming(i, pas.Gamma0); });
+        std::string label = kop;
+        VolgendeStap(label, TekstVervormen);
+        Stap(pas.Log, "BepaalVervorming", i, [&] { a_.BepaalVervorming(i, pas.Gamma0); });
         voortgang_.Balk(Positie(i + pas.Balk[0], n_));
 
-        label += ok_ + t_[TekstMomenten];
-        voortgang_.Label(label);
-        Stap(pas.Log + 10, "BepaalPlastischeMomenten" + nummer,
-             [&] { a_.BepaalPlastischeMomenten(i); });
+        VolgendeStap(label, TekstMomenten);
+        Stap(pas.Log + 10, "BepaalPlastischeMomenten", i, [&] { a_.BepaalPlastischeMomenten(i); });
         voortgang_.Balk(Positie(i + pas.Balk[1], n_));
 
-        label += ok_ + t_[TekstVergelijking];
-        voortgang_.Label(label);
-        Stap(pas.Log + 20, "StelArbeidsVergelijkingOp" + nummer,
-             [&] { a_.StelArbeidsVergelijkingOp(i); });
+        VolgendeStap(label, TekstVergelijking);
+        Stap(pas.Log + 20, "StelArbeidsVergelijkingOp", i, [&] {
+            if (a_.TermenSchrijven) {
+                a_.StelArbeidsVergelijkingOp(i);
+            } else {
+                a_.BepaalFactoren(i);
+            }
+        });
         voortgang_.Balk(Positie(i + pas.Balk[2], n_));
 
-        label += ok_ + t_[TekstBezwijklast];
-        voortgang_.Label(label);
-        Stap(pas.Log + 30, "BepaalBezwijklast" + nummer, [&] { a_.BepaalBezwijklast(i); });
+        VolgendeStap(label, TekstBezwijklast);
+        Stap(pas.Log + 30, "BepaalBezwijklast", i, [&] { a_.BepaalBezwijklast(i); });
     }
 
     std::vector<std::string> Keuzelijst() const {

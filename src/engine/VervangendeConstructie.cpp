@@ -110,6 +110,7 @@ void TAnalyse::KoppelBelastingen(int c, const TManipuleerConstructie& constructi
 void TAnalyse::PlaatsScharnieren(int c, const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
     const auto& rij = Combinaties[c];
+    const auto verbindingen = constructie.Verbindingen();
     for (std::int32_t v = 0; v < static_cast<std::int32_t>(bron.Knopen.size()); ++v) {
         const auto& knoop = bron.Knopen[v];
         if (!knoop.Bestaat) {
@@ -118,7 +119,7 @@ void TAnalyse::PlaatsScharnieren(int c, const TManipuleerConstructie& constructi
         auto& vknoop = VMechanismen[c].Knopen[v];
         if (knoop.Vrijheid == VasteVerbinding) {
             vknoop.Scharnier = std::find(rij.begin(), rij.end(), v) != rij.end();
-            if (constructie.IsVrijUiteinde(v)) {
+            if (verbindingen[v] < 2) {
                 vknoop.Vrijheid = ScharnierendeVerbinding;
                 vknoop.Scharnier = true;
             }
@@ -179,22 +180,30 @@ double TAnalyse::GemiddeldeStaaflengte(int c) const {
 void TAnalyse::VoegStarreStavenSamen(int c, const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
     auto& v = VMechanismen[c];
+    // A pass that removes nothing changes nothing, so the next one is only needed after a
+    // merge or a removal.
+    bool veranderd = true;
     for (std::int32_t knoop = 0; knoop < static_cast<std::int32_t>(bron.Knopen.size()); ++knoop) {
         if (bron.Knopen[knoop].Bestaat && !v.Knopen[knoop].Scharnier) {
             VoegStavenSamenBij(v, knoop);
+            veranderd = true;
         }
-        SchrapIngeklemdeStaven(c);
+        if (veranderd) {
+            veranderd = SchrapIngeklemdeStaven(c);
+        }
     }
 }
 
-void TAnalyse::SchrapIngeklemdeStaven(int c) {
+bool TAnalyse::SchrapIngeklemdeStaven(int c) {
     auto& v = VMechanismen[c];
+    bool geschrapt = false;
     for (auto& staaf : v.Staven) {
         if (!staaf.Bestaat ||
             !(IsIngeklemd(v.Knopen[staaf.Knoop0]) || IsIngeklemd(v.Knopen[staaf.Knoop1]))) {
             continue;
         }
         staaf.Bestaat = false;
+        geschrapt = true;
         for (const auto& t : v.Staven) {
             if (!t.Bestaat) {
                 continue;
@@ -207,6 +216,7 @@ void TAnalyse::SchrapIngeklemdeStaven(int c) {
             }
         }
     }
+    return geschrapt;
 }
 
 void TAnalyse::ControleerBelastingen(int c, const TManipuleerConstructie& constructie) {

@@ -36,6 +36,27 @@ std::int32_t TManipuleerConstructie::AantalVerbindingen(std::int32_t knoop) cons
     return aantal;
 }
 
+std::array<std::int32_t, AantalKnoopSlots> TManipuleerConstructie::Verbindingen() const {
+    std::array<std::int32_t, AantalKnoopSlots> aantal{};
+    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
+        aantal[i] = Constructie.Knopen[i].Oplegging != GeenOplegging ? 1 : 0;
+    }
+    const auto tel = [&aantal](std::int32_t eind) {
+        if (eind >= 0 && eind < AantalKnoopSlots) {
+            ++aantal[eind];
+        }
+    };
+    for (const auto& staaf : Constructie.Staven) {
+        if (staaf.Bestaat) {
+            tel(staaf.Knoop0);
+            if (staaf.Knoop1 != staaf.Knoop0) {
+                tel(staaf.Knoop1);
+            }
+        }
+    }
+    return aantal;
+}
+
 bool TManipuleerConstructie::IsVrijUiteinde(std::int32_t knoop) const {
     return AantalVerbindingen(knoop) < 2;
 }

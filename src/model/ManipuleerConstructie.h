@@ -2,6 +2,7 @@
 
 #include "model/Constructie.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -50,6 +51,8 @@ public:
     void MaakLeeg();
     std::int32_t AantalVerbindingen(std::int32_t knoop) const;
     bool IsVrijUiteinde(std::int32_t knoop) const;
+    // AantalVerbindingen of every node slot at once.
+    std::array<std::int32_t, AantalKnoopSlots> Verbindingen() const;
     bool IsLos(std::int32_t knoop) const;
     std::int32_t EersteVrijeKnoop() const;
     std::int32_t EersteVrijeStaaf() const;

@@ -29,6 +29,17 @@ TEST(Structuur, EenOpleggingTeltAlsVerbinding) {
     EXPECT_TRUE(t.c.IsVrijUiteinde(1));
 }
 
+TEST(Structuur, AlleVerbindingenTegelijkGelijkAanPerKnoop) {
+    Tekenaar t;
+    t.c.VulVoorbeeld();
+    t.c.Constructie.Staven[7] = {9, 9, 50.0, true}; // a bar from a node to itself counts once
+    t.c.Constructie.Staven[8] = {40, 2, 50.0, true};
+    const auto alle = t.c.Verbindingen();
+    for (int i = 0; i < AantalKnoopSlots; ++i) {
+        EXPECT_EQ(alle[i], t.c.AantalVerbindingen(i)) << i;
+    }
+}
+
 TEST(StaafToevoegen, MaaktTweeKnopenEnEenStaafEnGaatDoorVanafEenVrijUiteinde) {
     Tekenaar t;
     EXPECT_EQ(t.Staaf(1, 1, 3, 1), "");

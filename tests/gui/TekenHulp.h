@@ -51,8 +51,8 @@ inline int LinksteInkt(const QImage& beeld, const QRect& r) {
     return -1;
 }
 
-inline TKnoop Eind(const char* naam, std::uint8_t soort, double x, double y, double dx,
-                   double dy, double m = 0.0) {
+inline TKnoop Eind(const char* naam, std::uint8_t soort, double x, double y, double dx, double dy,
+                   double m = 0.0) {
     TKnoop k;
     k.Soort = soort;
     k.Stijf = soort == 3 || soort == 5;
@@ -95,11 +95,18 @@ inline TMechanisme PortaalMechanisme() {
     m.AantalStaven = 3;
     m.AantalBelastingen = 1;
     const std::string term = "- 50 ¬× 1 ¬× ¬d¬q ";
-    m.Vgl.Regel1 = {"¬dA = ", "+ 0 ¬× 1 ¬× ¬d¬q ", term, term, term, "- 50 ¬× 0,5 ¬× ¬d¬q ",
-                    "+ 0 ¬× 0,5 ¬× ¬d¬q ", "+ 0 F ¬× 3 ¬× 1 ¬× ¬d¬q ",
-                    "+ 1 F ¬× 3 ¬× 1 ¬× ¬d¬q ", " = 0"};
-    m.Vgl.Regel2 = {"", "deel BE", "deel BE", "deel EC", "deel EC", "deel CD", "deel CD",
-                    "belasting", "belasting", ""};
+    m.Vgl.Regel1 = {"¬dA = ",
+                    "+ 0 ¬× 1 ¬× ¬d¬q ",
+                    term,
+                    term,
+                    term,
+                    "- 50 ¬× 0,5 ¬× ¬d¬q ",
+                    "+ 0 ¬× 0,5 ¬× ¬d¬q ",
+                    "+ 0 F ¬× 3 ¬× 1 ¬× ¬d¬q ",
+                    "+ 1 F ¬× 3 ¬× 1 ¬× ¬d¬q ",
+                    " = 0"};
+    m.Vgl.Regel2 = {"",        "deel BE", "deel BE",   "deel EC",   "deel EC",
+                    "deel CD", "deel CD", "belasting", "belasting", ""};
     m.Vgl.Factoren = {1, 0, -0.5, -0.5, -0.5, -0.25, 0, 0, 0.03, 1};
     m.Vgl.Bezwijklast = 1.75 / 0.03;
     return m;

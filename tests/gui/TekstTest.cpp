@@ -92,8 +92,7 @@ TEST_F(TekstTest, SymboolWoordTekentHetUnicodeTeken) {
     q.setFont(Lettertype(uitleg.Symbool));
     q.setPen(Qt::black);
     const QFontMetrics fm = q.fontMetrics();
-    q.drawText(uitleg.Tekst.Links, 10 + uitleg.Tekst.Boven + fm.ascent(),
-               QString::fromUtf8("δθ"));
+    q.drawText(uitleg.Tekst.Links, 10 + uitleg.Tekst.Boven + fm.ascent(), QString::fromUtf8("δθ"));
     q.end();
     p.end();
     EXPECT_EQ(beeld, verwacht);

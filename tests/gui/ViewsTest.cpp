@@ -115,8 +115,8 @@ TEST_F(ViewTest, CellenVolgenDeKolomBreedte) {
     Hoe(400, 0, laatste);
     EXPECT_EQ(Doelen(0, 1), (std::vector<int>{0, GeenDoel}));
     Hoe(800, 0, laatste);
-    EXPECT_EQ(Doelen(0, 8), (std::vector<int>{0, 1, 2, 3, 4, GeenDoel, GeenDoel, GeenDoel,
-                                              GeenDoel}));
+    EXPECT_EQ(Doelen(0, 8),
+              (std::vector<int>{0, 1, 2, 3, 4, GeenDoel, GeenDoel, GeenDoel, GeenDoel}));
     VulAnalyse(analyse, 16);
     Hoe(801, 0, laatste);
     EXPECT_EQ(laatste, 15);

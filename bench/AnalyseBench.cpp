@@ -1,0 +1,77 @@
+// Costs of a whole analysis, in process and through the command-line analyser.
+#include "engine/Analyse.h"
+#include "model/Bestand.h"
+#include "model/ManipuleerConstructie.h"
+#include "text/Teksten.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+const std::string Keten = std::string(KX_FIXTURES) + "/keten15.kx";
+
+void Laad(kx::TManipuleerConstructie& constructie, const std::string& bron) {
+    if (const auto melding = kx::LaadConstructie(constructie, bron); !melding.empty()) {
+        throw std::runtime_error(melding);
+    }
+}
+
+// Check, enumeration and driver, with every equation written out as the program does.
+void Analyse(benchmark::State& state, const std::string& bron) {
+    const kx::Teksten teksten;
+    kx::TManipuleerConstructie constructie(teksten);
+    Laad(constructie, bron);
+    for (auto _ : state) {
+        kx::TAnalyse analyse(teksten);
+        if (!constructie.ControleerConstructie().empty()) {
+            state.SkipWithError("de constructie wordt afgekeurd");
+            return;
+        }
+        analyse.BepaalMechanismen(constructie);
+        benchmark::DoNotOptimize(analyse.BerekeningDeel2());
+        state.counters["mechanismen"] = analyse.AantalMechanismen;
+    }
+}
+
+void KxAnalyse(benchmark::State& state, std::vector<std::string> argumenten) {
+    argumenten.insert(argumenten.begin(), KX_ANALYSE);
+    std::vector<char*> argv;
+    for (auto& a : argumenten) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t acties;
+    posix_spawn_file_actions_init(&acties);
+    posix_spawn_file_actions_addopen(&acties, 1, "/dev/null", O_WRONLY, 0);
+    for (auto _ : state) {
+        pid_t pid = 0;
+        if (posix_spawn(&pid, argv[0], &acties, nullptr, argv.data(), environ) != 0) {
+            state.SkipWithError("kx-analyse kan niet worden gestart");
+            break;
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+    posix_spawn_file_actions_destroy(&acties);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(Analyse, voorbeeld, std::string("Voorbeeld"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Analyse, keten_1820, Keten)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(KxAnalyse, voorbeeld, std::vector<std::string>{"--voorbeeld"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(KxAnalyse, keten_1820, std::vector<std::string>{Keten})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

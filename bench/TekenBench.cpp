@@ -1,0 +1,90 @@
+// Paint costs of the analysis views on the largest frame, and the benchmark program's main.
+#include "engine/Analyse.h"
+#include "model/Bestand.h"
+#include "model/ManipuleerConstructie.h"
+#include "text/Teksten.h"
+
+#include <benchmark/benchmark.h>
+
+#ifdef KX_MET_TEKENING
+#include "drawing/HoeBezwijkenView.h"
+#include "drawing/ViewContext.h"
+#include "drawing/WanneerBezwijkenView.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// The 1820-mechanism frame, analysed once for all drawing benchmarks.
+struct TGeanalyseerdeKeten {
+    kx::Teksten Teksten;
+    kx::TManipuleerConstructie Constructie{Teksten};
+    kx::TAnalyse Analyse{Teksten};
+    kx::TWeergaveOpties Opties;
+
+    TGeanalyseerdeKeten() {
+        kx::LaadConstructie(Constructie, std::string(KX_FIXTURES) + "/keten15.kx");
+        Constructie.ControleerConstructie();
+        Analyse.BepaalMechanismen(Constructie);
+        Analyse.BerekeningDeel2();
+    }
+    kx::TViewContext Context() const { return {Analyse, Constructie, Opties, Teksten}; }
+};
+
+const TGeanalyseerdeKeten& Keten() {
+    static const TGeanalyseerdeKeten keten;
+    return keten;
+}
+
+// A page of sixteen mechanism drawings: 4 x 4 at a width above 800 pixels.
+void HoeBezwijkenPagina(benchmark::State& state) {
+    const auto& keten = Keten();
+    QImage beeld(1000, 2600, QImage::Format_RGB32);
+    kx::Klikgebieden klik{};
+    for (auto _ : state) {
+        beeld.fill(Qt::white);
+        QPainter painter(&beeld);
+        kx::TRechthoek gebied{0, 0, 1000, 2600};
+        int laatste = -1;
+        kx::TekenHoeBezwijken(painter, gebied, 900, laatste, klik, keten.Context());
+        benchmark::DoNotOptimize(laatste);
+    }
+}
+
+void WanneerBezwijken(benchmark::State& state) {
+    const auto& keten = Keten();
+    QImage beeld(1000, 2000, QImage::Format_RGB32);
+    kx::Klikgebieden klik{};
+    for (auto _ : state) {
+        beeld.fill(Qt::white);
+        QPainter painter(&beeld);
+        kx::TRechthoek gebied{0, 0, 1000, 2000};
+        kx::TekenWanneerBezwijken(painter, gebied, keten.Analyse.MaatgevendMechanisme, klik,
+                                  keten.Context());
+        benchmark::DoNotOptimize(gebied.Bottom);
+    }
+}
+
+} // namespace
+
+BENCHMARK(HoeBezwijkenPagina)->Unit(benchmark::kMillisecond);
+BENCHMARK(WanneerBezwijken)->Unit(benchmark::kMillisecond);
+#endif
+
+int main(int argc, char** argv) {
+#ifdef KX_MET_TEKENING
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QGuiApplication app(argc, argv);
+#endif
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

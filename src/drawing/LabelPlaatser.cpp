@@ -1,0 +1,77 @@
+#include "drawing/LabelPlaatser.h"
+
+#include "drawing/Tekst.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kx {
+
+namespace {
+bool Overlapt(const TRechthoek& a, const TRechthoek& b) {
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+bool ZelfdePunt(TPunt p, TPunt q) {
+    return std::fabs(p.x - q.x) < 0.5 && std::fabs(p.y - q.y) < 0.5;
+}
+} // namespace
+
+TRechthoek TLabelPlaatser::Vak(const QPainter& painter, const TOpmaak& opmaak,
+                               const std::string& label, const TLabelPlek& plek) const {
+    const double b = RegelBreedte(painter, opmaak, label);
+    const double h = RegelHoogte(painter, opmaak);
+    double links = plek.Anker.x;
+    if (plek.Uitlijning == uitMidden) {
+        links -= b / 2.0;
+    } else if (plek.Uitlijning == uitRechts) {
+        links -= b;
+    }
+    return {links, plek.Anker.y, links + b, plek.Anker.y + h};
+}
+
+bool TLabelPlaatser::NieuweMaat(TPunt a, TPunt b, const std::string& label) {
+    const bool getekend = std::any_of(maten_.begin(), maten_.end(), [&](const TMaatlijn& m) {
+        const bool zelfdeLijn = (ZelfdePunt(m.A, a) && ZelfdePunt(m.B, b)) ||
+                                (ZelfdePunt(m.A, b) && ZelfdePunt(m.B, a));
+        return zelfdeLijn && m.Label == label;
+    });
+    if (!getekend) {
+        maten_.push_back({a, b, label});
+    }
+    return !getekend;
+}
+
+bool TLabelPlaatser::Vrij(const TRechthoek& vak) const {
+    const bool binnen = grens_.Bevat(vak.Left, vak.Top) && grens_.Bevat(vak.Right, vak.Bottom);
+    return binnen && std::none_of(bezet_.begin(), bezet_.end(),
+                                  [&](const TRechthoek& r) { return Overlapt(r, vak); });
+}
+
+void TLabelPlaatser::Plaats(QPainter& painter, QColor kleur, const TOpmaak& opmaak,
+                            const std::string& label, const std::vector<TLabelPlek>& plekken) {
+    if (label.empty() || plekken.empty()) {
+        return;
+    }
+    TLabelPlek gekozen = plekken.front();
+    TRechthoek vak = Vak(painter, opmaak, label, gekozen);
+    const auto vrij = std::find_if(plekken.begin(), plekken.end(), [&](const TLabelPlek& p) {
+        return Vrij(Vak(painter, opmaak, label, p));
+    });
+    if (vrij != plekken.end()) {
+        gekozen = *vrij;
+        vak = Vak(painter, opmaak, label, gekozen);
+    } else {
+        const double schuif = vak.Left < grens_.Left     ? grens_.Left - vak.Left
+                              : vak.Right > grens_.Right ? grens_.Right - vak.Right
+                                                         : 0.0;
+        gekozen.Anker.x += schuif;
+        vak.Left += schuif;
+        vak.Right += schuif;
+    }
+    TPunt eind;
+    TekenRegel(painter, gekozen.Anker, eind, kleur, opmaak, label, gekozen.Uitlijning);
+    bezet_.push_back(vak);
+}
+
+} // namespace kx
