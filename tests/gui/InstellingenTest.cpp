@@ -3,35 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
-#include <memory>
 
 namespace kx {
 namespace {
-
-// Every GUI test runs against Qt's test configuration folder, never the user's own settings.
-// That folder lies in the home folder, which each test process gets for itself, since test runs
-// in parallel would otherwise share one settings file.
-class TestConfiguratie : public ::testing::Environment {
-public:
-    void SetUp() override {
-        thuis_ = std::make_unique<QTemporaryDir>();
-        ASSERT_TRUE(thuis_->isValid());
-        qputenv("HOME", QFile::encodeName(thuis_->path()));
-        QStandardPaths::setTestModeEnabled(true);
-    }
-
-    void TearDown() override { thuis_.reset(); }
-
-private:
-    std::unique_ptr<QTemporaryDir> thuis_;
-};
-
-const auto* const testConfiguratie = ::testing::AddGlobalTestEnvironment(new TestConfiguratie);
 
 class InstellingenTest : public ::testing::Test {
 protected:

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <cstdlib>
 
@@ -10,6 +13,14 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     unsetenv("QT_QPA_PLATFORMTHEME");
+    // Settings go to Qt's test folder in a home of this process's own: never the user's own
+    // settings, and no sharing between test processes that run side by side.
+    const QTemporaryDir thuis;
+    if (!thuis.isValid()) {
+        return 1;
+    }
+    qputenv("HOME", QFile::encodeName(thuis.path()));
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
