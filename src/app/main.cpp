@@ -1,5 +1,6 @@
 #include "ui/Dialogen.h"
 #include "ui/Hoofdvenster.h"
+#include "ui/Pictogram.h"
 
 #include <QApplication>
 #include <QFont>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Plastokinetica");
     QApplication::setOrganizationName("Kx");
     QApplication::setFont(QFont("Liberation Sans", 8));
+    QApplication::setWindowIcon(kx::ProgrammaPictogram());
     kx::TStandaardDialogen dialogen;
     kx::TmdiPlastokinetica venster(dialogen);
     venster.showMaximized();

@@ -154,9 +154,9 @@ std::string MaakRapport(const TManipuleerConstructie& constructie, const TAnalys
     return uit.str();
 }
 
-nlohmann::json MaakJson(const TManipuleerConstructie& constructie, const TAnalyse& analyse) {
+nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const TAnalyse& analyse) {
     const auto& telling = constructie.Onbepaaldheid;
-    nlohmann::json mechanismen = nlohmann::json::array();
+    nlohmann::ordered_json mechanismen = nlohmann::ordered_json::array();
     for (int i = 0; i < analyse.AantalMechanismen; ++i) {
         const auto& mechanisme = analyse.Mechanismen[i];
         mechanismen.push_back({{"nummer", i + 1},

@@ -19,7 +19,7 @@ std::vector<int> ScharnierKnopen(const TAnalyse& analyse, int i);
 std::string MaakRapport(const TManipuleerConstructie& constructie, const TAnalyse& analyse);
 
 // The same results, machine-readable.
-nlohmann::json MaakJson(const TManipuleerConstructie& constructie, const TAnalyse& analyse);
+nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const TAnalyse& analyse);
 
 // The whole command: arguments without the program name; returns the exit status
 // (0 analysed, 1 refused by the check, 2 file not readable or writable, 64 wrong arguments).

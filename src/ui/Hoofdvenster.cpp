@@ -246,7 +246,10 @@ void TmdiPlastokinetica::resizeEvent(QResizeEvent* gebeurtenis) {
 }
 
 void TmdiPlastokinetica::closeEvent(QCloseEvent* gebeurtenis) {
-    Opslaanvraag();
+    if (!Opslaanvraag()) {
+        gebeurtenis->ignore();
+        return;
+    }
     help_->close();
     theorie_->close();
     gebeurtenis->accept();
@@ -295,15 +298,14 @@ std::string TmdiPlastokinetica::LaadConstructie(const std::string& bron) {
     return {};
 }
 
-void TmdiPlastokinetica::Opslaanvraag() {
-    if (!toestand_.ConstructieGewijzigd || !dialogen_.VraagJaNee(this, Q(teksten_[TekstOpslaanVraag]))) {
-        return;
+bool TmdiPlastokinetica::Opslaanvraag() {
+    if (!toestand_.ConstructieGewijzigd ||
+        !dialogen_.VraagJaNee(this, Q(teksten_[TekstOpslaanVraag]))) {
+        return true;
     }
     const QString naam = dialogen_.KiesOpslaan(this, Q(teksten_[TekstOpslaanFilter]),
                                                FilterConstructies, Q(toestand_.Bestandsnaam));
-    if (!naam.isEmpty()) {
-        SlaOpAls(MetExtensie(naam.toStdString()));
-    }
+    return naam.isEmpty() || SlaOpAls(MetExtensie(naam.toStdString()));
 }
 
 bool TmdiPlastokinetica::SlaOpAls(const std::string& naam) {
@@ -330,7 +332,9 @@ bool TmdiPlastokinetica::SlaOpAls(const std::string& naam) {
 }
 
 void TmdiPlastokinetica::Nieuw() {
-    Opslaanvraag();
+    if (!Opslaanvraag()) {
+        return;
+    }
     toestand_.Bestandsnaam.clear();
     LaadConstructie("");
     ZetTitel();
@@ -338,7 +342,9 @@ void TmdiPlastokinetica::Nieuw() {
 }
 
 void TmdiPlastokinetica::Openen() {
-    Opslaanvraag();
+    if (!Opslaanvraag()) {
+        return;
+    }
     const QString gekozen =
         dialogen_.KiesTeOpenen(this, Q(teksten_[TekstOpenFilter]), FilterConstructies);
     if (gekozen.isEmpty()) {
@@ -405,6 +411,8 @@ void TmdiPlastokinetica::VoerAnalyseUit() {
     toestand_.GekozenMechanisme = analyse_.BerekeningDeel2(&voortgang);
     toestand_.ResultatenGeldig = true;
     ++aantalAnalyses_;
+    // Windows left open show the new results and the newly chosen mechanism at once.
+    HertekenAnalysevensters();
 }
 
 void TmdiPlastokinetica::ToonAnalysevenster(int kind) {

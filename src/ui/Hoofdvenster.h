@@ -83,7 +83,9 @@ protected:
 private:
     void MaakMenus();
     void ZetTekstenHoofdvenster();
-    void Opslaanvraag();
+    // Offers to save a changed structure; false when the chosen save failed, so that the calling
+    // command stops instead of discarding the structure.
+    bool Opslaanvraag();
     // Saves under the chosen name; on failure shows why and changes nothing.
     bool SlaOpAls(const std::string& naam);
     void ZetTitel();

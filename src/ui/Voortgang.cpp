@@ -54,6 +54,14 @@ TfrmVoortgang::TfrmVoortgang(const Teksten& teksten, QWidget* ouder)
 void TfrmVoortgang::ZetVoortgang(const std::string& label, int positie) {
     lblVoortgang_->setText(VensterTekst(label));
     pbarVoortgang_->setValue(std::clamp(positie, 0, 100));
+    // A large frame reports thousands of steps: showing every one would cost more than the
+    // analysis itself, so the window is painted at most every few frames, and at both ends.
+    constexpr qint64 Interval = 40;
+    if (geschilderd_.isValid() && geschilderd_.elapsed() < Interval && positie > 0 &&
+        positie < 100) {
+        return;
+    }
+    geschilderd_.start();
     repaint();
     // Lets the window system map and show the window; clicks wait until the analysis is done.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -2,6 +2,7 @@
 
 #include "engine/Analyse.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <functional>
@@ -43,6 +44,7 @@ private:
     QLabel* lblVoortgang_;
     QProgressBar* pbarVoortgang_;
     MechanismeKeuze keuze_;
+    QElapsedTimer geschilderd_;
 };
 
 } // namespace kx

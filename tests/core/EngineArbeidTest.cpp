@@ -11,17 +11,6 @@ namespace {
 
 const double tan001 = std::tan(0.01);
 
-double InwendigeArbeid(const TMechanisme& m) {
-    const auto& f = m.Vgl.Factoren;
-    return std::accumulate(f.begin() + 1, f.begin() + 1 + 2 * m.AantalStaven, 0.0);
-}
-
-double UitwendigeArbeid(const TMechanisme& m) {
-    const auto& f = m.Vgl.Factoren;
-    const auto begin = f.begin() + 1 + 2 * m.AantalStaven;
-    return std::accumulate(begin, begin + 2 * m.AantalBelastingen, 0.0);
-}
-
 TEST(EngineArbeid, AlgemeenGetal) {
     EXPECT_EQ(AlgemeenGetal(58.3314, 3, '.'), "58.3");
     EXPECT_EQ(AlgemeenGetal(0.5000125, 3, ','), "0,5");
@@ -31,9 +20,10 @@ TEST(EngineArbeid, AlgemeenGetal) {
     EXPECT_EQ(AlgemeenGetal(Oneindig, 3, '.'), "1e+10");
 }
 
-TEST(EngineArbeid, VoorbeeldBezwijklastenEnMaatgevendMechanisme) {
+TEST(EngineArbeid, VoorbeeldBezwijklastenEnVergelijkingen) {
     Opstelling o;
     Voorbeeld(o);
+    o.a.Decimaalteken = ',';
     ASSERT_EQ(o.Analyseer(), "");
     ASSERT_EQ(o.a.AantalMechanismen, 3);
     const auto& m = o.a.Mechanismen;
@@ -41,36 +31,32 @@ TEST(EngineArbeid, VoorbeeldBezwijklastenEnMaatgevendMechanisme) {
     const double s1 = -(0.5 + 0.5 + 50 * std::atan(3 * tan001 / 6) + 0.5);
     EXPECT_NEAR(m[0].Vgl.Bezwijklast, -s1 / (3 * tan001), 1e-6);
     EXPECT_NEAR(m[0].Vgl.Bezwijklast, 58.33, 0.01);
-    EXPECT_NEAR(InwendigeArbeid(m[0]), -1.75, 1e-4);
-    EXPECT_NEAR(UitwendigeArbeid(m[0]), 0.03, 1e-4);
+    // Factors 1 to 6 are the hinge terms of the three parts, 7 and 8 those of the load.
+    const auto& f = m[0].Vgl.Factoren;
+    EXPECT_NEAR(std::accumulate(f.begin() + 1, f.begin() + 7, 0.0), -1.75, 1e-4);
+    EXPECT_NEAR(f[7] + f[8], 0.03, 1e-4);
     // The column A-B turns atan(2 tan(0.01)) about B, the other three terms 0.5 each; the load
     // sinks 3 tan(0.01).
     EXPECT_NEAR(m[1].Vgl.Bezwijklast, (1.5 + 50 * std::atan(2 * tan001)) / (3 * tan001), 1e-4);
     EXPECT_NEAR(m[1].Vgl.Bezwijklast, 83.33, 0.01);
     EXPECT_EQ(m[2].Vgl.Bezwijklast, Oneindig);
     EXPECT_EQ(o.a.MaatgevendMechanisme, 0);
-}
 
-TEST(EngineArbeid, VoorbeeldVergelijkingsteksten) {
-    Opstelling o;
-    Voorbeeld(o);
-    o.a.Decimaalteken = ',';
-    ASSERT_EQ(o.Analyseer(), "");
-    for (const auto& m : o.a.Mechanismen) {
-        const auto& r1 = m.Vgl.Regel1;
-        ASSERT_EQ(r1.size(), 2U * (m.AantalStaven + m.AantalBelastingen + 1));
+    for (const auto& mechanisme : m) {
+        const auto& r1 = mechanisme.Vgl.Regel1;
+        ASSERT_EQ(r1.size(), 2U * (mechanisme.AantalStaven + mechanisme.AantalBelastingen + 1));
         EXPECT_EQ(r1.front(), o.teksten[133]);
         EXPECT_EQ(r1.back(), " = 0");
-        EXPECT_EQ(m.Vgl.Factoren.front(), 1.0);
-        EXPECT_EQ(m.Vgl.Factoren.back(), 1.0);
+        EXPECT_EQ(mechanisme.Vgl.Factoren.front(), 1.0);
+        EXPECT_EQ(mechanisme.Vgl.Factoren.back(), 1.0);
         for (std::size_t q = 1; q + 1 < r1.size(); ++q) {
             const auto teken = r1[q].substr(0, 2);
             EXPECT_TRUE(teken == "+ " || teken == "- ") << r1[q];
-            EXPECT_EQ(teken == "- ", m.Vgl.Factoren[q] < 0.0) << r1[q];
+            EXPECT_EQ(teken == "- ", mechanisme.Vgl.Factoren[q] < 0.0) << r1[q];
         }
     }
     // Mechanism 1 after its second pass: the beam E-C turns +0.01, its hinge moments oppose it.
-    const auto& vgl = o.a.Mechanismen[0].Vgl;
+    const auto& vgl = m[0].Vgl;
     EXPECT_EQ(vgl.Regel1[1], "- 50 ¬× 1 ¬× ¬d¬q ");
     EXPECT_EQ(vgl.Regel2[1], "deel EC");
     // The right column turns half as much.
@@ -83,14 +69,13 @@ TEST(EngineArbeid, VoorbeeldVergelijkingsteksten) {
     EXPECT_EQ(vgl.Regel2[8], "belasting");
     EXPECT_EQ(vgl.Regel2[0], "");
     // Mechanism 3 translates: the vertical lever arm reaches the far centre.
-    EXPECT_EQ(o.a.Mechanismen[2].Vgl.Regel1[7].rfind("+ 0 F ¬× 1e+10 ¬× ", 0), 0U);
+    EXPECT_EQ(m[2].Vgl.Regel1[7].rfind("+ 0 F ¬× 1e+10 ¬× ", 0), 0U);
 }
 
 TEST(EngineArbeid, SchoorLiggerEerstePasEnTweedePas) {
     Opstelling o;
     SchoorLigger(o);
-    ASSERT_EQ(o.c.ControleerConstructie(), "");
-    o.a.BepaalMechanismen(o.c);
+    ASSERT_EQ(o.Enumereer(), "");
     ASSERT_EQ(o.a.AantalCombinaties, 1);
     o.a.ConverteerVervangendeConstructies();
     o.EerstePas(0);
@@ -121,20 +106,17 @@ TEST(EngineArbeid, MomentenTegenDeRelatieveRotatieIn) {
     o.a.BepaalPlastischeMomenten(0);
     EXPECT_EQ(s[0].Knopen[1].M, 0.0);
     EXPECT_EQ(s[1].Knopen[0].M, 0.0);
-}
 
-TEST(EngineArbeid, ScharnierendeVerbindingKrijgtNooitEenMoment) {
-    Opstelling o;
+    // Hinged ends never get a moment, nor does a rigid end with nothing attached.
     ZetMechanisme(o.a, {Deel(2, 0, 0, 4, 2, 0), Deel(4, 2, 0, 2, 4, 0), Deel(5, 9, 9, 5, 8, 8)});
-    auto& s = o.a.Mechanismen[0].avStaven;
-    s[0].gamma = 0.3;
-    s[1].gamma = -0.2;
+    auto& scharnierend = o.a.Mechanismen[0].avStaven;
+    scharnierend[0].gamma = 0.3;
+    scharnierend[1].gamma = -0.2;
     o.a.BepaalPlastischeMomenten(0);
-    EXPECT_EQ(s[0].Knopen[0].M, 0.0);
-    EXPECT_EQ(s[0].Knopen[1].M, 0.0);
-    EXPECT_EQ(s[1].Knopen[0].M, 0.0);
-    // A rigid end with nothing attached has no hinge to work in.
-    EXPECT_EQ(s[2].Knopen[0].M, 0.0);
+    for (const auto& deel : scharnierend) {
+        EXPECT_EQ(deel.Knopen[0].M, 0.0);
+        EXPECT_EQ(deel.Knopen[1].M, 0.0);
+    }
 }
 
 TEST(EngineArbeid, GelijkeBezwijklastLaagsteIndexIsMaatgevend) {
@@ -176,8 +158,7 @@ TEST(EngineArbeid, MechanismeZonderDelenEnZonderWerkendeLast) {
 TEST(EngineArbeid, VerplaatsingenVijftienMaalVergroot) {
     Opstelling o;
     Voorbeeld(o);
-    ASSERT_EQ(o.c.ControleerConstructie(), "");
-    o.a.BepaalMechanismen(o.c);
+    ASSERT_EQ(o.Enumereer(), "");
     o.a.ConverteerVervangendeConstructies();
     o.EerstePas(1);
     const auto voor = o.a.Mechanismen[1];

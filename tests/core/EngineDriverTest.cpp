@@ -41,51 +41,52 @@ std::vector<std::string> VerwachteLabels(const Teksten& t, bool tweedePas) {
     const std::string begin = t[185] + ok + t[148];
     const std::string kop = begin + ok + t[155] + "1 (1):" + t[149];
     std::vector<std::string> labels{begin, kop};
-    const std::vector<std::string> stappen{kop + ok + t[150], kop + ok + t[150] + ok + t[151],
-                                           kop + ok + t[150] + ok + t[151] + ok + t[152],
-                                           kop + ok + t[150] + ok + t[151] + ok + t[152] + ok +
-                                               t[153]};
+    std::string stap;
     for (int pas = 0; pas < (tweedePas ? 2 : 1); ++pas) {
-        labels.insert(labels.end(), stappen.begin(), stappen.end());
+        stap = kop;
+        for (int tekst = 150; tekst <= 153; ++tekst) {
+            stap += ok + t[tekst];
+            labels.push_back(stap);
+        }
     }
-    labels.push_back(stappen.back() + ok + t[215]);
     const std::string slot = begin + ok + t[155] + "1" + t[157] + "1" + ok + t[154];
-    labels.push_back(slot);
-    labels.push_back(slot + ok);
+    labels.insert(labels.end(), {stap + ok + t[215], slot, slot + ok});
     return labels;
 }
 
-TEST(EngineDriver, VoortgangVanEenMechanismeZonderTweedePas) {
-    Opstelling o;
-    SchoorLigger(o, -1.0); // load upward: positive in the first pass
-    Melder melder;
-    ASSERT_EQ(o.Analyseer(&melder), "");
-    EXPECT_EQ(melder.posities, (std::vector<int>{0, 5, 23, 41, 59, 77, 92, 95, 100}));
-    EXPECT_EQ(melder.labels, VerwachteLabels(o.teksten, false));
-    EXPECT_EQ(melder.labels.front(),
-              "Mechanismes bepalen... --> OK\r\nArrays met vervangende mechanismen vullen...");
-    EXPECT_EQ(melder.gesloten, 1);
-    EXPECT_NEAR(o.a.Mechanismen[0].Vgl.Bezwijklast, 49.998, 5e-4);
-}
-
-TEST(EngineDriver, VoortgangMetTweedePas) {
-    Opstelling o;
-    SchoorLigger(o);
-    Melder melder;
-    ASSERT_EQ(o.Analyseer(&melder), "");
-    // After the deformation, moments and equation of the second pass: 81.5 and 90.5 round to
-    // the even neighbour.
-    EXPECT_EQ(melder.posities, (std::vector<int>{0, 5, 23, 41, 59, 77, 82, 86, 90, 92, 95, 100}));
-    EXPECT_EQ(melder.labels, VerwachteLabels(o.teksten, true));
-    EXPECT_GT(o.a.Mechanismen[0].Vgl.Bezwijklast, 0.0);
+TEST(EngineDriver, VoortgangVanEenMechanisme) {
+    struct Geval {
+        const char* naam;
+        double fy;
+        bool tweedePas;
+        std::vector<int> posities;
+    };
+    // The second pass adds the deformation, moments and equation: 81.5 and 90.5 round to the
+    // even neighbour.
+    const std::vector<Geval> gevallen{
+        {"last omhoog: positief in de eerste pas",
+         -1.0,
+         false,
+         {0, 5, 23, 41, 59, 77, 92, 95, 100}},
+        {"last omlaag: tweede pas", 1.0, true, {0, 5, 23, 41, 59, 77, 82, 86, 90, 92, 95, 100}},
+    };
+    for (const Geval& geval : gevallen) {
+        SCOPED_TRACE(geval.naam);
+        Opstelling o;
+        SchoorLigger(o, geval.fy);
+        Melder melder;
+        ASSERT_EQ(o.Analyseer(&melder), "");
+        EXPECT_EQ(melder.posities, geval.posities);
+        EXPECT_EQ(melder.labels, VerwachteLabels(o.teksten, geval.tweedePas));
+        EXPECT_EQ(melder.gesloten, 1);
+    }
 }
 
 TEST(EngineDriver, KeuzelijstMetMaatgevendMechanisme) {
     Opstelling o;
     Voorbeeld(o);
     Melder melder;
-    ASSERT_EQ(o.c.ControleerConstructie(), "");
-    o.a.BepaalMechanismen(o.c);
+    ASSERT_EQ(o.Enumereer(), "");
     EXPECT_EQ(o.a.BerekeningDeel2(&melder), 0);
     EXPECT_EQ(melder.items, (std::vector<std::string>{"Mechanisme 1 (Maatgevend)", "Mechanisme 2",
                                                       "Mechanisme 3"}));
@@ -98,46 +99,26 @@ TEST(EngineDriver, KeuzelijstMetMaatgevendMechanisme) {
                                                  53, 59, 64, 65, 71, 77, 83, 89, 94, 95, 100}));
 }
 
-TEST(EngineDriver, TweedeAnalyseBouwtAllesOpnieuw) {
-    Opstelling o;
-    Voorbeeld(o);
-    ASSERT_EQ(o.Analyseer(), "");
-    const auto eerste = o.a.Mechanismen;
-    ASSERT_EQ(o.Analyseer(), "");
-    ASSERT_EQ(o.a.Mechanismen.size(), eerste.size());
-    for (std::size_t i = 0; i < eerste.size(); ++i) {
-        EXPECT_EQ(o.a.Mechanismen[i].Vgl.Factoren, eerste[i].Vgl.Factoren);
-        EXPECT_EQ(o.a.Mechanismen[i].avBelastingen[0].dy, eerste[i].avBelastingen[0].dy);
-    }
-}
-
 TEST(EngineDriver, ConversieVanHetVoorbeeld) {
     Opstelling o;
     Voorbeeld(o);
-    ASSERT_EQ(o.c.ControleerConstructie(), "");
-    o.a.BepaalMechanismen(o.c);
+    ASSERT_EQ(o.Enumereer(), "");
     o.a.ConverteerVervangendeConstructies();
     const auto& m = o.a.Mechanismen[0];
-    ASSERT_EQ(m.AantalStaven, 3);
+    // Hinges at C and E: the beam, the right column, and the left column merged through A.
+    EXPECT_EQ(Delen(m), "E5* C5* | C5* D2 | B2 E5*");
     EXPECT_EQ(m.avStaven[0].VStaaf, 1);
     EXPECT_EQ(m.avStaven[2].VStaaf, 3);
+    // Node E at (5, 3) on the screen, y turned upward.
     const TKnoop& e = m.avStaven[0].Knopen[0];
-    EXPECT_EQ(e.Naam, "E");
-    EXPECT_EQ(e.Soort, 5);
-    EXPECT_TRUE(e.Stijf);
     EXPECT_EQ(e.x, 5.0);
     EXPECT_EQ(e.y, -3.0);
     EXPECT_EQ(e.Mp, 50.0);
-    const TKnoop& d = m.avStaven[1].Knopen[1];
-    EXPECT_EQ(d.Naam, "D");
-    EXPECT_EQ(d.Soort, 2);
-    EXPECT_FALSE(d.Stijf);
     // The load pointing down on the screen has a negative Fy; it rides on part 2 (bar 3).
     ASSERT_EQ(m.AantalBelastingen, 1);
     EXPECT_EQ(m.avBelastingen[0].Fy, -1.0);
     EXPECT_EQ(m.avBelastingen[0].y, -3.0);
     EXPECT_EQ(m.avBelastingen[0].s, 2);
-    EXPECT_EQ(m.Vgl.Regel1.size(), 10U);
 }
 
 TEST(EngineDriver, KnoopNamenEnSoorten) {
@@ -145,25 +126,13 @@ TEST(EngineDriver, KnoopNamenEnSoorten) {
     o.a.VMechanismen.resize(1);
     auto& v = o.a.VMechanismen[0];
     v.Knopen.resize(31);
-    v.Staven.resize(3);
+    v.Staven = {{0, 25, true}, {26, 30, true}, {1, 2, true}};
     v.Knopen[25].Oplegging = RolHorizontaal;
     v.Knopen[26].Oplegging = RolVerticaal;
     v.Knopen[30].Oplegging = Inklemming;
     v.Knopen[1].Vrijheid = ScharnierendeVerbinding;
-    v.Staven[0] = {0, 25, true};
-    v.Staven[1] = {26, 30, true};
-    v.Staven[2] = {1, 2, true};
     o.a.ConverteerVervangendeConstructies();
-    const auto& s = o.a.Mechanismen[0].avStaven;
-    EXPECT_EQ(s[0].Knopen[0].Naam + s[0].Knopen[1].Naam, "AZ");
-    EXPECT_EQ(s[1].Knopen[0].Naam + s[1].Knopen[1].Naam, "ae");
-    EXPECT_EQ(s[0].Knopen[0].Soort, 5);
-    EXPECT_EQ(s[0].Knopen[1].Soort, 0);
-    EXPECT_EQ(s[1].Knopen[0].Soort, 1);
-    EXPECT_EQ(s[1].Knopen[1].Soort, 3);
-    EXPECT_TRUE(s[1].Knopen[1].Stijf);
-    EXPECT_EQ(s[2].Knopen[0].Soort, 4);
-    EXPECT_FALSE(s[2].Knopen[0].Stijf);
+    EXPECT_EQ(Delen(o.a.Mechanismen[0]), "A5* Z0 | a1 e3* | B4 C5*");
 }
 
 class EngineLog : public ::testing::Test {
@@ -190,33 +159,29 @@ protected:
     Opstelling o;
 };
 
-TEST_F(EngineLog, UitMaaktGeenBestand) {
+TEST_F(EngineLog, SchakelaarBepaaltHetBestandEnElkeAnalyseBegintHetOpnieuw) {
     ASSERT_EQ(o.Analyseer(), "");
     EXPECT_FALSE(std::filesystem::exists(o.a.LogPad));
-}
 
-TEST_F(EngineLog, AanSchrijftDeStappen) {
     o.a.LogAan = true;
     ASSERT_EQ(o.Analyseer(), "");
     ASSERT_EQ(o.Analyseer(), "");
     const std::string log = Log();
-    // Each analysis starts the file anew.
     EXPECT_EQ(log.find("00100 Start van de berekening deel 2 ("), 0U);
     EXPECT_EQ(log.find("00100", 1), std::string::npos);
     const std::string sterren(62, '*');
     EXPECT_NE(log.find(sterren + "\n*** Mechanisme nr. 0\n" + sterren + "\n*** avStaven: 3\n"),
               std::string::npos);
-    EXPECT_NE(log.find("***  Belasting[0].Fy: -1\n"), std::string::npos);
-    EXPECT_NE(log.find("***  Knoop[1].y: -3\n"), std::string::npos);
-    EXPECT_NE(log.find("00130 BepaalRotatieCentra[0] ("), std::string::npos);
-    EXPECT_NE(log.find("00141   BepaalEersteStaaf --> OK ("), std::string::npos);
-    EXPECT_NE(log.find("         .gamma: 0.01\n"), std::string::npos);
-    EXPECT_NE(log.find("00172 BepaalBezwijklast[0], i=6 ("), std::string::npos);
+    for (const char* regel :
+         {"***  Belasting[0].Fy: -1\n", "***  Knoop[1].y: -3\n", "00130 BepaalRotatieCentra[0] (",
+          "00141   BepaalEersteStaaf --> OK (", "         .gamma: 0.01\n",
+          "00172 BepaalBezwijklast[0], i=6 (", "00229 BepaalMaatgevendMechanisme --> OK ("}) {
+        EXPECT_NE(log.find(regel), std::string::npos) << regel;
+    }
     // Only mechanism 1 has a negative first load and a second pass.
     EXPECT_NE(log.find("00210 BepaalBezwijklast[0] ("), std::string::npos);
     EXPECT_NE(log.find("00219 BepaalBezwijklast[0] --> OK ("), std::string::npos);
     EXPECT_EQ(log.find("00210 BepaalBezwijklast[1]"), std::string::npos);
-    EXPECT_NE(log.find("00229 BepaalMaatgevendMechanisme --> OK ("), std::string::npos);
     // The chain of every mechanism ends at a support: no missing neighbour on the way.
     EXPECT_EQ(log.find("NIET OK"), std::string::npos);
 }
@@ -231,11 +196,19 @@ TEST_F(EngineLog, OntbrekendeBuurStaatInHetLog) {
     EXPECT_EQ(log.substr(log.size() - 4), ").\n\n");
 }
 
-TEST_F(EngineLog, OnschrijfbaarLogStoortDeAnalyseNiet) {
+// A second analysis rebuilds every result, and a log that cannot be written changes none.
+TEST_F(EngineLog, TweedeAnalyseMetOnschrijfbaarLogGeeftHetzelfde) {
+    ASSERT_EQ(o.Analyseer(), "");
+    const auto eerste = o.a.Mechanismen;
     o.a.LogAan = true;
     o.a.LogPad = (map / "bestaat-niet" / "Voortgang.txt").string();
     ASSERT_EQ(o.Analyseer(), "");
-    EXPECT_NEAR(o.a.Mechanismen[0].Vgl.Bezwijklast, 58.33, 0.01);
+    ASSERT_EQ(o.a.Mechanismen.size(), eerste.size());
+    for (std::size_t i = 0; i < eerste.size(); ++i) {
+        EXPECT_EQ(o.a.Mechanismen[i].Vgl.Factoren, eerste[i].Vgl.Factoren);
+        EXPECT_EQ(o.a.Mechanismen[i].Vgl.Bezwijklast, eerste[i].Vgl.Bezwijklast);
+        EXPECT_EQ(o.a.Mechanismen[i].avBelastingen[0].dy, eerste[i].avBelastingen[0].dy);
+    }
     EXPECT_FALSE(std::filesystem::exists(o.a.LogPad));
 }
 

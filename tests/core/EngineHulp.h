@@ -18,16 +18,12 @@ struct Opstelling {
 
     Opstelling() { c.MaakLeeg(); }
 
-    TConstructie& tabellen() { return c.Constructie; }
-
-    void Knoop(int slot, double x, double y, int oplegging = GeenOplegging,
-               int vrijheid = VasteVerbinding) {
-        auto& k = c.Constructie.Knopen[slot];
-        k.X = x;
-        k.Y = y;
-        k.Oplegging = oplegging;
-        k.Vrijheid = vrijheid;
-        k.Bestaat = true;
+    // The connection follows from the support, as the editor sets it, unless given.
+    void Knoop(int slot, double x, double y, int oplegging = GeenOplegging, int vrijheid = -1) {
+        const bool scharnierend = oplegging != GeenOplegging && oplegging != Inklemming;
+        const int verbinding = scharnierend ? ScharnierendeVerbinding : VasteVerbinding;
+        c.Constructie.Knopen[slot] = {
+            x, y, oplegging, true, vrijheid == -1 ? verbinding : vrijheid, 0.0};
     }
     void Staaf(int slot, int k0, int k1, double mp = 50.0) {
         c.Constructie.Staven[slot] = {k0, k1, mp, true};
@@ -36,11 +32,18 @@ struct Opstelling {
         c.Constructie.Belastingen[slot] = {knoop, fx, fy, true};
     }
 
-    // The check followed by the whole analysis; returns the check's message.
-    std::string Analyseer(TVoortgangsMelder* melder = nullptr) {
+    // The check followed by the enumeration, or by the whole analysis; returns the check's
+    // message.
+    std::string Enumereer() {
         auto melding = c.ControleerConstructie();
         if (melding.empty()) {
             a.BepaalMechanismen(c);
+        }
+        return melding;
+    }
+    std::string Analyseer(TVoortgangsMelder* melder = nullptr) {
+        auto melding = Enumereer();
+        if (melding.empty()) {
             a.BerekeningDeel2(melder);
         }
         return melding;
@@ -61,32 +64,59 @@ inline void Voorbeeld(Opstelling& o) {
     o.c.VulVoorbeeld();
 }
 
-// Propped cantilever: fixed at node 0, load 1 down at mid-span node 1, horizontal roller at node
-// 2, span 6 m, Mp 50.
-inline void SchoorLigger(Opstelling& o, double fy = 1.0) {
-    o.Knoop(0, 0, 0, Inklemming, VasteVerbinding);
-    o.Knoop(1, 3, 0);
-    o.Knoop(2, 6, 0, RolHorizontaal, ScharnierendeVerbinding);
+// A beam of two bars on nodes 0, 1 and 2 at x = 0, midden and eind, with a load fy (down on the
+// screen) at node 1.
+inline void Ligger(Opstelling& o, double midden, double eind, int oplegging0, int oplegging2,
+                   double fy = 1.0) {
+    o.Knoop(0, 0, 0, oplegging0);
+    o.Knoop(1, midden, 0);
+    o.Knoop(2, eind, 0, oplegging2);
     o.Staaf(0, 0, 1);
     o.Staaf(1, 1, 2);
     o.Last(0, 1, 0, fy);
 }
 
+// Propped cantilever: fixed at node 0, horizontal roller at node 2, span 6 m, Mp 50.
+inline void SchoorLigger(Opstelling& o, double fy = 1.0) {
+    Ligger(o, 3, 6, Inklemming, RolHorizontaal, fy);
+}
+
 // A part between nodes p and q given as (kind, x, y), coordinates y up.
 inline TStaaf Deel(int soort0, double x0, double y0, int soort1, double x1, double y1,
                    double mp = 50.0) {
+    const auto eind = [mp](int soort, double x, double y) {
+        return TKnoop{
+            static_cast<std::uint8_t>(soort), soort == 3 || soort == 5, "", x, y, 0, 0, 0, mp};
+    };
     TStaaf deel;
-    deel.Knopen[0].Soort = static_cast<std::uint8_t>(soort0);
-    deel.Knopen[0].Stijf = soort0 == 3 || soort0 == 5;
-    deel.Knopen[0].x = x0;
-    deel.Knopen[0].y = y0;
-    deel.Knopen[0].Mp = mp;
-    deel.Knopen[1].Soort = static_cast<std::uint8_t>(soort1);
-    deel.Knopen[1].Stijf = soort1 == 3 || soort1 == 5;
-    deel.Knopen[1].x = x1;
-    deel.Knopen[1].y = y1;
-    deel.Knopen[1].Mp = mp;
+    deel.Knopen = {eind(soort0, x0, y0), eind(soort1, x1, y1)};
     return deel;
+}
+
+// The existing bars of a replacement structure in slot order, as "slot:knoop0-knoop1".
+inline std::string Staven(const TVConstructie& v) {
+    std::string uit;
+    for (std::size_t b = 0; b < v.Staven.size(); ++b) {
+        const auto& staaf = v.Staven[b];
+        if (staaf.Bestaat) {
+            uit += (uit.empty() ? "" : " ") + std::to_string(b) + ":" +
+                   std::to_string(staaf.Knoop0) + "-" + std::to_string(staaf.Knoop1);
+        }
+    }
+    return uit;
+}
+
+// The parts of a mechanism, each as its two ends: name, kind and a star for a rigid end.
+inline std::string Delen(const TMechanisme& m) {
+    std::string uit;
+    for (const auto& deel : m.avStaven) {
+        uit += uit.empty() ? "" : " | ";
+        for (int e = 0; e < 2; ++e) {
+            const auto& k = deel.Knopen[e];
+            uit += (e == 0 ? "" : " ") + k.Naam + std::to_string(k.Soort) + (k.Stijf ? "*" : "");
+        }
+    }
+    return uit;
 }
 
 // Puts a single hand-made mechanism of these parts into the analysis.

@@ -1,0 +1,108 @@
+#include "cli/Rapport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace kx {
+namespace {
+
+struct TUitvoer {
+    int Status;
+    std::string Uit;
+    std::string Fout;
+};
+
+TUitvoer Voer(const std::vector<std::string>& argumenten) {
+    std::ostringstream uit;
+    std::ostringstream fout;
+    const int status = VoerAnalyseUit(argumenten, uit, fout);
+    return {status, uit.str(), fout.str()};
+}
+
+TEST(KxAnalyse, JsonVanHetVoorbeeldGeeftDeHandberekendeUitkomsten) {
+    const auto uitvoer = Voer({"--json", "--voorbeeld"});
+    ASSERT_EQ(uitvoer.Status, 0) << uitvoer.Fout;
+    const auto json = nlohmann::json::parse(uitvoer.Uit);
+    EXPECT_EQ(json["onbekenden"], 26);
+    EXPECT_EQ(json["vergelijkingen"], 25);
+    EXPECT_EQ(json["onbepaaldheid"], 1);
+    EXPECT_EQ(json["scharnierplaatsen"], 3);
+    EXPECT_EQ(json["maatgevend"], 1);
+    const auto& mechanismen = json["mechanismen"];
+    ASSERT_EQ(mechanismen.size(), 3U);
+    EXPECT_EQ(mechanismen[0]["scharnieren"], (std::vector<int>{3, 5}));
+    EXPECT_EQ(mechanismen[1]["scharnieren"], (std::vector<int>{1, 5}));
+    EXPECT_EQ(mechanismen[2]["scharnieren"], (std::vector<int>{1, 3}));
+    EXPECT_NEAR(mechanismen[0]["bezwijklast"].get<double>(), 58.33, 0.005);
+    EXPECT_NEAR(mechanismen[1]["bezwijklast"].get<double>(), 83.33, 0.005);
+    EXPECT_EQ(mechanismen[2]["bezwijklast"].get<double>(), 1e10);
+    // Three parts (the left column merged with the left half of the beam, the right half, the
+    // right column) and one load; five terms do work: four hinge ends and the vertical load.
+    const auto& termen = mechanismen[0]["termen"];
+    ASSERT_EQ(termen.size(), 5U);
+    EXPECT_EQ(termen[4], "+ 1 F ⋅ 3 ⋅ 1 ⋅ δθ ");
+    EXPECT_EQ(mechanismen[0]["factoren"].size(), 2U * (3 + 1 + 1));
+}
+
+TEST(KxAnalyse, RapportNoemtHetMaatgevendeMechanismeEnZijnVergelijking) {
+    const auto uitvoer = Voer({"--voorbeeld"});
+    ASSERT_EQ(uitvoer.Status, 0);
+    EXPECT_NE(uitvoer.Uit.find("Mechanisme 1: scharnieren in knoop 3 en 5, Fp = 58"),
+              std::string::npos)
+        << uitvoer.Uit;
+    EXPECT_NE(uitvoer.Uit.find("F (Maatgevend)\n"), std::string::npos);
+    EXPECT_NE(uitvoer.Uit.find("Fp = ∞"), std::string::npos);
+    EXPECT_NE(uitvoer.Uit.find("δA = - 50 ⋅ 1 ⋅ δθ"), std::string::npos);
+    EXPECT_NE(uitvoer.Uit.find(" = 0\n"), std::string::npos);
+}
+
+TEST(KxAnalyse, AfsluitcodesVoorFoutenInArgumentenBestandEnConstructie) {
+    EXPECT_EQ(Voer({}).Status, 64);
+    EXPECT_EQ(Voer({"--onbekend"}).Status, 64);
+    EXPECT_EQ(Voer({"--voorbeeld", "a.kx"}).Status, 64);
+    EXPECT_EQ(Voer({"--opslaan"}).Status, 64);
+    EXPECT_NE(Voer({}).Fout.find("Gebruik: kx-analyse"), std::string::npos);
+
+    const auto ontbreekt = Voer({"/bestaat/niet.kx"});
+    EXPECT_EQ(ontbreekt.Status, 2);
+    EXPECT_NE(ontbreekt.Fout.find("niet.kx"), std::string::npos);
+
+    const auto map = std::filesystem::temp_directory_path() / "kx-analyse-test";
+    std::filesystem::create_directories(map);
+    const auto leeg = (map / "leeg.kx").string();
+    ASSERT_EQ(Voer({"--voorbeeld", "--opslaan", leeg}).Status, 0);
+    // Open the saved example, remove its load by hand and the check refuses it.
+    std::ifstream in(leeg, std::ios::binary);
+    std::string inhoud((std::istreambuf_iterator<char>(in)), {});
+    in.close();
+    const auto regel = inhoud.find("\r\n  0      4");
+    ASSERT_NE(regel, std::string::npos);
+    const auto einde = inhoud.find("\r\n", regel + 2);
+    inhoud[einde - 1] = '0';
+    std::ofstream(leeg, std::ios::binary) << inhoud;
+    const auto afgekeurd = Voer({leeg});
+    EXPECT_EQ(afgekeurd.Status, 1);
+    EXPECT_EQ(afgekeurd.Fout, "Er staan geen krachten op de constructie. \n");
+    std::filesystem::remove_all(map);
+}
+
+TEST(KxAnalyse, DeGroteKetenHeeftAchttienhonderdtwintigMechanismen) {
+    const auto uitvoer = Voer({"--json", std::string(KX_FIXTURES) + "/keten15.kx"});
+    ASSERT_EQ(uitvoer.Status, 0) << uitvoer.Fout;
+    const auto json = nlohmann::json::parse(uitvoer.Uit);
+    EXPECT_EQ(json["onbepaaldheid"], 3);
+    EXPECT_EQ(json["scharnierplaatsen"], 16);
+    EXPECT_EQ(json["mechanismen"].size(), 1820U);
+    // C(16, 4) combinations, the first on the last four places and the last on the first four.
+    EXPECT_EQ(json["mechanismen"][0]["scharnieren"], (std::vector<int>{13, 14, 15, 16}));
+    EXPECT_EQ(json["mechanismen"][1819]["scharnieren"], (std::vector<int>{1, 2, 3, 4}));
+    for (const auto& mechanisme : json["mechanismen"]) {
+        EXPECT_TRUE(std::isfinite(mechanisme["bezwijklast"].get<double>()));
+    }
+}
+
+} // namespace
+} // namespace kx

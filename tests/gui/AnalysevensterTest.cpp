@@ -1,0 +1,238 @@
+#include "ui/AnalyseVenster.h"
+#include "TekenHulp.h"
+#include "VensterHulp.h"
+#include "drawing/HoeBezwijkenView.h"
+#include "drawing/WanneerBezwijkenView.h"
+#include "model/Bestand.h"
+#include "ui/Zijpaneel.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QSignalSpy>
+
+namespace kx {
+namespace {
+
+using Kind = TmdiPlastokinetica::Kind;
+
+QPointF Midden(const TKlikgebied& g) {
+    return {(g.Left + g.Right) / 2, (g.Top + g.Bottom) / 2};
+}
+
+// Mouse events straight to the surface, also where it is scrolled out of view.
+void Stuur(QWidget* vlak, QEvent::Type soort, QPointF plaats, Qt::MouseButton knop) {
+    QMouseEvent e(soort, plaats, vlak->mapToGlobal(plaats), knop,
+                  soort == QEvent::MouseMove ? Qt::NoButton : knop, Qt::NoModifier);
+    QApplication::sendEvent(vlak, &e);
+}
+
+void Klik(QWidget* vlak, QPointF plaats) {
+    Stuur(vlak, QEvent::MouseButtonPress, plaats, Qt::LeftButton);
+    Stuur(vlak, QEvent::MouseButtonRelease, plaats, Qt::LeftButton);
+}
+
+class AnalysevensterTest : public test::HoofdvensterBasis {
+protected:
+    // A large main window with the editor not maximised, so that new children keep their size.
+    void StartGroot(bool vijfMechanismen) {
+        Start();
+        venster->resize(1400, 900);
+        venster->Editorvenster()->showNormal();
+        if (vijfMechanismen) {
+            test::VulVijfMechanismen(venster->Constructie());
+        } else {
+            venster->LaadConstructie("Voorbeeld");
+        }
+    }
+
+    // The mechanism window at a size whose surface holds two columns: pages of four.
+    TfrmHoeBezwijken& OpenMechanismen(int hoogte = 500) {
+        venster->ToonHoeBezwijken();
+        venster->Kindvenster(Kind::kindHoeBezwijken)->resize(600, hoogte);
+        QApplication::processEvents();
+        TfrmHoeBezwijken& m = *venster->Mechanismevenster();
+        EXPECT_GE(m.Vlak()->width(), 401);
+        EXPECT_LT(m.Vlak()->width(), 601);
+        return m;
+    }
+
+    // Chooses a mechanism in the side panel's chooser as the user does.
+    void KiesInKeuzelijst(int index) {
+        QComboBox* keuze = venster->Zijpaneel()->MechanismeKeuze();
+        keuze->setCurrentIndex(index);
+        emit keuze->activated(index);
+    }
+
+    static std::vector<int> Pagina(const TfrmHoeBezwijken& m) {
+        return {m.Gebieden[0].Doel, m.Gebieden[1].Doel, m.Gebieden[2].Doel, m.Gebieden[3].Doel};
+    }
+
+    void Vinkje(int optie) { venster->Zijpaneel()->Vinkje(optie)->click(); }
+    int Hoogte(int kind) const { return venster->Analysevenster(kind)->Vlak()->height(); }
+};
+
+TEST_F(AnalysevensterTest, BladerenEnDeHandBovenActieveGebieden) {
+    StartGroot(true);
+    TfrmHoeBezwijken& m = OpenMechanismen();
+    ASSERT_EQ(venster->Analyse().AantalMechanismen, 5);
+    KiesInKeuzelijst(0);
+    EXPECT_EQ(Pagina(m), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(m.Gebieden[KlikVorige].Doel, GeenDoel);
+    EXPECT_EQ(m.Gebieden[KlikVolgende].Doel, 4);
+
+    const auto cursor = [&m](QPointF plaats) {
+        Stuur(m.Vlak(), QEvent::MouseMove, plaats, Qt::NoButton);
+        return m.Vlak()->cursor().shape();
+    };
+    // "Vorige" starts 30 pixels from the left on the line of "Volgende", and is inactive.
+    const QPointF vorige(35, Midden(m.Gebieden[KlikVolgende]).y());
+    const TKlikgebied& cel = m.Gebieden[0];
+    EXPECT_EQ(cursor(Midden(m.Gebieden[KlikVolgende])), Qt::PointingHandCursor);
+    EXPECT_EQ(cursor({cel.Right, cel.Bottom}), Qt::PointingHandCursor); // bounds included
+    EXPECT_EQ(cursor({cel.Right + 1, cel.Bottom}), Qt::ArrowCursor);
+    EXPECT_EQ(cursor(vorige), Qt::ArrowCursor);
+    Klik(m.Vlak(), vorige);
+    EXPECT_EQ(Pagina(m), (std::vector<int>{0, 1, 2, 3}));
+
+    // The last page is filled up from before.
+    Klik(m.Vlak(), Midden(m.Gebieden[KlikVolgende]));
+    EXPECT_EQ(Pagina(m), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(m.Gebieden[KlikVorige].Doel, 0);
+    EXPECT_EQ(m.Gebieden[KlikVolgende].Doel, GeenDoel);
+    Klik(m.Vlak(), Midden(m.Gebieden[KlikVorige]));
+    EXPECT_EQ(Pagina(m), (std::vector<int>{0, 1, 2, 3}));
+}
+
+TEST_F(AnalysevensterTest, KlikOpMechanismeKiestHetZonderTeBladeren) {
+    StartGroot(true);
+    TfrmHoeBezwijken& m = OpenMechanismen();
+    KiesInKeuzelijst(0);
+    QSignalSpy keuzes(venster->Zijpaneel(), &TZijpaneel::MechanismeGekozen);
+
+    Klik(m.Vlak(), Midden(m.Gebieden[2]));
+    EXPECT_EQ(venster->Toestand().GekozenMechanisme, 2);
+    EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->currentIndex(), 2);
+    EXPECT_EQ(keuzes.count(), 0);
+    EXPECT_EQ(Pagina(m), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_NE(venster->Analysevenster(Kind::kindWanneerBezwijken), nullptr);
+    EXPECT_EQ(venster->AantalAnalyses(), 1);
+}
+
+TEST_F(AnalysevensterTest, KopieIsHetHeleBeeldOpWit) {
+    StartGroot(true);
+    TfrmHoeBezwijken& m = OpenMechanismen(300);
+    KiesInKeuzelijst(0);
+    ASSERT_GT(m.Vlak()->height(), m.ScrollBox()->viewport()->height());
+
+    const QImage beeld = m.Afbeelding();
+    EXPECT_EQ(beeld.size(), m.Vlak()->size());
+    // The view leaves 50 empty pixels below its last line; the link lies out of view.
+    EXPECT_EQ(test::Inkt(beeld, QRect(0, beeld.height() - 40, beeld.width(), 40)), 0);
+    const TKlikgebied& link = m.Gebieden[KlikVolgende];
+    EXPECT_GT(
+        test::Inkt(beeld,
+                   QRectF(QPointF(link.Left, link.Top), QPointF(link.Right, link.Bottom)).toRect()),
+        0);
+    m.Kopieer();
+    EXPECT_EQ(QApplication::clipboard()->image(), beeld);
+}
+
+TEST_F(AnalysevensterTest, HoogtesKrimpenZonderOnderdelen) {
+    StartGroot(false);
+    Vinkje(woMogBezwMech); // no window yet: only the options change
+    EXPECT_FALSE(venster->Toestand().WeergaveOpties[woUitlegMogBezwMech]);
+    EXPECT_EQ(venster->AantalAnalyses(), 0);
+
+    OpenMechanismen();
+    venster->ToonWanneerBezwijken();
+    const int zonderMechanismen = Hoogte(Kind::kindHoeBezwijken);
+    Vinkje(woMogBezwMech);
+    const int alles = Hoogte(Kind::kindHoeBezwijken);
+    EXPECT_GT(alles, zonderMechanismen);
+    Vinkje(woUitlegMogBezwMech);
+    EXPECT_LT(Hoogte(Kind::kindHoeBezwijken), alles);
+    EXPECT_GT(Hoogte(Kind::kindHoeBezwijken), zonderMechanismen);
+
+    const int arbeid = Hoogte(Kind::kindWanneerBezwijken);
+    Vinkje(woVirtArbVgl);
+    EXPECT_LT(Hoogte(Kind::kindWanneerBezwijken), arbeid);
+    Vinkje(woVirtArbVgl);
+    EXPECT_EQ(Hoogte(Kind::kindWanneerBezwijken), arbeid);
+}
+
+TEST_F(AnalysevensterTest, NieuweAnalyseTekentDeOpenVenstersOpnieuw) {
+    StartGroot(false);
+    TfrmHoeBezwijken& m = OpenMechanismen();
+    venster->ToonWanneerBezwijken();
+    ASSERT_EQ(m.Gebieden[KlikVolgende].Doel, GeenDoel); // three mechanisms fit one page
+    test::VulVijfMechanismen(venster->Constructie());
+    Editor().ImageConstructieMouseUp(Qt::LeftButton, 0, 0);
+
+    // A click on a stale picture runs the analysis first; it chooses its governing mechanism.
+    Klik(m.Vlak(), Midden(m.Gebieden[1]));
+    ASSERT_EQ(venster->AantalAnalyses(), 2);
+    EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->count(), 5);
+    EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->currentIndex(),
+              venster->Toestand().GekozenMechanisme);
+    EXPECT_EQ(venster->Toestand().GekozenMechanisme, venster->Analyse().MaatgevendMechanisme);
+
+    // Both windows already show the new results.
+    EXPECT_EQ(m.Gebieden[KlikVolgende].Doel, 4);
+    const int hoogte = Hoogte(Kind::kindWanneerBezwijken);
+    venster->Analysevenster(Kind::kindWanneerBezwijken)->Herteken();
+    EXPECT_EQ(Hoogte(Kind::kindWanneerBezwijken), hoogte);
+}
+
+// The chain of fifteen bars has 1820 mechanisms. Its analysis runs here without the progress
+// window, which repaints at every step; the windows are built around the views as the main
+// window builds them.
+TEST(Keten15Test, ElkePaginaEnElkZevendeMechanismeWordtGetekend) {
+    const Teksten teksten;
+    TManipuleerConstructie constructie(teksten);
+    ASSERT_EQ(LaadConstructie(constructie, KX_FIXTURES "/keten15.kx"), "");
+    ASSERT_EQ(constructie.ControleerConstructie(), "");
+    TAnalyse analyse(teksten);
+    analyse.BepaalMechanismen(constructie);
+    analyse.BerekeningDeel2();
+    ASSERT_EQ(analyse.AantalMechanismen, 1820);
+    const TWeergaveOpties opties;
+    const TViewContext context{analyse, constructie, opties, teksten};
+
+    TfrmHoeBezwijken m(teksten, 0);
+    m.ZetTekenaar([&](QPainter& p, Weergavegebied& gebied) {
+        TekenHoeBezwijken(p, gebied, m.Eerste, m.Laatste, m.Gebieden, context);
+    });
+    m.resize(950, 600);
+    m.show();
+    QApplication::processEvents();
+    ASSERT_GE(m.Vlak()->width(), 801); // four columns: pages of sixteen
+    int paginas = 1;
+    while (m.Gebieden[KlikVolgende].Doel >= 0 && paginas < 200) {
+        Klik(m.Vlak(), Midden(m.Gebieden[KlikVolgende]));
+        ++paginas;
+    }
+    EXPECT_EQ(paginas, 114); // 1820 / 16 = 113.75, the last page filled up from before
+    EXPECT_EQ(m.Gebieden[0].Doel, 1804);
+    EXPECT_EQ(m.Gebieden[15].Doel, 1819);
+
+    int gekozen = 0;
+    TAnalyseVenster arbeid(QString(), {300, 172}, false, teksten);
+    arbeid.ZetTekenaar([&](QPainter& p, Weergavegebied& gebied) {
+        Klikgebieden klik{};
+        TekenWanneerBezwijken(p, gebied, gekozen, klik, context);
+    });
+    arbeid.show();
+    for (gekozen = 0; gekozen < 1820; gekozen += 7) {
+        arbeid.Herteken();
+        ASSERT_GT(arbeid.Vlak()->height(), 0) << gekozen;
+    }
+}
+
+} // namespace
+} // namespace kx

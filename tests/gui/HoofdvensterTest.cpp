@@ -1,0 +1,291 @@
+#include "VensterHulp.h"
+#include "model/Bestand.h"
+#include "ui/AnalyseVenster.h"
+#include "ui/PaneelKnop.h"
+#include "ui/StartInfo.h"
+#include "ui/Zijpaneel.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace kx {
+namespace {
+
+using test::AantalStaven;
+
+const QString Voorbeeldbestand = QStringLiteral(KX_FIXTURES "/voorbeeld.kx");
+const QString Opslaanvraag = QStringLiteral(
+    "De constructie is veranderd, maar nog niet opgeslagen. Moet dit alsnog gebeuren?");
+
+class HoofdvensterTest : public test::HoofdvensterBasis {
+protected:
+    QString Pad(const QString& naam) const { return map.filePath(naam); }
+    std::string Naam() const { return venster->Toestand().Bestandsnaam; }
+    bool Gewijzigd() const { return venster->Toestand().ConstructieGewijzigd; }
+    // The caption without the " - [child]" that the frame adds while a child is maximised.
+    QString Titel() const {
+        return venster->windowTitle().remove(QRegularExpression(R"( - \[[^\]]*\]$)"));
+    }
+
+    // The structure in a file, read back on its own.
+    TConstructie Lees(const QString& pad) const {
+        TManipuleerConstructie terug(venster->Tekst());
+        EXPECT_EQ(LaadConstructie(terug, pad.toStdString()), "");
+        return terug.Constructie;
+    }
+
+    QTemporaryDir map;
+};
+
+TEST(MetExtensie, AlleenPreciesPuntKxBlijft) {
+    EXPECT_EQ(MetExtensie("rek.txt"), "rek.txt.kx");
+    EXPECT_EQ(MetExtensie("PORTAAL.KX"), "PORTAAL.KX.kx");
+    EXPECT_EQ(MetExtensie("a.kx"), "a.kx");
+}
+
+TEST_F(HoofdvensterTest, OpslaanMetBestandsnaamSchrijftZonderDialoog) {
+    Start();
+    Bewerk();
+    dialogen.OpslaanAntwoorden = {Pad("portaal")};
+    venster->OpslaanAls();
+    ASSERT_EQ(Naam(), Pad("portaal.kx").toStdString());
+    EXPECT_EQ(Titel(), "Plastokinetica - " + Pad("portaal.kx"));
+    EXPECT_FALSE(Gewijzigd());
+
+    test::Sleep(Editor(), {280, 80}, {280, 200});
+    venster->Opslaan();
+    EXPECT_EQ(dialogen.AantalOpslaanDialogen, 1);
+    EXPECT_FALSE(Gewijzigd());
+    EXPECT_EQ(AantalStaven(Lees(Pad("portaal.kx"))), 2);
+
+    // The name chosen to open gets the extension too.
+    ASSERT_TRUE(QFile::copy(Voorbeeldbestand, Pad("rek.txt.kx")));
+    dialogen.OpenAntwoorden = {Pad("rek.txt")};
+    venster->Openen();
+    EXPECT_TRUE(dialogen.Meldingen.isEmpty());
+    EXPECT_EQ(Titel(), "Plastokinetica - " + Pad("rek.txt.kx"));
+}
+
+TEST_F(HoofdvensterTest, ElkeLaadactieZetDeSchaalTerugOp1) {
+    Start();
+    QSpinBox* schaal = Editor().Schaal();
+    schaal->setValue(3);
+    venster->Nieuw();
+    EXPECT_EQ(schaal->value(), 1);
+
+    schaal->setValue(3);
+    dialogen.OpenAntwoorden = {Voorbeeldbestand};
+    venster->Openen();
+    EXPECT_EQ(schaal->value(), 1);
+    EXPECT_EQ(venster->Constructie().Constructie, Lees(Voorbeeldbestand));
+
+    schaal->setValue(3);
+    venster->LaadConstructie("Voorbeeld");
+    EXPECT_EQ(schaal->value(), 1);
+}
+
+TEST_F(HoofdvensterTest, MisluktOpslaanLaatAllesStaanEnHoudtDeConstructieVast) {
+    Start();
+    Bewerk();
+    dialogen.OpslaanAntwoorden = {Pad("ontbreekt/x")};
+    venster->OpslaanAls();
+    EXPECT_EQ(dialogen.Meldingen.size(), 1);
+    EXPECT_EQ(Naam(), "");
+    EXPECT_EQ(Titel(), "Plastokinetica");
+    EXPECT_TRUE(Gewijzigd());
+
+    // A save that the question led to and that failed stops the command: nothing is lost.
+    for (const bool nieuw : {true, false}) {
+        dialogen.JaNeeAntwoorden = {true};
+        dialogen.OpslaanAntwoorden = {Pad("ontbreekt/x")};
+        dialogen.OpenAntwoorden = {Voorbeeldbestand};
+        nieuw ? venster->Nieuw() : venster->Openen();
+        EXPECT_EQ(AantalStaven(venster->Constructie().Constructie), 1);
+        EXPECT_TRUE(Gewijzigd());
+    }
+    dialogen.JaNeeAntwoorden = {true};
+    dialogen.OpslaanAntwoorden = {Pad("ontbreekt/x")};
+    venster->close();
+    EXPECT_TRUE(venster->isVisible());
+    EXPECT_EQ(dialogen.Meldingen.size(), 4);
+    EXPECT_EQ(dialogen.AantalOpenDialogen, 0);
+}
+
+TEST_F(HoofdvensterTest, MisluktOpenenLaatAllesZoalsHetWas) {
+    Start();
+    dialogen.OpenAntwoorden = {Voorbeeldbestand};
+    venster->Openen();
+    Editor().Schaal()->setValue(2);
+    venster->ToonHoeBezwijken();
+    Editor().ImageConstructieMouseDown(Qt::RightButton, 400, 400); // marks it changed
+    const TConstructie voor = venster->Constructie().Constructie;
+    const QString titel = Titel();
+
+    for (const QString& kapot :
+         {QStringLiteral(KX_FIXTURES "/kapot/binair.kx"), Pad("bestaat-niet")}) {
+        dialogen.OpenAntwoorden = {kapot};
+        venster->Openen();
+    }
+    EXPECT_EQ(dialogen.Meldingen.size(), 2);
+    EXPECT_EQ(venster->Constructie().Constructie, voor);
+    EXPECT_EQ(Naam(), Voorbeeldbestand.toStdString());
+    EXPECT_EQ(Titel(), titel);
+    EXPECT_TRUE(Gewijzigd());
+    EXPECT_EQ(Editor().Schaal()->value(), 2);
+    EXPECT_NE(venster->Analysevenster(TmdiPlastokinetica::kindHoeBezwijken), nullptr);
+    EXPECT_TRUE(venster->Toestand().ResultatenGeldig);
+}
+
+TEST_F(HoofdvensterTest, OpslaanvraagBijNieuwOpenenEnSluiten) {
+    Start();
+    venster->Nieuw(); // unchanged: no question
+    EXPECT_TRUE(dialogen.Vragen.isEmpty());
+
+    // Yes and a name: saved, then the command goes on (the open dialog is cancelled).
+    Bewerk();
+    dialogen.JaNeeAntwoorden = {true};
+    dialogen.OpslaanAntwoorden = {Pad("naam")};
+    venster->Openen();
+    EXPECT_EQ(dialogen.Vragen, QStringList{Opslaanvraag});
+    EXPECT_EQ(dialogen.AantalOpenDialogen, 1);
+    EXPECT_EQ(AantalStaven(Lees(Pad("naam.kx"))), 1);
+    EXPECT_EQ(Titel(), "Plastokinetica - " + Pad("naam.kx"));
+    EXPECT_FALSE(Gewijzigd());
+
+    // Yes with the save dialog cancelled, and No: Nieuw goes on.
+    for (const bool ja : {true, false}) {
+        Bewerk();
+        dialogen.JaNeeAntwoorden = {ja};
+        venster->Nieuw();
+        EXPECT_EQ(AantalStaven(venster->Constructie().Constructie), 0);
+        EXPECT_EQ(Titel(), "Plastokinetica");
+    }
+    EXPECT_EQ(dialogen.AantalOpslaanDialogen, 2);
+
+    Bewerk();
+    dialogen.JaNeeAntwoorden = {true};
+    dialogen.OpslaanAntwoorden = {Pad("eind")};
+    venster->close();
+    EXPECT_EQ(dialogen.Vragen.size(), 4);
+    EXPECT_EQ(AantalStaven(Lees(Pad("eind.kx"))), 1);
+}
+
+TEST_F(HoofdvensterTest, AfgekeurdeConstructieToontDeControleEnDeEditor) {
+    Start();
+    venster->Editorvenster()->showMinimized();
+    venster->ToonHoeBezwijken();
+
+    EXPECT_EQ(dialogen.Meldingen,
+              QStringList{"Deze constructie is niet mogelijk. Deze constructie heeft niet genoeg "
+                          "plaatsen waar een plastische scharnier op kan treden. U hebt te weinig "
+                          "oplegreacties. Er zijn te weinig opleggingen. Er staan geen krachten "
+                          "op de constructie. "});
+    EXPECT_FALSE(venster->Editorvenster()->isMinimized());
+    EXPECT_EQ(venster->Werkvlak()->activeSubWindow(), venster->Editorvenster());
+    EXPECT_FALSE(venster->Toestand().ResultatenGeldig);
+    EXPECT_EQ(venster->Analysevenster(TmdiPlastokinetica::kindHoeBezwijken), nullptr);
+    EXPECT_TRUE(venster->Zijpaneel()->Kop(TZijpaneel::grpHoeBezwijken)->isEnabled());
+    venster->ToonWanneerBezwijken();
+    EXPECT_EQ(dialogen.Meldingen.size(), 2);
+    EXPECT_EQ(venster->AantalAnalyses(), 0);
+}
+
+TEST_F(HoofdvensterTest, AnalysevenstersLevenTotHetLaden) {
+    Start();
+    venster->LaadConstructie("Voorbeeld");
+    venster->ToonWanneerBezwijken();
+    venster->ToonKrachtsverdeling();
+    venster->ToonHoeBezwijken();
+    venster->ToonHoeBezwijken();
+    EXPECT_EQ(venster->AantalAnalyses(), 1);
+    EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->currentText(), "Mechanisme 1 (Maatgevend)");
+
+    // The close box of the window in front minimises it; asking again restores it without a
+    // new analysis.
+    QMdiSubWindow* kind = venster->Kindvenster(TmdiPlastokinetica::kindHoeBezwijken);
+    ASSERT_EQ(venster->Werkvlak()->activeSubWindow(), kind);
+    kind->close();
+    QApplication::processEvents();
+    ASSERT_EQ(venster->Kindvenster(TmdiPlastokinetica::kindHoeBezwijken), kind);
+    EXPECT_TRUE(kind->isMinimized());
+    venster->ToonHoeBezwijken();
+    EXPECT_FALSE(kind->isMinimized());
+    EXPECT_EQ(venster->AantalAnalyses(), 1);
+
+    // A release in the editor makes the results stale but leaves the windows.
+    Editor().ImageConstructieMouseUp(Qt::LeftButton, 0, 0);
+    EXPECT_NE(venster->Analysevenster(TmdiPlastokinetica::kindHoeBezwijken), nullptr);
+    venster->ToonHoeBezwijken();
+    EXPECT_EQ(venster->AantalAnalyses(), 2);
+
+    const QPointer<QMdiSubWindow> oud = kind;
+    venster->LaadConstructie("Voorbeeld");
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(oud.isNull());
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(venster->Analysevenster(k), nullptr);
+    }
+    EXPECT_EQ(venster->Werkvlak()->subWindowList().size(), 1);
+    EXPECT_FALSE(venster->Toestand().ResultatenGeldig);
+}
+
+TEST_F(HoofdvensterTest, DeGrootsteConstructieOpentVanafHetMenuMetAlleMechanismen) {
+    Start();
+    dialogen.OpenAntwoorden.push_back(QString(KX_FIXTURES) + "/keten15.kx");
+    venster->Openen();
+    ASSERT_TRUE(dialogen.Meldingen.isEmpty()) << dialogen.Meldingen.join("\n").toStdString();
+    venster->ToonHoeBezwijken();
+    ASSERT_NE(venster->Mechanismevenster(), nullptr);
+    const QComboBox* keuze = venster->Zijpaneel()->MechanismeKeuze();
+    EXPECT_EQ(keuze->count(), 1820);
+    EXPECT_TRUE(keuze->currentText().endsWith(" (Maatgevend)"));
+    EXPECT_EQ(keuze->currentIndex(), venster->Toestand().GekozenMechanisme);
+}
+
+TEST_F(HoofdvensterTest, RangschikkenMetAlleenDeEditorVultHetKwadrantLinksBoven) {
+    Start();
+    venster->Rangschikken();
+    const QRect plek = venster->Editorvenster()->geometry();
+    const QSize vlak = venster->Werkvlak()->size();
+    EXPECT_EQ(plek.topLeft(), QPoint(0, 0));
+    EXPECT_NEAR(2 * plek.width() + 4, vlak.width(), 1);
+    EXPECT_NEAR(2 * plek.height() + 4, vlak.height(), 1);
+}
+
+TEST_F(HoofdvensterTest, OpstartenZonderStartschermBegintLeeg) {
+    Start(false);
+    ASSERT_NE(venster->Constructievenster(), nullptr);
+    EXPECT_TRUE(venster->Editorvenster()->isVisible());
+    EXPECT_EQ(test::AantalKnopen(venster->Constructie().Constructie), 0);
+    EXPECT_EQ(venster->Startscherm(), nullptr);
+    EXPECT_TRUE(venster->isEnabled());
+}
+
+TEST_F(HoofdvensterTest, OpstartenMetStartschermBlokkeertTotHetSluit) {
+    Start(true);
+    TfrmStartInfo* scherm = venster->Startscherm();
+    ASSERT_NE(scherm, nullptr);
+    EXPECT_TRUE(scherm->isVisible());
+    EXPECT_TRUE(scherm->isEnabled());
+    EXPECT_FALSE(venster->isEnabled());
+    EXPECT_EQ(venster->Constructievenster(), nullptr);
+
+    QTest::mouseClick(scherm->pnlVoorbeeld(), Qt::LeftButton);
+    EXPECT_TRUE(venster->isEnabled());
+    ASSERT_NE(venster->Constructievenster(), nullptr);
+    TManipuleerConstructie voorbeeld(venster->Tekst());
+    voorbeeld.VulVoorbeeld();
+    EXPECT_EQ(venster->Constructie().Constructie, voorbeeld.Constructie);
+}
+
+} // namespace
+} // namespace kx
