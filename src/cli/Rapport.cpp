@@ -69,8 +69,8 @@ std::string MechanismeRegel(const TAnalyse& analyse, const Teksten& teksten, int
     std::string regel = teksten[TekstMechanisme] + std::to_string(i + 1) + ": scharnieren in knoop";
     const auto knopen = ScharnierKnopen(analyse, i);
     for (std::size_t k = 0; k < knopen.size(); ++k) {
-        regel += (k == 0 ? " " : (k + 1 == knopen.size() ? " en " : ", ")) +
-                 std::to_string(knopen[k]);
+        regel +=
+            (k == 0 ? " " : (k + 1 == knopen.size() ? " en " : ", ")) + std::to_string(knopen[k]);
     }
     regel += ", Fp = " + Bezwijklast(analyse.Mechanismen[i].Vgl.Bezwijklast, decimaalteken);
     if (i == analyse.MaatgevendMechanisme) {
@@ -154,7 +154,8 @@ std::string MaakRapport(const TManipuleerConstructie& constructie, const TAnalys
     return uit.str();
 }
 
-nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const TAnalyse& analyse) {
+nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie,
+                                const TAnalyse& analyse) {
     const auto& telling = constructie.Onbepaaldheid;
     nlohmann::ordered_json mechanismen = nlohmann::ordered_json::array();
     for (int i = 0; i < analyse.AantalMechanismen; ++i) {

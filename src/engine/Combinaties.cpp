@@ -84,8 +84,7 @@ void TAnalyse::BepaalCombinaties(TManipuleerConstructie& constructie) {
     const std::uint64_t laatste = eerste << (m - k);
     int r = 0;
     // The k-bit patterns in increasing order, the next one found directly from the previous.
-    for (std::uint64_t p = eerste; p <= laatste && r < AantalCombinaties;
-         p = VolgendePatroon(p)) {
+    for (std::uint64_t p = eerste; p <= laatste && r < AantalCombinaties; p = VolgendePatroon(p)) {
         auto& rij = Combinaties[r++];
         for (int j = m - 1; j >= 0; --j) {
             rij[j] = ((p >> j) & 1U) ? plaatsen[m - 1 - j] : -1;

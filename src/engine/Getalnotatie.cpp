@@ -9,9 +9,8 @@
 namespace kx {
 
 namespace {
-constexpr std::array<double, 19> Machten{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
-                                         1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
-                                         1e14, 1e15, 1e16, 1e17, 1e18};
+constexpr std::array<double, 19> Machten{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
+                                         1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
 
 // The digits of |v| rounded to cijfers significant digits, and the decimal exponent of the
 // first one; nothing when the value lies outside the plain decimal range of the format.

@@ -200,7 +200,9 @@ void TAnalyse::BepaalVervorming(int i, double gamma0) {
         deel.Knopen[e].dy = 0.0;
         e = 1 - e;
         Verplaats(deel.Knopen[e], deel, gamma0);
-        LogStap([&] { return std::string("00142   HaaksRoteren Staaf[" + std::to_string(vorige) + "] --> OK"); });
+        LogStap([&] {
+            return std::string("00142   HaaksRoteren Staaf[" + std::to_string(vorige) + "] --> OK");
+        });
         LogStaaf(i, vorige);
         for (int t = 1; t < aantal; ++t) {
             // A chain that meets no next part ends there; what it reached keeps its values.
@@ -208,18 +210,24 @@ void TAnalyse::BepaalVervorming(int i, double gamma0) {
             if (volgende == -1) {
                 break;
             }
-            LogStap([&] { return std::string("00143   BepaalAansluitendeStaaf Staaf[" + std::to_string(volgende) +
-                        "] --> OK"); });
+            LogStap([&] {
+                return std::string("00143   BepaalAansluitendeStaaf Staaf[" +
+                                   std::to_string(volgende) + "] --> OK");
+            });
             BepaalVervormingStaaf(i, volgende, vorige, e);
-            LogStap([&] { return std::string("00144   BepaalVervormingStaaf Staaf[" + std::to_string(volgende) +
-                        "] --> OK"); });
+            LogStap([&] {
+                return std::string("00144   BepaalVervormingStaaf Staaf[" +
+                                   std::to_string(volgende) + "] --> OK");
+            });
             LogStaaf(i, volgende);
             vorige = volgende;
         }
     }
     for (std::size_t j = 0; j < mechanisme.avBelastingen.size(); ++j) {
         auto& belasting = mechanisme.avBelastingen[j];
-        const auto naam = [j] { return "00145   HaaksRoteren Belasting[" + std::to_string(j) + "]"; };
+        const auto naam = [j] {
+            return "00145   HaaksRoteren Belasting[" + std::to_string(j) + "]";
+        };
         if (!IsGeldigeStaaf(i, belasting.s)) {
             LogFout(naam() + " --> NIET OK!!!!!!!!!!");
             continue;

@@ -14,7 +14,9 @@ inline constexpr double VirtueleRotatie = 0.01;
 inline constexpr double Vergroting = 15.0;
 
 // 0 when |x| <= Tolerantie, else x: every equality test of the engine goes through it.
-inline double Afkappen(double x) { return (x <= Tolerantie && x >= -Tolerantie) ? 0.0 : x; }
+inline double Afkappen(double x) {
+    return (x <= Tolerantie && x >= -Tolerantie) ? 0.0 : x;
+}
 
 // Replacement structure of one mechanism: the drawn structure with hinges placed, rollers
 // replaced by pendulum bars, rigid joints merged and clamped parts removed. y points down.

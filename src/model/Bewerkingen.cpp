@@ -15,7 +15,9 @@ constexpr int TekstMaxStaven = 203;
 constexpr int TekstMaxBelastingen = 204;
 constexpr int TekstStaafVerdeeld = 205;
 
-bool GeldigeKnoopIndex(std::int32_t knoop) { return knoop >= 0 && knoop < AantalKnoopSlots; }
+bool GeldigeKnoopIndex(std::int32_t knoop) {
+    return knoop >= 0 && knoop < AantalKnoopSlots;
+}
 } // namespace
 
 bool TManipuleerConstructie::HeeftVrijeKnoop() const {
@@ -103,11 +105,11 @@ void TManipuleerConstructie::WisStaaf() {
 }
 
 bool TManipuleerConstructie::VerbindtStaaf(std::int32_t a, std::int32_t b) const {
-    return std::any_of(Constructie.Staven.begin(), Constructie.Staven.end(),
-                       [a, b](const TConstructieStaaf& s) {
-                           return s.Bestaat && ((s.Knoop0 == a && s.Knoop1 == b) ||
-                                                (s.Knoop0 == b && s.Knoop1 == a));
-                       });
+    return std::any_of(
+        Constructie.Staven.begin(), Constructie.Staven.end(), [a, b](const TConstructieStaaf& s) {
+            return s.Bestaat &&
+                   ((s.Knoop0 == a && s.Knoop1 == b) || (s.Knoop0 == b && s.Knoop1 == a));
+        });
 }
 
 void TManipuleerConstructie::VerplaatsKnoop(int fase, double x, double y) {

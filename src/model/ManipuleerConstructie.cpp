@@ -93,8 +93,12 @@ std::int32_t TManipuleerConstructie::EersteVrijeStaaf() const {
 std::int32_t TManipuleerConstructie::EersteVrijeBelasting() const {
     return EersteVrije(Constructie.Belastingen);
 }
-bool TManipuleerConstructie::StavenVol() const { return IsVol(Constructie.Staven); }
-bool TManipuleerConstructie::BelastingenVol() const { return IsVol(Constructie.Belastingen); }
+bool TManipuleerConstructie::StavenVol() const {
+    return IsVol(Constructie.Staven);
+}
+bool TManipuleerConstructie::BelastingenVol() const {
+    return IsVol(Constructie.Belastingen);
+}
 
 std::int32_t TManipuleerConstructie::ZoekKnoop(double x, double y) const {
     for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {

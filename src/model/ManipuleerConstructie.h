@@ -17,8 +17,8 @@ struct TPunt {
 
 // Indeterminacy counts of the structure check.
 struct TOnbepaaldheid {
-    std::int32_t AantalOnbekenden = 0;       // U
-    std::int32_t AantalVergelijkingen = 0;   // E
+    std::int32_t AantalOnbekenden = 0;        // U
+    std::int32_t AantalVergelijkingen = 0;    // E
     std::int32_t AantalScharnierplaatsen = 0; // H
     std::int32_t S() const { return AantalOnbekenden - AantalVergelijkingen; }
 };

@@ -59,17 +59,17 @@ std::int32_t ZoekStaaf(const TConstructie& constructie, double px, double py, do
 
 std::int32_t ZoekBelasting(const TConstructie& constructie, double px, double py, double ppm,
                            int gridSize) {
-    return ZoekBeste(constructie.Belastingen, px, py, 1.05,
-                     [&](const TConstructieBelasting& belasting) -> std::optional<TLijnstuk> {
-                         const auto* a = Knoop(constructie, belasting.Knoop);
-                         if (!belasting.Bestaat || !a) {
-                             return std::nullopt;
-                         }
-                         const double ax = a->X * ppm;
-                         const double ay = a->Y * ppm;
-                         return TLijnstuk{ax, ay, ax - gridSize * belasting.Fx,
-                                          ay - gridSize * belasting.Fy};
-                     });
+    return ZoekBeste(
+        constructie.Belastingen, px, py, 1.05,
+        [&](const TConstructieBelasting& belasting) -> std::optional<TLijnstuk> {
+            const auto* a = Knoop(constructie, belasting.Knoop);
+            if (!belasting.Bestaat || !a) {
+                return std::nullopt;
+            }
+            const double ax = a->X * ppm;
+            const double ay = a->Y * ppm;
+            return TLijnstuk{ax, ay, ax - gridSize * belasting.Fx, ay - gridSize * belasting.Fy};
+        });
 }
 
 } // namespace kx

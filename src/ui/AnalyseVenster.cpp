@@ -8,8 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPicture>
-#include <QScrollArea>
 #include <QResizeEvent>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -19,7 +19,9 @@ namespace kx {
 namespace {
 constexpr int TekstKopieren = 216;
 
-int Afgekapt(double v) { return v > 0.0 && v < 1e6 ? static_cast<int>(v) : (v >= 1e6 ? 1000000 : 0); }
+int Afgekapt(double v) {
+    return v > 0.0 && v < 1e6 ? static_cast<int>(v) : (v >= 1e6 ? 1000000 : 0);
+}
 } // namespace
 
 TAnalyseVlak::TAnalyseVlak(TAnalyseVenster& venster) : QWidget(&venster), venster_(venster) {
@@ -42,7 +44,9 @@ void TAnalyseVlak::mousePressEvent(QMouseEvent* e) {
     venster_.MuisIngedrukt(e->position(), e->button());
 }
 
-void TAnalyseVlak::mouseMoveEvent(QMouseEvent* e) { venster_.MuisBeweegt(e->position()); }
+void TAnalyseVlak::mouseMoveEvent(QMouseEvent* e) {
+    venster_.MuisBeweegt(e->position());
+}
 
 void TAnalyseVlak::mouseReleaseEvent(QMouseEvent* e) {
     venster_.MuisLosgelaten(e->position(), e->button());
@@ -122,7 +126,9 @@ QImage TAnalyseVenster::Afbeelding() const {
     return beeld;
 }
 
-void TAnalyseVenster::Kopieer() const { QApplication::clipboard()->setImage(Afbeelding()); }
+void TAnalyseVenster::Kopieer() const {
+    QApplication::clipboard()->setImage(Afbeelding());
+}
 
 void TAnalyseVenster::MuisLosgelaten(QPointF punt, Qt::MouseButton knop) {
     if (knop == Qt::RightButton) {

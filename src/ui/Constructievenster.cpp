@@ -215,7 +215,9 @@ void TfrmConstructie::MaakMenus() {
     PopupStaven_ = new QMenu(this);
     PopupBelastingen_ = new QMenu(this);
     const auto knoopActie = [this](int oplegging) {
-        return [this, oplegging] { VoerMenuUit([this, oplegging] { constructie_.ZetOplegging(oplegging); }); };
+        return [this, oplegging] {
+            VoerMenuUit([this, oplegging] { constructie_.ZetOplegging(oplegging); });
+        };
     };
     const auto verbindingActie = [this](int code) {
         return [this, code] { VoerMenuUit([this, code] { constructie_.ZetVerbinding(code); }); };
@@ -231,11 +233,9 @@ void TfrmConstructie::MaakMenus() {
     PopupKnopen_->addAction(SymboolIcoon(GeenOplegging), {}, this,
                             verbindingActie(VasteVerbinding));
     PopupKnopen_->addSeparator();
-    PopupKnopen_->addAction({}, this,
-                            [this] { VoerMenuUit([this] { constructie_.WisKnoop(); }); });
+    PopupKnopen_->addAction({}, this, [this] { VoerMenuUit([this] { constructie_.WisKnoop(); }); });
     PopupStaven_->addAction({}, this, [this] { MpClick(); });
-    PopupStaven_->addAction({}, this,
-                            [this] { VoerMenuUit([this] { constructie_.WisStaaf(); }); });
+    PopupStaven_->addAction({}, this, [this] { VoerMenuUit([this] { constructie_.WisStaaf(); }); });
     PopupBelastingen_->addAction({}, this,
                                  [this] { VoerMenuUit([this] { constructie_.WisBelasting(); }); });
 }
@@ -261,7 +261,9 @@ void TfrmConstructie::VulTekstenIn() {
     }
 }
 
-QLabel* TfrmConstructie::GevondenLabel(int soort) const { return LabelGevonden_.at(soort); }
+QLabel* TfrmConstructie::GevondenLabel(int soort) const {
+    return LabelGevonden_.at(soort);
+}
 
 TEditorInstellingen TfrmConstructie::Instellingen() const {
     return {udGridSize_->value(), udFijnheid_->value(), SpinEditSchaal_->value()};
@@ -320,9 +322,9 @@ void TfrmConstructie::SchaalGewijzigd(int schaal) {
 void TfrmConstructie::ZoekOnderMuis(int px, int py) {
     const TEditorInstellingen inst = Instellingen();
     const double ppm = static_cast<double>(inst.GridSize) / inst.Schaal;
-    constructie_.GevondenKnoop = constructie_.ZoekKnoop(
-        PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal),
-        PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal));
+    constructie_.GevondenKnoop =
+        constructie_.ZoekKnoop(PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal),
+                               PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal));
     constructie_.GevondenStaaf = ZoekStaaf(constructie_.Constructie, px, py, ppm);
     constructie_.GevondenBelasting =
         ZoekBelasting(constructie_.Constructie, px, py, ppm, inst.GridSize);
@@ -346,8 +348,8 @@ void TfrmConstructie::ImageConstructieMouseDown(Qt::MouseButton knop, int px, in
         if (knop == Qt::RightButton) {
             popupItems_ = {constructie_.GevondenKnoop, constructie_.GevondenStaaf,
                            constructie_.GevondenBelasting};
-            popup_ = constructie_.GevondenKnoop != -1   ? PopupKnopen_
-                     : constructie_.GevondenStaaf != -1 ? PopupStaven_
+            popup_ = constructie_.GevondenKnoop != -1       ? PopupKnopen_
+                     : constructie_.GevondenStaaf != -1     ? PopupStaven_
                      : constructie_.GevondenBelasting != -1 ? PopupBelastingen_
                                                             : nullptr;
         }

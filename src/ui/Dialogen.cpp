@@ -45,8 +45,8 @@ QString TStandaardDialogen::KiesOpslaan(QWidget* ouder, const QString& filter, i
     const QStringList filters = QtFilters(filter);
     QString gekozenFilter = GekozenFilter(filters, filterIndex);
     const QString begin = voorstel.isEmpty() ? laatsteOpslaan_ : voorstel;
-    const QString naam = QFileDialog::getSaveFileName(ouder, QString(), begin, filters.join(";;"),
-                                                      &gekozenFilter);
+    const QString naam =
+        QFileDialog::getSaveFileName(ouder, QString(), begin, filters.join(";;"), &gekozenFilter);
     if (!naam.isEmpty()) {
         laatsteOpslaan_ = naam;
     }

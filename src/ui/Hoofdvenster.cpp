@@ -20,12 +20,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QSaveFile>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QSplitter>
 #include <QTime>
@@ -41,7 +41,9 @@ constexpr int TekstOpslaanFilter = 132;
 constexpr int TekstOpslaanVraag = 139;
 constexpr int FilterConstructies = 2;
 
-QString Q(const std::string& tekst) { return QString::fromStdString(tekst); }
+QString Q(const std::string& tekst) {
+    return QString::fromStdString(tekst);
+}
 
 // A child window whose close box only minimises it, until the main window releases it.
 class TKindvenster : public QMdiSubWindow {
@@ -74,8 +76,7 @@ char Decimaalteken() {
 } // namespace
 
 TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& programmaMap)
-    : dialogen_(dialogen), programmaMap_(programmaMap), constructie_(teksten_),
-      analyse_(teksten_) {
+    : dialogen_(dialogen), programmaMap_(programmaMap), constructie_(teksten_), analyse_(teksten_) {
     teksten_.LeesVertalingsbestand(Teksten::VertaalBestand);
     analyse_.Decimaalteken = Decimaalteken();
     setObjectName("mdiPlastokinetica");
@@ -321,8 +322,9 @@ bool TmdiPlastokinetica::SlaOpAls(const std::string& naam) {
                             static_cast<qint64>(bytes.size()) &&
                         bestand.commit();
     if (!gelukt) {
-        dialogen_.Informatie(this, QStringLiteral("Het bestand \"%1\" kan niet worden opgeslagen: %2")
-                                       .arg(Q(naam), bestand.errorString()));
+        dialogen_.Informatie(this,
+                             QStringLiteral("Het bestand \"%1\" kan niet worden opgeslagen: %2")
+                                 .arg(Q(naam), bestand.errorString()));
         return false;
     }
     toestand_.Bestandsnaam = naam;
@@ -433,25 +435,30 @@ void TmdiPlastokinetica::ToonAnalysevenster(int kind) {
     zijpaneel_->ZetKoppenActief(true);
 }
 
-void TmdiPlastokinetica::ToonHoeBezwijken() { ToonAnalysevenster(kindHoeBezwijken); }
-void TmdiPlastokinetica::ToonWanneerBezwijken() { ToonAnalysevenster(kindWanneerBezwijken); }
-void TmdiPlastokinetica::ToonKrachtsverdeling() { ToonAnalysevenster(kindKrachtsverdeling); }
+void TmdiPlastokinetica::ToonHoeBezwijken() {
+    ToonAnalysevenster(kindHoeBezwijken);
+}
+void TmdiPlastokinetica::ToonWanneerBezwijken() {
+    ToonAnalysevenster(kindWanneerBezwijken);
+}
+void TmdiPlastokinetica::ToonKrachtsverdeling() {
+    ToonAnalysevenster(kindKrachtsverdeling);
+}
 
 TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
     if (kind == kindHoeBezwijken) {
         auto* venster = new TfrmHoeBezwijken(teksten_, toestand_.GekozenMechanisme);
         venster->ZetTekenaar([this, venster](QPainter& painter, Weergavegebied& gebied) {
             const TViewContext context{analyse_, constructie_, toestand_.WeergaveOpties, teksten_};
-            TekenHoeBezwijken(painter, gebied, venster->Eerste, venster->Laatste,
-                              venster->Gebieden, context);
+            TekenHoeBezwijken(painter, gebied, venster->Eerste, venster->Laatste, venster->Gebieden,
+                              context);
         });
         connect(venster, &TfrmHoeBezwijken::MechanismeAangeklikt, this,
                 &TmdiPlastokinetica::MechanismeAangeklikt);
         return venster;
     }
     if (kind == kindWanneerBezwijken) {
-        auto* venster =
-            new TAnalyseVenster(Q(teksten_[118]), {300, 172}, false, teksten_);
+        auto* venster = new TAnalyseVenster(Q(teksten_[118]), {300, 172}, false, teksten_);
         venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied) {
             const TViewContext context{analyse_, constructie_, toestand_.WeergaveOpties, teksten_};
             Klikgebieden klik{};
@@ -466,7 +473,9 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
     return venster;
 }
 
-QMdiSubWindow* TmdiPlastokinetica::Kindvenster(int kind) const { return kinderen_.at(kind); }
+QMdiSubWindow* TmdiPlastokinetica::Kindvenster(int kind) const {
+    return kinderen_.at(kind);
+}
 
 TAnalyseVenster* TmdiPlastokinetica::Analysevenster(int kind) const {
     const QMdiSubWindow* venster = kinderen_.at(kind);
@@ -526,8 +535,12 @@ void TmdiPlastokinetica::Rangschikken() {
     }
 }
 
-void TmdiPlastokinetica::ToonHelp() { help_->Toon(); }
-void TmdiPlastokinetica::ToonTheorie() { theorie_->Toon(); }
+void TmdiPlastokinetica::ToonHelp() {
+    help_->Toon();
+}
+void TmdiPlastokinetica::ToonTheorie() {
+    theorie_->Toon();
+}
 
 void TmdiPlastokinetica::ToonInfo() {
     TfrmInfo info(teksten_, this);

@@ -20,14 +20,20 @@ TPaneelKnop::TPaneelKnop(const QString& tekst, Soort soort, QWidget* ouder)
     indeling->addWidget(tekst_);
 }
 
-void TPaneelKnop::ZetTekst(const QString& tekst) { tekst_->setText(tekst); }
-QString TPaneelKnop::Tekst() const { return tekst_->text(); }
+void TPaneelKnop::ZetTekst(const QString& tekst) {
+    tekst_->setText(tekst);
+}
+QString TPaneelKnop::Tekst() const {
+    return tekst_->text();
+}
 
 void TPaneelKnop::ZetVerlaagd(bool verlaagd) {
     setFrameShadow(verlaagd ? QFrame::Sunken : QFrame::Raised);
 }
 
-bool TPaneelKnop::Verlaagd() const { return frameShadow() == QFrame::Sunken; }
+bool TPaneelKnop::Verlaagd() const {
+    return frameShadow() == QFrame::Sunken;
+}
 
 void TPaneelKnop::ZetAchtergrond(const QColor& kleur) {
     QPalette palet = palette();
@@ -41,7 +47,9 @@ void TPaneelKnop::ZetTekstKleur(const QColor& kleur) {
     tekst_->setPalette(palet);
 }
 
-void TPaneelKnop::ZetLettertype(const QFont& lettertype) { tekst_->setFont(lettertype); }
+void TPaneelKnop::ZetLettertype(const QFont& lettertype) {
+    tekst_->setFont(lettertype);
+}
 
 void TPaneelKnop::mousePressEvent(QMouseEvent* gebeurtenis) {
     emit Ingedrukt(gebeurtenis->button());

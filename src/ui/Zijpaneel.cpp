@@ -29,8 +29,8 @@ constexpr std::array<TGroepTeksten, 4> GroepTeksten{{
 }};
 
 // Caption texts of the check boxes by option number.
-constexpr std::array<int, TWeergaveOpties::Aantal> VinkjeTekst{
-    55, 56, 57, 58, 59, 66, 67, 68, 69, 79, 80, 81, 82, 89, 90, 91, 92};
+constexpr std::array<int, TWeergaveOpties::Aantal> VinkjeTekst{55, 56, 57, 58, 59, 66, 67, 68, 69,
+                                                               79, 80, 81, 82, 89, 90, 91, 92};
 
 // The collapse glyphs are Wingdings characters: an upward and a downward arrow.
 QString Pijlteken(const std::string& wingdings) {
@@ -50,7 +50,9 @@ bool IsHoofdvinkje(int optie) {
 }
 
 // An explanation flag counts only together with the main box above it.
-bool IsUitleg(int optie) { return optie > woStatOnbep && optie % 2 == 0; }
+bool IsUitleg(int optie) {
+    return optie > woStatOnbep && optie % 2 == 0;
+}
 
 QFont Gewoon(QFont lettertype) {
     lettertype.setBold(false);
@@ -78,8 +80,8 @@ void TZijpaneel::MaakGereedschap() {
     vet.setBold(true);
     grpConstructieAanpassen_->setFont(vet);
     for (int i = 0; i < AantalBewerkingen; ++i) {
-        auto* knop = new TPaneelKnop(QString(), TPaneelKnop::Soort::Keuzeknop,
-                                     grpConstructieAanpassen_);
+        auto* knop =
+            new TPaneelKnop(QString(), TPaneelKnop::Soort::Keuzeknop, grpConstructieAanpassen_);
         knop->setFont(Gewoon(vet));
         knop->setGeometry(i % 2 == 0 ? 8 : 132, 16 + 28 * (i / 2), 121, 25);
         const auto bewerking = static_cast<TBewerking>(i);

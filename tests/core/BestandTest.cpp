@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <regex>
 #include <sstream>
 #include <unistd.h>
 #include <utility>
@@ -314,6 +315,11 @@ TEST_F(BestandTest, BewaardeKapotteBestandenLeidenNietTotEenFout) {
         ASSERT_TRUE(terug.Gelukt()) << bestand.path() << ": " << terug.Melding;
         EXPECT_EQ(*terug.Constructie, *gelezen.Constructie) << bestand.path();
     }
+}
+
+TEST(HuidigeDatumEnTijd, VasteVormZonderLandinstelling) {
+    const std::string nu = HuidigeDatum() + " " + HuidigeTijd();
+    EXPECT_TRUE(std::regex_match(nu, std::regex(R"(\d\d-\d\d-\d{4} \d\d:\d\d:\d\d)"))) << nu;
 }
 
 } // namespace

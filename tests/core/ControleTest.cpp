@@ -58,6 +58,22 @@ TEST(Controle, NoemtAlleenDeHoogsteStaafZonderMpEnTeltDrieOpleggingen) {
     EXPECT_EQ(melding.find("staaf nummer 1."), std::string::npos);
 }
 
+TEST(Controle, ZevenOplegreactiesZijnTeveel) {
+    Tekenaar t; // a beam clamped at both ends with a roller at mid-span
+    t.Staaf(0, 0, 2, 0);
+    t.Staaf(2, 0, 4, 0);
+    t.Staaf(4, 0, 4, 2);
+    t.Oplegging(0, 0, Inklemming);
+    t.Oplegging(4, 2, Inklemming);
+    t.Staaf(6, 0, 6, 2);
+    t.Oplegging(6, 2, RolHorizontaal);
+    t.Belasting(2, -1, 2, 0);
+    const auto melding = t.c.ControleerConstructie();
+    EXPECT_NE(melding.find("U hebt teveel oplegreacties. Er zijn teveel opleggingen. "),
+              std::string::npos)
+        << melding;
+}
+
 TEST(Controle, KnoopMetAlleenEenOpleggingIsEenVrijUiteinde) {
     Tekenaar t; // a cantilever has one free end; a lone support makes it two
     t.Staaf(0, 0, 4, 0);

@@ -18,12 +18,11 @@ struct Opstelling {
 
     Opstelling() { c.MaakLeeg(); }
 
-    // The connection follows from the support, as the editor sets it, unless given.
-    void Knoop(int slot, double x, double y, int oplegging = GeenOplegging, int vrijheid = -1) {
+    // The connection follows from the support, as the editor sets it.
+    void Knoop(int slot, double x, double y, int oplegging = GeenOplegging) {
         const bool scharnierend = oplegging != GeenOplegging && oplegging != Inklemming;
-        const int verbinding = scharnierend ? ScharnierendeVerbinding : VasteVerbinding;
         c.Constructie.Knopen[slot] = {
-            x, y, oplegging, true, vrijheid == -1 ? verbinding : vrijheid, 0.0};
+            x, y, oplegging, true, scharnierend ? ScharnierendeVerbinding : VasteVerbinding, 0.0};
     }
     void Staaf(int slot, int k0, int k1, double mp = 50.0) {
         c.Constructie.Staven[slot] = {k0, k1, mp, true};
@@ -120,13 +119,10 @@ inline std::string Delen(const TMechanisme& m) {
 }
 
 // Puts a single hand-made mechanism of these parts into the analysis.
-inline void ZetMechanisme(TAnalyse& a, std::vector<TStaaf> delen,
-                          std::vector<TBelasting> lasten = {}) {
+inline void ZetMechanisme(TAnalyse& a, std::vector<TStaaf> delen) {
     TMechanisme m;
+    m.AantalStaven = static_cast<int>(delen.size());
     m.avStaven = std::move(delen);
-    m.avBelastingen = std::move(lasten);
-    m.AantalStaven = static_cast<int>(m.avStaven.size());
-    m.AantalBelastingen = static_cast<int>(m.avBelastingen.size());
     a.Mechanismen = {m};
     a.AantalMechanismen = 1;
 }

@@ -6,7 +6,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-
 namespace kx {
 namespace {
 
