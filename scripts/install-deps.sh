@@ -7,7 +7,6 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang libclang-rt-14-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do

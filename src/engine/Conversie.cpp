@@ -42,8 +42,18 @@ TKnoop MaakKnoop(const TVConstructie& v, std::int32_t n) {
     return knoop;
 }
 
+template <typename Tabel> std::size_t AantalBestaand(const Tabel& tabel) {
+    std::size_t aantal = 0;
+    for (const auto& item : tabel) {
+        aantal += item.Bestaat ? 1 : 0;
+    }
+    return aantal;
+}
+
 TMechanisme Converteer(const TVConstructie& v) {
     TMechanisme mechanisme;
+    mechanisme.avStaven.reserve(AantalBestaand(v.Staven));
+    mechanisme.avBelastingen.reserve(AantalBestaand(v.Belastingen));
     for (std::int32_t b = 0; b < static_cast<std::int32_t>(v.Staven.size()); ++b) {
         const auto& staaf = v.Staven[b];
         if (!staaf.Bestaat) {

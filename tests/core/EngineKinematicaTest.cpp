@@ -126,8 +126,8 @@ TEST(EngineKinematica, OntbrekendeBuurStoptDeKeten) {
 
 TEST(EngineKinematica, EersteStaafVanHandgemaakteMechanismen) {
     Opstelling o;
-    // Part 1 lies straight between parts 0 and 2 (equal angles and lengths: c1 wins); part 3
-    // has two free ends but no neighbours and is passed over.
+    // Deel 1 lies straight between the deel 0 and deel 2 (equal angles and lengths: c1 wins); deel
+    // 3 has two free ends but no neighbours and is passed over.
     ZetMechanisme(o.a, {Deel(2, 0, 0, 5, 2, 0), Deel(5, 2, 0, 5, 4, 0), Deel(5, 4, 0, 2, 6, 0),
                         Deel(4, 10, 10, 4, 12, 10)});
     const auto eerste = o.a.BepaalEersteStaaf(0);
