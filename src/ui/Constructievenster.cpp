@@ -46,29 +46,38 @@ QString Getal(double v, int cijfers) {
     return QString::fromStdString(AlgemeenGetal(v, cijfers, Decimaalteken()));
 }
 
-// A small picture of a support or connection for the node menu.
+// A small picture of a support or connection for the node menu: a bar ending in the node, the
+// support turned away from it.
 QIcon SymboolIcoon(int soort) {
     QPixmap beeld(24, 24);
     beeld.fill(Qt::transparent);
     QPainter p(&beeld);
     p.setRenderHint(QPainter::Antialiasing);
     const TOpmaak opmaak = Opmaak(opTekening);
-    const TPunt knoop{12, 6};
     const double onder = std::numbers::pi / 2;
+    const bool verticaal = soort == RolVerticaal;
+    const TPunt knoop = verticaal ? TPunt{7, 12} : TPunt{12, 7};
     p.setPen(QPen(Qt::black, 2));
-    p.drawLine(2, 6, 22, 6);
+    if (verticaal) {
+        p.drawLine(QPointF(7, 1), QPointF(7, 12));
+    } else {
+        p.drawLine(QPointF(2, 7), QPointF(12, 7));
+    }
     switch (soort) {
     case Scharnierend:
-        TekenScharnierendeOplegging(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop, -onder);
+        TekenScharnierendeOplegging(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop, onder);
         break;
     case Inklemming:
-        TekenInklemming(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop, -onder);
+        TekenInklemming(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop, onder);
         break;
     case RolHorizontaal:
+        TekenRolscharnier(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop, onder);
+        break;
     case RolVerticaal:
-        TekenRolscharnier(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop, -onder);
+        TekenRolscharnier(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop, std::numbers::pi);
         break;
     case ScharnierendeVerbinding + 10:
+        p.drawLine(QPointF(12, 7), QPointF(22, 7));
         TekenScharnier(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop);
         break;
     default:
