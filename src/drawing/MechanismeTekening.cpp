@@ -5,6 +5,7 @@
 
 #include <QPen>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -30,25 +31,11 @@ TPunt Wereld(const TConstructieKnoop& k) {
 
 void SchetsOplegging(QPainter& painter, const TConstructieKnoop& k, TPunt p,
                      const TOpmaak& opmaak) {
-    const QColor lijn = KleurLichtgrijs;
-    switch (k.Oplegging) {
-    case RolHorizontaal:
-        TekenRolscharnier(painter, lijn, KleurWit, 1.0, opmaak, "", p, Onder);
-        break;
-    case RolVerticaal:
-        TekenRolscharnier(painter, lijn, KleurWit, 1.0, opmaak, "", p, Rechts);
-        break;
-    case Scharnierend:
-        TekenScharnierendeOplegging(painter, lijn, KleurWit, 1.0, opmaak, "", p, Onder);
-        break;
-    case Inklemming:
-        TekenInklemming(painter, lijn, KleurWit, 1.0, opmaak, "", p, Onder);
-        break;
-    default:
-        if (k.Vrijheid == ScharnierendeVerbinding) {
-            TekenScharnier(painter, lijn, KleurWit, 1.0, opmaak, "", p);
-        }
-        break;
+    if (HeeftOplegSymbool(k.Oplegging)) {
+        TekenOplegSymbool(painter, k.Oplegging, KleurLichtgrijs, KleurWit, opmaak, p,
+                          k.Oplegging == RolVerticaal ? Rechts : Onder);
+    } else if (k.Vrijheid == ScharnierendeVerbinding) {
+        TekenScharnier(painter, KleurLichtgrijs, KleurWit, 1.0, opmaak, "", p);
     }
 }
 
@@ -71,26 +58,20 @@ void SchetsBelastingen(QPainter& painter, const TConstructie& c, const TCelAfbee
 
 void EindSymbool(QPainter& painter, const TKnoop& eind, TPunt p, TPunt ander, QColor kleur,
                  const TOpmaak& opmaak) {
-    const double theta = Richtingshoek(p, ander);
-    switch (eind.Soort) {
-    case soRolHorizontaal:
-        TekenRolscharnier(painter, kleur, KleurWit, 1.0, opmaak, "", p, Onder);
-        break;
-    case soRolVerticaal:
-        TekenRolscharnier(painter, kleur, KleurWit, 1.0, opmaak, "", p, Rechts);
-        break;
-    case soScharnierend:
-        TekenScharnierendeOplegging(painter, kleur, KleurWit, 1.0, opmaak, "", p, theta);
-        break;
-    case soInklemming:
-        TekenInklemming(painter, kleur, KleurWit, 1.0, opmaak, "", p, theta);
-        break;
-    case soScharnier:
+    if (eind.Soort == soScharnier) {
         TekenScharnier(painter, kleur, KleurWit, 1.0, opmaak, "", p);
-        break;
-    default:
-        break;
+        return;
     }
+    // Kinds 0 to 3 are the supports with codes 1, -1, 2 and 3.
+    constexpr std::array<std::int32_t, 4> Codes{RolHorizontaal, RolVerticaal, Scharnierend,
+                                                Inklemming};
+    if (eind.Soort > soInklemming) {
+        return;
+    }
+    const double hoek = eind.Soort == soRolHorizontaal ? Onder
+                        : eind.Soort == soRolVerticaal ? Rechts
+                                                       : Richtingshoek(p, ander);
+    TekenOplegSymbool(painter, Codes[eind.Soort], kleur, KleurWit, opmaak, p, hoek);
 }
 } // namespace
 

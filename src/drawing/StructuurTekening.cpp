@@ -58,20 +58,7 @@ void TekenOplegging(QPainter& painter, const TManipuleerConstructie& mc, std::in
                     QColor vul, const TOpmaak& opmaak) {
     const std::int32_t soort = mc.Constructie.Knopen[static_cast<std::size_t>(i)].Oplegging;
     const double hoek = mc.Oplegrichting(i, soort) * std::numbers::pi;
-    switch (soort) {
-    case RolHorizontaal:
-    case RolVerticaal:
-        TekenRolscharnier(painter, KleurZwart, vul, 1.0, opmaak, "", p, hoek);
-        break;
-    case Scharnierend:
-        TekenScharnierendeOplegging(painter, KleurZwart, vul, 1.0, opmaak, "", p, hoek);
-        break;
-    case Inklemming:
-        TekenInklemming(painter, KleurZwart, vul, 1.0, opmaak, "", p, hoek);
-        break;
-    default:
-        break;
-    }
+    TekenOplegSymbool(painter, soort, KleurZwart, vul, opmaak, p, hoek);
 }
 
 void TekenKnopen(QPainter& painter, const TManipuleerConstructie& mc,

@@ -161,4 +161,22 @@ void TekenBelasting(QPainter& painter, QColor lijn, QColor vul, double w, const 
     Label(painter, lijn, opmaak, label, staart);
 }
 
+void TekenOplegSymbool(QPainter& painter, std::int32_t oplegging, QColor lijn, QColor vul,
+                       const TOpmaak& opmaak, TPunt punt, double hoek) {
+    switch (oplegging) {
+    case RolHorizontaal:
+    case RolVerticaal:
+        TekenRolscharnier(painter, lijn, vul, 1.0, opmaak, "", punt, hoek);
+        break;
+    case Scharnierend:
+        TekenScharnierendeOplegging(painter, lijn, vul, 1.0, opmaak, "", punt, hoek);
+        break;
+    case Inklemming:
+        TekenInklemming(painter, lijn, vul, 1.0, opmaak, "", punt, hoek);
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace kx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Constructie.h"
+
 #include "drawing/Opmaak.h"
 #include "model/ManipuleerConstructie.h"
 
@@ -50,5 +52,16 @@ TPunt LabelPositie(const QPainter& painter, const TOpmaak& opmaak, TPunt anker);
 // A circle of the given diameter about a point, filled and outlined in the painter's brush and
 // pen, placed as the symbols place theirs.
 void TekenCirkel(QPainter& painter, TPunt midden, double diameter);
+
+// Whether a support code has a symbol: the two rollers, the pinned and the fixed support.
+inline bool HeeftOplegSymbool(std::int32_t oplegging) {
+    return oplegging == RolHorizontaal || oplegging == RolVerticaal || oplegging == Scharnierend ||
+           oplegging == Inklemming;
+}
+
+// The symbol of a support code at punt, turned by hoek, without label; nothing for a code
+// without a symbol.
+void TekenOplegSymbool(QPainter& painter, std::int32_t oplegging, QColor lijn, QColor vul,
+                       const TOpmaak& opmaak, TPunt punt, double hoek);
 
 } // namespace kx

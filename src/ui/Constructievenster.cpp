@@ -9,6 +9,7 @@
 #include "text/Teksten.h"
 #include "ui/Cursors.h"
 #include "ui/Dialogen.h"
+#include "ui/VensterTekst.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -37,11 +38,6 @@ constexpr int TabKnopen = 0;
 constexpr int TabStaven = 1;
 constexpr int TabBelastingen = 2;
 
-char Decimaalteken() {
-    const QString punt = QLocale().decimalPoint();
-    return punt.isEmpty() ? '.' : punt.at(0).toLatin1();
-}
-
 QString Getal(double v, int cijfers) {
     return QString::fromStdString(AlgemeenGetal(v, cijfers, Decimaalteken()));
 }
@@ -63,25 +59,12 @@ QIcon SymboolIcoon(int soort) {
     } else {
         p.drawLine(QPointF(2, 7), QPointF(12, 7));
     }
-    switch (soort) {
-    case Scharnierend:
-        TekenScharnierendeOplegging(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop, onder);
-        break;
-    case Inklemming:
-        TekenInklemming(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop, onder);
-        break;
-    case RolHorizontaal:
-        TekenRolscharnier(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop, onder);
-        break;
-    case RolVerticaal:
-        TekenRolscharnier(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop, std::numbers::pi);
-        break;
-    case ScharnierendeVerbinding + 10:
+    if (soort == ScharnierendeVerbinding + 10) {
         p.drawLine(QPointF(12, 7), QPointF(22, 7));
         TekenScharnier(p, KleurZwart, KleurRood, 1, opmaak, {}, knoop);
-        break;
-    default:
-        break;
+    } else {
+        TekenOplegSymbool(p, soort, KleurZwart, KleurRood, opmaak, knoop,
+                          verticaal ? std::numbers::pi : onder);
     }
     return QIcon(beeld);
 }

@@ -14,6 +14,7 @@
 #include "ui/MpInvullen.h"
 #include "ui/PaneelKnop.h"
 #include "ui/StartInfo.h"
+#include "ui/VensterTekst.h"
 #include "ui/Voortgang.h"
 #include "ui/Zijpaneel.h"
 
@@ -69,10 +70,6 @@ private:
     bool vrijgeven_ = false;
 };
 
-char Decimaalteken() {
-    const QString punt = QLocale().decimalPoint();
-    return punt.isEmpty() ? '.' : punt.at(0).toLatin1();
-}
 } // namespace
 
 TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& programmaMap)
