@@ -1,9 +1,6 @@
 #include "ui/AnalyseVenster.h"
 #include "TekenHulp.h"
 #include "VensterHulp.h"
-#include "drawing/HoeBezwijkenView.h"
-#include "drawing/WanneerBezwijkenView.h"
-#include "model/Bestand.h"
 #include "ui/Zijpaneel.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +12,9 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QSignalSpy>
+
+#include <algorithm>
+#include <vector>
 
 namespace kx {
 namespace {
@@ -189,48 +189,42 @@ TEST_F(AnalysevensterTest, NieuweAnalyseTekentDeOpenVenstersOpnieuw) {
     EXPECT_EQ(Hoogte(Kind::kindWanneerBezwijken), hoogte);
 }
 
-// The chain of fifteen bars has 1820 mechanisms; the windows are built around the views as the
-// main window builds them, and every page and every mechanism is drawn.
-TEST(Keten15Test, ElkePaginaEnElkMechanismeWordtGetekend) {
-    const Teksten teksten;
-    TManipuleerConstructie constructie(teksten);
-    ASSERT_EQ(LaadConstructie(constructie, KX_FIXTURES "/keten15.kx"), "");
-    ASSERT_EQ(constructie.ControleerConstructie(), "");
-    TAnalyse analyse(teksten);
-    analyse.BepaalMechanismen(constructie);
-    analyse.BerekeningDeel2();
-    ASSERT_EQ(analyse.AantalMechanismen, 1820);
-    const TWeergaveOpties opties;
-    const TViewContext context{analyse, constructie, opties, teksten};
+// The chain of fifteen bars, opened from the menu, has 1820 mechanisms: every page is drawn, and
+// a click on each mechanism draws its virtual work view.
+TEST_F(AnalysevensterTest, DeGrootsteConstructieTekentElkePaginaEnElkMechanisme) {
+    StartGroot(false);
+    dialogen.OpenAntwoorden = {QStringLiteral(KX_FIXTURES "/keten15.kx")};
+    venster->Openen();
+    ASSERT_TRUE(dialogen.Meldingen.isEmpty()) << dialogen.Meldingen.join("\n").toStdString();
+    venster->ToonHoeBezwijken();
+    const QComboBox* keuze = venster->Zijpaneel()->MechanismeKeuze();
+    ASSERT_EQ(keuze->count(), 1820);
+    EXPECT_TRUE(keuze->currentText().endsWith(" (Maatgevend)"));
+    EXPECT_EQ(keuze->currentIndex(), venster->Toestand().GekozenMechanisme);
 
-    TfrmHoeBezwijken m(teksten, 0);
-    m.ZetTekenaar([&](QPainter& p, Weergavegebied& gebied) {
-        TekenHoeBezwijken(p, gebied, m.Eerste, m.Laatste, m.Gebieden, context);
-    });
-    m.resize(950, 600);
-    m.show();
+    venster->Kindvenster(Kind::kindHoeBezwijken)->resize(950, 600);
     QApplication::processEvents();
+    TfrmHoeBezwijken& m = *venster->Mechanismevenster();
     ASSERT_GE(m.Vlak()->width(), 801); // four columns: pages of sixteen
+    KiesInKeuzelijst(0);
+    std::vector<bool> getekend(1820, false);
     int paginas = 1;
-    while (m.Gebieden[KlikVolgende].Doel >= 0 && paginas < 200) {
+    for (;; ++paginas) {
+        for (int cel = 0; cel < 16; ++cel) {
+            const int doel = m.Gebieden[static_cast<std::size_t>(cel)].Doel;
+            Klik(m.Vlak(), Midden(m.Gebieden[static_cast<std::size_t>(cel)]));
+            ASSERT_EQ(venster->Toestand().GekozenMechanisme, doel);
+            ASSERT_GT(Hoogte(Kind::kindWanneerBezwijken), 0) << doel;
+            getekend[static_cast<std::size_t>(doel)] = true;
+        }
+        if (m.Gebieden[KlikVolgende].Doel < 0 || paginas == 200) {
+            break;
+        }
         Klik(m.Vlak(), Midden(m.Gebieden[KlikVolgende]));
-        ++paginas;
     }
     EXPECT_EQ(paginas, 114); // 1820 / 16 = 113.75, the last page filled up from before
     EXPECT_EQ(m.Gebieden[0].Doel, 1804);
-    EXPECT_EQ(m.Gebieden[15].Doel, 1819);
-
-    int gekozen = 0;
-    TAnalyseVenster arbeid(QString(), {300, 172}, false, teksten);
-    arbeid.ZetTekenaar([&](QPainter& p, Weergavegebied& gebied) {
-        Klikgebieden klik{};
-        TekenWanneerBezwijken(p, gebied, gekozen, klik, context);
-    });
-    arbeid.show();
-    for (gekozen = 0; gekozen < 1820; ++gekozen) {
-        arbeid.Herteken();
-        ASSERT_GT(arbeid.Vlak()->height(), 0) << gekozen;
-    }
+    EXPECT_EQ(std::ranges::count(getekend, true), 1820);
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QPointer>
@@ -16,6 +15,8 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 namespace kx {
 namespace {
@@ -72,25 +73,21 @@ TEST_F(HoofdvensterTest, OpslaanMetBestandsnaamSchrijftZonderDialoog) {
     dialogen.OpenAntwoorden = {Pad("rek.txt")};
     venster->Openen();
     EXPECT_TRUE(dialogen.Meldingen.isEmpty());
+    EXPECT_EQ(venster->Constructie().Constructie, Lees(Voorbeeldbestand));
     EXPECT_EQ(Titel(), "Plastokinetica - " + Pad("rek.txt.kx"));
 }
 
 TEST_F(HoofdvensterTest, ElkeLaadactieZetDeSchaalTerugOp1) {
     Start();
-    QSpinBox* schaal = Editor().Schaal();
-    schaal->setValue(3);
-    venster->Nieuw();
-    EXPECT_EQ(schaal->value(), 1);
-
-    schaal->setValue(3);
     dialogen.OpenAntwoorden = {Voorbeeldbestand};
-    venster->Openen();
-    EXPECT_EQ(schaal->value(), 1);
-    EXPECT_EQ(venster->Constructie().Constructie, Lees(Voorbeeldbestand));
-
-    schaal->setValue(3);
-    venster->LaadConstructie("Voorbeeld");
-    EXPECT_EQ(schaal->value(), 1);
+    for (const auto& laad : std::initializer_list<std::function<void()>>{
+             [this] { venster->Nieuw(); }, [this] { venster->Openen(); },
+             [this] { venster->LaadConstructie("Voorbeeld"); }}) {
+        Editor().Schaal()->setValue(3);
+        laad();
+        EXPECT_EQ(Editor().Schaal()->value(), 1);
+    }
+    EXPECT_EQ(dialogen.AantalOpenDialogen, 1);
 }
 
 TEST_F(HoofdvensterTest, MisluktOpslaanLaatAllesStaanEnHoudtDeConstructieVast) {
@@ -238,19 +235,6 @@ TEST_F(HoofdvensterTest, AnalysevenstersLevenTotHetLaden) {
     EXPECT_FALSE(venster->Toestand().ResultatenGeldig);
 }
 
-TEST_F(HoofdvensterTest, DeGrootsteConstructieOpentVanafHetMenuMetAlleMechanismen) {
-    Start();
-    dialogen.OpenAntwoorden.push_back(QString(KX_FIXTURES) + "/keten15.kx");
-    venster->Openen();
-    ASSERT_TRUE(dialogen.Meldingen.isEmpty()) << dialogen.Meldingen.join("\n").toStdString();
-    venster->ToonHoeBezwijken();
-    ASSERT_NE(venster->Mechanismevenster(), nullptr);
-    const QComboBox* keuze = venster->Zijpaneel()->MechanismeKeuze();
-    EXPECT_EQ(keuze->count(), 1820);
-    EXPECT_TRUE(keuze->currentText().endsWith(" (Maatgevend)"));
-    EXPECT_EQ(keuze->currentIndex(), venster->Toestand().GekozenMechanisme);
-}
-
 TEST_F(HoofdvensterTest, RangschikkenMetAlleenDeEditorVultHetKwadrantLinksBoven) {
     Start();
     venster->Rangschikken();
@@ -264,7 +248,6 @@ TEST_F(HoofdvensterTest, RangschikkenMetAlleenDeEditorVultHetKwadrantLinksBoven)
 TEST_F(HoofdvensterTest, OpstartenZonderStartschermBegintLeeg) {
     Start(false);
     ASSERT_NE(venster->Constructievenster(), nullptr);
-    EXPECT_TRUE(venster->Editorvenster()->isVisible());
     EXPECT_EQ(test::AantalKnopen(venster->Constructie().Constructie), 0);
     EXPECT_EQ(venster->Startscherm(), nullptr);
     EXPECT_TRUE(venster->isEnabled());
@@ -275,7 +258,6 @@ TEST_F(HoofdvensterTest, OpstartenMetStartschermBlokkeertTotHetSluit) {
     TfrmStartInfo* scherm = venster->Startscherm();
     ASSERT_NE(scherm, nullptr);
     EXPECT_TRUE(scherm->isVisible());
-    EXPECT_TRUE(scherm->isEnabled());
     EXPECT_FALSE(venster->isEnabled());
     EXPECT_EQ(venster->Constructievenster(), nullptr);
 

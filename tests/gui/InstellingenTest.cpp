@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -13,46 +12,40 @@ class InstellingenTest : public ::testing::Test {
 protected:
     void SetUp() override { OpenGebruikersInstellingen()->clear(); }
     void TearDown() override { OpenGebruikersInstellingen()->clear(); }
+
+    static void ZetWaarde(const QString& naam, const QVariant& waarde) {
+        OpenGebruikersInstellingen()->setValue(naam, waarde);
+    }
 };
 
-TEST_F(InstellingenTest, StaatInDeTestmapEnNietInDeEchteConfiguratie) {
-    const QString testmap = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    EXPECT_TRUE(testmap.startsWith(QDir::tempPath()));
-    EXPECT_TRUE(testmap.contains(QStringLiteral(".qttest")));
-    EXPECT_TRUE(OpenGebruikersInstellingen()->fileName().startsWith(testmap));
+// Tests must never write the user's own settings.
+TEST_F(InstellingenTest, StaatInDeTestmap) {
+    EXPECT_TRUE(OpenGebruikersInstellingen()->fileName().startsWith(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
 }
 
-TEST_F(InstellingenTest, OntbrekendeWaardeBetekentTonen) {
+TEST_F(InstellingenTest, OntbrekendTonenGeschrevenAlsGetalTeruggelezen) {
     EXPECT_TRUE(LeesToonOpstartscherm());
-}
-
-TEST_F(InstellingenTest, GeschrevenWaardeIsEenGetalEnWordtTeruggelezen) {
-    SchrijfToonOpstartscherm(false);
-    EXPECT_FALSE(LeesToonOpstartscherm());
-    EXPECT_EQ(OpenGebruikersInstellingen()->value(QStringLiteral("ToonOpstartScherm")).toString(),
-              QStringLiteral("0"));
-
-    SchrijfToonOpstartscherm(true);
-    EXPECT_TRUE(LeesToonOpstartscherm());
-    EXPECT_EQ(OpenGebruikersInstellingen()->value(QStringLiteral("ToonOpstartScherm")).toString(),
-              QStringLiteral("1"));
+    for (const bool toon : {false, true}) {
+        SchrijfToonOpstartscherm(toon);
+        EXPECT_EQ(LeesToonOpstartscherm(), toon);
+        const auto waarde =
+            OpenGebruikersInstellingen()->value(QStringLiteral("ToonOpstartScherm"));
+        EXPECT_EQ(waarde.toString(), toon ? QStringLiteral("1") : QStringLiteral("0"));
+    }
 }
 
 // An ini file keeps names apart by case: a value stored under the read spelling must neither be
-// missed nor outlive a later write.
-TEST_F(InstellingenTest, BeideSchrijfwijzenWordenGelezenEnEenSchrijvenLaatErEenOver) {
-    OpenGebruikersInstellingen()->setValue(QStringLiteral("ToonOpstartscherm"), 0);
+// missed nor outlive a later write. Hand-written text is understood too.
+TEST_F(InstellingenTest, AndereSchrijfwijzenEnTekstWordenBegrepen) {
+    ZetWaarde(QStringLiteral("ToonOpstartscherm"), 0);
     EXPECT_FALSE(LeesToonOpstartscherm());
-
     SchrijfToonOpstartscherm(true);
     EXPECT_TRUE(LeesToonOpstartscherm());
-}
 
-TEST_F(InstellingenTest, MetDeHandGeschrevenTekstWordtBegrepen) {
-    OpenGebruikersInstellingen()->setValue(QStringLiteral("ToonOpstartScherm"),
-                                           QStringLiteral("false"));
+    ZetWaarde(QStringLiteral("ToonOpstartScherm"), QStringLiteral("false"));
     EXPECT_FALSE(LeesToonOpstartscherm());
-    OpenGebruikersInstellingen()->setValue(QStringLiteral("ToonOpstartScherm"), 7);
+    ZetWaarde(QStringLiteral("ToonOpstartScherm"), 7);
     EXPECT_TRUE(LeesToonOpstartscherm());
 }
 

@@ -46,51 +46,30 @@ protected:
         TekenConstructie(p, c, instellingen, beeld.size());
     }
     // Black pixels only: the grid is green and the node fill red.
-    int Zwart(const QRect& r) const {
-        int aantal = 0;
-        const QRect vak = r.intersected(beeld.rect());
-        for (int y = vak.top(); y <= vak.bottom(); ++y) {
-            for (int x = vak.left(); x <= vak.right(); ++x) {
-                aantal += beeld.pixelColor(x, y) == QColor(Qt::black) ? 1 : 0;
-            }
-        }
-        return aantal;
-    }
+    int Zwart(const QRect& r) const { return Inkt(beeld, r, Qt::black); }
 };
 
 TEST(StaafDikte, VolgtHetPlastischMoment) {
-    EXPECT_EQ(StaafDikte(0), 1);
-    EXPECT_EQ(StaafDikte(49), 1);
-    EXPECT_EQ(StaafDikte(50), 2);
-    EXPECT_EQ(StaafDikte(100), 4);
-    EXPECT_EQ(StaafDikte(150), 6);
-    EXPECT_EQ(StaafDikte(1000), 6);
+    for (const auto& [mp, dikte] :
+         {std::pair{0.0, 1}, {49.0, 1}, {50.0, 2}, {100.0, 4}, {150.0, 6}, {1000.0, 6}}) {
+        EXPECT_EQ(StaafDikte(mp), dikte) << mp;
+    }
 }
 
-TEST_F(StructuurTest, StaafDikteInPixels) {
-    Knoop(0, 1, 1);
-    Knoop(1, 6, 1);
-    Knoop(2, 1, 3);
-    Knoop(3, 6, 3);
-    Knoop(4, 1, 5);
-    Knoop(5, 6, 5);
-    Staaf(0, 0, 1, 0);
-    Staaf(1, 2, 3, 50);
-    Staaf(2, 4, 5, 1000);
+// Bars of Mp 0, 50 and 1000 at y = 1, 3 and 5 m: the rows of each away from its nodes. The
+// bar under the mouse is blue instead of black.
+TEST_F(StructuurTest, StaafDikteInPixelsEnGevondenStaafBlauw) {
+    const double mp[] = {0, 50, 1000};
+    for (int i = 0; i < 3; ++i) {
+        Knoop(2 * i, 1, 1 + 2 * i);
+        Knoop(2 * i + 1, 6, 1 + 2 * i);
+        Staaf(i, 2 * i, 2 * i + 1, mp[i]);
+    }
+    c.GevondenStaaf = 1;
     Teken();
-    // Count the black rows of each bar away from its nodes.
     EXPECT_EQ(Zwart(QRect(150, 20, 1, 40)), 1);
-    EXPECT_EQ(Zwart(QRect(150, 100, 1, 40)), 2);
+    EXPECT_EQ(Inkt(beeld, QRect(150, 100, 1, 40), QColor(0, 0, 255)), 2);
     EXPECT_EQ(Zwart(QRect(150, 180, 1, 40)), 6);
-}
-
-TEST_F(StructuurTest, GevondenStaafIsBlauw) {
-    Knoop(0, 1, 1);
-    Knoop(1, 6, 1);
-    Staaf(0, 0, 1);
-    c.GevondenStaaf = 0;
-    Teken();
-    EXPECT_EQ(beeld.pixelColor(150, 40), QColor(0, 0, 255));
 }
 
 TEST_F(StructuurTest, ScharnierendeOpleggingOnderEenKolom) {
@@ -123,13 +102,7 @@ TEST_F(StructuurTest, NulBelastingTekentAlleenEenPijlpuntOmhoog) {
     last.Knoop = 0;
     Teken();
     // The head's tip touches the node at (80, 80) and its body lies below, widening downward.
-    const auto rood = [&](int y) {
-        int aantal = 0;
-        for (int x = 65; x <= 95; ++x) {
-            aantal += beeld.pixelColor(x, y) == QColor(255, 0, 0) ? 1 : 0;
-        }
-        return aantal;
-    };
+    const auto rood = [&](int y) { return Inkt(beeld, QRect(65, y, 31, 1), QColor(255, 0, 0)); };
     EXPECT_EQ(rood(70), 0);
     EXPECT_EQ(rood(76), 0);
     EXPECT_GT(rood(92), rood(86));
@@ -163,17 +136,10 @@ TEST(Grid, DunneLijnenPerSnapstapEnDikkeCelgrenzen) {
     TekenGrid(p, 200, 200, 40, 3);
     p.end();
     const QColor groen(192, 220, 192);
-    const auto groeneKolommen = [&](int van, int tot) {
-        int aantal = 0;
-        for (int x = van; x <= tot; ++x) {
-            aantal += beeld.pixelColor(x, 5) == groen ? 1 : 0;
-        }
-        return aantal;
-    };
     EXPECT_EQ(beeld.pixelColor(10, 5), groen);
-    EXPECT_EQ(groeneKolommen(8, 12), 1);
+    EXPECT_EQ(Inkt(beeld, QRect(8, 5, 5, 1), groen), 1);
     EXPECT_EQ(beeld.pixelColor(15, 5), QColor(Qt::white));
-    EXPECT_EQ(groeneKolommen(37, 43), 2);
+    EXPECT_EQ(Inkt(beeld, QRect(37, 5, 7, 1), groen), 2);
 }
 
 } // namespace

@@ -55,23 +55,17 @@ inline void VulVijfMechanismen(TManipuleerConstructie& c) {
     c.MaakLeeg();
     const std::array<TPunt, 5> punten{{{2, 6}, {2, 2}, {5, 2}, {8, 2}, {8, 6}}};
     for (std::size_t i = 0; i < punten.size(); ++i) {
-        auto& k = c.Constructie.Knopen[i];
-        k.X = punten[i].x;
-        k.Y = punten[i].y;
-        k.Bestaat = true;
+        const bool voet = i == 0 || i == 4;
+        c.Constructie.Knopen[i] = {.X = punten[i].x,
+                                   .Y = punten[i].y,
+                                   .Oplegging = voet ? Inklemming : GeenOplegging,
+                                   .Bestaat = true};
+        if (i < 4) {
+            const auto n = static_cast<std::int32_t>(i);
+            c.Constructie.Staven[i] = {.Knoop0 = n, .Knoop1 = n + 1, .Bestaat = true};
+        }
     }
-    c.Constructie.Knopen[0].Oplegging = Inklemming;
-    c.Constructie.Knopen[4].Oplegging = Inklemming;
-    for (int i = 0; i < 4; ++i) {
-        auto& s = c.Constructie.Staven[static_cast<std::size_t>(i)];
-        s.Knoop0 = i;
-        s.Knoop1 = i + 1;
-        s.Bestaat = true;
-    }
-    auto& last = c.Constructie.Belastingen[0];
-    last.Knoop = 2;
-    last.Fy = 1;
-    last.Bestaat = true;
+    c.Constructie.Belastingen[0] = {.Knoop = 2, .Fy = 1, .Bestaat = true};
 }
 
 // The main window with scripted dialogs, shown as the program shows it.
