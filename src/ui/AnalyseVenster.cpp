@@ -24,42 +24,29 @@ int Afgekapt(double v) {
 }
 } // namespace
 
-TAnalyseVlak::TAnalyseVlak(TAnalyseVenster& venster) : QWidget(&venster), venster_(venster) {
-    setMouseTracking(true);
-    setAutoFillBackground(true);
-    QPalette palet = palette();
-    palet.setColor(QPalette::Window, Qt::white);
-    setPalette(palet);
-}
-
-void TAnalyseVlak::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    Weergavegebied gebied{0, 0, static_cast<double>(width()), static_cast<double>(height())};
-    venster_.TekenOp(painter, gebied);
-    painter.end();
-    venster_.PasGrootteAan(gebied);
-}
-
-void TAnalyseVlak::mousePressEvent(QMouseEvent* e) {
-    venster_.MuisIngedrukt(e->position(), e->button());
-}
-
-void TAnalyseVlak::mouseMoveEvent(QMouseEvent* e) {
-    venster_.MuisBeweegt(e->position());
-}
-
-void TAnalyseVlak::mouseReleaseEvent(QMouseEvent* e) {
-    venster_.MuisLosgelaten(e->position(), e->button());
-}
-
 TAnalyseVenster::TAnalyseVenster(const QString& titel, QSize ontwerpGrootte, bool vrijeBreedte,
                                  const Teksten& teksten, QWidget* ouder)
-    : QWidget(ouder), scrollBox_(new QScrollArea(this)), vlak_(new TAnalyseVlak(*this)),
+    : QWidget(ouder), scrollBox_(new QScrollArea(this)), vlak_(new TTekenvlak(this)),
       popKopieren_(new QMenu(this)), vrijeBreedte_(vrijeBreedte) {
     setWindowTitle(titel);
     resize(ontwerpGrootte);
     scrollBox_->setBackgroundRole(QPalette::Base);
     scrollBox_->setWidgetResizable(false);
+    vlak_->setAutoFillBackground(true);
+    QPalette palet = vlak_->palette();
+    palet.setColor(QPalette::Window, Qt::white);
+    vlak_->setPalette(palet);
+    vlak_->Teken = [this](QPainter& painter) {
+        geschilderd_ = {0, 0, static_cast<double>(vlak_->width()),
+                        static_cast<double>(vlak_->height())};
+        TekenOp(painter, geschilderd_);
+    };
+    connect(vlak_, &TTekenvlak::Geschilderd, this, [this] { PasGrootteAan(geschilderd_); });
+    connect(vlak_, &TTekenvlak::Ingedrukt, this,
+            [this](QPointF p, Qt::MouseButton knop) { MuisIngedrukt(p, knop); });
+    connect(vlak_, &TTekenvlak::Bewogen, this, [this](QPointF p) { MuisBeweegt(p); });
+    connect(vlak_, &TTekenvlak::Losgelaten, this,
+            [this](QPointF p, Qt::MouseButton knop) { MuisLosgelaten(p, knop); });
     scrollBox_->setWidget(vlak_);
     scrollBox_->installEventFilter(this);
     auto* indeling = new QVBoxLayout(this);

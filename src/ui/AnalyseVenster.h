@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/Gebieden.h"
+#include "ui/Tekenvlak.h"
 
 #include <QImage>
 #include <QWidget>
@@ -13,23 +14,6 @@ class QScrollArea;
 namespace kx {
 
 class Teksten;
-class TAnalyseVenster;
-
-// The paint surface of an analysis window: the view draws on it and decides its size.
-class TAnalyseVlak : public QWidget {
-    Q_OBJECT
-public:
-    explicit TAnalyseVlak(TAnalyseVenster& venster);
-
-protected:
-    void paintEvent(QPaintEvent* gebeurtenis) override;
-    void mousePressEvent(QMouseEvent* gebeurtenis) override;
-    void mouseMoveEvent(QMouseEvent* gebeurtenis) override;
-    void mouseReleaseEvent(QMouseEvent* gebeurtenis) override;
-
-private:
-    TAnalyseVenster& venster_;
-};
 
 // A child window around one analysis view: it hands the view a painter and the drawing area,
 // sizes its surface to what the view reports and copies the whole picture to the clipboard.
@@ -51,7 +35,7 @@ public:
     QImage Afbeelding() const;
     void Kopieer() const;
 
-    TAnalyseVlak* Vlak() const { return vlak_; }
+    TTekenvlak* Vlak() const { return vlak_; }
     QScrollArea* ScrollBox() const { return scrollBox_; }
     QMenu* KopieerMenu() const { return popKopieren_; }
 
@@ -66,11 +50,12 @@ protected:
     bool eventFilter(QObject* object, QEvent* gebeurtenis) override;
 
 private:
-    friend class TAnalyseVlak;
     void PasGrootteAan(const Weergavegebied& gebied);
 
     QScrollArea* scrollBox_;
-    TAnalyseVlak* vlak_;
+    TTekenvlak* vlak_;
+    // The area the last paint drew in, whose size the surface then takes.
+    Weergavegebied geschilderd_;
     QMenu* popKopieren_;
     Tekenaar tekenaar_;
     bool vrijeBreedte_;

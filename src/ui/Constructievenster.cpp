@@ -70,31 +70,6 @@ QIcon SymboolIcoon(int soort) {
 }
 } // namespace
 
-TTekenvlak::TTekenvlak(TfrmConstructie& venster) : QWidget(&venster), venster_(venster) {
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setObjectName("ImageConstructie");
-}
-
-void TTekenvlak::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    TekenConstructie(painter, venster_.Constructie(), venster_.Instellingen(), size());
-}
-
-void TTekenvlak::mousePressEvent(QMouseEvent* e) {
-    venster_.ImageConstructieMouseDown(e->button(), e->position().toPoint().x(),
-                                       e->position().toPoint().y());
-}
-
-void TTekenvlak::mouseMoveEvent(QMouseEvent* e) {
-    venster_.ImageConstructieMouseMove(e->position().toPoint().x(), e->position().toPoint().y());
-}
-
-void TTekenvlak::mouseReleaseEvent(QMouseEvent* e) {
-    venster_.ImageConstructieMouseUp(e->button(), e->position().toPoint().x(),
-                                     e->position().toPoint().y());
-}
-
 TfrmConstructie::TfrmConstructie(TManipuleerConstructie& constructie, TToestand& toestand,
                                  const Teksten& teksten, TDialogen& dialogen, MpVrager vraagMp,
                                  QWidget* ouder)
@@ -120,7 +95,22 @@ void TfrmConstructie::MaakOnderdelen() {
     ScrollBox1_ = new QScrollArea(this);
     ScrollBox1_->setBackgroundRole(QPalette::Base);
     ScrollBox1_->setWidgetResizable(false);
-    ImageConstructie_ = new TTekenvlak(*this);
+    ImageConstructie_ = new TTekenvlak(this);
+    ImageConstructie_->setObjectName("ImageConstructie");
+    ImageConstructie_->setAttribute(Qt::WA_OpaquePaintEvent);
+    ImageConstructie_->Teken = [this](QPainter& painter) {
+        TekenConstructie(painter, constructie_, Instellingen(), ImageConstructie_->size());
+    };
+    connect(ImageConstructie_, &TTekenvlak::Ingedrukt, this,
+            [this](QPointF p, Qt::MouseButton knop) {
+                ImageConstructieMouseDown(knop, p.toPoint().x(), p.toPoint().y());
+            });
+    connect(ImageConstructie_, &TTekenvlak::Bewogen, this,
+            [this](QPointF p) { ImageConstructieMouseMove(p.toPoint().x(), p.toPoint().y()); });
+    connect(ImageConstructie_, &TTekenvlak::Losgelaten, this,
+            [this](QPointF p, Qt::MouseButton knop) {
+                ImageConstructieMouseUp(knop, p.toPoint().x(), p.toPoint().y());
+            });
     ScrollBox1_->setWidget(ImageConstructie_);
     ScrollBox1_->installEventFilter(this);
 

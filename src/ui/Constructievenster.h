@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/Afbeelding.h"
+#include "ui/Tekenvlak.h"
 #include "ui/Toestand.h"
 
 #include <QWidget>
@@ -21,23 +22,6 @@ class TDialogen;
 class TManipuleerConstructie;
 class Teksten;
 class TfrmConstructie;
-
-// The drawing surface of the editor: paints the grid and the structure and hands the mouse to
-// its window.
-class TTekenvlak : public QWidget {
-    Q_OBJECT
-public:
-    explicit TTekenvlak(TfrmConstructie& venster);
-
-protected:
-    void paintEvent(QPaintEvent* gebeurtenis) override;
-    void mousePressEvent(QMouseEvent* gebeurtenis) override;
-    void mouseMoveEvent(QMouseEvent* gebeurtenis) override;
-    void mouseReleaseEvent(QMouseEvent* gebeurtenis) override;
-
-private:
-    TfrmConstructie& venster_;
-};
 
 // The editor window: the drawing surface in a scroll box, the table of nodes, bars or loads, and
 // the zoom, fineness and scale controls with the mouse position and the items under the mouse.
@@ -85,7 +69,6 @@ protected:
     bool eventFilter(QObject* object, QEvent* gebeurtenis) override;
 
 private:
-    friend class TTekenvlak;
     void MaakOnderdelen();
     QWidget* MaakPaneel();
     void MaakMenus();
