@@ -8,9 +8,10 @@
 #include "text/Teksten.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <clocale>
 #include <ostream>
-#include <sstream>
 
 namespace kx {
 
@@ -64,29 +65,47 @@ std::string Vergelijking(const TMechanisme& mechanisme) {
     return tekst + ZonderOpmaak(regels.back());
 }
 
-std::string MechanismeRegel(const TAnalyse& analyse, const Teksten& teksten, int i,
-                            char decimaalteken) {
-    std::string regel = teksten[TekstMechanisme] + std::to_string(i + 1) + ": scharnieren in knoop";
+void VoegGetalToe(std::string& tekst, int n) {
+    std::array<char, 12> buffer{};
+    const auto einde = std::to_chars(buffer.data(), buffer.data() + buffer.size(), n).ptr;
+    tekst.append(buffer.data(), einde);
+}
+
+// Line of mechanism i, built in regel so that the report reuses one buffer for all of them.
+void MechanismeRegel(std::string& regel, const TAnalyse& analyse, const Teksten& teksten, int i,
+                     double fp, char decimaalteken) {
+    regel = teksten[TekstMechanisme];
+    VoegGetalToe(regel, i + 1);
+    regel += ": scharnieren in knoop";
     const auto knopen = ScharnierKnopen(analyse, i);
     for (std::size_t k = 0; k < knopen.size(); ++k) {
-        regel +=
-            (k == 0 ? " " : (k + 1 == knopen.size() ? " en " : ", ")) + std::to_string(knopen[k]);
+        regel += k == 0 ? " " : (k + 1 == knopen.size() ? " en " : ", ");
+        VoegGetalToe(regel, knopen[k]);
     }
-    regel += ", Fp = " + Bezwijklast(analyse.Mechanismen[i].Vgl.Bezwijklast, decimaalteken);
+    regel += ", Fp = ";
+    regel += Bezwijklast(fp, decimaalteken);
     if (i == analyse.MaatgevendMechanisme) {
         regel += teksten[TekstMaatgevend];
     }
-    return regel;
+    regel += '\n';
 }
 
-// Runs the check and the analysis; returns the check's message, empty when analysed.
-std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse) {
+// Runs the check and the analysis; returns the check's message, empty when analysed. The
+// engine releases each mechanism once it is read, so what the output needs is gathered here.
+std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse, bool json,
+                      TUitslag& uitslag) {
     const std::string melding = constructie.ControleerConstructie();
     if (!melding.empty()) {
         return melding;
     }
-    analyse.BepaalMechanismen(constructie);
-    analyse.BerekeningDeel2();
+    analyse.BerekenElkMechanisme(constructie, [&](int i) {
+        const auto& mechanisme = analyse.Mechanismen[i];
+        uitslag.Bezwijklasten.push_back(mechanisme.Vgl.Bezwijklast);
+        if (json) {
+            uitslag.Termen.push_back(Termen(mechanisme));
+            uitslag.Factoren.push_back(mechanisme.Vgl.Factoren);
+        }
+    });
     if (!analyse.TermenSchrijven && analyse.AantalMechanismen > 0) {
         analyse.SchrijfTermen(analyse.MaatgevendMechanisme);
     }
@@ -120,28 +139,32 @@ bool LeesArgumenten(const std::vector<std::string>& argumenten, TOpdracht& opdra
 } // namespace
 
 std::vector<int> ScharnierKnopen(const TAnalyse& analyse, int i) {
+    const auto& rij = analyse.Combinaties.at(i);
     std::vector<int> knopen;
-    for (const auto knoop : analyse.Combinaties.at(i)) {
-        if (knoop != -1) {
-            knopen.push_back(knoop + 1);
+    knopen.reserve(rij.size());
+    // Position j of a row holds place m-1-j, and places come in increasing node order.
+    for (auto j = rij.rbegin(); j != rij.rend(); ++j) {
+        if (*j != -1) {
+            knopen.push_back(*j + 1);
         }
     }
-    std::sort(knopen.begin(), knopen.end());
     return knopen;
 }
 
-std::string MaakRapport(const TManipuleerConstructie& constructie, const TAnalyse& analyse) {
+void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie,
+                    const TAnalyse& analyse, const TUitslag& uitslag) {
     const char decimaalteken = analyse.Decimaalteken;
     const Teksten& teksten = constructie.Tekst();
     const auto& telling = constructie.Onbepaaldheid;
-    std::ostringstream uit;
     uit << "Aantal onbekenden: " << telling.AantalOnbekenden << "\n"
         << "Aantal evenwichtsvergelijkingen: " << telling.AantalVergelijkingen << "\n"
         << "Mate van statische onbepaaldheid: " << telling.S() << "\n"
         << "Plaatsen voor een plastisch scharnier: " << telling.AantalScharnierplaatsen << "\n"
         << "Aantal mogelijke mechanismen: " << analyse.AantalMechanismen << "\n\n";
+    std::string regel;
     for (int i = 0; i < analyse.AantalMechanismen; ++i) {
-        uit << MechanismeRegel(analyse, teksten, i, decimaalteken) << "\n";
+        MechanismeRegel(regel, analyse, teksten, i, uitslag.Bezwijklasten[i], decimaalteken);
+        uit << regel;
     }
     const int m = analyse.MaatgevendMechanisme;
     if (m >= 0 && m < analyse.AantalMechanismen) {
@@ -151,20 +174,18 @@ std::string MaakRapport(const TManipuleerConstructie& constructie, const TAnalys
             << "Bezwijklast: Fp = " << Bezwijklast(mechanisme.Vgl.Bezwijklast, decimaalteken)
             << "\n";
     }
-    return uit.str();
 }
 
-nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie,
-                                const TAnalyse& analyse) {
+nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const TAnalyse& analyse,
+                                const TUitslag& uitslag) {
     const auto& telling = constructie.Onbepaaldheid;
     nlohmann::ordered_json mechanismen = nlohmann::ordered_json::array();
     for (int i = 0; i < analyse.AantalMechanismen; ++i) {
-        const auto& mechanisme = analyse.Mechanismen[i];
         mechanismen.push_back({{"nummer", i + 1},
                                {"scharnieren", ScharnierKnopen(analyse, i)},
-                               {"bezwijklast", mechanisme.Vgl.Bezwijklast},
-                               {"termen", Termen(mechanisme)},
-                               {"factoren", mechanisme.Vgl.Factoren}});
+                               {"bezwijklast", uitslag.Bezwijklasten[i]},
+                               {"termen", uitslag.Termen[i]},
+                               {"factoren", uitslag.Factoren[i]}});
     }
     return {{"onbekenden", telling.AantalOnbekenden},
             {"vergelijkingen", telling.AantalVergelijkingen},
@@ -199,14 +220,16 @@ int VoerAnalyseUit(const std::vector<std::string>& argumenten, std::ostream& uit
     analyse.Decimaalteken = opdracht.Json ? '.' : Decimaalteken();
     // The report prints only the governing mechanism's equation.
     analyse.TermenSchrijven = opdracht.Json;
-    if (const auto melding = Analyseer(constructie, analyse); !melding.empty()) {
+    TUitslag uitslag;
+    if (const auto melding = Analyseer(constructie, analyse, opdracht.Json, uitslag);
+        !melding.empty()) {
         fout << melding << "\n";
         return 1;
     }
     if (opdracht.Json) {
-        uit << MaakJson(constructie, analyse).dump(2) << "\n";
+        uit << MaakJson(constructie, analyse, uitslag).dump(2) << "\n";
     } else {
-        uit << MaakRapport(constructie, analyse);
+        SchrijfRapport(uit, constructie, analyse, uitslag);
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "engine/Records.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,7 @@ public:
     std::int32_t AantalPlaatsen = 0; // m
     std::int32_t AantalCombinaties = 0;
     std::vector<std::vector<std::int32_t>> Combinaties;
+    std::vector<std::int32_t> Plaatsen; // node index of every hinge place, increasing
 
     // Progress log "Voortgang.txt"; off unless switched on.
     bool LogAan = false;
@@ -63,9 +65,20 @@ public:
     // mechanism. Returns the governing mechanism's index, which the shell makes the chosen one.
     std::int32_t BerekeningDeel2(TVoortgangsMelder* melder = nullptr);
 
+    // The whole analysis for a caller that reads each mechanism once: every combination is
+    // built, converted and analysed in turn, handed to verwerk by its index, and released
+    // afterwards, so that memory does not grow with the mechanisms. The results are those of
+    // BepaalMechanismen and BerekeningDeel2, but VMechanismen stays empty and only the
+    // governing mechanism stays in Mechanismen, with its displacements magnified. Without a
+    // progress listener or log lines of its own. Returns the governing index.
+    std::int32_t BerekenElkMechanisme(TManipuleerConstructie& constructie,
+                                      const std::function<void(int)>& verwerk);
+
     // Individual steps, public so that tests can run them one by one.
     void BepaalCombinaties(TManipuleerConstructie& constructie);
     void ConverteerVervangendeConstructies();
+    // Mechanismen[i] from the replacement structure v alone; the arrays it has are reused.
+    void ConverteerVervangendeConstructie(const TVConstructie& v, int i);
     void BepaalRotatieCentra(int i);
     void BepaalVervorming(int i, double gamma0);
     void BepaalPlastischeMomenten(int i);
@@ -82,6 +95,14 @@ public:
 
     // Steps of the enumeration for combination c; they read the drawn structure.
     void VulVervangendeConstructie(int c, const TManipuleerConstructie& constructie);
+    // Filling, coupling the loads and placing the hinges give the same replacement structure
+    // for every combination except for the hinges at the places: the enumeration builds that
+    // template once, in slot 0, and starts every combination from a copy of it.
+    TVConstructie MaakSjabloon(const TManipuleerConstructie& constructie);
+    // Replacement structure of combination c, built in v: the template with the hinges of row c
+    // at the places, rigid parts merged, clamped parts removed and idle loads dropped.
+    void BouwVervangendeConstructie(TVConstructie& v, int c, const TVConstructie& sjabloon,
+                                    const TManipuleerConstructie& constructie) const;
     void KoppelBelastingen(int c, const TManipuleerConstructie& constructie);
     void PlaatsScharnieren(int c, const TManipuleerConstructie& constructie);
     void VervangRolOplegging(int c, int v, const TManipuleerConstructie& constructie);
@@ -109,6 +130,9 @@ public:
     }
 
 private:
+    // BepaalCombinaties without giving VMechanismen its length.
+    void VulCombinaties(TManipuleerConstructie& constructie);
+
     // A failure line, set apart by empty lines.
     void LogFout(const std::string& tekst) const;
     void LogStaaf(int i, int b) const;

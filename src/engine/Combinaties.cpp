@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace kx {
@@ -44,41 +45,41 @@ std::uint64_t VolgendePatroon(std::uint64_t p) {
 
 void TAnalyse::BepaalMechanismen(TManipuleerConstructie& constructie) {
     BepaalCombinaties(constructie);
-    // Filling and coupling the loads give the same replacement structure for every combination:
-    // build it once and start each combination from a copy.
-    if (AantalCombinaties > 0) {
-        VulVervangendeConstructie(0, constructie);
-        KoppelBelastingen(0, constructie);
+    if (AantalCombinaties == 0) {
+        return;
     }
-    const TVConstructie sjabloon = AantalCombinaties > 0 ? VMechanismen[0] : TVConstructie{};
+    const TVConstructie sjabloon = MaakSjabloon(constructie);
     for (int c = 0; c < AantalCombinaties; ++c) {
-        VMechanismen[c] = sjabloon;
-        PlaatsScharnieren(c, constructie);
-        VoegStarreStavenSamen(c, constructie);
-        ControleerBelastingen(c, constructie);
+        BouwVervangendeConstructie(VMechanismen[c], c, sjabloon, constructie);
     }
 }
 
 void TAnalyse::BepaalCombinaties(TManipuleerConstructie& constructie) {
+    VulCombinaties(constructie);
+    VMechanismen.resize(AantalCombinaties);
+}
+
+void TAnalyse::VulCombinaties(TManipuleerConstructie& constructie) {
     Onbepaaldheid = constructie.BepaalOnbepaaldheid();
     AantalPlaatsen = constructie.Onbepaaldheid.AantalScharnierplaatsen;
     AantalCombinaties = 0;
     Combinaties.clear();
     VMechanismen.clear();
+    Plaatsen.clear();
 
     const int m = AantalPlaatsen;
     const int k = Onbepaaldheid + 1;
-    const auto plaatsen = Scharnierplaatsen(constructie);
+    auto plaatsen = Scharnierplaatsen(constructie);
     // A structure that the check refuses gets no mechanisms instead of a bad enumeration.
     if (k < 1 || k > m || m > MaxPlaatsen || static_cast<int>(plaatsen.size()) != m) {
         return;
     }
+    Plaatsen = std::move(plaatsen);
 
     const double noemer = static_cast<double>(Faculteit(m - k) * Faculteit(k));
     AantalCombinaties =
         static_cast<std::int32_t>(std::llround(static_cast<double>(Faculteit(m)) / noemer));
     Combinaties.assign(AantalCombinaties, std::vector<std::int32_t>(m, -1));
-    VMechanismen.resize(AantalCombinaties);
 
     const std::uint64_t eerste = (std::uint64_t{1} << k) - 1;
     const std::uint64_t laatste = eerste << (m - k);
@@ -87,7 +88,7 @@ void TAnalyse::BepaalCombinaties(TManipuleerConstructie& constructie) {
     for (std::uint64_t p = eerste; p <= laatste && r < AantalCombinaties; p = VolgendePatroon(p)) {
         auto& rij = Combinaties[r++];
         for (int j = m - 1; j >= 0; --j) {
-            rij[j] = ((p >> j) & 1U) ? plaatsen[m - 1 - j] : -1;
+            rij[j] = ((p >> j) & 1U) ? Plaatsen[m - 1 - j] : -1;
         }
     }
 }

@@ -50,8 +50,10 @@ template <typename Tabel> std::size_t AantalBestaand(const Tabel& tabel) {
     return aantal;
 }
 
-TMechanisme Converteer(const TVConstructie& v) {
-    TMechanisme mechanisme;
+// Fills mechanisme anew from v, reusing the capacity of its arrays.
+void Converteer(const TVConstructie& v, TMechanisme& mechanisme) {
+    mechanisme.avStaven.clear();
+    mechanisme.avBelastingen.clear();
     mechanisme.avStaven.reserve(AantalBestaand(v.Staven));
     mechanisme.avBelastingen.reserve(AantalBestaand(v.Belastingen));
     for (std::int32_t b = 0; b < static_cast<std::int32_t>(v.Staven.size()); ++b) {
@@ -59,16 +61,15 @@ TMechanisme Converteer(const TVConstructie& v) {
         if (!staaf.Bestaat) {
             continue;
         }
-        TStaaf deel;
+        TStaaf& deel = mechanisme.avStaven.emplace_back();
         deel.Knopen = {MaakKnoop(v, staaf.Knoop0), MaakKnoop(v, staaf.Knoop1)};
         deel.VStaaf = b;
-        mechanisme.avStaven.push_back(deel);
     }
     for (const auto& belasting : v.Belastingen) {
         if (!belasting.Bestaat) {
             continue;
         }
-        TBelasting last;
+        TBelasting& last = mechanisme.avBelastingen.emplace_back();
         last.x = belasting.x;
         last.y = -belasting.y;
         last.Fx = belasting.Fx;
@@ -78,7 +79,6 @@ TMechanisme Converteer(const TVConstructie& v) {
                 last.s = static_cast<std::int32_t>(t);
             }
         }
-        mechanisme.avBelastingen.push_back(last);
     }
     mechanisme.AantalStaven = static_cast<std::int32_t>(mechanisme.avStaven.size());
     mechanisme.AantalBelastingen = static_cast<std::int32_t>(mechanisme.avBelastingen.size());
@@ -87,7 +87,7 @@ TMechanisme Converteer(const TVConstructie& v) {
     mechanisme.Vgl.Regel1.assign(lengte, std::string());
     mechanisme.Vgl.Regel2.assign(lengte, std::string());
     mechanisme.Vgl.Factoren.assign(lengte, 0.0);
-    return mechanisme;
+    mechanisme.Vgl.Bezwijklast = 0.0;
 }
 
 } // namespace
@@ -97,8 +97,12 @@ void TAnalyse::ConverteerVervangendeConstructies() {
     Mechanismen.clear();
     Mechanismen.reserve(VMechanismen.size());
     for (const auto& v : VMechanismen) {
-        Mechanismen.push_back(Converteer(v));
+        Converteer(v, Mechanismen.emplace_back());
     }
+}
+
+void TAnalyse::ConverteerVervangendeConstructie(const TVConstructie& v, int i) {
+    Converteer(v, Mechanismen[i]);
 }
 
 } // namespace kx

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kx {
@@ -94,9 +95,9 @@ std::string LogNummer(int n) {
 // Runs the second half of the analysis on a TAnalyse, reporting every step.
 class TBerekening {
 public:
-    TBerekening(TAnalyse& analyse, const Teksten& teksten, TVoortgangsMelder* melder)
+    TBerekening(TAnalyse& analyse, const Teksten& teksten, TVoortgangsMelder* melder, int n = 0)
         : a_(analyse), t_(teksten), voortgang_(melder), ok_(t_[TekstOK]),
-          begin_(t_[TekstMechanismen] + ok_ + t_[TekstVullen]) {}
+          begin_(t_[TekstMechanismen] + ok_ + t_[TekstVullen]), n_(n) {}
 
     void Converteer() {
         voortgang_.Zet(begin_, 0);
@@ -117,7 +118,7 @@ public:
         a_.SchrijfMechanisme(i);
         voortgang_.Label(kop);
         Stap(130, "BepaalRotatieCentra", i, [&] { a_.BepaalRotatieCentra(i); });
-        voortgang_.Balk(Positie(i + 0.2, n_));
+        Balk(i + 0.2);
 
         Pas(i, kop, EerstePas);
         // Loads doing negative work: once more with the opposite rotation, whatever comes out.
@@ -125,13 +126,13 @@ public:
             Pas(i, kop, TweedePas);
         }
 
-        voortgang_.Balk(Positie(i + 0.97, n_));
+        Balk(i + 0.97);
         if (voortgang_.Actief()) {
             voortgang_.Label(kop + ok_ + t_[TekstVervormen] + ok_ + t_[TekstMomenten] + ok_ +
                              t_[TekstVergelijking] + ok_ + t_[TekstBezwijklast] + ok_ +
                              t_[TekstMomentenlijn]);
         }
-        voortgang_.Balk(Positie(i + 1.0, n_));
+        Balk(i + 1.0);
     }
 
     void Afsluiten() {
@@ -150,6 +151,13 @@ public:
     int AantalMechanismen() const { return n_; }
 
 private:
+    // The bar at x mechanisms done; without a listener there is nothing to compute.
+    void Balk(double x) {
+        if (voortgang_.Actief()) {
+            voortgang_.Balk(Positie(x, n_));
+        }
+    }
+
     // A step between its log line and its "--> OK" line, numbered nine higher.
     template <typename F> void Stap(int log, const char* functie, int i, F&& uitvoeren) {
         const auto naam = [&] { return std::string(functie) + "[" + std::to_string(i) + "]"; };
@@ -170,11 +178,11 @@ private:
         std::string label = kop;
         VolgendeStap(label, TekstVervormen);
         Stap(pas.Log, "BepaalVervorming", i, [&] { a_.BepaalVervorming(i, pas.Gamma0); });
-        voortgang_.Balk(Positie(i + pas.Balk[0], n_));
+        Balk(i + pas.Balk[0]);
 
         VolgendeStap(label, TekstMomenten);
         Stap(pas.Log + 10, "BepaalPlastischeMomenten", i, [&] { a_.BepaalPlastischeMomenten(i); });
-        voortgang_.Balk(Positie(i + pas.Balk[1], n_));
+        Balk(i + pas.Balk[1]);
 
         VolgendeStap(label, TekstVergelijking);
         Stap(pas.Log + 20, "StelArbeidsVergelijkingOp", i, [&] {
@@ -184,7 +192,7 @@ private:
                 a_.BepaalFactoren(i);
             }
         });
-        voortgang_.Balk(Positie(i + pas.Balk[2], n_));
+        Balk(i + pas.Balk[2]);
 
         VolgendeStap(label, TekstBezwijklast);
         Stap(pas.Log + 30, "BepaalBezwijklast", i, [&] { a_.BepaalBezwijklast(i); });
@@ -218,6 +226,43 @@ std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
         berekening.Mechanisme(i);
     }
     berekening.Afsluiten();
+    return MaatgevendMechanisme;
+}
+
+std::int32_t TAnalyse::BerekenElkMechanisme(TManipuleerConstructie& constructie,
+                                            const std::function<void(int)>& verwerk) {
+    VMechanismen.clear();
+    VulCombinaties(constructie);
+    AantalMechanismen = AantalCombinaties;
+    Mechanismen.assign(AantalMechanismen, TMechanisme{});
+    MaatgevendMechanisme = 0;
+    if (AantalMechanismen == 0) {
+        return MaatgevendMechanisme;
+    }
+    const TVConstructie sjabloon = MaakSjabloon(constructie);
+    VMechanismen.clear();
+    TBerekening berekening(*this, *teksten_, nullptr, AantalMechanismen);
+    // One replacement structure serves every combination, and the arrays of a released
+    // mechanism serve the next one.
+    TVConstructie vervanging;
+    TMechanisme vrij;
+    for (int i = 0; i < AantalMechanismen; ++i) {
+        BouwVervangendeConstructie(vervanging, i, sjabloon, constructie);
+        Mechanismen[i] = std::move(vrij);
+        ConverteerVervangendeConstructie(vervanging, i);
+        berekening.Mechanisme(i);
+        verwerk(i);
+        // The rule of BepaalMaatgevendMechanisme, applied as the mechanisms come.
+        const int vorige = MaatgevendMechanisme;
+        if (Mechanismen[i].Vgl.Bezwijklast < Mechanismen[vorige].Vgl.Bezwijklast) {
+            MaatgevendMechanisme = i;
+        }
+        const int weg = MaatgevendMechanisme == i ? vorige : i;
+        if (weg != MaatgevendMechanisme) {
+            vrij = std::exchange(Mechanismen[weg], {});
+        }
+    }
+    VergrootVervorming();
     return MaatgevendMechanisme;
 }
 

@@ -17,6 +17,12 @@ bool EindigtIn(const TVStaaf& staaf, std::int32_t knoop) {
     return staaf.Knoop0 == knoop || staaf.Knoop1 == knoop;
 }
 
+bool EindigtStaafIn(const TVConstructie& v, std::int32_t knoop) {
+    return std::any_of(v.Staven.begin(), v.Staven.end(), [knoop](const TVStaaf& staaf) {
+        return staaf.Bestaat && EindigtIn(staaf, knoop);
+    });
+}
+
 // A node clamped in a fixed support without a hinge holds its bar to the ground.
 bool IsIngeklemd(const TVKnoop& knoop) {
     return knoop.Oplegging == Inklemming && !knoop.Scharnier;
@@ -44,6 +50,57 @@ void VoegStavenSamenBij(TVConstructie& v, std::int32_t knoop) {
             }
         }
         v.Staven[eerste].Bestaat = false;
+    }
+}
+
+// Returns whether it removed a bar.
+bool SchrapIngeklemdeStavenIn(TVConstructie& v) {
+    bool geschrapt = false;
+    for (auto& staaf : v.Staven) {
+        if (!staaf.Bestaat ||
+            !(IsIngeklemd(v.Knopen[staaf.Knoop0]) || IsIngeklemd(v.Knopen[staaf.Knoop1]))) {
+            continue;
+        }
+        staaf.Bestaat = false;
+        geschrapt = true;
+        // Where a remaining bar meets the removed one, it is held by the ground there.
+        for (const std::int32_t p : {staaf.Knoop0, staaf.Knoop1}) {
+            if (EindigtStaafIn(v, p)) {
+                auto& knoop = v.Knopen[p];
+                knoop.Oplegging = knoop.Vrijheid == VasteVerbinding ? Inklemming : Scharnierend;
+            }
+        }
+    }
+    return geschrapt;
+}
+
+// After a pass that removed nothing no bar touches a clamped node without a hinge, and a merge
+// keeps it so (the bars at v move to the far end of a bar that is still there): the next pass
+// is only needed after a removal.
+void VoegStarreStavenSamenIn(TVConstructie& v, const TManipuleerConstructie& constructie) {
+    const auto& bron = constructie.Constructie;
+    bool opnieuw = true;
+    for (std::int32_t knoop = 0; knoop < static_cast<std::int32_t>(bron.Knopen.size()); ++knoop) {
+        if (bron.Knopen[knoop].Bestaat && !v.Knopen[knoop].Scharnier) {
+            VoegStavenSamenBij(v, knoop);
+        }
+        if (opnieuw) {
+            opnieuw = SchrapIngeklemdeStavenIn(v);
+        }
+    }
+}
+
+void ControleerBelastingenIn(TVConstructie& v, const TManipuleerConstructie& constructie) {
+    for (auto& belasting : v.Belastingen) {
+        if (!belasting.Bestaat) {
+            continue;
+        }
+        const bool gedragen = belasting.s >= 0 &&
+                              belasting.s < static_cast<std::int32_t>(v.Staven.size()) &&
+                              v.Staven[belasting.s].Bestaat;
+        const std::int32_t knoop = constructie.ZoekKnoop(belasting.x, belasting.y);
+        const bool vrij = IsKnoopIndex(v, knoop) && v.Knopen[knoop].Oplegging == GeenOplegging;
+        belasting.Bestaat = gedragen && vrij;
     }
 }
 
@@ -178,60 +235,38 @@ double TAnalyse::GemiddeldeStaaflengte(int c) const {
 }
 
 void TAnalyse::VoegStarreStavenSamen(int c, const TManipuleerConstructie& constructie) {
-    const auto& bron = constructie.Constructie;
-    auto& v = VMechanismen[c];
-    // A pass that removes nothing changes nothing, so the next one is only needed after a
-    // merge or a removal.
-    bool veranderd = true;
-    for (std::int32_t knoop = 0; knoop < static_cast<std::int32_t>(bron.Knopen.size()); ++knoop) {
-        if (bron.Knopen[knoop].Bestaat && !v.Knopen[knoop].Scharnier) {
-            VoegStavenSamenBij(v, knoop);
-            veranderd = true;
-        }
-        if (veranderd) {
-            veranderd = SchrapIngeklemdeStaven(c);
-        }
-    }
+    VoegStarreStavenSamenIn(VMechanismen[c], constructie);
 }
 
 bool TAnalyse::SchrapIngeklemdeStaven(int c) {
-    auto& v = VMechanismen[c];
-    bool geschrapt = false;
-    for (auto& staaf : v.Staven) {
-        if (!staaf.Bestaat ||
-            !(IsIngeklemd(v.Knopen[staaf.Knoop0]) || IsIngeklemd(v.Knopen[staaf.Knoop1]))) {
-            continue;
-        }
-        staaf.Bestaat = false;
-        geschrapt = true;
-        for (const auto& t : v.Staven) {
-            if (!t.Bestaat) {
-                continue;
-            }
-            for (const std::int32_t p : {t.Knoop0, t.Knoop1}) {
-                if (p == staaf.Knoop0 || p == staaf.Knoop1) {
-                    auto& knoop = v.Knopen[p];
-                    knoop.Oplegging = knoop.Vrijheid == VasteVerbinding ? Inklemming : Scharnierend;
-                }
-            }
-        }
-    }
-    return geschrapt;
+    return SchrapIngeklemdeStavenIn(VMechanismen[c]);
 }
 
 void TAnalyse::ControleerBelastingen(int c, const TManipuleerConstructie& constructie) {
-    auto& v = VMechanismen[c];
-    for (auto& belasting : v.Belastingen) {
-        if (!belasting.Bestaat) {
-            continue;
-        }
-        const bool gedragen = belasting.s >= 0 &&
-                              belasting.s < static_cast<std::int32_t>(v.Staven.size()) &&
-                              v.Staven[belasting.s].Bestaat;
-        const std::int32_t knoop = constructie.ZoekKnoop(belasting.x, belasting.y);
-        const bool vrij = IsKnoopIndex(v, knoop) && v.Knopen[knoop].Oplegging == GeenOplegging;
-        belasting.Bestaat = gedragen && vrij;
+    ControleerBelastingenIn(VMechanismen[c], constructie);
+}
+
+TVConstructie TAnalyse::MaakSjabloon(const TManipuleerConstructie& constructie) {
+    // The steps work on slot 0, which a caller without an enumeration in progress lacks.
+    if (VMechanismen.empty()) {
+        VMechanismen.resize(1);
     }
+    VulVervangendeConstructie(0, constructie);
+    KoppelBelastingen(0, constructie);
+    PlaatsScharnieren(0, constructie);
+    return VMechanismen[0];
+}
+
+void TAnalyse::BouwVervangendeConstructie(TVConstructie& v, int c, const TVConstructie& sjabloon,
+                                          const TManipuleerConstructie& constructie) const {
+    v = sjabloon;
+    const auto& rij = Combinaties[c];
+    // Position j of a row belongs to place m-1-j.
+    for (int j = 0; j < AantalPlaatsen; ++j) {
+        v.Knopen[Plaatsen[AantalPlaatsen - 1 - j]].Scharnier = rij[j] != -1;
+    }
+    VoegStarreStavenSamenIn(v, constructie);
+    ControleerBelastingenIn(v, constructie);
 }
 
 } // namespace kx
