@@ -56,8 +56,9 @@ void AnalysePerMechanisme(benchmark::State& state, const std::string& bron) {
             return;
         }
         double som = 0.0;
-        analyse.BerekenElkMechanisme(constructie,
-                                     [&](int i) { som += analyse.Mechanismen[i].Vgl.Bezwijklast; });
+        analyse.BerekenElkMechanisme(constructie, [&](const kx::TBerekendMechanisme& berekend) {
+            som += berekend.Mechanisme.Vgl.Bezwijklast;
+        });
         benchmark::DoNotOptimize(som);
     }
 }

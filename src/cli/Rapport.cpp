@@ -72,42 +72,41 @@ void VoegGetalToe(std::string& tekst, int n) {
 }
 
 // Line of mechanism i, built in regel so that the report reuses one buffer for all of them.
-void MechanismeRegel(std::string& regel, const TAnalyse& analyse, const Teksten& teksten, int i,
-                     double fp, char decimaalteken) {
+void MechanismeRegel(std::string& regel, const Teksten& teksten, const TUitslag& uitslag, int i,
+                     char decimaalteken) {
     regel = teksten[TekstMechanisme];
     VoegGetalToe(regel, i + 1);
     regel += ": scharnieren in knoop";
-    const auto knopen = ScharnierKnopen(analyse, i);
+    const auto knopen = uitslag.Scharnieren(i);
     for (std::size_t k = 0; k < knopen.size(); ++k) {
         regel += k == 0 ? " " : (k + 1 == knopen.size() ? " en " : ", ");
         VoegGetalToe(regel, knopen[k]);
     }
     regel += ", Fp = ";
-    regel += Bezwijklast(fp, decimaalteken);
-    if (i == analyse.MaatgevendMechanisme) {
+    regel += Bezwijklast(uitslag.Bezwijklasten[i], decimaalteken);
+    if (i == uitslag.Maatgevend) {
         regel += teksten[TekstMaatgevend];
     }
     regel += '\n';
 }
 
-// Runs the check and the analysis; returns the check's message, empty when analysed. The
-// engine releases each mechanism once it is read, so what the output needs is gathered here.
+// Runs the check and the analysis, keeping what the output needs; returns the check's message,
+// empty when analysed.
 std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse, bool json,
                       TUitslag& uitslag) {
     const std::string melding = constructie.ControleerConstructie();
     if (!melding.empty()) {
         return melding;
     }
-    analyse.BerekenElkMechanisme(constructie, [&](int i) {
-        const auto& mechanisme = analyse.Mechanismen[i];
-        uitslag.Bezwijklasten.push_back(mechanisme.Vgl.Bezwijklast);
-        if (json) {
-            uitslag.Termen.push_back(Termen(mechanisme));
-            uitslag.Factoren.push_back(mechanisme.Vgl.Factoren);
+    analyse.BerekenElkMechanisme(constructie, [&](const TBerekendMechanisme& berekend) {
+        if (berekend.Nummer == 0) {
+            uitslag.Reserveer(analyse.AantalMechanismen, analyse.Onbepaaldheid + 1);
         }
+        uitslag.VoegToe(berekend, json);
     });
+    uitslag.Maatgevend = analyse.MaatgevendMechanisme;
     if (!analyse.TermenSchrijven && analyse.AantalMechanismen > 0) {
-        analyse.SchrijfTermen(analyse.MaatgevendMechanisme);
+        analyse.SchrijfTermen(uitslag.MaatgevendMechanisme);
     }
     return {};
 }
@@ -138,8 +137,7 @@ bool LeesArgumenten(const std::vector<std::string>& argumenten, TOpdracht& opdra
 }
 } // namespace
 
-std::vector<int> ScharnierKnopen(const TAnalyse& analyse, int i) {
-    const auto& rij = analyse.Combinaties.at(i);
+std::vector<int> ScharnierKnopen(const std::vector<std::int32_t>& rij) {
     std::vector<int> knopen;
     knopen.reserve(rij.size());
     // Position j of a row holds place m-1-j, and places come in increasing node order.
@@ -149,6 +147,30 @@ std::vector<int> ScharnierKnopen(const TAnalyse& analyse, int i) {
         }
     }
     return knopen;
+}
+
+void TUitslag::Reserveer(int mechanismen, int scharnieren) {
+    Bezwijklasten.reserve(static_cast<std::size_t>(mechanismen));
+    Knopen.reserve(static_cast<std::size_t>(mechanismen) * static_cast<std::size_t>(scharnieren));
+}
+
+void TUitslag::VoegToe(const TBerekendMechanisme& berekend, bool metTermen) {
+    Bezwijklasten.push_back(berekend.Mechanisme.Vgl.Bezwijklast);
+    const auto knopen = ScharnierKnopen(berekend.Combinatie);
+    AantalScharnieren = static_cast<int>(knopen.size());
+    Knopen.insert(Knopen.end(), knopen.begin(), knopen.end());
+    if (metTermen) {
+        Termen.push_back(kx::Termen(berekend.Mechanisme));
+        Factoren.push_back(berekend.Mechanisme.Vgl.Factoren);
+    }
+    if (berekend.Maatgevend) {
+        MaatgevendMechanisme = berekend.Mechanisme;
+    }
+}
+
+std::span<const int> TUitslag::Scharnieren(int i) const {
+    const auto k = static_cast<std::size_t>(AantalScharnieren);
+    return std::span<const int>(Knopen).subspan(static_cast<std::size_t>(i) * k, k);
 }
 
 void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie,
@@ -163,13 +185,13 @@ void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie
         << "Aantal mogelijke mechanismen: " << analyse.AantalMechanismen << "\n\n";
     std::string regel;
     for (int i = 0; i < analyse.AantalMechanismen; ++i) {
-        MechanismeRegel(regel, analyse, teksten, i, uitslag.Bezwijklasten[i], decimaalteken);
+        MechanismeRegel(regel, teksten, uitslag, i, decimaalteken);
         uit << regel;
     }
-    const int m = analyse.MaatgevendMechanisme;
-    if (m >= 0 && m < analyse.AantalMechanismen) {
-        const auto& mechanisme = analyse.Mechanismen[m];
-        uit << "\nVirtuele arbeidsvergelijking van " << teksten[TekstMechanisme] << m + 1 << ":\n"
+    if (analyse.AantalMechanismen > 0) {
+        const auto& mechanisme = uitslag.MaatgevendMechanisme;
+        uit << "\nVirtuele arbeidsvergelijking van " << teksten[TekstMechanisme]
+            << uitslag.Maatgevend + 1 << ":\n"
             << Vergelijking(mechanisme) << "\n"
             << "Bezwijklast: Fp = " << Bezwijklast(mechanisme.Vgl.Bezwijklast, decimaalteken)
             << "\n";
@@ -181,8 +203,9 @@ nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const
     const auto& telling = constructie.Onbepaaldheid;
     nlohmann::ordered_json mechanismen = nlohmann::ordered_json::array();
     for (int i = 0; i < analyse.AantalMechanismen; ++i) {
+        const auto knopen = uitslag.Scharnieren(i);
         mechanismen.push_back({{"nummer", i + 1},
-                               {"scharnieren", ScharnierKnopen(analyse, i)},
+                               {"scharnieren", std::vector<int>(knopen.begin(), knopen.end())},
                                {"bezwijklast", uitslag.Bezwijklasten[i]},
                                {"termen", uitslag.Termen[i]},
                                {"factoren", uitslag.Factoren[i]}});
@@ -191,7 +214,7 @@ nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const
             {"vergelijkingen", telling.AantalVergelijkingen},
             {"onbepaaldheid", telling.S()},
             {"scharnierplaatsen", telling.AantalScharnierplaatsen},
-            {"maatgevend", analyse.MaatgevendMechanisme + 1},
+            {"maatgevend", uitslag.Maatgevend + 1},
             {"mechanismen", mechanismen}};
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "engine/Records.h"
+
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <iosfwd>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -10,17 +14,28 @@ namespace kx {
 
 class TAnalyse;
 class TManipuleerConstructie;
+struct TBerekendMechanisme;
 
-// What the output needs of every mechanism, kept while the engine releases the mechanisms:
-// the collapse loads, and for the JSON also the printed terms and all factors.
+// What the output needs of the mechanisms, gathered while the engine analyses them one at a
+// time: every collapse load and hinge set, the governing mechanism whole, and for the JSON
+// also every mechanism's printed terms and factors.
 struct TUitslag {
     std::vector<double> Bezwijklasten;
+    std::vector<int> Knopen; // the hinge nodes of every mechanism, one mechanism after another
+    int AantalScharnieren = 0;
     std::vector<std::vector<std::string>> Termen;
     std::vector<std::vector<double>> Factoren;
+    TMechanisme MaatgevendMechanisme;
+    int Maatgevend = 0;
+
+    void Reserveer(int mechanismen, int scharnieren);
+    void VoegToe(const TBerekendMechanisme& berekend, bool metTermen);
+    // Node numbers of the hinges of mechanism i.
+    std::span<const int> Scharnieren(int i) const;
 };
 
-// Node numbers (1-based, ascending) of the hinge places chosen for mechanism i.
-std::vector<int> ScharnierKnopen(const TAnalyse& analyse, int i);
+// Node numbers (1-based, ascending) of the hinge places chosen in a row of Combinaties.
+std::vector<int> ScharnierKnopen(const std::vector<std::int32_t>& rij);
 
 // The Dutch report a student reads: counts, one line per mechanism and the governing
 // mechanism's virtual work equation, symbol markup as Unicode.

@@ -28,6 +28,16 @@ public:
     virtual void Sluit() = 0;
 };
 
+// One mechanism as BerekenElkMechanisme hands it over: its index, its row of hinge places as
+// Combinaties would hold it, its analysed record, and whether it is the governing mechanism of
+// those analysed so far.
+struct TBerekendMechanisme {
+    std::int32_t Nummer;
+    const std::vector<std::int32_t>& Combinatie;
+    TMechanisme& Mechanisme;
+    bool Maatgevend;
+};
+
 // The state and steps of one collapse analysis. Each analysis rebuilds every result; between
 // analyses the results stay for the views to read.
 class TAnalyse {
@@ -66,43 +76,49 @@ public:
     std::int32_t BerekeningDeel2(TVoortgangsMelder* melder = nullptr);
 
     // The whole analysis for a caller that reads each mechanism once: every combination is
-    // built, converted and analysed in turn, handed to verwerk by its index, and released
-    // afterwards, so that memory does not grow with the mechanisms. The results are those of
-    // BepaalMechanismen and BerekeningDeel2, but VMechanismen stays empty and only the
-    // governing mechanism stays in Mechanismen, with its displacements magnified. Without a
-    // progress listener or log lines of its own. Returns the governing index.
-    std::int32_t BerekenElkMechanisme(TManipuleerConstructie& constructie,
-                                      const std::function<void(int)>& verwerk);
+    // built, converted and analysed in turn and handed to verwerk, with the results that
+    // BepaalMechanismen and BerekeningDeel2 give it, displacements magnified. Only one
+    // mechanism is held at a time, so memory does not grow with their number: VMechanismen,
+    // Combinaties and Mechanismen stay empty. No progress is reported. Sets AantalMechanismen
+    // and returns the governing index, also stored in MaatgevendMechanisme.
+    std::int32_t
+    BerekenElkMechanisme(TManipuleerConstructie& constructie,
+                         const std::function<void(const TBerekendMechanisme&)>& verwerk);
 
     // Individual steps, public so that tests can run them one by one.
     void BepaalCombinaties(TManipuleerConstructie& constructie);
     void ConverteerVervangendeConstructies();
-    // Mechanismen[i] from the replacement structure v alone; the arrays it has are reused.
-    void ConverteerVervangendeConstructie(const TVConstructie& v, int i);
     void BepaalRotatieCentra(int i);
     void BepaalVervorming(int i, double gamma0);
     void BepaalPlastischeMomenten(int i);
     void StelArbeidsVergelijkingOp(int i);
-    // The two halves of StelArbeidsVergelijkingOp: the value of every term, and its printed
-    // text with the caption under it. The texts depend only on the results of the mechanism,
-    // so they can be written at any time after the analysis.
-    void BepaalFactoren(int i);
-    void SchrijfTermen(int i);
     void BepaalBezwijklast(int i);
     std::int32_t BepaalMaatgevendMechanisme() const;
     void VergrootVervorming();
-    std::int32_t BepaalAansluitendeStaaf(int i, int b, int e);
+    std::int32_t BepaalAansluitendeStaaf(int i, int b, int e) const;
+    TEersteStaaf BepaalEersteStaaf(int i) const;
+
+    // The steps of mechanism i on an analysis record the caller holds; i only numbers the log
+    // lines. The equation splits into the value of every term and its printed text with the
+    // caption under it; the texts depend only on the results of the mechanism, so they can be
+    // written at any time after the analysis.
+    void BepaalRotatieCentra(TMechanisme& mechanisme) const;
+    void BepaalVervorming(TMechanisme& mechanisme, double gamma0) const;
+    void BepaalPlastischeMomenten(TMechanisme& mechanisme) const;
+    void StelArbeidsVergelijkingOp(TMechanisme& mechanisme) const;
+    void BepaalFactoren(TMechanisme& mechanisme) const;
+    void SchrijfTermen(TMechanisme& mechanisme) const;
+    void BepaalBezwijklast(TMechanisme& mechanisme, int i) const;
+    static void VergrootVervorming(TMechanisme& mechanisme);
+    // One replacement structure into a record, reusing the record's arrays.
+    static void ConverteerVervangendeConstructie(const TVConstructie& v, TMechanisme& mechanisme);
+    std::int32_t BepaalAansluitendeStaaf(const TMechanisme& mechanisme, int b, int e) const;
+    TEersteStaaf BepaalEersteStaaf(const TMechanisme& mechanisme) const;
+    // Part b follows part p through p's end e; e becomes b's far end.
+    void BepaalVervormingStaaf(TMechanisme& mechanisme, int b, int p, int& e) const;
 
     // Steps of the enumeration for combination c; they read the drawn structure.
     void VulVervangendeConstructie(int c, const TManipuleerConstructie& constructie);
-    // Filling, coupling the loads and placing the hinges give the same replacement structure
-    // for every combination except for the hinges at the places: the enumeration builds that
-    // template once, in slot 0, and starts every combination from a copy of it.
-    TVConstructie MaakSjabloon(const TManipuleerConstructie& constructie);
-    // Replacement structure of combination c, built in v: the template with the hinges of row c
-    // at the places, rigid parts merged, clamped parts removed and idle loads dropped.
-    void BouwVervangendeConstructie(TVConstructie& v, int c, const TVConstructie& sjabloon,
-                                    const TManipuleerConstructie& constructie) const;
     void KoppelBelastingen(int c, const TManipuleerConstructie& constructie);
     void PlaatsScharnieren(int c, const TManipuleerConstructie& constructie);
     void VervangRolOplegging(int c, int v, const TManipuleerConstructie& constructie);
@@ -112,14 +128,19 @@ public:
     bool SchrapIngeklemdeStaven(int c);
     void ControleerBelastingen(int c, const TManipuleerConstructie& constructie);
 
-    // Steps of the kinematics of mechanism i.
-    TEersteStaaf BepaalEersteStaaf(int i);
-    // Part b follows part p through p's end e; e becomes b's far end.
-    void BepaalVervormingStaaf(int i, int b, int p, int& e);
+    // Filling, coupling the loads and placing the hinges give the same replacement structure
+    // for every combination except for the hinges at the places: the enumeration builds that
+    // template once and starts every combination from a copy of it.
+    TVConstructie MaakSjabloon(const TManipuleerConstructie& constructie) const;
+    // Replacement structure of the combination rij, built in v: the template with the hinges
+    // of rij at the places, rigid parts merged, clamped parts removed and idle loads dropped.
+    void BouwVervangendeConstructie(TVConstructie& v, const std::vector<std::int32_t>& rij,
+                                    const TVConstructie& sjabloon,
+                                    const TManipuleerConstructie& constructie) const;
 
     // Progress log: opnieuw empties the file, otherwise tekst is appended as one line.
     void SchrijfVoortgang(const std::string& tekst, bool opnieuw) const;
-    void SchrijfMechanisme(int i) const;
+    void SchrijfMechanisme(const TMechanisme& mechanisme, int i) const;
     // Appends tekst stamped with the time of day: tekst + " (" + time + ").".
     void SchrijfStap(const std::string& tekst) const;
     // A log line whose text is built only while the log is on.
@@ -130,14 +151,16 @@ public:
     }
 
 private:
-    // BepaalCombinaties without giving VMechanismen its length.
-    void VulCombinaties(TManipuleerConstructie& constructie);
+    // n, m, the number of combinations and the places, without the rows.
+    void TelCombinaties(TManipuleerConstructie& constructie);
+    // Calls f with every row of Combinaties in turn, in enumeration order.
+    void VoorElkeCombinatie(const std::function<void(const std::vector<std::int32_t>&)>& f) const;
 
     // A failure line, set apart by empty lines.
     void LogFout(const std::string& tekst) const;
-    void LogStaaf(int i, int b) const;
+    void LogStaaf(const TMechanisme& mechanisme, int b) const;
     std::string Getal(double v) const;
-    bool IsGeldigeStaaf(int i, int b) const;
+    static bool IsGeldigeStaaf(const TMechanisme& mechanisme, int b);
 
     const Teksten* teksten_;
 };

@@ -27,8 +27,8 @@ std::string Voorteken(double f) {
 
 } // namespace
 
-void TAnalyse::BepaalPlastischeMomenten(int i) {
-    auto& staven = Mechanismen[i].avStaven;
+void TAnalyse::BepaalPlastischeMomenten(TMechanisme& mechanisme) const {
+    auto& staven = mechanisme.avStaven;
     for (int b = 0; b < static_cast<int>(staven.size()); ++b) {
         for (int n = 0; n < 2; ++n) {
             TKnoop& knoop = staven[b].Knopen[n];
@@ -36,7 +36,7 @@ void TAnalyse::BepaalPlastischeMomenten(int i) {
                 knoop.M = Teken(-staven[b].gamma) * knoop.Mp;
             } else if (knoop.Soort > 3 && knoop.Stijf) {
                 // A hinge without a part on its other side does no work.
-                const std::int32_t c = BepaalAansluitendeStaaf(i, b, n);
+                const std::int32_t c = BepaalAansluitendeStaaf(mechanisme, b, n);
                 knoop.M = c == -1 ? 0.0 : Teken(staven[c].gamma - staven[b].gamma) * knoop.Mp;
             } else {
                 knoop.M = 0.0;
@@ -45,13 +45,12 @@ void TAnalyse::BepaalPlastischeMomenten(int i) {
     }
 }
 
-void TAnalyse::StelArbeidsVergelijkingOp(int i) {
-    BepaalFactoren(i);
-    SchrijfTermen(i);
+void TAnalyse::StelArbeidsVergelijkingOp(TMechanisme& mechanisme) const {
+    BepaalFactoren(mechanisme);
+    SchrijfTermen(mechanisme);
 }
 
-void TAnalyse::BepaalFactoren(int i) {
-    auto& mechanisme = Mechanismen[i];
+void TAnalyse::BepaalFactoren(TMechanisme& mechanisme) const {
     auto& vgl = mechanisme.Vgl;
     const auto& staven = mechanisme.avStaven;
     const auto& belastingen = mechanisme.avBelastingen;
@@ -71,9 +70,8 @@ void TAnalyse::BepaalFactoren(int i) {
     vgl.Factoren[laatste] = 1.0;
 }
 
-void TAnalyse::SchrijfTermen(int i) {
+void TAnalyse::SchrijfTermen(TMechanisme& mechanisme) const {
     const Teksten& t = *teksten_;
-    auto& mechanisme = Mechanismen[i];
     auto& vgl = mechanisme.Vgl;
     const auto& staven = mechanisme.avStaven;
     const auto& belastingen = mechanisme.avBelastingen;
@@ -81,7 +79,7 @@ void TAnalyse::SchrijfTermen(int i) {
     vgl.Regel1.assign(laatste + 1, std::string());
     vgl.Regel2.assign(laatste + 1, std::string());
     if (vgl.Factoren.size() != laatste + 1) {
-        BepaalFactoren(i);
+        BepaalFactoren(mechanisme);
     }
     const auto G = [this](double v) { return AlgemeenGetal(std::fabs(v), 3, Decimaalteken); };
 
@@ -99,7 +97,7 @@ void TAnalyse::SchrijfTermen(int i) {
     for (std::size_t j = 0; j < belastingen.size(); ++j) {
         const TBelasting& last = belastingen[j];
         // A load without a part has no lever arm and no rotation to print.
-        const TStaaf& deel = IsGeldigeStaaf(i, last.s) ? staven[last.s] : geenDeel;
+        const TStaaf& deel = IsGeldigeStaaf(mechanisme, last.s) ? staven[last.s] : geenDeel;
         const std::string rotatie = t[T2] + G(deel.gamma / VirtueleRotatie) + t[T3];
         const std::size_t q = 2 * staven.size() + 2 * j + 1;
         vgl.Regel1[q] = Voorteken(vgl.Factoren[q]) + G(last.Fx) + " F" + t[T2] +
@@ -112,8 +110,7 @@ void TAnalyse::SchrijfTermen(int i) {
     vgl.Regel1[laatste] = t[T6];
 }
 
-void TAnalyse::BepaalBezwijklast(int i) {
-    auto& mechanisme = Mechanismen[i];
+void TAnalyse::BepaalBezwijklast(TMechanisme& mechanisme, int i) const {
     auto& vgl = mechanisme.Vgl;
     const auto naam = [i] { return "BepaalBezwijklast[" + std::to_string(i) + "]"; };
     const std::size_t intern = 2 * mechanisme.avStaven.size();
@@ -147,17 +144,33 @@ std::int32_t TAnalyse::BepaalMaatgevendMechanisme() const {
 
 void TAnalyse::VergrootVervorming() {
     for (auto& mechanisme : Mechanismen) {
-        for (auto& deel : mechanisme.avStaven) {
-            for (auto& knoop : deel.Knopen) {
-                knoop.dx *= Vergroting;
-                knoop.dy *= Vergroting;
-            }
-        }
-        for (auto& last : mechanisme.avBelastingen) {
-            last.dx *= Vergroting;
-            last.dy *= Vergroting;
+        VergrootVervorming(mechanisme);
+    }
+}
+
+void TAnalyse::VergrootVervorming(TMechanisme& mechanisme) {
+    for (auto& deel : mechanisme.avStaven) {
+        for (auto& knoop : deel.Knopen) {
+            knoop.dx *= Vergroting;
+            knoop.dy *= Vergroting;
         }
     }
+    for (auto& last : mechanisme.avBelastingen) {
+        last.dx *= Vergroting;
+        last.dy *= Vergroting;
+    }
+}
+
+void TAnalyse::BepaalPlastischeMomenten(int i) {
+    BepaalPlastischeMomenten(Mechanismen[i]);
+}
+
+void TAnalyse::StelArbeidsVergelijkingOp(int i) {
+    StelArbeidsVergelijkingOp(Mechanismen[i]);
+}
+
+void TAnalyse::BepaalBezwijklast(int i) {
+    BepaalBezwijklast(Mechanismen[i], i);
 }
 
 } // namespace kx

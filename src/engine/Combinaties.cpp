@@ -50,16 +50,19 @@ void TAnalyse::BepaalMechanismen(TManipuleerConstructie& constructie) {
     }
     const TVConstructie sjabloon = MaakSjabloon(constructie);
     for (int c = 0; c < AantalCombinaties; ++c) {
-        BouwVervangendeConstructie(VMechanismen[c], c, sjabloon, constructie);
+        BouwVervangendeConstructie(VMechanismen[c], Combinaties[c], sjabloon, constructie);
     }
 }
 
 void TAnalyse::BepaalCombinaties(TManipuleerConstructie& constructie) {
-    VulCombinaties(constructie);
+    TelCombinaties(constructie);
+    Combinaties.reserve(AantalCombinaties);
+    VoorElkeCombinatie(
+        [this](const std::vector<std::int32_t>& rij) { Combinaties.push_back(rij); });
     VMechanismen.resize(AantalCombinaties);
 }
 
-void TAnalyse::VulCombinaties(TManipuleerConstructie& constructie) {
+void TAnalyse::TelCombinaties(TManipuleerConstructie& constructie) {
     Onbepaaldheid = constructie.BepaalOnbepaaldheid();
     AantalPlaatsen = constructie.Onbepaaldheid.AantalScharnierplaatsen;
     AantalCombinaties = 0;
@@ -75,21 +78,29 @@ void TAnalyse::VulCombinaties(TManipuleerConstructie& constructie) {
         return;
     }
     Plaatsen = std::move(plaatsen);
-
     const double noemer = static_cast<double>(Faculteit(m - k) * Faculteit(k));
     AantalCombinaties =
         static_cast<std::int32_t>(std::llround(static_cast<double>(Faculteit(m)) / noemer));
-    Combinaties.assign(AantalCombinaties, std::vector<std::int32_t>(m, -1));
+}
 
+void TAnalyse::VoorElkeCombinatie(
+    const std::function<void(const std::vector<std::int32_t>&)>& f) const {
+    if (AantalCombinaties == 0) {
+        return;
+    }
+    const int m = AantalPlaatsen;
+    const int k = Onbepaaldheid + 1;
     const std::uint64_t eerste = (std::uint64_t{1} << k) - 1;
     const std::uint64_t laatste = eerste << (m - k);
+    std::vector<std::int32_t> rij(m, -1);
     int r = 0;
     // The k-bit patterns in increasing order, the next one found directly from the previous.
     for (std::uint64_t p = eerste; p <= laatste && r < AantalCombinaties; p = VolgendePatroon(p)) {
-        auto& rij = Combinaties[r++];
         for (int j = m - 1; j >= 0; --j) {
             rij[j] = ((p >> j) & 1U) ? Plaatsen[m - 1 - j] : -1;
         }
+        f(rij);
+        ++r;
     }
 }
 

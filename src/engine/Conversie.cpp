@@ -50,8 +50,9 @@ template <typename Tabel> std::size_t AantalBestaand(const Tabel& tabel) {
     return aantal;
 }
 
-// Fills mechanisme anew from v, reusing the capacity of its arrays.
-void Converteer(const TVConstructie& v, TMechanisme& mechanisme) {
+} // namespace
+
+void TAnalyse::ConverteerVervangendeConstructie(const TVConstructie& v, TMechanisme& mechanisme) {
     mechanisme.avStaven.clear();
     mechanisme.avBelastingen.clear();
     mechanisme.avStaven.reserve(AantalBestaand(v.Staven));
@@ -90,19 +91,13 @@ void Converteer(const TVConstructie& v, TMechanisme& mechanisme) {
     mechanisme.Vgl.Bezwijklast = 0.0;
 }
 
-} // namespace
-
 void TAnalyse::ConverteerVervangendeConstructies() {
     AantalMechanismen = static_cast<std::int32_t>(VMechanismen.size());
     Mechanismen.clear();
     Mechanismen.reserve(VMechanismen.size());
     for (const auto& v : VMechanismen) {
-        Converteer(v, Mechanismen.emplace_back());
+        ConverteerVervangendeConstructie(v, Mechanismen.emplace_back());
     }
-}
-
-void TAnalyse::ConverteerVervangendeConstructie(const TVConstructie& v, int i) {
-    Converteer(v, Mechanismen[i]);
 }
 
 } // namespace kx

@@ -110,20 +110,20 @@ public:
         voortgang_.Balk(5);
     }
 
-    void Mechanisme(int i) {
+    void Mechanisme(TMechanisme& mechanisme, int i) {
         const std::string kop =
             voortgang_.Actief() ? begin_ + ok_ + t_[TekstMechanismeLabel] + std::to_string(i + 1) +
                                       " (" + std::to_string(n_) + "):" + t_[TekstRotatiecentra]
                                 : std::string();
-        a_.SchrijfMechanisme(i);
+        a_.SchrijfMechanisme(mechanisme, i);
         voortgang_.Label(kop);
-        Stap(130, "BepaalRotatieCentra", i, [&] { a_.BepaalRotatieCentra(i); });
+        Stap(130, "BepaalRotatieCentra", i, [&] { a_.BepaalRotatieCentra(mechanisme); });
         Balk(i + 0.2);
 
-        Pas(i, kop, EerstePas);
+        Pas(mechanisme, i, kop, EerstePas);
         // Loads doing negative work: once more with the opposite rotation, whatever comes out.
-        if (a_.Mechanismen[i].Vgl.Bezwijklast < 0.0) {
-            Pas(i, kop, TweedePas);
+        if (mechanisme.Vgl.Bezwijklast < 0.0) {
+            Pas(mechanisme, i, kop, TweedePas);
         }
 
         Balk(i + 0.97);
@@ -174,28 +174,29 @@ private:
         }
     }
 
-    void Pas(int i, const std::string& kop, const TPas& pas) {
+    void Pas(TMechanisme& mechanisme, int i, const std::string& kop, const TPas& pas) {
         std::string label = kop;
         VolgendeStap(label, TekstVervormen);
-        Stap(pas.Log, "BepaalVervorming", i, [&] { a_.BepaalVervorming(i, pas.Gamma0); });
+        Stap(pas.Log, "BepaalVervorming", i, [&] { a_.BepaalVervorming(mechanisme, pas.Gamma0); });
         Balk(i + pas.Balk[0]);
 
         VolgendeStap(label, TekstMomenten);
-        Stap(pas.Log + 10, "BepaalPlastischeMomenten", i, [&] { a_.BepaalPlastischeMomenten(i); });
+        Stap(pas.Log + 10, "BepaalPlastischeMomenten", i,
+             [&] { a_.BepaalPlastischeMomenten(mechanisme); });
         Balk(i + pas.Balk[1]);
 
         VolgendeStap(label, TekstVergelijking);
         Stap(pas.Log + 20, "StelArbeidsVergelijkingOp", i, [&] {
             if (a_.TermenSchrijven) {
-                a_.StelArbeidsVergelijkingOp(i);
+                a_.StelArbeidsVergelijkingOp(mechanisme);
             } else {
-                a_.BepaalFactoren(i);
+                a_.BepaalFactoren(mechanisme);
             }
         });
         Balk(i + pas.Balk[2]);
 
         VolgendeStap(label, TekstBezwijklast);
-        Stap(pas.Log + 30, "BepaalBezwijklast", i, [&] { a_.BepaalBezwijklast(i); });
+        Stap(pas.Log + 30, "BepaalBezwijklast", i, [&] { a_.BepaalBezwijklast(mechanisme, i); });
     }
 
     std::vector<std::string> Keuzelijst() const {
@@ -223,46 +224,44 @@ std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
     TBerekening berekening(*this, *teksten_, melder);
     berekening.Converteer();
     for (int i = 0; i < berekening.AantalMechanismen(); ++i) {
-        berekening.Mechanisme(i);
+        berekening.Mechanisme(Mechanismen[i], i);
     }
     berekening.Afsluiten();
     return MaatgevendMechanisme;
 }
 
-std::int32_t TAnalyse::BerekenElkMechanisme(TManipuleerConstructie& constructie,
-                                            const std::function<void(int)>& verwerk) {
-    VMechanismen.clear();
-    VulCombinaties(constructie);
+std::int32_t
+TAnalyse::BerekenElkMechanisme(TManipuleerConstructie& constructie,
+                               const std::function<void(const TBerekendMechanisme&)>& verwerk) {
+    TelCombinaties(constructie);
+    Mechanismen.clear();
     AantalMechanismen = AantalCombinaties;
-    Mechanismen.assign(AantalMechanismen, TMechanisme{});
     MaatgevendMechanisme = 0;
     if (AantalMechanismen == 0) {
         return MaatgevendMechanisme;
     }
     const TVConstructie sjabloon = MaakSjabloon(constructie);
-    VMechanismen.clear();
     TBerekening berekening(*this, *teksten_, nullptr, AantalMechanismen);
-    // One replacement structure serves every combination, and the arrays of a released
-    // mechanism serve the next one.
+    // One replacement structure and one record serve every combination in turn.
     TVConstructie vervanging;
-    TMechanisme vrij;
-    for (int i = 0; i < AantalMechanismen; ++i) {
-        BouwVervangendeConstructie(vervanging, i, sjabloon, constructie);
-        Mechanismen[i] = std::move(vrij);
-        ConverteerVervangendeConstructie(vervanging, i);
-        berekening.Mechanisme(i);
-        verwerk(i);
+    TMechanisme mechanisme;
+    double laagste = 0.0;
+    int i = 0;
+    VoorElkeCombinatie([&](const std::vector<std::int32_t>& rij) {
+        BouwVervangendeConstructie(vervanging, rij, sjabloon, constructie);
+        ConverteerVervangendeConstructie(vervanging, mechanisme);
+        berekening.Mechanisme(mechanisme, i);
+        VergrootVervorming(mechanisme);
         // The rule of BepaalMaatgevendMechanisme, applied as the mechanisms come.
-        const int vorige = MaatgevendMechanisme;
-        if (Mechanismen[i].Vgl.Bezwijklast < Mechanismen[vorige].Vgl.Bezwijklast) {
+        const double fp = mechanisme.Vgl.Bezwijklast;
+        const bool maatgevend = i == 0 || fp < laagste;
+        if (maatgevend) {
+            laagste = fp;
             MaatgevendMechanisme = i;
         }
-        const int weg = MaatgevendMechanisme == i ? vorige : i;
-        if (weg != MaatgevendMechanisme) {
-            vrij = std::exchange(Mechanismen[weg], {});
-        }
-    }
-    VergrootVervorming();
+        verwerk({i, rij, mechanisme, maatgevend});
+        ++i;
+    });
     return MaatgevendMechanisme;
 }
 

@@ -109,14 +109,14 @@ double HoekMod2Pi(double a) {
     return a - 2.0 * pi * std::floor(a / (2.0 * pi));
 }
 
-bool TAnalyse::IsGeldigeStaaf(int i, int b) const {
-    return b >= 0 && b < static_cast<int>(Mechanismen[i].avStaven.size());
+bool TAnalyse::IsGeldigeStaaf(const TMechanisme& mechanisme, int b) {
+    return b >= 0 && b < static_cast<int>(mechanisme.avStaven.size());
 }
 
-std::int32_t TAnalyse::BepaalAansluitendeStaaf(int i, int b, int e) {
-    const auto& staven = Mechanismen[i].avStaven;
+std::int32_t TAnalyse::BepaalAansluitendeStaaf(const TMechanisme& mechanisme, int b, int e) const {
+    const auto& staven = mechanisme.avStaven;
     std::int32_t gevonden = -1;
-    if (IsGeldigeStaaf(i, b)) {
+    if (IsGeldigeStaaf(mechanisme, b)) {
         const TKnoop& punt = staven[b].Knopen[e];
         for (std::int32_t j = 0; j < static_cast<std::int32_t>(staven.size()); ++j) {
             if (j != b &&
@@ -131,8 +131,8 @@ std::int32_t TAnalyse::BepaalAansluitendeStaaf(int i, int b, int e) {
     return gevonden;
 }
 
-void TAnalyse::BepaalRotatieCentra(int i) {
-    auto& staven = Mechanismen[i].avStaven;
+void TAnalyse::BepaalRotatieCentra(TMechanisme& mechanisme) const {
+    auto& staven = mechanisme.avStaven;
     for (int b = 0; b < static_cast<int>(staven.size()); ++b) {
         auto& deel = staven[b];
         if (IsOplegging(deel.Knopen[0])) {
@@ -141,11 +141,11 @@ void TAnalyse::BepaalRotatieCentra(int i) {
             deel.RC = {deel.Knopen[1].x, deel.Knopen[1].y};
         } else {
             // Without both neighbours the part has no centre; it keeps (0, 0).
-            const std::int32_t c0 = BepaalAansluitendeStaaf(i, b, 0);
+            const std::int32_t c0 = BepaalAansluitendeStaaf(mechanisme, b, 0);
             if (c0 == -1) {
                 continue;
             }
-            const std::int32_t c1 = BepaalAansluitendeStaaf(i, b, 1);
+            const std::int32_t c1 = BepaalAansluitendeStaaf(mechanisme, b, 1);
             if (c1 == -1) {
                 continue;
             }
@@ -154,8 +154,8 @@ void TAnalyse::BepaalRotatieCentra(int i) {
     }
 }
 
-TEersteStaaf TAnalyse::BepaalEersteStaaf(int i) {
-    const auto& staven = Mechanismen[i].avStaven;
+TEersteStaaf TAnalyse::BepaalEersteStaaf(const TMechanisme& mechanisme) const {
+    const auto& staven = mechanisme.avStaven;
     if (staven.size() == 1) {
         return {0, staven[0].Knopen[0].Soort > 3 ? 1 : 0};
     }
@@ -166,11 +166,11 @@ TEersteStaaf TAnalyse::BepaalEersteStaaf(int i) {
             continue;
         }
         // A part with a missing neighbour has no angle to compare; it is passed over.
-        const std::int32_t c0 = BepaalAansluitendeStaaf(i, b, 0);
+        const std::int32_t c0 = BepaalAansluitendeStaaf(mechanisme, b, 0);
         if (c0 == -1) {
             continue;
         }
-        const std::int32_t c1 = BepaalAansluitendeStaaf(i, b, 1);
+        const std::int32_t c1 = BepaalAansluitendeStaaf(mechanisme, b, 1);
         if (c1 == -1) {
             continue;
         }
@@ -185,12 +185,11 @@ TEersteStaaf TAnalyse::BepaalEersteStaaf(int i) {
     return keuze;
 }
 
-void TAnalyse::BepaalVervorming(int i, double gamma0) {
-    auto& mechanisme = Mechanismen[i];
+void TAnalyse::BepaalVervorming(TMechanisme& mechanisme, double gamma0) const {
     auto& staven = mechanisme.avStaven;
     const int aantal = static_cast<int>(staven.size());
     if (aantal > 0) {
-        const TEersteStaaf eerste = BepaalEersteStaaf(i);
+        const TEersteStaaf eerste = BepaalEersteStaaf(mechanisme);
         LogStap([&] { return std::string("00141   BepaalEersteStaaf --> OK"); });
         int vorige = eerste.Staaf;
         int e = eerste.Eind;
@@ -203,10 +202,10 @@ void TAnalyse::BepaalVervorming(int i, double gamma0) {
         LogStap([&] {
             return std::string("00142   HaaksRoteren Staaf[" + std::to_string(vorige) + "] --> OK");
         });
-        LogStaaf(i, vorige);
+        LogStaaf(mechanisme, vorige);
         for (int t = 1; t < aantal; ++t) {
             // A chain that meets no next part ends there; what it reached keeps its values.
-            const std::int32_t volgende = BepaalAansluitendeStaaf(i, vorige, e);
+            const std::int32_t volgende = BepaalAansluitendeStaaf(mechanisme, vorige, e);
             if (volgende == -1) {
                 break;
             }
@@ -214,12 +213,12 @@ void TAnalyse::BepaalVervorming(int i, double gamma0) {
                 return std::string("00143   BepaalAansluitendeStaaf Staaf[" +
                                    std::to_string(volgende) + "] --> OK");
             });
-            BepaalVervormingStaaf(i, volgende, vorige, e);
+            BepaalVervormingStaaf(mechanisme, volgende, vorige, e);
             LogStap([&] {
                 return std::string("00144   BepaalVervormingStaaf Staaf[" +
                                    std::to_string(volgende) + "] --> OK");
             });
-            LogStaaf(i, volgende);
+            LogStaaf(mechanisme, volgende);
             vorige = volgende;
         }
     }
@@ -228,7 +227,7 @@ void TAnalyse::BepaalVervorming(int i, double gamma0) {
         const auto naam = [j] {
             return "00145   HaaksRoteren Belasting[" + std::to_string(j) + "]";
         };
-        if (!IsGeldigeStaaf(i, belasting.s)) {
+        if (!IsGeldigeStaaf(mechanisme, belasting.s)) {
             LogFout(naam() + " --> NIET OK!!!!!!!!!!");
             continue;
         }
@@ -240,8 +239,8 @@ void TAnalyse::BepaalVervorming(int i, double gamma0) {
     }
 }
 
-void TAnalyse::BepaalVervormingStaaf(int i, int b, int p, int& e) {
-    auto& staven = Mechanismen[i].avStaven;
+void TAnalyse::BepaalVervormingStaaf(TMechanisme& mechanisme, int b, int p, int& e) const {
+    auto& staven = mechanisme.avStaven;
     auto& deel = staven[b];
     const TKnoop& scharnier = staven[p].Knopen[e];
     const int k = ValtSamen(deel.Knopen[0], scharnier) ? 0 : 1;
@@ -262,6 +261,22 @@ void TAnalyse::BepaalVervormingStaaf(int i, int b, int p, int& e) {
 
     e = 1 - k;
     Verplaats(deel.Knopen[e], deel, gamma);
+}
+
+std::int32_t TAnalyse::BepaalAansluitendeStaaf(int i, int b, int e) const {
+    return BepaalAansluitendeStaaf(Mechanismen[i], b, e);
+}
+
+void TAnalyse::BepaalRotatieCentra(int i) {
+    BepaalRotatieCentra(Mechanismen[i]);
+}
+
+TEersteStaaf TAnalyse::BepaalEersteStaaf(int i) const {
+    return BepaalEersteStaaf(Mechanismen[i]);
+}
+
+void TAnalyse::BepaalVervorming(int i, double gamma0) {
+    BepaalVervorming(Mechanismen[i], gamma0);
 }
 
 } // namespace kx

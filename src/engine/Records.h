@@ -27,12 +27,16 @@ struct TVKnoop {
     std::int32_t Oplegging = 0;
     std::int32_t Vrijheid = 3;
     bool Scharnier = false;
+
+    bool operator==(const TVKnoop&) const = default;
 };
 
 struct TVStaaf {
     std::int32_t Knoop0 = -1;
     std::int32_t Knoop1 = -1;
     bool Bestaat = false;
+
+    bool operator==(const TVStaaf&) const = default;
 };
 
 struct TVBelasting {
@@ -42,12 +46,16 @@ struct TVBelasting {
     double Fx = 0.0;
     double Fy = 0.0;
     bool Bestaat = false;
+
+    bool operator==(const TVBelasting&) const = default;
 };
 
 struct TVConstructie {
     std::vector<TVKnoop> Knopen;
     std::vector<TVStaaf> Staven;
     std::vector<TVBelasting> Belastingen;
+
+    bool operator==(const TVConstructie&) const = default;
 };
 
 using TVMechanismen = std::vector<TVConstructie>;

@@ -2,6 +2,8 @@
 #include "model/ManipuleerConstructie.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -17,55 +19,98 @@ bool EindigtIn(const TVStaaf& staaf, std::int32_t knoop) {
     return staaf.Knoop0 == knoop || staaf.Knoop1 == knoop;
 }
 
-bool EindigtStaafIn(const TVConstructie& v, std::int32_t knoop) {
-    return std::any_of(v.Staven.begin(), v.Staven.end(), [knoop](const TVStaaf& staaf) {
-        return staaf.Bestaat && EindigtIn(staaf, knoop);
-    });
-}
-
 // A node clamped in a fixed support without a hinge holds its bar to the ground.
 bool IsIngeklemd(const TVKnoop& knoop) {
     return knoop.Oplegging == Inklemming && !knoop.Scharnier;
 }
 
-// The bars meeting at node v become one part: every bar after the first is re-attached to the
-// far end of the first, which carries its loads over and disappears.
-void VoegStavenSamenBij(TVConstructie& v, std::int32_t knoop) {
-    std::int32_t eerste = -1;
-    std::int32_t verreEind = -1;
-    for (std::int32_t g = 0; g < static_cast<std::int32_t>(v.Staven.size()); ++g) {
-        auto& staaf = v.Staven[g];
-        if (!staaf.Bestaat || !EindigtIn(staaf, knoop)) {
-            continue;
-        }
-        if (eerste == -1) {
-            eerste = g;
-            verreEind = staaf.Knoop0 == knoop ? staaf.Knoop1 : staaf.Knoop0;
-            continue;
-        }
-        (staaf.Knoop0 == knoop ? staaf.Knoop0 : staaf.Knoop1) = verreEind;
-        for (auto& belasting : v.Belastingen) {
-            if (belasting.Bestaat && belasting.s == eerste) {
-                belasting.s = g;
+// The existing bars at every node, one bit per bar slot, kept up to date while bars are merged
+// and removed, so that neither needs to scan every bar for every node. The replacement
+// structure has the slot counts of the drawn structure.
+class TAansluitingen {
+public:
+    static_assert(AantalStaafSlots <= 32);
+
+    explicit TAansluitingen(const TVConstructie& v) {
+        for (std::size_t b = 0; b < v.Staven.size(); ++b) {
+            if (v.Staven[b].Bestaat) {
+                bits_[v.Staven[b].Knoop0] |= Bit(b);
+                bits_[v.Staven[b].Knoop1] |= Bit(b);
             }
         }
-        v.Staven[eerste].Bestaat = false;
+    }
+
+    std::uint32_t Bij(std::int32_t knoop) const { return bits_[knoop]; }
+
+    // Bar b, now ending as staaf does, has left node van.
+    void Verplaats(std::size_t b, const TVStaaf& staaf, std::int32_t van) {
+        if (!EindigtIn(staaf, van)) {
+            bits_[van] &= ~Bit(b);
+        }
+        bits_[staaf.Knoop0] |= Bit(b);
+        bits_[staaf.Knoop1] |= Bit(b);
+    }
+
+    void Verwijder(std::size_t b, const TVStaaf& staaf) {
+        bits_[staaf.Knoop0] &= ~Bit(b);
+        bits_[staaf.Knoop1] &= ~Bit(b);
+    }
+
+private:
+    static std::uint32_t Bit(std::size_t b) { return std::uint32_t{1} << b; }
+
+    std::array<std::uint32_t, AantalKnoopSlots> bits_{};
+};
+
+// The lowest bar of a set of bits, which it leaves out.
+std::size_t NeemLaagste(std::uint32_t& bits) {
+    const auto b = static_cast<std::size_t>(std::countr_zero(bits));
+    bits &= bits - 1;
+    return b;
+}
+
+// The bars meeting at node v become one part: every bar after the first is re-attached to the
+// far end of the first, which carries its loads over and disappears.
+void VoegStavenSamenBij(TVConstructie& v, std::int32_t knoop, TAansluitingen& aansluitingen) {
+    std::uint32_t staven = aansluitingen.Bij(knoop);
+    if (staven == 0) {
+        return;
+    }
+    const std::size_t eerste = NeemLaagste(staven);
+    const TVStaaf& f = v.Staven[eerste];
+    const std::int32_t verreEind = f.Knoop0 == knoop ? f.Knoop1 : f.Knoop0;
+    while (staven != 0) {
+        const std::size_t g = NeemLaagste(staven);
+        auto& staaf = v.Staven[g];
+        (staaf.Knoop0 == knoop ? staaf.Knoop0 : staaf.Knoop1) = verreEind;
+        aansluitingen.Verplaats(g, staaf, knoop);
+        for (auto& belasting : v.Belastingen) {
+            if (belasting.Bestaat && belasting.s == static_cast<std::int32_t>(eerste)) {
+                belasting.s = static_cast<std::int32_t>(g);
+            }
+        }
+        if (v.Staven[eerste].Bestaat) {
+            v.Staven[eerste].Bestaat = false;
+            aansluitingen.Verwijder(eerste, f);
+        }
     }
 }
 
 // Returns whether it removed a bar.
-bool SchrapIngeklemdeStavenIn(TVConstructie& v) {
+bool SchrapIngeklemdeStavenIn(TVConstructie& v, TAansluitingen& aansluitingen) {
     bool geschrapt = false;
-    for (auto& staaf : v.Staven) {
+    for (std::size_t b = 0; b < v.Staven.size(); ++b) {
+        auto& staaf = v.Staven[b];
         if (!staaf.Bestaat ||
             !(IsIngeklemd(v.Knopen[staaf.Knoop0]) || IsIngeklemd(v.Knopen[staaf.Knoop1]))) {
             continue;
         }
         staaf.Bestaat = false;
+        aansluitingen.Verwijder(b, staaf);
         geschrapt = true;
         // Where a remaining bar meets the removed one, it is held by the ground there.
         for (const std::int32_t p : {staaf.Knoop0, staaf.Knoop1}) {
-            if (EindigtStaafIn(v, p)) {
+            if (aansluitingen.Bij(p) != 0) {
                 auto& knoop = v.Knopen[p];
                 knoop.Oplegging = knoop.Vrijheid == VasteVerbinding ? Inklemming : Scharnierend;
             }
@@ -79,13 +124,14 @@ bool SchrapIngeklemdeStavenIn(TVConstructie& v) {
 // is only needed after a removal.
 void VoegStarreStavenSamenIn(TVConstructie& v, const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
+    TAansluitingen aansluitingen(v);
     bool opnieuw = true;
     for (std::int32_t knoop = 0; knoop < static_cast<std::int32_t>(bron.Knopen.size()); ++knoop) {
         if (bron.Knopen[knoop].Bestaat && !v.Knopen[knoop].Scharnier) {
-            VoegStavenSamenBij(v, knoop);
+            VoegStavenSamenBij(v, knoop, aansluitingen);
         }
         if (opnieuw) {
-            opnieuw = SchrapIngeklemdeStavenIn(v);
+            opnieuw = SchrapIngeklemdeStavenIn(v, aansluitingen);
         }
     }
 }
@@ -104,11 +150,8 @@ void ControleerBelastingenIn(TVConstructie& v, const TManipuleerConstructie& con
     }
 }
 
-} // namespace
-
-void TAnalyse::VulVervangendeConstructie(int c, const TManipuleerConstructie& constructie) {
+void VulVervangendeConstructieIn(TVConstructie& v, const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
-    auto& v = VMechanismen[c];
     v.Knopen.assign(bron.Knopen.size(), TVKnoop{});
     v.Staven.assign(bron.Staven.size(), TVStaaf{});
     v.Belastingen.assign(bron.Belastingen.size(), TVBelasting{});
@@ -145,9 +188,8 @@ void TAnalyse::VulVervangendeConstructie(int c, const TManipuleerConstructie& co
     }
 }
 
-void TAnalyse::KoppelBelastingen(int c, const TManipuleerConstructie& constructie) {
+void KoppelBelastingenIn(TVConstructie& v, const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
-    auto& v = VMechanismen[c];
     for (std::size_t j = 0; j < v.Belastingen.size(); ++j) {
         auto& belasting = v.Belastingen[j];
         if (!belasting.Bestaat) {
@@ -164,61 +206,7 @@ void TAnalyse::KoppelBelastingen(int c, const TManipuleerConstructie& constructi
     }
 }
 
-void TAnalyse::PlaatsScharnieren(int c, const TManipuleerConstructie& constructie) {
-    const auto& bron = constructie.Constructie;
-    const auto& rij = Combinaties[c];
-    const auto verbindingen = constructie.Verbindingen();
-    for (std::int32_t v = 0; v < static_cast<std::int32_t>(bron.Knopen.size()); ++v) {
-        const auto& knoop = bron.Knopen[v];
-        if (!knoop.Bestaat) {
-            continue;
-        }
-        auto& vknoop = VMechanismen[c].Knopen[v];
-        if (knoop.Vrijheid == VasteVerbinding) {
-            vknoop.Scharnier = std::find(rij.begin(), rij.end(), v) != rij.end();
-            if (verbindingen[v] < 2) {
-                vknoop.Vrijheid = ScharnierendeVerbinding;
-                vknoop.Scharnier = true;
-            }
-        }
-        if (knoop.Oplegging == RolHorizontaal || knoop.Oplegging == RolVerticaal) {
-            VervangRolOplegging(c, v, constructie);
-        }
-    }
-}
-
-void TAnalyse::VervangRolOplegging(int c, int v, const TManipuleerConstructie& constructie) {
-    const auto& bron = constructie.Constructie;
-    const std::int32_t w = constructie.EersteVrijeKnoop();
-    const std::int32_t b = constructie.EersteVrijeStaaf();
-    // Without a free node and bar slot for the pendulum the roller stays as it is.
-    if (bron.Knopen[w].Bestaat || bron.Staven[b].Bestaat) {
-        return;
-    }
-    auto& vc = VMechanismen[c];
-    const std::int32_t code = bron.Knopen[v].Oplegging;
-    vc.Knopen[v].Oplegging = GeenOplegging;
-
-    auto& pendel = vc.Knopen[w];
-    pendel.Vrijheid = ScharnierendeVerbinding;
-    pendel.Oplegging = Scharnierend;
-    pendel.Scharnier = true;
-
-    const double d = GemiddeldeStaaflengte(c);
-    const double richting = constructie.Oplegrichting(v, code);
-    const auto& rol = vc.Knopen[v];
-    if (code == RolVerticaal) {
-        pendel.y = rol.y;
-        pendel.x = richting == 1.0 ? rol.x + d : rol.x - d;
-    } else {
-        pendel.x = rol.x;
-        pendel.y = richting == 0.5 ? rol.y + d : rol.y - d;
-    }
-    vc.Staven[b] = {v, w, true};
-}
-
-double TAnalyse::GemiddeldeStaaflengte(int c) const {
-    const auto& v = VMechanismen[c];
+double GemiddeldeStaaflengteIn(const TVConstructie& v) {
     double som = 0.0;
     int aantal = 0;
     for (const auto& staaf : v.Staven) {
@@ -234,33 +222,105 @@ double TAnalyse::GemiddeldeStaaflengte(int c) const {
     return aantal == 0 ? 0.0 : som / aantal;
 }
 
+void VervangRolOpleggingIn(TVConstructie& vc, int v, const TManipuleerConstructie& constructie) {
+    const auto& bron = constructie.Constructie;
+    const std::int32_t w = constructie.EersteVrijeKnoop();
+    const std::int32_t b = constructie.EersteVrijeStaaf();
+    // Without a free node and bar slot for the pendulum the roller stays as it is.
+    if (bron.Knopen[w].Bestaat || bron.Staven[b].Bestaat) {
+        return;
+    }
+    const std::int32_t code = bron.Knopen[v].Oplegging;
+    vc.Knopen[v].Oplegging = GeenOplegging;
+
+    auto& pendel = vc.Knopen[w];
+    pendel.Vrijheid = ScharnierendeVerbinding;
+    pendel.Oplegging = Scharnierend;
+    pendel.Scharnier = true;
+
+    const double d = GemiddeldeStaaflengteIn(vc);
+    const double richting = constructie.Oplegrichting(v, code);
+    const auto& rol = vc.Knopen[v];
+    if (code == RolVerticaal) {
+        pendel.y = rol.y;
+        pendel.x = richting == 1.0 ? rol.x + d : rol.x - d;
+    } else {
+        pendel.x = rol.x;
+        pendel.y = richting == 0.5 ? rol.y + d : rol.y - d;
+    }
+    vc.Staven[b] = {v, w, true};
+}
+
+void PlaatsScharnierenIn(TVConstructie& vc, const std::vector<std::int32_t>& rij,
+                         const TManipuleerConstructie& constructie) {
+    const auto& bron = constructie.Constructie;
+    const auto verbindingen = constructie.Verbindingen();
+    for (std::int32_t v = 0; v < static_cast<std::int32_t>(bron.Knopen.size()); ++v) {
+        const auto& knoop = bron.Knopen[v];
+        if (!knoop.Bestaat) {
+            continue;
+        }
+        auto& vknoop = vc.Knopen[v];
+        if (knoop.Vrijheid == VasteVerbinding) {
+            vknoop.Scharnier = std::find(rij.begin(), rij.end(), v) != rij.end();
+            if (verbindingen[v] < 2) {
+                vknoop.Vrijheid = ScharnierendeVerbinding;
+                vknoop.Scharnier = true;
+            }
+        }
+        if (knoop.Oplegging == RolHorizontaal || knoop.Oplegging == RolVerticaal) {
+            VervangRolOpleggingIn(vc, v, constructie);
+        }
+    }
+}
+
+} // namespace
+
+void TAnalyse::VulVervangendeConstructie(int c, const TManipuleerConstructie& constructie) {
+    VulVervangendeConstructieIn(VMechanismen[c], constructie);
+}
+
+void TAnalyse::KoppelBelastingen(int c, const TManipuleerConstructie& constructie) {
+    KoppelBelastingenIn(VMechanismen[c], constructie);
+}
+
+void TAnalyse::PlaatsScharnieren(int c, const TManipuleerConstructie& constructie) {
+    PlaatsScharnierenIn(VMechanismen[c], Combinaties[c], constructie);
+}
+
+void TAnalyse::VervangRolOplegging(int c, int v, const TManipuleerConstructie& constructie) {
+    VervangRolOpleggingIn(VMechanismen[c], v, constructie);
+}
+
+double TAnalyse::GemiddeldeStaaflengte(int c) const {
+    return GemiddeldeStaaflengteIn(VMechanismen[c]);
+}
+
 void TAnalyse::VoegStarreStavenSamen(int c, const TManipuleerConstructie& constructie) {
     VoegStarreStavenSamenIn(VMechanismen[c], constructie);
 }
 
 bool TAnalyse::SchrapIngeklemdeStaven(int c) {
-    return SchrapIngeklemdeStavenIn(VMechanismen[c]);
+    TAansluitingen aansluitingen(VMechanismen[c]);
+    return SchrapIngeklemdeStavenIn(VMechanismen[c], aansluitingen);
 }
 
 void TAnalyse::ControleerBelastingen(int c, const TManipuleerConstructie& constructie) {
     ControleerBelastingenIn(VMechanismen[c], constructie);
 }
 
-TVConstructie TAnalyse::MaakSjabloon(const TManipuleerConstructie& constructie) {
-    // The steps work on slot 0, which a caller without an enumeration in progress lacks.
-    if (VMechanismen.empty()) {
-        VMechanismen.resize(1);
-    }
-    VulVervangendeConstructie(0, constructie);
-    KoppelBelastingen(0, constructie);
-    PlaatsScharnieren(0, constructie);
-    return VMechanismen[0];
+TVConstructie TAnalyse::MaakSjabloon(const TManipuleerConstructie& constructie) const {
+    TVConstructie sjabloon;
+    VulVervangendeConstructieIn(sjabloon, constructie);
+    KoppelBelastingenIn(sjabloon, constructie);
+    PlaatsScharnierenIn(sjabloon, {}, constructie);
+    return sjabloon;
 }
 
-void TAnalyse::BouwVervangendeConstructie(TVConstructie& v, int c, const TVConstructie& sjabloon,
+void TAnalyse::BouwVervangendeConstructie(TVConstructie& v, const std::vector<std::int32_t>& rij,
+                                          const TVConstructie& sjabloon,
                                           const TManipuleerConstructie& constructie) const {
     v = sjabloon;
-    const auto& rij = Combinaties[c];
     // Position j of a row belongs to place m-1-j.
     for (int j = 0; j < AantalPlaatsen; ++j) {
         v.Knopen[Plaatsen[AantalPlaatsen - 1 - j]].Scharnier = rij[j] != -1;

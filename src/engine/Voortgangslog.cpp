@@ -55,11 +55,11 @@ std::string TAnalyse::Getal(double v) const {
     return AlgemeenGetal(v, 1, Decimaalteken);
 }
 
-void TAnalyse::LogStaaf(int i, int b) const {
+void TAnalyse::LogStaaf(const TMechanisme& mechanisme, int b) const {
     if (!LogAan) {
         return;
     }
-    const TStaaf& deel = Mechanismen[i].avStaven[b];
+    const TStaaf& deel = mechanisme.avStaven[b];
     SchrijfVoortgang("         .RC.x: " + Getal(deel.RC.x), false);
     SchrijfVoortgang("         .RC.y: " + Getal(deel.RC.y), false);
     SchrijfVoortgang("         .gamma: " + Getal(deel.gamma), false);
@@ -69,11 +69,10 @@ void TAnalyse::LogStaaf(int i, int b) const {
     SchrijfVoortgang("         .Knopen[1].dy: " + Getal(deel.Knopen[1].dy), false);
 }
 
-void TAnalyse::SchrijfMechanisme(int i) const {
+void TAnalyse::SchrijfMechanisme(const TMechanisme& mechanisme, int i) const {
     if (!LogAan) {
         return;
     }
-    const TMechanisme& mechanisme = Mechanismen[i];
     const auto regel = [this](const std::string& tekst) { SchrijfVoortgang(tekst, false); };
     regel(Sterren());
     regel("*** Mechanisme nr. " + std::to_string(i));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -99,9 +101,24 @@ TEST(KxAnalyse, DeGroteKetenHeeftAchttienhonderdtwintigMechanismen) {
     // C(16, 4) combinations, the first on the last four places and the last on the first four.
     EXPECT_EQ(json["mechanismen"][0]["scharnieren"], (std::vector<int>{13, 14, 15, 16}));
     EXPECT_EQ(json["mechanismen"][1819]["scharnieren"], (std::vector<int>{1, 2, 3, 4}));
+    std::vector<double> lasten;
     for (const auto& mechanisme : json["mechanismen"]) {
-        EXPECT_TRUE(std::isfinite(mechanisme["bezwijklast"].get<double>()));
+        lasten.push_back(mechanisme["bezwijklast"].get<double>());
+        EXPECT_TRUE(std::isfinite(lasten.back()));
     }
+    // The lowest collapse load governs, the first of equal ones; the report marks it once.
+    const auto laagste = std::min_element(lasten.begin(), lasten.end()) - lasten.begin();
+    EXPECT_EQ(json["maatgevend"], laagste + 1);
+    const auto rapport = Voer({std::string(KX_FIXTURES) + "/keten15.kx"}).Uit;
+    const auto regel = "Mechanisme " + std::to_string(laagste + 1) + ": ";
+    const auto plaats = rapport.find(regel);
+    ASSERT_NE(plaats, std::string::npos);
+    const auto einde = rapport.find('\n', plaats);
+    EXPECT_TRUE(rapport.substr(plaats, einde - plaats).ends_with(" (Maatgevend)"));
+    EXPECT_EQ(rapport.find("(Maatgevend)"), rapport.rfind("(Maatgevend)"));
+    EXPECT_NE(rapport.find("Virtuele arbeidsvergelijking van Mechanisme " +
+                           std::to_string(laagste + 1) + ":"),
+              std::string::npos);
 }
 
 } // namespace
