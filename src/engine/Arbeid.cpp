@@ -21,10 +21,6 @@ double Teken(double x) {
     return a < 0.0 ? -1.0 : (a > 0.0 ? 1.0 : 0.0);
 }
 
-std::string Voorteken(double f) {
-    return f < 0.0 ? "- " : "+ ";
-}
-
 } // namespace
 
 void TAnalyse::BepaalPlastischeMomenten(TMechanisme& mechanisme) const {
@@ -76,38 +72,58 @@ void TAnalyse::SchrijfTermen(TMechanisme& mechanisme) const {
     const auto& staven = mechanisme.avStaven;
     const auto& belastingen = mechanisme.avBelastingen;
     const std::size_t laatste = 2 * (staven.size() + belastingen.size()) + 1;
-    vgl.Regel1.assign(laatste + 1, std::string());
-    vgl.Regel2.assign(laatste + 1, std::string());
+    vgl.Regel1.resize(laatste + 1);
+    vgl.Regel2.resize(laatste + 1);
     if (vgl.Factoren.size() != laatste + 1) {
         BepaalFactoren(mechanisme);
     }
-    const auto G = [this](double v) { return AlgemeenGetal(std::fabs(v), 3, Decimaalteken); };
+    // Every text is built by appending to it, without temporary strings.
+    const auto getal = [this](std::string& tekst, double v) {
+        VoegAlgemeenGetalToe(tekst, std::fabs(v), 3, Decimaalteken);
+    };
+    // "+ a ⋅ b" for term q, the rest of the term to be appended.
+    const auto begin = [&](std::size_t q, double a, const char* eenheid, double b) -> std::string& {
+        std::string& tekst = vgl.Regel1[q];
+        tekst = vgl.Factoren[q] < 0.0 ? "- " : "+ ";
+        getal(tekst, a);
+        tekst += eenheid;
+        tekst += t[T2];
+        getal(tekst, b);
+        return tekst;
+    };
 
     vgl.Regel1[0] = t[T1];
     for (std::size_t s = 0; s < staven.size(); ++s) {
         const TStaaf& deel = staven[s];
         for (std::size_t n = 0; n < 2; ++n) {
             const std::size_t q = 2 * s + 1 + n;
-            vgl.Regel1[q] = Voorteken(vgl.Factoren[q]) + G(deel.Knopen[n].M) + t[T2] +
-                            G(deel.gamma / VirtueleRotatie) + t[T3];
-            vgl.Regel2[q] = t[T4] + deel.Knopen[0].Naam + deel.Knopen[1].Naam;
+            begin(q, deel.Knopen[n].M, "", deel.gamma / VirtueleRotatie) += t[T3];
+            std::string& onder = vgl.Regel2[q];
+            onder = t[T4];
+            onder += deel.Knopen[0].Naam;
+            onder += deel.Knopen[1].Naam;
         }
     }
     const TStaaf geenDeel{};
+    std::string rotatie;
     for (std::size_t j = 0; j < belastingen.size(); ++j) {
         const TBelasting& last = belastingen[j];
         // A load without a part has no lever arm and no rotation to print.
         const TStaaf& deel = IsGeldigeStaaf(mechanisme, last.s) ? staven[last.s] : geenDeel;
-        const std::string rotatie = t[T2] + G(deel.gamma / VirtueleRotatie) + t[T3];
+        rotatie = t[T2];
+        getal(rotatie, deel.gamma / VirtueleRotatie);
+        rotatie += t[T3];
         const std::size_t q = 2 * staven.size() + 2 * j + 1;
-        vgl.Regel1[q] = Voorteken(vgl.Factoren[q]) + G(last.Fx) + " F" + t[T2] +
-                        G(last.y - deel.RC.y) + rotatie;
-        vgl.Regel1[q + 1] = Voorteken(vgl.Factoren[q + 1]) + G(last.Fy) + " F" + t[T2] +
-                            G(last.x - deel.RC.x) + rotatie;
-        vgl.Regel2[q] = t[T5] + last.Naam;
-        vgl.Regel2[q + 1] = t[T5] + last.Naam;
+        begin(q, last.Fx, " F", last.y - deel.RC.y) += rotatie;
+        begin(q + 1, last.Fy, " F", last.x - deel.RC.x) += rotatie;
+        for (const std::size_t r : {q, q + 1}) {
+            vgl.Regel2[r] = t[T5];
+            vgl.Regel2[r] += last.Naam;
+        }
     }
     vgl.Regel1[laatste] = t[T6];
+    vgl.Regel2[0].clear();
+    vgl.Regel2[laatste].clear();
 }
 
 void TAnalyse::BepaalBezwijklast(TMechanisme& mechanisme, int i) const {

@@ -32,46 +32,52 @@ bool VastePuntCijfers(double v, int cijfers, std::int64_t& mantisse, int& expone
 }
 } // namespace
 
-std::string AlgemeenGetal(double v, int cijfers, char decimaalteken) {
+void VoegAlgemeenGetalToe(std::string& tekst, double v, int cijfers, char decimaalteken) {
     cijfers = std::max(cijfers, 1);
     std::int64_t mantisse = 0;
     int exponent = 0;
     if (v == 0.0) {
-        return "0";
+        tekst += '0';
+        return;
     }
     if (!VastePuntCijfers(v, cijfers, mantisse, exponent)) {
         std::array<char, 64> buffer{};
-        const auto resultaat = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
-                                             std::chars_format::general, cijfers);
-        std::string tekst(buffer.data(), resultaat.ptr);
-        std::replace(tekst.begin(), tekst.end(), '.', decimaalteken);
-        return tekst;
+        const auto einde = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
+                                         std::chars_format::general, cijfers)
+                               .ptr;
+        std::replace(buffer.data(), einde, '.', decimaalteken);
+        tekst.append(buffer.data(), einde);
+        return;
     }
     // Plain decimal: the digits with the point placed after exponent + 1 of them, trailing
     // zeros of the fraction dropped.
-    std::string cijferreeks = std::to_string(mantisse);
+    std::array<char, 24> buffer{};
+    const char* const begin = buffer.data();
+    const char* einde = std::to_chars(buffer.data(), buffer.data() + buffer.size(), mantisse).ptr;
     const int geheel = exponent + 1;
-    std::string tekst = v < 0.0 ? "-" : "";
+    const char* breuk = begin + std::min<std::ptrdiff_t>(std::max(geheel, 0), einde - begin);
+    while (einde > breuk && einde[-1] == '0') {
+        --einde;
+    }
+    if (v < 0.0) {
+        tekst += '-';
+    }
     if (geheel <= 0) {
-        tekst += "0";
+        tekst += '0';
         tekst += decimaalteken;
         tekst.append(static_cast<std::size_t>(-geheel), '0');
-        tekst += cijferreeks;
     } else {
-        tekst += cijferreeks.substr(0, static_cast<std::size_t>(geheel));
-        if (static_cast<std::size_t>(geheel) < cijferreeks.size()) {
+        tekst.append(begin, breuk);
+        if (breuk < einde) {
             tekst += decimaalteken;
-            tekst += cijferreeks.substr(static_cast<std::size_t>(geheel));
         }
     }
-    if (tekst.find(decimaalteken) != std::string::npos) {
-        while (tekst.back() == '0') {
-            tekst.pop_back();
-        }
-        if (tekst.back() == decimaalteken) {
-            tekst.pop_back();
-        }
-    }
+    tekst.append(breuk, einde);
+}
+
+std::string AlgemeenGetal(double v, int cijfers, char decimaalteken) {
+    std::string tekst;
+    VoegAlgemeenGetalToe(tekst, v, cijfers, decimaalteken);
     return tekst;
 }
 
