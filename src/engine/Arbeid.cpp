@@ -84,6 +84,7 @@ void TAnalyse::SchrijfTermen(TMechanisme& mechanisme) const {
     // "+ a ⋅ b" for term q, the rest of the term to be appended.
     const auto begin = [&](std::size_t q, double a, const char* eenheid, double b) -> std::string& {
         std::string& tekst = vgl.Regel1[q];
+        tekst.reserve(48);
         tekst = vgl.Factoren[q] < 0.0 ? "- " : "+ ";
         getal(tekst, a);
         tekst += eenheid;

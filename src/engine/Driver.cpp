@@ -125,6 +125,9 @@ public:
         if (mechanisme.Vgl.Bezwijklast < 0.0) {
             Pas(mechanisme, i, kop, TweedePas);
         }
+        if (a_.TermenSchrijven) {
+            a_.SchrijfTermen(mechanisme);
+        }
 
         Balk(i + 0.97);
         if (voortgang_.Actief()) {
@@ -186,13 +189,10 @@ private:
         Balk(i + pas.Balk[1]);
 
         VolgendeStap(label, TekstVergelijking);
-        Stap(pas.Log + 20, "StelArbeidsVergelijkingOp", i, [&] {
-            if (a_.TermenSchrijven) {
-                a_.StelArbeidsVergelijkingOp(mechanisme);
-            } else {
-                a_.BepaalFactoren(mechanisme);
-            }
-        });
+        // The texts follow from the final values alone: Mechanisme writes them once, after
+        // the last pass.
+        Stap(pas.Log + 20, "StelArbeidsVergelijkingOp", i,
+             [&] { a_.BepaalFactoren(mechanisme); });
         Balk(i + pas.Balk[2]);
 
         VolgendeStap(label, TekstBezwijklast);
