@@ -5,7 +5,6 @@
 #include <array>
 #include <cmath>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace kx {
@@ -191,8 +190,7 @@ private:
         VolgendeStap(label, TekstVergelijking);
         // The texts follow from the final values alone: Mechanisme writes them once, after
         // the last pass.
-        Stap(pas.Log + 20, "StelArbeidsVergelijkingOp", i,
-             [&] { a_.BepaalFactoren(mechanisme); });
+        Stap(pas.Log + 20, "StelArbeidsVergelijkingOp", i, [&] { a_.BepaalFactoren(mechanisme); });
         Balk(i + pas.Balk[2]);
 
         VolgendeStap(label, TekstBezwijklast);
