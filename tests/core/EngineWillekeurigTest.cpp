@@ -240,7 +240,7 @@ TEST(EngineWillekeurig, ElkeGoedgekeurdeConstructieWordtTotHetEindeBerekend) {
 }
 
 TEST(EngineWillekeurig, VoorbeeldEnGroteKetenGelijkBijElkeWijzeVanBerekenen) {
-    for (const std::string bron :
+    for (const std::string& bron :
          {std::string("Voorbeeld"), std::string(KX_FIXTURES) + "/keten15.kx"}) {
         SCOPED_TRACE(bron);
         Opstelling o;
