@@ -7,7 +7,6 @@
 #include "text/SymboolTekens.h"
 #include "text/Teksten.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <clocale>

@@ -82,7 +82,7 @@ void TAnalyse::SchrijfTermen(TMechanisme& mechanisme) const {
         VoegAlgemeenGetalToe(tekst, std::fabs(v), 3, Decimaalteken);
     };
     // "+ a ⋅ b" for term q, the rest of the term to be appended.
-    const auto begin = [&](std::size_t q, double a, const char* eenheid, double b) -> std::string& {
+    const auto term = [&](std::size_t q, double a, const char* eenheid, double b) -> std::string& {
         std::string& tekst = vgl.Regel1[q];
         tekst.reserve(48);
         tekst = vgl.Factoren[q] < 0.0 ? "- " : "+ ";
@@ -98,7 +98,7 @@ void TAnalyse::SchrijfTermen(TMechanisme& mechanisme) const {
         const TStaaf& deel = staven[s];
         for (std::size_t n = 0; n < 2; ++n) {
             const std::size_t q = 2 * s + 1 + n;
-            begin(q, deel.Knopen[n].M, "", deel.gamma / VirtueleRotatie) += t[T3];
+            term(q, deel.Knopen[n].M, "", deel.gamma / VirtueleRotatie) += t[T3];
             std::string& onder = vgl.Regel2[q];
             onder = t[T4];
             onder += deel.Knopen[0].Naam;
@@ -115,8 +115,8 @@ void TAnalyse::SchrijfTermen(TMechanisme& mechanisme) const {
         getal(rotatie, deel.gamma / VirtueleRotatie);
         rotatie += t[T3];
         const std::size_t q = 2 * staven.size() + 2 * j + 1;
-        begin(q, last.Fx, " F", last.y - deel.RC.y) += rotatie;
-        begin(q + 1, last.Fy, " F", last.x - deel.RC.x) += rotatie;
+        term(q, last.Fx, " F", last.y - deel.RC.y) += rotatie;
+        term(q + 1, last.Fy, " F", last.x - deel.RC.x) += rotatie;
         for (const std::size_t r : {q, q + 1}) {
             vgl.Regel2[r] = t[T5];
             vgl.Regel2[r] += last.Naam;
