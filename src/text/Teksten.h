@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/TekstNamen.h"
+
 #include <array>
 #include <istream>
 #include <string>
@@ -16,7 +18,7 @@ struct TTekst {
 // The table of every user-visible text, always addressed by its fixed index.
 class Teksten {
 public:
-    static constexpr int Aantal = 217;
+    static constexpr int Aantal = EindeTekstTabel;
     static constexpr const char* VertaalBestand = "KXTranslation.kxt";
 
     Teksten() { VulTekstTabel(); }
@@ -24,7 +26,8 @@ public:
     // Restores the built-in keys and texts.
     void VulTekstTabel();
 
-    // Replaces texts from a translation stream: 217 entries in index order, each ended by a line
+    // Replaces texts from a translation stream: `Aantal` entries in index order, each ended by a
+    // line
     // "###". A stream that ends early keeps the texts read so far and the built-in rest.
     // Returns the number of complete entries read.
     int LeesVertaling(std::istream& invoer);
