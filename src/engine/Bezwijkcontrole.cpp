@@ -11,6 +11,7 @@ namespace kx {
 namespace {
 // A moment within this share of Mp below it counts as having reached Mp.
 constexpr double Bereikt = 1e-6;
+constexpr double Nultrace = 1e-9;
 } // namespace
 
 TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
@@ -41,7 +42,8 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
         waar.Verdeling.Bezwijklast = Oneindig;
         return waar;
     }
-    const double lambda = uitkomst.x(n);
+    // A frame that moves without any hinge carries nothing; rounding leaves a trace of 1e-15.
+    const double lambda = uitkomst.x(n) < Nultrace ? 0.0 : uitkomst.x(n);
     Eigen::VectorXd x = uitkomst.x.head(n);
     x += a.completeOrthogonalDecomposition().solve(lambda * evenwicht.b - a * x);
     waar.Bezwijklast = lambda;

@@ -77,8 +77,8 @@ double Momentverhouding(const TEvenwicht& evenwicht, const Eigen::VectorXd& x) {
     return piek;
 }
 
-// The hinge moments that the one motion u fixes, and the collapse load by virtual work; false
-// when the loads do no work in u.
+// The hinge moments that the one motion u fixes, and the collapse load by virtual work (0 when
+// no hinge turns: the frame moves without any); false when the loads do no work in u.
 bool LegScharnierenVast(const TEvenwicht& evenwicht, const std::vector<int>& scharnieren,
                         const Eigen::VectorXd& u, Eigen::VectorXd& vast, std::vector<bool>& isVast,
                         double& lambda) {
@@ -97,7 +97,8 @@ bool LegScharnierenVast(const TEvenwicht& evenwicht, const std::vector<int>& sch
     double dissipatie = 0.0;
     for (std::size_t i = 0; i < scharnieren.size(); ++i) {
         const int h = scharnieren[i];
-        if (h == -1 || std::fabs(draaiing[i]) <= Draaidrempel * grootste) {
+        // u has length 1, so rotations are on the scale of 1 / bar length.
+        if (h == -1 || std::fabs(draaiing[i]) <= Draaidrempel * std::max(grootste, 1.0)) {
             continue;
         }
         const double mp = evenwicht.Onbekenden[static_cast<std::size_t>(h)].Mp;
@@ -142,6 +143,9 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         if (!LegScharnierenVast(evenwicht, scharnieren, q.col(a.rows() - 1), vast, isVast,
                                 lambda)) {
             verdeling.Bezwijklast = Oneindig;
+            return verdeling;
+        }
+        if (lambda == 0.0) {
             return verdeling;
         }
     } else if (!(bezwijklast < 0.5 * Oneindig)) {

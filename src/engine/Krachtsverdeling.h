@@ -36,7 +36,7 @@ struct TScharnierMoment {
 // The forces of a frame at collapse in one mechanism.
 struct TKrachtsverdeling {
     // False when no force distribution belongs to the mechanism: its loads do no work
-    // (Fp infinite), or no equilibrium at Fp exists.
+    // (Fp infinite), it moves without turning a hinge (Fp 0), or no equilibrium at Fp exists.
     bool Bestaat = false;
     double Bezwijklast = 0.0;
     // Peak |M| / Mp over every bar end; at least 1.
