@@ -7,6 +7,19 @@ namespace kx {
 enum TekstNaam : int {
     LaatsteOrigineleTekst = 216,
     // New texts are appended here and at the end of the built-in table, in the same order.
+    TekstKrachtMechanisme,
+    TekstKrachtUitlegMomentenlijn,
+    TekstKrachtBevestigd,
+    TekstKrachtOverschreden,
+    TekstKrachtOndergrens,
+    TekstKrachtWareLast,
+    TekstKrachtGeenArbeid,
+    TekstKrachtGeenEvenwicht,
+    TekstKrachtKnoop,
+    TekstKrachtKnopen,
+    TekstKrachtWareLastOneindig,
+    TekstKrachtUitlegOplegreacties,
+    TekstKrachtReacties,
     EindeTekstTabel
 };
 
