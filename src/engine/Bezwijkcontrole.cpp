@@ -15,52 +15,57 @@ constexpr double Nultrace = 1e-9;
 } // namespace
 
 TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
-    const auto& a = evenwicht.A;
-    const Eigen::Index n = a.cols();
-    TLineairProgramma lp;
-    lp.R.resize(a.rows(), n + 1);
-    lp.R << a, -evenwicht.b;
-    lp.RijOnder = Eigen::VectorXd::Zero(a.rows());
-    lp.RijBoven = Eigen::VectorXd::Zero(a.rows());
-    lp.KolomOnder = Eigen::VectorXd::Constant(n + 1, -TLineairProgramma::Onbegrensd);
-    lp.KolomBoven = Eigen::VectorXd::Constant(n + 1, TLineairProgramma::Onbegrensd);
-    for (Eigen::Index j = 0; j < n; ++j) {
-        const auto& onbekende = evenwicht.Onbekenden[static_cast<std::size_t>(j)];
-        if (onbekende.Soort == TOnbekende::Moment) {
-            lp.KolomOnder(j) = -onbekende.Mp;
-            lp.KolomBoven(j) = onbekende.Mp;
+    TWareBezwijklast waar;
+    if (!evenwicht.Draagt) {
+        return waar;
+    }
+    // Unknowns lambda and the self-stress z; every bar end moment within Mp.
+    const auto k = evenwicht.Nul.cols();
+    std::vector<int> momenten;
+    for (std::size_t j = 0; j < evenwicht.Onbekenden.size(); ++j) {
+        if (evenwicht.Onbekenden[j].Soort == TOnbekende::Moment) {
+            momenten.push_back(static_cast<int>(j));
         }
     }
-    lp.KolomOnder(n) = 0.0;
-    lp.c = Eigen::VectorXd::Zero(n + 1);
-    lp.c(n) = -1.0;
+    const auto rijen = static_cast<Eigen::Index>(momenten.size());
+    TLineairProgramma lp;
+    lp.R.resize(rijen, k + 1);
+    lp.RijOnder.resize(rijen);
+    lp.RijBoven.resize(rijen);
+    for (Eigen::Index r = 0; r < rijen; ++r) {
+        const int j = momenten[static_cast<std::size_t>(r)];
+        lp.R(r, 0) = evenwicht.Xb(j);
+        lp.R.row(r).tail(k) = evenwicht.Nul.row(j);
+        lp.RijBoven(r) = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp;
+        lp.RijOnder(r) = -lp.RijBoven(r);
+    }
+    lp.KolomOnder = Eigen::VectorXd::Constant(k + 1, -TLineairProgramma::Onbegrensd);
+    lp.KolomBoven = Eigen::VectorXd::Constant(k + 1, TLineairProgramma::Onbegrensd);
+    lp.KolomOnder(0) = 0.0;
+    lp.c = Eigen::VectorXd::Zero(k + 1);
+    lp.c(0) = -1.0;
     const auto uitkomst = LosOp(lp);
-
-    TWareBezwijklast waar;
     if (uitkomst.Status != TLpUitkomst::Optimaal) {
         waar.Bezwijklast = Oneindig;
         waar.Verdeling.Bezwijklast = Oneindig;
         return waar;
     }
-    // A frame that moves without any hinge carries nothing; rounding leaves a trace of 1e-15.
-    const double lambda = uitkomst.x(n) < Nultrace ? 0.0 : uitkomst.x(n);
-    Eigen::VectorXd x = uitkomst.x.head(n);
-    x += a.completeOrthogonalDecomposition().solve(lambda * evenwicht.b - a * x);
+    // A trace of rounding is no strength.
+    const double lambda = uitkomst.x(0) < Nultrace ? 0.0 : uitkomst.x(0);
+    const Eigen::VectorXd x = lambda * evenwicht.Xb + evenwicht.Nul * uitkomst.x.tail(k);
     waar.Bezwijklast = lambda;
     auto& verdeling = waar.Verdeling;
     verdeling.Bestaat = true;
+    verdeling.Eenduidig = false;
     verdeling.Bezwijklast = lambda;
     VulKrachten(evenwicht, x, lambda, verdeling);
     double piek = 0.0;
-    for (Eigen::Index j = 0; j < n; ++j) {
-        const auto& onbekende = evenwicht.Onbekenden[static_cast<std::size_t>(j)];
-        if (onbekende.Soort != TOnbekende::Moment || onbekende.Mp <= 0.0) {
-            continue;
-        }
-        const double verhouding = std::fabs(x(j)) / onbekende.Mp;
+    for (const int j : momenten) {
+        const double verhouding =
+            std::fabs(x(j)) / evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp;
         piek = std::max(piek, verhouding);
         if (verhouding >= 1.0 - Bereikt) {
-            waar.Scharnieren.push_back(evenwicht.KnoopVanKolom(static_cast<int>(j)));
+            waar.Scharnieren.push_back(evenwicht.KnoopVanKolom(j));
         }
     }
     verdeling.Momentverhouding = piek;

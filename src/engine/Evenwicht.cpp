@@ -1,5 +1,6 @@
 #include "engine/Evenwicht.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kx {
@@ -17,6 +18,20 @@ struct TKnoopRijen {
 TEvenwicht::TEvenwicht(const TConstructie& constructie) {
     NummerOnbekenden(constructie);
     VulMatrix(constructie);
+    BepaalOplossingsruimte();
+}
+
+void TEvenwicht::BepaalOplossingsruimte() {
+    constexpr double Rangdrempel = 1e-10;
+    Eigen::CompleteOrthogonalDecomposition<Eigen::MatrixXd> cod(A);
+    cod.setThreshold(Rangdrempel);
+    Xb = cod.solve(b);
+    Draagt = (A * Xb - b).norm() <= 1e-9 * std::max(1.0, b.norm());
+    // The null space of A is the orthogonal complement of the range of its transpose.
+    Eigen::ColPivHouseholderQR<Eigen::MatrixXd> qr(A.transpose());
+    qr.setThreshold(Rangdrempel);
+    const Eigen::MatrixXd q = qr.householderQ();
+    Nul = q.rightCols(A.cols() - qr.rank());
 }
 
 void TEvenwicht::NummerOnbekenden(const TConstructie& constructie) {

@@ -50,6 +50,12 @@ public:
 
     Eigen::MatrixXd A;
     Eigen::VectorXd b;
+    // Every distribution in equilibrium is lambda Xb + Nul z: Xb carries the loads at load
+    // factor 1, the orthonormal columns of Nul are the states of self-stress. Draagt is false
+    // when no distribution carries the loads: the frame moves without any plastic hinge.
+    Eigen::VectorXd Xb;
+    Eigen::MatrixXd Nul;
+    bool Draagt = false;
     std::vector<TEvenwichtStaaf> Staven;
     std::vector<TEvenwichtOplegging> Opleggingen;
     std::vector<TOnbekende> Onbekenden;
@@ -68,6 +74,7 @@ public:
 private:
     void NummerOnbekenden(const TConstructie& constructie);
     void VulMatrix(const TConstructie& constructie);
+    void BepaalOplossingsruimte();
 };
 
 } // namespace kx

@@ -53,10 +53,13 @@ struct TKrachtsverdeling {
 };
 
 // The forces at collapse for the mechanism with plastic hinges at the nodes in plaatsen.
-// The mechanism's motion is the null space of the equilibrium matrix transposed without the
-// hinge columns; when that is one motion, it fixes the hinge moments' signs and the collapse
-// load by virtual work, and bezwijklast is not used. Otherwise the hinges are left free and
-// the forces are found at bezwijklast (Oneindig: none).
+// Compatible hinge rotations do no work on any state of self-stress. When that leaves one
+// motion, it gives the hinge moments' signs and the collapse load by virtual work, and
+// bezwijklast is not used. When it leaves more, the forces are found at bezwijklast with the
+// hinges free, unless bezwijklast lies below what the least dissipating of those motions
+// gives: then at that motion's load, with its hinges at Mp. Hinges that do not turn keep a
+// moment within Mp, and where equilibrium leaves freedom the distribution with the least peak
+// |M| / Mp is taken.
 TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
                                          const std::vector<int>& plaatsen, double bezwijklast);
 

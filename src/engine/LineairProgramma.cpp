@@ -41,7 +41,7 @@ TLpUitkomst LosOp(const TLineairProgramma& p) {
                       p.RijOnder.data(), p.RijBoven.data());
     model.setPrimalTolerance(1e-10);
     model.setDualTolerance(1e-10);
-    model.dual();
+    model.initialSolve();
     TLpUitkomst uitkomst;
     switch (model.status()) {
     case 0:
