@@ -186,6 +186,11 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     }
     const TScharnierRijen h = ScharnierRijen(evenwicht, plaatsen);
     const auto n = static_cast<std::size_t>(h.Rijen.size());
+    if (n == 0) {
+        // No place that can carry a plastic moment: no mechanism to check.
+        verdeling.Bezwijklast = bezwijklast;
+        return verdeling;
+    }
     TBeweging beweging = Beweging(h.Nul);
     std::vector<bool> vast(n, false);
     Eigen::VectorXd m = Eigen::VectorXd::Zero(static_cast<Eigen::Index>(n));

@@ -177,9 +177,12 @@ TEST(Krachtsverdeling, MomentenEnReactiesMetTekens) {
 TEST(Krachtsverdeling, MechanismeZonderArbeidHeeftGeenVerdeling) {
     Opstelling o;
     Voorbeeld(o);
-    const auto v = BepaalKrachtsverdeling(TEvenwicht(o.c.Constructie), {0, 2}, 0.0);
+    const TEvenwicht evenwicht(o.c.Constructie);
+    const auto v = BepaalKrachtsverdeling(evenwicht, {0, 2}, 0.0);
     EXPECT_FALSE(v.Bestaat);
     EXPECT_EQ(v.Bezwijklast, Oneindig);
+    // Places where no moment can form (pinned feet) make no mechanism at all.
+    EXPECT_FALSE(BepaalKrachtsverdeling(evenwicht, {1, 3}, 7.0).Bestaat);
 }
 
 // Beam clamped at both ends, 8 m, central load: four hinges of five places is one too many.
