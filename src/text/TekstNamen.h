@@ -7,6 +7,20 @@ namespace kx {
 enum TekstNaam : int {
     LaatsteOrigineleTekst = 216,
     // New texts are appended here and at the end of the built-in table, in the same order.
+    TekstOpslaanMislukt,
+    TekstLezenMislukt,
+    TekstFoutGeenToestemming,
+    TekstFoutMapBestaatNiet,
+    TekstFoutBestaatNiet,
+    TekstFoutSchijfVol,
+    TekstFoutSchijfAlleenLezen,
+    TekstFoutBestandAlleenLezen,
+    TekstFoutIsMap,
+    TekstFoutGeenGewoonBestand,
+    TekstFoutTeGroot,
+    TekstFoutOverig,
+    TekstFoutOngeldigGetal,
+    TekstVertalingGenegeerd,
     EindeTekstTabel
 };
 

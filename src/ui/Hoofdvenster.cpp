@@ -26,12 +26,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSplitter>
 #include <QTime>
-
-#include <sstream>
 
 namespace kx {
 
@@ -74,7 +71,7 @@ private:
 
 TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& programmaMap)
     : dialogen_(dialogen), programmaMap_(programmaMap), constructie_(teksten_), analyse_(teksten_) {
-    teksten_.LeesVertalingsbestand(Teksten::VertaalBestand);
+    vertalingsMelding_ = teksten_.LeesVertalingsbestand(Teksten::VertaalBestand).Melding;
     analyse_.Decimaalteken = Decimaalteken();
     setObjectName("mdiPlastokinetica");
     setMinimumSize(640, 460);
@@ -222,6 +219,9 @@ void TmdiPlastokinetica::showEvent(QShowEvent* gebeurtenis) {
 }
 
 void TmdiPlastokinetica::Opstarten() {
+    if (!vertalingsMelding_.empty()) {
+        dialogen_.Informatie(this, Q(vertalingsMelding_));
+    }
     if (!LeesToonOpstartscherm()) {
         ToonConstructievenster();
         LaadConstructie("");
@@ -307,21 +307,13 @@ bool TmdiPlastokinetica::Opslaanvraag() {
 }
 
 bool TmdiPlastokinetica::SlaOpAls(const std::string& naam) {
-    std::ostringstream inhoud;
     const QLocale locale;
-    SchrijfConstructie(inhoud, constructie_,
-                       locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
-                       locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
-    QSaveFile bestand(Q(naam));
-    const std::string bytes = inhoud.str();
-    const bool gelukt = bestand.open(QIODevice::WriteOnly) &&
-                        bestand.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                            static_cast<qint64>(bytes.size()) &&
-                        bestand.commit();
-    if (!gelukt) {
-        dialogen_.Informatie(this,
-                             QStringLiteral("Het bestand \"%1\" kan niet worden opgeslagen: %2")
-                                 .arg(Q(naam), bestand.errorString()));
+    const std::string melding = SchrijfConstructieNaarBestand(
+        naam, constructie_,
+        locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
+        locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
+    if (!melding.empty()) {
+        dialogen_.Informatie(this, Q(melding));
         return false;
     }
     toestand_.Bestandsnaam = naam;

@@ -58,7 +58,8 @@ public:
     // Loads "", "Voorbeeld" or a file; on success the analysis windows go and the results are
     // stale. Returns the reader's message, empty on success.
     std::string LaadConstructie(const std::string& bron);
-    // Start-up after the window is first shown: the start screen or an empty structure.
+    // Start-up after the window is first shown: the message of a refused translation file, then
+    // the start screen or an empty structure.
     void Opstarten();
 
     const TToestand& Toestand() const { return toestand_; }
@@ -117,6 +118,8 @@ private:
     QPointer<TfrmStartInfo> startscherm_;
     std::array<QAction*, AantalBewerkingen> bewerkingsActies_{};
     bool opgestart_ = false;
+    // Why the translation file was refused; shown once the window is up.
+    std::string vertalingsMelding_;
     int aantalAnalyses_ = 0;
 };
 
