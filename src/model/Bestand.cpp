@@ -1,7 +1,6 @@
 #include "model/Bestand.h"
 
 #include "text/Bestandstoegang.h"
-#include "text/Teksten.h"
 
 #include <algorithm>
 #include <array>
