@@ -14,8 +14,9 @@ class Teksten;
 class THtmlVenster : public QWidget {
     Q_OBJECT
 public:
-    // programmaMap is the folder the start page is looked up in: the program's own folder when
-    // empty. The page is loaded at once, also while the window is hidden.
+    // The start page is looked up beside the program or in the installed data folder (see
+    // Datamap); programmaMap stands for the program's folder when not empty. The page is loaded
+    // at once, also while the window is hidden.
     THtmlVenster(const QString& titel, const QString& startPagina, const QString& programmaMap,
                  QWidget* ouder = nullptr);
 
