@@ -112,7 +112,6 @@ TEST(EngelseVertaling, HeeftElkeTekstInDezelfdeVorm) {
     for (int i = 0; i < Teksten::Aantal; ++i) {
         SCOPED_TRACE("tekst " + std::to_string(i) + ": " + engels[i]);
         EXPECT_EQ(Vorm(engels[i]), Vorm(nederlands[i]));
-        EXPECT_EQ(engels.Tekst(i).Sleutel, nederlands.Tekst(i).Sleutel);
         // Symbols, separators and glyphs stay as they are; words are translated.
         if (!HeeftLetter(nederlands[i])) {
             EXPECT_EQ(engels[i], nederlands[i]);
