@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 
-.PHONY: deps build test run bench fuzz format clean
+.PHONY: deps build test run bench fuzz format clean package package-check
 
 deps:
 	@scripts/install-deps.sh
@@ -22,6 +22,13 @@ test: build
 
 run: build
 	build/bin/plastokinetica
+
+# The Debian package in build/, and its contents listed and checked.
+package: build
+	cmake --build --preset release --target package
+
+package-check: package
+	scripts/check-package.sh
 
 bench: build
 	build/bin/kx-bench

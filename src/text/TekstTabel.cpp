@@ -286,6 +286,7 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {215, "lblVoortgang - stap 6b van het 2e gedeelte",
      "\r\n   Momentenlijn en oplegreacties bepalen..."},
     {216, "mnuItemKopieren.Caption", "&Kopiëren"},
+    {TekstTaalkeuzeHint, "cmbTaal.Hint", "De taal van het programma, vanaf de volgende start"},
     {TekstOpslaanMislukt, "Bestand - opslaan mislukt",
      "Het bestand \"%1\" kan niet worden opgeslagen: %2."},
     {TekstLezenMislukt, "Bestand - lezen mislukt",
