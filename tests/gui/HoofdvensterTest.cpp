@@ -296,20 +296,6 @@ TEST_F(HoofdvensterTest, OpstartenZonderStartschermBegintLeeg) {
     EXPECT_TRUE(dialogen.Meldingen.isEmpty());
 }
 
-// A FIFO as translation file would stop the program before its window appears.
-TEST_F(HoofdvensterTest, OnleesbaarVertalingsbestandWordtGemeldEnDeTekstenBlijven) {
-    ASSERT_EQ(mkfifo(QFile::encodeName(Pad("KXTranslation.kxt")).constData(), 0600), 0);
-    const QString werkmap = QDir::currentPath();
-    QDir::setCurrent(map.path());
-    Start(false);
-    QDir::setCurrent(werkmap);
-    EXPECT_EQ(dialogen.Meldingen,
-              QStringList{"Het bestand \"KXTranslation.kxt\" kan niet worden gelezen: dit is geen "
-                          "gewoon bestand. De ingebouwde teksten blijven in gebruik."});
-    EXPECT_EQ(Titel(), "Plastokinetica");
-    EXPECT_NE(venster->Constructievenster(), nullptr);
-}
-
 TEST_F(HoofdvensterTest, OpstartenMetStartschermBlokkeertTotHetSluit) {
     Start(true);
     TfrmStartInfo* scherm = venster->Startscherm();
