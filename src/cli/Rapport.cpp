@@ -123,7 +123,8 @@ bool LeesArgumenten(const std::vector<std::string>& argumenten, TOpdracht& opdra
             opdracht.Json = true;
         } else if (a == "--voorbeeld" && opdracht.Bron.empty()) {
             opdracht.Bron = "Voorbeeld";
-        } else if (a == "--opslaan" && i + 1 < argumenten.size() && opdracht.Opslaan.empty()) {
+        } else if (a == "--opslaan" && i + 1 < argumenten.size() && opdracht.Opslaan.empty() &&
+                   !argumenten[i + 1].empty()) {
             opdracht.Opslaan = argumenten[++i];
         } else if (!a.empty() && a[0] != '-' && opdracht.Bron.empty()) {
             // A file named like the example word is still a file.

@@ -8,6 +8,20 @@ enum TekstNaam : int {
     LaatsteOrigineleTekst = 216,
     // New texts are appended here and at the end of the built-in table, in the same order.
     TekstTaalkeuzeHint,
+    TekstOpslaanMislukt,
+    TekstLezenMislukt,
+    TekstFoutGeenToestemming,
+    TekstFoutMapBestaatNiet,
+    TekstFoutBestaatNiet,
+    TekstFoutSchijfVol,
+    TekstFoutSchijfAlleenLezen,
+    TekstFoutBestandAlleenLezen,
+    TekstFoutIsMap,
+    TekstFoutGeenGewoonBestand,
+    TekstFoutTeGroot,
+    TekstFoutOverig,
+    TekstFoutOngeldigGetal,
+    TekstVertalingGenegeerd,
     EindeTekstTabel
 };
 

@@ -287,6 +287,23 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
      "\r\n   Momentenlijn en oplegreacties bepalen..."},
     {216, "mnuItemKopieren.Caption", "&Kopiëren"},
     {TekstTaalkeuzeHint, "cmbTaal.Hint", "De taal van het programma, vanaf de volgende start"},
+    {TekstOpslaanMislukt, "Bestand - opslaan mislukt",
+     "Het bestand \"%1\" kan niet worden opgeslagen: %2."},
+    {TekstLezenMislukt, "Bestand - lezen mislukt",
+     "Het bestand \"%1\" kan niet worden gelezen: %2."},
+    {TekstFoutGeenToestemming, "Bestand - reden", "u hebt daarvoor geen toestemming"},
+    {TekstFoutMapBestaatNiet, "Bestand - reden", "de map bestaat niet"},
+    {TekstFoutBestaatNiet, "Bestand - reden", "het bestand bestaat niet"},
+    {TekstFoutSchijfVol, "Bestand - reden", "de schijf is vol"},
+    {TekstFoutSchijfAlleenLezen, "Bestand - reden", "de schijf is alleen-lezen"},
+    {TekstFoutBestandAlleenLezen, "Bestand - reden", "het bestand is alleen-lezen"},
+    {TekstFoutIsMap, "Bestand - reden", "dit is een map, geen bestand"},
+    {TekstFoutGeenGewoonBestand, "Bestand - reden", "dit is geen gewoon bestand"},
+    {TekstFoutTeGroot, "Bestand - reden", "het bestand is groter dan %1 kB"},
+    {TekstFoutOverig, "Bestand - reden", "het besturingssysteem meldt een fout (%1)"},
+    {TekstFoutOngeldigGetal, "Bestand - reden", "de constructie bevat een ongeldig getal"},
+    {TekstVertalingGenegeerd, "Vertaling - genegeerd",
+     " De ingebouwde teksten blijven in gebruik."},
 }};
 
 consteval bool IndexenOpVolgorde() {

@@ -29,12 +29,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSplitter>
 #include <QTime>
-
-#include <sstream>
 
 namespace kx {
 
@@ -50,13 +47,16 @@ QString Q(const std::string& tekst) {
 }
 
 // The English texts when they are chosen; a translation file in the working folder goes over
-// either language.
-void LaadTaal(Teksten& teksten, const QString& programmaMap) {
+// either language. Returns why a file was refused, empty when none was.
+std::string LaadTaal(Teksten& teksten, const QString& programmaMap) {
+    std::string melding;
     if (LeesTaal() == TTaal::Engels) {
         const QString pad = QDir(Datamap(EngelsBestand, programmaMap)).filePath(EngelsBestand);
-        teksten.LeesVertalingsbestand(QFile::encodeName(pad).toStdString());
+        melding = teksten.LeesVertalingsbestand(QFile::encodeName(pad).toStdString()).Melding;
     }
-    teksten.LeesVertalingsbestand(Teksten::VertaalBestand);
+    const std::string vertaling = teksten.LeesVertalingsbestand(Teksten::VertaalBestand).Melding;
+    return melding.empty() || vertaling.empty() ? melding + vertaling
+                                                : melding + "\n\n" + vertaling;
 }
 
 // A child window whose close box only minimises it, until the main window releases it.
@@ -87,7 +87,7 @@ private:
 
 TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& programmaMap)
     : dialogen_(dialogen), programmaMap_(programmaMap), constructie_(teksten_), analyse_(teksten_) {
-    LaadTaal(teksten_, programmaMap_);
+    vertalingsMelding_ = LaadTaal(teksten_, programmaMap_);
     analyse_.Decimaalteken = Decimaalteken();
     setObjectName("mdiPlastokinetica");
     setMinimumSize(640, 460);
@@ -239,6 +239,9 @@ void TmdiPlastokinetica::OpenBijStart(const std::string& naam) {
 }
 
 void TmdiPlastokinetica::Opstarten() {
+    if (!vertalingsMelding_.empty()) {
+        dialogen_.Informatie(this, Q(vertalingsMelding_));
+    }
     if (!startbestand_.empty() || !LeesToonOpstartscherm()) {
         ToonConstructievenster();
         LaadConstructie("");
@@ -327,21 +330,13 @@ bool TmdiPlastokinetica::Opslaanvraag() {
 }
 
 bool TmdiPlastokinetica::SlaOpAls(const std::string& naam) {
-    std::ostringstream inhoud;
     const QLocale locale;
-    SchrijfConstructie(inhoud, constructie_,
-                       locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
-                       locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
-    QSaveFile bestand(Q(naam));
-    const std::string bytes = inhoud.str();
-    const bool gelukt = bestand.open(QIODevice::WriteOnly) &&
-                        bestand.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                            static_cast<qint64>(bytes.size()) &&
-                        bestand.commit();
-    if (!gelukt) {
-        dialogen_.Informatie(this,
-                             QStringLiteral("Het bestand \"%1\" kan niet worden opgeslagen: %2")
-                                 .arg(Q(naam), bestand.errorString()));
+    const std::string melding = SchrijfConstructieNaarBestand(
+        naam, constructie_,
+        locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
+        locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
+    if (!melding.empty()) {
+        dialogen_.Informatie(this, Q(melding));
         return false;
     }
     toestand_.Bestandsnaam = naam;

@@ -62,8 +62,8 @@ public:
     std::string LaadConstructie(const std::string& bron);
     // A structure file to open at start-up instead of offering the start screen.
     void OpenBijStart(const std::string& naam);
-    // Start-up after the window is first shown: the start screen or an empty structure, or the
-    // file given to open.
+    // Start-up after the window is first shown: the message of a refused translation file, then
+    // the start screen or an empty structure, or the file given to open.
     void Opstarten();
 
     const TToestand& Toestand() const { return toestand_; }
@@ -125,6 +125,8 @@ private:
     std::array<QAction*, AantalBewerkingen> bewerkingsActies_{};
     std::string startbestand_;
     bool opgestart_ = false;
+    // Why the translation file was refused; shown once the window is up.
+    std::string vertalingsMelding_;
     int aantalAnalyses_ = 0;
 };
 

@@ -1,3 +1,4 @@
+#include "../Bestandsgroottegrens.h"
 #include "VensterHulp.h"
 #include "model/Bestand.h"
 #include "ui/AnalyseVenster.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QPointer>
@@ -17,6 +19,7 @@
 #include <QTest>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace kx {
 namespace {
@@ -95,7 +98,9 @@ TEST_F(HoofdvensterTest, MisluktOpslaanLaatAllesStaanEnHoudtDeConstructieVast) {
     Bewerk();
     dialogen.OpslaanAntwoorden = {Pad("ontbreekt/x")};
     venster->OpslaanAls();
-    EXPECT_EQ(dialogen.Meldingen.size(), 1);
+    EXPECT_EQ(dialogen.Meldingen, QStringList{"Het bestand \"" + Pad("ontbreekt/x.kx") +
+                                              "\" kan niet worden opgeslagen: de map bestaat "
+                                              "niet."});
     EXPECT_EQ(Naam(), "");
     EXPECT_EQ(Titel(), "Plastokinetica");
     EXPECT_TRUE(Gewijzigd());
@@ -117,6 +122,36 @@ TEST_F(HoofdvensterTest, MisluktOpslaanLaatAllesStaanEnHoudtDeConstructieVast) {
     EXPECT_EQ(dialogen.AantalOpenDialogen, 0);
 }
 
+// A disk that fills up during the write: the bytes are accepted at first and the flush fails.
+TEST_F(HoofdvensterTest, OpslaanOpEenVolleSchijfLaatHetOudeBestandEnDeToestandStaan) {
+    Start();
+    dialogen.OpslaanAntwoorden = {Pad("portaal")};
+    venster->OpslaanAls();
+    const QString pad = Pad("portaal.kx");
+    QFile oud(pad);
+    ASSERT_TRUE(oud.open(QIODevice::ReadOnly));
+    const QByteArray inhoud = oud.readAll();
+    oud.close();
+    Bewerk();
+    const TConstructie bewerkt = venster->Constructie().Constructie;
+    const QString titel = Titel();
+    {
+        const test::Bestandsgroottegrens grens(4096);
+        venster->Opslaan();
+    }
+    ASSERT_EQ(dialogen.Meldingen.size(), 1);
+    EXPECT_TRUE(dialogen.Meldingen[0].startsWith("Het bestand \"" + pad +
+                                                 "\" kan niet worden opgeslagen: "))
+        << dialogen.Meldingen[0].toStdString();
+    ASSERT_TRUE(oud.open(QIODevice::ReadOnly));
+    EXPECT_EQ(oud.readAll(), inhoud);
+    EXPECT_EQ(QDir(map.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"portaal.kx"});
+    EXPECT_EQ(Naam(), pad.toStdString());
+    EXPECT_EQ(Titel(), titel);
+    EXPECT_TRUE(Gewijzigd());
+    EXPECT_EQ(venster->Constructie().Constructie, bewerkt);
+}
+
 TEST_F(HoofdvensterTest, MisluktOpenenLaatAllesZoalsHetWas) {
     Start();
     dialogen.OpenAntwoorden = {Voorbeeldbestand};
@@ -127,12 +162,19 @@ TEST_F(HoofdvensterTest, MisluktOpenenLaatAllesZoalsHetWas) {
     const TConstructie voor = venster->Constructie().Constructie;
     const QString titel = Titel();
 
+    // A FIFO would block a reader that waits for a writer; it is refused at once.
+    const QString fifo = Pad("fifo.kx");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     for (const QString& kapot :
-         {QStringLiteral(KX_FIXTURES "/kapot/binair.kx"), Pad("bestaat-niet")}) {
+         {QStringLiteral(KX_FIXTURES "/kapot/binair.kx"), Pad("bestaat-niet"), fifo}) {
         dialogen.OpenAntwoorden = {kapot};
         venster->Openen();
     }
-    EXPECT_EQ(dialogen.Meldingen.size(), 2);
+    ASSERT_EQ(dialogen.Meldingen.size(), 3);
+    EXPECT_EQ(dialogen.Meldingen[1], "Het bestand \"" + Pad("bestaat-niet.kx") +
+                                         "\" kan niet worden gelezen: het bestand bestaat niet.");
+    EXPECT_EQ(dialogen.Meldingen[2],
+              "Het bestand \"" + fifo + "\" kan niet worden gelezen: dit is geen gewoon bestand.");
     EXPECT_EQ(venster->Constructie().Constructie, voor);
     EXPECT_EQ(Naam(), Voorbeeldbestand.toStdString());
     EXPECT_EQ(Titel(), titel);
@@ -251,6 +293,7 @@ TEST_F(HoofdvensterTest, OpstartenZonderStartschermBegintLeeg) {
     EXPECT_EQ(test::AantalKnopen(venster->Constructie().Constructie), 0);
     EXPECT_EQ(venster->Startscherm(), nullptr);
     EXPECT_TRUE(venster->isEnabled());
+    EXPECT_TRUE(dialogen.Meldingen.isEmpty());
 }
 
 TEST_F(HoofdvensterTest, OpstartenMetStartschermBlokkeertTotHetSluit) {
