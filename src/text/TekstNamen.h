@@ -7,6 +7,9 @@ namespace kx {
 enum TekstNaam : int {
     LaatsteOrigineleTekst = 216,
     // New texts are appended here and at the end of the built-in table, in the same order.
+    TekstStaafBeginGeweigerd,
+    TekstStaafEindGeweigerd,
+    TekstStavenVolAanwijzing,
     EindeTekstTabel
 };
 

@@ -286,6 +286,12 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {215, "lblVoortgang - stap 6b van het 2e gedeelte",
      "\r\n   Momentenlijn en oplegreacties bepalen..."},
     {216, "mnuItemKopieren.Caption", "&Kopiëren"},
+    {TekstStaafBeginGeweigerd, "lblAanwijzing.Caption - Staaf begint niet",
+     "Hier kan geen staaf beginnen: deze knoop heeft al twee verbindingen."},
+    {TekstStaafEindGeweigerd, "lblAanwijzing.Caption - Staaf eindigt niet",
+     "Hier kan de staaf niet eindigen: deze knoop heeft al twee verbindingen."},
+    {TekstStavenVolAanwijzing, "lblAanwijzing.Caption - Staven vol",
+     "15 staven is het maximum: verwijder eerst een staaf."},
 }};
 
 consteval bool IndexenOpVolgorde() {

@@ -58,8 +58,11 @@ public:
     // Loads "", "Voorbeeld" or a file; on success the analysis windows go and the results are
     // stale. Returns the reader's message, empty on success.
     std::string LaadConstructie(const std::string& bron);
-    // Start-up after the window is first shown: the start screen or an empty structure.
+    // Start-up after the window is first shown: the file given on the command line, the start
+    // screen or an empty structure.
     void Opstarten();
+    // A file to open at start-up instead of the start screen.
+    void ZetStartbestand(const QString& pad) { startbestand_ = pad; }
 
     const TToestand& Toestand() const { return toestand_; }
     TManipuleerConstructie& Constructie() { return constructie_; }
@@ -83,9 +86,12 @@ protected:
 private:
     void MaakMenus();
     void ZetTekstenHoofdvenster();
-    // Offers to save a changed structure; false when the chosen save failed, so that the calling
-    // command stops instead of discarding the structure.
+    // Offers to save a changed structure; false when the user cancels the question or the save
+    // dialog, or the save fails, so that the calling command stops and the structure is kept.
     bool Opslaanvraag();
+    void OpenStartbestand();
+    // The main window takes the keyboard, on its first tool button.
+    void NeemFocus();
     // Saves under the chosen name; on failure shows why and changes nothing.
     bool SlaOpAls(const std::string& naam);
     void ZetTitel();
@@ -115,6 +121,7 @@ private:
     std::unique_ptr<TfrmHelpOnderwerpen> help_;
     std::unique_ptr<TfrmDeTheorie> theorie_;
     QPointer<TfrmStartInfo> startscherm_;
+    QString startbestand_;
     std::array<QAction*, AantalBewerkingen> bewerkingsActies_{};
     bool opgestart_ = false;
     int aantalAnalyses_ = 0;

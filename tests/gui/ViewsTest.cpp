@@ -60,8 +60,7 @@ protected:
     double Hoe() {
         QPainter p(&beeld);
         TRechthoek gebied{0, 0, 600, 3000};
-        int laatste = -1;
-        TekenHoeBezwijken(p, gebied, 0, laatste, klik, ctx);
+        TekenHoeBezwijken(p, gebied, 0, -1, klik, ctx);
         return gebied.Bottom;
     }
     double Arbeid(int mechanisme) {
