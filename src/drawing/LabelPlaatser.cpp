@@ -53,6 +53,16 @@ void TLabelPlaatser::Plaats(QPainter& painter, QColor kleur, const TOpmaak& opma
     if (label.empty() || plekken.empty()) {
         return;
     }
+    const TLabelPlek gekozen = Kies(painter, opmaak, label, plekken);
+    TPunt eind;
+    TekenRegel(painter, gekozen.Anker, eind, kleur, opmaak, label, gekozen.Uitlijning);
+}
+
+TLabelPlek TLabelPlaatser::Kies(const QPainter& painter, const TOpmaak& opmaak,
+                                const std::string& label, const std::vector<TLabelPlek>& plekken) {
+    if (label.empty() || plekken.empty()) {
+        return plekken.empty() ? TLabelPlek{} : plekken.front();
+    }
     TLabelPlek gekozen = plekken.front();
     TRechthoek vak = Vak(painter, opmaak, label, gekozen);
     const auto vrij = std::find_if(plekken.begin(), plekken.end(), [&](const TLabelPlek& p) {
@@ -69,9 +79,8 @@ void TLabelPlaatser::Plaats(QPainter& painter, QColor kleur, const TOpmaak& opma
         vak.Left += schuif;
         vak.Right += schuif;
     }
-    TPunt eind;
-    TekenRegel(painter, gekozen.Anker, eind, kleur, opmaak, label, gekozen.Uitlijning);
     bezet_.push_back(vak);
+    return gekozen;
 }
 
 } // namespace kx

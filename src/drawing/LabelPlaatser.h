@@ -31,8 +31,12 @@ public:
     // Marks a box as taken by something drawn elsewhere.
     void Bezet(const TRechthoek& vak) { bezet_.push_back(vak); }
 
-    // Draws the label at the first place that lies inside the area and clear of the boxes taken
-    // so far, else at the first place moved sideways into the area; its box is then taken.
+    // The first place that lies inside the area and clear of the boxes taken so far, else the
+    // first place moved sideways into the area; its box is then taken.
+    TLabelPlek Kies(const QPainter& painter, const TOpmaak& opmaak, const std::string& label,
+                    const std::vector<TLabelPlek>& plekken);
+
+    // Draws the label at the place Kies gives.
     void Plaats(QPainter& painter, QColor kleur, const TOpmaak& opmaak, const std::string& label,
                 const std::vector<TLabelPlek>& plekken);
 

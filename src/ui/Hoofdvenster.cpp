@@ -227,11 +227,13 @@ void TmdiPlastokinetica::showEvent(QShowEvent* gebeurtenis) {
 void TmdiPlastokinetica::Opstarten() {
     if (!startbestand_.isEmpty()) {
         OpenStartbestand();
+        NeemFocus();
         return;
     }
     if (!LeesToonOpstartscherm()) {
         ToonConstructievenster();
         LaadConstructie("");
+        NeemFocus();
         return;
     }
     setEnabled(false);
