@@ -12,6 +12,12 @@ bool Overlapt(const TRechthoek& a, const TRechthoek& b) {
     return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }
 
+double Overlap(const TRechthoek& a, const TRechthoek& b) {
+    const double breedte = std::min(a.Right, b.Right) - std::max(a.Left, b.Left);
+    const double hoogte = std::min(a.Bottom, b.Bottom) - std::max(a.Top, b.Top);
+    return breedte > 0.0 && hoogte > 0.0 ? breedte * hoogte : 0.0;
+}
+
 bool ZelfdePunt(TPunt p, TPunt q) {
     return std::fabs(p.x - q.x) < 0.5 && std::fabs(p.y - q.y) < 0.5;
 }
@@ -40,6 +46,14 @@ bool TLabelPlaatser::NieuweMaat(TPunt a, TPunt b, const std::string& label) {
         maten_.push_back({a, b, label});
     }
     return !getekend;
+}
+
+double TLabelPlaatser::BedektDoor(const TRechthoek& vak) const {
+    double som = 0.0;
+    for (const TRechthoek& r : bezet_) {
+        som += Overlap(r, vak);
+    }
+    return som;
 }
 
 bool TLabelPlaatser::Vrij(const TRechthoek& vak) const {
@@ -72,6 +86,17 @@ TLabelPlek TLabelPlaatser::Kies(const QPainter& painter, const TOpmaak& opmaak,
         gekozen = *vrij;
         vak = Vak(painter, opmaak, label, gekozen);
     } else {
+        // No place is clear: the one inside the area that covers the least of what is taken.
+        double minst = BedektDoor(vak);
+        for (const TLabelPlek& p : plekken) {
+            const TRechthoek v = Vak(painter, opmaak, label, p);
+            const bool binnen = grens_.Bevat(v.Left, v.Top) && grens_.Bevat(v.Right, v.Bottom);
+            if (binnen && BedektDoor(v) < minst) {
+                minst = BedektDoor(v);
+                gekozen = p;
+                vak = v;
+            }
+        }
         const double schuif = vak.Left < grens_.Left     ? grens_.Left - vak.Left
                               : vak.Right > grens_.Right ? grens_.Right - vak.Right
                                                          : 0.0;

@@ -51,6 +51,8 @@ private:
     };
 
     bool Vrij(const TRechthoek& vak) const;
+    // The area of the taken boxes that the box covers.
+    double BedektDoor(const TRechthoek& vak) const;
 
     TRechthoek grens_;
     std::vector<TRechthoek> bezet_;

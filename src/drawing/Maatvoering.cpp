@@ -128,16 +128,25 @@ void TekenMaatlijn(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt
     const double h = RegelHoogte(painter, opmaak);
     const TPunt m{(a.x + b.x) / 2.0, (a.y + b.y) / 2.0};
     const double d = MaatLabelAfstand;
+    // Beside the middle of the line, else beyond one of its ends.
+    const TPunt laag = a.y >= b.y ? a : b;
+    const TPunt hoog = a.y >= b.y ? b : a;
+    const TPunt linker = a.x <= b.x ? a : b;
+    const TPunt rechter = a.x <= b.x ? b : a;
     if (horizontaal) {
         const TLabelPlek boven{{m.x, m.y - d - h}, uitMidden};
         const TLabelPlek onder{{m.x, m.y + d}, uitMidden};
-        labels.Plaats(painter, kleur, opmaak, label,
-                      zijde < 0 ? std::vector{boven, onder} : std::vector{onder, boven});
+        std::vector plekken = zijde < 0 ? std::vector{boven, onder} : std::vector{onder, boven};
+        plekken.push_back({{linker.x - d - MaatPijl, linker.y - h / 2.0}, uitRechts});
+        plekken.push_back({{rechter.x + d + MaatPijl, rechter.y - h / 2.0}, uitLinks});
+        labels.Plaats(painter, kleur, opmaak, label, plekken);
     } else {
         const TLabelPlek links{{m.x - d, m.y - h / 2.0}, uitRechts};
         const TLabelPlek rechts{{m.x + d, m.y - h / 2.0}, uitLinks};
-        labels.Plaats(painter, kleur, opmaak, label,
-                      zijde < 0 ? std::vector{links, rechts} : std::vector{rechts, links});
+        std::vector plekken = zijde < 0 ? std::vector{links, rechts} : std::vector{rechts, links};
+        plekken.push_back({{hoog.x, hoog.y - d - MaatPijl - h}, uitMidden});
+        plekken.push_back({{laag.x, laag.y + d + MaatPijl}, uitMidden});
+        labels.Plaats(painter, kleur, opmaak, label, plekken);
     }
 }
 

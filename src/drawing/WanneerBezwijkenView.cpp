@@ -41,6 +41,8 @@ constexpr double RCDiameter = 11.0;
 constexpr double TekeningMarge = 40.0;
 // Space kept between the heading and whatever the drawing reaches up to.
 constexpr double LabelRuimte = 5.0;
+// Half the width a load arrow's shaft and head take.
+constexpr double PijlRand = 4.0;
 constexpr double Subschrift = 0.75;
 constexpr double VergelijkingInspring = 40.0;
 constexpr double RechterMarge = 10.0;
@@ -254,6 +256,17 @@ void TArbeidsView::ReserveerVasteVormen(const TCelAfbeelding& cel, TLabelPlaatse
     }
     const TOpmaak opmaak = Opmaak(opLabel);
     const double h = RegelHoogte(p_, opmaak);
+    // The shafts of the displaced load arrows.
+    for (const TBelasting& last : m_.avBelastingen) {
+        for (const TLastpijl& pijl : Lastpijlen(cel, last, true, false)) {
+            const TPunt staart =
+                DraaiPunt({pijl.Punt.x - pijl.Lengte, pijl.Punt.y}, pijl.Punt, -pijl.Hoek);
+            labels.Bezet({std::min(staart.x, pijl.Punt.x) - PijlRand,
+                          std::min(staart.y, pijl.Punt.y) - PijlRand,
+                          std::max(staart.x, pijl.Punt.x) + PijlRand,
+                          std::max(staart.y, pijl.Punt.y) + PijlRand});
+        }
+    }
     lastLabels_.clear();
     for (const TBelasting& last : m_.avBelastingen) {
         for (const TLastpijl& pijl : Lastpijlen(cel, last, true, true)) {
