@@ -286,6 +286,7 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {215, "lblVoortgang - stap 6b van het 2e gedeelte",
      "\r\n   Momentenlijn en oplegreacties bepalen..."},
     {216, "mnuItemKopieren.Caption", "&Kopiëren"},
+    {TekstTaalkeuzeHint, "cmbTaal.Hint", "De taal van het programma, vanaf de volgende start"},
     {TekstStaafBeginGeweigerd, "lblAanwijzing.Caption - Staaf begint niet",
      "Hier kan geen staaf beginnen: deze knoop heeft al twee verbindingen."},
     {TekstStaafEindGeweigerd, "lblAanwijzing.Caption - Staaf eindigt niet",

@@ -7,6 +7,7 @@
 #include "model/Bestand.h"
 #include "ui/AnalyseVenster.h"
 #include "ui/Constructievenster.h"
+#include "ui/Datamap.h"
 #include "ui/Dialogen.h"
 #include "ui/HtmlVenster.h"
 #include "ui/Info.h"
@@ -21,7 +22,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
-#include <QFileInfo>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
@@ -47,6 +49,16 @@ constexpr int FilterConstructies = 2;
 
 QString Q(const std::string& tekst) {
     return QString::fromStdString(tekst);
+}
+
+// The English texts when they are chosen; a translation file in the working folder goes over
+// either language.
+void LaadTaal(Teksten& teksten, const QString& programmaMap) {
+    if (LeesTaal() == TTaal::Engels) {
+        const QString pad = QDir(Datamap(EngelsBestand, programmaMap)).filePath(EngelsBestand);
+        teksten.LeesVertalingsbestand(QFile::encodeName(pad).toStdString());
+    }
+    teksten.LeesVertalingsbestand(Teksten::VertaalBestand);
 }
 
 // A child window whose close box only minimises it, until the main window releases it.
@@ -77,7 +89,7 @@ private:
 
 TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& programmaMap)
     : dialogen_(dialogen), programmaMap_(programmaMap), constructie_(teksten_), analyse_(teksten_) {
-    teksten_.LeesVertalingsbestand(Teksten::VertaalBestand);
+    LaadTaal(teksten_, programmaMap_);
     analyse_.Decimaalteken = Decimaalteken();
     setObjectName("mdiPlastokinetica");
     setMinimumSize(640, 460);
@@ -224,15 +236,17 @@ void TmdiPlastokinetica::showEvent(QShowEvent* gebeurtenis) {
     }
 }
 
+void TmdiPlastokinetica::OpenBijStart(const std::string& naam) {
+    startbestand_ = naam;
+}
+
 void TmdiPlastokinetica::Opstarten() {
-    if (!startbestand_.isEmpty()) {
-        OpenStartbestand();
-        NeemFocus();
-        return;
-    }
-    if (!LeesToonOpstartscherm()) {
+    if (!startbestand_.empty() || !LeesToonOpstartscherm()) {
         ToonConstructievenster();
         LaadConstructie("");
+        if (!startbestand_.empty()) {
+            OpenBestand(startbestand_);
+        }
         NeemFocus();
         return;
     }
@@ -246,18 +260,6 @@ void TmdiPlastokinetica::Opstarten() {
         NeemFocus();
     });
     startscherm_->show();
-}
-
-void TmdiPlastokinetica::OpenStartbestand() {
-    ToonConstructievenster();
-    const std::string pad = QFileInfo(startbestand_).absoluteFilePath().toStdString();
-    if (const std::string melding = LaadConstructie(pad); !melding.empty()) {
-        LaadConstructie("");
-        dialogen_.Informatie(this, Q(melding));
-        return;
-    }
-    toestand_.Bestandsnaam = pad;
-    ZetTitel();
 }
 
 void TmdiPlastokinetica::NeemFocus() {
@@ -388,14 +390,18 @@ void TmdiPlastokinetica::Openen() {
     if (gekozen.isEmpty()) {
         return;
     }
-    const std::string naam = MetExtensie(gekozen.toStdString());
+    OpenBestand(MetExtensie(gekozen.toStdString()));
+}
+
+bool TmdiPlastokinetica::OpenBestand(const std::string& naam) {
     if (const std::string melding = LaadConstructie(naam); !melding.empty()) {
         dialogen_.Informatie(this, Q(melding));
-        return;
+        return false;
     }
     toestand_.Bestandsnaam = naam;
     ZetTitel();
     toestand_.ConstructieGewijzigd = false;
+    return true;
 }
 
 void TmdiPlastokinetica::OpslaanAls() {

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 class QAction;
 class QMdiArea;
@@ -35,8 +36,9 @@ class TmdiPlastokinetica : public QMainWindow {
 public:
     enum Kind { kindHoeBezwijken = 0, kindWanneerBezwijken, kindKrachtsverdeling };
 
-    // programmaMap is where the help and theory pages are looked up; the program's folder when
-    // empty.
+    // programmaMap stands for the program's folder, where the help and theory pages and the
+    // English texts are looked up (see Datamap), when not empty. The texts are those of the
+    // language chosen in the settings.
     explicit TmdiPlastokinetica(TDialogen& dialogen, const QString& programmaMap = {});
     ~TmdiPlastokinetica() override;
 
@@ -58,11 +60,11 @@ public:
     // Loads "", "Voorbeeld" or a file; on success the analysis windows go and the results are
     // stale. Returns the reader's message, empty on success.
     std::string LaadConstructie(const std::string& bron);
-    // Start-up after the window is first shown: the file given on the command line, the start
-    // screen or an empty structure.
+    // A structure file to open at start-up instead of offering the start screen.
+    void OpenBijStart(const std::string& naam);
+    // Start-up after the window is first shown: the start screen or an empty structure, or the
+    // file given to open.
     void Opstarten();
-    // A file to open at start-up instead of the start screen.
-    void ZetStartbestand(const QString& pad) { startbestand_ = pad; }
 
     const TToestand& Toestand() const { return toestand_; }
     TManipuleerConstructie& Constructie() { return constructie_; }
@@ -89,11 +91,12 @@ private:
     // Offers to save a changed structure; false when the user cancels the question or the save
     // dialog, or the save fails, so that the calling command stops and the structure is kept.
     bool Opslaanvraag();
-    void OpenStartbestand();
     // The main window takes the keyboard, on its first tool button.
     void NeemFocus();
     // Saves under the chosen name; on failure shows why and changes nothing.
     bool SlaOpAls(const std::string& naam);
+    // Opens a structure file; on failure shows why and changes nothing.
+    bool OpenBestand(const std::string& naam);
     void ZetTitel();
     void MaakEditor();
     void ToonAnalysevenster(int kind);
@@ -121,8 +124,8 @@ private:
     std::unique_ptr<TfrmHelpOnderwerpen> help_;
     std::unique_ptr<TfrmDeTheorie> theorie_;
     QPointer<TfrmStartInfo> startscherm_;
-    QString startbestand_;
     std::array<QAction*, AantalBewerkingen> bewerkingsActies_{};
+    std::string startbestand_;
     bool opgestart_ = false;
     int aantalAnalyses_ = 0;
 };

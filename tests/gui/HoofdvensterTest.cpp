@@ -276,32 +276,6 @@ TEST_F(HoofdvensterTest, OpstartenMetStartschermBlokkeertTotHetSluit) {
     EXPECT_EQ(venster->AantalAnalyses(), 1);
 }
 
-// A file named on the command line is opened instead of the start screen; one that cannot be
-// read gives its message and an empty structure.
-TEST_F(HoofdvensterTest, StartbestandVanDeOpdrachtregel) {
-    ASSERT_TRUE(QFile::copy(Voorbeeldbestand, Pad("portaal.kx")));
-    for (const bool leesbaar : {true, false}) {
-        SchrijfToonOpstartscherm(true);
-        venster.emplace(dialogen);
-        venster->ZetStartbestand(leesbaar ? Pad("portaal.kx") : Pad("weg.kx"));
-        venster->show();
-        QApplication::processEvents();
-        EXPECT_EQ(venster->Startscherm(), nullptr);
-        EXPECT_TRUE(venster->isEnabled());
-        ASSERT_NE(venster->Constructievenster(), nullptr);
-        EXPECT_EQ(dialogen.Meldingen.size(), leesbaar ? 0 : 1);
-        if (leesbaar) {
-            EXPECT_EQ(venster->Constructie().Constructie, Lees(Voorbeeldbestand));
-            EXPECT_EQ(Naam(), Pad("portaal.kx").toStdString());
-            EXPECT_EQ(Titel(), "Plastokinetica - " + Pad("portaal.kx"));
-        } else {
-            EXPECT_EQ(test::AantalKnopen(venster->Constructie().Constructie), 0);
-            EXPECT_EQ(Naam(), "");
-        }
-        EXPECT_FALSE(Gewijzigd());
-    }
-}
-
 // Without a display the program says so in one line instead of Qt's advice to reinstall.
 TEST(Programma, ZonderBeeldschermEenDuidelijkeRegel) {
     QProcess programma;
