@@ -1,5 +1,6 @@
 #include "ui/Dialogen.h"
 #include "ui/Hoofdvenster.h"
+#include "ui/Instellingen.h"
 #include "ui/Pictogram.h"
 
 #include <QApplication>
@@ -49,7 +50,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("nl.kx.Plastokinetica"));
     QApplication::setFont(QFont("Liberation Sans", 8));
     QApplication::setWindowIcon(kx::ProgrammaPictogram());
-    kx::InstalleerQtVertaling();
+    // Qt's own dialogs speak the language of the program.
+    if (kx::LeesTaal() == kx::TTaal::Nederlands) {
+        kx::InstalleerQtVertaling();
+    }
     kx::TStandaardDialogen dialogen;
     kx::TmdiPlastokinetica venster(dialogen);
     // A structure file given by the desktop (a double-click, "Open with") is opened at once.
