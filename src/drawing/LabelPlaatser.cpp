@@ -4,10 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace kx {
 
 namespace {
+constexpr double SchuifStap = 4.0;
+constexpr int MaxSchuifStappen = 10;
+
 bool Overlapt(const TRechthoek& a, const TRechthoek& b) {
     return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }
@@ -48,6 +52,31 @@ bool TLabelPlaatser::NieuweMaat(TPunt a, TPunt b, const std::string& label) {
     return !getekend;
 }
 
+std::optional<TLabelPlek> TLabelPlaatser::Verschuif(const QPainter& painter, const TOpmaak& opmaak,
+                                                    const std::string& label,
+                                                    const std::vector<TLabelPlek>& plekken) const {
+    for (int stap = 1; stap <= MaxSchuifStappen; ++stap) {
+        const double d = stap * SchuifStap;
+        for (const TLabelPlek& p : plekken) {
+            // A label beside something moves away from it: left, right, or up and down.
+            std::vector<TPunt> richtingen{{1, 0}};
+            if (p.Uitlijning == uitRechts) {
+                richtingen = {{-1, 0}};
+            } else if (p.Uitlijning == uitMidden) {
+                richtingen = {{0, -1}, {0, 1}};
+            }
+            for (const TPunt r : richtingen) {
+                const TLabelPlek kandidaat{{p.Anker.x + r.x * d, p.Anker.y + r.y * d},
+                                           p.Uitlijning};
+                if (Vrij(Vak(painter, opmaak, label, kandidaat))) {
+                    return kandidaat;
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 double TLabelPlaatser::BedektDoor(const TRechthoek& vak) const {
     double som = 0.0;
     for (const TRechthoek& r : bezet_) {
@@ -82,8 +111,10 @@ TLabelPlek TLabelPlaatser::Kies(const QPainter& painter, const TOpmaak& opmaak,
     const auto vrij = std::find_if(plekken.begin(), plekken.end(), [&](const TLabelPlek& p) {
         return Vrij(Vak(painter, opmaak, label, p));
     });
-    if (vrij != plekken.end()) {
-        gekozen = *vrij;
+    const std::optional<TLabelPlek> verschoven =
+        vrij == plekken.end() ? Verschuif(painter, opmaak, label, plekken) : std::nullopt;
+    if (vrij != plekken.end() || verschoven) {
+        gekozen = verschoven ? *verschoven : *vrij;
         vak = Vak(painter, opmaak, label, gekozen);
     } else {
         // No place is clear: the one inside the area that covers the least of what is taken.

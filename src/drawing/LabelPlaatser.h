@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QPainter>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,8 @@ public:
     void Bezet(const TRechthoek& vak) { bezet_.push_back(vak); }
 
     // The first place that lies inside the area and clear of the boxes taken so far, else the
-    // first place moved sideways into the area; its box is then taken.
+    // first place that is clear once moved up to 40 pixels away from what it labels, else the
+    // place inside the area that covers least of what is taken; its box is then taken.
     TLabelPlek Kies(const QPainter& painter, const TOpmaak& opmaak, const std::string& label,
                     const std::vector<TLabelPlek>& plekken);
 
@@ -51,6 +53,9 @@ private:
     };
 
     bool Vrij(const TRechthoek& vak) const;
+    std::optional<TLabelPlek> Verschuif(const QPainter& painter, const TOpmaak& opmaak,
+                                        const std::string& label,
+                                        const std::vector<TLabelPlek>& plekken) const;
     // The area of the taken boxes that the box covers.
     double BedektDoor(const TRechthoek& vak) const;
 
