@@ -12,23 +12,24 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace kx {
 namespace {
 
-// Runs doe on the modal dialog once it is open; a dialog that is still open a while later (or a
-// message it raised) is closed, so that a failing test cannot hang.
-void BijDialoog(const std::function<void(QWidget*)>& doe) {
+// Runs doe on the modal dialog once it is open. While the returned guard lives, a dialog that is
+// still open a while later (or a message it raised) is closed, so that a failing test cannot
+// hang.
+std::unique_ptr<QTimer> BijDialoog(const std::function<void(QWidget*)>& doe) {
     QTimer::singleShot(0, [doe] { doe(QApplication::activeModalWidget()); });
-    auto* nood = new QTimer(QApplication::instance());
-    QObject::connect(nood, &QTimer::timeout, nood, [nood] {
+    auto nood = std::make_unique<QTimer>();
+    QObject::connect(nood.get(), &QTimer::timeout, [] {
         if (QWidget* open = QApplication::activeModalWidget()) {
             open->close();
-        } else {
-            nood->deleteLater();
         }
     });
     nood->start(1500);
+    return nood;
 }
 
 QString ZonderSneltoets(QString tekst) {
@@ -41,7 +42,7 @@ TEST(DialogenTest, DeOpslaanvraagHeeftNederlandseKnoppenMetAnnuleren) {
                                          {QMessageBox::No, TAntwoord::Nee},
                                          {QMessageBox::Cancel, TAntwoord::Annuleren}}) {
         QStringList teksten;
-        BijDialoog([&teksten, knop](QWidget* open) {
+        const auto nood = BijDialoog([&teksten, knop](QWidget* open) {
             auto* vraag = qobject_cast<QMessageBox*>(open);
             ASSERT_NE(vraag, nullptr);
             for (const QMessageBox::StandardButton b :
@@ -64,7 +65,7 @@ TEST(DialogenTest, OpenenVindtDeNaamZonderExtensie) {
     bestand.close();
     TStandaardDialogen dialogen;
     QString bestandsnaamLabel;
-    BijDialoog([&](QWidget* open) {
+    const auto nood = BijDialoog([&](QWidget* open) {
         auto* dialoog = qobject_cast<QFileDialog*>(open);
         ASSERT_NE(dialoog, nullptr);
         if (const auto* label = dialoog->findChild<QLabel*>("fileNameLabel")) {
