@@ -22,6 +22,9 @@ enum TekstNaam : int {
     TekstFoutOverig,
     TekstFoutOngeldigGetal,
     TekstVertalingGenegeerd,
+    TekstStaafBeginGeweigerd,
+    TekstStaafEindGeweigerd,
+    TekstStavenVolAanwijzing,
     EindeTekstTabel
 };
 

@@ -304,6 +304,12 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstFoutOngeldigGetal, "Bestand - reden", "de constructie bevat een ongeldig getal"},
     {TekstVertalingGenegeerd, "Vertaling - genegeerd",
      " De ingebouwde teksten blijven in gebruik."},
+    {TekstStaafBeginGeweigerd, "lblAanwijzing.Caption - Staaf begint niet",
+     "Hier kan geen staaf beginnen: deze knoop heeft al twee verbindingen."},
+    {TekstStaafEindGeweigerd, "lblAanwijzing.Caption - Staaf eindigt niet",
+     "Hier kan de staaf niet eindigen: deze knoop heeft al twee verbindingen."},
+    {TekstStavenVolAanwijzing, "lblAanwijzing.Caption - Staven vol",
+     "15 staven is het maximum: verwijder eerst een staaf."},
 }};
 
 consteval bool IndexenOpVolgorde() {

@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -40,6 +41,7 @@ constexpr int TekstTitel = 0;
 constexpr int TekstOpenFilter = 131;
 constexpr int TekstOpslaanFilter = 132;
 constexpr int TekstOpslaanVraag = 139;
+constexpr int TekstEersteAanwijzing = 42;
 constexpr int FilterConstructies = 2;
 
 QString Q(const std::string& tekst) {
@@ -248,6 +250,7 @@ void TmdiPlastokinetica::Opstarten() {
         if (!startbestand_.empty()) {
             OpenBestand(startbestand_);
         }
+        NeemFocus();
         return;
     }
     setEnabled(false);
@@ -257,8 +260,14 @@ void TmdiPlastokinetica::Opstarten() {
         setEnabled(true);
         ToonConstructievenster();
         LaadConstructie(voorbeeld ? "Voorbeeld" : "");
+        NeemFocus();
     });
     startscherm_->show();
+}
+
+void TmdiPlastokinetica::NeemFocus() {
+    activateWindow();
+    zijpaneel_->Gereedschap(toestand_.Bewerking)->setFocus();
 }
 
 void TmdiPlastokinetica::resizeEvent(QResizeEvent* gebeurtenis) {
@@ -279,10 +288,16 @@ void TmdiPlastokinetica::closeEvent(QCloseEvent* gebeurtenis) {
 void TmdiPlastokinetica::MaakEditor() {
     editor_ = new TfrmConstructie(constructie_, toestand_, teksten_, dialogen_,
                                   [this](double mp) { return mpDialoog_->Vraag(mp, this); });
+    connect(editor_, &TfrmConstructie::Aanwijzing, this, [this](int tekst) {
+        const int eigen = TekstEersteAanwijzing + static_cast<int>(toestand_.Bewerking);
+        zijpaneel_->Aanwijzing()->setText(Q(teksten_[tekst >= 0 ? tekst : eigen]));
+    });
     auto* venster = new TKindvenster;
     venster->setWidget(editor_);
     venster->setAttribute(Qt::WA_DeleteOnClose, false);
     mdiArea_->addSubWindow(venster);
+    // Restored from maximised, the window has its design size.
+    venster->resize(venster->sizeHint());
     editorVenster_ = venster;
     editor_->ZetBewerking(toestand_.Bewerking);
     venster->showMaximized();
@@ -316,17 +331,23 @@ std::string TmdiPlastokinetica::LaadConstructie(const std::string& bron) {
     }
     SluitAnalysevensters();
     toestand_.ResultatenGeldig = false;
+    // The mechanisms of the previous structure are no longer on offer.
+    zijpaneel_->VulMechanismeKeuze({}, -1);
+    toestand_.GekozenMechanisme = 0;
     return {};
 }
 
 bool TmdiPlastokinetica::Opslaanvraag() {
-    if (!toestand_.ConstructieGewijzigd ||
-        !dialogen_.VraagJaNee(this, Q(teksten_[TekstOpslaanVraag]))) {
+    if (!toestand_.ConstructieGewijzigd) {
         return true;
+    }
+    const TAntwoord antwoord = dialogen_.VraagJaNeeAnnuleren(this, Q(teksten_[TekstOpslaanVraag]));
+    if (antwoord != TAntwoord::Ja) {
+        return antwoord == TAntwoord::Nee;
     }
     const QString naam = dialogen_.KiesOpslaan(this, Q(teksten_[TekstOpslaanFilter]),
                                                FilterConstructies, Q(toestand_.Bestandsnaam));
-    return naam.isEmpty() || SlaOpAls(MetExtensie(naam.toStdString()));
+    return !naam.isEmpty() && SlaOpAls(MetExtensie(naam.toStdString()));
 }
 
 bool TmdiPlastokinetica::SlaOpAls(const std::string& naam) {
@@ -444,6 +465,7 @@ void TmdiPlastokinetica::ToonAnalysevenster(int kind) {
             venster->setWidget(MaakAnalysevenster(kind));
             venster->setAttribute(Qt::WA_DeleteOnClose);
             mdiArea_->addSubWindow(venster);
+            venster->resize(venster->sizeHint());
             kinderen_[kind] = venster;
         }
         ToonKindvenster(kinderen_[kind]);
@@ -464,10 +486,10 @@ void TmdiPlastokinetica::ToonKrachtsverdeling() {
 TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
     if (kind == kindHoeBezwijken) {
         auto* venster = new TfrmHoeBezwijken(teksten_, toestand_.GekozenMechanisme);
-        venster->ZetTekenaar([this, venster](QPainter& painter, Weergavegebied& gebied) {
+        venster->ZetTekenaar([this, venster](QPainter& painter, Weergavegebied& gebied,
+                                             Klikgebieden& klik) {
             const TViewContext context{analyse_, constructie_, toestand_.WeergaveOpties, teksten_};
-            TekenHoeBezwijken(painter, gebied, venster->Eerste, venster->Laatste, venster->Gebieden,
-                              context);
+            TekenHoeBezwijken(painter, gebied, venster->Eerste, venster->Laatste, klik, context);
         });
         connect(venster, &TfrmHoeBezwijken::MechanismeAangeklikt, this,
                 &TmdiPlastokinetica::MechanismeAangeklikt);
@@ -475,15 +497,14 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
     }
     if (kind == kindWanneerBezwijken) {
         auto* venster = new TAnalyseVenster(Q(teksten_[118]), {300, 172}, false, teksten_);
-        venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied) {
+        venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied, Klikgebieden& klik) {
             const TViewContext context{analyse_, constructie_, toestand_.WeergaveOpties, teksten_};
-            Klikgebieden klik{};
             TekenWanneerBezwijken(painter, gebied, toestand_.GekozenMechanisme, klik, context);
         });
         return venster;
     }
     auto* venster = new TAnalyseVenster(Q(teksten_[119]), {238, 151}, false, teksten_);
-    venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied) {
+    venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied, Klikgebieden&) {
         TekenKrachtsverdeling(painter, gebied, toestand_.WeergaveOpties, teksten_);
     });
     return venster;

@@ -88,9 +88,11 @@ protected:
 private:
     void MaakMenus();
     void ZetTekstenHoofdvenster();
-    // Offers to save a changed structure; false when the chosen save failed, so that the calling
-    // command stops instead of discarding the structure.
+    // Offers to save a changed structure; false when the user cancels the question or the save
+    // dialog, or the save fails, so that the calling command stops and the structure is kept.
     bool Opslaanvraag();
+    // The main window takes the keyboard, on its first tool button.
+    void NeemFocus();
     // Saves under the chosen name; on failure shows why and changes nothing.
     bool SlaOpAls(const std::string& naam);
     // Opens a structure file; on failure shows why and changes nothing.

@@ -207,6 +207,8 @@ KapotteBestanden(const std::vector<std::string>& goed) {
     vervang({{25, "  4" + Rust + " 1e400 0 3" + Rust + " 1"}},
             "een getal binnen het rekenbereik verwacht (y-coördinaat van een knoop).");
     vervang({{25, knoop + " 0 3"}}, "een getal verwacht (moment van een knoop).");
+    vervang({{25, knoop + " 0 3" + Rust}}, "een geheel getal verwacht (bestaan van een knoop).");
+    vervang({{58, "0 0 1 50"}}, "een geheel getal verwacht (bestaan van een staaf).");
     vervang({{25, knoop + " 0 3" + Rust + " 1.0"}},
             "een geheel getal verwacht (bestaan van een knoop).");
     vervang({{25, "  4" + std::string("  2\0", 4) + Rust + " 0 3" + Rust + " 1"}},

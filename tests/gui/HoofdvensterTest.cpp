@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QPointer>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -93,7 +94,7 @@ TEST_F(HoofdvensterTest, ElkeLaadactieZetDeSchaalTerugOp1) {
     EXPECT_EQ(dialogen.AantalOpenDialogen, 1);
 }
 
-TEST_F(HoofdvensterTest, MisluktOpslaanLaatAllesStaanEnHoudtDeConstructieVast) {
+TEST_F(HoofdvensterTest, MisluktOpslaanMeldtHetInHetNederlandsEnHoudtDeConstructieVast) {
     Start();
     Bewerk();
     dialogen.OpslaanAntwoorden = {Pad("ontbreekt/x")};
@@ -104,22 +105,62 @@ TEST_F(HoofdvensterTest, MisluktOpslaanLaatAllesStaanEnHoudtDeConstructieVast) {
     EXPECT_EQ(Naam(), "");
     EXPECT_EQ(Titel(), "Plastokinetica");
     EXPECT_TRUE(Gewijzigd());
+}
 
-    // A save that the question led to and that failed stops the command: nothing is lost.
-    for (const bool nieuw : {true, false}) {
-        dialogen.JaNeeAntwoorden = {true};
-        dialogen.OpslaanAntwoorden = {Pad("ontbreekt/x")};
-        dialogen.OpenAntwoorden = {Voorbeeldbestand};
-        nieuw ? venster->Nieuw() : venster->Openen();
-        EXPECT_EQ(AantalStaven(venster->Constructie().Constructie), 1);
-        EXPECT_TRUE(Gewijzigd());
+// The save question on Nieuw, Openen and closing: Ja with a name saves and goes on, Nee goes on;
+// Annuleren, a cancelled save dialog or a failed save stop the command with the drawing kept.
+TEST_F(HoofdvensterTest, OpslaanvraagBijNieuwOpenenEnSluiten) {
+    Start();
+    venster->Nieuw(); // unchanged: no question
+    EXPECT_TRUE(dialogen.Vragen.isEmpty());
+
+    struct Geval {
+        TAntwoord antwoord;
+        QString naam; // empty: the save dialog is cancelled
+        bool doorgaan;
+    };
+    const std::vector<Geval> gevallen{{TAntwoord::Ja, Pad("naam"), true},
+                                      {TAntwoord::Ja, {}, false},
+                                      {TAntwoord::Ja, Pad("ontbreekt/x"), false},
+                                      {TAntwoord::Nee, {}, true},
+                                      {TAntwoord::Annuleren, {}, false}};
+    for (int opdracht = 0; opdracht < 3; ++opdracht) {
+        for (const Geval& g : gevallen) {
+            SCOPED_TRACE(testing::Message()
+                         << "opdracht " << opdracht << ", antwoord " << static_cast<int>(g.antwoord)
+                         << ", naam " << g.naam.toStdString());
+            QFile::remove(Pad("naam.kx"));
+            venster->show();
+            venster->LaadConstructie("");
+            Bewerk();
+            dialogen.Antwoorden = {g.antwoord};
+            dialogen.OpslaanAntwoorden = {g.naam};
+            dialogen.OpenAntwoorden = {Voorbeeldbestand};
+            const int vragen = static_cast<int>(dialogen.Vragen.size());
+            const int meldingen = static_cast<int>(dialogen.Meldingen.size());
+            bool doorgegaan = false;
+            if (opdracht == 0) {
+                venster->Nieuw();
+                doorgegaan = AantalStaven(venster->Constructie().Constructie) == 0;
+            } else if (opdracht == 1) {
+                venster->Openen();
+                doorgegaan = venster->Constructie().Constructie == Lees(Voorbeeldbestand);
+            } else {
+                venster->close();
+                doorgegaan = !venster->isVisible();
+            }
+            EXPECT_EQ(dialogen.Vragen.size(), vragen + 1);
+            EXPECT_EQ(dialogen.Vragen.back(), Opslaanvraag);
+            EXPECT_EQ(doorgegaan, g.doorgaan);
+            if (!g.doorgaan) {
+                EXPECT_EQ(AantalStaven(venster->Constructie().Constructie), 1);
+                EXPECT_TRUE(Gewijzigd());
+            }
+            EXPECT_EQ(QFile::exists(Pad("naam.kx")), !g.naam.isEmpty() && g.doorgaan);
+            const bool mislukt = g.naam.contains("ontbreekt");
+            EXPECT_EQ(dialogen.Meldingen.size(), meldingen + (mislukt ? 1 : 0));
+        }
     }
-    dialogen.JaNeeAntwoorden = {true};
-    dialogen.OpslaanAntwoorden = {Pad("ontbreekt/x")};
-    venster->close();
-    EXPECT_TRUE(venster->isVisible());
-    EXPECT_EQ(dialogen.Meldingen.size(), 4);
-    EXPECT_EQ(dialogen.AantalOpenDialogen, 0);
 }
 
 // A disk that fills up during the write: the bytes are accepted at first and the flush fails.
@@ -157,8 +198,9 @@ TEST_F(HoofdvensterTest, MisluktOpenenLaatAllesZoalsHetWas) {
     dialogen.OpenAntwoorden = {Voorbeeldbestand};
     venster->Openen();
     Editor().Schaal()->setValue(2);
+    venster->KiesBewerking(TBewerking::BelastingToevoegen);
+    test::Sleep(Editor(), {200, 80}, {200, 120}); // a second load on the middle of the beam
     venster->ToonHoeBezwijken();
-    Editor().ImageConstructieMouseDown(Qt::RightButton, 400, 400); // marks it changed
     const TConstructie voor = venster->Constructie().Constructie;
     const QString titel = Titel();
 
@@ -182,40 +224,6 @@ TEST_F(HoofdvensterTest, MisluktOpenenLaatAllesZoalsHetWas) {
     EXPECT_EQ(Editor().Schaal()->value(), 2);
     EXPECT_NE(venster->Analysevenster(TmdiPlastokinetica::kindHoeBezwijken), nullptr);
     EXPECT_TRUE(venster->Toestand().ResultatenGeldig);
-}
-
-TEST_F(HoofdvensterTest, OpslaanvraagBijNieuwOpenenEnSluiten) {
-    Start();
-    venster->Nieuw(); // unchanged: no question
-    EXPECT_TRUE(dialogen.Vragen.isEmpty());
-
-    // Yes and a name: saved, then the command goes on (the open dialog is cancelled).
-    Bewerk();
-    dialogen.JaNeeAntwoorden = {true};
-    dialogen.OpslaanAntwoorden = {Pad("naam")};
-    venster->Openen();
-    EXPECT_EQ(dialogen.Vragen, QStringList{Opslaanvraag});
-    EXPECT_EQ(dialogen.AantalOpenDialogen, 1);
-    EXPECT_EQ(AantalStaven(Lees(Pad("naam.kx"))), 1);
-    EXPECT_EQ(Titel(), "Plastokinetica - " + Pad("naam.kx"));
-    EXPECT_FALSE(Gewijzigd());
-
-    // Yes with the save dialog cancelled, and No: Nieuw goes on.
-    for (const bool ja : {true, false}) {
-        Bewerk();
-        dialogen.JaNeeAntwoorden = {ja};
-        venster->Nieuw();
-        EXPECT_EQ(AantalStaven(venster->Constructie().Constructie), 0);
-        EXPECT_EQ(Titel(), "Plastokinetica");
-    }
-    EXPECT_EQ(dialogen.AantalOpslaanDialogen, 2);
-
-    Bewerk();
-    dialogen.JaNeeAntwoorden = {true};
-    dialogen.OpslaanAntwoorden = {Pad("eind")};
-    venster->close();
-    EXPECT_EQ(dialogen.Vragen.size(), 4);
-    EXPECT_EQ(AantalStaven(Lees(Pad("eind.kx"))), 1);
 }
 
 TEST_F(HoofdvensterTest, AfgekeurdeConstructieToontDeControleEnDeEditor) {
@@ -275,6 +283,7 @@ TEST_F(HoofdvensterTest, AnalysevenstersLevenTotHetLaden) {
     }
     EXPECT_EQ(venster->Werkvlak()->subWindowList().size(), 1);
     EXPECT_FALSE(venster->Toestand().ResultatenGeldig);
+    EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->count(), 0);
 }
 
 TEST_F(HoofdvensterTest, RangschikkenMetAlleenDeEditorVultHetKwadrantLinksBoven) {
@@ -310,6 +319,32 @@ TEST_F(HoofdvensterTest, OpstartenMetStartschermBlokkeertTotHetSluit) {
     TManipuleerConstructie voorbeeld(venster->Tekst());
     voorbeeld.VulVoorbeeld();
     EXPECT_EQ(venster->Constructie().Constructie, voorbeeld.Constructie);
+
+    // The main window has the keyboard: F6 works at once.
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &*venster);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(venster->isAncestorOf(focus));
+    QTest::keyClick(focus, Qt::Key_F6);
+    EXPECT_EQ(venster->AantalAnalyses(), 1);
+}
+
+// Without a display the program says so in one line instead of Qt's advice to reinstall.
+TEST(Programma, ZonderBeeldschermEenDuidelijkeRegel) {
+    QProcess programma;
+    QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+    for (const char* naam : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        omgeving.remove(naam);
+    }
+    programma.setProcessEnvironment(omgeving);
+    programma.start(QStringLiteral(KX_PROGRAMMA), {});
+    ASSERT_TRUE(programma.waitForFinished(20000));
+    EXPECT_EQ(programma.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(programma.exitCode(), 1);
+    const QString fout = QString::fromUtf8(programma.readAllStandardError());
+    EXPECT_EQ(fout.count('\n'), 1) << fout.toStdString();
+    EXPECT_TRUE(fout.contains("geen beeldscherm")) << fout.toStdString();
 }
 
 } // namespace
