@@ -107,6 +107,9 @@ void TekenCel(QPainter& painter, const TCelAfbeelding& cel, int i, const TViewCo
     if (i == ctx.Analyse.MaatgevendMechanisme) {
         onderschrift += ctx.Tekst[TMaatgevend];
     }
+    if (mechanisme.GelijkAan >= 0) {
+        onderschrift += ctx.Tekst[TekstGelijkAan] + Getal(ctx, mechanisme.GelijkAan + 1, CijfersAantal) + ")";
+    }
     TPunt eind;
     TekenRegel(painter, {cel.Cel.Left, cel.Cel.Bottom}, eind, KleurBlauw, Opmaak(opLink),
                onderschrift, uitLinks);

@@ -1,4 +1,4 @@
-#include "engine/Analyse.h"
+#include "engine/Mechanisme.h"
 #include "model/Constructie.h"
 
 #include <cstdint>
@@ -39,6 +39,7 @@ TKnoop MaakKnoop(const TVConstructie& v, std::int32_t n) {
     knoop.x = bron.x;
     knoop.y = -bron.y;
     knoop.Mp = bron.Mp;
+    knoop.Index = n;
     return knoop;
 }
 
@@ -52,7 +53,7 @@ template <typename Tabel> std::size_t AantalBestaand(const Tabel& tabel) {
 
 } // namespace
 
-void TAnalyse::ConverteerVervangendeConstructie(const TVConstructie& v, TMechanisme& mechanisme) {
+void ConverteerVervangendeConstructie(const TVConstructie& v, TMechanisme& mechanisme) {
     mechanisme.avStaven.clear();
     mechanisme.avBelastingen.clear();
     mechanisme.avStaven.reserve(AantalBestaand(v.Staven));
@@ -89,15 +90,8 @@ void TAnalyse::ConverteerVervangendeConstructie(const TVConstructie& v, TMechani
     mechanisme.Vgl.Regel2.assign(lengte, std::string());
     mechanisme.Vgl.Factoren.assign(lengte, 0.0);
     mechanisme.Vgl.Bezwijklast = 0.0;
-}
-
-void TAnalyse::ConverteerVervangendeConstructies() {
-    AantalMechanismen = static_cast<std::int32_t>(VMechanismen.size());
-    Mechanismen.clear();
-    Mechanismen.reserve(VMechanismen.size());
-    for (const auto& v : VMechanismen) {
-        ConverteerVervangendeConstructie(v, Mechanismen.emplace_back());
-    }
+    mechanisme.DraaiendeScharnieren.clear();
+    mechanisme.GelijkAan = -1;
 }
 
 } // namespace kx

@@ -7,6 +7,12 @@ namespace kx {
 enum TekstNaam : int {
     LaatsteOrigineleTekst = 216,
     // New texts are appended here and at the end of the built-in table, in the same order.
+    TekstDrieStaven,
+    TekstCoordinatenTeGroot,
+    TekstMpBuitenGrenzen,
+    TekstBelastingBuitenGrenzen,
+    TekstBeweeglijk,
+    TekstGelijkAan,
     EindeTekstTabel
 };
 
