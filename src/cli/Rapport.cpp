@@ -224,13 +224,14 @@ nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const
     nlohmann::ordered_json mechanismen = nlohmann::ordered_json::array();
     for (int i = 0; i < analyse.AantalMechanismen; ++i) {
         const auto knopen = uitslag.Scharnieren(i);
-        mechanismen.push_back({{"nummer", i + 1},
-                               {"scharnieren", std::vector<int>(knopen.begin(), knopen.end())},
-                               {"draaiende_scharnieren", uitslag.Draaiend[static_cast<std::size_t>(i)]},
-                               {"bezwijklast", uitslag.Bezwijklasten[i]},
-                               {"gelijk_aan", GelijkAan(uitslag, i)},
-                               {"termen", uitslag.Termen[i]},
-                               {"factoren", uitslag.Factoren[i]}});
+        mechanismen.push_back(
+            {{"nummer", i + 1},
+             {"scharnieren", std::vector<int>(knopen.begin(), knopen.end())},
+             {"draaiende_scharnieren", uitslag.Draaiend[static_cast<std::size_t>(i)]},
+             {"bezwijklast", uitslag.Bezwijklasten[i]},
+             {"gelijk_aan", GelijkAan(uitslag, i)},
+             {"termen", uitslag.Termen[i]},
+             {"factoren", uitslag.Factoren[i]}});
     }
     return {{"onbekenden", telling.AantalOnbekenden},
             {"vergelijkingen", telling.AantalVergelijkingen},

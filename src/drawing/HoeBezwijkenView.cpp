@@ -108,7 +108,8 @@ void TekenCel(QPainter& painter, const TCelAfbeelding& cel, int i, const TViewCo
         onderschrift += ctx.Tekst[TMaatgevend];
     }
     if (mechanisme.GelijkAan >= 0) {
-        onderschrift += ctx.Tekst[TekstGelijkAan] + Getal(ctx, mechanisme.GelijkAan + 1, CijfersAantal) + ")";
+        onderschrift +=
+            ctx.Tekst[TekstGelijkAan] + Getal(ctx, mechanisme.GelijkAan + 1, CijfersAantal) + ")";
     }
     TPunt eind;
     TekenRegel(painter, {cel.Cel.Left, cel.Cel.Bottom}, eind, KleurBlauw, Opmaak(opLink),

@@ -50,10 +50,10 @@ void BepaalPlastischeMomenten(TMechanisme& mechanisme) {
             } else if (knoop.Soort > 3 && knoop.Stijf) {
                 // A hinge without a part on its other side does no work.
                 const std::int32_t c = BepaalAansluitendeStaaf(mechanisme, b, n);
-                knoop.M =
-                    c == -1 ? 0.0
-                            : Teken(staven[static_cast<std::size_t>(c)].gamma - gamma, grens) *
-                                  knoop.Mp;
+                knoop.M = c == -1
+                              ? 0.0
+                              : Teken(staven[static_cast<std::size_t>(c)].gamma - gamma, grens) *
+                                    knoop.Mp;
             } else {
                 knoop.M = 0.0;
             }
@@ -70,13 +70,14 @@ void BepaalFactoren(TMechanisme& mechanisme) {
     vgl.Factoren[0] = 1.0;
     for (std::size_t s = 0; s < staven.size(); ++s) {
         for (std::size_t n = 0; n < 2; ++n) {
-            vgl.Factoren[2 * s + 1 + n] = staven[s].Knopen[n].M * staven[s].gamma;
+            // + 0.0 turns a product of -0 into 0.
+            vgl.Factoren[2 * s + 1 + n] = staven[s].Knopen[n].M * staven[s].gamma + 0.0;
         }
     }
     for (std::size_t j = 0; j < belastingen.size(); ++j) {
         const std::size_t q = 2 * staven.size() + 2 * j + 1;
-        vgl.Factoren[q] = belastingen[j].Fx * belastingen[j].dx;
-        vgl.Factoren[q + 1] = belastingen[j].Fy * belastingen[j].dy;
+        vgl.Factoren[q] = belastingen[j].Fx * belastingen[j].dx + 0.0;
+        vgl.Factoren[q + 1] = belastingen[j].Fy * belastingen[j].dy + 0.0;
     }
     vgl.Factoren[laatste] = 1.0;
 }

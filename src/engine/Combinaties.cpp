@@ -43,8 +43,7 @@ std::uint64_t VolgendePatroon(std::uint64_t p) {
 
 } // namespace
 
-TEnumeratie::TEnumeratie(const TManipuleerConstructie& constructie)
-    : constructie_(constructie) {
+TEnumeratie::TEnumeratie(const TManipuleerConstructie& constructie) : constructie_(constructie) {
     const TOnbepaaldheid telling = constructie.TelOnbepaaldheid();
     n_ = telling.S();
     m_ = telling.AantalScharnierplaatsen;

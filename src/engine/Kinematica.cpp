@@ -119,10 +119,8 @@ public:
                 break;
             }
             const TKnoop& scharnier = staven[static_cast<std::size_t>(vorige)].Knopen[e];
-            const int k = ValtSamen(staven[static_cast<std::size_t>(volgende)].Knopen[0],
-                                    scharnier)
-                              ? 0
-                              : 1;
+            const int k =
+                ValtSamen(staven[static_cast<std::size_t>(volgende)].Knopen[0], scharnier) ? 0 : 1;
             if (!Volg(volgende, k, {scharnier.dx, scharnier.dy})) {
                 return false;
             }

@@ -256,7 +256,7 @@ void VervangRolOplegging(TVConstructie& vc, int v, const TManipuleerConstructie&
 }
 
 void PlaatsScharnieren(TVConstructie& vc, const std::vector<std::int32_t>& rij,
-                         const TManipuleerConstructie& constructie) {
+                       const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
     const auto verbindingen = constructie.Verbindingen();
     for (std::int32_t v = 0; v < static_cast<std::int32_t>(bron.Knopen.size()); ++v) {

@@ -140,24 +140,23 @@ std::string TManipuleerConstructie::BuitenDeMethode() const {
     }
     const bool coordinatenTeGroot =
         std::any_of(Constructie.Knopen.begin(), Constructie.Knopen.end(), [](const auto& k) {
-            return k.Bestaat && !(std::fabs(k.X) <= GrootsteCoordinaat &&
-                                  std::fabs(k.Y) <= GrootsteCoordinaat);
+            return k.Bestaat &&
+                   !(std::fabs(k.X) <= GrootsteCoordinaat && std::fabs(k.Y) <= GrootsteCoordinaat);
         });
     if (coordinatenTeGroot) {
         melding += t[TekstCoordinatenTeGroot];
     }
     // Mp 0 or less has its own complaint.
     const bool mpBuiten =
-        std::any_of(Constructie.Staven.begin(), Constructie.Staven.end(), [](const auto& s) {
-            return s.Bestaat && s.Mp > 0.0 && !BinnenGrenzen(s.Mp);
-        });
+        std::any_of(Constructie.Staven.begin(), Constructie.Staven.end(),
+                    [](const auto& s) { return s.Bestaat && s.Mp > 0.0 && !BinnenGrenzen(s.Mp); });
     if (mpBuiten) {
         melding += t[TekstMpBuitenGrenzen];
     }
     const bool lastBuiten = std::any_of(
         Constructie.Belastingen.begin(), Constructie.Belastingen.end(), [](const auto& b) {
-            return b.Bestaat && ((b.Fx != 0.0 && !BinnenGrenzen(b.Fx)) ||
-                                 (b.Fy != 0.0 && !BinnenGrenzen(b.Fy)));
+            return b.Bestaat &&
+                   ((b.Fx != 0.0 && !BinnenGrenzen(b.Fx)) || (b.Fy != 0.0 && !BinnenGrenzen(b.Fy)));
         });
     if (lastBuiten) {
         melding += t[TekstBelastingBuitenGrenzen];

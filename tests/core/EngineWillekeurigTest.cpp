@@ -1,6 +1,6 @@
 #include "EngineHulp.h"
-#include "Referentie.h"
 #include "ModelHulp.h"
+#include "Referentie.h"
 #include "model/Bestand.h"
 
 #include <gtest/gtest.h>
