@@ -80,16 +80,14 @@ void TEnumeratie::VoorElkeCombinatie(
     }
 }
 
-std::vector<std::int32_t> GekozenPlaatsen(const std::vector<std::int32_t>& rij) {
-    std::vector<std::int32_t> knopen;
-    knopen.reserve(rij.size());
+void GekozenPlaatsen(const std::vector<std::int32_t>& rij, std::vector<std::int32_t>& knopen) {
+    knopen.clear();
     // Position j of a row holds place m-1-j, and places come in increasing node order.
     for (auto j = rij.rbegin(); j != rij.rend(); ++j) {
         if (*j != -1) {
             knopen.push_back(*j);
         }
     }
-    return knopen;
 }
 
 } // namespace kx

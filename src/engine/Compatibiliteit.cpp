@@ -12,7 +12,11 @@ namespace {
 
 constexpr double Drempel = 1e-10;
 
+// Ends of the same replacement node coincide; ends made by hand are compared by position.
 bool ValtSamen(const TKnoop& a, const TKnoop& b) {
+    if (a.Index >= 0 && b.Index >= 0) {
+        return a.Index == b.Index;
+    }
     return Afkappen(a.x - b.x) == 0.0 && Afkappen(a.y - b.y) == 0.0;
 }
 

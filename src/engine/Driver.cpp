@@ -87,10 +87,12 @@ struct TPas {
     double Gamma0;
     int Log;
     std::array<double, 3> Balk;
+    // The deformation of the pass before, turned around, is this pass's deformation.
+    bool Omkeren;
 };
 
-constexpr TPas EerstePas{VirtueleRotatie, 140, {0.4, 0.6, 0.8}};
-constexpr TPas TweedePas{-VirtueleRotatie, 180, {0.85, 0.9, 0.95}};
+constexpr TPas EerstePas{VirtueleRotatie, 140, {0.4, 0.6, 0.8}, false};
+constexpr TPas TweedePas{-VirtueleRotatie, 180, {0.85, 0.9, 0.95}, true};
 
 std::string LogNummer(int n) {
     std::string tekst = std::to_string(n);
@@ -191,7 +193,15 @@ private:
     void Pas(TMechanisme& mechanisme, int i, const std::string& kop, const TPas& pas) {
         std::string label = kop;
         VolgendeStap(label, TekstVervormen);
-        Stap(pas.Log, "BepaalVervorming", i, [&] { BepaalVervorming(mechanisme, pas.Gamma0); });
+        // The second pass turns the first one's deformation around, which is what a new
+        // deformation with the opposite rotation gives.
+        Stap(pas.Log, "BepaalVervorming", i, [&] {
+            if (pas.Omkeren) {
+                KeerVervormingOm(mechanisme);
+            } else {
+                BepaalVervorming(mechanisme, pas.Gamma0);
+            }
+        });
         Balk(i + pas.Balk[0]);
 
         VolgendeStap(label, TekstMomenten);
@@ -299,7 +309,7 @@ std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
     Mechanismen.resize(VMechanismen.size());
     for (std::size_t i = 0; i < VMechanismen.size(); ++i) {
         ConverteerVervangendeConstructie(VMechanismen[i], Mechanismen[i]);
-        Mechanismen[i].Scharnieren = GekozenPlaatsen(Combinaties[i]);
+        GekozenPlaatsen(Combinaties[i], Mechanismen[i].Scharnieren);
     }
     berekening.Log().Stap("00129 ConverteerVervangendeConstructies --> OK");
     berekening.Geconverteerd();
@@ -336,7 +346,7 @@ TAnalyse::BerekenElkMechanisme(const TManipuleerConstructie& constructie,
     enumeratie.VoorElkeCombinatie([&](const std::vector<std::int32_t>& rij) {
         enumeratie.Bouw(vervanging, rij);
         ConverteerVervangendeConstructie(vervanging, mechanisme);
-        mechanisme.Scharnieren = GekozenPlaatsen(rij);
+        GekozenPlaatsen(rij, mechanisme.Scharnieren);
         berekening.Mechanisme(mechanisme, i);
         VergrootVervorming(mechanisme);
         const bool maatgevend = regel.Neem(i, mechanisme.Vgl.Bezwijklast);

@@ -46,7 +46,7 @@ private:
     TVConstructie sjabloon_;
 };
 
-// Node numbers, 0-based and ascending, of the places chosen in a row.
-std::vector<std::int32_t> GekozenPlaatsen(const std::vector<std::int32_t>& rij);
+// Node numbers, 0-based and ascending, of the places chosen in a row, into knopen.
+void GekozenPlaatsen(const std::vector<std::int32_t>& rij, std::vector<std::int32_t>& knopen);
 
 } // namespace kx

@@ -15,7 +15,11 @@ constexpr double pi = std::numbers::pi;
 // Relative size below which a rotation or displacement is rounding noise.
 constexpr double Ruis = 1e-9;
 
+// Ends of the same replacement node coincide; ends made by hand are compared by position.
 bool ValtSamen(const TKnoop& a, const TKnoop& b) {
+    if (a.Index >= 0 && b.Index >= 0) {
+        return a.Index == b.Index;
+    }
     return Afkappen(a.x - b.x) == 0.0 && Afkappen(a.y - b.y) == 0.0;
 }
 
@@ -98,8 +102,8 @@ void DraaiOmCentrum(TStaaf& deel, double gamma) {
 // The chain of the graphical method, carrying exact rotations from part to part.
 class TKeten {
 public:
-    TKeten(TMechanisme& m, double gamma0)
-        : m_(m), gamma0_(gamma0), schaal_(Lengteschaal(m)), gezet_(m.avStaven.size(), false) {}
+    TKeten(TMechanisme& m, double gamma0, double schaal)
+        : m_(m), gamma0_(gamma0), schaal_(schaal), gezet_(m.avStaven.size(), false) {}
 
     // False when it meets a part it cannot fix.
     bool Volg() {
@@ -183,15 +187,17 @@ private:
     // Supports hold their ends and coinciding ends move together.
     bool Verenigbaar() const {
         const double grens = Ruis * std::fabs(gamma0_) * schaal_;
+        const double grens2 = grens * grens;
+        const auto groot = [grens2](double dx, double dy) { return dx * dx + dy * dy > grens2; };
         const auto& staven = m_.avStaven;
         for (std::size_t b = 0; b < staven.size(); ++b) {
             for (const TKnoop& k : staven[b].Knopen) {
-                if (IsOplegging(k) && std::hypot(k.dx, k.dy) > grens) {
+                if (IsOplegging(k) && groot(k.dx, k.dy)) {
                     return false;
                 }
                 for (std::size_t c = b + 1; c < staven.size(); ++c) {
                     for (const TKnoop& l : staven[c].Knopen) {
-                        if (ValtSamen(k, l) && std::hypot(k.dx - l.dx, k.dy - l.dy) > grens) {
+                        if (ValtSamen(k, l) && groot(k.dx - l.dx, k.dy - l.dy)) {
                             return false;
                         }
                     }
@@ -208,7 +214,7 @@ private:
 };
 
 // The motion of the compatibility equations; the centres follow from it.
-void LosGeheelOp(TMechanisme& m, double gamma0) {
+void LosGeheelOp(TMechanisme& m, double gamma0, double schaal) {
     const TCompatibiliteit oplossing = LosCompatibiliteitOp(m, BepaalEersteStaaf(m).Staaf, gamma0);
     const double drempel = Ruis * std::fabs(gamma0);
     for (std::size_t b = 0; b < m.avStaven.size(); ++b) {
@@ -222,7 +228,7 @@ void LosGeheelOp(TMechanisme& m, double gamma0) {
         if (std::fabs(beweging.omega) > drempel) {
             deel.RC = {x0 - beweging.v / beweging.omega, y0 + beweging.u / beweging.omega};
             deel.RCBekend = true;
-        } else if (std::hypot(beweging.u, beweging.v) > drempel * Lengteschaal(m)) {
+        } else if (std::hypot(beweging.u, beweging.v) > drempel * schaal) {
             // A translation: the centre lies at infinity across the motion.
             deel.RC = std::fabs(beweging.u) >= std::fabs(beweging.v)
                           ? TRotatiecentrum{x0, Oneindig}
@@ -233,9 +239,9 @@ void LosGeheelOp(TMechanisme& m, double gamma0) {
 }
 
 // Rotations and displacements that are rounding noise become exactly 0.
-void RondAf(TMechanisme& m, double gamma0) {
+void RondAf(TMechanisme& m, double gamma0, double schaal) {
     const double hoek = Ruis * std::fabs(gamma0);
-    const double lengte = hoek * Lengteschaal(m);
+    const double lengte = hoek * schaal;
     const auto rond = [](double& v, double grens) {
         if (std::fabs(v) <= grens) {
             v = 0.0;
@@ -355,8 +361,9 @@ void BepaalVervorming(TMechanisme& mechanisme, double gamma0) {
     for (TStaaf& deel : mechanisme.avStaven) {
         ZetBeweging(deel, 0.0, 0.0, {0.0, 0.0}, 0.0);
     }
-    if (!mechanisme.avStaven.empty() && !TKeten(mechanisme, gamma0).Volg()) {
-        LosGeheelOp(mechanisme, gamma0);
+    const double schaal = Lengteschaal(mechanisme);
+    if (!mechanisme.avStaven.empty() && !TKeten(mechanisme, gamma0, schaal).Volg()) {
+        LosGeheelOp(mechanisme, gamma0, schaal);
     }
     for (TBelasting& last : mechanisme.avBelastingen) {
         // A load without a part does not move.
@@ -369,7 +376,23 @@ void BepaalVervorming(TMechanisme& mechanisme, double gamma0) {
         last.dx = p0.dx - deel.gamma * (last.y - p0.y);
         last.dy = p0.dy + deel.gamma * (last.x - p0.x);
     }
-    RondAf(mechanisme, gamma0);
+    RondAf(mechanisme, gamma0, schaal);
+}
+
+void KeerVervormingOm(TMechanisme& mechanisme) {
+    // + 0.0 keeps a zero from turning into -0.
+    const auto keer = [](double& v) { v = -v + 0.0; };
+    for (TStaaf& deel : mechanisme.avStaven) {
+        keer(deel.gamma);
+        for (TKnoop& k : deel.Knopen) {
+            keer(k.dx);
+            keer(k.dy);
+        }
+    }
+    for (TBelasting& last : mechanisme.avBelastingen) {
+        keer(last.dx);
+        keer(last.dy);
+    }
 }
 
 } // namespace kx

@@ -34,6 +34,11 @@ void BepaalRotatieCentra(TMechanisme& mechanisme);
 // whole mechanism decide, and then the centres follow from the motion.
 void BepaalVervorming(TMechanisme& mechanisme, double gamma0);
 
+// The same deformation with the opposite rotation: every rotation and displacement changes
+// sign. The first-order motion is linear in the rotation, so this equals BepaalVervorming with
+// -gamma0 after BepaalVervorming with gamma0.
+void KeerVervormingOm(TMechanisme& mechanisme);
+
 // Plastic moments opposing the relative rotation at every rigid end; 0 where nothing rotates.
 void BepaalPlastischeMomenten(TMechanisme& mechanisme);
 // The value of every equation term.

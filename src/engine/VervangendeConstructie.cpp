@@ -81,16 +81,20 @@ void VoegStavenSamenBij(TVConstructie& v, std::int32_t knoop, TAansluitingen& aa
     const std::size_t eerste = NeemLaagste(staven);
     const TVStaaf& f = v.Staven[eerste];
     const std::int32_t verreEind = f.Knoop0 == knoop ? f.Knoop1 : f.Knoop0;
+    if (staven != 0) {
+        // The loads of the first bar go to the next one; later bars find none left.
+        const auto g = static_cast<std::int32_t>(std::countr_zero(staven));
+        for (auto& belasting : v.Belastingen) {
+            if (belasting.Bestaat && belasting.s == static_cast<std::int32_t>(eerste)) {
+                belasting.s = g;
+            }
+        }
+    }
     while (staven != 0) {
         const std::size_t g = NeemLaagste(staven);
         auto& staaf = v.Staven[g];
         (staaf.Knoop0 == knoop ? staaf.Knoop0 : staaf.Knoop1) = verreEind;
         aansluitingen.Verplaats(g, staaf, knoop);
-        for (auto& belasting : v.Belastingen) {
-            if (belasting.Bestaat && belasting.s == static_cast<std::int32_t>(eerste)) {
-                belasting.s = static_cast<std::int32_t>(g);
-            }
-        }
         if (v.Staven[eerste].Bestaat) {
             v.Staven[eerste].Bestaat = false;
             aansluitingen.Verwijder(eerste, f);
