@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build test run bench fuzz format clean
+.PHONY: deps build test run bench fuzz format clean package package-check
 
 deps:
 	@scripts/install-deps.sh
@@ -19,6 +19,13 @@ test: build
 
 run: build
 	build/bin/plastokinetica
+
+# The Debian package in build/, and its contents listed and checked.
+package: build
+	cmake --build --preset release --target package
+
+package-check: package
+	scripts/check-package.sh
 
 bench: build
 	build/bin/kx-bench

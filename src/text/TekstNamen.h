@@ -7,6 +7,7 @@ namespace kx {
 enum TekstNaam : int {
     LaatsteOrigineleTekst = 216,
     // New texts are appended here and at the end of the built-in table, in the same order.
+    TekstTaalkeuzeHint,
     TekstDrieStaven,
     TekstCoordinatenTeGroot,
     TekstMpBuitenGrenzen,

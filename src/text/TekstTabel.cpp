@@ -286,6 +286,7 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {215, "lblVoortgang - stap 6b van het 2e gedeelte",
      "\r\n   Momentenlijn en oplegreacties bepalen..."},
     {216, "mnuItemKopieren.Caption", "&Kopiëren"},
+    {TekstTaalkeuzeHint, "cmbTaal.Hint", "De taal van het programma, vanaf de volgende start"},
     {TekstDrieStaven, "Fout: drie staven",
      "Er komen drie of meer staven samen in een knoop; dat kan dit programma niet berekenen. "
      "Het gaat om knoop nummer "},

@@ -67,9 +67,14 @@ void Teksten::VulTekstTabel() {
 
 int Teksten::LeesVertaling(std::istream& invoer) {
     TRegelLezer lezer(invoer);
+    const auto& basis = BasisTeksten();
     std::string tekst;
     int gelezen = 0;
     while (gelezen < Aantal && LeesTekst(lezer, tekst)) {
+        // The file cannot hold a leading empty line; the progress lines need theirs.
+        if (basis[gelezen].Inhoud.starts_with(Regeleinde)) {
+            tekst.insert(0, Regeleinde);
+        }
         tabel_[gelezen].Inhoud = std::move(tekst);
         ++gelezen;
     }

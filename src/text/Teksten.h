@@ -27,9 +27,9 @@ public:
     void VulTekstTabel();
 
     // Replaces texts from a translation stream: `Aantal` entries in index order, each ended by a
-    // line
-    // "###". A stream that ends early keeps the texts read so far and the built-in rest.
-    // Returns the number of complete entries read.
+    // line "###". Empty lines before an entry are dropped, but a text whose built-in form starts
+    // with a line break keeps one. A stream that ends early keeps the texts read so far and the
+    // built-in rest. Returns the number of complete entries read.
     int LeesVertaling(std::istream& invoer);
 
     // Reads the translation file at the path when it exists; a missing file changes nothing.

@@ -7,6 +7,7 @@
 #include "model/Bestand.h"
 #include "ui/AnalyseVenster.h"
 #include "ui/Constructievenster.h"
+#include "ui/Datamap.h"
 #include "ui/Dialogen.h"
 #include "ui/HtmlVenster.h"
 #include "ui/Info.h"
@@ -21,6 +22,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMdiArea>
@@ -44,6 +47,16 @@ constexpr int FilterConstructies = 2;
 
 QString Q(const std::string& tekst) {
     return QString::fromStdString(tekst);
+}
+
+// The English texts when they are chosen; a translation file in the working folder goes over
+// either language.
+void LaadTaal(Teksten& teksten, const QString& programmaMap) {
+    if (LeesTaal() == TTaal::Engels) {
+        const QString pad = QDir(Datamap(EngelsBestand, programmaMap)).filePath(EngelsBestand);
+        teksten.LeesVertalingsbestand(QFile::encodeName(pad).toStdString());
+    }
+    teksten.LeesVertalingsbestand(Teksten::VertaalBestand);
 }
 
 // A child window whose close box only minimises it, until the main window releases it.
@@ -74,7 +87,7 @@ private:
 
 TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& programmaMap)
     : dialogen_(dialogen), programmaMap_(programmaMap), constructie_(teksten_), analyse_(teksten_) {
-    teksten_.LeesVertalingsbestand(Teksten::VertaalBestand);
+    LaadTaal(teksten_, programmaMap_);
     analyse_.Decimaalteken = Decimaalteken();
     setObjectName("mdiPlastokinetica");
     setMinimumSize(640, 460);
@@ -221,10 +234,17 @@ void TmdiPlastokinetica::showEvent(QShowEvent* gebeurtenis) {
     }
 }
 
+void TmdiPlastokinetica::OpenBijStart(const std::string& naam) {
+    startbestand_ = naam;
+}
+
 void TmdiPlastokinetica::Opstarten() {
-    if (!LeesToonOpstartscherm()) {
+    if (!startbestand_.empty() || !LeesToonOpstartscherm()) {
         ToonConstructievenster();
         LaadConstructie("");
+        if (!startbestand_.empty()) {
+            OpenBestand(startbestand_);
+        }
         return;
     }
     setEnabled(false);
@@ -349,14 +369,18 @@ void TmdiPlastokinetica::Openen() {
     if (gekozen.isEmpty()) {
         return;
     }
-    const std::string naam = MetExtensie(gekozen.toStdString());
+    OpenBestand(MetExtensie(gekozen.toStdString()));
+}
+
+bool TmdiPlastokinetica::OpenBestand(const std::string& naam) {
     if (const std::string melding = LaadConstructie(naam); !melding.empty()) {
         dialogen_.Informatie(this, Q(melding));
-        return;
+        return false;
     }
     toestand_.Bestandsnaam = naam;
     ZetTitel();
     toestand_.ConstructieGewijzigd = false;
+    return true;
 }
 
 void TmdiPlastokinetica::OpslaanAls() {
