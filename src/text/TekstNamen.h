@@ -25,6 +25,12 @@ enum TekstNaam : int {
     TekstStaafBeginGeweigerd,
     TekstStaafEindGeweigerd,
     TekstStavenVolAanwijzing,
+    TekstDrieStaven,
+    TekstCoordinatenTeGroot,
+    TekstMpBuitenGrenzen,
+    TekstBelastingBuitenGrenzen,
+    TekstBeweeglijk,
+    TekstGelijkAan,
     EindeTekstTabel
 };
 

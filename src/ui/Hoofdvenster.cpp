@@ -431,7 +431,7 @@ void TmdiPlastokinetica::KiesBewerking(TBewerking bewerking) {
 }
 
 void TmdiPlastokinetica::VoerAnalyseUit() {
-    const std::string melding = constructie_.ControleerConstructie();
+    const std::string melding = ControleerVoorAnalyse(constructie_);
     if (editor_) {
         editor_->Herteken();
     }
