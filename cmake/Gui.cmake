@@ -21,7 +21,12 @@ file(GLOB KX_GUI_TESTS CONFIGURE_DEPENDS tests/gui/*.cpp)
 if(KX_GUI_TESTS)
     add_executable(kx-gui-tests ${KX_GUI_TESTS})
     target_link_libraries(kx-gui-tests PRIVATE kxgui Qt6::Test GTest::gtest)
-    target_compile_definitions(kx-gui-tests PRIVATE KX_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures")
+    target_compile_definitions(kx-gui-tests PRIVATE
+        KX_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures"
+        KX_VERTALINGEN="${CMAKE_SOURCE_DIR}/translations"
+        KX_PICTOGRAMMEN="${CMAKE_SOURCE_DIR}/packaging/icons"
+        KX_PROGRAMMA="$<TARGET_FILE:plastokinetica>")
+    add_dependencies(kx-gui-tests plastokinetica)
     gtest_discover_tests(kx-gui-tests DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_PLATFORMTHEME=")
 endif()

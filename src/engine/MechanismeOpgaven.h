@@ -1,20 +1,19 @@
 #pragma once
 
 #include "engine/Bezwijkcontrole.h"
+#include "engine/Records.h"
 
-#include <cstdint>
 #include <vector>
 
 namespace kx {
 
 class TAnalyse;
 
-// The one place where the moment check reads the enumeration's results.
+// The one place where the moment check reads the enumeration's results: a mechanism's chosen
+// hinge places (node indices) and its collapse load.
+TMechanismeOpgave Opgave(const TMechanisme& mechanisme);
 
-// Node indices of the hinge places chosen in a row of Combinaties, ascending.
-std::vector<int> ScharnierPlaatsen(const std::vector<std::int32_t>& rij);
-
-// Every mechanism of a finished analysis with its hinge places and collapse load.
+// Every mechanism of a finished analysis.
 std::vector<TMechanismeOpgave> MechanismeOpgaven(const TAnalyse& analyse);
 
 } // namespace kx

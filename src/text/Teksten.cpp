@@ -1,8 +1,9 @@
 #include "text/Teksten.h"
 
+#include "text/Bestandstoegang.h"
 #include "text/TekstTabel.h"
 
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -67,21 +68,31 @@ void Teksten::VulTekstTabel() {
 
 int Teksten::LeesVertaling(std::istream& invoer) {
     TRegelLezer lezer(invoer);
+    const auto& basis = BasisTeksten();
     std::string tekst;
     int gelezen = 0;
     while (gelezen < Aantal && LeesTekst(lezer, tekst)) {
+        // The file cannot hold a leading empty line; the progress lines need theirs.
+        if (basis[gelezen].Inhoud.starts_with(Regeleinde)) {
+            tekst.insert(0, Regeleinde);
+        }
         tabel_[gelezen].Inhoud = std::move(tekst);
         ++gelezen;
     }
     return gelezen;
 }
 
-int Teksten::LeesVertalingsbestand(const std::string& pad) {
-    std::ifstream bestand(pad, std::ios::binary);
-    if (!bestand.is_open()) {
-        return 0;
+TVertalingGelezen Teksten::LeesVertalingsbestand(const std::string& pad) {
+    std::string inhoud;
+    const TBestandsfout fout = LeesGewoonBestand(pad, GrootsteVertaling, inhoud);
+    if (fout.Soort == TBestandsfout::TSoort::BestaatNiet) {
+        return {};
     }
-    return LeesVertaling(bestand);
+    if (fout) {
+        return {0, LeesMelding(*this, pad, fout) + (*this)[TekstVertalingGenegeerd]};
+    }
+    std::istringstream bestand(std::move(inhoud));
+    return {LeesVertaling(bestand), {}};
 }
 
 } // namespace kx

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 class QAction;
 class QMdiArea;
@@ -36,8 +37,9 @@ class TmdiPlastokinetica : public QMainWindow {
 public:
     enum Kind { kindHoeBezwijken = 0, kindWanneerBezwijken, kindKrachtsverdeling };
 
-    // programmaMap is where the help and theory pages are looked up; the program's folder when
-    // empty.
+    // programmaMap stands for the program's folder, where the help and theory pages and the
+    // English texts are looked up (see Datamap), when not empty. The texts are those of the
+    // language chosen in the settings.
     explicit TmdiPlastokinetica(TDialogen& dialogen, const QString& programmaMap = {});
     ~TmdiPlastokinetica() override;
 
@@ -59,7 +61,10 @@ public:
     // Loads "", "Voorbeeld" or a file; on success the analysis windows go and the results are
     // stale. Returns the reader's message, empty on success.
     std::string LaadConstructie(const std::string& bron);
-    // Start-up after the window is first shown: the start screen or an empty structure.
+    // A structure file to open at start-up instead of offering the start screen.
+    void OpenBijStart(const std::string& naam);
+    // Start-up after the window is first shown: the message of a refused translation file, then
+    // the start screen or an empty structure, or the file given to open.
     void Opstarten();
 
     const TToestand& Toestand() const { return toestand_; }
@@ -85,11 +90,15 @@ protected:
 private:
     void MaakMenus();
     void ZetTekstenHoofdvenster();
-    // Offers to save a changed structure; false when the chosen save failed, so that the calling
-    // command stops instead of discarding the structure.
+    // Offers to save a changed structure; false when the user cancels the question or the save
+    // dialog, or the save fails, so that the calling command stops and the structure is kept.
     bool Opslaanvraag();
+    // The main window takes the keyboard, on its first tool button.
+    void NeemFocus();
     // Saves under the chosen name; on failure shows why and changes nothing.
     bool SlaOpAls(const std::string& naam);
+    // Opens a structure file; on failure shows why and changes nothing.
+    bool OpenBestand(const std::string& naam);
     void ZetTitel();
     void MaakEditor();
     void ToonAnalysevenster(int kind);
@@ -121,7 +130,10 @@ private:
     std::unique_ptr<TfrmDeTheorie> theorie_;
     QPointer<TfrmStartInfo> startscherm_;
     std::array<QAction*, AantalBewerkingen> bewerkingsActies_{};
+    std::string startbestand_;
     bool opgestart_ = false;
+    // Why the translation file was refused; shown once the window is up.
+    std::string vertalingsMelding_;
     int aantalAnalyses_ = 0;
 };
 

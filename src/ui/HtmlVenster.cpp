@@ -1,9 +1,9 @@
 #include "ui/HtmlVenster.h"
 
 #include "text/Teksten.h"
+#include "ui/Datamap.h"
 #include "ui/VensterTekst.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -16,10 +16,6 @@ namespace {
 
 // The windows were designed at 240 x 175, too small to read a page in.
 constexpr QSize LeesbareMaat(800, 600);
-
-QString ProgrammaMap(const QString& opgegeven) {
-    return opgegeven.isEmpty() ? QCoreApplication::applicationDirPath() : opgegeven;
-}
 
 // Same document, other anchor: the browser only scrolls.
 bool ZelfdePagina(const QUrl& a, const QUrl& b) {
@@ -48,7 +44,7 @@ THtmlVenster::THtmlVenster(const QString& titel, const QString& startPagina,
         }
     });
 
-    const QString map = ProgrammaMap(programmaMap);
+    const QString map = Datamap(startPagina, programmaMap);
     WebBrowser1_->setSearchPaths({map});
     Navigeer(QUrl::fromLocalFile(QDir(map).filePath(startPagina)));
 }

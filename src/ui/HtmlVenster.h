@@ -9,13 +9,14 @@ namespace kx {
 
 class Teksten;
 
-// A top-level window that shows local HTML pages, starting at one page beside the program.
+// A top-level window that shows local HTML pages, starting at one page of the program's data.
 // Closing it only hides it; the page the user went to stays.
 class THtmlVenster : public QWidget {
     Q_OBJECT
 public:
-    // programmaMap is the folder the start page is looked up in: the program's own folder when
-    // empty. The page is loaded at once, also while the window is hidden.
+    // The start page is looked up beside the program or in the installed data folder (see
+    // Datamap); programmaMap stands for the program's folder when not empty. The page is loaded
+    // at once, also while the window is hidden.
     THtmlVenster(const QString& titel, const QString& startPagina, const QString& programmaMap,
                  QWidget* ouder = nullptr);
 
@@ -41,14 +42,14 @@ private:
     bool gevonden_ = false;
 };
 
-// The help pages: "Help/HelpIndex.html" in the program's folder.
+// The help pages, starting at "Help/HelpIndex.html".
 class TfrmHelpOnderwerpen : public THtmlVenster {
     Q_OBJECT
 public:
     explicit TfrmHelpOnderwerpen(const Teksten& teksten, const QString& programmaMap = {});
 };
 
-// The theory pages: "Theorie/TheorieIndex.htm" in the program's folder.
+// The theory pages, starting at "Theorie/TheorieIndex.htm".
 class TfrmDeTheorie : public THtmlVenster {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 #include "ui/VensterTekst.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -15,7 +16,8 @@ namespace kx {
 TfrmInfo::TfrmInfo(const Teksten& teksten, QWidget* ouder)
     : QDialog(ouder, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       imaInfo_(new QLabel(this)), lblInfo_(new QLabel(this)),
-      chkOpstartInfo_(new QCheckBox(VensterTekst(teksten[158]), this)) {
+      chkOpstartInfo_(new QCheckBox(VensterTekst(teksten[158]), this)),
+      cmbTaal_(new QComboBox(this)) {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(VensterTekst(teksten[121]));
     setFixedSize(450, 161);
@@ -29,9 +31,18 @@ TfrmInfo::TfrmInfo(const Teksten& teksten, QWidget* ouder)
     ZetInfoTekst(*lblInfo_, VensterTekst(teksten[122]), Qt::AlignLeft | Qt::AlignVCenter);
 
     chkOpstartInfo_->setObjectName(QStringLiteral("chkOpstartInfo"));
-    chkOpstartInfo_->setGeometry(16, 135, 417, 18);
+    chkOpstartInfo_->setGeometry(16, 135, 313, 18);
     ZetZandkleur(*chkOpstartInfo_);
     chkOpstartInfo_->setChecked(LeesToonOpstartscherm());
+
+    // Each language is offered under its own name.
+    cmbTaal_->setObjectName(QStringLiteral("cmbTaal"));
+    cmbTaal_->setGeometry(335, 133, 98, 22);
+    cmbTaal_->setToolTip(VensterTekst(teksten[TekstTaalkeuzeHint]));
+    for (const TTaal taal : {TTaal::Nederlands, TTaal::Engels}) {
+        cmbTaal_->addItem(Taalnaam(taal), static_cast<int>(taal));
+    }
+    cmbTaal_->setCurrentIndex(cmbTaal_->findData(static_cast<int>(LeesTaal())));
 
     imaInfo_->installEventFilter(this);
     lblInfo_->installEventFilter(this);
@@ -39,6 +50,7 @@ TfrmInfo::TfrmInfo(const Teksten& teksten, QWidget* ouder)
 
 void TfrmInfo::done(int resultaat) {
     SchrijfToonOpstartscherm(chkOpstartInfo_->isChecked());
+    SchrijfTaal(static_cast<TTaal>(cmbTaal_->currentData().toInt()));
     QDialog::done(resultaat);
 }
 

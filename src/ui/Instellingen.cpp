@@ -11,6 +11,7 @@ namespace {
 // them apart, so both are read and only the written one is kept.
 const QString LeesNaam = QStringLiteral("ToonOpstartscherm");
 const QString SchrijfNaam = QStringLiteral("ToonOpstartScherm");
+const QString TaalNaam = QStringLiteral("Taal");
 
 std::unique_ptr<QSettings> TestInstellingen() {
     const QString map = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -60,6 +61,26 @@ void SchrijfToonOpstartscherm(bool toon) {
     }
     instellingen->remove(LeesNaam);
     instellingen->setValue(SchrijfNaam, toon ? 1 : 0);
+    instellingen->sync();
+}
+
+QString Taalnaam(TTaal taal) {
+    return taal == TTaal::Engels ? QStringLiteral("English") : QStringLiteral("Nederlands");
+}
+
+TTaal LeesTaal() {
+    const auto instellingen = OpenGebruikersInstellingen();
+    const QString naam = instellingen->value(TaalNaam).toString();
+    return naam.compare(Taalnaam(TTaal::Engels), Qt::CaseInsensitive) == 0 ? TTaal::Engels
+                                                                           : TTaal::Nederlands;
+}
+
+void SchrijfTaal(TTaal taal) {
+    const auto instellingen = OpenGebruikersInstellingen();
+    if (instellingen->status() == QSettings::AccessError) {
+        return;
+    }
+    instellingen->setValue(TaalNaam, Taalnaam(taal));
     instellingen->sync();
 }
 

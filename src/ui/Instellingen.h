@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class QSettings;
@@ -14,5 +16,15 @@ std::unique_ptr<QSettings> OpenGebruikersInstellingen();
 // Whether the start screen is shown at start-up; true while the setting does not exist yet.
 bool LeesToonOpstartscherm();
 void SchrijfToonOpstartscherm(bool toon);
+
+// The language of the user interface, chosen in the about box and applied at the next start.
+enum class TTaal { Nederlands, Engels };
+
+// Dutch while the setting does not exist or holds an unknown name.
+TTaal LeesTaal();
+void SchrijfTaal(TTaal taal);
+
+// The name under which a language is stored and offered: "Nederlands" or "English".
+QString Taalnaam(TTaal taal);
 
 } // namespace kx

@@ -29,7 +29,7 @@ QPixmap Teken(int maat) {
 
 QIcon ProgrammaPictogram() {
     QIcon pictogram;
-    for (const int maat : {16, 24, 32, 48, 64}) {
+    for (const int maat : PictogramMaten) {
         pictogram.addPixmap(Teken(maat));
     }
     return pictogram;

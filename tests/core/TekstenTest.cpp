@@ -12,7 +12,7 @@
 namespace kx {
 namespace {
 
-// A leading line break is an empty first line in a translation file, and those are dropped.
+// A translation file may leave out the empty first line of a text that starts with a line break.
 std::string ZonderRegeleindeVooraan(const std::string& tekst) {
     return tekst.starts_with("\r\n") ? tekst.substr(2) : tekst;
 }
@@ -94,7 +94,7 @@ TEST(Vertaling, VolledigeTabelLeestTerugAlsIngebouwd) {
         EXPECT_EQ(LeesUit(teksten, inhoud), Teksten::Aantal);
         EXPECT_EQ(teksten.Tekst(0).Sleutel, "mdiPlastokinetica.Caption");
         for (int i = 1; i < Teksten::Aantal; ++i) {
-            EXPECT_EQ(teksten[i], ZonderRegeleindeVooraan(basis[i])) << "tekst " << i;
+            EXPECT_EQ(teksten[i], basis[i]) << "tekst " << i;
         }
     }
 }
@@ -109,19 +109,36 @@ TEST(Vertaling, AllesNaDeLaatsteTekstTeltNiet) {
     EXPECT_EQ(teksten[216], "tekst 216");
 }
 
+TEST(Vertaling, BestandMetDeOorspronkelijkeTekstenHoudtDeNieuweIngebouwd) {
+    Teksten teksten;
+    std::string inhoud;
+    for (int i = 0; i <= LaatsteOrigineleTekst; ++i) {
+        inhoud += "tekst " + std::to_string(i) + "\n###\n";
+    }
+    EXPECT_EQ(LeesUit(teksten, inhoud), LaatsteOrigineleTekst + 1);
+    EXPECT_EQ(teksten[216], "tekst 216");
+    VerwachtBasisVanaf(teksten, LaatsteOrigineleTekst + 1);
+    EXPECT_EQ(teksten[TekstBeweeglijk].rfind("De constructie kan al bewegen", 0), 0U);
+}
+
 TEST(Vertalingsbestand, WordtGelezenAlsHetBestaat) {
     const auto uniek = std::chrono::steady_clock::now().time_since_epoch().count();
     const auto pad =
         std::filesystem::temp_directory_path() / ("kx-teksten-" + std::to_string(uniek) + ".kxt");
     std::ofstream(pad, std::ios::binary) << "Mijn programma\r\n###\r\n&Bestanden\r\n###\r\n";
     Teksten teksten;
-    EXPECT_EQ(teksten.LeesVertalingsbestand(pad.string()), 2);
+    const TVertalingGelezen gelezen = teksten.LeesVertalingsbestand(pad.string());
+    EXPECT_EQ(gelezen.Aantal, 2);
+    EXPECT_EQ(gelezen.Melding, "");
     std::filesystem::remove(pad);
     EXPECT_EQ(teksten[0], "Mijn programma");
     EXPECT_EQ(teksten[1], "&Bestanden");
     VerwachtBasisVanaf(teksten, 2);
 
-    EXPECT_EQ(teksten.LeesVertalingsbestand("/bestaat/niet/KXTranslation.kxt"), 0);
+    const TVertalingGelezen ontbreekt =
+        teksten.LeesVertalingsbestand("/bestaat/niet/KXTranslation.kxt");
+    EXPECT_EQ(ontbreekt.Aantal, 0);
+    EXPECT_EQ(ontbreekt.Melding, "");
     EXPECT_EQ(teksten[0], "Mijn programma");
 }
 

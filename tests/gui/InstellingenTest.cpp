@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace kx {
 namespace {
 
@@ -47,6 +49,22 @@ TEST_F(InstellingenTest, AndereSchrijfwijzenEnTekstWordenBegrepen) {
     EXPECT_FALSE(LeesToonOpstartscherm());
     ZetWaarde(QStringLiteral("ToonOpstartScherm"), 7);
     EXPECT_TRUE(LeesToonOpstartscherm());
+}
+
+// The language is stored under its own name; a missing or unknown name means Dutch.
+TEST_F(InstellingenTest, TaalKeertTerugOnbekendIsNederlands) {
+    EXPECT_EQ(LeesTaal(), TTaal::Nederlands);
+    for (const auto& [taal, naam] :
+         {std::pair{TTaal::Engels, "English"}, std::pair{TTaal::Nederlands, "Nederlands"}}) {
+        SchrijfTaal(taal);
+        EXPECT_EQ(LeesTaal(), taal);
+        EXPECT_EQ(OpenGebruikersInstellingen()->value(QStringLiteral("Taal")).toString(),
+                  QString::fromLatin1(naam));
+    }
+    ZetWaarde(QStringLiteral("Taal"), QStringLiteral("english"));
+    EXPECT_EQ(LeesTaal(), TTaal::Engels);
+    ZetWaarde(QStringLiteral("Taal"), QStringLiteral("Klingon"));
+    EXPECT_EQ(LeesTaal(), TTaal::Nederlands);
 }
 
 } // namespace
