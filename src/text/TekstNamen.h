@@ -31,6 +31,19 @@ enum TekstNaam : int {
     TekstBelastingBuitenGrenzen,
     TekstBeweeglijk,
     TekstGelijkAan,
+    TekstKrachtMechanisme,
+    TekstKrachtUitlegMomentenlijn,
+    TekstKrachtBevestigd,
+    TekstKrachtOverschreden,
+    TekstKrachtOndergrens,
+    TekstKrachtWareLast,
+    TekstKrachtGeenArbeid,
+    TekstKrachtGeenEvenwicht,
+    TekstKrachtKnoop,
+    TekstKrachtKnopen,
+    TekstKrachtWareLastOneindig,
+    TekstKrachtUitlegOplegreacties,
+    TekstKrachtReacties,
     EindeTekstTabel
 };
 

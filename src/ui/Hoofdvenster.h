@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Analyse.h"
+#include "engine/Krachtenanalyse.h"
 #include "model/ManipuleerConstructie.h"
 #include "text/Teksten.h"
 #include "ui/StartInfo.h"
@@ -69,6 +70,7 @@ public:
     const TToestand& Toestand() const { return toestand_; }
     TManipuleerConstructie& Constructie() { return constructie_; }
     const TAnalyse& Analyse() const { return analyse_; }
+    const TKrachtenanalyse& Krachten() const { return krachten_; }
     const Teksten& Tekst() const { return teksten_; }
     TZijpaneel* Zijpaneel() const { return zijpaneel_; }
     TfrmConstructie* Constructievenster() const { return editor_; }
@@ -105,6 +107,8 @@ private:
     void HertekenAnalysevensters();
     void MechanismeGekozen(int index);
     void MechanismeAangeklikt(int index);
+    // Redraws the windows that show the chosen mechanism.
+    void HertekenGekozen();
     void ToonKindvenster(QMdiSubWindow* venster);
 
     TDialogen& dialogen_;
@@ -112,6 +116,7 @@ private:
     Teksten teksten_;
     TManipuleerConstructie constructie_;
     TAnalyse analyse_;
+    TKrachtenanalyse krachten_;
     TToestand toestand_;
 
     TZijpaneel* zijpaneel_ = nullptr;
