@@ -132,7 +132,9 @@ std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse, bo
     });
     uitslag.Maatgevend = analyse.MaatgevendMechanisme;
     const TEvenwicht evenwicht(constructie.Constructie);
-    uitslag.Controle = ControleerMechanismen(evenwicht, uitslag.Opgaven, uitslag.Maatgevend);
+    // The report names the ratio of the governing mechanism only; JSON lists every mechanism's.
+    uitslag.Controle = json ? ControleerMechanismen(evenwicht, uitslag.Opgaven, uitslag.Maatgevend)
+                            : ControleerMaatgevend(evenwicht, uitslag.Opgaven, uitslag.Maatgevend);
     if (!uitslag.Opgaven.empty()) {
         const auto& maatgevend = uitslag.Opgaven[static_cast<std::size_t>(uitslag.Maatgevend)];
         uitslag.Krachten =

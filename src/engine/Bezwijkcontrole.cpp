@@ -80,14 +80,23 @@ double TBezwijkcontrole::Ondergrens(int i) const {
     return Momentverhoudingen[k] > 0.0 ? Bezwijklasten[k] / Momentverhoudingen[k] : 0.0;
 }
 
-TBezwijkcontrole ControleerMechanismen(const TEvenwicht& evenwicht,
-                                       const std::vector<TMechanismeOpgave>& mechanismen,
-                                       int maatgevend) {
+namespace {
+// Checks the mechanisms for which controleer holds; the others keep ratio 0 and their own Fp.
+template <typename Welke>
+TBezwijkcontrole Controleer(const TEvenwicht& evenwicht,
+                            const std::vector<TMechanismeOpgave>& mechanismen, int maatgevend,
+                            Welke controleer) {
     TBezwijkcontrole controle;
     controle.Maatgevend = maatgevend;
     controle.Momentverhoudingen.reserve(mechanismen.size());
     controle.Bezwijklasten.reserve(mechanismen.size());
-    for (const auto& mechanisme : mechanismen) {
+    for (std::size_t i = 0; i < mechanismen.size(); ++i) {
+        const auto& mechanisme = mechanismen[i];
+        if (!controleer(static_cast<int>(i))) {
+            controle.Momentverhoudingen.push_back(0.0);
+            controle.Bezwijklasten.push_back(mechanisme.Bezwijklast);
+            continue;
+        }
         const auto verdeling =
             BepaalKrachtsverdeling(evenwicht, mechanisme.Plaatsen, mechanisme.Bezwijklast);
         controle.Momentverhoudingen.push_back(verdeling.Bestaat ? verdeling.Momentverhouding : 0.0);
@@ -99,6 +108,20 @@ TBezwijkcontrole ControleerMechanismen(const TEvenwicht& evenwicht,
         controle.Bevestigd = verhouding > 0.0 && verhouding <= 1.0 + Verhoudingstolerantie;
     }
     return controle;
+}
+} // namespace
+
+TBezwijkcontrole ControleerMechanismen(const TEvenwicht& evenwicht,
+                                       const std::vector<TMechanismeOpgave>& mechanismen,
+                                       int maatgevend) {
+    return Controleer(evenwicht, mechanismen, maatgevend, [](int) { return true; });
+}
+
+TBezwijkcontrole ControleerMaatgevend(const TEvenwicht& evenwicht,
+                                      const std::vector<TMechanismeOpgave>& mechanismen,
+                                      int maatgevend) {
+    return Controleer(evenwicht, mechanismen, maatgevend,
+                      [maatgevend](int i) { return i == maatgevend; });
 }
 
 } // namespace kx

@@ -44,4 +44,9 @@ TBezwijkcontrole ControleerMechanismen(const TEvenwicht& evenwicht,
                                        const std::vector<TMechanismeOpgave>& mechanismen,
                                        int maatgevend);
 
+// The same with the ratio of the governing mechanism alone; the others' ratios stay 0.
+TBezwijkcontrole ControleerMaatgevend(const TEvenwicht& evenwicht,
+                                      const std::vector<TMechanismeOpgave>& mechanismen,
+                                      int maatgevend);
+
 } // namespace kx
