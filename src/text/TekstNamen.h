@@ -8,6 +8,15 @@ enum TekstNaam : int {
     LaatsteOrigineleTekst = 216,
     // New texts are appended here and at the end of the built-in table, in the same order.
     TekstTaalkeuzeHint,
+    TekstAfdrukken,
+    TekstExporteren,
+    TekstExportFilter,
+    TekstExportMislukt,
+    TekstMechanismeTabel,
+    TekstKolomMechanisme,
+    TekstKolomScharnieren,
+    TekstKolomBezwijklast,
+    TekstKolomMomentverhouding,
     EindeTekstTabel
 };
 

@@ -287,6 +287,16 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
      "\r\n   Momentenlijn en oplegreacties bepalen..."},
     {216, "mnuItemKopieren.Caption", "&Kopiëren"},
     {TekstTaalkeuzeHint, "cmbTaal.Hint", "De taal van het programma, vanaf de volgende start"},
+    {TekstAfdrukken, "mnuItemAfdrukken.Caption", "Af&drukken..."},
+    {TekstExporteren, "mnuItemExporteren.Caption", "&Exporteren..."},
+    {TekstExportFilter, "dlgExporteren.Filter",
+     "PDF-document (*.pdf)|*.pdf|SVG-tekening (*.svg)|*.svg|PNG-afbeelding (*.png)|*.png"},
+    {TekstExportMislukt, "Fout: exporteren", "Het bestand kan niet worden geschreven: "},
+    {TekstMechanismeTabel, "chkMechanismeTabel.Caption", "Tabel van de mechanismen"},
+    {TekstKolomMechanisme, "grdMechanismen.Mechanisme", "Mechanisme"},
+    {TekstKolomScharnieren, "grdMechanismen.Scharnieren", "Draaiende scharnieren in knoop"},
+    {TekstKolomBezwijklast, "grdMechanismen.Bezwijklast", "Fp (kN)"},
+    {TekstKolomMomentverhouding, "grdMechanismen.Momentverhouding", "Grootste |M|/Mp"},
 }};
 
 consteval bool IndexenOpVolgorde() {

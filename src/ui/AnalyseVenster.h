@@ -45,6 +45,8 @@ public:
     void MuisLosgelaten(QPointF punt, Qt::MouseButton knop);
 
     void TekenOp(QPainter& painter, Weergavegebied& gebied) const;
+    // Places a part below the picture, the two divided by a splitter the user can move.
+    void VoegOnderToe(QWidget* onderdeel);
 
 protected:
     bool eventFilter(QObject* object, QEvent* gebeurtenis) override;

@@ -1,5 +1,6 @@
 #include "ui/Zijpaneel.h"
 
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 #include "ui/PaneelKnop.h"
 
@@ -23,14 +24,14 @@ struct TGroepTeksten {
 };
 constexpr std::array<TGroepTeksten, 4> GroepTeksten{{
     {49, 50, 51, 52, 53, 54, KopHoogte},
-    {60, 61, 62, 63, 64, 65, 101},
+    {60, 61, 62, 63, 64, 65, 117},
     {70, 71, 72, 73, 74, 75, 125},
     {83, 84, 85, 86, 87, 88, 101},
 }};
 
 // Caption texts of the check boxes by option number.
-constexpr std::array<int, TWeergaveOpties::Aantal> VinkjeTekst{55, 56, 57, 58, 59, 66, 67, 68, 69,
-                                                               79, 80, 81, 82, 89, 90, 91, 92};
+constexpr std::array<int, TWeergaveOpties::Aantal> VinkjeTekst{
+    55, 56, 57, 58, 59, 66, 67, 68, 69, 79, 80, 81, 82, 89, 90, 91, 92, TekstMechanismeTabel};
 
 // The collapse glyphs are Wingdings characters: an upward and a downward arrow.
 QString Pijlteken(const std::string& wingdings) {
@@ -51,7 +52,7 @@ bool IsHoofdvinkje(int optie) {
 
 // An explanation flag counts only together with the main box above it.
 bool IsUitleg(int optie) {
-    return optie > woStatOnbep && optie % 2 == 0;
+    return optie > woStatOnbep && optie < woMechanismeTabel && optie % 2 == 0;
 }
 
 QFont Gewoon(QFont lettertype) {
@@ -165,7 +166,7 @@ void TZijpaneel::MaakAnalyseGroepen() {
     vet.setBold(true);
     grpAnalyseConstructie_->setFont(vet);
     MaakGroep(grpConstructie, 16, {0, 1, 2, 3, 4});
-    MaakGroep(grpHoeBezwijken, 0, {5, 6, 7, 8});
+    MaakGroep(grpHoeBezwijken, 0, {5, 6, 7, 8, woMechanismeTabel});
     MaakGroep(grpWanneerBezwijken, 0, {9, 10, 11, 12});
     MaakGroep(grpKrachtsverdeling, 0, {13, 14, 15, 16});
 }

@@ -66,7 +66,7 @@ TEST_F(ZijpaneelTest, LaagLaatHoogstensEenGroepOpen) {
 // explanation box but keeps its tick for later.
 TEST_F(ZijpaneelTest, UitlegVlagVraagtBeideVinkjes) {
     QSignalSpy gewijzigd(&paneel, &TZijpaneel::WeergaveGewijzigd);
-    for (int hoofd = woStatOnbep; hoofd < TWeergaveOpties::Aantal; hoofd += 2) {
+    for (int hoofd = woStatOnbep; hoofd < woMechanismeTabel; hoofd += 2) {
         const int uitleg = hoofd + 1;
         Klik(uitleg);
         EXPECT_FALSE(Vlag(uitleg)) << uitleg;
