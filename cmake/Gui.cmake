@@ -30,7 +30,9 @@ if(KX_GUI_TESTS)
     target_compile_definitions(kx-gui-tests PRIVATE
         KX_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures"
         KX_VERTALINGEN="${CMAKE_SOURCE_DIR}/translations"
-        KX_PICTOGRAMMEN="${CMAKE_SOURCE_DIR}/packaging/icons")
+        KX_PICTOGRAMMEN="${CMAKE_SOURCE_DIR}/packaging/icons"
+        KX_ANALYSE="$<TARGET_FILE:kx-analyse>")
+    add_dependencies(kx-gui-tests kx-analyse)
     gtest_discover_tests(kx-gui-tests DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_PLATFORMTHEME=")
 endif()
