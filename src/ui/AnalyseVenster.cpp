@@ -75,6 +75,8 @@ void TAnalyseVenster::VoegOnderToe(QWidget* onderdeel) {
     splitser->addWidget(onderdeel);
     splitser->setStretchFactor(0, 3);
     splitser->setStretchFactor(1, 1);
+    // Sizes count as weights: the picture keeps three quarters of any height.
+    splitser->setSizes({3, 1});
     splitser->setChildrenCollapsible(false);
 }
 

@@ -200,6 +200,13 @@ void TMechanismeTabel::Vernieuw() {
     resizeColumnsToContents();
 }
 
+QSize TMechanismeTabel::sizeHint() const {
+    constexpr int ZichtbareRijen = 5;
+    return {QTableView::sizeHint().width(),
+            horizontalHeader()->sizeHint().height() +
+                ZichtbareRijen * verticalHeader()->defaultSectionSize() + 2 * frameWidth()};
+}
+
 int TMechanismeTabel::MechanismeInRij(int rij) const {
     return sortering_->mapToSource(sortering_->index(rij, 0)).row();
 }

@@ -64,6 +64,8 @@ public:
                      const Teksten& teksten, QWidget* ouder = nullptr);
 
     void Vernieuw();
+    // Room for a few rows: the pictures above keep most of the window.
+    QSize sizeHint() const override;
     TMechanismeModel* Model() const { return model_; }
     QSortFilterProxyModel* Sortering() const { return sortering_; }
     // The mechanism index shown in a row of the view as it is sorted now.
