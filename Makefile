@@ -1,6 +1,6 @@
 # Every target installs what is missing first, so a fresh Debian machine needs nothing else.
 JOBS ?= $(shell nproc)
-FUZZ_SECONDS ?= 60
+FUZZ_SECONDS ?= 600
 
 .PHONY: deps build test run bench fuzz format clean package package-check
 
@@ -16,6 +16,9 @@ test: build
 	cmake --preset sanitize
 	cmake --build --preset sanitize -j $(JOBS) --target kx-core-tests kx-analyse
 	ctest --preset sanitize -j $(JOBS)
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target fuzz-leesconstructie
+	ctest --preset fuzz
 
 run: build
 	build/bin/plastokinetica
@@ -31,11 +34,11 @@ bench: build
 	build/bin/kx-bench
 
 fuzz: deps
-	cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build-fuzz -j $(JOBS)
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target fuzz-leesconstructie
 	mkdir -p build-fuzz/corpus
-	build-fuzz/fuzz-leesconstructie -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build-fuzz/ \
-	    build-fuzz/corpus fuzz/corpus
+	build-fuzz/bin/fuzz-leesconstructie -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -31,8 +31,9 @@ if(KX_GUI_TESTS)
         KX_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures"
         KX_VERTALINGEN="${CMAKE_SOURCE_DIR}/translations"
         KX_PICTOGRAMMEN="${CMAKE_SOURCE_DIR}/packaging/icons"
+        KX_PROGRAMMA="$<TARGET_FILE:plastokinetica>"
         KX_ANALYSE="$<TARGET_FILE:kx-analyse>")
-    add_dependencies(kx-gui-tests kx-analyse)
+    add_dependencies(kx-gui-tests plastokinetica kx-analyse)
     gtest_discover_tests(kx-gui-tests DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_PLATFORMTHEME=")
 endif()

@@ -1,5 +1,8 @@
+#include "engine/Analyse.h"
 #include "model/Bestand.h"
+#include "text/Teksten.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -19,10 +22,40 @@ kx::TLeesResultaat Lees(const std::string& tekst) {
     return kx::LeesConstructie(in, "fuzz.kx");
 }
 
+// What was read must survive a round trip through the writer unchanged, and writing it again
+// must give the same bytes.
+void ControleerRondgang(const kx::TConstructie& gelezen) {
+    const std::string geschreven = Schrijf(gelezen);
+    const kx::TLeesResultaat terug = Lees(geschreven);
+    if (!terug.Gelukt() || !(*terug.Constructie == gelezen) ||
+        Schrijf(*terug.Constructie) != geschreven) {
+        std::abort();
+    }
+}
+
+// The program's road from a loaded file: normalise, check, and analyse what passes. No
+// collapse load may come out as NaN.
+void Analyseer(const kx::TConstructie& gelezen) {
+    const kx::Teksten teksten;
+    kx::TManipuleerConstructie constructie(teksten);
+    constructie.Constructie = gelezen;
+    constructie.NormaliseerVolledig();
+    if (!constructie.ControleerConstructie().empty()) {
+        return;
+    }
+    kx::TAnalyse analyse(teksten);
+    analyse.BepaalMechanismen(constructie);
+    analyse.BerekeningDeel2();
+    for (const auto& mechanisme : analyse.Mechanismen) {
+        if (std::isnan(mechanisme.Vgl.Bezwijklast)) {
+            std::abort();
+        }
+    }
+}
+
 } // namespace
 
-// Any bytes are either refused with a message or read; what is read must survive a round trip
-// through the writer unchanged, and writing it again must give the same bytes.
+// Any bytes are either refused with a message or read, written back and analysed.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const kx::TLeesResultaat gelezen = Lees(std::string(reinterpret_cast<const char*>(data), size));
     if (!gelezen.Gelukt()) {
@@ -31,11 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
-    const std::string geschreven = Schrijf(*gelezen.Constructie);
-    const kx::TLeesResultaat terug = Lees(geschreven);
-    if (!terug.Gelukt() || !(*terug.Constructie == *gelezen.Constructie) ||
-        Schrijf(*terug.Constructie) != geschreven) {
-        std::abort();
-    }
+    ControleerRondgang(*gelezen.Constructie);
+    Analyseer(*gelezen.Constructie);
     return 0;
 }

@@ -1,12 +1,48 @@
 #include "ui/Dialogen.h"
 #include "ui/Hoofdvenster.h"
+#include "ui/Instellingen.h"
 #include "ui/Pictogram.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QFont>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+// Without a display Qt would abort with advice to reinstall; one plain line serves the user
+// better. A platform chosen by the caller is left to Qt.
+bool HeeftBeeldscherm(int argc, char* argv[]) {
+#ifdef __linux__
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "-platform") {
+            return true;
+        }
+    }
+    const auto gezet = [](const char* naam) {
+        const char* waarde = std::getenv(naam);
+        return waarde != nullptr && *waarde != '\0';
+    };
+    return gezet("QT_QPA_PLATFORM") || gezet("DISPLAY") || gezet("WAYLAND_DISPLAY");
+#else
+    (void)argc;
+    (void)argv;
+    return true;
+#endif
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (!HeeftBeeldscherm(argc, argv)) {
+        std::fputs("plastokinetica: geen beeldscherm gevonden (DISPLAY en WAYLAND_DISPLAY zijn "
+                   "leeg); start het programma in een grafische sessie.\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Plastokinetica");
     QApplication::setOrganizationName("Kx");
@@ -14,6 +50,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("nl.kx.Plastokinetica"));
     QApplication::setFont(QFont("Liberation Sans", 8));
     QApplication::setWindowIcon(kx::ProgrammaPictogram());
+    // Qt's own dialogs speak the language of the program.
+    if (kx::LeesTaal() == kx::TTaal::Nederlands) {
+        kx::InstalleerQtVertaling();
+    }
     kx::TStandaardDialogen dialogen;
     kx::TmdiPlastokinetica venster(dialogen);
     // A structure file given by the desktop (a double-click, "Open with") is opened at once.

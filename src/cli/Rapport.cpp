@@ -127,7 +127,8 @@ bool LeesArgumenten(const std::vector<std::string>& argumenten, TOpdracht& opdra
             opdracht.Json = true;
         } else if (a == "--voorbeeld" && opdracht.Bron.empty()) {
             opdracht.Bron = "Voorbeeld";
-        } else if (a == "--opslaan" && i + 1 < argumenten.size() && opdracht.Opslaan.empty()) {
+        } else if (a == "--opslaan" && i + 1 < argumenten.size() && opdracht.Opslaan.empty() &&
+                   !argumenten[i + 1].empty()) {
             opdracht.Opslaan = argumenten[++i];
         } else if (a == "--pdf" && i + 1 < argumenten.size() && opdracht.Pdf.empty()) {
             opdracht.Pdf = argumenten[++i];

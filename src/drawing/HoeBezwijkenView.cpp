@@ -138,21 +138,19 @@ double TekenPaginaLinks(QPainter& painter, const TRechthoek& gebied, double y, T
     return y1 + h + 3.0;
 }
 
-double TekenMechanismen(QPainter& painter, const TRechthoek& gebied, double y, int eerste,
-                        int& laatste, Klikgebieden& klik, const TViewContext& ctx) {
+double TekenMechanismen(QPainter& painter, const TRechthoek& gebied, double y,
+                        const TPagina& pagina, Klikgebieden& klik, const TViewContext& ctx) {
     const int aantal = AantalGetekend(ctx.Analyse);
     const int breedte = Pixel(gebied.Right - gebied.Left);
     const int k = Kolommen(breedte);
     const double celBreedte = Pixel((breedte - (k + 1) * Tussenruimte) / k);
-    TPagina pagina = BepaalPagina(eerste, laatste, k, aantal);
     for (int r = 0; r < k; ++r) {
         double rijHoogte = 0.0;
         for (int c = 0; c < k; ++c) {
             const int i = r * k + pagina.Eerste + c;
-            if (i > aantal - 1) {
+            if (i > pagina.Laatste) {
                 continue;
             }
-            pagina.Laatste = i;
             const double links = gebied.Left + (c + 1) * Tussenruimte + c * celBreedte;
             const TCelAfbeelding cel = MaakCel(ctx.Analyse.Mechanismen[static_cast<std::size_t>(i)],
                                                ctx.Constructie.Constructie, links, y + Tussenruimte,
@@ -166,7 +164,6 @@ double TekenMechanismen(QPainter& painter, const TRechthoek& gebied, double y, i
         y += Tussenruimte + rijHoogte;
     }
     y += Tussenruimte;
-    laatste = pagina.Laatste;
     return TekenPaginaLinks(painter, gebied, y, pagina, aantal, klik, ctx);
 }
 } // namespace
@@ -186,6 +183,11 @@ TPagina BepaalPagina(int eerste, int laatste, int k, int aantal) {
     return {e, l};
 }
 
+TPagina PaginaVoor(const TRechthoek& gebied, int Eerste, int Laatste, const TAnalyse& analyse) {
+    const int k = Kolommen(Pixel(gebied.Right - gebied.Left));
+    return BepaalPagina(Eerste, Laatste, k, AantalGetekend(analyse));
+}
+
 int Kolommen(int breedte) {
     if (breedte < 401) {
         return 1;
@@ -196,7 +198,7 @@ int Kolommen(int breedte) {
     return breedte < 801 ? 3 : 4;
 }
 
-void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int& Laatste,
+void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int Laatste,
                        Klikgebieden& klik, const TViewContext& context) {
     for (int i = 0; i <= KlikVolgende; ++i) {
         klik[static_cast<std::size_t>(i)] = TKlikgebied{};
@@ -213,12 +215,13 @@ void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int& L
             y = TekenBlok(painter, gebied, y, Berekening(context), opBerekening, KleurZwart);
             y = TekenFormule(painter, gebied, y, context);
         }
-        y = TekenMechanismen(painter, gebied, y, Eerste, Laatste, klik, context);
+        y = TekenMechanismen(painter, gebied, y,
+                             PaginaVoor(gebied, Eerste, Laatste, context.Analyse), klik, context);
     }
     gebied.Bottom = y + 50.0;
 }
 
-void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int& Laatste,
+void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int Laatste,
                        Klikgebieden& klik, const TAnalyse& analyse,
                        const TManipuleerConstructie& constructie, const TWeergaveOpties& opties,
                        const Teksten& teksten) {

@@ -18,12 +18,16 @@ TPagina BepaalPagina(int eerste, int laatste, int k, int aantal);
 // Mechanisms per row for a view of the given width in pixels (1 to 4).
 int Kolommen(int breedte);
 
-// The mechanism view: the indeterminacy with its derivation, the number of mechanisms and a
-// page of mechanism drawings with page links. Fills the click regions 0-17, writes the last
-// mechanism drawn to Laatste and sets gebied.Bottom to the height the picture needs.
-void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int& Laatste,
+// The page a view of the area's width shows for the page request (Eerste, Laatste).
+TPagina PaginaVoor(const TRechthoek& gebied, int Eerste, int Laatste, const TAnalyse& analyse);
+
+// The mechanism view: the indeterminacy with its derivation, the number of mechanisms and the
+// page of mechanism drawings that PaginaVoor gives, with page links. Fills the click regions
+// 0-17 and sets gebied.Bottom to the height the picture needs; the request is not changed, so
+// every drawing of the same request and width shows the same page.
+void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int Laatste,
                        Klikgebieden& klik, const TViewContext& context);
-void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int& Laatste,
+void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int Laatste,
                        Klikgebieden& klik, const TAnalyse& analyse,
                        const TManipuleerConstructie& constructie, const TWeergaveOpties& opties,
                        const Teksten& teksten);

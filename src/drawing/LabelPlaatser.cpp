@@ -4,12 +4,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace kx {
 
 namespace {
+constexpr double SchuifStap = 4.0;
+constexpr int MaxSchuifStappen = 10;
+
 bool Overlapt(const TRechthoek& a, const TRechthoek& b) {
     return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+double Overlap(const TRechthoek& a, const TRechthoek& b) {
+    const double breedte = std::min(a.Right, b.Right) - std::max(a.Left, b.Left);
+    const double hoogte = std::min(a.Bottom, b.Bottom) - std::max(a.Top, b.Top);
+    return breedte > 0.0 && hoogte > 0.0 ? breedte * hoogte : 0.0;
 }
 
 bool ZelfdePunt(TPunt p, TPunt q) {
@@ -42,6 +52,39 @@ bool TLabelPlaatser::NieuweMaat(TPunt a, TPunt b, const std::string& label) {
     return !getekend;
 }
 
+std::optional<TLabelPlek> TLabelPlaatser::Verschuif(const QPainter& painter, const TOpmaak& opmaak,
+                                                    const std::string& label,
+                                                    const std::vector<TLabelPlek>& plekken) const {
+    for (int stap = 1; stap <= MaxSchuifStappen; ++stap) {
+        const double d = stap * SchuifStap;
+        for (const TLabelPlek& p : plekken) {
+            // A label beside something moves away from it: left, right, or up and down.
+            std::vector<TPunt> richtingen{{1, 0}};
+            if (p.Uitlijning == uitRechts) {
+                richtingen = {{-1, 0}};
+            } else if (p.Uitlijning == uitMidden) {
+                richtingen = {{0, -1}, {0, 1}};
+            }
+            for (const TPunt r : richtingen) {
+                const TLabelPlek kandidaat{{p.Anker.x + r.x * d, p.Anker.y + r.y * d},
+                                           p.Uitlijning};
+                if (Vrij(Vak(painter, opmaak, label, kandidaat))) {
+                    return kandidaat;
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+double TLabelPlaatser::BedektDoor(const TRechthoek& vak) const {
+    double som = 0.0;
+    for (const TRechthoek& r : bezet_) {
+        som += Overlap(r, vak);
+    }
+    return som;
+}
+
 bool TLabelPlaatser::Vrij(const TRechthoek& vak) const {
     const bool binnen = grens_.Bevat(vak.Left, vak.Top) && grens_.Bevat(vak.Right, vak.Bottom);
     return binnen && std::none_of(bezet_.begin(), bezet_.end(),
@@ -53,15 +96,38 @@ void TLabelPlaatser::Plaats(QPainter& painter, QColor kleur, const TOpmaak& opma
     if (label.empty() || plekken.empty()) {
         return;
     }
+    const TLabelPlek gekozen = Kies(painter, opmaak, label, plekken);
+    TPunt eind;
+    TekenRegel(painter, gekozen.Anker, eind, kleur, opmaak, label, gekozen.Uitlijning);
+}
+
+TLabelPlek TLabelPlaatser::Kies(const QPainter& painter, const TOpmaak& opmaak,
+                                const std::string& label, const std::vector<TLabelPlek>& plekken) {
+    if (label.empty() || plekken.empty()) {
+        return plekken.empty() ? TLabelPlek{} : plekken.front();
+    }
     TLabelPlek gekozen = plekken.front();
     TRechthoek vak = Vak(painter, opmaak, label, gekozen);
     const auto vrij = std::find_if(plekken.begin(), plekken.end(), [&](const TLabelPlek& p) {
         return Vrij(Vak(painter, opmaak, label, p));
     });
-    if (vrij != plekken.end()) {
-        gekozen = *vrij;
+    const std::optional<TLabelPlek> verschoven =
+        vrij == plekken.end() ? Verschuif(painter, opmaak, label, plekken) : std::nullopt;
+    if (vrij != plekken.end() || verschoven) {
+        gekozen = verschoven ? *verschoven : *vrij;
         vak = Vak(painter, opmaak, label, gekozen);
     } else {
+        // No place is clear: the one inside the area that covers the least of what is taken.
+        double minst = BedektDoor(vak);
+        for (const TLabelPlek& p : plekken) {
+            const TRechthoek v = Vak(painter, opmaak, label, p);
+            const bool binnen = grens_.Bevat(v.Left, v.Top) && grens_.Bevat(v.Right, v.Bottom);
+            if (binnen && BedektDoor(v) < minst) {
+                minst = BedektDoor(v);
+                gekozen = p;
+                vak = v;
+            }
+        }
         const double schuif = vak.Left < grens_.Left     ? grens_.Left - vak.Left
                               : vak.Right > grens_.Right ? grens_.Right - vak.Right
                                                          : 0.0;
@@ -69,9 +135,8 @@ void TLabelPlaatser::Plaats(QPainter& painter, QColor kleur, const TOpmaak& opma
         vak.Left += schuif;
         vak.Right += schuif;
     }
-    TPunt eind;
-    TekenRegel(painter, gekozen.Anker, eind, kleur, opmaak, label, gekozen.Uitlijning);
     bezet_.push_back(vak);
+    return gekozen;
 }
 
 } // namespace kx

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QPainter>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,13 @@ public:
     // Marks a box as taken by something drawn elsewhere.
     void Bezet(const TRechthoek& vak) { bezet_.push_back(vak); }
 
-    // Draws the label at the first place that lies inside the area and clear of the boxes taken
-    // so far, else at the first place moved sideways into the area; its box is then taken.
+    // The first place that lies inside the area and clear of the boxes taken so far, else the
+    // first place that is clear once moved up to 40 pixels away from what it labels, else the
+    // place inside the area that covers least of what is taken; its box is then taken.
+    TLabelPlek Kies(const QPainter& painter, const TOpmaak& opmaak, const std::string& label,
+                    const std::vector<TLabelPlek>& plekken);
+
+    // Draws the label at the place Kies gives.
     void Plaats(QPainter& painter, QColor kleur, const TOpmaak& opmaak, const std::string& label,
                 const std::vector<TLabelPlek>& plekken);
 
@@ -47,6 +53,11 @@ private:
     };
 
     bool Vrij(const TRechthoek& vak) const;
+    std::optional<TLabelPlek> Verschuif(const QPainter& painter, const TOpmaak& opmaak,
+                                        const std::string& label,
+                                        const std::vector<TLabelPlek>& plekken) const;
+    // The area of the taken boxes that the box covers.
+    double BedektDoor(const TRechthoek& vak) const;
 
     TRechthoek grens_;
     std::vector<TRechthoek> bezet_;

@@ -128,36 +128,90 @@ void TekenMaatlijn(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt
     const double h = RegelHoogte(painter, opmaak);
     const TPunt m{(a.x + b.x) / 2.0, (a.y + b.y) / 2.0};
     const double d = MaatLabelAfstand;
+    // Beside the middle of the line, else beyond one of its ends.
+    const TPunt laag = a.y >= b.y ? a : b;
+    const TPunt hoog = a.y >= b.y ? b : a;
+    const TPunt linker = a.x <= b.x ? a : b;
+    const TPunt rechter = a.x <= b.x ? b : a;
     if (horizontaal) {
         const TLabelPlek boven{{m.x, m.y - d - h}, uitMidden};
         const TLabelPlek onder{{m.x, m.y + d}, uitMidden};
-        labels.Plaats(painter, kleur, opmaak, label,
-                      zijde < 0 ? std::vector{boven, onder} : std::vector{onder, boven});
+        std::vector plekken = zijde < 0 ? std::vector{boven, onder} : std::vector{onder, boven};
+        plekken.push_back({{linker.x - d - MaatPijl, linker.y - h / 2.0}, uitRechts});
+        plekken.push_back({{rechter.x + d + MaatPijl, rechter.y - h / 2.0}, uitLinks});
+        labels.Plaats(painter, kleur, opmaak, label, plekken);
     } else {
         const TLabelPlek links{{m.x - d, m.y - h / 2.0}, uitRechts};
         const TLabelPlek rechts{{m.x + d, m.y - h / 2.0}, uitLinks};
-        labels.Plaats(painter, kleur, opmaak, label,
-                      zijde < 0 ? std::vector{links, rechts} : std::vector{rechts, links});
+        std::vector plekken = zijde < 0 ? std::vector{links, rechts} : std::vector{rechts, links};
+        plekken.push_back({{hoog.x, hoog.y - d - MaatPijl - h}, uitMidden});
+        plekken.push_back({{laag.x, laag.y + d + MaatPijl}, uitMidden});
+        labels.Plaats(painter, kleur, opmaak, label, plekken);
     }
 }
 
-void TekenMaat(QPainter& painter, const TCelAfbeelding& cel, QColor kleur, const TOpmaak& opmaak,
-               const TMaat& maat, TLabelPlaatser& labels) {
+namespace {
+struct TMaatlijnPlek {
+    TPunt A;
+    TPunt B;
+    int Zijde;
+    bool Horizontaal;
+};
+
+// The horizontal and the vertical line of a dimension figure that are drawn, in that order.
+std::vector<TMaatlijnPlek> Maatlijnen(const TCelAfbeelding& cel, const TMaat& maat) {
+    std::vector<TMaatlijnPlek> lijnen;
     if (!Eindig(maat.Van) || !Eindig(maat.Naar)) {
-        return;
+        return lijnen;
     }
     const TPunt a = cel.Scherm(maat.Van);
     const TPunt b = cel.Scherm(maat.Naar);
     if (Afkappen(maat.Naar.x - maat.Van.x) != 0.0) {
         const int zijde = b.y >= a.y ? 1 : -1;
         const double y = b.y + zijde * maat.Offset;
-        TekenMaatlijn(painter, kleur, opmaak, {a.x, y}, {b.x, y}, zijde, maat.LabelX, labels);
+        lijnen.push_back({{a.x, y}, {b.x, y}, zijde, true});
     }
     if (Afkappen(maat.Naar.y - maat.Van.y) != 0.0) {
         const int zijde = b.x >= a.x ? 1 : -1;
         const double x = b.x + zijde * maat.Offset;
-        TekenMaatlijn(painter, kleur, opmaak, {x, a.y}, {x, b.y}, zijde, maat.LabelY, labels);
+        lijnen.push_back({{x, a.y}, {x, b.y}, zijde, false});
     }
+    return lijnen;
+}
+} // namespace
+
+void TekenMaat(QPainter& painter, const TCelAfbeelding& cel, QColor kleur, const TOpmaak& opmaak,
+               const TMaat& maat, TLabelPlaatser& labels) {
+    for (const TMaatlijnPlek& lijn : Maatlijnen(cel, maat)) {
+        TekenMaatlijn(painter, kleur, opmaak, lijn.A, lijn.B, lijn.Zijde,
+                      lijn.Horizontaal ? maat.LabelX : maat.LabelY, labels);
+    }
+}
+
+std::vector<TRechthoek> MaatVakken(const TCelAfbeelding& cel, const TMaat& maat) {
+    std::vector<TRechthoek> vakken;
+    // Only the ticks and arrowheads stand out; a label may sit beside the line itself.
+    const double r = TickLengte / 2.0;
+    for (const TMaatlijnPlek& lijn : Maatlijnen(cel, maat)) {
+        for (const TPunt& p : {lijn.A, lijn.B}) {
+            vakken.push_back({p.x - r, p.y - r, p.x + r, p.y + r});
+        }
+    }
+    return vakken;
+}
+
+TRechthoek MomentpijlVak(TPunt eind, TPunt ander) {
+    const double langs = Richtingshoek(eind, ander);
+    const TPunt c = Richting(eind, langs, MomentAfstand);
+    const double begin = langs + pi / 2.0;
+    const double rand = MomentPijlBreedte / 2.0;
+    TRechthoek vak{c.x, c.y, c.x, c.y};
+    for (int stap = 0; stap <= 18; ++stap) {
+        const TPunt q = Richting(c, begin + pi * stap / 18.0, MomentStraal);
+        vak = {std::min(vak.Left, q.x - rand), std::min(vak.Top, q.y - rand),
+               std::max(vak.Right, q.x + rand), std::max(vak.Bottom, q.y + rand)};
+    }
+    return vak;
 }
 
 void TekenAccolade(QPainter& painter, QColor kleur, double x1, double y1, double x2, double y2) {

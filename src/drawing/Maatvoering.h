@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <string>
+#include <vector>
 
 namespace kx {
 
@@ -26,6 +27,12 @@ struct TMaat {
 
 void TekenMaat(QPainter& painter, const TCelAfbeelding& cel, QColor kleur, const TOpmaak& opmaak,
                const TMaat& maat, TLabelPlaatser& labels);
+
+// The boxes the lines of a dimension figure take with their ticks, for labels to keep clear of.
+std::vector<TRechthoek> MaatVakken(const TCelAfbeelding& cel, const TMaat& maat);
+
+// The box the arc of a moment arrow at a part end takes, with its arrowhead.
+TRechthoek MomentpijlVak(TPunt eind, TPunt ander);
 
 // One dimension line in screen pixels from a to b (horizontal or vertical), with end ticks and
 // arrowheads; the label is centred on it, preferably on the side zijde (-1 left or above, +1

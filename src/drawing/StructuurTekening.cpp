@@ -101,6 +101,39 @@ int StaafDikte(double mp) {
     return static_cast<int>(std::clamp(mp / MpPerPixel, MinDikte, MaxDikte));
 }
 
+void TekenSleepbeeld(QPainter& painter, const TSleepbeeld& beeld) {
+    if (beeld.Soort == TSleepbeeld::Geen) {
+        return;
+    }
+    const QColor kleur = beeld.Geweigerd ? KleurRood : KleurBlauw;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (beeld.Soort == TSleepbeeld::Belasting) {
+        const double lengte = std::hypot(beeld.Naar.x - beeld.Van.x, beeld.Naar.y - beeld.Van.y);
+        if (lengte > 0.0) {
+            TekenBelasting(painter, kleur, kleur, 1.0, Opmaak(opTekening), "", beeld.Naar,
+                           Richtingshoek(beeld.Van, beeld.Naar), lengte);
+        }
+    } else {
+        QPen pen(kleur, beeld.Soort == TSleepbeeld::Staaf ? 2 : 1);
+        pen.setStyle(Qt::DashLine);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(beeld.Van.x, beeld.Van.y), QPointF(beeld.Naar.x, beeld.Naar.y));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(beeld.Naar.x, beeld.Naar.y), 4.0, 4.0);
+    }
+    painter.restore();
+}
+
+void TekenKnoopMarkering(QPainter& painter, TPunt punt) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(KleurBlauw, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(punt.x, punt.y), 9.0, 9.0);
+    painter.restore();
+}
+
 void TekenGrid(QPainter& painter, int w, int h, int gridSize, int fijnheid) {
     painter.save();
     painter.setPen(KleurWit);

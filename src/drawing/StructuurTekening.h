@@ -17,6 +17,21 @@ void TekenGrid(QPainter& painter, int w, int h, int gridSize, int fijnheid);
 void TekenConstructie(QPainter& painter, const TManipuleerConstructie& constructie,
                       const TEditorInstellingen& instellingen, QSize grootte);
 
+// What follows the mouse in the editor during a drag: the bar or load arrow from the press point
+// to the snapped mouse point, or the line along which a node is moved; red where the drop would
+// be refused.
+struct TSleepbeeld {
+    enum TSoort { Geen, Staaf, Belasting, Knoop };
+    TSoort Soort = Geen;
+    TPunt Van;
+    TPunt Naar;
+    bool Geweigerd = false;
+};
+void TekenSleepbeeld(QPainter& painter, const TSleepbeeld& beeld);
+
+// A ring round the node under the mouse.
+void TekenKnoopMarkering(QPainter& painter, TPunt punt);
+
 // Pen width of a bar in the editor: 2 * Mp / 50 within 1..6, truncated.
 int StaafDikte(double mp);
 

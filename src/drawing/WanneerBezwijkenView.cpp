@@ -17,6 +17,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kx {
@@ -38,6 +39,10 @@ constexpr double PixelsPerBelasting = 50.0;
 constexpr double RCDiameter = 11.0;
 // Room above and below the drawing for load arrows and labels that reach beyond its box.
 constexpr double TekeningMarge = 40.0;
+// Space kept between the heading and whatever the drawing reaches up to.
+constexpr double LabelRuimte = 5.0;
+// Half the width a load arrow's shaft and head take.
+constexpr double PijlRand = 4.0;
 constexpr double Subschrift = 0.75;
 constexpr double VergelijkingInspring = 40.0;
 constexpr double RechterMarge = 10.0;
@@ -84,7 +89,12 @@ private:
     std::vector<TLastpijl> Lastpijlen(const TCelAfbeelding& cel, const TBelasting& last,
                                       bool verplaatst, bool metLabels) const;
     TRechthoek RCLabelVak(TPunt centrum, const TStaaf& deel) const;
-    void ReserveerVasteLabels(const TCelAfbeelding& cel, TLabelPlaatser& labels) const;
+    std::vector<TMaat> Afstandsmaten() const;
+    std::vector<TMaat> Verplaatsingsmaten() const;
+    // The box the drawing, its load arrows and their labels take.
+    TRechthoek Bereik(const TCelAfbeelding& cel) const;
+    void ReserveerVasteVormen(const TCelAfbeelding& cel, TLabelPlaatser& labels);
+    void TekenLastLabels();
 
     void TekenLastpijlen(const TCelAfbeelding& cel, QColor kleur, bool verplaatst);
     void TekenAfstanden(const TCelAfbeelding& cel, TLabelPlaatser& labels);
@@ -97,6 +107,8 @@ private:
     const TRechthoek& gebied_;
     const TMechanisme& m_;
     const TViewContext& ctx_;
+    // The labels of the displaced load arrows, placed before anything that must keep clear.
+    std::vector<std::pair<TLabelPlek, std::string>> lastLabels_;
 };
 
 const std::string& TArbeidsView::Regel1(int q) const {
@@ -166,20 +178,107 @@ TRechthoek TArbeidsView::RCLabelVak(TPunt centrum, const TStaaf& deel) const {
     return {links, plek.y, links + breedte, plek.y + h / 2.0 + fm.height()};
 }
 
-// The labels whose places are fixed: the rotation centres' names and the loads' sizes.
-void TArbeidsView::ReserveerVasteLabels(const TCelAfbeelding& cel, TLabelPlaatser& labels) const {
+// Distances from both ends of every part to its rotation centre.
+std::vector<TMaat> TArbeidsView::Afstandsmaten() const {
+    std::vector<TMaat> maten;
+    for (const TStaaf& deel : m_.avStaven) {
+        for (const TKnoop& eind : deel.Knopen) {
+            maten.push_back({{eind.x, eind.y},
+                             {deel.RC.x, deel.RC.y},
+                             Getal(std::fabs(deel.RC.x - eind.x), CijfersMaat) + " m",
+                             Getal(std::fabs(deel.RC.y - eind.y), CijfersMaat) + " m",
+                             MaatOffset});
+        }
+    }
+    return maten;
+}
+
+// The virtual displacement of every load, labelled as lever arm times rotation.
+std::vector<TMaat> TArbeidsView::Verplaatsingsmaten() const {
+    std::vector<TMaat> maten;
+    for (const TBelasting& last : m_.avBelastingen) {
+        if (last.s < 0 || last.s >= static_cast<int>(m_.avStaven.size())) {
+            continue;
+        }
+        const TStaaf& deel = m_.avStaven[static_cast<std::size_t>(last.s)];
+        const std::string rotatie = Maal + Rotatie(deel);
+        maten.push_back({{last.x, last.y},
+                         {last.x + last.dx, last.y + last.dy},
+                         Getal(std::fabs(deel.RC.y - last.y), CijfersMaat) + rotatie,
+                         Getal(std::fabs(deel.RC.x - last.x), CijfersMaat) + rotatie,
+                         VerplaatsingOffset});
+    }
+    return maten;
+}
+
+TRechthoek TArbeidsView::Bereik(const TCelAfbeelding& cel) const {
+    TRechthoek bereik = cel.Cel;
+    const auto neem = [&bereik](const TRechthoek& r) {
+        bereik = {std::min(bereik.Left, r.Left), std::min(bereik.Top, r.Top),
+                  std::max(bereik.Right, r.Right), std::max(bereik.Bottom, r.Bottom)};
+    };
+    const TOpmaak opmaak = Opmaak(opLabel);
+    const TLabelPlaatser meter(gebied_);
+    for (const TBelasting& last : m_.avBelastingen) {
+        for (const bool verplaatst : {false, true}) {
+            for (const TLastpijl& pijl : Lastpijlen(cel, last, verplaatst, true)) {
+                const TPunt staart =
+                    DraaiPunt({pijl.Punt.x - pijl.Lengte, pijl.Punt.y}, pijl.Punt, -pijl.Hoek);
+                neem({staart.x, staart.y, staart.x, staart.y});
+                neem(meter.Vak(p_, opmaak, pijl.Label,
+                               {LabelPositie(p_, opmaak, staart), uitLinks}));
+            }
+        }
+    }
+    return bereik;
+}
+
+// What keeps its place: the rotation centres' names, the moment arcs and the dimension ticks;
+// then the load labels, beside the arrow's tail on whichever side is clear.
+void TArbeidsView::ReserveerVasteVormen(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     for (const TStaaf& deel : m_.avStaven) {
         if (Eindig(deel.RC)) {
             labels.Bezet(RCLabelVak(cel.Scherm(TPunt{deel.RC.x, deel.RC.y}), deel));
         }
+        for (std::size_t e = 0; e < 2; ++e) {
+            if (deel.Knopen[e].M != 0.0) {
+                labels.Bezet(MomentpijlVak(cel.Scherm(deel.Knopen[e], true),
+                                           cel.Scherm(deel.Knopen[1 - e], true)));
+            }
+        }
+    }
+    for (const auto& maten : {Afstandsmaten(), Verplaatsingsmaten()}) {
+        for (const TMaat& maat : maten) {
+            for (const TRechthoek& vak : MaatVakken(cel, maat)) {
+                labels.Bezet(vak);
+            }
+        }
     }
     const TOpmaak opmaak = Opmaak(opLabel);
+    const double h = RegelHoogte(p_, opmaak);
+    // The shafts of the displaced load arrows.
+    for (const TBelasting& last : m_.avBelastingen) {
+        for (const TLastpijl& pijl : Lastpijlen(cel, last, true, false)) {
+            const TPunt staart =
+                DraaiPunt({pijl.Punt.x - pijl.Lengte, pijl.Punt.y}, pijl.Punt, -pijl.Hoek);
+            labels.Bezet({std::min(staart.x, pijl.Punt.x) - PijlRand,
+                          std::min(staart.y, pijl.Punt.y) - PijlRand,
+                          std::max(staart.x, pijl.Punt.x) + PijlRand,
+                          std::max(staart.y, pijl.Punt.y) + PijlRand});
+        }
+    }
+    lastLabels_.clear();
     for (const TBelasting& last : m_.avBelastingen) {
         for (const TLastpijl& pijl : Lastpijlen(cel, last, true, true)) {
             const TPunt staart =
                 DraaiPunt({pijl.Punt.x - pijl.Lengte, pijl.Punt.y}, pijl.Punt, -pijl.Hoek);
-            labels.Bezet(
-                labels.Vak(p_, opmaak, pijl.Label, {LabelPositie(p_, opmaak, staart), uitLinks}));
+            const TPunt rechts = LabelPositie(p_, opmaak, staart);
+            const TPunt links{2.0 * staart.x - rechts.x, rechts.y};
+            const std::vector<TLabelPlek> plekken{{rechts, uitLinks},
+                                                  {links, uitRechts},
+                                                  {{rechts.x, rechts.y - h}, uitLinks},
+                                                  {{links.x, links.y - h}, uitRechts}};
+            lastLabels_.emplace_back(labels.Kies(p_, opmaak, pijl.Label, plekken), pijl.Label);
         }
     }
 }
@@ -187,42 +286,30 @@ void TArbeidsView::ReserveerVasteLabels(const TCelAfbeelding& cel, TLabelPlaatse
 void TArbeidsView::TekenLastpijlen(const TCelAfbeelding& cel, QColor kleur, bool verplaatst) {
     const TOpmaak opmaak = Opmaak(opLabel);
     for (const TBelasting& last : m_.avBelastingen) {
-        for (const TLastpijl& pijl : Lastpijlen(cel, last, verplaatst, verplaatst)) {
-            TekenBelasting(p_, kleur, kleur, 1.0, opmaak, pijl.Label, pijl.Punt, pijl.Hoek,
-                           pijl.Lengte);
+        for (const TLastpijl& pijl : Lastpijlen(cel, last, verplaatst, false)) {
+            TekenBelasting(p_, kleur, kleur, 1.0, opmaak, "", pijl.Punt, pijl.Hoek, pijl.Lengte);
         }
     }
 }
 
-// Distances from both ends of every part to its rotation centre.
+void TArbeidsView::TekenLastLabels() {
+    const TOpmaak opmaak = Opmaak(opLabel);
+    for (const auto& [plek, label] : lastLabels_) {
+        TPunt eind;
+        TekenRegel(p_, plek.Anker, eind, KleurZwart, opmaak, label, plek.Uitlijning);
+    }
+}
+
 void TArbeidsView::TekenAfstanden(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     const TOpmaak opmaak = Opmaak(opWaarde);
-    for (const TStaaf& deel : m_.avStaven) {
-        for (const TKnoop& eind : deel.Knopen) {
-            const TMaat maat{{eind.x, eind.y},
-                             {deel.RC.x, deel.RC.y},
-                             Getal(std::fabs(deel.RC.x - eind.x), CijfersMaat) + " m",
-                             Getal(std::fabs(deel.RC.y - eind.y), CijfersMaat) + " m",
-                             MaatOffset};
-            TekenMaat(p_, cel, KleurZilver, opmaak, maat, labels);
-        }
+    for (const TMaat& maat : Afstandsmaten()) {
+        TekenMaat(p_, cel, KleurZilver, opmaak, maat, labels);
     }
 }
 
-// The virtual displacement of every load, labelled as lever arm times rotation.
 void TArbeidsView::TekenVerplaatsingen(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     const TOpmaak opmaak = Opmaak(opWaarde);
-    for (const TBelasting& last : m_.avBelastingen) {
-        if (last.s < 0 || last.s >= static_cast<int>(m_.avStaven.size())) {
-            continue;
-        }
-        const TStaaf& deel = m_.avStaven[static_cast<std::size_t>(last.s)];
-        const std::string rotatie = Maal + Rotatie(deel);
-        const TMaat maat{{last.x, last.y},
-                         {last.x + last.dx, last.y + last.dy},
-                         Getal(std::fabs(deel.RC.y - last.y), CijfersMaat) + rotatie,
-                         Getal(std::fabs(deel.RC.x - last.x), CijfersMaat) + rotatie,
-                         VerplaatsingOffset};
+    for (const TMaat& maat : Verplaatsingsmaten()) {
         TekenMaat(p_, cel, KleurZwart, opmaak, maat, labels);
     }
 }
@@ -292,10 +379,17 @@ void TArbeidsView::TekenMomenten(const TCelAfbeelding& cel, TLabelPlaatser& labe
 
 double TArbeidsView::TekenTekening(double y) {
     const TConstructie& constructie = ctx_.Constructie.Constructie;
-    const TCelAfbeelding cel =
+    TCelAfbeelding cel =
         MaakCel(m_, constructie, gebied_.Left, y + TekeningMarge, gebied_.Right, true);
-    TLabelPlaatser labels({gebied_.Left, y, gebied_.Right, cel.Cel.Bottom + TekeningMarge});
-    ReserveerVasteLabels(cel, labels);
+    // Load arrows longer than the margin would reach into the heading: the drawing moves down.
+    const double boven = Bereik(cel).Top - LabelRuimte;
+    if (boven < y) {
+        cel = MaakCel(m_, constructie, gebied_.Left, y + TekeningMarge + (y - boven), gebied_.Right,
+                      true);
+    }
+    const double onder = std::max(cel.Cel.Bottom, Bereik(cel).Bottom) + TekeningMarge;
+    TLabelPlaatser labels({gebied_.Left, y, gebied_.Right, onder});
+    ReserveerVasteVormen(cel, labels);
     TekenSchets(p_, constructie, cel, false);
     TekenDelen(p_, m_, cel, KleurZilver, false);
     TekenLastpijlen(cel, KleurZilver, false);
@@ -307,8 +401,9 @@ double TArbeidsView::TekenTekening(double y) {
     TekenEindSymbolen(p_, m_, cel, KleurZwart, true);
     TekenPlastischeScharnieren(p_, m_, cel);
     TekenLastpijlen(cel, KleurZwart, true);
+    TekenLastLabels();
     TekenMomenten(cel, labels);
-    return cel.Cel.Bottom + TekeningMarge;
+    return onder;
 }
 
 double TArbeidsView::TekenVergelijking(double y) {

@@ -1,21 +1,19 @@
 #include "model/Bestand.h"
 
+#include "text/Bestandstoegang.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <chrono>
 #include <cmath>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <string_view>
-#include <system_error>
 
 namespace kx {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr std::string_view RegelEinde = "\r\n";
 constexpr std::size_t RegelBreedte = 120;
@@ -37,6 +35,8 @@ std::string Geheel(std::int64_t waarde, std::size_t breedte) {
 
 // "2.00000000000000000E+0000": 18 significant digits and a four-digit exponent.
 std::string Reeel(double waarde, std::size_t breedte) {
+    // Zero is written without a sign, also when a computation left -0.0.
+    waarde = waarde == 0.0 ? 0.0 : waarde;
     std::array<char, 64> buffer{};
     const auto [eind, fout] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), waarde,
                                             std::chars_format::scientific, 17);
@@ -133,46 +133,6 @@ bool IsEindig(const TConstructie& c) {
            std::all_of(c.Belastingen.begin(), c.Belastingen.end(), belastingEindig);
 }
 
-std::string OpslagFout(const std::string& pad, std::string_view reden) {
-    return "Het bestand \"" + pad + "\" kan niet worden opgeslagen: " + std::string(reden) + ".";
-}
-
-// A link is followed, so that saving replaces the file it points to and keeps the link.
-fs::path Doel(const std::string& pad) {
-    std::error_code fout;
-    if (fs::is_symlink(fs::symlink_status(pad, fout))) {
-        const fs::path echt = fs::canonical(pad, fout);
-        if (!fout) {
-            return echt;
-        }
-    }
-    return pad;
-}
-
-bool IsAlleenLezen(const fs::path& doel) {
-    std::error_code fout;
-    const fs::file_status status = fs::status(doel, fout);
-    return !fout && fs::is_regular_file(status) &&
-           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-}
-
-// Writes the whole file to tijdelijk; "" or the reason why that failed.
-std::string SchrijfTijdelijk(const fs::path& tijdelijk, const TManipuleerConstructie& c,
-                             const std::string& datum, const std::string& tijd) {
-    std::ofstream uit(tijdelijk, std::ios::binary | std::ios::trunc);
-    if (!uit.is_open()) {
-        return "het bestand kan in deze map niet worden aangemaakt";
-    }
-    SchrijfConstructie(uit, c, datum, tijd);
-    uit.flush();
-    uit.close();
-    return uit.fail() ? "het bestand kon niet volledig worden weggeschreven" : "";
-}
-
-std::string LeesFout(const std::string& naam, std::string_view reden) {
-    return "Het bestand \"" + naam + "\" kan niet worden gelezen: " + std::string(reden) + ".";
-}
-
 std::string TweeCijfers(int waarde) {
     return {static_cast<char>('0' + waarde / 10 % 10), static_cast<char>('0' + waarde % 10)};
 }
@@ -227,29 +187,13 @@ void SchrijfConstructie(std::ostream& uit, const TManipuleerConstructie& c,
 
 std::string SchrijfConstructieNaarBestand(const std::string& pad, const TManipuleerConstructie& c,
                                           const std::string& datum, const std::string& tijd) {
-    if (c.Schaal < 1 || !IsEindig(c.Constructie)) {
-        return OpslagFout(pad, "de constructie bevat een ongeldig getal");
+    TBestandsfout fout{TBestandsfout::TSoort::OngeldigGetal, {}, 0};
+    if (c.Schaal >= 1 && IsEindig(c.Constructie)) {
+        std::ostringstream inhoud;
+        SchrijfConstructie(inhoud, c, datum, tijd);
+        fout = SchrijfBestandVeilig(pad, inhoud.view());
     }
-    const fs::path doel = Doel(pad);
-    if (IsAlleenLezen(doel)) {
-        return OpslagFout(pad, "het bestand is alleen-lezen");
-    }
-    fs::path tijdelijk = doel;
-    tijdelijk += ".tmp";
-    std::string reden = SchrijfTijdelijk(tijdelijk, c, datum, tijd);
-    if (reden.empty()) {
-        std::error_code fout;
-        fs::rename(tijdelijk, doel, fout);
-        if (fout) {
-            reden = "het oude bestand kan niet worden vervangen";
-        }
-    }
-    if (!reden.empty()) {
-        std::error_code genegeerd;
-        fs::remove(tijdelijk, genegeerd);
-        return OpslagFout(pad, reden);
-    }
-    return "";
+    return fout ? OpslagMelding(c.Tekst(), pad, fout) : std::string();
 }
 
 std::string LaadConstructie(TManipuleerConstructie& c, const std::string& bron) {
@@ -260,18 +204,11 @@ std::string LaadConstructie(TManipuleerConstructie& c, const std::string& bron) 
         }
         return "";
     }
-    std::error_code fout;
-    const fs::file_type soort = fs::status(bron, fout).type();
-    if (soort == fs::file_type::not_found) {
-        return LeesFout(bron, "het bestand bestaat niet");
+    std::string inhoud;
+    if (const TBestandsfout fout = LeesGewoonBestand(bron, GrootsteConstructiebestand, inhoud)) {
+        return LeesMelding(c.Tekst(), bron, fout);
     }
-    if (soort == fs::file_type::directory) {
-        return LeesFout(bron, "dit is een map, geen bestand");
-    }
-    std::ifstream in(bron, std::ios::binary);
-    if (!in.is_open()) {
-        return LeesFout(bron, "het bestand kan niet worden geopend");
-    }
+    std::istringstream in(std::move(inhoud));
     TLeesResultaat gelezen = LeesConstructie(in, bron);
     if (!gelezen.Gelukt()) {
         return gelezen.Melding;

@@ -3,6 +3,7 @@
 #include "model/Constructie.h"
 #include "model/ManipuleerConstructie.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <optional>
@@ -10,6 +11,10 @@
 #include <string>
 
 namespace kx {
+
+// Largest structure file read: a written file is about 9 kB, and even one with every line at
+// the reader's longest stays below 400 kB.
+inline constexpr std::size_t GrootsteConstructiebestand = 1024 * 1024;
 
 // Outcome of reading a structure file: the tables, or the one message that says why not.
 struct TLeesResultaat {
@@ -26,8 +31,8 @@ void SchrijfConstructie(std::ostream& uit, const TConstructie& constructie, std:
 void SchrijfConstructie(std::ostream& uit, const TManipuleerConstructie& c,
                         const std::string& datum, const std::string& tijd);
 
-// Saves through a temporary file in the same folder that replaces the target only when it was
-// written completely; the old file survives every failure. Returns "" or the Dutch message.
+// Saves through SchrijfBestandVeilig: the old file survives every failure byte for byte.
+// Returns "" or the Dutch message.
 std::string SchrijfConstructieNaarBestand(const std::string& pad, const TManipuleerConstructie& c,
                                           const std::string& datum, const std::string& tijd);
 
@@ -35,8 +40,9 @@ std::string SchrijfConstructieNaarBestand(const std::string& pad, const TManipul
 // fault, with a message naming naam, the line and what was expected there.
 TLeesResultaat LeesConstructie(std::istream& in, const std::string& naam);
 
-// "" gives the empty structure, "Voorbeeld" the example, anything else is a file to read. A file
-// that cannot be read leaves c untouched. Returns "" or the Dutch message.
+// "" gives the empty structure, "Voorbeeld" the example, anything else is a file to read: only a
+// regular file of at most GrootsteConstructiebestand bytes. A file that cannot be read leaves c
+// untouched. Returns "" or the Dutch message.
 std::string LaadConstructie(TManipuleerConstructie& c, const std::string& bron);
 
 // The local date as "dd-mm-jjjj" and time as "hh:mm:ss", independent of any locale.

@@ -15,6 +15,9 @@ namespace {
 constexpr std::size_t LangsteRegel = 4096;
 constexpr int MeesteInGebruik = 15;
 constexpr int HoogsteKnoop = AantalKnoopSlots - 1;
+// Nodes closer than this in both directions are one place to the analysis, which takes every
+// difference below 1e-5 as zero.
+constexpr double ZelfdePlaats = 1e-5;
 
 // Lines of at most LangsteRegel characters, ended by LF or CR LF; the CR is dropped.
 class RegelLezer {
@@ -315,9 +318,30 @@ private:
         if (s.Bestaat && !IsKnoopIndex(s.Knoop1)) {
             return VeldFout(KnoopBereik(), "knoop 1 van een bestaande staaf");
         }
+        if (s.Bestaat && !HeeftLengte(slot, s)) {
+            return false;
+        }
         constructie_.Staven[static_cast<std::size_t>(slot)] = s;
         if (AantalBestaand(constructie_.Staven) > MeesteInGebruik) {
             return VeldFout(InGebruik("staven"), "bestaan van een staaf");
+        }
+        return true;
+    }
+
+    // Bars and nodes are numbered from 1 here, as the user sees them.
+    bool HeeftLengte(int slot, const TConstructieStaaf& s) {
+        const std::string staaf = "staaf " + std::to_string(slot + 1);
+        if (s.Knoop0 == s.Knoop1) {
+            return Fout("een staaf tussen twee verschillende knopen verwacht (" + staaf +
+                        " begint en eindigt in knoop " + std::to_string(s.Knoop0 + 1) + ")");
+        }
+        const auto& a = constructie_.Knopen[static_cast<std::size_t>(s.Knoop0)];
+        const auto& b = constructie_.Knopen[static_cast<std::size_t>(s.Knoop1)];
+        if (a.Bestaat && b.Bestaat && std::abs(a.X - b.X) <= ZelfdePlaats &&
+            std::abs(a.Y - b.Y) <= ZelfdePlaats) {
+            return Fout("een staaf tussen knopen op verschillende plaatsen verwacht (" + staaf +
+                        ": knoop " + std::to_string(s.Knoop0 + 1) + " en knoop " +
+                        std::to_string(s.Knoop1 + 1) + " liggen op dezelfde plaats)");
         }
         return true;
     }

@@ -64,4 +64,20 @@ struct TConstructie {
     bool operator==(const TConstructie&) const = default;
 };
 
+template <typename Slot, std::size_t N>
+bool ZelfdeInGebruik(const std::array<Slot, N>& a, const std::array<Slot, N>& b) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (a[i].Bestaat != b[i].Bestaat || (a[i].Bestaat && !(a[i] == b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Whether two frames hold the same entries in use; what a free slot keeps does not count.
+inline bool ZelfdeStructuur(const TConstructie& a, const TConstructie& b) {
+    return ZelfdeInGebruik(a.Knopen, b.Knopen) && ZelfdeInGebruik(a.Staven, b.Staven) &&
+           ZelfdeInGebruik(a.Belastingen, b.Belastingen);
+}
+
 } // namespace kx

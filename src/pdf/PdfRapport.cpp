@@ -6,11 +6,12 @@
 #include "drawing/WanneerBezwijkenView.h"
 #include "engine/Analyse.h"
 #include "model/ManipuleerConstructie.h"
+#include "text/Bestandstoegang.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <memory>
 #include <sstream>
@@ -79,20 +80,21 @@ std::string SchrijfPdfRapport(const std::string& pad, const TManipuleerConstruct
     const TPlaat plaat{QSize(Paginabreedte, static_cast<int>(hoogte)),
                        [&](QPainter& painter) { TekenRapport(painter, regels, context); }};
 
-    QSaveFile bestand(QString::fromStdString(pad));
-    if (!bestand.open(QIODevice::WriteOnly)) {
-        return pad + ": " + bestand.errorString().toStdString();
-    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&bestand);
+        QPdfWriter pdf(&buffer);
         pdf.setCreator(QStringLiteral("kx-analyse"));
         pdf.setTitle(QStringLiteral("Plastokinetica"));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         TekenOpBladzijden(pdf, plaat);
     }
-    if (!bestand.commit()) {
-        return pad + ": " + bestand.errorString().toStdString();
+    const QByteArray& inhoud = buffer.data();
+    if (const TBestandsfout fout =
+            SchrijfBestandVeilig(pad, std::string_view(inhoud.constData(), inhoud.size()));
+        fout) {
+        return OpslagMelding(constructie.Tekst(), pad, fout);
     }
     return {};
 }

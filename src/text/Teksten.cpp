@@ -1,8 +1,9 @@
 #include "text/Teksten.h"
 
+#include "text/Bestandstoegang.h"
 #include "text/TekstTabel.h"
 
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -81,12 +82,17 @@ int Teksten::LeesVertaling(std::istream& invoer) {
     return gelezen;
 }
 
-int Teksten::LeesVertalingsbestand(const std::string& pad) {
-    std::ifstream bestand(pad, std::ios::binary);
-    if (!bestand.is_open()) {
-        return 0;
+TVertalingGelezen Teksten::LeesVertalingsbestand(const std::string& pad) {
+    std::string inhoud;
+    const TBestandsfout fout = LeesGewoonBestand(pad, GrootsteVertaling, inhoud);
+    if (fout.Soort == TBestandsfout::TSoort::BestaatNiet) {
+        return {};
     }
-    return LeesVertaling(bestand);
+    if (fout) {
+        return {0, LeesMelding(*this, pad, fout) + (*this)[TekstVertalingGenegeerd]};
+    }
+    std::istringstream bestand(std::move(inhoud));
+    return {LeesVertaling(bestand), {}};
 }
 
 } // namespace kx

@@ -3,6 +3,7 @@
 #include "text/TekstNamen.h"
 
 #include <array>
+#include <cstddef>
 #include <istream>
 #include <string>
 
@@ -15,11 +16,20 @@ struct TTekst {
     std::string Inhoud;
 };
 
+// Outcome of reading the translation file: the entries taken over, and the Dutch message when
+// the file exists but was refused.
+struct TVertalingGelezen {
+    int Aantal = 0;
+    std::string Melding;
+};
+
 // The table of every user-visible text, always addressed by its fixed index.
 class Teksten {
 public:
     static constexpr int Aantal = EindeTekstTabel;
     static constexpr const char* VertaalBestand = "KXTranslation.kxt";
+    // Largest translation file read; the built-in texts take about 20 kB.
+    static constexpr std::size_t GrootsteVertaling = 1024 * 1024;
 
     Teksten() { VulTekstTabel(); }
 
@@ -33,7 +43,9 @@ public:
     int LeesVertaling(std::istream& invoer);
 
     // Reads the translation file at the path when it exists; a missing file changes nothing.
-    int LeesVertalingsbestand(const std::string& pad);
+    // Only a regular file of at most GrootsteVertaling bytes is read; anything else is refused
+    // at once and changes nothing either.
+    TVertalingGelezen LeesVertalingsbestand(const std::string& pad);
 
     const std::string& operator[](int index) const { return tabel_.at(index).Inhoud; }
     const TTekst& Tekst(int index) const { return tabel_.at(index); }

@@ -28,7 +28,7 @@ int Afgekapt(double v) {
 TAnalyseVenster::TAnalyseVenster(const QString& titel, QSize ontwerpGrootte, bool vrijeBreedte,
                                  const Teksten& teksten, QWidget* ouder)
     : QWidget(ouder), scrollBox_(new QScrollArea(this)), vlak_(new TTekenvlak(this)),
-      popKopieren_(new QMenu(this)), vrijeBreedte_(vrijeBreedte) {
+      popKopieren_(new QMenu(this)), ontwerpGrootte_(ontwerpGrootte), vrijeBreedte_(vrijeBreedte) {
     setWindowTitle(titel);
     resize(ontwerpGrootte);
     scrollBox_->setBackgroundRole(QPalette::Base);
@@ -40,7 +40,8 @@ TAnalyseVenster::TAnalyseVenster(const QString& titel, QSize ontwerpGrootte, boo
     vlak_->Teken = [this](QPainter& painter) {
         geschilderd_ = {0, 0, static_cast<double>(vlak_->width()),
                         static_cast<double>(vlak_->height())};
-        TekenOp(painter, geschilderd_);
+        Klikgebieden klik{};
+        TekenOp(painter, geschilderd_, klik);
     };
     connect(vlak_, &TTekenvlak::Geschilderd, this, [this] { PasGrootteAan(geschilderd_); });
     connect(vlak_, &TTekenvlak::Ingedrukt, this,
@@ -62,9 +63,9 @@ TAnalyseVenster::TAnalyseVenster(const QString& titel, QSize ontwerpGrootte, boo
     connect(sneltoets, &QShortcut::activated, this, [this] { Kopieer(); });
 }
 
-void TAnalyseVenster::TekenOp(QPainter& painter, Weergavegebied& gebied) const {
+void TAnalyseVenster::TekenOp(QPainter& painter, Weergavegebied& gebied, Klikgebieden& klik) const {
     if (tekenaar_) {
-        tekenaar_(painter, gebied);
+        tekenaar_(painter, gebied, klik);
     }
 }
 
@@ -105,12 +106,13 @@ void TAnalyseVenster::Herteken(bool krimpen) {
     if (krimpen) {
         vlak_->resize(vlak_->width(), 0);
     }
-    // A surface without height gets no paint event: let the view measure itself on a recording.
+    // The layout comes from a drawing on a recording, which also measures a surface that has no
+    // height and so gets no paint event.
     QPicture meting;
     QPainter painter(&meting);
     Weergavegebied gebied{0, 0, static_cast<double>(vlak_->width()),
                           static_cast<double>(vlak_->height())};
-    TekenOp(painter, gebied);
+    TekenOp(painter, gebied, indeling_);
     painter.end();
     PasGrootteAan(gebied);
     vlak_->update();
@@ -122,7 +124,8 @@ QImage TAnalyseVenster::Afbeelding() const {
     QPainter painter(&beeld);
     Weergavegebied gebied{0, 0, static_cast<double>(beeld.width()),
                           static_cast<double>(beeld.height())};
-    TekenOp(painter, gebied);
+    Klikgebieden klik{};
+    TekenOp(painter, gebied, klik);
     return beeld;
 }
 
@@ -138,11 +141,7 @@ void TAnalyseVenster::MuisLosgelaten(QPointF punt, Qt::MouseButton knop) {
 
 TfrmHoeBezwijken::TfrmHoeBezwijken(const Teksten& teksten, int gekozenMechanisme, QWidget* ouder)
     : TAnalyseVenster(QString::fromStdString(teksten[117]), {281, 217}, true, teksten, ouder),
-      Eerste(gekozenMechanisme) {
-    for (auto& gebied : Gebieden) {
-        gebied.Doel = GeenDoel;
-    }
-}
+      Eerste(gekozenMechanisme) {}
 
 void TfrmHoeBezwijken::ToonVanaf(int eerste) {
     Eerste = eerste;
@@ -151,12 +150,12 @@ void TfrmHoeBezwijken::ToonVanaf(int eerste) {
 }
 
 void TfrmHoeBezwijken::MuisBeweegt(QPointF punt) {
-    const bool raak = ZoekKlikgebied(Gebieden, punt.x(), punt.y()) != -1;
+    const bool raak = ZoekKlikgebied(Gebieden(), punt.x(), punt.y()) != -1;
     Vlak()->setCursor(raak ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void TfrmHoeBezwijken::MuisIngedrukt(QPointF punt, Qt::MouseButton) {
-    const Klikgebieden gebieden = Gebieden;
+    const Klikgebieden gebieden = Gebieden();
     for (int i = 0; i <= KlikVolgende; ++i) {
         const TKlikgebied& gebied = gebieden[static_cast<std::size_t>(i)];
         if (gebied.Doel < 0 || !gebied.Bevat(punt.x(), punt.y())) {

@@ -20,8 +20,9 @@ class Teksten;
 class TAnalyseVenster : public QWidget {
     Q_OBJECT
 public:
-    // Draws the view on the painter in the area and sets the area's Right and Bottom.
-    using Tekenaar = std::function<void(QPainter&, Weergavegebied&)>;
+    // Draws the view on the painter in the area, sets the area's Right and Bottom and fills the
+    // click regions.
+    using Tekenaar = std::function<void(QPainter&, Weergavegebied&, Klikgebieden&)>;
 
     // A surface with a free width follows the view's width; otherwise it keeps the scroll box's
     // width and only its height follows the view.
@@ -29,8 +30,12 @@ public:
                     const Teksten& teksten, QWidget* ouder = nullptr);
 
     void ZetTekenaar(Tekenaar tekenaar) { tekenaar_ = std::move(tekenaar); }
-    // Redraws; a redraw that may shrink the picture first sets the surface's height to 0.
+    // Lays the view out anew at the surface's width and repaints; a redraw that may shrink the
+    // picture first sets the surface's height to 0.
     void Herteken(bool krimpen = true);
+    // The click regions of the last layout; painting leaves them alone.
+    const Klikgebieden& Indeling() const { return indeling_; }
+    QSize sizeHint() const override { return ontwerpGrootte_; }
     // The whole picture at the surface's current size, on white.
     QImage Afbeelding() const;
     void Kopieer() const;
@@ -44,7 +49,7 @@ public:
     virtual void MuisIngedrukt(QPointF, Qt::MouseButton) {}
     void MuisLosgelaten(QPointF punt, Qt::MouseButton knop);
 
-    void TekenOp(QPainter& painter, Weergavegebied& gebied) const;
+    void TekenOp(QPainter& painter, Weergavegebied& gebied, Klikgebieden& klik) const;
     // Places a part below the picture, the two divided by a splitter the user can move.
     void VoegOnderToe(QWidget* onderdeel);
 
@@ -60,6 +65,8 @@ private:
     Weergavegebied geschilderd_;
     QMenu* popKopieren_;
     Tekenaar tekenaar_;
+    Klikgebieden indeling_{};
+    QSize ontwerpGrootte_;
     bool vrijeBreedte_;
 };
 
@@ -69,9 +76,10 @@ class TfrmHoeBezwijken : public TAnalyseVenster {
 public:
     TfrmHoeBezwijken(const Teksten& teksten, int gekozenMechanisme, QWidget* ouder = nullptr);
 
+    // The page asked for; -1 in one of them is derived from the other when the page is laid out.
     int Eerste = 0;
     int Laatste = -1;
-    Klikgebieden Gebieden;
+    const Klikgebieden& Gebieden() const { return Indeling(); }
 
     void ToonVanaf(int eerste);
     void MuisBeweegt(QPointF punt) override;

@@ -1,11 +1,11 @@
 #include "ui/Constructievenster.h"
 
 #include "drawing/Opmaak.h"
-#include "drawing/StructuurTekening.h"
 #include "drawing/Symbolen.h"
 #include "engine/Getalnotatie.h"
 #include "model/ManipuleerConstructie.h"
 #include "model/Raaktest.h"
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 #include "ui/Cursors.h"
 #include "ui/Dialogen.h"
@@ -99,7 +99,13 @@ void TfrmConstructie::MaakOnderdelen() {
     ImageConstructie_->setObjectName("ImageConstructie");
     ImageConstructie_->setAttribute(Qt::WA_OpaquePaintEvent);
     ImageConstructie_->Teken = [this](QPainter& painter) {
-        TekenConstructie(painter, constructie_, Instellingen(), ImageConstructie_->size());
+        const TEditorInstellingen inst = Instellingen();
+        TekenConstructie(painter, constructie_, inst, ImageConstructie_->size());
+        if (constructie_.KnoopBestaat(constructie_.GevondenKnoop)) {
+            const auto& k = constructie_.Constructie.Knopen[constructie_.GevondenKnoop];
+            TekenKnoopMarkering(painter, StructuurNaarScherm({k.X, k.Y}, inst));
+        }
+        TekenSleepbeeld(painter, Sleepbeeld());
     };
     connect(ImageConstructie_, &TTekenvlak::Ingedrukt, this,
             [this](QPointF p, Qt::MouseButton knop) {
@@ -322,7 +328,7 @@ void TfrmConstructie::ImageConstructieMouseDown(Qt::MouseButton knop, int px, in
     const TEditorInstellingen inst = Instellingen();
     const double x = PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal);
     const double y = PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal);
-    toestand_.ConstructieGewijzigd = true;
+    BeginBewerking();
     ZoekOnderMuis(px, py);
     popup_ = nullptr;
     if (knop != Qt::LeftButton) {
@@ -338,8 +344,12 @@ void TfrmConstructie::ImageConstructieMouseDown(Qt::MouseButton knop, int px, in
         return;
     }
     MuisIngedrukt = true;
+    drukPunt_ = SchermPunt(px, py);
+    muisPunt_ = drukPunt_;
     switch (toestand_.Bewerking) {
     case TBewerking::StaafToevoegen:
+        weigering_ = StaafWeigering(false, x, y);
+        emit Aanwijzing(weigering_);
         constructie_.VoegStaafToe(0, x, y);
         break;
     case TBewerking::StaafVerwijderen:
@@ -361,7 +371,7 @@ void TfrmConstructie::ImageConstructieMouseDown(Qt::MouseButton knop, int px, in
         Herteken();
         break;
     }
-    emit StructuurGewijzigd();
+    EindeBewerking();
 }
 
 void TfrmConstructie::ImageConstructieMouseMove(int px, int py) {
@@ -369,6 +379,7 @@ void TfrmConstructie::ImageConstructieMouseMove(int px, int py) {
     LabelX_->setText(Getal(PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal), 4));
     LabelY_->setText(Getal(PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal), 4));
     ZoekOnderMuis(px, py);
+    muisPunt_ = SchermPunt(px, py);
     ImageConstructie_->update();
     LabelGevonden_[0]->setText(QString::number(constructie_.GevondenKnoop + 1));
     LabelGevonden_[1]->setText(QString::number(constructie_.GevondenStaaf + 1));
@@ -405,6 +416,10 @@ void TfrmConstructie::ImageConstructieMouseUp(Qt::MouseButton knop, int px, int 
         ZoekOnderMuis(px, py);
         switch (toestand_.Bewerking) {
         case TBewerking::StaafToevoegen:
+            if (weigering_ == -1) {
+                weigering_ = StaafWeigering(true, x, y);
+                emit Aanwijzing(weigering_);
+            }
             ToonMelding(constructie_.VoegStaafToe(1, x, y));
             break;
         case TBewerking::KnoopAanpassen:
@@ -419,7 +434,7 @@ void TfrmConstructie::ImageConstructieMouseUp(Qt::MouseButton knop, int px, int 
         Herteken();
     }
     toestand_.ResultatenGeldig = false;
-    emit StructuurGewijzigd();
+    EindeBewerking();
     if (knop == Qt::RightButton && popup_) {
         QMenu* menu = popup_;
         popup_ = nullptr;
@@ -428,13 +443,73 @@ void TfrmConstructie::ImageConstructieMouseUp(Qt::MouseButton knop, int px, int 
 }
 
 void TfrmConstructie::VoerMenuUit(const std::function<void()>& actie) {
+    BeginBewerking();
     constructie_.GevondenKnoop = popupItems_[0];
     constructie_.GevondenStaaf = popupItems_[1];
     constructie_.GevondenBelasting = popupItems_[2];
     actie();
     toestand_.ResultatenGeldig = false;
     Herteken();
+    EindeBewerking();
+}
+
+void TfrmConstructie::BeginBewerking() {
+    voorBewerking_ = constructie_.Constructie;
+}
+
+void TfrmConstructie::EindeBewerking() {
+    if (ZelfdeStructuur(voorBewerking_, constructie_.Constructie)) {
+        return;
+    }
+    toestand_.ConstructieGewijzigd = true;
+    voorBewerking_ = constructie_.Constructie;
     emit StructuurGewijzigd();
+}
+
+int TfrmConstructie::StaafWeigering(bool bijLoslaten, double x, double y) const {
+    if (constructie_.StavenVol()) {
+        return TekstStavenVolAanwijzing;
+    }
+    const std::int32_t begin =
+        bijLoslaten ? constructie_.Constructie.Staven[constructie_.EersteVrijeStaaf()].Knoop0
+                    : constructie_.ZoekKnoop(x, y);
+    if (!constructie_.IsVrijUiteinde(begin)) {
+        return TekstStaafBeginGeweigerd;
+    }
+    if (bijLoslaten && !constructie_.IsVrijUiteinde(constructie_.ZoekKnoop(x, y))) {
+        return TekstStaafEindGeweigerd;
+    }
+    return -1;
+}
+
+TPunt TfrmConstructie::SchermPunt(int px, int py) const {
+    const TEditorInstellingen inst = Instellingen();
+    return StructuurNaarScherm({PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal),
+                                PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal)},
+                               inst);
+}
+
+TSleepbeeld TfrmConstructie::Sleepbeeld() const {
+    if (!MuisIngedrukt) {
+        return {};
+    }
+    switch (toestand_.Bewerking) {
+    case TBewerking::StaafToevoegen: {
+        const bool eindBezet = !constructie_.IsVrijUiteinde(constructie_.GevondenKnoop);
+        return {TSleepbeeld::Staaf, drukPunt_, muisPunt_, weigering_ != -1 || eindBezet};
+    }
+    case TBewerking::BelastingToevoegen:
+        return {TSleepbeeld::Belasting, drukPunt_, muisPunt_, constructie_.BelastingenVol()};
+    case TBewerking::KnoopAanpassen:
+        if (constructie_.KnoopBestaat(constructie_.SleepKnoop)) {
+            const auto& k = constructie_.Constructie.Knopen[constructie_.SleepKnoop];
+            return {TSleepbeeld::Knoop, StructuurNaarScherm({k.X, k.Y}, Instellingen()), muisPunt_,
+                    false};
+        }
+        return {};
+    default:
+        return {};
+    }
 }
 
 void TfrmConstructie::MpClick() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/Afbeelding.h"
+#include "drawing/StructuurTekening.h"
 #include "ui/Tekenvlak.h"
 #include "ui/Toestand.h"
 
@@ -34,6 +35,7 @@ public:
                     const Teksten& teksten, TDialogen& dialogen, MpVrager vraagMp,
                     QWidget* ouder = nullptr);
 
+    QSize sizeHint() const override { return {814, 610}; }
     TEditorInstellingen Instellingen() const;
     void ZetBewerking(TBewerking bewerking);
     void ZetSchaalStil(int schaal);
@@ -62,8 +64,13 @@ public:
     QMenu* PopupBelastingen() const { return PopupBelastingen_; }
     const TManipuleerConstructie& Constructie() const { return constructie_; }
 
+    // What follows the mouse during the present drag.
+    TSleepbeeld Sleepbeeld() const;
+
 signals:
     void StructuurGewijzigd();
+    // The hint line should say why a drag was refused (a text index), or -1: the tool's own hint.
+    void Aanwijzing(int tekst);
 
 protected:
     bool eventFilter(QObject* object, QEvent* gebeurtenis) override;
@@ -80,6 +87,14 @@ private:
     // Runs a menu action on the item that was found when the menu opened.
     void VoerMenuUit(const std::function<void()>& actie);
     void MpClick();
+    // An edit starts from the structure as it is now; at its end the structure counts as
+    // changed only when it differs from that start.
+    void BeginBewerking();
+    void EindeBewerking();
+    // Why a bar would be refused now (a text index), or -1: at the press, or at the release at
+    // the snapped point (x, y) in metres.
+    int StaafWeigering(bool bijLoslaten, double x, double y) const;
+    TPunt SchermPunt(int px, int py) const;
 
     TManipuleerConstructie& constructie_;
     TToestand& toestand_;
@@ -87,6 +102,11 @@ private:
     TDialogen& dialogen_;
     MpVrager vraagMp_;
     bool MuisIngedrukt = false;
+    TConstructie voorBewerking_;
+    // Snapped editor pixels of the press and of the mouse now.
+    TPunt drukPunt_;
+    TPunt muisPunt_;
+    int weigering_ = -1;
 
     QScrollArea* ScrollBox1_ = nullptr;
     TTekenvlak* ImageConstructie_ = nullptr;

@@ -1,9 +1,25 @@
 #include "ui/Dialogen.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
+
+#include <memory>
 
 namespace kx {
+
+bool InstalleerQtVertaling() {
+    auto vertaling = std::make_unique<QTranslator>();
+    if (!vertaling->load(QLocale(QLocale::Dutch, QLocale::Netherlands), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return false;
+    }
+    // The application owns it from here on.
+    vertaling->setParent(QCoreApplication::instance());
+    return QCoreApplication::installTranslator(vertaling.release());
+}
 
 QStringList QtFilters(const QString& filter) {
     const QStringList delen = filter.split(u'|');
@@ -24,20 +40,27 @@ void TStandaardDialogen::Informatie(QWidget* ouder, const QString& tekst) {
     QMessageBox::information(ouder, QString(), tekst, QMessageBox::Ok);
 }
 
-bool TStandaardDialogen::VraagJaNee(QWidget* ouder, const QString& tekst) {
-    return QMessageBox::warning(ouder, QString(), tekst, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+TAntwoord TStandaardDialogen::VraagJaNeeAnnuleren(QWidget* ouder, const QString& tekst) {
+    const auto knop = QMessageBox::warning(ouder, QString(), tekst,
+                                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                           QMessageBox::Yes);
+    return knop == QMessageBox::Yes  ? TAntwoord::Ja
+           : knop == QMessageBox::No ? TAntwoord::Nee
+                                     : TAntwoord::Annuleren;
 }
 
 QString TStandaardDialogen::KiesTeOpenen(QWidget* ouder, const QString& filter, int filterIndex) {
     const QStringList filters = QtFilters(filter);
-    QString gekozenFilter = GekozenFilter(filters, filterIndex);
-    const QString naam = QFileDialog::getOpenFileName(ouder, QString(), laatsteOpen_,
-                                                      filters.join(";;"), &gekozenFilter);
-    if (!naam.isEmpty()) {
-        laatsteOpen_ = naam;
+    // Any name is accepted here: the program appends the extension before it looks for the file.
+    QFileDialog dialoog(ouder, QString(), laatsteOpen_, filters.join(";;"));
+    dialoog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialoog.setFileMode(QFileDialog::AnyFile);
+    dialoog.selectNameFilter(GekozenFilter(filters, filterIndex));
+    if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty()) {
+        return {};
     }
-    return naam;
+    laatsteOpen_ = dialoog.selectedFiles().constFirst();
+    return laatsteOpen_;
 }
 
 QString TStandaardDialogen::KiesOpslaan(QWidget* ouder, const QString& filter, int filterIndex,

@@ -1,14 +1,16 @@
 #include "ui/Exporteren.h"
 
+#include "text/Bestandstoegang.h"
 #include "ui/AnalyseVenster.h"
 #include "ui/Tekenvlak.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <memory>
@@ -18,31 +20,27 @@ namespace kx {
 namespace {
 const QMarginsF Kantlijn(15, 15, 15, 15);
 
-QString SchrijfPdf(const TPlaat& plaat, const QString& naam, const QString& titel) {
-    QSaveFile bestand(naam);
-    if (!bestand.open(QIODevice::WriteOnly)) {
-        return bestand.errorString();
-    }
+QByteArray Pdf(const TPlaat& plaat, const QString& titel) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&bestand);
+        QPdfWriter pdf(&buffer);
         pdf.setTitle(titel);
         pdf.setCreator(QStringLiteral("Plastokinetica"));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Kantlijn,
                                       QPageLayout::Millimeter));
         TekenOpBladzijden(pdf, plaat);
     }
-    return bestand.commit() ? QString() : bestand.errorString();
+    return buffer.data();
 }
 
-QString SchrijfSvg(const TPlaat& plaat, const QString& naam, const QString& titel) {
-    QSaveFile bestand(naam);
-    if (!bestand.open(QIODevice::WriteOnly)) {
-        return bestand.errorString();
-    }
+QByteArray Svg(const TPlaat& plaat, const QString& titel) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
         const QPicture opname = Opname(plaat);
         QSvgGenerator svg;
-        svg.setOutputDevice(&bestand);
+        svg.setOutputDevice(&buffer);
         svg.setTitle(titel);
         svg.setResolution(opname.logicalDpiX());
         svg.setSize(plaat.Grootte);
@@ -51,18 +49,26 @@ QString SchrijfSvg(const TPlaat& plaat, const QString& naam, const QString& tite
         painter.fillRect(QRect(QPoint(0, 0), plaat.Grootte), Qt::white);
         painter.drawPicture(0, 0, opname);
     }
-    return bestand.commit() ? QString() : bestand.errorString();
+    return buffer.data();
 }
 
-QString SchrijfPng(const TPlaat& plaat, const QString& naam) {
-    QSaveFile bestand(naam);
-    if (!bestand.open(QIODevice::WriteOnly)) {
-        return bestand.errorString();
+QByteArray Png(const TPlaat& plaat) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    Rasterbeeld(plaat).save(&buffer, "PNG");
+    return buffer.data();
+}
+
+QByteArray Inhoud(const TPlaat& plaat, const QString& naam, const QString& titel) {
+    switch (ExportSoort(naam).value_or(TExportSoort::Pdf)) {
+    case TExportSoort::Svg:
+        return Svg(plaat, titel);
+    case TExportSoort::Png:
+        return Png(plaat);
+    case TExportSoort::Pdf:
+        break;
     }
-    if (!Rasterbeeld(plaat).save(&bestand, "PNG")) {
-        return bestand.errorString();
-    }
-    return bestand.commit() ? QString() : bestand.errorString();
+    return Pdf(plaat, titel);
 }
 } // namespace
 
@@ -89,7 +95,8 @@ TPlaat PlaatVan(const TAnalyseVenster& venster) {
     return {grootte, [&venster, grootte](QPainter& painter) {
                 Weergavegebied gebied{0, 0, static_cast<double>(grootte.width()),
                                       static_cast<double>(grootte.height())};
-                venster.TekenOp(painter, gebied);
+                Klikgebieden klik{};
+                venster.TekenOp(painter, gebied, klik);
             }};
 }
 
@@ -103,16 +110,16 @@ TPlaat PlaatVan(const TTekenvlak& vlak) {
             false};
 }
 
-QString Exporteer(const TPlaat& plaat, const QString& naam, const QString& titel) {
-    switch (ExportSoort(naam).value_or(TExportSoort::Pdf)) {
-    case TExportSoort::Svg:
-        return SchrijfSvg(plaat, naam, titel);
-    case TExportSoort::Png:
-        return SchrijfPng(plaat, naam);
-    case TExportSoort::Pdf:
-        break;
+QString Exporteer(const TPlaat& plaat, const QString& naam, const QString& titel,
+                  const Teksten& teksten) {
+    const QByteArray inhoud = Inhoud(plaat, naam, titel);
+    const std::string pad = QFile::encodeName(naam).toStdString();
+    if (const TBestandsfout fout =
+            SchrijfBestandVeilig(pad, std::string_view(inhoud.constData(), inhoud.size()));
+        fout) {
+        return QString::fromStdString(OpslagMelding(teksten, naam.toStdString(), fout));
     }
-    return SchrijfPdf(plaat, naam, titel);
+    return {};
 }
 
 QPrintPreviewDialog* OpenAfdrukvoorbeeld(const TPlaat& plaat, const QString& titel,

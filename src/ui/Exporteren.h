@@ -14,6 +14,7 @@ namespace kx {
 
 class TAnalyseVenster;
 class TTekenvlak;
+class Teksten;
 
 enum class TExportSoort { Pdf, Svg, Png };
 
@@ -26,9 +27,10 @@ QString MetExportExtensie(const QString& naam);
 TPlaat PlaatVan(const TAnalyseVenster& venster);
 TPlaat PlaatVan(const TTekenvlak& vlak);
 
-// Writes the picture as PDF (A4 pages), SVG or PNG (its size in screen pixels); on failure
-// returns why, else an empty text.
-QString Exporteer(const TPlaat& plaat, const QString& naam, const QString& titel);
+// Writes the picture as PDF (A4 pages), SVG or PNG (its size in screen pixels) through the safe
+// save routine; on failure returns the message that says why, else an empty text.
+QString Exporteer(const TPlaat& plaat, const QString& naam, const QString& titel,
+                  const Teksten& teksten);
 
 // A print preview of the picture on A4 pages, opened without blocking; it deletes itself when
 // closed, and printing from it prints the picture.

@@ -28,16 +28,14 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSplitter>
 #include <QTime>
-
-#include <sstream>
 
 namespace kx {
 
@@ -46,6 +44,7 @@ constexpr int TekstTitel = 0;
 constexpr int TekstOpenFilter = 131;
 constexpr int TekstOpslaanFilter = 132;
 constexpr int TekstOpslaanVraag = 139;
+constexpr int TekstEersteAanwijzing = 42;
 constexpr int FilterConstructies = 2;
 // Menu entries added after the original menus carry their text number; the original entries
 // take theirs in menu order.
@@ -56,13 +55,16 @@ QString Q(const std::string& tekst) {
 }
 
 // The English texts when they are chosen; a translation file in the working folder goes over
-// either language.
-void LaadTaal(Teksten& teksten, const QString& programmaMap) {
+// either language. Returns why a file was refused, empty when none was.
+std::string LaadTaal(Teksten& teksten, const QString& programmaMap) {
+    std::string melding;
     if (LeesTaal() == TTaal::Engels) {
         const QString pad = QDir(Datamap(EngelsBestand, programmaMap)).filePath(EngelsBestand);
-        teksten.LeesVertalingsbestand(QFile::encodeName(pad).toStdString());
+        melding = teksten.LeesVertalingsbestand(QFile::encodeName(pad).toStdString()).Melding;
     }
-    teksten.LeesVertalingsbestand(Teksten::VertaalBestand);
+    const std::string vertaling = teksten.LeesVertalingsbestand(Teksten::VertaalBestand).Melding;
+    return melding.empty() || vertaling.empty() ? melding + vertaling
+                                                : melding + "\n\n" + vertaling;
 }
 
 // A child window whose close box only minimises it, until the main window releases it.
@@ -93,7 +95,7 @@ private:
 
 TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& programmaMap)
     : dialogen_(dialogen), programmaMap_(programmaMap), constructie_(teksten_), analyse_(teksten_) {
-    LaadTaal(teksten_, programmaMap_);
+    vertalingsMelding_ = LaadTaal(teksten_, programmaMap_);
     analyse_.Decimaalteken = Decimaalteken();
     setObjectName("mdiPlastokinetica");
     setMinimumSize(640, 460);
@@ -255,12 +257,16 @@ void TmdiPlastokinetica::OpenBijStart(const std::string& naam) {
 }
 
 void TmdiPlastokinetica::Opstarten() {
+    if (!vertalingsMelding_.empty()) {
+        dialogen_.Informatie(this, Q(vertalingsMelding_));
+    }
     if (!startbestand_.empty() || !LeesToonOpstartscherm()) {
         ToonConstructievenster();
         LaadConstructie("");
         if (!startbestand_.empty()) {
             OpenBestand(startbestand_);
         }
+        NeemFocus();
         return;
     }
     setEnabled(false);
@@ -270,8 +276,14 @@ void TmdiPlastokinetica::Opstarten() {
         setEnabled(true);
         ToonConstructievenster();
         LaadConstructie(voorbeeld ? "Voorbeeld" : "");
+        NeemFocus();
     });
     startscherm_->show();
+}
+
+void TmdiPlastokinetica::NeemFocus() {
+    activateWindow();
+    zijpaneel_->Gereedschap(toestand_.Bewerking)->setFocus();
 }
 
 void TmdiPlastokinetica::resizeEvent(QResizeEvent* gebeurtenis) {
@@ -292,10 +304,16 @@ void TmdiPlastokinetica::closeEvent(QCloseEvent* gebeurtenis) {
 void TmdiPlastokinetica::MaakEditor() {
     editor_ = new TfrmConstructie(constructie_, toestand_, teksten_, dialogen_,
                                   [this](double mp) { return mpDialoog_->Vraag(mp, this); });
+    connect(editor_, &TfrmConstructie::Aanwijzing, this, [this](int tekst) {
+        const int eigen = TekstEersteAanwijzing + static_cast<int>(toestand_.Bewerking);
+        zijpaneel_->Aanwijzing()->setText(Q(teksten_[tekst >= 0 ? tekst : eigen]));
+    });
     auto* venster = new TKindvenster;
     venster->setWidget(editor_);
     venster->setAttribute(Qt::WA_DeleteOnClose, false);
     mdiArea_->addSubWindow(venster);
+    // Restored from maximised, the window has its design size.
+    venster->resize(venster->sizeHint());
     editorVenster_ = venster;
     editor_->ZetBewerking(toestand_.Bewerking);
     venster->showMaximized();
@@ -329,35 +347,33 @@ std::string TmdiPlastokinetica::LaadConstructie(const std::string& bron) {
     }
     SluitAnalysevensters();
     toestand_.ResultatenGeldig = false;
+    // The mechanisms of the previous structure are no longer on offer.
+    zijpaneel_->VulMechanismeKeuze({}, -1);
+    toestand_.GekozenMechanisme = 0;
     return {};
 }
 
 bool TmdiPlastokinetica::Opslaanvraag() {
-    if (!toestand_.ConstructieGewijzigd ||
-        !dialogen_.VraagJaNee(this, Q(teksten_[TekstOpslaanVraag]))) {
+    if (!toestand_.ConstructieGewijzigd) {
         return true;
+    }
+    const TAntwoord antwoord = dialogen_.VraagJaNeeAnnuleren(this, Q(teksten_[TekstOpslaanVraag]));
+    if (antwoord != TAntwoord::Ja) {
+        return antwoord == TAntwoord::Nee;
     }
     const QString naam = dialogen_.KiesOpslaan(this, Q(teksten_[TekstOpslaanFilter]),
                                                FilterConstructies, Q(toestand_.Bestandsnaam));
-    return naam.isEmpty() || SlaOpAls(MetExtensie(naam.toStdString()));
+    return !naam.isEmpty() && SlaOpAls(MetExtensie(naam.toStdString()));
 }
 
 bool TmdiPlastokinetica::SlaOpAls(const std::string& naam) {
-    std::ostringstream inhoud;
     const QLocale locale;
-    SchrijfConstructie(inhoud, constructie_,
-                       locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
-                       locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
-    QSaveFile bestand(Q(naam));
-    const std::string bytes = inhoud.str();
-    const bool gelukt = bestand.open(QIODevice::WriteOnly) &&
-                        bestand.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                            static_cast<qint64>(bytes.size()) &&
-                        bestand.commit();
-    if (!gelukt) {
-        dialogen_.Informatie(this,
-                             QStringLiteral("Het bestand \"%1\" kan niet worden opgeslagen: %2")
-                                 .arg(Q(naam), bestand.errorString()));
+    const std::string melding = SchrijfConstructieNaarBestand(
+        naam, constructie_,
+        locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
+        locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
+    if (!melding.empty()) {
+        dialogen_.Informatie(this, Q(melding));
         return false;
     }
     toestand_.Bestandsnaam = naam;
@@ -466,6 +482,7 @@ void TmdiPlastokinetica::ToonAnalysevenster(int kind) {
             venster->setWidget(MaakAnalysevenster(kind));
             venster->setAttribute(Qt::WA_DeleteOnClose);
             mdiArea_->addSubWindow(venster);
+            venster->resize(venster->sizeHint());
             kinderen_[kind] = venster;
         }
         ToonKindvenster(kinderen_[kind]);
@@ -486,10 +503,10 @@ void TmdiPlastokinetica::ToonKrachtsverdeling() {
 TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
     if (kind == kindHoeBezwijken) {
         auto* venster = new TfrmHoeBezwijken(teksten_, toestand_.GekozenMechanisme);
-        venster->ZetTekenaar([this, venster](QPainter& painter, Weergavegebied& gebied) {
+        venster->ZetTekenaar([this, venster](QPainter& painter, Weergavegebied& gebied,
+                                             Klikgebieden& klik) {
             const TViewContext context{analyse_, constructie_, toestand_.WeergaveOpties, teksten_};
-            TekenHoeBezwijken(painter, gebied, venster->Eerste, venster->Laatste, venster->Gebieden,
-                              context);
+            TekenHoeBezwijken(painter, gebied, venster->Eerste, venster->Laatste, klik, context);
         });
         connect(venster, &TfrmHoeBezwijken::MechanismeAangeklikt, this,
                 &TmdiPlastokinetica::MechanismeAangeklikt);
@@ -502,15 +519,14 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
     }
     if (kind == kindWanneerBezwijken) {
         auto* venster = new TAnalyseVenster(Q(teksten_[118]), {300, 172}, false, teksten_);
-        venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied) {
+        venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied, Klikgebieden& klik) {
             const TViewContext context{analyse_, constructie_, toestand_.WeergaveOpties, teksten_};
-            Klikgebieden klik{};
             TekenWanneerBezwijken(painter, gebied, toestand_.GekozenMechanisme, klik, context);
         });
         return venster;
     }
     auto* venster = new TAnalyseVenster(Q(teksten_[119]), {238, 151}, false, teksten_);
-    venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied) {
+    venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied, Klikgebieden&) {
         TekenKrachtsverdeling(painter, gebied, toestand_.WeergaveOpties, teksten_);
     });
     return venster;
@@ -620,8 +636,9 @@ void TmdiPlastokinetica::Exporteren() {
         return;
     }
     const QString naam = MetExportExtensie(gekozen);
-    if (const QString fout = Exporteer(plaat->first, naam, plaat->second); !fout.isEmpty()) {
-        dialogen_.Informatie(this, Q(teksten_[TekstExportMislukt]) + naam + " (" + fout + ")");
+    if (const QString melding = Exporteer(plaat->first, naam, plaat->second, teksten_);
+        !melding.isEmpty()) {
+        dialogen_.Informatie(this, melding);
     }
 }
 

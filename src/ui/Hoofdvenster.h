@@ -68,8 +68,8 @@ public:
     std::string LaadConstructie(const std::string& bron);
     // A structure file to open at start-up instead of offering the start screen.
     void OpenBijStart(const std::string& naam);
-    // Start-up after the window is first shown: the start screen or an empty structure, or the
-    // file given to open.
+    // Start-up after the window is first shown: the message of a refused translation file, then
+    // the start screen or an empty structure, or the file given to open.
     void Opstarten();
 
     const TToestand& Toestand() const { return toestand_; }
@@ -94,9 +94,11 @@ protected:
 private:
     void MaakMenus();
     void ZetTekstenHoofdvenster();
-    // Offers to save a changed structure; false when the chosen save failed, so that the calling
-    // command stops instead of discarding the structure.
+    // Offers to save a changed structure; false when the user cancels the question or the save
+    // dialog, or the save fails, so that the calling command stops and the structure is kept.
     bool Opslaanvraag();
+    // The main window takes the keyboard, on its first tool button.
+    void NeemFocus();
     // Saves under the chosen name; on failure shows why and changes nothing.
     bool SlaOpAls(const std::string& naam);
     // Opens a structure file; on failure shows why and changes nothing.
@@ -134,6 +136,8 @@ private:
     std::array<QAction*, AantalBewerkingen> bewerkingsActies_{};
     std::string startbestand_;
     bool opgestart_ = false;
+    // Why the translation file was refused; shown once the window is up.
+    std::string vertalingsMelding_;
     int aantalAnalyses_ = 0;
 };
 

@@ -83,6 +83,44 @@ TEST(KnoopVerplaatsen, SamenvoegenVanVrijeUiteindenNeemtOplegEnVerbindingOver) {
     EXPECT_EQ(t.c.AantalVerbindingen(samen), 2);
 }
 
+// Two free ends merge into the dragged node: it takes the larger connection code, and the other
+// node's support only when that one's absolute code is larger. A node with a support and no bar
+// is a free end too.
+TEST(KnoopVerplaatsen, SamenvoegenNeemtDeGrootsteVrijheidEnDeSterksteOplegging) {
+    struct Geval {
+        std::int32_t vrijheid, oplegging;         // the dragged node
+        std::int32_t doelVrijheid, doelOplegging; // the node it is dropped on
+        std::int32_t verwachtVrijheid, verwachtOplegging;
+    };
+    for (const Geval g : {Geval{2, 0, 3, 0, 3, 0}, Geval{3, 0, 2, 0, 3, 0},
+                          Geval{2, 0, 2, RolVerticaal, 2, RolVerticaal},
+                          Geval{2, RolVerticaal, 2, RolHorizontaal, 2, RolVerticaal},
+                          Geval{2, RolHorizontaal, 2, Scharnierend, 2, Scharnierend},
+                          Geval{3, Inklemming, 2, RolVerticaal, 3, Inklemming}}) {
+        Tekenaar t;
+        t.Staaf(0, 0, 2, 0); // nodes 0 and 1
+        t.Staaf(4, 0, 6, 0); // nodes 2 and 3
+        // A node with a support stands on its own, without a bar, in a slot of its own.
+        auto& knopen = t.c.Constructie.Knopen;
+        auto& gesleept = knopen[g.oplegging != GeenOplegging ? 10 : 1];
+        auto& doel = knopen[g.doelOplegging != GeenOplegging ? 11 : 2];
+        gesleept = {.X = gesleept.Bestaat ? gesleept.X : 2,
+                    .Y = gesleept.Bestaat ? 0.0 : 2,
+                    .Oplegging = g.oplegging,
+                    .Bestaat = true,
+                    .Vrijheid = g.vrijheid};
+        doel = {.X = doel.Bestaat ? doel.X : 4,
+                .Y = doel.Bestaat ? 0.0 : 2,
+                .Oplegging = g.doelOplegging,
+                .Bestaat = true,
+                .Vrijheid = g.doelVrijheid};
+        t.Verplaats(gesleept.X, gesleept.Y, doel.X, doel.Y);
+        ASSERT_FALSE(doel.Bestaat) << g.oplegging << ' ' << g.doelOplegging;
+        EXPECT_EQ(gesleept.Vrijheid, g.verwachtVrijheid) << g.vrijheid << ' ' << g.doelVrijheid;
+        EXPECT_EQ(gesleept.Oplegging, g.verwachtOplegging) << g.oplegging << ' ' << g.doelOplegging;
+    }
+}
+
 TEST(KnoopVerplaatsen, VerschuiftZonderDoelEnLaatDeEigenPlekEnEenLosseStaafMet) {
     Tekenaar t;
     t.Staaf(0, 0, 2, 0);
@@ -113,6 +151,30 @@ TEST(BelastingToevoegen, OpEenStaafDeeltDeStaaf) {
     EXPECT_EQ(c.Staven[1], (TConstructieStaaf{0, 2, 80.0, true}));
     EXPECT_EQ(c.Staven[0], (TConstructieStaaf{2, 1, 80.0, true}));
     EXPECT_EQ(c.Knopen[2].Vrijheid, VasteVerbinding);
+}
+
+// The arrow is measured in grid cells: at 2 m per cell a drag of 2 m down is one unit.
+TEST(BelastingToevoegen, InHokjesOpElkeSchaal) {
+    Tekenaar t;
+    t.c.HerschaalKnopen(2);
+    t.Staaf(0, 0, 4, 0);
+    t.Belasting(4, -2, 4, 0);
+    t.Belasting(2, 0, 0, 0);
+    EXPECT_EQ(t.c.Constructie.Belastingen[0], (TConstructieBelasting{1, 0.0, 1.0, true}));
+    EXPECT_EQ(t.c.Constructie.Belastingen[1], (TConstructieBelasting{0, -1.0, 0.0, true}));
+}
+
+// A removed bar leaves its slot as new: the next bar there gets 50 kNm again.
+TEST(StaafVerwijderen, ZetHetSlotTerug) {
+    Tekenaar t;
+    t.Staaf(0, 0, 4, 0);
+    t.c.GevondenStaaf = 0;
+    t.c.ZetMp(80);
+    t.c.WisStaaf();
+    EXPECT_EQ(t.c.Constructie.Staven[0], (TConstructieStaaf{0, 0, 50.0, false}));
+    t.c.NormaliseerVolledig();
+    t.Staaf(0, 0, 4, 0);
+    EXPECT_EQ(t.c.Constructie.Staven[0].Mp, 50.0);
 }
 
 TEST(VolleTabellen, GevenHunMeldingEnLatenAllesStaan) {
@@ -194,6 +256,23 @@ TEST(Richting, HoekenOpHetSchermEnDeZijdeVanEenOplegging) {
     EXPECT_EQ(t.c.Oplegrichting(1, RolHorizontaal), 0.5);
     EXPECT_EQ(t.c.Oplegrichting(0, RolHorizontaal), -0.5);
     EXPECT_EQ(t.c.Oplegrichting(20, Scharnierend), 0.0);
+
+    // The boundaries of each sector belong to the sector that starts there.
+    struct Geval {
+        double buurX, buurY; // the neighbour of a node at (10, 10)
+        int soort;
+        double richting;
+    };
+    for (const Geval g : {Geval{11, 9, Scharnierend, 0.5},    // a = 0.25
+                          Geval{10, 9, RolVerticaal, 1.0},    // a = 0.5
+                          Geval{10, 11, RolVerticaal, 0.0},   // a = 1.5
+                          Geval{9, 10, RolHorizontaal, -0.5}, // a = 1
+                          Geval{11, 10, RolHorizontaal, 0.5}, // a = 0
+                          Geval{11, 10, Inklemming, 0.0}}) {
+        Tekenaar s;
+        s.Staaf(10, 10, g.buurX, g.buurY);
+        EXPECT_EQ(s.c.Oplegrichting(0, g.soort), g.richting) << g.buurX << ',' << g.buurY;
+    }
 }
 
 } // namespace

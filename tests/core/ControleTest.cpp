@@ -14,6 +14,11 @@ TEST(Controle, HetVoorbeeldSlaagtMetZijnTellingen) {
     EXPECT_EQ(n.AantalVergelijkingen, 25);
     EXPECT_EQ(n.AantalScharnierplaatsen, 3);
     EXPECT_EQ(n.S(), 1);
+
+    // A vertical roller (code -1) adds one support reaction, not minus one: 26 - 2 + 1.
+    t.c.Constructie.Knopen[3].Oplegging = RolVerticaal;
+    t.c.BepaalOnbepaaldheid();
+    EXPECT_EQ(n.AantalOnbekenden, 25);
 }
 
 TEST(Controle, MeldingenInHunVasteVolgorde) {

@@ -107,7 +107,7 @@ TEST(EngelseVertaling, HeeftElkeTekstInDezelfdeVorm) {
 
     const Teksten nederlands;
     Teksten engels;
-    ASSERT_EQ(engels.LeesVertalingsbestand(EngelsBestand), Teksten::Aantal);
+    ASSERT_EQ(engels.LeesVertalingsbestand(EngelsBestand).Aantal, Teksten::Aantal);
     int gelijk = 0;
     for (int i = 0; i < Teksten::Aantal; ++i) {
         SCOPED_TRACE("tekst " + std::to_string(i) + ": " + engels[i]);

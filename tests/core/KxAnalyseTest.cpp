@@ -94,6 +94,7 @@ TEST(KxAnalyse, AfsluitcodesVoorFoutenInArgumentenBestandEnConstructie) {
     EXPECT_EQ(Voer({"--onbekend"}).Status, 64);
     EXPECT_EQ(Voer({"--voorbeeld", "a.kx"}).Status, 64);
     EXPECT_EQ(Voer({"--opslaan"}).Status, 64);
+    EXPECT_EQ(Voer({"--voorbeeld", "--opslaan", ""}).Status, 64);
     EXPECT_NE(Voer({}).Fout.find("Gebruik: kx-analyse"), std::string::npos);
 
     const auto ontbreekt = Voer({"/bestaat/niet.kx"});

@@ -115,13 +115,18 @@ TEST(Vertalingsbestand, WordtGelezenAlsHetBestaat) {
         std::filesystem::temp_directory_path() / ("kx-teksten-" + std::to_string(uniek) + ".kxt");
     std::ofstream(pad, std::ios::binary) << "Mijn programma\r\n###\r\n&Bestanden\r\n###\r\n";
     Teksten teksten;
-    EXPECT_EQ(teksten.LeesVertalingsbestand(pad.string()), 2);
+    const TVertalingGelezen gelezen = teksten.LeesVertalingsbestand(pad.string());
+    EXPECT_EQ(gelezen.Aantal, 2);
+    EXPECT_EQ(gelezen.Melding, "");
     std::filesystem::remove(pad);
     EXPECT_EQ(teksten[0], "Mijn programma");
     EXPECT_EQ(teksten[1], "&Bestanden");
     VerwachtBasisVanaf(teksten, 2);
 
-    EXPECT_EQ(teksten.LeesVertalingsbestand("/bestaat/niet/KXTranslation.kxt"), 0);
+    const TVertalingGelezen ontbreekt =
+        teksten.LeesVertalingsbestand("/bestaat/niet/KXTranslation.kxt");
+    EXPECT_EQ(ontbreekt.Aantal, 0);
+    EXPECT_EQ(ontbreekt.Melding, "");
     EXPECT_EQ(teksten[0], "Mijn programma");
 }
 

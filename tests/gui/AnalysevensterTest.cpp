@@ -69,8 +69,19 @@ protected:
         emit keuze->activated(index);
     }
 
-    static std::vector<int> Pagina(const TfrmHoeBezwijken& m) {
-        return {m.Gebieden[0].Doel, m.Gebieden[1].Doel, m.Gebieden[2].Doel, m.Gebieden[3].Doel};
+    // The mechanisms the surface shows after its paint: the cells of the layout that hold ink.
+    static std::vector<int> Pagina(TfrmHoeBezwijken& m) {
+        QApplication::processEvents();
+        const QImage beeld = m.Vlak()->grab().toImage();
+        std::vector<int> getoond;
+        for (int i = 0; i < KlikVorige; ++i) {
+            const TKlikgebied& g = m.Gebieden()[static_cast<std::size_t>(i)];
+            const QRect cel = QRectF(QPointF(g.Left, g.Top), QPointF(g.Right, g.Bottom)).toRect();
+            if (g.Doel >= 0 && test::Inkt(beeld, cel) > 0) {
+                getoond.push_back(g.Doel);
+            }
+        }
+        return getoond;
     }
 
     void Vinkje(int optie) { venster->Zijpaneel()->Vinkje(optie)->click(); }
@@ -83,17 +94,17 @@ TEST_F(AnalysevensterTest, BladerenEnDeHandBovenActieveGebieden) {
     ASSERT_EQ(venster->Analyse().AantalMechanismen, 5);
     KiesInKeuzelijst(0);
     EXPECT_EQ(Pagina(m), (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_EQ(m.Gebieden[KlikVorige].Doel, GeenDoel);
-    EXPECT_EQ(m.Gebieden[KlikVolgende].Doel, 4);
+    EXPECT_EQ(m.Gebieden()[KlikVorige].Doel, GeenDoel);
+    EXPECT_EQ(m.Gebieden()[KlikVolgende].Doel, 4);
 
     const auto cursor = [&m](QPointF plaats) {
         Stuur(m.Vlak(), QEvent::MouseMove, plaats, Qt::NoButton);
         return m.Vlak()->cursor().shape();
     };
     // "Vorige" starts 30 pixels from the left on the line of "Volgende", and is inactive.
-    const QPointF vorige(35, Midden(m.Gebieden[KlikVolgende]).y());
-    const TKlikgebied& cel = m.Gebieden[0];
-    EXPECT_EQ(cursor(Midden(m.Gebieden[KlikVolgende])), Qt::PointingHandCursor);
+    const QPointF vorige(35, Midden(m.Gebieden()[KlikVolgende]).y());
+    const TKlikgebied& cel = m.Gebieden()[0];
+    EXPECT_EQ(cursor(Midden(m.Gebieden()[KlikVolgende])), Qt::PointingHandCursor);
     EXPECT_EQ(cursor({cel.Right, cel.Bottom}), Qt::PointingHandCursor); // bounds included
     EXPECT_EQ(cursor({cel.Right + 1, cel.Bottom}), Qt::ArrowCursor);
     EXPECT_EQ(cursor(vorige), Qt::ArrowCursor);
@@ -101,11 +112,11 @@ TEST_F(AnalysevensterTest, BladerenEnDeHandBovenActieveGebieden) {
     EXPECT_EQ(Pagina(m), (std::vector<int>{0, 1, 2, 3}));
 
     // The last page is filled up from before.
-    Klik(m.Vlak(), Midden(m.Gebieden[KlikVolgende]));
+    Klik(m.Vlak(), Midden(m.Gebieden()[KlikVolgende]));
     EXPECT_EQ(Pagina(m), (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(m.Gebieden[KlikVorige].Doel, 0);
-    EXPECT_EQ(m.Gebieden[KlikVolgende].Doel, GeenDoel);
-    Klik(m.Vlak(), Midden(m.Gebieden[KlikVorige]));
+    EXPECT_EQ(m.Gebieden()[KlikVorige].Doel, 0);
+    EXPECT_EQ(m.Gebieden()[KlikVolgende].Doel, GeenDoel);
+    Klik(m.Vlak(), Midden(m.Gebieden()[KlikVorige]));
     EXPECT_EQ(Pagina(m), (std::vector<int>{0, 1, 2, 3}));
 }
 
@@ -115,7 +126,7 @@ TEST_F(AnalysevensterTest, KlikOpMechanismeKiestHetZonderTeBladeren) {
     KiesInKeuzelijst(0);
     QSignalSpy keuzes(venster->Zijpaneel(), &TZijpaneel::MechanismeGekozen);
 
-    Klik(m.Vlak(), Midden(m.Gebieden[2]));
+    Klik(m.Vlak(), Midden(m.Gebieden()[2]));
     EXPECT_EQ(venster->Toestand().GekozenMechanisme, 2);
     EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->currentIndex(), 2);
     EXPECT_EQ(keuzes.count(), 0);
@@ -134,7 +145,7 @@ TEST_F(AnalysevensterTest, KopieIsHetHeleBeeldOpWit) {
     EXPECT_EQ(beeld.size(), m.Vlak()->size());
     // The view leaves 50 empty pixels below its last line; the link lies out of view.
     EXPECT_EQ(test::Inkt(beeld, QRect(0, beeld.height() - 40, beeld.width(), 40)), 0);
-    const TKlikgebied& link = m.Gebieden[KlikVolgende];
+    const TKlikgebied& link = m.Gebieden()[KlikVolgende];
     EXPECT_GT(
         test::Inkt(beeld,
                    QRectF(QPointF(link.Left, link.Top), QPointF(link.Right, link.Bottom)).toRect()),
@@ -170,12 +181,12 @@ TEST_F(AnalysevensterTest, NieuweAnalyseTekentDeOpenVenstersOpnieuw) {
     StartGroot(false);
     TfrmHoeBezwijken& m = OpenMechanismen();
     venster->ToonWanneerBezwijken();
-    ASSERT_EQ(m.Gebieden[KlikVolgende].Doel, GeenDoel); // three mechanisms fit one page
+    ASSERT_EQ(m.Gebieden()[KlikVolgende].Doel, GeenDoel); // three mechanisms fit one page
     test::VulVijfMechanismen(venster->Constructie());
     Editor().ImageConstructieMouseUp(Qt::LeftButton, 0, 0);
 
     // A click on a stale picture runs the analysis first; it chooses its governing mechanism.
-    Klik(m.Vlak(), Midden(m.Gebieden[1]));
+    Klik(m.Vlak(), Midden(m.Gebieden()[1]));
     ASSERT_EQ(venster->AantalAnalyses(), 2);
     EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->count(), 5);
     EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->currentIndex(),
@@ -183,7 +194,7 @@ TEST_F(AnalysevensterTest, NieuweAnalyseTekentDeOpenVenstersOpnieuw) {
     EXPECT_EQ(venster->Toestand().GekozenMechanisme, venster->Analyse().MaatgevendMechanisme);
 
     // Both windows already show the new results.
-    EXPECT_EQ(m.Gebieden[KlikVolgende].Doel, 4);
+    EXPECT_EQ(m.Gebieden()[KlikVolgende].Doel, 4);
     const int hoogte = Hoogte(Kind::kindWanneerBezwijken);
     venster->Analysevenster(Kind::kindWanneerBezwijken)->Herteken();
     EXPECT_EQ(Hoogte(Kind::kindWanneerBezwijken), hoogte);
@@ -211,20 +222,46 @@ TEST_F(AnalysevensterTest, DeGrootsteConstructieTekentElkePaginaEnElkMechanisme)
     int paginas = 1;
     for (;; ++paginas) {
         for (int cel = 0; cel < 16; ++cel) {
-            const int doel = m.Gebieden[static_cast<std::size_t>(cel)].Doel;
-            Klik(m.Vlak(), Midden(m.Gebieden[static_cast<std::size_t>(cel)]));
+            const int doel = m.Gebieden()[static_cast<std::size_t>(cel)].Doel;
+            Klik(m.Vlak(), Midden(m.Gebieden()[static_cast<std::size_t>(cel)]));
             ASSERT_EQ(venster->Toestand().GekozenMechanisme, doel);
             ASSERT_GT(Hoogte(Kind::kindWanneerBezwijken), 0) << doel;
             getekend[static_cast<std::size_t>(doel)] = true;
         }
-        if (m.Gebieden[KlikVolgende].Doel < 0 || paginas == 200) {
+        if (m.Gebieden()[KlikVolgende].Doel < 0 || paginas == 200) {
             break;
         }
-        Klik(m.Vlak(), Midden(m.Gebieden[KlikVolgende]));
+        Klik(m.Vlak(), Midden(m.Gebieden()[KlikVolgende]));
     }
     EXPECT_EQ(paginas, 114); // 1820 / 16 = 113.75, the last page filled up from before
-    EXPECT_EQ(m.Gebieden[0].Doel, 1804);
+    EXPECT_EQ(m.Gebieden()[0].Doel, 1804);
     EXPECT_EQ(std::ranges::count(getekend, true), 1820);
+
+    // Choosing the last mechanism shows the full last page.
+    KiesInKeuzelijst(1819);
+    const std::vector<int> laatste = Pagina(m);
+    ASSERT_EQ(laatste.size(), 16U);
+    EXPECT_EQ(laatste.front(), 1804);
+    EXPECT_EQ(laatste.back(), 1819);
+}
+
+// Every window opens at its design size, also when the editor is not maximised; the editor
+// restored from maximised has its own.
+TEST_F(AnalysevensterTest, VenstersOpenenOpHunOntwerpgrootte) {
+    StartGroot(false);
+    QApplication::processEvents();
+    EXPECT_EQ(Editor().size(), QSize(814, 610));
+    const std::vector<std::pair<int, QSize>> ontwerp{{Kind::kindHoeBezwijken, {281, 217}},
+                                                     {Kind::kindWanneerBezwijken, {300, 172}},
+                                                     {Kind::kindKrachtsverdeling, {238, 151}}};
+    venster->ToonHoeBezwijken();
+    venster->ToonWanneerBezwijken();
+    venster->ToonKrachtsverdeling();
+    QApplication::processEvents();
+    for (const auto& [kind, grootte] : ontwerp) {
+        EXPECT_EQ(venster->Analysevenster(kind)->size(), grootte) << kind;
+        EXPECT_FALSE(venster->Kindvenster(kind)->isMaximized()) << kind;
+    }
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "VensterHulp.h"
+#include "drawing/Opmaak.h"
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QLocale>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTableWidget>
@@ -164,7 +167,7 @@ TEST_F(ConstructievensterTest, RechtsDrukkenKiestHetMenuEnLoslatenMaaktResultate
     const TConstructie voor = C();
     Rechts({400, 400});
     EXPECT_EQ(editor.Popup(), nullptr);
-    EXPECT_TRUE(toestand.ConstructieGewijzigd);
+    EXPECT_FALSE(toestand.ConstructieGewijzigd);
     editor.ImageConstructieMouseUp(Qt::RightButton, 400, 400);
     EXPECT_FALSE(toestand.ResultatenGeldig);
     EXPECT_EQ(C(), voor);
@@ -253,10 +256,95 @@ TEST_F(ConstructievensterTest, VolleStaaftabelMeldtHetMaximum) {
     ASSERT_EQ(AantalStaven(C()), 15);
     EXPECT_TRUE(dialogen.Meldingen.isEmpty());
 
+    QSignalSpy aanwijzingen(&editor, &TfrmConstructie::Aanwijzing);
     Sleep(editor, {640, 40}, {640, 120});
     EXPECT_EQ(dialogen.Meldingen, QStringList{"15 staven is het maximum"});
+    ASSERT_FALSE(aanwijzingen.isEmpty());
+    EXPECT_EQ(aanwijzingen.back().at(0).toInt(), TekstStavenVolAanwijzing);
     EXPECT_EQ(AantalStaven(C()), 15);
     EXPECT_EQ(AantalKnopen(C()), 16);
+}
+
+// Only an edit that leaves another structure marks it changed; a refused bar says why in the
+// hint line.
+TEST_F(ConstructievensterTest, AlleenEenEchteWijzigingTelt) {
+    Sleep(editor, {80, 80}, {280, 80});
+    Sleep(editor, {280, 80}, {280, 200}); // the node at (280, 80) now joins two bars
+    QSignalSpy aanwijzingen(&editor, &TfrmConstructie::Aanwijzing);
+    struct Geval {
+        TBewerking bewerking;
+        QPoint van, naar;
+        bool gewijzigd;
+        int aanwijzing;
+    };
+    const std::vector<Geval> gevallen{
+        {TBewerking::StaafToevoegen, {280, 80}, {400, 80}, false, TekstStaafBeginGeweigerd},
+        {TBewerking::StaafToevoegen, {400, 200}, {280, 80}, false, TekstStaafEindGeweigerd},
+        {TBewerking::StaafToevoegen, {400, 200}, {400, 200}, false, -1},
+        {TBewerking::StaafVerwijderen, {400, 400}, {400, 400}, false, -1},
+        {TBewerking::KnoopAanpassen, {80, 80}, {80, 80}, false, -1},
+        {TBewerking::KnoopAanpassen, {80, 80}, {80, 40}, true, -1},
+        {TBewerking::StaafToevoegen, {400, 200}, {480, 200}, true, -1},
+    };
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(g.bewerking) << " " << g.van.x() << ","
+                                        << g.van.y() << " > " << g.naar.x() << "," << g.naar.y());
+        toestand.ConstructieGewijzigd = false;
+        aanwijzingen.clear();
+        Kies(g.bewerking);
+        Sleep(editor, g.van, g.naar);
+        EXPECT_EQ(toestand.ConstructieGewijzigd, g.gewijzigd);
+        if (g.bewerking == TBewerking::StaafToevoegen) {
+            ASSERT_FALSE(aanwijzingen.isEmpty());
+            EXPECT_EQ(aanwijzingen.back().at(0).toInt(), g.aanwijzing);
+        }
+    }
+
+    // The plastic moment dialog answered with the value the bar already has changes nothing.
+    for (const auto& [mp, gewijzigd] : {std::pair{50.0, false}, {60.0, true}}) {
+        toestand.ConstructieGewijzigd = false;
+        mpAntwoorden = {mp};
+        Rechts({280, 140});
+        Actie(editor.PopupStaven(), "Mp..")->trigger();
+        EXPECT_EQ(toestand.ConstructieGewijzigd, gewijzigd) << mp;
+    }
+}
+
+// While the mouse works the editor shows the bar being drawn, red where it would be refused,
+// and rings the node under the mouse.
+TEST_F(ConstructievensterTest, SlepenToontDeStaafEnDeKnoopOnderDeMuis) {
+    const auto kleur = [this](QRect r, QColor c) {
+        const QImage beeld = editor.Tekenvlak()->grab().toImage();
+        int aantal = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor p = beeld.pixelColor(x, y);
+                const bool zelfde = std::abs(p.red() - c.red()) < 60 &&
+                                    std::abs(p.green() - c.green()) < 60 &&
+                                    std::abs(p.blue() - c.blue()) < 60;
+                aantal += zelfde ? 1 : 0;
+            }
+        }
+        return aantal;
+    };
+    Sleep(editor, {80, 80}, {280, 80});
+    Sleep(editor, {280, 80}, {280, 200});
+    const QRect boven(74, 66, 13, 8); // above the node at (80, 80), clear of the bar
+    Beweeg({80, 120});
+    EXPECT_EQ(kleur(boven, KleurBlauw), 0);
+    Beweeg({80, 80});
+    EXPECT_GT(kleur(boven, KleurBlauw), 3);
+
+    const QRect tussen(100, 196, 160, 9); // between (80, 200) and (280, 200)
+    editor.ImageConstructieMouseDown(Qt::LeftButton, 80, 200);
+    Beweeg({277, 203}); // snaps to (280, 200)
+    EXPECT_GT(kleur(tussen, KleurBlauw), 40);
+    editor.ImageConstructieMouseUp(Qt::LeftButton, 277, 203);
+
+    editor.ImageConstructieMouseDown(Qt::LeftButton, 280, 80);
+    Beweeg({480, 80});
+    EXPECT_GT(kleur(QRect(300, 76, 160, 9), KleurRood), 40);
+    editor.ImageConstructieMouseUp(Qt::LeftButton, 480, 80);
 }
 
 } // namespace

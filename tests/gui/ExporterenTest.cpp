@@ -157,8 +157,9 @@ TEST_F(ExporterenTest, EditorOpEenBladzijdeEnFoutenGemeld) {
     dialogen.OpslaanAntwoorden = {map.filePath(QStringLiteral("geen/map/editor.svg"))};
     venster->Exporteren();
     ASSERT_EQ(dialogen.Meldingen.size(), 1);
-    EXPECT_TRUE(dialogen.Meldingen[0].startsWith(
-        QString::fromStdString(venster->Tekst()[TekstExportMislukt])));
+    EXPECT_EQ(dialogen.Meldingen[0].toStdString(),
+              "Het bestand \"" + map.filePath(QStringLiteral("geen/map/editor.svg")).toStdString() +
+                  "\" kan niet worden opgeslagen: de map bestaat niet.");
 }
 
 // A long view fills several A4 pages: every page break lies in a white gap of the picture.

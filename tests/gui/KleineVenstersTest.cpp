@@ -203,7 +203,7 @@ TEST(VoortgangTest, ToontLabelEnBegrensdeStand) {
 TEST(KleineVensters, TekstenPassenInElkeTaal) {
     Teksten nederlands;
     Teksten engels;
-    ASSERT_EQ(engels.LeesVertalingsbestand(KX_VERTALINGEN "/English.kxt"), Teksten::Aantal);
+    ASSERT_EQ(engels.LeesVertalingsbestand(KX_VERTALINGEN "/English.kxt").Aantal, Teksten::Aantal);
     std::string dubbeleTaal;
     for (int i = 0; i < Teksten::Aantal; ++i) {
         dubbeleTaal += engels[i] + " " + engels[i] + "\r\n###\r\n";

@@ -29,6 +29,20 @@ TEST_F(LabelPlaatserTest, VolgendePlekAlsDeEersteBezetIs) {
     EXPECT_GT(Inkt(beeld, QRect(10, 60, 60, 20)), 0);
 }
 
+// A label whose places are all taken moves away from what it labels until it is clear: one
+// written rightward moves right, a centred one up or down.
+TEST_F(LabelPlaatserTest, BezetteLabelSchuiftWegTotHetVrijIs) {
+    labels.Bezet({95, 0, 125, 40});
+    labels.Plaats(p, Qt::black, opmaak, "1 F", {{{105, 10}, uitLinks}});
+    labels.Bezet({0, 60, 90, 75});
+    labels.Plaats(p, Qt::black, opmaak, "2", {{{40, 62}, uitMidden}});
+    p.end();
+    EXPECT_EQ(Inkt(beeld, QRect(95, 0, 30, 40)), 0);
+    EXPECT_GT(Inkt(beeld, QRect(125, 10, 40, 20)), 0);
+    EXPECT_EQ(Inkt(beeld, QRect(0, 60, 90, 15)), 0);
+    EXPECT_GT(Inkt(beeld, QRect(30, 40, 20, 60)), 0);
+}
+
 TEST_F(LabelPlaatserTest, LabelBuitenHetVlakSchuiftErIn) {
     labels.Plaats(p, Qt::black, opmaak, "3 m", {{{0, 40}, uitRechts}});
     p.end();

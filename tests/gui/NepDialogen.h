@@ -10,10 +10,10 @@
 namespace kx::test {
 
 // Message boxes and file dialogs that answer from a script and record what they were asked.
-// An empty script answers No and Cancel.
+// An empty script answers No to the save question and cancels the file dialogs.
 class NepDialogen : public TDialogen {
 public:
-    std::deque<bool> JaNeeAntwoorden;
+    std::deque<TAntwoord> Antwoorden;
     std::deque<QString> OpenAntwoorden;
     std::deque<QString> OpslaanAntwoorden;
 
@@ -24,9 +24,9 @@ public:
 
     void Informatie(QWidget*, const QString& tekst) override { Meldingen << tekst; }
 
-    bool VraagJaNee(QWidget*, const QString& tekst) override {
+    TAntwoord VraagJaNeeAnnuleren(QWidget*, const QString& tekst) override {
         Vragen << tekst;
-        return Neem(JaNeeAntwoorden, false);
+        return Neem(Antwoorden, TAntwoord::Nee);
     }
 
     QString KiesTeOpenen(QWidget*, const QString&, int) override {

@@ -22,6 +22,8 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace kx {
@@ -144,6 +146,27 @@ TEST_F(OpstartTest, VertalingInDeWerkmapGaatVoor) {
     EXPECT_EQ(Menus(), EngelseMenus);
 }
 
+// A translation file that is not a regular file (here a FIFO, which would block the start) is
+// refused with a message in the language the program then speaks.
+TEST_F(OpstartTest, OnleesbaarVertalingsbestandWordtGemeldEnDeTekstenBlijven) {
+    const QTemporaryDir werk;
+    ASSERT_EQ(mkfifo(QFile::encodeName(QDir(werk.path()).filePath("KXTranslation.kxt")), 0600), 0);
+    const TWerkmap hier(werk.path());
+    for (const auto& [taal, melding] :
+         {std::pair{TTaal::Nederlands,
+                    "Het bestand \"KXTranslation.kxt\" kan niet worden gelezen: dit is geen "
+                    "gewoon bestand. De ingebouwde teksten blijven in gebruik."},
+          std::pair{TTaal::Engels, "The file \"KXTranslation.kxt\" cannot be read: this is not a "
+                                   "regular file. The built-in texts stay in use."}}) {
+        dialogen.Meldingen.clear();
+        StartIn(taal);
+        Toon();
+        EXPECT_EQ(dialogen.Meldingen, QStringList{melding});
+        EXPECT_EQ(Menus(), taal == TTaal::Engels ? EngelseMenus : NederlandseMenus);
+        EXPECT_NE(venster->Constructievenster(), nullptr);
+    }
+}
+
 // A file given on the command line opens at once, without the start screen; one that cannot be
 // read leaves an empty structure and says why.
 TEST_F(OpstartTest, BestandBijDeStartOpentZonderStartscherm) {
@@ -165,6 +188,15 @@ TEST_F(OpstartTest, BestandBijDeStartOpentZonderStartscherm) {
     EXPECT_EQ(venster->Toestand().Bestandsnaam, "");
     EXPECT_EQ(test::AantalStaven(venster->Constructie().Constructie), 0);
     ASSERT_NE(venster->Constructievenster(), nullptr);
+
+    const QString fifo = map.filePath(QStringLiteral("fifo.kx"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo), 0600), 0);
+    StartIn(TTaal::Nederlands, true).OpenBijStart(fifo.toStdString());
+    Toon();
+    ASSERT_EQ(dialogen.Meldingen.size(), 2);
+    EXPECT_EQ(dialogen.Meldingen[1],
+              "Het bestand \"" + fifo + "\" kan niet worden gelezen: dit is geen gewoon bestand.");
+    EXPECT_EQ(venster->Toestand().Bestandsnaam, "");
 }
 
 TEST_F(OpstartTest, InfoBiedtDeTaalkeuzeEnBewaartHem) {

@@ -49,13 +49,6 @@ protected:
     int Zwart(const QRect& r) const { return Inkt(beeld, r, Qt::black); }
 };
 
-TEST(StaafDikte, VolgtHetPlastischMoment) {
-    for (const auto& [mp, dikte] :
-         {std::pair{0.0, 1}, {49.0, 1}, {50.0, 2}, {100.0, 4}, {150.0, 6}, {1000.0, 6}}) {
-        EXPECT_EQ(StaafDikte(mp), dikte) << mp;
-    }
-}
-
 // Bars of Mp 0, 50 and 1000 at y = 1, 3 and 5 m: the rows of each away from its nodes. The
 // bar under the mouse is blue instead of black.
 TEST_F(StructuurTest, StaafDikteInPixelsEnGevondenStaafBlauw) {

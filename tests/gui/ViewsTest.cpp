@@ -60,8 +60,7 @@ protected:
     double Hoe() {
         QPainter p(&beeld);
         TRechthoek gebied{0, 0, 600, 3000};
-        int laatste = -1;
-        TekenHoeBezwijken(p, gebied, 0, laatste, klik, ctx);
+        TekenHoeBezwijken(p, gebied, 0, -1, klik, ctx);
         return gebied.Bottom;
     }
     double Arbeid(int mechanisme) {
@@ -126,6 +125,27 @@ TEST_F(ViewTest, ArbeidsviewMetRotatiecentrumInHetOneindige) {
     EXPECT_TRUE(std::isfinite(onder));
     EXPECT_LT(onder, 3000);
     EXPECT_GT(onder, 600);
+}
+
+// A load of 2 F has an arrow of 100 pixels, longer than the room above the drawing: the drawing
+// moves down so that the title and the heading stay as they are drawn alone.
+TEST_F(ViewTest, LangeLastpijlBlijftOnderDeKop) {
+    constructie.Constructie.Belastingen[0].Fy = 2;
+    analyse.BepaalMechanismen(constructie);
+    analyse.BerekeningDeel2();
+    for (int mechanisme = 0; mechanisme < analyse.AantalMechanismen; ++mechanisme) {
+        beeld.fill(Qt::white);
+        Arbeid(mechanisme);
+        QImage alleenKop = WitVlak(600, 3000);
+        QPainter p(&alleenKop);
+        const TRechthoek gebied{0, 0, 600, 3000};
+        const double kop =
+            TekenBlok(p, gebied, TekenBlok(p, gebied, 0, teksten[140], opTitel, Qt::black),
+                      teksten[141], opKop, Qt::black);
+        p.end();
+        const QRect band(0, 0, 600, static_cast<int>(kop) + 5);
+        EXPECT_EQ(beeld.copy(band), alleenKop.copy(band)) << mechanisme;
+    }
 }
 
 TEST_F(ViewTest, KrachtsverdelingHoogte) {

@@ -1,3 +1,5 @@
+#include "ui/Dialogen.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -22,6 +24,8 @@ int main(int argc, char** argv) {
     qputenv("HOME", QFile::encodeName(thuis.path()));
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    // Qt's own dialog texts in Dutch, as the program has them.
+    kx::InstalleerQtVertaling();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

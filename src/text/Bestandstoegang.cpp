@@ -1,0 +1,295 @@
+#include "text/Bestandstoegang.h"
+
+#include "text/Teksten.h"
+
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kx {
+
+namespace {
+
+namespace fs = std::filesystem;
+using TSoort = TBestandsfout::TSoort;
+
+constexpr int PogingenVoorTijdelijkeNaam = 100;
+
+// A descriptor that is closed once; Sluit reports whether the close itself succeeded.
+class TDescriptor {
+public:
+    explicit TDescriptor(int fd) : fd_(fd) {}
+    TDescriptor(const TDescriptor&) = delete;
+    TDescriptor& operator=(const TDescriptor&) = delete;
+    ~TDescriptor() { Sluit(); }
+
+    int Fd() const { return fd_; }
+    bool Open() const { return fd_ >= 0; }
+    bool Sluit() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+TBestandsfout Fout(TSoort soort) {
+    return {soort, {}, 0};
+}
+
+// Fills "%1" and "%2" in one pass, so that a file name holding "%2" stays as it is.
+std::string Vul(std::string_view kader, std::string_view een, std::string_view twee = {}) {
+    std::string tekst;
+    for (std::size_t i = 0; i < kader.size(); ++i) {
+        if (kader[i] == '%' && i + 1 < kader.size() &&
+            (kader[i + 1] == '1' || kader[i + 1] == '2')) {
+            tekst += kader[++i] == '1' ? een : twee;
+        } else {
+            tekst += kader[i];
+        }
+    }
+    return tekst;
+}
+
+std::string Reden(const Teksten& t, const TBestandsfout& fout) {
+    switch (fout.Soort) {
+    case TSoort::Geen:
+        break;
+    case TSoort::GeenToestemming:
+        return t[TekstFoutGeenToestemming];
+    case TSoort::MapBestaatNiet:
+        return t[TekstFoutMapBestaatNiet];
+    case TSoort::BestaatNiet:
+        return t[TekstFoutBestaatNiet];
+    case TSoort::SchijfVol:
+        return t[TekstFoutSchijfVol];
+    case TSoort::SchijfAlleenLezen:
+        return t[TekstFoutSchijfAlleenLezen];
+    case TSoort::BestandAlleenLezen:
+        return t[TekstFoutBestandAlleenLezen];
+    case TSoort::IsMap:
+        return t[TekstFoutIsMap];
+    case TSoort::GeenGewoonBestand:
+        return t[TekstFoutGeenGewoonBestand];
+    case TSoort::TeGroot:
+        return Vul(t[TekstFoutTeGroot], std::to_string(fout.Grens / 1024));
+    case TSoort::OngeldigGetal:
+        return t[TekstFoutOngeldigGetal];
+    case TSoort::Overig:
+        return Vul(t[TekstFoutOverig], fout.Systeemtekst);
+    }
+    return {};
+}
+
+// The file a link points to, so that saving replaces that file and keeps the link.
+std::string Doel(const std::string& pad) {
+    struct stat status {};
+    if (::lstat(pad.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+        return pad;
+    }
+    std::array<char, PATH_MAX> echt{};
+    return ::realpath(pad.c_str(), echt.data()) != nullptr ? std::string(echt.data()) : pad;
+}
+
+// Refuses to replace what is not a writable regular file; a missing file is fine.
+TBestandsfout ControleerBestaand(const std::string& doel, struct stat& status, bool& bestaat) {
+    bestaat = ::stat(doel.c_str(), &status) == 0;
+    if (!bestaat) {
+        return errno == ENOENT ? TBestandsfout{} : Systeemfout(errno, false);
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return Fout(TSoort::IsMap);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return Fout(TSoort::GeenGewoonBestand);
+    }
+    // The owner's write bit counts even for a user whom the system would let write anyway.
+    if ((status.st_mode & S_IWUSR) == 0) {
+        return Fout(TSoort::BestandAlleenLezen);
+    }
+    if (::access(doel.c_str(), W_OK) != 0) {
+        return errno == EACCES ? Fout(TSoort::BestandAlleenLezen) : Systeemfout(errno, false);
+    }
+    return {};
+}
+
+std::string TijdelijkeNaam(const fs::path& doel, int poging) {
+    const auto tik = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    const unsigned long long getal =
+        (tik ^ (static_cast<unsigned long long>(::getpid()) << 20)) +
+        static_cast<unsigned long long>(poging) * 0x9E3779B97F4A7C15ULL;
+    std::array<char, 17> hex{};
+    for (std::size_t i = 0; i < 16; ++i) {
+        hex[i] = "0123456789abcdef"[(getal >> (4 * i)) & 0xF];
+    }
+    fs::path naam = doel.parent_path() / ("." + doel.filename().string() + "." + hex.data() + "~");
+    return naam.string();
+}
+
+// Creates a file of its own beside doel; never opens one that already exists.
+int MaakTijdelijk(const fs::path& doel, std::string& naam) {
+    for (int poging = 0; poging < PogingenVoorTijdelijkeNaam; ++poging) {
+        naam = TijdelijkeNaam(doel, poging);
+        const int fd =
+            ::open(naam.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool SchrijfAlles(int fd, std::string_view inhoud) {
+    while (!inhoud.empty()) {
+        const ssize_t geschreven = ::write(fd, inhoud.data(), inhoud.size());
+        if (geschreven < 0 && errno == EINTR) {
+            continue;
+        }
+        if (geschreven <= 0) {
+            if (geschreven == 0) {
+                errno = ENOSPC;
+            }
+            return false;
+        }
+        inhoud.remove_prefix(static_cast<std::size_t>(geschreven));
+    }
+    return true;
+}
+
+// Gives the new file the owner and mode of the one it replaces; the owner only where allowed.
+bool NeemRechtenOver(int fd, const struct stat& oud) {
+    [[maybe_unused]] const int eigenaar = ::fchown(fd, oud.st_uid, oud.st_gid);
+    return ::fchmod(fd, oud.st_mode & 07777) == 0;
+}
+
+// Makes the rename itself durable; a folder that cannot be synced is no reason to fail.
+void SyncMap(const fs::path& map) {
+    TDescriptor fd(::open(map.empty() ? "." : map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.Open()) {
+        ::fsync(fd.Fd());
+    }
+}
+
+TBestandsfout SchrijfTijdelijk(const fs::path& doel, const std::string& tijdelijk, int fd,
+                               std::string_view inhoud, const struct stat* oud) {
+    TDescriptor bestand(fd);
+    const bool gelukt = (oud == nullptr || NeemRechtenOver(fd, *oud)) && SchrijfAlles(fd, inhoud) &&
+                        ::fsync(fd) == 0 && bestand.Sluit() &&
+                        ::rename(tijdelijk.c_str(), doel.c_str()) == 0;
+    if (!gelukt) {
+        const int fout = errno;
+        bestand.Sluit();
+        ::unlink(tijdelijk.c_str());
+        return Systeemfout(fout, false);
+    }
+    SyncMap(doel.parent_path());
+    return {};
+}
+
+} // namespace
+
+TBestandsfout Systeemfout(int fout, bool bijLezen) {
+    switch (fout) {
+    case 0:
+        return {};
+    case EACCES:
+    case EPERM:
+        return Fout(TSoort::GeenToestemming);
+    case ENOENT:
+        return Fout(bijLezen ? TSoort::BestaatNiet : TSoort::MapBestaatNiet);
+    case ENOTDIR:
+        return Fout(TSoort::MapBestaatNiet);
+    case ENOSPC:
+    case EDQUOT:
+        return Fout(TSoort::SchijfVol);
+    case EROFS:
+        return Fout(TSoort::SchijfAlleenLezen);
+    case EISDIR:
+        return Fout(TSoort::IsMap);
+    default:
+        return {TSoort::Overig, std::strerror(fout), 0};
+    }
+}
+
+TBestandsfout LeesGewoonBestand(const std::string& pad, std::size_t grens, std::string& inhoud) {
+    inhoud.clear();
+    // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer.
+    TDescriptor fd(::open(pad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!fd.Open()) {
+        return Systeemfout(errno, true);
+    }
+    struct stat status {};
+    if (::fstat(fd.Fd(), &status) != 0) {
+        return Systeemfout(errno, true);
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return Fout(TSoort::IsMap);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return Fout(TSoort::GeenGewoonBestand);
+    }
+    const TBestandsfout teGroot{TSoort::TeGroot, {}, grens};
+    if (static_cast<std::size_t>(status.st_size) > grens) {
+        return teGroot;
+    }
+    // The file may grow while it is read; one byte beyond the limit is enough to tell.
+    std::string gelezen(grens + 1, '\0');
+    std::size_t lengte = 0;
+    while (lengte < gelezen.size()) {
+        const ssize_t n = ::read(fd.Fd(), gelezen.data() + lengte, gelezen.size() - lengte);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return Systeemfout(errno, true);
+        }
+        if (n == 0) {
+            break;
+        }
+        lengte += static_cast<std::size_t>(n);
+    }
+    if (lengte > grens) {
+        return teGroot;
+    }
+    gelezen.resize(lengte);
+    inhoud = std::move(gelezen);
+    return {};
+}
+
+TBestandsfout SchrijfBestandVeilig(const std::string& pad, std::string_view inhoud) {
+    const fs::path doel = Doel(pad);
+    struct stat oud {};
+    bool bestaat = false;
+    if (const TBestandsfout fout = ControleerBestaand(doel.string(), oud, bestaat)) {
+        return fout;
+    }
+    std::string tijdelijk;
+    const int fd = MaakTijdelijk(doel, tijdelijk);
+    if (fd < 0) {
+        return Systeemfout(errno, false);
+    }
+    return SchrijfTijdelijk(doel, tijdelijk, fd, inhoud, bestaat ? &oud : nullptr);
+}
+
+std::string LeesMelding(const Teksten& teksten, const std::string& naam,
+                        const TBestandsfout& fout) {
+    return Vul(teksten[TekstLezenMislukt], naam, Reden(teksten, fout));
+}
+
+std::string OpslagMelding(const Teksten& teksten, const std::string& naam,
+                          const TBestandsfout& fout) {
+    return Vul(teksten[TekstOpslaanMislukt], naam, Reden(teksten, fout));
+}
+
+} // namespace kx

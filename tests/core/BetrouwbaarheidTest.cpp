@@ -1,0 +1,364 @@
+// Saving and reading under hostile conditions: full and read-only disks, FIFOs, files that are
+// not ours, permissions, size limits and failing writes.
+#include "../Bestandsgroottegrens.h"
+#include "cli/Rapport.h"
+#include "model/Bestand.h"
+#include "text/Bestandstoegang.h"
+#include "text/Teksten.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <sched.h>
+#include <sstream>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace kx {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Datum = "06-12-2024";
+const std::string Tijd = "14:30:05";
+
+std::string LeesAlles(const fs::path& pad) {
+    std::ifstream in(pad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void SchrijfAlles(const fs::path& pad, const std::string& inhoud) {
+    std::ofstream(pad, std::ios::binary) << inhoud;
+}
+
+std::vector<std::string> Inhoud(const fs::path& map) {
+    std::vector<std::string> namen;
+    for (const auto& item : fs::directory_iterator(map)) {
+        namen.push_back(item.path().filename().string());
+    }
+    std::sort(namen.begin(), namen.end());
+    return namen;
+}
+
+fs::perms Rechten(const fs::path& pad) {
+    return fs::status(pad).permissions();
+}
+
+std::string Opslaan(const std::string& pad) {
+    return "Het bestand \"" + pad + "\" kan niet worden opgeslagen: ";
+}
+
+std::string Lezen(const std::string& pad) {
+    return "Het bestand \"" + pad + "\" kan niet worden gelezen: ";
+}
+
+class Betrouwbaarheid : public ::testing::Test {
+protected:
+    void SetUp() override {
+        map = fs::temp_directory_path() /
+              ("kx-betrouwbaar-" + std::to_string(getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(map);
+        fs::create_directories(map);
+        voorbeeld.VulVoorbeeld();
+        gewijzigd.VulVoorbeeld();
+        gewijzigd.Constructie.Staven[1].Mp = 75.0;
+    }
+    void TearDown() override {
+        std::error_code genegeerd;
+        fs::remove_all(map, genegeerd);
+    }
+
+    std::string Pad(const std::string& naam) const { return (map / naam).string(); }
+    std::string Sla(const TManipuleerConstructie& c, const std::string& pad) const {
+        return SchrijfConstructieNaarBestand(pad, c, Datum, Tijd);
+    }
+    std::string AlsTekst(const TManipuleerConstructie& c) const {
+        std::ostringstream uit;
+        SchrijfConstructie(uit, c, Datum, Tijd);
+        return uit.str();
+    }
+
+    Teksten teksten;
+    TManipuleerConstructie voorbeeld{teksten};
+    TManipuleerConstructie gewijzigd{teksten};
+    fs::path map;
+};
+
+TEST_F(Betrouwbaarheid, GeweigerdOpslaanLaatHetOudeBestandEnGeenTijdelijkBestand) {
+    SchrijfAlles(map / "alleen-lezen.kx", "oude inhoud");
+    fs::permissions(map / "alleen-lezen.kx", fs::perms::owner_read);
+    fs::create_directory(map / "map.kx");
+    ASSERT_EQ(mkfifo(Pad("fifo.kx").c_str(), 0600), 0);
+    TManipuleerConstructie ongeldig = voorbeeld;
+    ongeldig.Constructie.Staven[2].Mp = std::numeric_limits<double>::infinity();
+    const struct {
+        std::string naam;
+        const TManipuleerConstructie& constructie;
+        std::string reden;
+    } gevallen[] = {
+        {"ontbreekt/x.kx", voorbeeld, "de map bestaat niet."},
+        {"alleen-lezen.kx", voorbeeld, "het bestand is alleen-lezen."},
+        {"map.kx", voorbeeld, "dit is een map, geen bestand."},
+        {"fifo.kx", voorbeeld, "dit is geen gewoon bestand."},
+        {"ongeldig.kx", ongeldig, "de constructie bevat een ongeldig getal."},
+    };
+    for (const auto& geval : gevallen) {
+        EXPECT_EQ(Sla(geval.constructie, Pad(geval.naam)), Opslaan(Pad(geval.naam)) + geval.reden);
+    }
+    EXPECT_EQ(LeesAlles(map / "alleen-lezen.kx"), "oude inhoud");
+    EXPECT_EQ(Inhoud(map), (std::vector<std::string>{"alleen-lezen.kx", "fifo.kx", "map.kx"}));
+    EXPECT_TRUE(fs::is_fifo(map / "fifo.kx"));
+}
+
+// The write fails after part of the bytes, as on a disk that fills up: the old file stays.
+TEST_F(Betrouwbaarheid, SchrijffoutHalverwegeLaatHetOudeBestandByteVoorByte) {
+    const std::string pad = Pad("portaal.kx");
+    ASSERT_EQ(Sla(voorbeeld, pad), "");
+    const std::string oud = LeesAlles(pad);
+    ASSERT_GT(oud.size(), 4096U);
+    std::string melding;
+    {
+        const test::Bestandsgroottegrens grens(4096);
+        melding = Sla(gewijzigd, pad);
+    }
+    EXPECT_EQ(melding, Opslaan(pad) + "het besturingssysteem meldt een fout (" +
+                           std::strerror(EFBIG) + ").");
+    EXPECT_EQ(LeesAlles(pad), oud);
+    EXPECT_EQ(Inhoud(map), std::vector<std::string>{"portaal.kx"});
+}
+
+TEST_F(Betrouwbaarheid, OpslaanRaaktGeenBestandVanIemandAnders) {
+    SchrijfAlles(map / "portaal.kx.tmp", "van iemand anders");
+    fs::create_directory(map / "ander.kx.tmp");
+    for (const auto* naam : {"portaal.kx", "ander.kx"}) {
+        ASSERT_EQ(Sla(voorbeeld, Pad(naam)), "");
+        ASSERT_EQ(Sla(gewijzigd, Pad(naam)), "");
+        EXPECT_EQ(LeesAlles(map / naam), AlsTekst(gewijzigd));
+    }
+    EXPECT_EQ(LeesAlles(map / "portaal.kx.tmp"), "van iemand anders");
+    EXPECT_TRUE(fs::is_directory(map / "ander.kx.tmp"));
+    EXPECT_EQ(Inhoud(map), (std::vector<std::string>{"ander.kx", "ander.kx.tmp", "portaal.kx",
+                                                     "portaal.kx.tmp"}));
+}
+
+TEST_F(Betrouwbaarheid, VervangenBestandHoudtZijnRechtenEnEenLinkBlijftEenLink) {
+    using fs::perms;
+    const perms lezenSchrijven = perms::owner_read | perms::owner_write;
+    const struct {
+        const char* naam;
+        perms rechten;
+    } gevallen[] = {
+        {"prive.kx", lezenSchrijven},
+        {"groep.kx", lezenSchrijven | perms::group_read | perms::group_write},
+        {"iedereen.kx", lezenSchrijven | perms::group_read | perms::others_read},
+    };
+    for (const auto& geval : gevallen) {
+        SchrijfAlles(map / geval.naam, "oud");
+        fs::permissions(map / geval.naam, geval.rechten);
+        ASSERT_EQ(Sla(voorbeeld, Pad(geval.naam)), "");
+        EXPECT_EQ(Rechten(map / geval.naam), geval.rechten) << geval.naam;
+        EXPECT_EQ(LeesAlles(map / geval.naam), AlsTekst(voorbeeld));
+    }
+
+    // A new file gets what the user's umask leaves of read and write for everyone.
+    const mode_t vorigeMasker = umask(027);
+    const std::string melding = Sla(voorbeeld, Pad("nieuw.kx"));
+    umask(vorigeMasker);
+    ASSERT_EQ(melding, "");
+    EXPECT_EQ(Rechten(map / "nieuw.kx"), lezenSchrijven | perms::group_read);
+
+    fs::create_symlink("prive.kx", map / "link.kx");
+    ASSERT_EQ(Sla(gewijzigd, Pad("link.kx")), "");
+    EXPECT_TRUE(fs::is_symlink(map / "link.kx"));
+    EXPECT_EQ(LeesAlles(map / "prive.kx"), AlsTekst(gewijzigd));
+    EXPECT_EQ(Rechten(map / "prive.kx"), lezenSchrijven);
+}
+
+TEST_F(Betrouwbaarheid, AlleenGewoneBestandenBinnenDeGrensWordenGelezen) {
+    ASSERT_EQ(mkfifo(Pad("fifo.kx").c_str(), 0600), 0);
+    fs::create_directory(map / "map.kx");
+    SchrijfAlles(map / "groot.kx", "");
+    fs::resize_file(map / "groot.kx", GrootsteConstructiebestand + 1);
+    const std::string te = "het bestand is groter dan 1024 kB.";
+    const std::pair<std::string, std::string> gevallen[] = {
+        {"fifo.kx", "dit is geen gewoon bestand."},
+        {"map.kx", "dit is een map, geen bestand."},
+        {"groot.kx", te},
+        {"ontbreekt.kx", "het bestand bestaat niet."},
+    };
+    for (const auto& [naam, reden] : gevallen) {
+        TManipuleerConstructie c = voorbeeld;
+        EXPECT_EQ(LaadConstructie(c, Pad(naam)), Lezen(Pad(naam)) + reden);
+        EXPECT_EQ(c.Constructie, voorbeeld.Constructie);
+    }
+
+    // kx-analyse neither waits on a FIFO nor writes through one.
+    std::ostringstream uit;
+    std::ostringstream fout;
+    EXPECT_EQ(VoerAnalyseUit({Pad("fifo.kx")}, uit, fout), 2);
+    EXPECT_EQ(fout.str(), Lezen(Pad("fifo.kx")) + "dit is geen gewoon bestand.\n");
+    fout.str("");
+    EXPECT_EQ(VoerAnalyseUit({"--voorbeeld", "--opslaan", Pad("fifo.kx")}, uit, fout), 2);
+    EXPECT_EQ(fout.str(), Opslaan(Pad("fifo.kx")) + "dit is geen gewoon bestand.\n");
+
+    // The translation file likewise; the built-in texts stay.
+    fs::rename(map / "fifo.kx", map / "KXTranslation.kxt");
+    fs::rename(map / "groot.kx", map / "groot.kxt");
+    const std::string blijven = " De ingebouwde teksten blijven in gebruik.";
+    for (const auto& [naam, reden] : {std::pair{"KXTranslation.kxt", "dit is geen gewoon bestand."},
+                                      std::pair{"groot.kxt", te.c_str()}}) {
+        Teksten vertaald;
+        const TVertalingGelezen gelezen = vertaald.LeesVertalingsbestand(Pad(naam));
+        EXPECT_EQ(gelezen.Aantal, 0);
+        EXPECT_EQ(gelezen.Melding, Lezen(Pad(naam)) + reden + blijven);
+        EXPECT_EQ(vertaald[0], "Plastokinetica");
+    }
+}
+
+TEST(Bestandsfout, SysteemfoutenInHetNederlands) {
+    const Teksten teksten;
+    const std::string naam = "/map/50%2.kx";
+    const struct {
+        int fout;
+        bool bijLezen;
+        std::string reden;
+    } gevallen[] = {
+        {EACCES, false, "u hebt daarvoor geen toestemming"},
+        {EPERM, true, "u hebt daarvoor geen toestemming"},
+        {ENOENT, false, "de map bestaat niet"},
+        {ENOENT, true, "het bestand bestaat niet"},
+        {ENOTDIR, true, "de map bestaat niet"},
+        {ENOSPC, false, "de schijf is vol"},
+        {EDQUOT, false, "de schijf is vol"},
+        {EROFS, false, "de schijf is alleen-lezen"},
+        {EISDIR, true, "dit is een map, geen bestand"},
+        {EIO, false,
+         std::string("het besturingssysteem meldt een fout (") + std::strerror(EIO) + ")"},
+    };
+    for (const auto& geval : gevallen) {
+        const TBestandsfout fout = Systeemfout(geval.fout, geval.bijLezen);
+        const std::string verwacht = geval.bijLezen ? Lezen(naam) : Opslaan(naam);
+        EXPECT_EQ((geval.bijLezen ? LeesMelding : OpslagMelding)(teksten, naam, fout),
+                  verwacht + geval.reden + ".")
+            << std::strerror(geval.fout);
+    }
+    EXPECT_FALSE(Systeemfout(0, false));
+}
+
+// Runs in a child of its own, with a mount namespace of its own, so that the small disk
+// disappears with it. Exit status 0 passed, 77 no disk could be mounted, else failed; what
+// went wrong is written to verslag.
+int VolleSchijfInEigenNaamruimte(const fs::path& map, int verslag) {
+    const auto meld = [verslag](const std::string& tekst, int status) {
+        [[maybe_unused]] const auto n = write(verslag, tekst.data(), tekst.size());
+        return status;
+    };
+    const uid_t gebruiker = getuid();
+    const gid_t groep = getgid();
+    if (unshare(gebruiker == 0 ? CLONE_NEWNS : CLONE_NEWNS | CLONE_NEWUSER) != 0) {
+        return meld(std::string("unshare: ") + std::strerror(errno), 77);
+    }
+    if (gebruiker != 0) {
+        std::ofstream("/proc/self/setgroups") << "deny";
+        std::ofstream("/proc/self/uid_map") << "0 " << gebruiker << " 1";
+        std::ofstream("/proc/self/gid_map") << "0 " << groep << " 1";
+    }
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("tmpfs", map.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        return meld(std::string("mount -t tmpfs: ") + std::strerror(errno), 77);
+    }
+
+    const Teksten teksten;
+    TManipuleerConstructie oud(teksten);
+    oud.VulVoorbeeld();
+    TManipuleerConstructie nieuw = oud;
+    nieuw.Constructie.Staven[1].Mp = 75.0;
+    const std::string pad = (map / "portaal.kx").string();
+    if (!SchrijfConstructieNaarBestand(pad, oud, Datum, Tijd).empty()) {
+        return meld("the first save failed", 1);
+    }
+    const std::string ervoor = LeesAlles(pad);
+
+    // Fill the disk, then free one page: less than the file needs.
+    const fs::path vulling = map / "vulling";
+    {
+        std::ofstream uit(vulling, std::ios::binary);
+        const std::string blok(4096, 'x');
+        while (uit.write(blok.data(), static_cast<std::streamsize>(blok.size()))) {
+        }
+    }
+    fs::resize_file(vulling, fs::file_size(vulling) > 4096 ? fs::file_size(vulling) - 4096 : 0);
+
+    std::string fouten;
+    const auto verwacht = [&](bool goed, const std::string& wat) {
+        fouten += goed ? "" : wat + "\n";
+    };
+    const std::string vol =
+        "Het bestand \"" + pad + "\" kan niet worden opgeslagen: de schijf is vol.";
+    verwacht(SchrijfConstructieNaarBestand(pad, nieuw, Datum, Tijd) == vol,
+             "the program's save did not report the full disk");
+    std::ostringstream uit;
+    std::ostringstream fout;
+    verwacht(VoerAnalyseUit({"--voorbeeld", "--opslaan", pad}, uit, fout) == 2 &&
+                 fout.str() == vol + "\n",
+             "kx-analyse did not report the full disk: " + fout.str());
+    verwacht(LeesAlles(pad) == ervoor, "the old file changed");
+    verwacht(Inhoud(map) == std::vector<std::string>{"portaal.kx", "vulling"},
+             "a temporary file was left behind");
+
+    if (mount(nullptr, map.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0) {
+        verwacht(SchrijfConstructieNaarBestand(pad, nieuw, Datum, Tijd) ==
+                     "Het bestand \"" + pad +
+                         "\" kan niet worden opgeslagen: de schijf is alleen-lezen.",
+                 "the read-only disk was not reported");
+        mount(nullptr, map.c_str(), nullptr, MS_REMOUNT, nullptr);
+    }
+    fs::remove(vulling);
+    verwacht(SchrijfConstructieNaarBestand(pad, nieuw, Datum, Tijd).empty(),
+             "saving failed after space was freed");
+    std::ostringstream nieuweTekst;
+    SchrijfConstructie(nieuweTekst, nieuw, Datum, Tijd);
+    verwacht(LeesAlles(pad) == nieuweTekst.str(), "the new file is not complete");
+    return meld(fouten, fouten.empty() ? 0 : 1);
+}
+
+TEST_F(Betrouwbaarheid, OpslaanOpEenVolleSchijfLaatHetOudeBestandStaan) {
+    int pijp[2];
+    ASSERT_EQ(pipe(pijp), 0);
+    const pid_t kind = fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        close(pijp[0]);
+        _exit(VolleSchijfInEigenNaamruimte(map, pijp[1]));
+    }
+    close(pijp[1]);
+    std::string verslag;
+    std::array<char, 512> buffer{};
+    for (ssize_t n; (n = read(pijp[0], buffer.data(), buffer.size())) > 0;) {
+        verslag.append(buffer.data(), static_cast<std::size_t>(n));
+    }
+    close(pijp[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(kind, &status, 0), kind);
+    ASSERT_TRUE(WIFEXITED(status)) << "the child ended abnormally";
+    if (WEXITSTATUS(status) == 77) {
+        GTEST_SKIP() << "No small tmpfs can be mounted here (" << verslag
+                     << "); the full-disk save is not tested.";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0) << verslag;
+}
+
+} // namespace
+} // namespace kx
