@@ -6,9 +6,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kx {
 
@@ -69,6 +74,13 @@ TZijpaneel::TZijpaneel(const Teksten& teksten, QWidget* ouder) : QFrame(ouder), 
     resize(Breedte, 600);
     MaakGereedschap();
     MaakAnalyseGroepen();
+    // The two group boxes one below the other; the first grows with its hint text.
+    auto* indeling = new QVBoxLayout(this);
+    indeling->setContentsMargins(3, 3, 3, 3);
+    indeling->setSpacing(7);
+    indeling->addWidget(grpConstructieAanpassen_);
+    indeling->addWidget(grpAnalyseConstructie_);
+    indeling->addStretch(1);
     ZetTeksten();
     KlapAllesUit();
 }
@@ -76,7 +88,7 @@ TZijpaneel::TZijpaneel(const Teksten& teksten, QWidget* ouder) : QFrame(ouder), 
 void TZijpaneel::MaakGereedschap() {
     grpConstructieAanpassen_ = new QGroupBox(this);
     grpConstructieAanpassen_->setObjectName("grpConstructieAanpassen");
-    grpConstructieAanpassen_->setGeometry(4, 4, 261, 157);
+    grpConstructieAanpassen_->setFixedWidth(261);
     QFont vet = font();
     vet.setBold(true);
     grpConstructieAanpassen_->setFont(vet);
@@ -84,7 +96,7 @@ void TZijpaneel::MaakGereedschap() {
         auto* knop =
             new TPaneelKnop(QString(), TPaneelKnop::Soort::Keuzeknop, grpConstructieAanpassen_);
         knop->setFont(Gewoon(vet));
-        knop->setGeometry(i % 2 == 0 ? 8 : 132, 16 + 28 * (i / 2), 121, 25);
+        knop->setFixedSize(121, 25);
         const auto bewerking = static_cast<TBewerking>(i);
         connect(knop, &TPaneelKnop::Ingedrukt, this, [this] { emit GereedschapIngedrukt(); });
         connect(knop, &TPaneelKnop::Geklikt, this,
@@ -92,13 +104,22 @@ void TZijpaneel::MaakGereedschap() {
         gereedschap_[i] = knop;
     }
     lblAanw_ = new QLabel(grpConstructieAanpassen_);
-    lblAanw_->setGeometry(8, 103, 241, 14);
     lblAanw_->setFont(Gewoon(vet));
     lblAanwijzing_ = new QLabel(grpConstructieAanpassen_);
-    lblAanwijzing_->setGeometry(8, 118, 241, 38);
     lblAanwijzing_->setWordWrap(true);
     lblAanwijzing_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblAanwijzing_->setFont(Gewoon(vet));
+
+    auto* indeling = new QGridLayout(grpConstructieAanpassen_);
+    indeling->setContentsMargins(7, 16, 11, 2);
+    indeling->setHorizontalSpacing(3);
+    indeling->setVerticalSpacing(3);
+    for (int i = 0; i < AantalBewerkingen; ++i) {
+        indeling->addWidget(gereedschap_[i], i / 2, i % 2);
+    }
+    indeling->setRowMinimumHeight(3, 3);
+    indeling->addWidget(lblAanw_, 4, 0, 1, 2);
+    indeling->addWidget(lblAanwijzing_, 5, 0, 1, 2);
 }
 
 QCheckBox* TZijpaneel::MaakVinkje(QWidget* ouder, int optie, int x, int y) {
@@ -161,7 +182,7 @@ void TZijpaneel::MaakGroep(int groep, int y, const std::vector<int>& opties) {
 void TZijpaneel::MaakAnalyseGroepen() {
     grpAnalyseConstructie_ = new QGroupBox(this);
     grpAnalyseConstructie_->setObjectName("grpAnalyseConstructie");
-    grpAnalyseConstructie_->setGeometry(4, 168, 261, 400);
+    grpAnalyseConstructie_->setFixedSize(261, 400);
     QFont vet = font();
     vet.setBold(true);
     grpAnalyseConstructie_->setFont(vet);
@@ -180,6 +201,15 @@ void TZijpaneel::ZetTeksten() {
     }
     lblAanw_->setText(tekst(41));
     lblAanwijzing_->setText(tekst(42));
+    // Room for the longest hint, so that the panel does not move when the tool changes.
+    const QFontMetrics maten(lblAanwijzing_->font());
+    int hoogte = 0;
+    for (int i = 0; i < AantalBewerkingen; ++i) {
+        hoogte = std::max(
+            hoogte,
+            maten.boundingRect(QRect(0, 0, 241, 1000), Qt::TextWordWrap, tekst(42 + i)).height());
+    }
+    lblAanwijzing_->setMinimumSize(241, hoogte + 2);
     grpAnalyseConstructie_->setTitle(tekst(48));
     for (int groep = 0; groep < 4; ++groep) {
         koppen_[groep]->ZetTekst(tekst(GroepTeksten[groep].Kop));
@@ -271,7 +301,7 @@ void TZijpaneel::HerschikGroepen() {
         paneel->move(8, top);
         top += paneel->height() + 7;
     }
-    grpAnalyseConstructie_->resize(261, top - 7 + 8);
+    grpAnalyseConstructie_->setFixedHeight(top - 7 + 8);
 }
 
 void TZijpaneel::PasAanHoogte(int hoogte) {
