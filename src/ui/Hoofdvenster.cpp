@@ -447,7 +447,7 @@ void TmdiPlastokinetica::KiesBewerking(TBewerking bewerking) {
 }
 
 void TmdiPlastokinetica::VoerAnalyseUit() {
-    const std::string melding = constructie_.ControleerConstructie();
+    const std::string melding = ControleerVoorAnalyse(constructie_);
     if (editor_) {
         editor_->Herteken();
     }
@@ -510,7 +510,7 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
         });
         connect(venster, &TfrmHoeBezwijken::MechanismeAangeklikt, this,
                 &TmdiPlastokinetica::MechanismeAangeklikt);
-        auto* tabel = new TMechanismeTabel(analyse_, constructie_, teksten_);
+        auto* tabel = new TMechanismeTabel(analyse_, teksten_);
         tabel->setVisible(toestand_.WeergaveOpties[woMechanismeTabel]);
         connect(tabel, &TMechanismeTabel::MechanismeAangeklikt, this,
                 &TmdiPlastokinetica::MechanismeAangeklikt);

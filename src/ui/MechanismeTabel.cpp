@@ -2,7 +2,6 @@
 
 #include "engine/Analyse.h"
 #include "engine/Getalnotatie.h"
-#include "model/ManipuleerConstructie.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
@@ -17,21 +16,9 @@ namespace kx {
 
 namespace {
 constexpr int TekstMaatgevend = 170;
-constexpr double Plaatstolerantie = 1e-6;
 
 QString Q(const std::string& tekst) {
     return QString::fromStdString(tekst);
-}
-
-int KnoopOp(const TManipuleerConstructie& constructie, double x, double y) {
-    const auto& knopen = constructie.Constructie.Knopen;
-    for (std::size_t i = 0; i < knopen.size(); ++i) {
-        if (knopen[i].Bestaat && std::abs(knopen[i].X - x) < Plaatstolerantie &&
-            std::abs(-knopen[i].Y - y) < Plaatstolerantie) {
-            return static_cast<int>(i) + 1;
-        }
-    }
-    return 0;
 }
 
 QString Opsomming(const std::vector<int>& knopen) {
@@ -60,27 +47,17 @@ std::optional<double> PiekMomentverhouding(const TAnalyse&, int) {
     return std::nullopt;
 }
 
-std::vector<int> DraaiendeScharnieren(const TMechanisme& mechanisme,
-                                      const TManipuleerConstructie& constructie) {
-    std::vector<int> knopen;
-    for (const TStaaf& staaf : mechanisme.avStaven) {
-        for (const TKnoop& eind : staaf.Knopen) {
-            if (eind.Stijf && Afkappen(eind.M) != 0.0) {
-                if (const int k = KnoopOp(constructie, eind.x, eind.y); k > 0) {
-                    knopen.push_back(k);
-                }
-            }
-        }
+std::vector<int> DraaiendeScharnieren(const TMechanisme& mechanisme) {
+    std::vector<int> nummers(mechanisme.DraaiendeScharnieren.begin(),
+                             mechanisme.DraaiendeScharnieren.end());
+    for (int& n : nummers) {
+        ++n;
     }
-    std::sort(knopen.begin(), knopen.end());
-    knopen.erase(std::unique(knopen.begin(), knopen.end()), knopen.end());
-    return knopen;
+    return nummers;
 }
 
-TMechanismeModel::TMechanismeModel(const TAnalyse& analyse,
-                                   const TManipuleerConstructie& constructie,
-                                   const Teksten& teksten, QObject* ouder)
-    : QAbstractTableModel(ouder), analyse_(analyse), constructie_(constructie), teksten_(teksten) {
+TMechanismeModel::TMechanismeModel(const TAnalyse& analyse, const Teksten& teksten, QObject* ouder)
+    : QAbstractTableModel(ouder), analyse_(analyse), teksten_(teksten) {
     Vernieuw();
 }
 
@@ -91,8 +68,7 @@ void TMechanismeModel::Vernieuw() {
     scharnieren_.clear();
     sleutels_.clear();
     for (int i = 0; i < aantal; ++i) {
-        const auto knopen =
-            DraaiendeScharnieren(analyse_.Mechanismen[static_cast<std::size_t>(i)], constructie_);
+        const auto knopen = DraaiendeScharnieren(analyse_.Mechanismen[static_cast<std::size_t>(i)]);
         scharnieren_.push_back(Opsomming(knopen));
         sleutels_.push_back(Sorteersleutel(knopen));
     }
@@ -168,10 +144,8 @@ QVariant TMechanismeModel::headerData(int sectie, Qt::Orientation richting, int 
     return Q(teksten_[TekstKolomMechanisme + sectie]);
 }
 
-TMechanismeTabel::TMechanismeTabel(const TAnalyse& analyse,
-                                   const TManipuleerConstructie& constructie,
-                                   const Teksten& teksten, QWidget* ouder)
-    : QTableView(ouder), model_(new TMechanismeModel(analyse, constructie, teksten, this)),
+TMechanismeTabel::TMechanismeTabel(const TAnalyse& analyse, const Teksten& teksten, QWidget* ouder)
+    : QTableView(ouder), model_(new TMechanismeModel(analyse, teksten, this)),
       sortering_(new QSortFilterProxyModel(this)) {
     setObjectName("grdMechanismen");
     sortering_->setSourceModel(model_);

@@ -11,7 +11,6 @@ class QSortFilterProxyModel;
 namespace kx {
 
 class TAnalyse;
-class TManipuleerConstructie;
 class Teksten;
 struct TMechanisme;
 
@@ -19,10 +18,8 @@ struct TMechanisme;
 // computes it.
 std::optional<double> PiekMomentverhouding(const TAnalyse& analyse, int mechanisme);
 
-// Numbers (1-based, ascending) of the structure's nodes at which a plastic hinge of the
-// mechanism rotates: the bar ends where a plastic moment works, found back by their position.
-std::vector<int> DraaiendeScharnieren(const TMechanisme& mechanisme,
-                                      const TManipuleerConstructie& constructie);
+// Numbers (1-based, ascending) of the nodes at which a plastic hinge of the mechanism rotates.
+std::vector<int> DraaiendeScharnieren(const TMechanisme& mechanisme);
 
 // Every mechanism of the analysis as a row: number, rotating hinges, collapse load and peak
 // moment ratio. Display texts are read from the results when asked; the sort role gives numbers.
@@ -33,8 +30,7 @@ public:
     static constexpr int AantalKolommen = 4;
     static constexpr int SorteerRol = Qt::UserRole;
 
-    TMechanismeModel(const TAnalyse& analyse, const TManipuleerConstructie& constructie,
-                     const Teksten& teksten, QObject* ouder = nullptr);
+    TMechanismeModel(const TAnalyse& analyse, const Teksten& teksten, QObject* ouder = nullptr);
 
     // Takes the results of a new analysis.
     void Vernieuw();
@@ -49,7 +45,6 @@ private:
     QVariant Sorteerwaarde(int rij, int kolom) const;
 
     const TAnalyse& analyse_;
-    const TManipuleerConstructie& constructie_;
     const Teksten& teksten_;
     std::vector<QString> scharnieren_;
     std::vector<QString> sleutels_;
@@ -60,8 +55,7 @@ private:
 class TMechanismeTabel : public QTableView {
     Q_OBJECT
 public:
-    TMechanismeTabel(const TAnalyse& analyse, const TManipuleerConstructie& constructie,
-                     const Teksten& teksten, QWidget* ouder = nullptr);
+    TMechanismeTabel(const TAnalyse& analyse, const Teksten& teksten, QWidget* ouder = nullptr);
 
     void Vernieuw();
     // Room for a few rows: the pictures above keep most of the window.

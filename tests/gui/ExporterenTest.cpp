@@ -224,7 +224,7 @@ TEST(KxAnalysePdf, RapportMetDeTekeningVanHetMaatgevendeMechanisme) {
     ASSERT_TRUE(analyse.waitForFinished(60000));
     ASSERT_EQ(analyse.exitCode(), 0) << analyse.readAllStandardError().toStdString();
     const QString tekst = PdfTekst(pad);
-    for (const char* verwacht : {"Aantal mogelijke mechanismen: 3", "Fp = 58.33 F (Maatgevend)",
+    for (const char* verwacht : {"Aantal mogelijke mechanismen: 3", "Fp = 58.33 kN (Maatgevend)",
                                  "Wanneer bezwijkt de constructie?", "Fp = 58.33 kN", "50 kNm"}) {
         EXPECT_TRUE(tekst.contains(QString::fromUtf8(verwacht))) << verwacht;
     }

