@@ -2,6 +2,7 @@
 
 #include "drawing/Bladzijden.h"
 #include "engine/Analyse.h"
+#include "engine/Krachtenanalyse.h"
 #include "model/ManipuleerConstructie.h"
 #include "text/Teksten.h"
 #include "ui/StartInfo.h"
@@ -75,6 +76,7 @@ public:
     const TToestand& Toestand() const { return toestand_; }
     TManipuleerConstructie& Constructie() { return constructie_; }
     const TAnalyse& Analyse() const { return analyse_; }
+    const TKrachtenanalyse& Krachten() const { return krachten_; }
     const Teksten& Tekst() const { return teksten_; }
     TZijpaneel* Zijpaneel() const { return zijpaneel_; }
     TfrmConstructie* Constructievenster() const { return editor_; }
@@ -111,6 +113,8 @@ private:
     void HertekenAnalysevensters();
     void MechanismeGekozen(int index);
     void MechanismeAangeklikt(int index);
+    // Redraws the windows that show the chosen mechanism.
+    void HertekenGekozen();
     void ToonKindvenster(QMdiSubWindow* venster);
     // The whole picture of the current child window with its caption; none without one.
     std::optional<std::pair<TPlaat, QString>> ActievePlaat() const;
@@ -121,6 +125,7 @@ private:
     Teksten teksten_;
     TManipuleerConstructie constructie_;
     TAnalyse analyse_;
+    TKrachtenanalyse krachten_;
     TToestand toestand_;
 
     TZijpaneel* zijpaneel_ = nullptr;
