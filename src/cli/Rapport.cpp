@@ -24,7 +24,8 @@ constexpr int TekstMechanisme = 169;
 constexpr int TekstMaatgevend = 170;
 
 constexpr const char* Gebruik =
-    "Gebruik: kx-analyse [--json] [--momenten] [--opslaan UITVOER.kx] (BESTAND.kx | --voorbeeld)\n"
+    "Gebruik: kx-analyse [--json] [--momenten] [--opslaan UITVOER.kx] [--pdf RAPPORT.pdf]\n"
+    "                    (BESTAND.kx | --voorbeeld)\n"
     "\n"
     "Analyseert een constructie met de kinematische methode en drukt de mate van statische\n"
     "onbepaaldheid, alle mogelijke bezwijkmechanismen met hun bezwijklast en de virtuele\n"
@@ -36,6 +37,8 @@ constexpr const char* Gebruik =
     "  --momenten           ook de staafmomenten en oplegreacties van het maatgevende\n"
     "                       mechanisme bij bezwijken\n"
     "  --opslaan BESTAND    schrijft de ingelezen constructie ook als constructiebestand\n"
+    "  --pdf BESTAND        schrijft het rapport met de tekening en de vergelijking van het\n"
+    "                       maatgevende mechanisme ook als PDF (A4)\n"
     "\n"
     "Afsluitcode: 0 geanalyseerd, 1 constructie afgekeurd, 2 bestand niet leesbaar of\n"
     "schrijfbaar, 64 verkeerde argumenten.\n";
@@ -149,6 +152,7 @@ std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse, bo
 struct TOpdracht {
     std::string Bron;
     std::string Opslaan;
+    std::string Pdf;
     bool Json = false;
     bool Momenten = false;
 };
@@ -165,6 +169,8 @@ bool LeesArgumenten(const std::vector<std::string>& argumenten, TOpdracht& opdra
         } else if (a == "--opslaan" && i + 1 < argumenten.size() && opdracht.Opslaan.empty() &&
                    !argumenten[i + 1].empty()) {
             opdracht.Opslaan = argumenten[++i];
+        } else if (a == "--pdf" && i + 1 < argumenten.size() && opdracht.Pdf.empty()) {
+            opdracht.Pdf = argumenten[++i];
         } else if (!a.empty() && a[0] != '-' && opdracht.Bron.empty()) {
             // A file named like the example word is still a file.
             opdracht.Bron = a == "Voorbeeld" ? "./Voorbeeld" : a;
@@ -350,10 +356,14 @@ void SchrijfMomenten(std::ostream& uit, const TManipuleerConstructie& constructi
 }
 
 int VoerAnalyseUit(const std::vector<std::string>& argumenten, std::ostream& uit,
-                   std::ostream& fout) {
+                   std::ostream& fout, const PdfSchrijver& pdf) {
     TOpdracht opdracht;
     if (!LeesArgumenten(argumenten, opdracht)) {
         fout << Gebruik;
+        return 64;
+    }
+    if (!opdracht.Pdf.empty() && !pdf) {
+        fout << "PDF-uitvoer is in deze uitvoering van kx-analyse niet beschikbaar.\n";
         return 64;
     }
     const Teksten teksten;
@@ -386,6 +396,13 @@ int VoerAnalyseUit(const std::vector<std::string>& argumenten, std::ostream& uit
         SchrijfRapport(uit, constructie, analyse, uitslag);
         if (opdracht.Momenten) {
             SchrijfMomenten(uit, constructie, uitslag, analyse.Decimaalteken);
+        }
+    }
+    if (!opdracht.Pdf.empty()) {
+        if (const auto melding = pdf(opdracht.Pdf, constructie, analyse, uitslag);
+            !melding.empty()) {
+            fout << melding << "\n";
+            return 2;
         }
     }
     return 0;

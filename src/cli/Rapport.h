@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <span>
 #include <string>
@@ -59,9 +60,14 @@ nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const
 void SchrijfMomenten(std::ostream& uit, const TManipuleerConstructie& constructie,
                      const TUitslag& uitslag, char decimaalteken);
 
+// Writes the report as a PDF file; returns why it failed, empty on success.
+using PdfSchrijver = std::function<std::string(
+    const std::string& pad, const TManipuleerConstructie&, const TAnalyse&, const TUitslag&)>;
+
 // The whole command: arguments without the program name; returns the exit status
 // (0 analysed, 1 refused by the check, 2 file not readable or writable, 64 wrong arguments).
+// Without a PDF writer the option --pdf is refused as not available.
 int VoerAnalyseUit(const std::vector<std::string>& argumenten, std::ostream& uit,
-                   std::ostream& fout);
+                   std::ostream& fout, const PdfSchrijver& pdf = {});
 
 } // namespace kx

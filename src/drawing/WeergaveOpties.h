@@ -23,11 +23,12 @@ enum TWeergaveOptie : int {
     woUitlegMomentenlijn = 14,
     woOplegreacties = 15,
     woUitlegOplegreacties = 16,
+    woMechanismeTabel = 17,
 };
 
-// What the analysis views show: seventeen flags addressed by number, all on at start-up.
+// What the analysis windows show: eighteen flags addressed by number, all on at start-up.
 struct TWeergaveOpties {
-    static constexpr int Aantal = 17;
+    static constexpr int Aantal = 18;
 
     std::array<bool, Aantal> Vlaggen = [] {
         std::array<bool, Aantal> alle{};

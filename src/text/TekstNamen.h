@@ -44,6 +44,14 @@ enum TekstNaam : int {
     TekstKrachtWareLastOneindig,
     TekstKrachtUitlegOplegreacties,
     TekstKrachtReacties,
+    TekstAfdrukken,
+    TekstExporteren,
+    TekstExportFilter,
+    TekstMechanismeTabel,
+    TekstKolomMechanisme,
+    TekstKolomScharnieren,
+    TekstKolomBezwijklast,
+    TekstKolomMomentverhouding,
     EindeTekstTabel
 };
 

@@ -363,6 +363,15 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
      "sommen hieronder na: naar rechts en omhoog tellen positief."},
     {TekstKrachtReacties, "Krachtsverdeling reacties",
      "Oplegreacties van mechanisme %1 bij Fp = %2 kN:"},
+    {TekstAfdrukken, "mnuItemAfdrukken.Caption", "Af&drukken..."},
+    {TekstExporteren, "mnuItemExporteren.Caption", "&Exporteren..."},
+    {TekstExportFilter, "dlgExporteren.Filter",
+     "PDF-document (*.pdf)|*.pdf|SVG-tekening (*.svg)|*.svg|PNG-afbeelding (*.png)|*.png"},
+    {TekstMechanismeTabel, "chkMechanismeTabel.Caption", "Tabel van de mechanismen"},
+    {TekstKolomMechanisme, "grdMechanismen.Mechanisme", "Mechanisme"},
+    {TekstKolomScharnieren, "grdMechanismen.Scharnieren", "Draaiende scharnieren in knoop"},
+    {TekstKolomBezwijklast, "grdMechanismen.Bezwijklast", "Fp (kN)"},
+    {TekstKolomMomentverhouding, "grdMechanismen.Momentverhouding", "Grootste |M|/Mp"},
 }};
 
 consteval bool IndexenOpVolgorde() {

@@ -11,6 +11,7 @@
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -66,6 +67,18 @@ void TAnalyseVenster::TekenOp(QPainter& painter, Weergavegebied& gebied, Klikgeb
     if (tekenaar_) {
         tekenaar_(painter, gebied, klik);
     }
+}
+
+void TAnalyseVenster::VoegOnderToe(QWidget* onderdeel) {
+    auto* splitser = new QSplitter(Qt::Vertical, this);
+    layout()->replaceWidget(scrollBox_, splitser);
+    splitser->addWidget(scrollBox_);
+    splitser->addWidget(onderdeel);
+    splitser->setStretchFactor(0, 3);
+    splitser->setStretchFactor(1, 1);
+    // Sizes count as weights: the picture keeps three quarters of any height.
+    splitser->setSizes({3, 1});
+    splitser->setChildrenCollapsible(false);
 }
 
 void TAnalyseVenster::PasGrootteAan(const Weergavegebied& gebied) {

@@ -50,6 +50,8 @@ public:
     void MuisLosgelaten(QPointF punt, Qt::MouseButton knop);
 
     void TekenOp(QPainter& painter, Weergavegebied& gebied, Klikgebieden& klik) const;
+    // Places a part below the picture, the two divided by a splitter the user can move.
+    void VoegOnderToe(QWidget* onderdeel);
 
 protected:
     bool eventFilter(QObject* object, QEvent* gebeurtenis) override;

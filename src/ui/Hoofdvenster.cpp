@@ -6,13 +6,16 @@
 #include "drawing/WanneerBezwijkenView.h"
 #include "engine/MechanismeOpgaven.h"
 #include "model/Bestand.h"
+#include "text/TekstNamen.h"
 #include "ui/AnalyseVenster.h"
 #include "ui/Constructievenster.h"
 #include "ui/Datamap.h"
 #include "ui/Dialogen.h"
+#include "ui/Exporteren.h"
 #include "ui/HtmlVenster.h"
 #include "ui/Info.h"
 #include "ui/Instellingen.h"
+#include "ui/MechanismeTabel.h"
 #include "ui/MpInvullen.h"
 #include "ui/PaneelKnop.h"
 #include "ui/StartInfo.h"
@@ -44,6 +47,9 @@ constexpr int TekstOpslaanFilter = 132;
 constexpr int TekstOpslaanVraag = 139;
 constexpr int TekstEersteAanwijzing = 42;
 constexpr int FilterConstructies = 2;
+// Menu entries added after the original menus carry their text number; the original entries
+// take theirs in menu order.
+constexpr const char* EigenTekst = "kxTekst";
 
 QString Q(const std::string& tekst) {
     return QString::fromStdString(tekst);
@@ -140,6 +146,7 @@ TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& progr
     connect(zijpaneel_, &TZijpaneel::WeergaveGewijzigd, this, [this] {
         toestand_.WeergaveOpties = zijpaneel_->WeergaveOpties();
         HertekenAnalysevensters();
+        VernieuwMechanismeTabel();
     });
     connect(zijpaneel_, &TZijpaneel::MechanismeGekozen, this,
             &TmdiPlastokinetica::MechanismeGekozen);
@@ -167,6 +174,11 @@ void TmdiPlastokinetica::MaakMenus() {
     actie(bestand, QKeySequence(Qt::CTRL | Qt::Key_O), [this] { Openen(); });
     actie(bestand, QKeySequence(Qt::CTRL | Qt::Key_S), [this] { Opslaan(); });
     actie(bestand, {}, [this] { OpslaanAls(); });
+    bestand->addSeparator();
+    actie(bestand, QKeySequence(Qt::CTRL | Qt::Key_P), [this] {
+        Afdrukken();
+    })->setProperty(EigenTekst, TekstAfdrukken);
+    actie(bestand, {}, [this] { Exporteren(); })->setProperty(EigenTekst, TekstExporteren);
     bestand->addSeparator();
     actie(bestand, {}, [this] { close(); });
 
@@ -208,6 +220,10 @@ void TmdiPlastokinetica::ZetTekstenHoofdvenster() {
         menuActie->setText(Q(teksten_[tekst++]));
         for (QAction* item : menuActie->menu()->actions()) {
             if (item->isSeparator()) {
+                continue;
+            }
+            if (const QVariant eigen = item->property(EigenTekst); eigen.isValid()) {
+                item->setText(Q(teksten_[eigen.toInt()]));
                 continue;
             }
             item->setText(Q(teksten_[tekst++]));
@@ -455,6 +471,7 @@ void TmdiPlastokinetica::VoerAnalyseUit() {
     ++aantalAnalyses_;
     // Windows left open show the new results and the newly chosen mechanism at once.
     HertekenAnalysevensters();
+    VernieuwMechanismeTabel();
 }
 
 void TmdiPlastokinetica::ToonAnalysevenster(int kind) {
@@ -496,6 +513,11 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
         });
         connect(venster, &TfrmHoeBezwijken::MechanismeAangeklikt, this,
                 &TmdiPlastokinetica::MechanismeAangeklikt);
+        auto* tabel = new TMechanismeTabel(analyse_, teksten_);
+        tabel->setVisible(toestand_.WeergaveOpties[woMechanismeTabel]);
+        connect(tabel, &TMechanismeTabel::MechanismeAangeklikt, this,
+                &TmdiPlastokinetica::MechanismeAangeklikt);
+        venster->VoegOnderToe(tabel);
         return venster;
     }
     if (kind == kindWanneerBezwijken) {
@@ -545,6 +567,15 @@ void TmdiPlastokinetica::HertekenAnalysevensters() {
     }
 }
 
+void TmdiPlastokinetica::VernieuwMechanismeTabel() {
+    if (const auto* venster = Mechanismevenster()) {
+        if (auto* tabel = venster->findChild<TMechanismeTabel*>()) {
+            tabel->Vernieuw();
+            tabel->setVisible(toestand_.WeergaveOpties[woMechanismeTabel]);
+        }
+    }
+}
+
 void TmdiPlastokinetica::MechanismeGekozen(int index) {
     toestand_.GekozenMechanisme = index;
     if (auto* venster = Mechanismevenster()) {
@@ -578,6 +609,45 @@ void TmdiPlastokinetica::Rangschikken() {
             venster->showNormal();
             venster->setGeometry(static_cast<int>(i % 2) * w, static_cast<int>(i / 2) * h, w, h);
         }
+    }
+}
+
+std::optional<std::pair<TPlaat, QString>> TmdiPlastokinetica::ActievePlaat() const {
+    const QMdiSubWindow* actief = mdiArea_->currentSubWindow();
+    if (actief == nullptr) {
+        return std::nullopt;
+    }
+    if (actief == editorVenster_ && editor_) {
+        return std::pair{PlaatVan(*editor_->Tekenvlak()), windowTitle()};
+    }
+    for (int kind = 0; kind < 3; ++kind) {
+        if (actief == kinderen_[kind]) {
+            const TAnalyseVenster* venster = Analysevenster(kind);
+            return std::pair{PlaatVan(*venster), venster->windowTitle()};
+        }
+    }
+    return std::nullopt;
+}
+
+void TmdiPlastokinetica::Afdrukken() {
+    if (const auto plaat = ActievePlaat()) {
+        OpenAfdrukvoorbeeld(plaat->first, plaat->second, this);
+    }
+}
+
+void TmdiPlastokinetica::Exporteren() {
+    const auto plaat = ActievePlaat();
+    if (!plaat) {
+        return;
+    }
+    const QString gekozen = dialogen_.KiesOpslaan(this, Q(teksten_[TekstExportFilter]), 1, {});
+    if (gekozen.isEmpty()) {
+        return;
+    }
+    const QString naam = MetExportExtensie(gekozen);
+    if (const QString melding = Exporteer(plaat->first, naam, plaat->second, teksten_);
+        !melding.isEmpty()) {
+        dialogen_.Informatie(this, melding);
     }
 }
 

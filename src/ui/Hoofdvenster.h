@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/Bladzijden.h"
 #include "engine/Analyse.h"
 #include "engine/Krachtenanalyse.h"
 #include "model/ManipuleerConstructie.h"
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -58,6 +60,10 @@ public:
     void ToonHelp();
     void ToonTheorie();
     void ToonInfo();
+    // The picture of the active window (the editor's drawing or an analysis view): printed
+    // through a print preview, or written as PDF, SVG or PNG under a name the user chooses.
+    void Afdrukken();
+    void Exporteren();
     // Loads "", "Voorbeeld" or a file; on success the analysis windows go and the results are
     // stale. Returns the reader's message, empty on success.
     std::string LaadConstructie(const std::string& bron);
@@ -110,6 +116,9 @@ private:
     // Redraws the windows that show the chosen mechanism.
     void HertekenGekozen();
     void ToonKindvenster(QMdiSubWindow* venster);
+    // The whole picture of the current child window with its caption; none without one.
+    std::optional<std::pair<TPlaat, QString>> ActievePlaat() const;
+    void VernieuwMechanismeTabel();
 
     TDialogen& dialogen_;
     QString programmaMap_;

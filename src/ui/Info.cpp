@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -20,29 +21,38 @@ TfrmInfo::TfrmInfo(const Teksten& teksten, QWidget* ouder)
       cmbTaal_(new QComboBox(this)) {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(VensterTekst(teksten[121]));
-    setFixedSize(450, 161);
-
     imaInfo_->setObjectName(QStringLiteral("imaInfo"));
-    imaInfo_->setGeometry(0, 0, 450, 161);
-    imaInfo_->setPixmap(InfoAchtergrond());
+    ZetAchtergrond(*this, *imaInfo_, InfoAchtergrond());
 
     lblInfo_->setObjectName(QStringLiteral("lblInfo"));
-    lblInfo_->setGeometry(128, 8, 297, 121);
+    lblInfo_->setMinimumSize(297, 121);
     ZetInfoTekst(*lblInfo_, VensterTekst(teksten[122]), Qt::AlignLeft | Qt::AlignVCenter);
 
     chkOpstartInfo_->setObjectName(QStringLiteral("chkOpstartInfo"));
-    chkOpstartInfo_->setGeometry(16, 135, 313, 18);
+    chkOpstartInfo_->setMinimumSize(313, 18);
     ZetZandkleur(*chkOpstartInfo_);
     chkOpstartInfo_->setChecked(LeesToonOpstartscherm());
 
     // Each language is offered under its own name.
     cmbTaal_->setObjectName(QStringLiteral("cmbTaal"));
-    cmbTaal_->setGeometry(335, 133, 98, 22);
+    cmbTaal_->setMinimumSize(98, 22);
     cmbTaal_->setToolTip(VensterTekst(teksten[TekstTaalkeuzeHint]));
     for (const TTaal taal : {TTaal::Nederlands, TTaal::Engels}) {
         cmbTaal_->addItem(Taalnaam(taal), static_cast<int>(taal));
     }
     cmbTaal_->setCurrentIndex(cmbTaal_->findData(static_cast<int>(LeesTaal())));
+
+    // The design places at the least, larger where a text needs it: the text right of the
+    // picture, the check box and the language below.
+    auto* indeling = new QGridLayout(this);
+    indeling->setSizeConstraint(QLayout::SetFixedSize);
+    indeling->setContentsMargins(16, 8, 17, 4);
+    indeling->setHorizontalSpacing(6);
+    indeling->setVerticalSpacing(6);
+    indeling->setColumnMinimumWidth(0, 106);
+    indeling->addWidget(lblInfo_, 0, 1, 1, 2);
+    indeling->addWidget(chkOpstartInfo_, 1, 0, 1, 2);
+    indeling->addWidget(cmbTaal_, 1, 2);
 
     imaInfo_->installEventFilter(this);
     lblInfo_->installEventFilter(this);

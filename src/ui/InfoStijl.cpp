@@ -1,5 +1,8 @@
 #include "ui/InfoStijl.h"
 
+#include <QImage>
+#include <QPixmap>
+
 #include <QLabel>
 #include <QPalette>
 
@@ -36,6 +39,17 @@ void ZetZandkleur(QWidget& deel) {
     }
     deel.setPalette(palet);
     deel.setAutoFillBackground(true);
+}
+
+void ZetAchtergrond(QWidget& venster, QLabel& afbeelding, const QPixmap& beeld) {
+    afbeelding.setPixmap(beeld);
+    afbeelding.setGeometry(QRect(QPoint(0, 0), beeld.size()));
+    afbeelding.lower();
+    QPalette palet = venster.palette();
+    palet.setColor(QPalette::Window,
+                   beeld.toImage().pixelColor(beeld.width() - 1, beeld.height() - 1));
+    venster.setPalette(palet);
+    venster.setAutoFillBackground(true);
 }
 
 } // namespace kx

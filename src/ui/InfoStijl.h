@@ -4,6 +4,7 @@
 #include <QString>
 
 class QLabel;
+class QPixmap;
 class QWidget;
 
 namespace kx {
@@ -17,5 +18,9 @@ void ZetInfoTekst(QLabel& label, const QString& tekst, Qt::Alignment uitlijning)
 
 // Sand-coloured background with maroon text, as the check boxes of both windows have.
 void ZetZandkleur(QWidget& deel);
+
+// Puts the background picture in the window's top-left corner, behind everything; where longer
+// texts make the window larger, it continues in the colour of the picture's bottom-right corner.
+void ZetAchtergrond(QWidget& venster, QLabel& afbeelding, const QPixmap& beeld);
 
 } // namespace kx

@@ -1,6 +1,8 @@
 #include "ui/MpInvullen.h"
 
 #include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -46,23 +48,39 @@ TFormMpInvullen::TFormMpInvullen(QWidget* ouder)
       BitBtn2_(new QPushButton(QStringLiteral("Annuleren"), this)) {
     setWindowTitle(QStringLiteral("Mp"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(224, 125);
+    setMinimumSize(224, 125);
 
     editMP_->setObjectName(QStringLiteral("editMP"));
     editMP_->setMaxLength(MaxCijfers);
-    editMP_->setGeometry(16, 16, 121, 24);
+    editMP_->setMinimumSize(121, 24);
     Label1_->setObjectName(QStringLiteral("Label1"));
-    Label1_->setGeometry(145, 16, 63, 24);
+    Label1_->setMinimumSize(63, 24);
     lblHuidig_->setObjectName(QStringLiteral("lblHuidig"));
-    lblHuidig_->setGeometry(16, 46, 192, 20);
+    lblHuidig_->setMinimumHeight(20);
     lblHuidig_->hide();
 
     BitBtnOK_->setObjectName(QStringLiteral("BitBtnOK"));
-    BitBtnOK_->setGeometry(16, 82, 89, 28);
+    BitBtnOK_->setMinimumSize(89, 28);
     BitBtnOK_->setDefault(true);
     BitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2_->setGeometry(119, 82, 89, 28);
+    BitBtn2_->setMinimumSize(89, 28);
     BitBtn2_->setAutoDefault(false);
+
+    // The dialog takes the size its texts need, at least its design size, and keeps it.
+    auto* indeling = new QGridLayout(this);
+    indeling->setSizeConstraint(QLayout::SetFixedSize);
+    indeling->setContentsMargins(16, 16, 16, 15);
+    indeling->setHorizontalSpacing(8);
+    indeling->addWidget(editMP_, 0, 0);
+    indeling->addWidget(Label1_, 0, 1);
+    indeling->addWidget(lblHuidig_, 1, 0, 1, 2);
+    indeling->setRowMinimumHeight(1, 26);
+    indeling->setRowMinimumHeight(2, 10);
+    auto* knoppen = new QHBoxLayout;
+    knoppen->setSpacing(14);
+    knoppen->addWidget(BitBtnOK_);
+    knoppen->addWidget(BitBtn2_);
+    indeling->addLayout(knoppen, 3, 0, 1, 2);
 
     connect(editMP_, &QLineEdit::textChanged, this, &TFormMpInvullen::editMPChange);
     connect(BitBtnOK_, &QPushButton::clicked, this, &QDialog::accept);

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -19,17 +20,14 @@ TfrmStartInfo::TfrmStartInfo(const Teksten& teksten, QWidget* ouder)
       imaStartInfo_(new QLabel(this)), imaBezweken_(new QLabel(this)),
       lblStartInfo_(new QLabel(this)),
       pnlVoorbeeld_(MaakKnop(QStringLiteral("pnlVoorbeeld"), VensterTekst(teksten[124]),
-                             VensterTekst(teksten[125]), QPoint(16, 144))),
+                             VensterTekst(teksten[125]))),
       pnlNieuw_(MaakKnop(QStringLiteral("pnlNieuw"), VensterTekst(teksten[126]),
-                         VensterTekst(teksten[127]), QPoint(16, 180))),
+                         VensterTekst(teksten[127]))),
       chkOpstartInfo_(new QCheckBox(VensterTekst(teksten[129]), this)) {
     setObjectName(QStringLiteral("frmStartInfo"));
     setWindowTitle(VensterTekst(teksten[123]));
-    setFixedSize(450, 250);
-
     imaStartInfo_->setObjectName(QStringLiteral("imaStartInfo"));
-    imaStartInfo_->setGeometry(0, 0, 450, 250);
-    imaStartInfo_->setPixmap(StartAchtergrond());
+    ZetAchtergrond(*this, *imaStartInfo_, StartAchtergrond());
 
     imaBezweken_->setObjectName(QStringLiteral("imaBezweken"));
     imaBezweken_->setGeometry(0, 0, 126, 138);
@@ -38,13 +36,14 @@ TfrmStartInfo::TfrmStartInfo(const Teksten& teksten, QWidget* ouder)
     imaBezweken_->hide();
 
     lblStartInfo_->setObjectName(QStringLiteral("lblStartInfo"));
-    lblStartInfo_->setGeometry(128, 16, 305, 193);
+    lblStartInfo_->setMinimumSize(305, 193);
     ZetInfoTekst(*lblStartInfo_, VensterTekst(teksten[128]), Qt::AlignLeft | Qt::AlignTop);
 
     chkOpstartInfo_->setObjectName(QStringLiteral("chkOpstartInfo"));
-    chkOpstartInfo_->setGeometry(16, 216, 417, 18);
+    chkOpstartInfo_->setMinimumSize(417, 18);
     ZetZandkleur(*chkOpstartInfo_);
     chkOpstartInfo_->setChecked(LeesToonOpstartscherm());
+    MaakIndeling();
 
     for (QWidget* deel :
          std::initializer_list<QWidget*>{imaStartInfo_, imaBezweken_, lblStartInfo_, pnlVoorbeeld_,
@@ -59,15 +58,33 @@ TfrmStartInfo::TfrmStartInfo(const Teksten& teksten, QWidget* ouder)
     connect(pnlNieuw_, &TPaneelKnop::Geklikt, this, &QWidget::close);
 }
 
-TPaneelKnop* TfrmStartInfo::MaakKnop(const QString& naam, const QString& tekst, const QString& hint,
-                                     QPoint plaats) {
+TPaneelKnop* TfrmStartInfo::MaakKnop(const QString& naam, const QString& tekst,
+                                     const QString& hint) {
     auto* knop = new TPaneelKnop(tekst, TPaneelKnop::Soort::Drukknop, this);
     knop->setObjectName(naam);
-    knop->setGeometry(QRect(plaats, QSize(89, 25)));
+    knop->setMinimumSize(89, 25);
     knop->setToolTip(hint);
     knop->ZetAchtergrond(Zandkleur);
     knop->ZetTekstKleur(InfoTekstkleur);
     return knop;
+}
+
+void TfrmStartInfo::MaakIndeling() {
+    // The design places at the least: the buttons below the picture, the text beside it, the
+    // check box below both; a longer text makes the window larger, not cut off.
+    auto* indeling = new QGridLayout(this);
+    indeling->setSizeConstraint(QLayout::SetFixedSize);
+    indeling->setContentsMargins(16, 16, 17, 16);
+    indeling->setHorizontalSpacing(23);
+    indeling->setVerticalSpacing(0);
+    indeling->setRowMinimumHeight(0, 128);
+    indeling->setRowStretch(0, 1);
+    indeling->setRowMinimumHeight(2, 11);
+    indeling->setRowMinimumHeight(4, 11);
+    indeling->addWidget(pnlVoorbeeld_, 1, 0);
+    indeling->addWidget(pnlNieuw_, 3, 0);
+    indeling->addWidget(lblStartInfo_, 0, 1, 5, 1);
+    indeling->addWidget(chkOpstartInfo_, 5, 0, 1, 2);
 }
 
 bool TfrmStartInfo::eventFilter(QObject* object, QEvent* gebeurtenis) {

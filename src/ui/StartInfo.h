@@ -45,8 +45,8 @@ protected:
     void closeEvent(QCloseEvent* gebeurtenis) override;
 
 private:
-    TPaneelKnop* MaakKnop(const QString& naam, const QString& tekst, const QString& hint,
-                          QPoint plaats);
+    TPaneelKnop* MaakKnop(const QString& naam, const QString& tekst, const QString& hint);
+    void MaakIndeling();
     void VolgMuis(QWidget* bron, QPoint plaats);
 
     QLabel* imaStartInfo_;

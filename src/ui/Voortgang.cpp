@@ -5,10 +5,12 @@
 
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -26,14 +28,25 @@ TfrmVoortgang::TfrmVoortgang(const Teksten& teksten, QWidget* ouder)
       lblVoortgang_(new QLabel(pnlVoortgang_)), pbarVoortgang_(new QProgressBar(pnlVoortgang_)) {
     setObjectName(QStringLiteral("frmVoortgang"));
     setWindowTitle(VensterTekst(teksten[120]));
-    setFixedSize(Breedte, Hoogte);
+    setMinimumSize(Breedte, Hoogte);
 
     pnlVoortgang_->setObjectName(QStringLiteral("pnlVoortgang"));
     pnlVoortgang_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pnlVoortgang_->setGeometry(0, 0, Breedte, Hoogte);
+    auto* venster = new QVBoxLayout(this);
+    venster->setContentsMargins(0, 0, 0, 0);
+    venster->addWidget(pnlVoortgang_);
+    // A longer line widens the window instead of being cut off.
+    venster->setSizeConstraint(QLayout::SetMinimumSize);
+    // The label's place is at least its design size and grows with its text.
+    auto* paneel = new QGridLayout(pnlVoortgang_);
+    paneel->setContentsMargins(16, 16, 18, 8);
+    paneel->setVerticalSpacing(9);
+    paneel->setColumnMinimumWidth(0, 409);
+    paneel->setRowMinimumHeight(0, 121);
+    paneel->addWidget(lblVoortgang_, 0, 0);
+    paneel->addWidget(pbarVoortgang_, 1, 0);
 
     lblVoortgang_->setObjectName(QStringLiteral("lblVoortgang"));
-    lblVoortgang_->setGeometry(16, 16, 409, 121);
     lblVoortgang_->setTextFormat(Qt::PlainText);
     lblVoortgang_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The longest label, nine lines, fits the fixed label at this size.
@@ -43,7 +56,7 @@ TfrmVoortgang::TfrmVoortgang(const Teksten& teksten, QWidget* ouder)
     lblVoortgang_->setText(VensterTekst(teksten[185]));
 
     pbarVoortgang_->setObjectName(QStringLiteral("pbarVoortgang"));
-    pbarVoortgang_->setGeometry(16, 146, 412, 17);
+    pbarVoortgang_->setFixedHeight(17);
     pbarVoortgang_->setRange(0, 100);
     pbarVoortgang_->setValue(0);
     pbarVoortgang_->setTextVisible(false);
@@ -82,7 +95,8 @@ void TfrmVoortgang::CentreerOpScherm() {
     if (scherm == nullptr) {
         return;
     }
-    move(scherm->availableGeometry().center() - QPoint(Breedte / 2, Hoogte / 2));
+    adjustSize();
+    move(scherm->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 } // namespace kx

@@ -1,13 +1,19 @@
 #include "ui/Zijpaneel.h"
 
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 #include "ui/PaneelKnop.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kx {
 
@@ -23,14 +29,14 @@ struct TGroepTeksten {
 };
 constexpr std::array<TGroepTeksten, 4> GroepTeksten{{
     {49, 50, 51, 52, 53, 54, KopHoogte},
-    {60, 61, 62, 63, 64, 65, 101},
+    {60, 61, 62, 63, 64, 65, 117},
     {70, 71, 72, 73, 74, 75, 125},
     {83, 84, 85, 86, 87, 88, 101},
 }};
 
 // Caption texts of the check boxes by option number.
-constexpr std::array<int, TWeergaveOpties::Aantal> VinkjeTekst{55, 56, 57, 58, 59, 66, 67, 68, 69,
-                                                               79, 80, 81, 82, 89, 90, 91, 92};
+constexpr std::array<int, TWeergaveOpties::Aantal> VinkjeTekst{
+    55, 56, 57, 58, 59, 66, 67, 68, 69, 79, 80, 81, 82, 89, 90, 91, 92, TekstMechanismeTabel};
 
 // The collapse glyphs are Wingdings characters: an upward and a downward arrow.
 QString Pijlteken(const std::string& wingdings) {
@@ -51,7 +57,7 @@ bool IsHoofdvinkje(int optie) {
 
 // An explanation flag counts only together with the main box above it.
 bool IsUitleg(int optie) {
-    return optie > woStatOnbep && optie % 2 == 0;
+    return optie > woStatOnbep && optie < woMechanismeTabel && optie % 2 == 0;
 }
 
 QFont Gewoon(QFont lettertype) {
@@ -68,6 +74,13 @@ TZijpaneel::TZijpaneel(const Teksten& teksten, QWidget* ouder) : QFrame(ouder), 
     resize(Breedte, 600);
     MaakGereedschap();
     MaakAnalyseGroepen();
+    // The two group boxes one below the other; the first grows with its hint text.
+    auto* indeling = new QVBoxLayout(this);
+    indeling->setContentsMargins(3, 3, 3, 3);
+    indeling->setSpacing(7);
+    indeling->addWidget(grpConstructieAanpassen_);
+    indeling->addWidget(grpAnalyseConstructie_);
+    indeling->addStretch(1);
     ZetTeksten();
     KlapAllesUit();
 }
@@ -75,7 +88,7 @@ TZijpaneel::TZijpaneel(const Teksten& teksten, QWidget* ouder) : QFrame(ouder), 
 void TZijpaneel::MaakGereedschap() {
     grpConstructieAanpassen_ = new QGroupBox(this);
     grpConstructieAanpassen_->setObjectName("grpConstructieAanpassen");
-    grpConstructieAanpassen_->setGeometry(4, 4, 261, 157);
+    grpConstructieAanpassen_->setFixedWidth(261);
     QFont vet = font();
     vet.setBold(true);
     grpConstructieAanpassen_->setFont(vet);
@@ -83,7 +96,7 @@ void TZijpaneel::MaakGereedschap() {
         auto* knop =
             new TPaneelKnop(QString(), TPaneelKnop::Soort::Keuzeknop, grpConstructieAanpassen_);
         knop->setFont(Gewoon(vet));
-        knop->setGeometry(i % 2 == 0 ? 8 : 132, 16 + 28 * (i / 2), 121, 25);
+        knop->setFixedSize(121, 25);
         const auto bewerking = static_cast<TBewerking>(i);
         connect(knop, &TPaneelKnop::Ingedrukt, this, [this] { emit GereedschapIngedrukt(); });
         connect(knop, &TPaneelKnop::Geklikt, this,
@@ -91,13 +104,22 @@ void TZijpaneel::MaakGereedschap() {
         gereedschap_[i] = knop;
     }
     lblAanw_ = new QLabel(grpConstructieAanpassen_);
-    lblAanw_->setGeometry(8, 103, 241, 14);
     lblAanw_->setFont(Gewoon(vet));
     lblAanwijzing_ = new QLabel(grpConstructieAanpassen_);
-    lblAanwijzing_->setGeometry(8, 118, 241, 38);
     lblAanwijzing_->setWordWrap(true);
     lblAanwijzing_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblAanwijzing_->setFont(Gewoon(vet));
+
+    auto* indeling = new QGridLayout(grpConstructieAanpassen_);
+    indeling->setContentsMargins(7, 16, 11, 2);
+    indeling->setHorizontalSpacing(3);
+    indeling->setVerticalSpacing(3);
+    for (int i = 0; i < AantalBewerkingen; ++i) {
+        indeling->addWidget(gereedschap_[i], i / 2, i % 2);
+    }
+    indeling->setRowMinimumHeight(3, 3);
+    indeling->addWidget(lblAanw_, 4, 0, 1, 2);
+    indeling->addWidget(lblAanwijzing_, 5, 0, 1, 2);
 }
 
 QCheckBox* TZijpaneel::MaakVinkje(QWidget* ouder, int optie, int x, int y) {
@@ -160,12 +182,12 @@ void TZijpaneel::MaakGroep(int groep, int y, const std::vector<int>& opties) {
 void TZijpaneel::MaakAnalyseGroepen() {
     grpAnalyseConstructie_ = new QGroupBox(this);
     grpAnalyseConstructie_->setObjectName("grpAnalyseConstructie");
-    grpAnalyseConstructie_->setGeometry(4, 168, 261, 400);
+    grpAnalyseConstructie_->setFixedSize(261, 400);
     QFont vet = font();
     vet.setBold(true);
     grpAnalyseConstructie_->setFont(vet);
     MaakGroep(grpConstructie, 16, {0, 1, 2, 3, 4});
-    MaakGroep(grpHoeBezwijken, 0, {5, 6, 7, 8});
+    MaakGroep(grpHoeBezwijken, 0, {5, 6, 7, 8, woMechanismeTabel});
     MaakGroep(grpWanneerBezwijken, 0, {9, 10, 11, 12});
     MaakGroep(grpKrachtsverdeling, 0, {13, 14, 15, 16});
 }
@@ -179,6 +201,15 @@ void TZijpaneel::ZetTeksten() {
     }
     lblAanw_->setText(tekst(41));
     lblAanwijzing_->setText(tekst(42));
+    // Room for the longest hint, so that the panel does not move when the tool changes.
+    const QFontMetrics maten(lblAanwijzing_->font());
+    int hoogte = 0;
+    for (int i = 0; i < AantalBewerkingen; ++i) {
+        hoogte = std::max(
+            hoogte,
+            maten.boundingRect(QRect(0, 0, 241, 1000), Qt::TextWordWrap, tekst(42 + i)).height());
+    }
+    lblAanwijzing_->setMinimumSize(241, hoogte + 2);
     grpAnalyseConstructie_->setTitle(tekst(48));
     for (int groep = 0; groep < 4; ++groep) {
         koppen_[groep]->ZetTekst(tekst(GroepTeksten[groep].Kop));
@@ -270,7 +301,7 @@ void TZijpaneel::HerschikGroepen() {
         paneel->move(8, top);
         top += paneel->height() + 7;
     }
-    grpAnalyseConstructie_->resize(261, top - 7 + 8);
+    grpAnalyseConstructie_->setFixedHeight(top - 7 + 8);
 }
 
 void TZijpaneel::PasAanHoogte(int hoogte) {

@@ -103,6 +103,34 @@ TEST(KxAnalyse, RapportNoemtHetMaatgevendeMechanismeEnZijnVergelijking) {
     EXPECT_NE(uitvoer.Uit.find(" = 0\n"), std::string::npos);
 }
 
+// The PDF option hands the analysed results to the writer the program has, after the report;
+// a program without one refuses the option before analysing.
+TEST(KxAnalyse, PdfGaatNaarDeSchrijverOfWordtGeweigerd) {
+    EXPECT_EQ(Voer({"--voorbeeld", "--pdf"}).Status, 64);
+    const auto zonder = Voer({"--voorbeeld", "--pdf", "r.pdf"});
+    EXPECT_EQ(zonder.Status, 64);
+    EXPECT_EQ(zonder.Uit, "");
+
+    std::string pad;
+    int maatgevend = -1;
+    std::string melding;
+    const PdfSchrijver schrijver = [&](const std::string& p, const TManipuleerConstructie&,
+                                       const TAnalyse&, const TUitslag& uitslag) {
+        pad = p;
+        maatgevend = uitslag.Maatgevend;
+        return melding;
+    };
+    std::ostringstream uit;
+    std::ostringstream fout;
+    EXPECT_EQ(VoerAnalyseUit({"--pdf", "r.pdf", "--voorbeeld"}, uit, fout, schrijver), 0);
+    EXPECT_EQ(pad, "r.pdf");
+    EXPECT_EQ(maatgevend, 0); // mechanism 1 of the portal frame, Fp = 175 / 3
+    EXPECT_NE(uit.str().find("(Maatgevend)"), std::string::npos);
+    melding = "r.pdf: geen ruimte";
+    EXPECT_EQ(VoerAnalyseUit({"--voorbeeld", "--pdf", "r.pdf"}, uit, fout, schrijver), 2);
+    EXPECT_NE(fout.str().find("geen ruimte"), std::string::npos);
+}
+
 TEST(KxAnalyse, AfsluitcodesVoorFoutenInArgumentenBestandEnConstructie) {
     EXPECT_EQ(Voer({}).Status, 64);
     EXPECT_EQ(Voer({"--onbekend"}).Status, 64);

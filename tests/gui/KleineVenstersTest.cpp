@@ -2,6 +2,7 @@
 #include "ui/HtmlVenster.h"
 #include "ui/Info.h"
 #include "ui/Instellingen.h"
+#include "ui/MpInvullen.h"
 #include "ui/PaneelKnop.h"
 #include "ui/StartInfo.h"
 #include "ui/Voortgang.h"
@@ -22,6 +23,7 @@
 
 #include <functional>
 #include <optional>
+#include <sstream>
 
 namespace kx {
 namespace {
@@ -193,6 +195,52 @@ TEST(VoortgangTest, ToontLabelEnBegrensdeStand) {
     EXPECT_EQ(voortgang.pbarVoortgang()->value(), 100);
     voortgang.Sluit();
     EXPECT_FALSE(voortgang.isVisible());
+}
+
+// Every text of the small windows is shown whole, in Dutch and in English and with a made-up
+// language twice as long: the windows keep at least their design size and grow where a text
+// needs room.
+TEST(KleineVensters, TekstenPassenInElkeTaal) {
+    Teksten nederlands;
+    Teksten engels;
+    ASSERT_EQ(engels.LeesVertalingsbestand(KX_VERTALINGEN "/English.kxt").Aantal, Teksten::Aantal);
+    std::string dubbeleTaal;
+    for (int i = 0; i < Teksten::Aantal; ++i) {
+        dubbeleTaal += engels[i] + " " + engels[i] + "\r\n###\r\n";
+    }
+    std::istringstream invoer(dubbeleTaal);
+    Teksten dubbel;
+    ASSERT_EQ(dubbel.LeesVertaling(invoer), Teksten::Aantal);
+    for (const Teksten* teksten : {&nederlands, &engels, &dubbel}) {
+        TfrmInfo info(*teksten, nullptr);
+        TfrmStartInfo start(*teksten, nullptr);
+        start.ZetAfsluiting([](bool) {});
+        TfrmVoortgang voortgang(*teksten);
+        voortgang.ZetVoortgang((*teksten)[185] + (*teksten)[156] + (*teksten)[148], 10);
+        TFormMpInvullen mp;
+        const std::vector<std::pair<QWidget*, QSize>> vensters{
+            {&info, {450, 161}}, {&start, {450, 250}}, {&voortgang, {445, 172}}, {&mp, {224, 125}}};
+        for (const auto& [venster, ontwerp] : vensters) {
+            venster->show();
+            QApplication::processEvents();
+            EXPECT_GE(venster->width(), ontwerp.width()) << venster->objectName().toStdString();
+            EXPECT_GE(venster->height(), ontwerp.height()) << venster->objectName().toStdString();
+            for (const QLabel* label : venster->findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty()) {
+                    continue;
+                }
+                const bool past = label->wordWrap()
+                                      ? label->heightForWidth(label->width()) <= label->height()
+                                      : label->sizeHint().width() <= label->width();
+                EXPECT_TRUE(past) << label->text().toStdString();
+            }
+            for (const QCheckBox* vinkje : venster->findChildren<QCheckBox*>()) {
+                EXPECT_LE(vinkje->sizeHint().width(), vinkje->width())
+                    << vinkje->text().toStdString();
+            }
+            venster->hide();
+        }
+    }
 }
 
 } // namespace

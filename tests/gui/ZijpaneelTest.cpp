@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QSignalSpy>
 
 namespace kx {
@@ -66,7 +67,7 @@ TEST_F(ZijpaneelTest, LaagLaatHoogstensEenGroepOpen) {
 // explanation box but keeps its tick for later.
 TEST_F(ZijpaneelTest, UitlegVlagVraagtBeideVinkjes) {
     QSignalSpy gewijzigd(&paneel, &TZijpaneel::WeergaveGewijzigd);
-    for (int hoofd = woStatOnbep; hoofd < TWeergaveOpties::Aantal; hoofd += 2) {
+    for (int hoofd = woStatOnbep; hoofd < woMechanismeTabel; hoofd += 2) {
         const int uitleg = hoofd + 1;
         Klik(uitleg);
         EXPECT_FALSE(Vlag(uitleg)) << uitleg;
@@ -83,6 +84,27 @@ TEST_F(ZijpaneelTest, UitlegVlagVraagtBeideVinkjes) {
         EXPECT_TRUE(Vlag(uitleg)) << uitleg;
     }
     EXPECT_EQ(gewijzigd.count(), klikken);
+}
+
+// In either language every check box and the hint show their whole text.
+TEST(Zijpaneel, TekstenPassenInBeideTalen) {
+    Teksten nederlands;
+    Teksten engels;
+    ASSERT_EQ(engels.LeesVertalingsbestand(KX_VERTALINGEN "/English.kxt").Aantal, Teksten::Aantal);
+    for (const Teksten* teksten : {&nederlands, &engels}) {
+        TZijpaneel paneel(*teksten, nullptr);
+        paneel.show();
+        for (int optie = woStatOnbep; optie < TWeergaveOpties::Aantal; ++optie) {
+            const QCheckBox* vinkje = paneel.Vinkje(optie);
+            EXPECT_LE(vinkje->sizeHint().width(), vinkje->width()) << vinkje->text().toStdString();
+        }
+        for (int i = 0; i < 6; ++i) {
+            paneel.ToonBewerking(static_cast<TBewerking>(i));
+            const QLabel* hint = paneel.Aanwijzing();
+            EXPECT_LE(hint->heightForWidth(hint->width()), hint->height())
+                << hint->text().toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,188 @@
+#include "ui/MechanismeTabel.h"
+
+#include "engine/Analyse.h"
+#include "engine/Getalnotatie.h"
+#include "text/TekstNamen.h"
+#include "text/Teksten.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QSortFilterProxyModel>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kx {
+
+namespace {
+constexpr int TekstMaatgevend = 170;
+
+QString Q(const std::string& tekst) {
+    return QString::fromStdString(tekst);
+}
+
+QString Opsomming(const std::vector<int>& knopen) {
+    QStringList delen;
+    for (const int k : knopen) {
+        delen << QString::number(k);
+    }
+    return delen.join(QStringLiteral(", "));
+}
+
+// Node numbers padded to one width, so that text order is the order of the number lists.
+QString Sorteersleutel(const std::vector<int>& knopen) {
+    QStringList delen;
+    for (const int k : knopen) {
+        delen << QStringLiteral("%1").arg(k, 3, 10, QLatin1Char('0'));
+    }
+    return delen.join(QLatin1Char(','));
+}
+
+bool IsOneindig(double fp) {
+    return std::abs(fp) >= 0.5 * Oneindig;
+}
+} // namespace
+
+std::optional<double> PiekMomentverhouding(const TAnalyse&, int) {
+    return std::nullopt;
+}
+
+std::vector<int> DraaiendeScharnieren(const TMechanisme& mechanisme) {
+    std::vector<int> nummers(mechanisme.DraaiendeScharnieren.begin(),
+                             mechanisme.DraaiendeScharnieren.end());
+    for (int& n : nummers) {
+        ++n;
+    }
+    return nummers;
+}
+
+TMechanismeModel::TMechanismeModel(const TAnalyse& analyse, const Teksten& teksten, QObject* ouder)
+    : QAbstractTableModel(ouder), analyse_(analyse), teksten_(teksten) {
+    Vernieuw();
+}
+
+void TMechanismeModel::Vernieuw() {
+    beginResetModel();
+    const int aantal =
+        std::min(analyse_.AantalMechanismen, static_cast<int>(analyse_.Mechanismen.size()));
+    scharnieren_.clear();
+    sleutels_.clear();
+    for (int i = 0; i < aantal; ++i) {
+        const auto knopen = DraaiendeScharnieren(analyse_.Mechanismen[static_cast<std::size_t>(i)]);
+        scharnieren_.push_back(Opsomming(knopen));
+        sleutels_.push_back(Sorteersleutel(knopen));
+    }
+    endResetModel();
+}
+
+int TMechanismeModel::rowCount(const QModelIndex& ouder) const {
+    return ouder.isValid() ? 0 : static_cast<int>(scharnieren_.size());
+}
+
+int TMechanismeModel::columnCount(const QModelIndex& ouder) const {
+    return ouder.isValid() ? 0 : AantalKolommen;
+}
+
+QVariant TMechanismeModel::Tekst(int rij, int kolom) const {
+    const double fp = analyse_.Mechanismen[static_cast<std::size_t>(rij)].Vgl.Bezwijklast;
+    switch (kolom) {
+    case kolMechanisme:
+        return QString::number(rij + 1) +
+               (rij == analyse_.MaatgevendMechanisme ? Q(teksten_[TekstMaatgevend]) : QString());
+    case kolScharnieren:
+        return scharnieren_[static_cast<std::size_t>(rij)];
+    case kolBezwijklast:
+        return IsOneindig(fp) ? QStringLiteral("∞")
+                              : Q(AlgemeenGetal(fp, 4, analyse_.Decimaalteken));
+    default: {
+        const auto verhouding = PiekMomentverhouding(analyse_, rij);
+        return verhouding ? Q(AlgemeenGetal(*verhouding, 3, analyse_.Decimaalteken)) : QString();
+    }
+    }
+}
+
+QVariant TMechanismeModel::Sorteerwaarde(int rij, int kolom) const {
+    switch (kolom) {
+    case kolMechanisme:
+        return rij;
+    case kolScharnieren:
+        return sleutels_[static_cast<std::size_t>(rij)];
+    case kolBezwijklast:
+        return analyse_.Mechanismen[static_cast<std::size_t>(rij)].Vgl.Bezwijklast;
+    default:
+        // Rows without a value sort after every value.
+        return PiekMomentverhouding(analyse_, rij).value_or(Oneindig);
+    }
+}
+
+QVariant TMechanismeModel::data(const QModelIndex& index, int rol) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    if (rol == Qt::DisplayRole) {
+        return Tekst(index.row(), index.column());
+    }
+    if (rol == SorteerRol) {
+        return Sorteerwaarde(index.row(), index.column());
+    }
+    if (rol == Qt::FontRole && index.row() == analyse_.MaatgevendMechanisme) {
+        QFont vet;
+        vet.setBold(true);
+        return vet;
+    }
+    if (rol == Qt::TextAlignmentRole && index.column() != kolScharnieren) {
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant TMechanismeModel::headerData(int sectie, Qt::Orientation richting, int rol) const {
+    if (richting != Qt::Horizontal || rol != Qt::DisplayRole || sectie < 0 ||
+        sectie >= AantalKolommen) {
+        return QAbstractTableModel::headerData(sectie, richting, rol);
+    }
+    return Q(teksten_[TekstKolomMechanisme + sectie]);
+}
+
+TMechanismeTabel::TMechanismeTabel(const TAnalyse& analyse, const Teksten& teksten, QWidget* ouder)
+    : QTableView(ouder), model_(new TMechanismeModel(analyse, teksten, this)),
+      sortering_(new QSortFilterProxyModel(this)) {
+    setObjectName("grdMechanismen");
+    sortering_->setSourceModel(model_);
+    sortering_->setSortRole(TMechanismeModel::SorteerRol);
+    setModel(sortering_);
+    setSortingEnabled(true);
+    sortByColumn(TMechanismeModel::kolMechanisme, Qt::AscendingOrder);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    // Rows of one height need no measuring, which keeps a long table fast.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        emit MechanismeAangeklikt(MechanismeInRij(index.row()));
+    });
+    Vernieuw();
+}
+
+void TMechanismeTabel::Vernieuw() {
+    model_->Vernieuw();
+    resizeColumnsToContents();
+}
+
+QSize TMechanismeTabel::sizeHint() const {
+    constexpr int ZichtbareRijen = 5;
+    return {QTableView::sizeHint().width(),
+            horizontalHeader()->sizeHint().height() +
+                ZichtbareRijen * verticalHeader()->defaultSectionSize() + 2 * frameWidth()};
+}
+
+int TMechanismeTabel::MechanismeInRij(int rij) const {
+    return sortering_->mapToSource(sortering_->index(rij, 0)).row();
+}
+
+} // namespace kx

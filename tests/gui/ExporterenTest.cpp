@@ -1,0 +1,234 @@
+#include "ui/Exporteren.h"
+#include "VensterHulp.h"
+#include "drawing/Bladzijden.h"
+#include "text/TekstNamen.h"
+#include "ui/AnalyseVenster.h"
+
+#include <gtest/gtest.h>
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+namespace kx {
+namespace {
+
+using Kind = TmdiPlastokinetica::Kind;
+
+// An image of rows: 'x' a black row, 'g' a row with a drawing grey, '.' a white row; each
+// character stands for ten rows.
+QImage Rijenbeeld(const std::string& rijen) {
+    QImage beeld(20, static_cast<int>(rijen.size()) * 10, QImage::Format_RGB32);
+    beeld.fill(Qt::white);
+    for (std::size_t i = 0; i < rijen.size(); ++i) {
+        const QColor kleur = rijen[i] == 'x' ? Qt::black : QColor(192, 192, 192);
+        if (rijen[i] != '.') {
+            for (int y = 0; y < 10; ++y) {
+                beeld.setPixelColor(3, static_cast<int>(i) * 10 + y, kleur);
+            }
+        }
+    }
+    return beeld;
+}
+
+TEST(Paginagrenzen, TussenBlokkenEnTekeningenNietErdoorheen) {
+    struct Geval {
+        std::string rijen;
+        int paginaHoogte;
+        std::vector<int> grenzen;
+    };
+    for (const auto& g : std::vector<Geval>{
+             // Fits on one page.
+             {"xx.xx", 50, {0, 50}},
+             // The lowest wide gap of the page, cut in its middle.
+             {"xx.xx.xxxx", 60, {0, 55, 100}},
+             // A gap between two greys lies inside a drawing: the cut goes above the drawing.
+             {"xx.gg.ggxx", 90, {0, 25, 100}},
+             // No white row at all: cut at the page height.
+             {"xxxxxxxxxx", 40, {0, 40, 80, 100}},
+             // A gap too close to the page top is passed over for a page of some height.
+             {".xxxxx.xxx", 70, {0, 65, 100}},
+         }) {
+        EXPECT_EQ(Paginagrenzen(Rijenbeeld(g.rijen), g.paginaHoogte), g.grenzen) << g.rijen;
+    }
+}
+
+// Every text of an SVG file, joined.
+QString SvgTekst(const QString& pad) {
+    QFile bestand(pad);
+    EXPECT_TRUE(bestand.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&bestand);
+    QString tekst;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text") {
+            tekst += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return tekst;
+}
+
+// The text of a PDF file as pdftotext reads it, without line breaks.
+QString PdfTekst(const QString& pad) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pad, QStringLiteral("-")});
+    EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is nodig";
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+
+int PdfPaginas(const QString& pad) {
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {pad});
+    pdfinfo.waitForFinished(30000);
+    const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    const qsizetype plek = info.indexOf(QStringLiteral("Pages:"));
+    return plek < 0 ? 0 : info.mid(plek + 6).section('\n', 0, 0).trimmed().toInt();
+}
+
+class ExporterenTest : public test::HoofdvensterBasis {
+protected:
+    void SetUp() override {
+        Start();
+        venster->resize(1400, 900);
+        venster->Editorvenster()->showNormal();
+        venster->LaadConstructie("Voorbeeld");
+    }
+
+    QString Exporteer(const QString& naam) {
+        const QString pad = map.filePath(naam);
+        dialogen.OpslaanAntwoorden = {pad};
+        venster->Exporteren();
+        EXPECT_TRUE(dialogen.Meldingen.isEmpty()) << dialogen.Meldingen.join("\n").toStdString();
+        return pad;
+    }
+
+    QTemporaryDir map;
+};
+
+// Each view exported from its active window holds its texts in SVG and in PDF; a PNG has the
+// size of the whole picture, also where the window scrolls.
+TEST_F(ExporterenTest, ElkeViewHoudtZijnTekstenEnZijnGrootte) {
+    const Teksten& t = venster->Tekst();
+    struct Geval {
+        Kind kind;
+        std::vector<std::string> teksten;
+    };
+    for (const auto& g : std::vector<Geval>{
+             {Kind::kindHoeBezwijken, {t[159], "Mechanisme 1 (Maatgevend)", "Mechanisme 3"}},
+             {Kind::kindWanneerBezwijken, {t[140], "Fp = 58.33 kN", "50 kNm"}},
+             {Kind::kindKrachtsverdeling, {t[177], t[176]}},
+         }) {
+        if (g.kind == Kind::kindHoeBezwijken) {
+            venster->ToonHoeBezwijken();
+        } else if (g.kind == Kind::kindWanneerBezwijken) {
+            venster->ToonWanneerBezwijken();
+        } else {
+            venster->ToonKrachtsverdeling();
+        }
+        venster->Kindvenster(g.kind)->resize(500, 150);
+        QApplication::processEvents();
+        const QSize grootte = venster->Analysevenster(g.kind)->Vlak()->size();
+        ASSERT_GT(grootte.height(), 150) << g.kind; // larger than the window shows
+
+        const QString svg = SvgTekst(Exporteer(QStringLiteral("view.svg")));
+        const QString pdf = PdfTekst(Exporteer(QStringLiteral("view.PDF")));
+        for (const std::string& tekst : g.teksten) {
+            const QString gezocht = QString::fromStdString(tekst).simplified();
+            EXPECT_TRUE(svg.simplified().contains(gezocht)) << g.kind << " svg: " << tekst;
+            EXPECT_TRUE(pdf.contains(gezocht)) << g.kind << " pdf: " << tekst;
+        }
+        EXPECT_EQ(QImage(Exporteer(QStringLiteral("view.png"))).size(), grootte) << g.kind;
+    }
+}
+
+// The editor's drawing goes whole onto one page; a name without a known extension becomes a
+// PDF; a file that cannot be written is reported.
+TEST_F(ExporterenTest, EditorOpEenBladzijdeEnFoutenGemeld) {
+    venster->ToonConstructievenster();
+    const QSize grootte = venster->Constructievenster()->Tekenvlak()->size();
+    EXPECT_EQ(QImage(Exporteer(QStringLiteral("editor.png"))).size(), grootte);
+    Exporteer(QStringLiteral("editor"));
+    EXPECT_EQ(PdfPaginas(map.filePath(QStringLiteral("editor.pdf"))), 1);
+
+    dialogen.OpslaanAntwoorden = {map.filePath(QStringLiteral("geen/map/editor.svg"))};
+    venster->Exporteren();
+    ASSERT_EQ(dialogen.Meldingen.size(), 1);
+    EXPECT_EQ(dialogen.Meldingen[0].toStdString(),
+              "Het bestand \"" + map.filePath(QStringLiteral("geen/map/editor.svg")).toStdString() +
+                  "\" kan niet worden opgeslagen: de map bestaat niet.");
+}
+
+// A long view fills several A4 pages: every page break lies in a white gap of the picture.
+TEST_F(ExporterenTest, LangeViewOpMeerdereBladzijden) {
+    venster->ToonHoeBezwijken();
+    venster->Kindvenster(Kind::kindHoeBezwijken)->resize(330, 400); // one column: tall
+    QApplication::processEvents();
+    const TPlaat plaat = PlaatVan(*venster->Analysevenster(Kind::kindHoeBezwijken));
+    const QString pad = map.filePath(QStringLiteral("lang.pdf"));
+    QPdfWriter pdf(pad);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    const int paginas = TekenOpBladzijden(pdf, plaat);
+    const QImage beeld = Rasterbeeld(plaat);
+    const double r = static_cast<double>(pdf.logicalDpiY()) / Opname(plaat).logicalDpiY();
+    const std::vector<int> grenzen = Paginagrenzen(beeld, static_cast<int>(pdf.height() / r));
+    ASSERT_GT(paginas, 1) << beeld.height();
+    ASSERT_GT(grenzen.size(), 2u);
+    for (std::size_t i = 1; i + 1 < grenzen.size(); ++i) {
+        const int y = grenzen[i];
+        for (int x = 0; x < beeld.width(); ++x) {
+            ASSERT_EQ(beeld.pixel(x, y - 1) & 0xffffff, 0xffffffu) << y;
+        }
+    }
+}
+
+// Ctrl+P opens the print preview of the active window without waiting on it; it draws the
+// pages and closes.
+TEST_F(ExporterenTest, AfdrukvoorbeeldOpentZonderTeBlijvenHangen) {
+    venster->ToonWanneerBezwijken();
+    const auto acties = venster->findChildren<QAction*>();
+    const auto afdrukken = std::ranges::find_if(acties, [](const QAction* a) {
+        return a->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_P);
+    });
+    ASSERT_NE(afdrukken, acties.end());
+    EXPECT_EQ((*afdrukken)->text().toStdString(), venster->Tekst()[TekstAfdrukken]);
+    (*afdrukken)->trigger();
+    QApplication::processEvents();
+    QPointer<QPrintPreviewDialog> voorbeeld = venster->findChild<QPrintPreviewDialog*>();
+    ASSERT_TRUE(voorbeeld);
+    EXPECT_TRUE(voorbeeld->isVisible());
+    EXPECT_EQ(voorbeeld->windowTitle(),
+              venster->Analysevenster(Kind::kindWanneerBezwijken)->windowTitle());
+    voorbeeld->close();
+    QApplication::processEvents();
+    EXPECT_FALSE(voorbeeld);
+}
+
+// kx-analyse writes its PDF report without a display: the counts, the mechanism lines and the
+// governing mechanism's virtual work view.
+TEST(KxAnalysePdf, RapportMetDeTekeningVanHetMaatgevendeMechanisme) {
+    QTemporaryDir map;
+    const QString pad = map.filePath(QStringLiteral("rapport.pdf"));
+    QProcess analyse;
+    QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+    omgeving.remove(QStringLiteral("DISPLAY"));
+    omgeving.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    omgeving.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    omgeving.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    analyse.setProcessEnvironment(omgeving);
+    analyse.start(QStringLiteral(KX_ANALYSE),
+                  {QStringLiteral("--voorbeeld"), QStringLiteral("--pdf"), pad});
+    ASSERT_TRUE(analyse.waitForFinished(60000));
+    ASSERT_EQ(analyse.exitCode(), 0) << analyse.readAllStandardError().toStdString();
+    const QString tekst = PdfTekst(pad);
+    for (const char* verwacht : {"Aantal mogelijke mechanismen: 3", "Fp = 58.33 kN (Maatgevend)",
+                                 "Wanneer bezwijkt de constructie?", "Fp = 58.33 kN", "50 kNm"}) {
+        EXPECT_TRUE(tekst.contains(QString::fromUtf8(verwacht))) << verwacht;
+    }
+}
+
+} // namespace
+} // namespace kx
