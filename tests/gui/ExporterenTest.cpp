@@ -120,7 +120,8 @@ TEST_F(ExporterenTest, ElkeViewHoudtZijnTekstenEnZijnGrootte) {
     for (const auto& g : std::vector<Geval>{
              {Kind::kindHoeBezwijken, {t[159], "Mechanisme 1 (Maatgevend)", "Mechanisme 3"}},
              {Kind::kindWanneerBezwijken, {t[140], "Fp = 58.33 kN", "50 kNm"}},
-             {Kind::kindKrachtsverdeling, {t[177], t[176]}},
+             {Kind::kindKrachtsverdeling,
+              {t[177], "Momentenlijn van mechanisme 1 bij Fp = 58.33 kN"}},
          }) {
         if (g.kind == Kind::kindHoeBezwijken) {
             venster->ToonHoeBezwijken();
