@@ -513,7 +513,7 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
         });
         connect(venster, &TfrmHoeBezwijken::MechanismeAangeklikt, this,
                 &TmdiPlastokinetica::MechanismeAangeklikt);
-        auto* tabel = new TMechanismeTabel(analyse_, teksten_);
+        auto* tabel = new TMechanismeTabel(analyse_, krachten_, teksten_);
         tabel->setVisible(toestand_.WeergaveOpties[woMechanismeTabel]);
         connect(tabel, &TMechanismeTabel::MechanismeAangeklikt, this,
                 &TmdiPlastokinetica::MechanismeAangeklikt);

@@ -2,6 +2,7 @@
 
 #include "engine/Analyse.h"
 #include "engine/Getalnotatie.h"
+#include "engine/Krachtenanalyse.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
@@ -43,8 +44,16 @@ bool IsOneindig(double fp) {
 }
 } // namespace
 
-std::optional<double> PiekMomentverhouding(const TAnalyse&, int) {
-    return std::nullopt;
+std::optional<double> PiekMomentverhouding(const TKrachtenanalyse& krachten, int mechanisme) {
+    if (!krachten.Berekend()) {
+        return std::nullopt;
+    }
+    const auto& verhoudingen = krachten.Controle().Momentverhoudingen;
+    if (mechanisme < 0 || mechanisme >= static_cast<int>(verhoudingen.size()) ||
+        verhoudingen[static_cast<std::size_t>(mechanisme)] <= 0.0) {
+        return std::nullopt;
+    }
+    return verhoudingen[static_cast<std::size_t>(mechanisme)];
 }
 
 std::vector<int> DraaiendeScharnieren(const TMechanisme& mechanisme) {
@@ -56,8 +65,9 @@ std::vector<int> DraaiendeScharnieren(const TMechanisme& mechanisme) {
     return nummers;
 }
 
-TMechanismeModel::TMechanismeModel(const TAnalyse& analyse, const Teksten& teksten, QObject* ouder)
-    : QAbstractTableModel(ouder), analyse_(analyse), teksten_(teksten) {
+TMechanismeModel::TMechanismeModel(const TAnalyse& analyse, const TKrachtenanalyse& krachten,
+                                   const Teksten& teksten, QObject* ouder)
+    : QAbstractTableModel(ouder), analyse_(analyse), krachten_(krachten), teksten_(teksten) {
     Vernieuw();
 }
 
@@ -95,7 +105,7 @@ QVariant TMechanismeModel::Tekst(int rij, int kolom) const {
         return IsOneindig(fp) ? QStringLiteral("∞")
                               : Q(AlgemeenGetal(fp, 4, analyse_.Decimaalteken));
     default: {
-        const auto verhouding = PiekMomentverhouding(analyse_, rij);
+        const auto verhouding = PiekMomentverhouding(krachten_, rij);
         return verhouding ? Q(AlgemeenGetal(*verhouding, 3, analyse_.Decimaalteken)) : QString();
     }
     }
@@ -111,7 +121,7 @@ QVariant TMechanismeModel::Sorteerwaarde(int rij, int kolom) const {
         return analyse_.Mechanismen[static_cast<std::size_t>(rij)].Vgl.Bezwijklast;
     default:
         // Rows without a value sort after every value.
-        return PiekMomentverhouding(analyse_, rij).value_or(Oneindig);
+        return PiekMomentverhouding(krachten_, rij).value_or(Oneindig);
     }
 }
 
@@ -144,8 +154,9 @@ QVariant TMechanismeModel::headerData(int sectie, Qt::Orientation richting, int 
     return Q(teksten_[TekstKolomMechanisme + sectie]);
 }
 
-TMechanismeTabel::TMechanismeTabel(const TAnalyse& analyse, const Teksten& teksten, QWidget* ouder)
-    : QTableView(ouder), model_(new TMechanismeModel(analyse, teksten, this)),
+TMechanismeTabel::TMechanismeTabel(const TAnalyse& analyse, const TKrachtenanalyse& krachten,
+                                   const Teksten& teksten, QWidget* ouder)
+    : QTableView(ouder), model_(new TMechanismeModel(analyse, krachten, teksten, this)),
       sortering_(new QSortFilterProxyModel(this)) {
     setObjectName("grdMechanismen");
     sortering_->setSourceModel(model_);

@@ -11,12 +11,13 @@ class QSortFilterProxyModel;
 namespace kx {
 
 class TAnalyse;
+class TKrachtenanalyse;
 class Teksten;
 struct TMechanisme;
 
-// The peak |M|/Mp along the bars of a mechanism at collapse; no value while no moment check
-// computes it.
-std::optional<double> PiekMomentverhouding(const TAnalyse& analyse, int mechanisme);
+// The peak |M|/Mp along the bars of a mechanism at collapse; no value where the moment check
+// found no force distribution (as where Fp is infinite).
+std::optional<double> PiekMomentverhouding(const TKrachtenanalyse& krachten, int mechanisme);
 
 // Numbers (1-based, ascending) of the nodes at which a plastic hinge of the mechanism rotates.
 std::vector<int> DraaiendeScharnieren(const TMechanisme& mechanisme);
@@ -30,7 +31,8 @@ public:
     static constexpr int AantalKolommen = 4;
     static constexpr int SorteerRol = Qt::UserRole;
 
-    TMechanismeModel(const TAnalyse& analyse, const Teksten& teksten, QObject* ouder = nullptr);
+    TMechanismeModel(const TAnalyse& analyse, const TKrachtenanalyse& krachten,
+                     const Teksten& teksten, QObject* ouder = nullptr);
 
     // Takes the results of a new analysis.
     void Vernieuw();
@@ -45,6 +47,7 @@ private:
     QVariant Sorteerwaarde(int rij, int kolom) const;
 
     const TAnalyse& analyse_;
+    const TKrachtenanalyse& krachten_;
     const Teksten& teksten_;
     std::vector<QString> scharnieren_;
     std::vector<QString> sleutels_;
@@ -55,7 +58,8 @@ private:
 class TMechanismeTabel : public QTableView {
     Q_OBJECT
 public:
-    TMechanismeTabel(const TAnalyse& analyse, const Teksten& teksten, QWidget* ouder = nullptr);
+    TMechanismeTabel(const TAnalyse& analyse, const TKrachtenanalyse& krachten,
+                     const Teksten& teksten, QWidget* ouder = nullptr);
 
     void Vernieuw();
     // Room for a few rows: the pictures above keep most of the window.

@@ -73,9 +73,12 @@ TEST_F(MechanismeTabelTest, VoorbeeldRijenEnSorteervolgorde) {
         EXPECT_EQ(Cel(tabel, rij, 0), v.nummer) << rij;
         EXPECT_EQ(Cel(tabel, rij, 1), v.scharnieren) << rij;
         EXPECT_EQ(Cel(tabel, rij, 2).replace(',', '.'), v.fp) << rij;
-        // The moment check does not exist yet: its column stays empty.
-        EXPECT_EQ(Cel(tabel, rij, 3), QString()) << rij;
     }
+    // The moment check: the governing mechanism's line stays within Mp, the other finite one
+    // exceeds it, and a mechanism whose loads do no work has no force distribution.
+    EXPECT_EQ(Cel(tabel, 0, 3), "1");
+    EXPECT_GT(Cel(tabel, 1, 3).replace(',', '.').toDouble(), 1.0);
+    EXPECT_EQ(Cel(tabel, 2, 3), QString());
     EXPECT_TRUE(tabel.model()->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(tabel.model()->index(1, 0).data(Qt::FontRole).value<QFont>().bold());
 
@@ -88,7 +91,8 @@ TEST_F(MechanismeTabelTest, VoorbeeldRijenEnSorteervolgorde) {
                                                 {2, Qt::AscendingOrder, {1, 2, 3}},
                                                 {1, Qt::AscendingOrder, {3, 2, 1}},
                                                 {1, Qt::DescendingOrder, {1, 2, 3}},
-                                                {0, Qt::DescendingOrder, {3, 2, 1}}}) {
+                                                {0, Qt::DescendingOrder, {3, 2, 1}},
+                                                {3, Qt::AscendingOrder, {1, 2, 3}}}) {
         tabel.sortByColumn(s.kolom, s.richting);
         EXPECT_EQ(Volgorde(tabel), s.volgorde) << s.kolom << ' ' << s.richting;
     }
