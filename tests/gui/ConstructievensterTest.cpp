@@ -2,6 +2,7 @@
 #include "drawing/Opmaak.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
+#include "ui/Document.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ protected:
     QString Gevonden(int soort) const { return editor.GevondenLabel(soort)->text(); }
     QString Hint() const { return editor.Tekenvlak()->toolTip(); }
 
-    const TConstructie& C() const { return constructie.Constructie; }
+    const TConstructie& C() const { return document.Constructie().Constructie; }
     std::pair<double, double> Plek(int knoop) const {
         const auto& k = C().Knopen[static_cast<std::size_t>(knoop)];
         return {k.X, k.Y};
@@ -62,12 +63,12 @@ protected:
     }
 
     Teksten teksten;
-    TManipuleerConstructie constructie{teksten};
+    TDocument document{teksten};
     TToestand toestand;
     test::NepDialogen dialogen;
     std::deque<std::optional<double>> mpAntwoorden;
     std::vector<double> mpGevraagd;
-    TfrmConstructie editor{constructie, toestand, teksten, dialogen, [this](double huidig) {
+    TfrmConstructie editor{document, toestand, teksten, dialogen, [this](double huidig) {
                                mpGevraagd.push_back(huidig);
                                std::optional<double> antwoord; // Cancel when unscripted
                                if (!mpAntwoorden.empty()) {
@@ -79,14 +80,14 @@ protected:
 };
 
 TEST_F(ConstructievensterTest, StaafTekenenEnDoortrekkenVanafVrijUiteinde) {
-    toestand.ResultatenGeldig = true;
+    document.ZetResultatenGeldig(true);
     QTest::mousePress(editor.Tekenvlak(), Qt::LeftButton, {}, QPoint(80, 80));
     QTest::mouseRelease(editor.Tekenvlak(), Qt::LeftButton, {}, QPoint(280, 80));
     ASSERT_EQ(AantalStaven(C()), 1);
     EXPECT_EQ(Einden(0), std::pair(0, 1));
     EXPECT_EQ(Plek(1), std::pair(7.0, 2.0));
-    EXPECT_TRUE(toestand.ConstructieGewijzigd);
-    EXPECT_FALSE(toestand.ResultatenGeldig);
+    EXPECT_TRUE(document.Gewijzigd());
+    EXPECT_FALSE(document.ResultatenGeldig());
 
     Sleep(editor, {280, 80}, {280, 200});
     ASSERT_EQ(AantalStaven(C()), 2);
@@ -147,7 +148,8 @@ TEST_F(ConstructievensterTest, BelastingOpHetMiddenDeeltDeStaaf) {
     EXPECT_EQ(Rij(0).mid(1), (QStringList{"3", "0", "2"}));
 }
 
-TEST_F(ConstructievensterTest, RechtsDrukkenKiestHetMenuEnLoslatenMaaktResultatenOngeldig) {
+// A right click opens the menu of what lies under the mouse and changes nothing itself.
+TEST_F(ConstructievensterTest, RechtsDrukkenKiestHetMenuEnLaatDeResultatenStaan) {
     Sleep(editor, {80, 80}, {280, 80});
     Kies(TBewerking::BelastingToevoegen);
     Sleep(editor, {280, 0}, {280, 80}); // a load on the bar's right end, arrow upward
@@ -162,14 +164,14 @@ TEST_F(ConstructievensterTest, RechtsDrukkenKiestHetMenuEnLoslatenMaaktResultate
     Beweeg({280, 40});
     EXPECT_EQ(Hint(), "P = 2F [kN]");
 
-    toestand.ConstructieGewijzigd = false;
-    toestand.ResultatenGeldig = true;
+    document.Geschiedenis().setClean();
+    document.ZetResultatenGeldig(true);
     const TConstructie voor = C();
     Rechts({400, 400});
     EXPECT_EQ(editor.Popup(), nullptr);
-    EXPECT_FALSE(toestand.ConstructieGewijzigd);
     editor.ImageConstructieMouseUp(Qt::RightButton, 400, 400);
-    EXPECT_FALSE(toestand.ResultatenGeldig);
+    EXPECT_FALSE(document.Gewijzigd());
+    EXPECT_TRUE(document.ResultatenGeldig());
     EXPECT_EQ(C(), voor);
 }
 
@@ -230,12 +232,12 @@ TEST_F(ConstructievensterTest, SchaalVerdubbeltDeKnooptabelMaarNietHetBeeld) {
     Sleep(editor, {80, 80}, {280, 80});
     Kies(TBewerking::KnoopAanpassen);
     const QImage voor = editor.Tekenvlak()->grab().toImage();
-    toestand.ResultatenGeldig = true;
+    document.ZetResultatenGeldig(true);
 
     editor.Schaal()->stepUp();
 
     EXPECT_EQ(editor.Schaal()->value(), 2);
-    EXPECT_FALSE(toestand.ResultatenGeldig);
+    EXPECT_FALSE(document.ResultatenGeldig());
     ASSERT_EQ(editor.Tabel()->rowCount(), 2);
     EXPECT_EQ(Rij(0).mid(1, 2), (QStringList{"4", "4"}));
     EXPECT_EQ(Rij(1).mid(1), (QStringList{"14", "4", "3"}));
@@ -289,11 +291,11 @@ TEST_F(ConstructievensterTest, AlleenEenEchteWijzigingTelt) {
     for (const Geval& g : gevallen) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(g.bewerking) << " " << g.van.x() << ","
                                         << g.van.y() << " > " << g.naar.x() << "," << g.naar.y());
-        toestand.ConstructieGewijzigd = false;
+        document.Geschiedenis().setClean();
         aanwijzingen.clear();
         Kies(g.bewerking);
         Sleep(editor, g.van, g.naar);
-        EXPECT_EQ(toestand.ConstructieGewijzigd, g.gewijzigd);
+        EXPECT_EQ(document.Gewijzigd(), g.gewijzigd);
         if (g.bewerking == TBewerking::StaafToevoegen) {
             ASSERT_FALSE(aanwijzingen.isEmpty());
             EXPECT_EQ(aanwijzingen.back().at(0).toInt(), g.aanwijzing);
@@ -302,11 +304,11 @@ TEST_F(ConstructievensterTest, AlleenEenEchteWijzigingTelt) {
 
     // The plastic moment dialog answered with the value the bar already has changes nothing.
     for (const auto& [mp, gewijzigd] : {std::pair{50.0, false}, {60.0, true}}) {
-        toestand.ConstructieGewijzigd = false;
+        document.Geschiedenis().setClean();
         mpAntwoorden = {mp};
         Rechts({280, 140});
         Actie(editor.PopupStaven(), "Mp..")->trigger();
-        EXPECT_EQ(toestand.ConstructieGewijzigd, gewijzigd) << mp;
+        EXPECT_EQ(document.Gewijzigd(), gewijzigd) << mp;
     }
 }
 

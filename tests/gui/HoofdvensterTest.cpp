@@ -34,8 +34,8 @@ const QString Opslaanvraag = QStringLiteral(
 class HoofdvensterTest : public test::HoofdvensterBasis {
 protected:
     QString Pad(const QString& naam) const { return map.filePath(naam); }
-    std::string Naam() const { return venster->Toestand().Bestandsnaam; }
-    bool Gewijzigd() const { return venster->Toestand().ConstructieGewijzigd; }
+    std::string Naam() const { return venster->Document().Bestandsnaam(); }
+    bool Gewijzigd() const { return venster->Document().Gewijzigd(); }
     // The caption without the " - [child]" that the frame adds while a child is maximised.
     QString Titel() const {
         return venster->windowTitle().remove(QRegularExpression(R"( - \[[^\]]*\]$)"));
@@ -223,7 +223,7 @@ TEST_F(HoofdvensterTest, MisluktOpenenLaatAllesZoalsHetWas) {
     EXPECT_TRUE(Gewijzigd());
     EXPECT_EQ(Editor().Schaal()->value(), 2);
     EXPECT_NE(venster->Analysevenster(TmdiPlastokinetica::kindHoeBezwijken), nullptr);
-    EXPECT_TRUE(venster->Toestand().ResultatenGeldig);
+    EXPECT_TRUE(venster->Document().ResultatenGeldig());
 }
 
 TEST_F(HoofdvensterTest, AfgekeurdeConstructieToontDeControleEnDeEditor) {
@@ -238,7 +238,7 @@ TEST_F(HoofdvensterTest, AfgekeurdeConstructieToontDeControleEnDeEditor) {
                           "op de constructie. "});
     EXPECT_FALSE(venster->Editorvenster()->isMinimized());
     EXPECT_EQ(venster->Werkvlak()->activeSubWindow(), venster->Editorvenster());
-    EXPECT_FALSE(venster->Toestand().ResultatenGeldig);
+    EXPECT_FALSE(venster->Document().ResultatenGeldig());
     EXPECT_EQ(venster->Analysevenster(TmdiPlastokinetica::kindHoeBezwijken), nullptr);
     EXPECT_TRUE(venster->Zijpaneel()->Kop(TZijpaneel::grpHoeBezwijken)->isEnabled());
     venster->ToonWanneerBezwijken();
@@ -268,8 +268,9 @@ TEST_F(HoofdvensterTest, AnalysevenstersLevenTotHetLaden) {
     EXPECT_FALSE(kind->isMinimized());
     EXPECT_EQ(venster->AantalAnalyses(), 1);
 
-    // A release in the editor makes the results stale but leaves the windows.
-    Editor().ImageConstructieMouseUp(Qt::LeftButton, 0, 0);
+    // An edit makes the results stale but leaves the windows.
+    Editor().ZetCel(0, 3, "80");
+    ASSERT_EQ(venster->Constructie().Constructie.Staven[0].Mp, 80.0);
     EXPECT_NE(venster->Analysevenster(TmdiPlastokinetica::kindHoeBezwijken), nullptr);
     venster->ToonHoeBezwijken();
     EXPECT_EQ(venster->AantalAnalyses(), 2);
@@ -282,7 +283,7 @@ TEST_F(HoofdvensterTest, AnalysevenstersLevenTotHetLaden) {
         EXPECT_EQ(venster->Analysevenster(k), nullptr);
     }
     EXPECT_EQ(venster->Werkvlak()->subWindowList().size(), 1);
-    EXPECT_FALSE(venster->Toestand().ResultatenGeldig);
+    EXPECT_FALSE(venster->Document().ResultatenGeldig());
     EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->count(), 0);
 }
 
