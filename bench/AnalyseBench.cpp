@@ -33,7 +33,7 @@ void Analyse(benchmark::State& state, const std::string& bron) {
     Laad(constructie, bron);
     for (auto _ : state) {
         kx::TAnalyse analyse(teksten);
-        if (!constructie.ControleerConstructie().empty()) {
+        if (!kx::ControleerVoorAnalyse(constructie).empty()) {
             state.SkipWithError("de constructie wordt afgekeurd");
             return;
         }
@@ -51,7 +51,7 @@ void AnalysePerMechanisme(benchmark::State& state, const std::string& bron) {
     for (auto _ : state) {
         kx::TAnalyse analyse(teksten);
         analyse.TermenSchrijven = false;
-        if (!constructie.ControleerConstructie().empty()) {
+        if (!kx::ControleerVoorAnalyse(constructie).empty()) {
             state.SkipWithError("de constructie wordt afgekeurd");
             return;
         }

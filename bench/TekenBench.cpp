@@ -29,7 +29,7 @@ struct TGeanalyseerdeKeten {
 
     TGeanalyseerdeKeten() {
         kx::LaadConstructie(Constructie, std::string(KX_FIXTURES) + "/keten15.kx");
-        Constructie.ControleerConstructie();
+        kx::ControleerVoorAnalyse(Constructie);
         Analyse.BepaalMechanismen(Constructie);
         Analyse.BerekeningDeel2();
     }

@@ -5,8 +5,10 @@
 #include "model/Bestand.h"
 #include "model/ManipuleerConstructie.h"
 #include "text/SymboolTekens.h"
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <clocale>
@@ -40,7 +42,7 @@ char Decimaalteken() {
 }
 
 std::string Bezwijklast(double fp, char decimaalteken) {
-    return fp >= 0.5 * Oneindig ? "∞" : AlgemeenGetal(fp, 4, decimaalteken) + " F";
+    return fp >= 0.5 * Oneindig ? "∞" : AlgemeenGetal(fp, 4, decimaalteken) + " kN";
 }
 
 // The equation as the virtual work view lays it out: every term whose factor is not zero.
@@ -64,6 +66,11 @@ std::string Vergelijking(const TMechanisme& mechanisme) {
     return tekst + ZonderOpmaak(regels.back());
 }
 
+nlohmann::ordered_json GelijkAan(const TUitslag& uitslag, int i) {
+    const int gelijk = uitslag.GelijkAan[static_cast<std::size_t>(i)];
+    return gelijk >= 0 ? nlohmann::ordered_json(gelijk + 1) : nlohmann::ordered_json(nullptr);
+}
+
 void VoegGetalToe(std::string& tekst, int n) {
     std::array<char, 12> buffer{};
     const auto einde = std::to_chars(buffer.data(), buffer.data() + buffer.size(), n).ptr;
@@ -81,10 +88,24 @@ void MechanismeRegel(std::string& regel, const Teksten& teksten, const TUitslag&
         regel += k == 0 ? " " : (k + 1 == knopen.size() ? " en " : ", ");
         VoegGetalToe(regel, knopen[k]);
     }
+    const auto& draaiend = uitslag.Draaiend[static_cast<std::size_t>(i)];
+    if (!std::equal(knopen.begin(), knopen.end(), draaiend.begin(), draaiend.end())) {
+        regel += draaiend.empty() ? " (geen draait)" : " (draaiend:";
+        for (std::size_t k = 0; k < draaiend.size(); ++k) {
+            regel += ' ';
+            VoegGetalToe(regel, draaiend[k]);
+            regel += k + 1 == draaiend.size() ? ")" : ",";
+        }
+    }
     regel += ", Fp = ";
     regel += Bezwijklast(uitslag.Bezwijklasten[i], decimaalteken);
     if (i == uitslag.Maatgevend) {
         regel += teksten[TekstMaatgevend];
+    }
+    if (const int gelijk = uitslag.GelijkAan[static_cast<std::size_t>(i)]; gelijk >= 0) {
+        regel += teksten[TekstGelijkAan];
+        VoegGetalToe(regel, gelijk + 1);
+        regel += ')';
     }
     regel += '\n';
 }
@@ -93,7 +114,7 @@ void MechanismeRegel(std::string& regel, const Teksten& teksten, const TUitslag&
 // empty when analysed.
 std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse, bool json,
                       TUitslag& uitslag) {
-    const std::string melding = constructie.ControleerConstructie();
+    const std::string melding = ControleerVoorAnalyse(constructie);
     if (!melding.empty()) {
         return melding;
     }
@@ -137,26 +158,26 @@ bool LeesArgumenten(const std::vector<std::string>& argumenten, TOpdracht& opdra
 }
 } // namespace
 
-std::vector<int> ScharnierKnopen(const std::vector<std::int32_t>& rij) {
-    std::vector<int> knopen;
-    knopen.reserve(rij.size());
-    // Position j of a row holds place m-1-j, and places come in increasing node order.
-    for (auto j = rij.rbegin(); j != rij.rend(); ++j) {
-        if (*j != -1) {
-            knopen.push_back(*j + 1);
-        }
+std::vector<int> Knoopnummers(const std::vector<std::int32_t>& knopen) {
+    std::vector<int> nummers(knopen.begin(), knopen.end());
+    for (int& n : nummers) {
+        ++n;
     }
-    return knopen;
+    return nummers;
 }
 
 void TUitslag::Reserveer(int mechanismen, int scharnieren) {
     Bezwijklasten.reserve(static_cast<std::size_t>(mechanismen));
+    Draaiend.reserve(static_cast<std::size_t>(mechanismen));
+    GelijkAan.reserve(static_cast<std::size_t>(mechanismen));
     Knopen.reserve(static_cast<std::size_t>(mechanismen) * static_cast<std::size_t>(scharnieren));
 }
 
 void TUitslag::VoegToe(const TBerekendMechanisme& berekend, bool metTermen) {
     Bezwijklasten.push_back(berekend.Mechanisme.Vgl.Bezwijklast);
-    const auto knopen = ScharnierKnopen(berekend.Combinatie);
+    const auto knopen = Knoopnummers(berekend.Mechanisme.Scharnieren);
+    Draaiend.push_back(Knoopnummers(berekend.Mechanisme.DraaiendeScharnieren));
+    GelijkAan.push_back(berekend.Mechanisme.GelijkAan);
     AantalScharnieren = static_cast<int>(knopen.size());
     Knopen.insert(Knopen.end(), knopen.begin(), knopen.end());
     if (metTermen) {
@@ -204,11 +225,14 @@ nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const
     nlohmann::ordered_json mechanismen = nlohmann::ordered_json::array();
     for (int i = 0; i < analyse.AantalMechanismen; ++i) {
         const auto knopen = uitslag.Scharnieren(i);
-        mechanismen.push_back({{"nummer", i + 1},
-                               {"scharnieren", std::vector<int>(knopen.begin(), knopen.end())},
-                               {"bezwijklast", uitslag.Bezwijklasten[i]},
-                               {"termen", uitslag.Termen[i]},
-                               {"factoren", uitslag.Factoren[i]}});
+        mechanismen.push_back(
+            {{"nummer", i + 1},
+             {"scharnieren", std::vector<int>(knopen.begin(), knopen.end())},
+             {"draaiende_scharnieren", uitslag.Draaiend[static_cast<std::size_t>(i)]},
+             {"bezwijklast", uitslag.Bezwijklasten[i]},
+             {"gelijk_aan", GelijkAan(uitslag, i)},
+             {"termen", uitslag.Termen[i]},
+             {"factoren", uitslag.Factoren[i]}});
     }
     return {{"onbekenden", telling.AantalOnbekenden},
             {"vergelijkingen", telling.AantalVergelijkingen},

@@ -23,6 +23,8 @@ struct TUitslag {
     std::vector<double> Bezwijklasten;
     std::vector<int> Knopen; // the hinge nodes of every mechanism, one mechanism after another
     int AantalScharnieren = 0;
+    std::vector<std::vector<int>> Draaiend; // the rotating hinge nodes of every mechanism
+    std::vector<int> GelijkAan;
     std::vector<std::vector<std::string>> Termen;
     std::vector<std::vector<double>> Factoren;
     TMechanisme MaatgevendMechanisme;
@@ -34,8 +36,8 @@ struct TUitslag {
     std::span<const int> Scharnieren(int i) const;
 };
 
-// Node numbers (1-based, ascending) of the hinge places chosen in a row of Combinaties.
-std::vector<int> ScharnierKnopen(const std::vector<std::int32_t>& rij);
+// 1-based node numbers of 0-based node indices.
+std::vector<int> Knoopnummers(const std::vector<std::int32_t>& knopen);
 
 // The Dutch report a student reads: counts, one line per mechanism and the governing
 // mechanism's virtual work equation, symbol markup as Unicode.

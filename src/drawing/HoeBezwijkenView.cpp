@@ -110,6 +110,14 @@ void TekenCel(QPainter& painter, const TCelAfbeelding& cel, int i, const TViewCo
     TPunt eind;
     TekenRegel(painter, {cel.Cel.Left, cel.Cel.Bottom}, eind, KleurBlauw, Opmaak(opLink),
                onderschrift, uitLinks);
+    // A repeat says so on a line of its own, which keeps the caption within its cell.
+    if (mechanisme.GelijkAan >= 0) {
+        std::string gelijk = ctx.Tekst[TekstGelijkAan];
+        gelijk.erase(0, gelijk.find_first_not_of(' '));
+        gelijk += Getal(ctx, mechanisme.GelijkAan + 1, CijfersAantal) + ")";
+        TekenRegel(painter, {cel.Cel.Left, cel.Cel.Bottom + RegelHoogte(painter, Opmaak(opLink))},
+                   eind, KleurZwart, Opmaak(opUitleg), gelijk, uitLinks);
+    }
 }
 
 // Draws the links to the previous and next page and returns the y below them.

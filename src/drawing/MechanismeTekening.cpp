@@ -143,13 +143,16 @@ void TekenEindSymbolen(QPainter& painter, const TMechanisme& mechanisme, const T
 void TekenPlastischeScharnieren(QPainter& painter, const TMechanisme& mechanisme,
                                 const TCelAfbeelding& cel) {
     painter.save();
-    painter.setPen(QPen(KleurRood, 1));
-    painter.setBrush(KleurGeel);
     for (const TStaaf& deel : mechanisme.avStaven) {
         for (const TKnoop& eind : deel.Knopen) {
-            if (eind.Stijf) {
-                TekenCirkel(painter, cel.Scherm(eind, true), ScharnierDiameter);
+            if (!eind.Stijf) {
+                continue;
             }
+            // A chosen place that does not rotate stays a place: grey and open.
+            const bool draait = eind.M != 0.0;
+            painter.setPen(QPen(draait ? KleurRood : KleurMiddengrijs, 1));
+            painter.setBrush(draait ? KleurGeel : KleurWit);
+            TekenCirkel(painter, cel.Scherm(eind, true), ScharnierDiameter);
         }
     }
     painter.restore();

@@ -37,7 +37,8 @@ void TekenDelen(QPainter& painter, const TMechanisme& mechanisme, const TCelAfbe
 void TekenEindSymbolen(QPainter& painter, const TMechanisme& mechanisme, const TCelAfbeelding& cel,
                        QColor kleur, bool verplaatst);
 
-// Red and yellow circles at the displaced ends where a plastic moment works.
+// Red and yellow circles at the displaced ends where a plastic moment works; open grey ones at
+// chosen places that do not rotate.
 void TekenPlastischeScharnieren(QPainter& painter, const TMechanisme& mechanisme,
                                 const TCelAfbeelding& cel);
 

@@ -202,10 +202,17 @@ std::vector<TMaat> TArbeidsView::Verplaatsingsmaten() const {
         }
         const TStaaf& deel = m_.avStaven[static_cast<std::size_t>(last.s)];
         const std::string rotatie = Maal + Rotatie(deel);
+        // A translating part moves every point alike: the displacement per unit of rotation.
+        const auto verschuiving = [&](double d) {
+            return Getal(std::fabs(d) / (Vergroting * VirtueleRotatie), CijfersMaat) + DeltaTheta;
+        };
+        const bool draait = Eindig(deel.RC);
         maten.push_back({{last.x, last.y},
                          {last.x + last.dx, last.y + last.dy},
-                         Getal(std::fabs(deel.RC.y - last.y), CijfersMaat) + rotatie,
-                         Getal(std::fabs(deel.RC.x - last.x), CijfersMaat) + rotatie,
+                         draait ? Getal(std::fabs(deel.RC.y - last.y), CijfersMaat) + rotatie
+                                : verschuiving(last.dx),
+                         draait ? Getal(std::fabs(deel.RC.x - last.x), CijfersMaat) + rotatie
+                                : verschuiving(last.dy),
                          VerplaatsingOffset});
     }
     return maten;

@@ -1,7 +1,8 @@
-#include "engine/Analyse.h"
 #include "engine/Getalnotatie.h"
+#include "engine/Mechanisme.h"
 #include "text/Teksten.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -16,24 +17,43 @@ constexpr int T4 = 136; // "deel "
 constexpr int T5 = 137; // "belasting"
 constexpr int T6 = 138; // " = 0"
 
-double Teken(double x) {
-    const double a = Afkappen(x);
-    return a < 0.0 ? -1.0 : (a > 0.0 ? 1.0 : 0.0);
+// Relative size below which a difference of rotations or a sum of work is rounding noise.
+constexpr double Ruis = 1e-9;
+
+double GrootsteRotatie(const TMechanisme& mechanisme) {
+    double grootste = 0.0;
+    for (const TStaaf& deel : mechanisme.avStaven) {
+        grootste = std::max(grootste, std::fabs(deel.gamma));
+    }
+    return grootste;
+}
+
+double Teken(double x, double grens) {
+    return x < -grens ? -1.0 : (x > grens ? 1.0 : 0.0);
+}
+
+bool IsGeldigeStaaf(const TMechanisme& mechanisme, int b) {
+    return b >= 0 && b < static_cast<int>(mechanisme.avStaven.size());
 }
 
 } // namespace
 
-void TAnalyse::BepaalPlastischeMomenten(TMechanisme& mechanisme) const {
+void BepaalPlastischeMomenten(TMechanisme& mechanisme) {
     auto& staven = mechanisme.avStaven;
+    const double grens = Ruis * GrootsteRotatie(mechanisme);
     for (int b = 0; b < static_cast<int>(staven.size()); ++b) {
         for (int n = 0; n < 2; ++n) {
-            TKnoop& knoop = staven[b].Knopen[n];
+            TKnoop& knoop = staven[static_cast<std::size_t>(b)].Knopen[n];
+            const double gamma = staven[static_cast<std::size_t>(b)].gamma;
             if (knoop.Soort < 4 && knoop.Stijf) {
-                knoop.M = Teken(-staven[b].gamma) * knoop.Mp;
+                knoop.M = Teken(-gamma, grens) * knoop.Mp;
             } else if (knoop.Soort > 3 && knoop.Stijf) {
                 // A hinge without a part on its other side does no work.
                 const std::int32_t c = BepaalAansluitendeStaaf(mechanisme, b, n);
-                knoop.M = c == -1 ? 0.0 : Teken(staven[c].gamma - staven[b].gamma) * knoop.Mp;
+                knoop.M = c == -1
+                              ? 0.0
+                              : Teken(staven[static_cast<std::size_t>(c)].gamma - gamma, grens) *
+                                    knoop.Mp;
             } else {
                 knoop.M = 0.0;
             }
@@ -41,12 +61,7 @@ void TAnalyse::BepaalPlastischeMomenten(TMechanisme& mechanisme) const {
     }
 }
 
-void TAnalyse::StelArbeidsVergelijkingOp(TMechanisme& mechanisme) const {
-    BepaalFactoren(mechanisme);
-    SchrijfTermen(mechanisme);
-}
-
-void TAnalyse::BepaalFactoren(TMechanisme& mechanisme) const {
+void BepaalFactoren(TMechanisme& mechanisme) {
     auto& vgl = mechanisme.Vgl;
     const auto& staven = mechanisme.avStaven;
     const auto& belastingen = mechanisme.avBelastingen;
@@ -55,19 +70,37 @@ void TAnalyse::BepaalFactoren(TMechanisme& mechanisme) const {
     vgl.Factoren[0] = 1.0;
     for (std::size_t s = 0; s < staven.size(); ++s) {
         for (std::size_t n = 0; n < 2; ++n) {
-            vgl.Factoren[2 * s + 1 + n] = staven[s].Knopen[n].M * staven[s].gamma;
+            // + 0.0 turns a product of -0 into 0.
+            vgl.Factoren[2 * s + 1 + n] = staven[s].Knopen[n].M * staven[s].gamma + 0.0;
         }
     }
     for (std::size_t j = 0; j < belastingen.size(); ++j) {
         const std::size_t q = 2 * staven.size() + 2 * j + 1;
-        vgl.Factoren[q] = belastingen[j].Fx * belastingen[j].dx;
-        vgl.Factoren[q + 1] = belastingen[j].Fy * belastingen[j].dy;
+        vgl.Factoren[q] = belastingen[j].Fx * belastingen[j].dx + 0.0;
+        vgl.Factoren[q + 1] = belastingen[j].Fy * belastingen[j].dy + 0.0;
     }
     vgl.Factoren[laatste] = 1.0;
 }
 
-void TAnalyse::SchrijfTermen(TMechanisme& mechanisme) const {
-    const Teksten& t = *teksten_;
+void BepaalBezwijklast(TMechanisme& mechanisme) {
+    auto& vgl = mechanisme.Vgl;
+    const std::size_t intern = 2 * mechanisme.avStaven.size();
+    const std::size_t extern_ = intern + 2 * mechanisme.avBelastingen.size();
+    double s1 = 0.0;
+    for (std::size_t q = 1; q <= intern; ++q) {
+        s1 += vgl.Factoren[q];
+    }
+    double s2 = 0.0;
+    double omvang = 0.0;
+    for (std::size_t q = intern + 1; q <= extern_; ++q) {
+        s2 += vgl.Factoren[q];
+        omvang += std::fabs(vgl.Factoren[q]);
+    }
+    // Loads whose work cancels do no work either.
+    vgl.Bezwijklast = std::fabs(s2) <= Ruis * omvang || s2 == 0.0 ? Oneindig : -s1 / s2;
+}
+
+void SchrijfTermen(TMechanisme& mechanisme, const Teksten& t, char decimaalteken) {
     auto& vgl = mechanisme.Vgl;
     const auto& staven = mechanisme.avStaven;
     const auto& belastingen = mechanisme.avBelastingen;
@@ -77,9 +110,8 @@ void TAnalyse::SchrijfTermen(TMechanisme& mechanisme) const {
     if (vgl.Factoren.size() != laatste + 1) {
         BepaalFactoren(mechanisme);
     }
-    // Every text is built by appending to it, without temporary strings.
-    const auto getal = [this](std::string& tekst, double v) {
-        VoegAlgemeenGetalToe(tekst, std::fabs(v), 3, Decimaalteken);
+    const auto getal = [decimaalteken](std::string& tekst, double v) {
+        VoegAlgemeenGetalToe(tekst, std::fabs(v), 3, decimaalteken);
     };
     // "+ a ⋅ b" for term q, the rest of the term to be appended.
     const auto term = [&](std::size_t q, double a, const char* eenheid, double b) -> std::string& {
@@ -109,14 +141,25 @@ void TAnalyse::SchrijfTermen(TMechanisme& mechanisme) const {
     std::string rotatie;
     for (std::size_t j = 0; j < belastingen.size(); ++j) {
         const TBelasting& last = belastingen[j];
-        // A load without a part has no lever arm and no rotation to print.
-        const TStaaf& deel = IsGeldigeStaaf(mechanisme, last.s) ? staven[last.s] : geenDeel;
-        rotatie = t[T2];
-        getal(rotatie, deel.gamma / VirtueleRotatie);
-        rotatie += t[T3];
         const std::size_t q = 2 * staven.size() + 2 * j + 1;
-        term(q, last.Fx, " F", last.y - deel.RC.y) += rotatie;
-        term(q + 1, last.Fy, " F", last.x - deel.RC.x) += rotatie;
+        // A load without a part has no lever arm and no rotation to print.
+        const TStaaf& deel = IsGeldigeStaaf(mechanisme, last.s)
+                                 ? staven[static_cast<std::size_t>(last.s)]
+                                 : geenDeel;
+        if (IsEindig(deel.RC)) {
+            rotatie = t[T2];
+            getal(rotatie, deel.gamma / VirtueleRotatie);
+            rotatie += t[T3];
+            term(q, last.Fx, " F", last.y - deel.RC.y) += rotatie;
+            term(q + 1, last.Fy, " F", last.x - deel.RC.x) += rotatie;
+        } else {
+            // A translating part: the load times its displacement per unit of rotation.
+            const auto verplaatsing = [&](std::size_t r, double f) {
+                return f == 0.0 ? 0.0 : vgl.Factoren[r] / f / VirtueleRotatie;
+            };
+            term(q, last.Fx, " F", verplaatsing(q, last.Fx)) += t[T3];
+            term(q + 1, last.Fy, " F", verplaatsing(q + 1, last.Fy)) += t[T3];
+        }
         for (const std::size_t r : {q, q + 1}) {
             vgl.Regel2[r] = t[T5];
             vgl.Regel2[r] += last.Naam;
@@ -127,45 +170,21 @@ void TAnalyse::SchrijfTermen(TMechanisme& mechanisme) const {
     vgl.Regel2[laatste].clear();
 }
 
-void TAnalyse::BepaalBezwijklast(TMechanisme& mechanisme, int i) const {
-    auto& vgl = mechanisme.Vgl;
-    const auto naam = [i] { return "BepaalBezwijklast[" + std::to_string(i) + "]"; };
-    const std::size_t intern = 2 * mechanisme.avStaven.size();
-    const std::size_t extern_ = intern + 2 * mechanisme.avBelastingen.size();
-
-    LogStap([&] { return std::string("00171 " + naam()); });
-    double s1 = 0.0;
-    for (std::size_t q = 1; q <= intern; ++q) {
-        s1 += vgl.Factoren[q];
-        LogStap([&] { return std::string("00172 " + naam() + ", i=" + std::to_string(q)); });
-    }
-    LogStap([&] { return std::string("00173 " + naam()); });
-    double s2 = 0.0;
-    for (std::size_t q = intern + 1; q <= extern_; ++q) {
-        s2 += vgl.Factoren[q];
-        LogStap([&] { return std::string("00174 " + naam() + ", i=" + std::to_string(q)); });
-    }
-    LogStap([&] { return std::string("00175 " + naam()); });
-    vgl.Bezwijklast = Afkappen(s2) == 0.0 ? Oneindig : -s1 / s2;
-}
-
-std::int32_t TAnalyse::BepaalMaatgevendMechanisme() const {
-    std::int32_t maatgevend = 0;
-    for (std::int32_t i = 1; i < static_cast<std::int32_t>(Mechanismen.size()); ++i) {
-        if (Mechanismen[i].Vgl.Bezwijklast < Mechanismen[maatgevend].Vgl.Bezwijklast) {
-            maatgevend = i;
+void BepaalDraaiendeScharnieren(TMechanisme& mechanisme) {
+    auto& draaiend = mechanisme.DraaiendeScharnieren;
+    draaiend.clear();
+    for (const TStaaf& deel : mechanisme.avStaven) {
+        for (const TKnoop& k : deel.Knopen) {
+            if (k.Stijf && k.M != 0.0 && k.Index >= 0) {
+                draaiend.push_back(k.Index);
+            }
         }
     }
-    return maatgevend;
+    std::sort(draaiend.begin(), draaiend.end());
+    draaiend.erase(std::unique(draaiend.begin(), draaiend.end()), draaiend.end());
 }
 
-void TAnalyse::VergrootVervorming() {
-    for (auto& mechanisme : Mechanismen) {
-        VergrootVervorming(mechanisme);
-    }
-}
-
-void TAnalyse::VergrootVervorming(TMechanisme& mechanisme) {
+void VergrootVervorming(TMechanisme& mechanisme) {
     for (auto& deel : mechanisme.avStaven) {
         for (auto& knoop : deel.Knopen) {
             knoop.dx *= Vergroting;
@@ -176,18 +195,6 @@ void TAnalyse::VergrootVervorming(TMechanisme& mechanisme) {
         last.dx *= Vergroting;
         last.dy *= Vergroting;
     }
-}
-
-void TAnalyse::BepaalPlastischeMomenten(int i) {
-    BepaalPlastischeMomenten(Mechanismen[i]);
-}
-
-void TAnalyse::StelArbeidsVergelijkingOp(int i) {
-    StelArbeidsVergelijkingOp(Mechanismen[i]);
-}
-
-void TAnalyse::BepaalBezwijklast(int i) {
-    BepaalBezwijklast(Mechanismen[i], i);
 }
 
 } // namespace kx

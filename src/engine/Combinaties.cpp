@@ -1,4 +1,4 @@
-#include "engine/Analyse.h"
+#include "engine/Enumeratie.h"
 #include "model/ManipuleerConstructie.h"
 
 #include <cmath>
@@ -43,64 +43,50 @@ std::uint64_t VolgendePatroon(std::uint64_t p) {
 
 } // namespace
 
-void TAnalyse::BepaalMechanismen(TManipuleerConstructie& constructie) {
-    BepaalCombinaties(constructie);
-    if (AantalCombinaties == 0) {
-        return;
-    }
-    const TVConstructie sjabloon = MaakSjabloon(constructie);
-    for (int c = 0; c < AantalCombinaties; ++c) {
-        BouwVervangendeConstructie(VMechanismen[c], Combinaties[c], sjabloon, constructie);
-    }
-}
-
-void TAnalyse::BepaalCombinaties(TManipuleerConstructie& constructie) {
-    TelCombinaties(constructie);
-    Combinaties.reserve(AantalCombinaties);
-    VoorElkeCombinatie(
-        [this](const std::vector<std::int32_t>& rij) { Combinaties.push_back(rij); });
-    VMechanismen.resize(AantalCombinaties);
-}
-
-void TAnalyse::TelCombinaties(TManipuleerConstructie& constructie) {
-    Onbepaaldheid = constructie.BepaalOnbepaaldheid();
-    AantalPlaatsen = constructie.Onbepaaldheid.AantalScharnierplaatsen;
-    AantalCombinaties = 0;
-    Combinaties.clear();
-    VMechanismen.clear();
-    Plaatsen.clear();
-
-    const int m = AantalPlaatsen;
-    const int k = Onbepaaldheid + 1;
+TEnumeratie::TEnumeratie(const TManipuleerConstructie& constructie) : constructie_(constructie) {
+    const TOnbepaaldheid telling = constructie.TelOnbepaaldheid();
+    n_ = telling.S();
+    m_ = telling.AantalScharnierplaatsen;
+    const int k = n_ + 1;
     auto plaatsen = Scharnierplaatsen(constructie);
+    sjabloon_ = MaakSjabloon(constructie);
     // A structure that the check refuses gets no mechanisms instead of a bad enumeration.
-    if (k < 1 || k > m || m > MaxPlaatsen || static_cast<int>(plaatsen.size()) != m) {
+    if (k < 1 || k > m_ || m_ > MaxPlaatsen || static_cast<int>(plaatsen.size()) != m_) {
         return;
     }
-    Plaatsen = std::move(plaatsen);
-    const double noemer = static_cast<double>(Faculteit(m - k) * Faculteit(k));
-    AantalCombinaties =
-        static_cast<std::int32_t>(std::llround(static_cast<double>(Faculteit(m)) / noemer));
+    plaatsen_ = std::move(plaatsen);
+    const double noemer = static_cast<double>(Faculteit(m_ - k) * Faculteit(k));
+    aantal_ = static_cast<std::int32_t>(std::llround(static_cast<double>(Faculteit(m_)) / noemer));
 }
 
-void TAnalyse::VoorElkeCombinatie(
+void TEnumeratie::VoorElkeCombinatie(
     const std::function<void(const std::vector<std::int32_t>&)>& f) const {
-    if (AantalCombinaties == 0) {
+    if (aantal_ == 0) {
         return;
     }
-    const int m = AantalPlaatsen;
-    const int k = Onbepaaldheid + 1;
+    const int k = n_ + 1;
     const std::uint64_t eerste = (std::uint64_t{1} << k) - 1;
-    const std::uint64_t laatste = eerste << (m - k);
-    std::vector<std::int32_t> rij(m, -1);
+    const std::uint64_t laatste = eerste << (m_ - k);
+    std::vector<std::int32_t> rij(static_cast<std::size_t>(m_), -1);
     int r = 0;
     // The k-bit patterns in increasing order, the next one found directly from the previous.
-    for (std::uint64_t p = eerste; p <= laatste && r < AantalCombinaties; p = VolgendePatroon(p)) {
-        for (int j = m - 1; j >= 0; --j) {
-            rij[j] = ((p >> j) & 1U) ? Plaatsen[m - 1 - j] : -1;
+    for (std::uint64_t p = eerste; p <= laatste && r < aantal_; p = VolgendePatroon(p)) {
+        for (int j = m_ - 1; j >= 0; --j) {
+            rij[static_cast<std::size_t>(j)] =
+                ((p >> j) & 1U) ? plaatsen_[static_cast<std::size_t>(m_ - 1 - j)] : -1;
         }
         f(rij);
         ++r;
+    }
+}
+
+void GekozenPlaatsen(const std::vector<std::int32_t>& rij, std::vector<std::int32_t>& knopen) {
+    knopen.clear();
+    // Position j of a row holds place m-1-j, and places come in increasing node order.
+    for (auto j = rij.rbegin(); j != rij.rend(); ++j) {
+        if (*j != -1) {
+            knopen.push_back(*j);
+        }
     }
 }
 

@@ -1,4 +1,4 @@
-#include "engine/Analyse.h"
+#include "engine/Mechanisme.h"
 #include "model/Constructie.h"
 
 #include <cstdint>
@@ -26,20 +26,19 @@ std::uint8_t KnoopSoort(const TVKnoop& knoop) {
 }
 
 // A to Z for the first 26 nodes, then a, b, ...
-std::string KnoopNaam(int n) {
-    return std::string(1, n < 26 ? static_cast<char>('A' + n) : static_cast<char>('a' + n - 26));
+char KnoopNaam(int n) {
+    return n < 26 ? static_cast<char>('A' + n) : static_cast<char>('a' + n - 26);
 }
 
-TKnoop MaakKnoop(const TVConstructie& v, std::int32_t n) {
-    const TVKnoop& bron = v.Knopen[n];
-    TKnoop knoop;
+void VulKnoop(TKnoop& knoop, const TVConstructie& v, std::int32_t n) {
+    const TVKnoop& bron = v.Knopen[static_cast<std::size_t>(n)];
     knoop.Soort = KnoopSoort(bron);
     knoop.Stijf = knoop.Soort == 3 || knoop.Soort == 5;
-    knoop.Naam = KnoopNaam(n);
+    knoop.Naam.assign(1, KnoopNaam(n));
     knoop.x = bron.x;
     knoop.y = -bron.y;
     knoop.Mp = bron.Mp;
-    return knoop;
+    knoop.Index = n;
 }
 
 template <typename Tabel> std::size_t AantalBestaand(const Tabel& tabel) {
@@ -52,7 +51,7 @@ template <typename Tabel> std::size_t AantalBestaand(const Tabel& tabel) {
 
 } // namespace
 
-void TAnalyse::ConverteerVervangendeConstructie(const TVConstructie& v, TMechanisme& mechanisme) {
+void ConverteerVervangendeConstructie(const TVConstructie& v, TMechanisme& mechanisme) {
     mechanisme.avStaven.clear();
     mechanisme.avBelastingen.clear();
     mechanisme.avStaven.reserve(AantalBestaand(v.Staven));
@@ -63,7 +62,8 @@ void TAnalyse::ConverteerVervangendeConstructie(const TVConstructie& v, TMechani
             continue;
         }
         TStaaf& deel = mechanisme.avStaven.emplace_back();
-        deel.Knopen = {MaakKnoop(v, staaf.Knoop0), MaakKnoop(v, staaf.Knoop1)};
+        VulKnoop(deel.Knopen[0], v, staaf.Knoop0);
+        VulKnoop(deel.Knopen[1], v, staaf.Knoop1);
         deel.VStaaf = b;
     }
     for (const auto& belasting : v.Belastingen) {
@@ -85,19 +85,17 @@ void TAnalyse::ConverteerVervangendeConstructie(const TVConstructie& v, TMechani
     mechanisme.AantalBelastingen = static_cast<std::int32_t>(mechanisme.avBelastingen.size());
     const std::size_t lengte =
         2 * (mechanisme.avStaven.size() + mechanisme.avBelastingen.size() + 1);
-    mechanisme.Vgl.Regel1.assign(lengte, std::string());
-    mechanisme.Vgl.Regel2.assign(lengte, std::string());
+    // Emptied in place, so that the strings keep their room for the next mechanism.
+    for (auto* regels : {&mechanisme.Vgl.Regel1, &mechanisme.Vgl.Regel2}) {
+        regels->resize(lengte);
+        for (auto& regel : *regels) {
+            regel.clear();
+        }
+    }
     mechanisme.Vgl.Factoren.assign(lengte, 0.0);
     mechanisme.Vgl.Bezwijklast = 0.0;
-}
-
-void TAnalyse::ConverteerVervangendeConstructies() {
-    AantalMechanismen = static_cast<std::int32_t>(VMechanismen.size());
-    Mechanismen.clear();
-    Mechanismen.reserve(VMechanismen.size());
-    for (const auto& v : VMechanismen) {
-        ConverteerVervangendeConstructie(v, Mechanismen.emplace_back());
-    }
+    mechanisme.DraaiendeScharnieren.clear();
+    mechanisme.GelijkAan = -1;
 }
 
 } // namespace kx

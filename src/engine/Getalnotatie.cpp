@@ -30,6 +30,28 @@ bool VastePuntCijfers(double v, int cijfers, std::int64_t& mantisse, int& expone
     }
     return exponent >= -4 && exponent < cijfers;
 }
+// Beyond the range of VastePuntCijfers: large values as whole numbers, small ones with as many
+// decimals as their significant digits need, never in exponent notation.
+void VoegVastGetalToe(std::string& tekst, double v, int cijfers, char decimaalteken) {
+    const double a = std::fabs(v);
+    const int exponent = std::isfinite(a) ? static_cast<int>(std::floor(std::log10(a))) : 0;
+    const int decimalen = a < 1.0 ? std::min(cijfers - 1 - exponent, 330) : 0;
+    std::array<char, 400> buffer{};
+    const auto einde = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
+                                     std::chars_format::fixed, decimalen)
+                           .ptr;
+    char* laatste = einde;
+    if (decimalen > 0) {
+        while (laatste[-1] == '0') {
+            --laatste;
+        }
+        if (laatste[-1] == '.') {
+            --laatste;
+        }
+    }
+    std::replace(buffer.data(), laatste, '.', decimaalteken);
+    tekst.append(buffer.data(), laatste);
+}
 } // namespace
 
 void VoegAlgemeenGetalToe(std::string& tekst, double v, int cijfers, char decimaalteken) {
@@ -41,12 +63,7 @@ void VoegAlgemeenGetalToe(std::string& tekst, double v, int cijfers, char decima
         return;
     }
     if (!VastePuntCijfers(v, cijfers, mantisse, exponent)) {
-        std::array<char, 64> buffer{};
-        const auto einde = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
-                                         std::chars_format::general, cijfers)
-                               .ptr;
-        std::replace(buffer.data(), einde, '.', decimaalteken);
-        tekst.append(buffer.data(), einde);
+        VoegVastGetalToe(tekst, v, cijfers, decimaalteken);
         return;
     }
     // Plain decimal: the digits with the point placed after exponent + 1 of them, trailing

@@ -1,18 +1,25 @@
 #include "engine/Kinematica.h"
 
-#include "engine/Analyse.h"
+#include "engine/Compatibiliteit.h"
+#include "engine/Mechanisme.h"
 
 #include <cmath>
 #include <numbers>
-#include <string>
+#include <vector>
 
 namespace kx {
 
 namespace {
 
 constexpr double pi = std::numbers::pi;
+// Relative size below which a rotation or displacement is rounding noise.
+constexpr double Ruis = 1e-9;
 
+// Ends of the same replacement node coincide; ends made by hand are compared by position.
 bool ValtSamen(const TKnoop& a, const TKnoop& b) {
+    if (a.Index >= 0 && b.Index >= 0) {
+        return a.Index == b.Index;
+    }
     return Afkappen(a.x - b.x) == 0.0 && Afkappen(a.y - b.y) == 0.0;
 }
 
@@ -20,36 +27,47 @@ bool IsOplegging(const TKnoop& knoop) {
     return knoop.Soort < 4;
 }
 
-// The line y = a x + q through the two ends of a part; a vertical line gets a = Oneindig.
-struct TLijn {
-    double a = 0.0;
-    double q = 0.0;
-};
-
-TLijn LijnDoor(const TStaaf& deel) {
-    const TKnoop& k0 = deel.Knopen[0];
-    const TKnoop& k1 = deel.Knopen[1];
-    const double a = Afkappen(k0.x - k1.x) == 0.0 ? Oneindig : (k1.y - k0.y) / (k1.x - k0.x);
-    return {a, k0.y - a * k0.x};
+double Kruis(double ax, double ay, double bx, double by) {
+    return ax * by - ay * bx;
 }
 
-// Intersection of the lines through the two neighbours; parallel lines meet in a far point in
-// their direction.
-TRotatiecentrum Snijpunt(const TStaaf& buur0, const TStaaf& buur1) {
-    const TLijn l1 = LijnDoor(buur0);
-    const TLijn l2 = LijnDoor(buur1);
-    if (Afkappen(l1.a - l2.a) != 0.0) {
-        const double x = (l2.q - l1.q) / (l1.a - l2.a);
-        return {x, l1.a * x + l1.q};
-    }
-    const double q = (l1.q + l2.q) / 2.0;
-    if (l1.a >= Oneindig) {
+bool IsGeldigeStaaf(const TMechanisme& mechanisme, int b) {
+    return b >= 0 && b < static_cast<int>(mechanisme.avStaven.size());
+}
+
+// The far point in the direction of two parallel neighbours, as y = a x + q lines.
+TRotatiecentrum VerPunt(const TStaaf& buur0, const TStaaf& buur1) {
+    const auto lijn = [](const TStaaf& deel) {
+        const TKnoop& k0 = deel.Knopen[0];
+        const TKnoop& k1 = deel.Knopen[1];
+        const double a = Afkappen(k0.x - k1.x) == 0.0 ? Oneindig : (k1.y - k0.y) / (k1.x - k0.x);
+        return std::pair{a, k0.y - a * k0.x};
+    };
+    const auto [a1, q1] = lijn(buur0);
+    const double q = (q1 + lijn(buur1).second) / 2.0;
+    if (a1 >= Oneindig) {
         return {(buur0.Knopen[0].x + buur1.Knopen[0].x) / 2.0, Oneindig};
     }
-    if (l1.a > -1.0 && l1.a < 1.0) {
-        return {Oneindig, l1.a * Oneindig + q};
+    if (a1 > -1.0 && a1 < 1.0) {
+        return {Oneindig, a1 * Oneindig + q};
     }
-    return {(Oneindig - q) / l1.a, Oneindig};
+    return {(Oneindig - q) / a1, Oneindig};
+}
+
+// Crossing of the lines through the two neighbours, exact for any slope.
+TRotatiecentrum Snijpunt(const TStaaf& buur0, const TStaaf& buur1) {
+    const TKnoop& p = buur0.Knopen[0];
+    const TKnoop& q = buur1.Knopen[0];
+    const double d1x = buur0.Knopen[1].x - p.x;
+    const double d1y = buur0.Knopen[1].y - p.y;
+    const double d2x = buur1.Knopen[1].x - q.x;
+    const double d2y = buur1.Knopen[1].y - q.y;
+    const double kruis = Kruis(d1x, d1y, d2x, d2y);
+    if (std::fabs(kruis) <= Ruis * std::hypot(d1x, d1y) * std::hypot(d2x, d2y)) {
+        return VerPunt(buur0, buur1);
+    }
+    const double t = Kruis(q.x - p.x, q.y - p.y, d2x, d2y) / kruis;
+    return {p.x + t * d1x, p.y + t * d1y};
 }
 
 // For the part's end e and its neighbour there: the length of the neighbour and the angle
@@ -68,10 +86,178 @@ THoekMetBuur HoekMetBuur(const TStaaf& deel, int e, const TStaaf& buur) {
     return {pool.r, HoekMod2Pi(phiB - pool.phi)};
 }
 
-void Verplaats(TKnoop& knoop, const TStaaf& deel, double gamma) {
-    const auto d = HaaksRoteren(knoop.x, knoop.y, deel.RC, gamma);
-    knoop.dx = d.dx;
-    knoop.dy = d.dy;
+// The part moves rigidly: punt moves by d and the part turns gamma.
+void ZetBeweging(TStaaf& deel, double px, double py, TVerplaatsing d, double gamma) {
+    deel.gamma = gamma;
+    for (TKnoop& k : deel.Knopen) {
+        k.dx = d.dx - gamma * (k.y - py);
+        k.dy = d.dy + gamma * (k.x - px);
+    }
+}
+
+void DraaiOmCentrum(TStaaf& deel, double gamma) {
+    ZetBeweging(deel, deel.RC.x, deel.RC.y, {0.0, 0.0}, gamma);
+}
+
+// The chain of the graphical method, carrying exact rotations from part to part.
+class TKeten {
+public:
+    TKeten(TMechanisme& m, double gamma0, double schaal)
+        : m_(m), gamma0_(gamma0), schaal_(schaal), gezet_(m.avStaven.size(), false) {}
+
+    // False when it meets a part it cannot fix.
+    bool Volg() {
+        auto& staven = m_.avStaven;
+        const TEersteStaaf eerste = BepaalEersteStaaf(m_);
+        TStaaf& begin = staven[static_cast<std::size_t>(eerste.Staaf)];
+        if (!begin.RCBekend || !IsEindig(begin.RC)) {
+            return false;
+        }
+        DraaiOmCentrum(begin, gamma0_);
+        gezet_[static_cast<std::size_t>(eerste.Staaf)] = true;
+        int vorige = eerste.Staaf;
+        int e = 1 - eerste.Eind;
+        for (std::size_t t = 1; t < staven.size(); ++t) {
+            const std::int32_t volgende = BepaalAansluitendeStaaf(m_, vorige, e);
+            if (volgende == -1) {
+                break;
+            }
+            const TKnoop& scharnier = staven[static_cast<std::size_t>(vorige)].Knopen[e];
+            const int k =
+                ValtSamen(staven[static_cast<std::size_t>(volgende)].Knopen[0], scharnier) ? 0 : 1;
+            if (!Volg(volgende, k, {scharnier.dx, scharnier.dy})) {
+                return false;
+            }
+            vorige = volgende;
+            e = 1 - k;
+        }
+        return Verenigbaar();
+    }
+
+private:
+    // Part b entered at its end k, which moves by d.
+    bool Volg(int b, int k, TVerplaatsing d) {
+        TStaaf& deel = m_.avStaven[static_cast<std::size_t>(b)];
+        const TKnoop& h = deel.Knopen[static_cast<std::size_t>(k)];
+        gezet_[static_cast<std::size_t>(b)] = true;
+        if (deel.RCBekend && !IsEindig(deel.RC)) {
+            ZetBeweging(deel, h.x, h.y, d, 0.0);
+            return true;
+        }
+        const double rx = h.x - deel.RC.x;
+        const double ry = h.y - deel.RC.y;
+        const double r2 = rx * rx + ry * ry;
+        if (deel.RCBekend && std::sqrt(r2) > Ruis * schaal_) {
+            DraaiOmCentrum(deel, Kruis(rx, ry, d.dx, d.dy) / r2);
+            return true;
+        }
+        // The centre cannot fix the rotation: the other end's known motion does.
+        const TKnoop& ander = deel.Knopen[static_cast<std::size_t>(1 - k)];
+        TVerplaatsing dAnder;
+        if (!BekendeVerplaatsing(b, ander, dAnder)) {
+            return false;
+        }
+        const double ax = ander.x - h.x;
+        const double ay = ander.y - h.y;
+        const double gamma =
+            Kruis(ax, ay, dAnder.dx - d.dx, dAnder.dy - d.dy) / (ax * ax + ay * ay);
+        ZetBeweging(deel, h.x, h.y, d, gamma);
+        return true;
+    }
+
+    bool BekendeVerplaatsing(int b, const TKnoop& punt, TVerplaatsing& d) const {
+        if (IsOplegging(punt)) {
+            d = {0.0, 0.0};
+            return true;
+        }
+        for (std::size_t c = 0; c < m_.avStaven.size(); ++c) {
+            if (static_cast<int>(c) == b || !gezet_[c]) {
+                continue;
+            }
+            for (const TKnoop& k : m_.avStaven[c].Knopen) {
+                if (ValtSamen(k, punt)) {
+                    d = {k.dx, k.dy};
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // Supports hold their ends and coinciding ends move together.
+    bool Verenigbaar() const {
+        const double grens = Ruis * std::fabs(gamma0_) * schaal_;
+        const double grens2 = grens * grens;
+        const auto groot = [grens2](double dx, double dy) { return dx * dx + dy * dy > grens2; };
+        const auto& staven = m_.avStaven;
+        for (std::size_t b = 0; b < staven.size(); ++b) {
+            for (const TKnoop& k : staven[b].Knopen) {
+                if (IsOplegging(k) && groot(k.dx, k.dy)) {
+                    return false;
+                }
+                for (std::size_t c = b + 1; c < staven.size(); ++c) {
+                    for (const TKnoop& l : staven[c].Knopen) {
+                        if (ValtSamen(k, l) && groot(k.dx - l.dx, k.dy - l.dy)) {
+                            return false;
+                        }
+                    }
+                }
+            }
+        }
+        return true;
+    }
+
+    TMechanisme& m_;
+    double gamma0_;
+    double schaal_;
+    std::vector<bool> gezet_;
+};
+
+// The motion of the compatibility equations; the centres follow from it.
+void LosGeheelOp(TMechanisme& m, double gamma0, double schaal) {
+    const TCompatibiliteit oplossing = LosCompatibiliteitOp(m, BepaalEersteStaaf(m).Staaf, gamma0);
+    const double drempel = Ruis * std::fabs(gamma0);
+    for (std::size_t b = 0; b < m.avStaven.size(); ++b) {
+        TStaaf& deel = m.avStaven[b];
+        const TStarreBeweging beweging =
+            oplossing.Beweging.empty() ? TStarreBeweging{} : oplossing.Beweging[b];
+        const TKnoop& p0 = deel.Knopen[0];
+        const double x0 = p0.x;
+        const double y0 = p0.y;
+        ZetBeweging(deel, x0, y0, {beweging.u, beweging.v}, beweging.omega);
+        if (std::fabs(beweging.omega) > drempel) {
+            deel.RC = {x0 - beweging.v / beweging.omega, y0 + beweging.u / beweging.omega};
+            deel.RCBekend = true;
+        } else if (std::hypot(beweging.u, beweging.v) > drempel * schaal) {
+            // A translation: the centre lies at infinity across the motion.
+            deel.RC = std::fabs(beweging.u) >= std::fabs(beweging.v)
+                          ? TRotatiecentrum{x0, Oneindig}
+                          : TRotatiecentrum{Oneindig, y0};
+            deel.RCBekend = true;
+        }
+    }
+}
+
+// Rotations and displacements that are rounding noise become exactly 0.
+void RondAf(TMechanisme& m, double gamma0, double schaal) {
+    const double hoek = Ruis * std::fabs(gamma0);
+    const double lengte = hoek * schaal;
+    const auto rond = [](double& v, double grens) {
+        if (std::fabs(v) <= grens) {
+            v = 0.0;
+        }
+    };
+    for (TStaaf& deel : m.avStaven) {
+        rond(deel.gamma, hoek);
+        for (TKnoop& k : deel.Knopen) {
+            rond(k.dx, lengte);
+            rond(k.dy, lengte);
+        }
+    }
+    for (TBelasting& last : m.avBelastingen) {
+        rond(last.dx, lengte);
+        rond(last.dy, lengte);
+    }
 }
 
 } // namespace
@@ -99,184 +285,114 @@ TPoolCoordinaten PoolCoordinaten(double dx, double dy) {
 }
 
 TVerplaatsing HaaksRoteren(double x, double y, TRotatiecentrum RC, double gamma) {
-    const auto pool = PoolCoordinaten(x - RC.x, y - RC.y);
-    const double lengte = pool.r * std::tan(gamma);
-    return {Afkappen(std::cos(pool.phi + pi / 2.0) * lengte),
-            Afkappen(std::sin(pool.phi + pi / 2.0) * lengte)};
+    return {-gamma * (y - RC.y), gamma * (x - RC.x)};
 }
 
 double HoekMod2Pi(double a) {
     return a - 2.0 * pi * std::floor(a / (2.0 * pi));
 }
 
-bool TAnalyse::IsGeldigeStaaf(const TMechanisme& mechanisme, int b) {
-    return b >= 0 && b < static_cast<int>(mechanisme.avStaven.size());
-}
-
-std::int32_t TAnalyse::BepaalAansluitendeStaaf(const TMechanisme& mechanisme, int b, int e) const {
+std::int32_t BepaalAansluitendeStaaf(const TMechanisme& mechanisme, int b, int e) {
     const auto& staven = mechanisme.avStaven;
     std::int32_t gevonden = -1;
     if (IsGeldigeStaaf(mechanisme, b)) {
-        const TKnoop& punt = staven[b].Knopen[e];
+        const TKnoop& punt = staven[static_cast<std::size_t>(b)].Knopen[e];
         for (std::int32_t j = 0; j < static_cast<std::int32_t>(staven.size()); ++j) {
-            if (j != b &&
-                (ValtSamen(staven[j].Knopen[0], punt) || ValtSamen(staven[j].Knopen[1], punt))) {
+            const auto& ander = staven[static_cast<std::size_t>(j)];
+            if (j != b && (ValtSamen(ander.Knopen[0], punt) || ValtSamen(ander.Knopen[1], punt))) {
                 gevonden = j;
             }
         }
     }
-    if (gevonden == -1) {
-        LogFout("00143   BepaalAansluitendeStaaf Staaf[s[x]] --> NIET OK!!!!!!!!!!");
-    }
     return gevonden;
 }
 
-void TAnalyse::BepaalRotatieCentra(TMechanisme& mechanisme) const {
+void BepaalRotatieCentra(TMechanisme& mechanisme) {
     auto& staven = mechanisme.avStaven;
     for (int b = 0; b < static_cast<int>(staven.size()); ++b) {
-        auto& deel = staven[b];
+        auto& deel = staven[static_cast<std::size_t>(b)];
+        deel.RCBekend = true;
         if (IsOplegging(deel.Knopen[0])) {
             deel.RC = {deel.Knopen[0].x, deel.Knopen[0].y};
         } else if (IsOplegging(deel.Knopen[1])) {
             deel.RC = {deel.Knopen[1].x, deel.Knopen[1].y};
         } else {
-            // Without both neighbours the part has no centre; it keeps (0, 0).
+            // Without both neighbours the part has no centre; it keeps its value.
             const std::int32_t c0 = BepaalAansluitendeStaaf(mechanisme, b, 0);
-            if (c0 == -1) {
-                continue;
+            const std::int32_t c1 = c0 == -1 ? -1 : BepaalAansluitendeStaaf(mechanisme, b, 1);
+            deel.RCBekend = c1 != -1;
+            if (deel.RCBekend) {
+                deel.RC = Snijpunt(staven[static_cast<std::size_t>(c0)],
+                                   staven[static_cast<std::size_t>(c1)]);
             }
-            const std::int32_t c1 = BepaalAansluitendeStaaf(mechanisme, b, 1);
-            if (c1 == -1) {
-                continue;
-            }
-            deel.RC = Snijpunt(staven[c0], staven[c1]);
         }
     }
 }
 
-TEersteStaaf TAnalyse::BepaalEersteStaaf(const TMechanisme& mechanisme) const {
+TEersteStaaf BepaalEersteStaaf(const TMechanisme& mechanisme) {
     const auto& staven = mechanisme.avStaven;
     if (staven.size() == 1) {
         return {0, staven[0].Knopen[0].Soort > 3 ? 1 : 0};
     }
     TEersteStaaf keuze{0, 0};
     for (int b = 0; b < static_cast<int>(staven.size()); ++b) {
-        const auto& deel = staven[b];
+        const auto& deel = staven[static_cast<std::size_t>(b)];
         if (IsOplegging(deel.Knopen[0]) || IsOplegging(deel.Knopen[1])) {
             continue;
         }
         // A part with a missing neighbour has no angle to compare; it is passed over.
         const std::int32_t c0 = BepaalAansluitendeStaaf(mechanisme, b, 0);
-        if (c0 == -1) {
-            continue;
-        }
-        const std::int32_t c1 = BepaalAansluitendeStaaf(mechanisme, b, 1);
+        const std::int32_t c1 = c0 == -1 ? -1 : BepaalAansluitendeStaaf(mechanisme, b, 1);
         if (c1 == -1) {
             continue;
         }
-        const auto h0 = HoekMetBuur(deel, 0, staven[c0]);
-        const auto h1 = HoekMetBuur(deel, 1, staven[c1]);
+        const auto h0 = HoekMetBuur(deel, 0, staven[static_cast<std::size_t>(c0)]);
+        const auto h1 = HoekMetBuur(deel, 1, staven[static_cast<std::size_t>(c1)]);
         std::int32_t s0 = std::fabs(h0.A - pi) >= std::fabs(h1.A - pi) ? c1 : c0;
         if (Afkappen(h0.A - h1.A) == 0.0) {
             s0 = h0.r >= h1.r ? c1 : c0;
         }
-        keuze = {s0, IsOplegging(staven[s0].Knopen[0]) ? 0 : 1};
+        keuze = {s0, IsOplegging(staven[static_cast<std::size_t>(s0)].Knopen[0]) ? 0 : 1};
     }
     return keuze;
 }
 
-void TAnalyse::BepaalVervorming(TMechanisme& mechanisme, double gamma0) const {
-    auto& staven = mechanisme.avStaven;
-    const int aantal = static_cast<int>(staven.size());
-    if (aantal > 0) {
-        const TEersteStaaf eerste = BepaalEersteStaaf(mechanisme);
-        LogStap([&] { return std::string("00141   BepaalEersteStaaf --> OK"); });
-        int vorige = eerste.Staaf;
-        int e = eerste.Eind;
-        auto& deel = staven[vorige];
-        deel.gamma = gamma0;
-        deel.Knopen[e].dx = 0.0;
-        deel.Knopen[e].dy = 0.0;
-        e = 1 - e;
-        Verplaats(deel.Knopen[e], deel, gamma0);
-        LogStap([&] {
-            return std::string("00142   HaaksRoteren Staaf[" + std::to_string(vorige) + "] --> OK");
-        });
-        LogStaaf(mechanisme, vorige);
-        for (int t = 1; t < aantal; ++t) {
-            // A chain that meets no next part ends there; what it reached keeps its values.
-            const std::int32_t volgende = BepaalAansluitendeStaaf(mechanisme, vorige, e);
-            if (volgende == -1) {
-                break;
-            }
-            LogStap([&] {
-                return std::string("00143   BepaalAansluitendeStaaf Staaf[" +
-                                   std::to_string(volgende) + "] --> OK");
-            });
-            BepaalVervormingStaaf(mechanisme, volgende, vorige, e);
-            LogStap([&] {
-                return std::string("00144   BepaalVervormingStaaf Staaf[" +
-                                   std::to_string(volgende) + "] --> OK");
-            });
-            LogStaaf(mechanisme, volgende);
-            vorige = volgende;
-        }
+void BepaalVervorming(TMechanisme& mechanisme, double gamma0) {
+    for (TStaaf& deel : mechanisme.avStaven) {
+        ZetBeweging(deel, 0.0, 0.0, {0.0, 0.0}, 0.0);
     }
-    for (std::size_t j = 0; j < mechanisme.avBelastingen.size(); ++j) {
-        auto& belasting = mechanisme.avBelastingen[j];
-        const auto naam = [j] {
-            return "00145   HaaksRoteren Belasting[" + std::to_string(j) + "]";
-        };
-        if (!IsGeldigeStaaf(mechanisme, belasting.s)) {
-            LogFout(naam() + " --> NIET OK!!!!!!!!!!");
+    const double schaal = Lengteschaal(mechanisme);
+    if (!mechanisme.avStaven.empty() && !TKeten(mechanisme, gamma0, schaal).Volg()) {
+        LosGeheelOp(mechanisme, gamma0, schaal);
+    }
+    for (TBelasting& last : mechanisme.avBelastingen) {
+        // A load without a part does not move.
+        if (!IsGeldigeStaaf(mechanisme, last.s)) {
+            last.dx = last.dy = 0.0;
             continue;
         }
-        const auto& deel = staven[belasting.s];
-        const auto d = HaaksRoteren(belasting.x, belasting.y, deel.RC, deel.gamma);
-        belasting.dx = d.dx;
-        belasting.dy = d.dy;
-        LogStap([&] { return std::string(naam() + " --> OK"); });
+        const TStaaf& deel = mechanisme.avStaven[static_cast<std::size_t>(last.s)];
+        const TKnoop& p0 = deel.Knopen[0];
+        last.dx = p0.dx - deel.gamma * (last.y - p0.y);
+        last.dy = p0.dy + deel.gamma * (last.x - p0.x);
     }
+    RondAf(mechanisme, gamma0, schaal);
 }
 
-void TAnalyse::BepaalVervormingStaaf(TMechanisme& mechanisme, int b, int p, int& e) const {
-    auto& staven = mechanisme.avStaven;
-    auto& deel = staven[b];
-    const TKnoop& scharnier = staven[p].Knopen[e];
-    const int k = ValtSamen(deel.Knopen[0], scharnier) ? 0 : 1;
-    TKnoop& gedeeld = deel.Knopen[k];
-    gedeeld.dx = scharnier.dx;
-    gedeeld.dy = scharnier.dy;
-
-    const double phi1 =
-        PoolCoordinaten(gedeeld.x + gedeeld.dx - deel.RC.x, gedeeld.y + gedeeld.dy - deel.RC.y).phi;
-    const double phi0 = PoolCoordinaten(gedeeld.x - deel.RC.x, gedeeld.y - deel.RC.y).phi;
-    double gamma = phi1 - phi0;
-    if (gamma > pi) {
-        gamma -= 2.0 * pi;
-    } else if (gamma < -pi) {
-        gamma += 2.0 * pi;
+void KeerVervormingOm(TMechanisme& mechanisme) {
+    // + 0.0 keeps a zero from turning into -0.
+    const auto keer = [](double& v) { v = -v + 0.0; };
+    for (TStaaf& deel : mechanisme.avStaven) {
+        keer(deel.gamma);
+        for (TKnoop& k : deel.Knopen) {
+            keer(k.dx);
+            keer(k.dy);
+        }
     }
-    deel.gamma = gamma;
-
-    e = 1 - k;
-    Verplaats(deel.Knopen[e], deel, gamma);
-}
-
-std::int32_t TAnalyse::BepaalAansluitendeStaaf(int i, int b, int e) const {
-    return BepaalAansluitendeStaaf(Mechanismen[i], b, e);
-}
-
-void TAnalyse::BepaalRotatieCentra(int i) {
-    BepaalRotatieCentra(Mechanismen[i]);
-}
-
-TEersteStaaf TAnalyse::BepaalEersteStaaf(int i) const {
-    return BepaalEersteStaaf(Mechanismen[i]);
-}
-
-void TAnalyse::BepaalVervorming(int i, double gamma0) {
-    BepaalVervorming(Mechanismen[i], gamma0);
+    for (TBelasting& last : mechanisme.avBelastingen) {
+        keer(last.dx);
+        keer(last.dy);
+    }
 }
 
 } // namespace kx

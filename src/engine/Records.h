@@ -71,6 +71,7 @@ struct TKnoop {
     double dy = 0.0;
     double M = 0.0;
     double Mp = 0.0;
+    std::int32_t Index = -1; // node of the replacement structure, -1 when made by hand
 };
 
 using TKnoopArray = std::array<TKnoop, 2>;
@@ -83,8 +84,9 @@ struct TRotatiecentrum {
 struct TStaaf {
     TKnoopArray Knopen;
     TRotatiecentrum RC;
-    double gamma = 0.0;
+    double gamma = 0.0; // exact multiple of the virtual rotation; 0 for a part that translates
     std::int32_t VStaaf = -1;
+    bool RCBekend = false; // the construction found a centre (it may lie at infinity)
 };
 
 struct TBelasting {
@@ -118,7 +120,18 @@ struct TMechanisme {
     TVgl Vgl;
     std::int32_t AantalStaven = 0;
     std::int32_t AantalBelastingen = 0;
+    // Node indices, ascending: the chosen hinge places, and those of them that rotate.
+    std::vector<std::int32_t> Scharnieren;
+    std::vector<std::int32_t> DraaiendeScharnieren;
+    // Index of the earlier mechanism with the same rotating hinges, or -1.
+    std::int32_t GelijkAan = -1;
 };
+
+// A centre with a coordinate at Oneindig lies at infinity: its part translates.
+inline bool IsEindig(const TRotatiecentrum& rc) {
+    return rc.x < 0.5 * Oneindig && rc.x > -0.5 * Oneindig && rc.y < 0.5 * Oneindig &&
+           rc.y > -0.5 * Oneindig;
+}
 
 using TMechanismeArray = std::vector<TMechanisme>;
 

@@ -1,4 +1,6 @@
-#include "engine/Analyse.h"
+#include "engine/VervangendeConstructie.h"
+
+#include "engine/Enumeratie.h"
 #include "model/ManipuleerConstructie.h"
 
 #include <algorithm>
@@ -79,16 +81,20 @@ void VoegStavenSamenBij(TVConstructie& v, std::int32_t knoop, TAansluitingen& aa
     const std::size_t eerste = NeemLaagste(staven);
     const TVStaaf& f = v.Staven[eerste];
     const std::int32_t verreEind = f.Knoop0 == knoop ? f.Knoop1 : f.Knoop0;
+    if (staven != 0) {
+        // The loads of the first bar go to the next one; later bars find none left.
+        const auto g = static_cast<std::int32_t>(std::countr_zero(staven));
+        for (auto& belasting : v.Belastingen) {
+            if (belasting.Bestaat && belasting.s == static_cast<std::int32_t>(eerste)) {
+                belasting.s = g;
+            }
+        }
+    }
     while (staven != 0) {
         const std::size_t g = NeemLaagste(staven);
         auto& staaf = v.Staven[g];
         (staaf.Knoop0 == knoop ? staaf.Knoop0 : staaf.Knoop1) = verreEind;
         aansluitingen.Verplaats(g, staaf, knoop);
-        for (auto& belasting : v.Belastingen) {
-            if (belasting.Bestaat && belasting.s == static_cast<std::int32_t>(eerste)) {
-                belasting.s = static_cast<std::int32_t>(g);
-            }
-        }
         if (v.Staven[eerste].Bestaat) {
             v.Staven[eerste].Bestaat = false;
             aansluitingen.Verwijder(eerste, f);
@@ -97,7 +103,7 @@ void VoegStavenSamenBij(TVConstructie& v, std::int32_t knoop, TAansluitingen& aa
 }
 
 // Returns whether it removed a bar.
-bool SchrapIngeklemdeStavenIn(TVConstructie& v, TAansluitingen& aansluitingen) {
+bool SchrapIngeklemdeStaven(TVConstructie& v, TAansluitingen& aansluitingen) {
     bool geschrapt = false;
     for (std::size_t b = 0; b < v.Staven.size(); ++b) {
         auto& staaf = v.Staven[b];
@@ -119,10 +125,12 @@ bool SchrapIngeklemdeStavenIn(TVConstructie& v, TAansluitingen& aansluitingen) {
     return geschrapt;
 }
 
+} // namespace
+
 // After a pass that removed nothing no bar touches a clamped node without a hinge, and a merge
 // keeps it so (the bars at v move to the far end of a bar that is still there): the next pass
 // is only needed after a removal.
-void VoegStarreStavenSamenIn(TVConstructie& v, const TManipuleerConstructie& constructie) {
+void VoegStarreStavenSamen(TVConstructie& v, const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
     TAansluitingen aansluitingen(v);
     bool opnieuw = true;
@@ -131,12 +139,12 @@ void VoegStarreStavenSamenIn(TVConstructie& v, const TManipuleerConstructie& con
             VoegStavenSamenBij(v, knoop, aansluitingen);
         }
         if (opnieuw) {
-            opnieuw = SchrapIngeklemdeStavenIn(v, aansluitingen);
+            opnieuw = SchrapIngeklemdeStaven(v, aansluitingen);
         }
     }
 }
 
-void ControleerBelastingenIn(TVConstructie& v, const TManipuleerConstructie& constructie) {
+void ControleerBelastingen(TVConstructie& v, const TManipuleerConstructie& constructie) {
     for (auto& belasting : v.Belastingen) {
         if (!belasting.Bestaat) {
             continue;
@@ -150,7 +158,7 @@ void ControleerBelastingenIn(TVConstructie& v, const TManipuleerConstructie& con
     }
 }
 
-void VulVervangendeConstructieIn(TVConstructie& v, const TManipuleerConstructie& constructie) {
+void VulVervangendeConstructie(TVConstructie& v, const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
     v.Knopen.assign(bron.Knopen.size(), TVKnoop{});
     v.Staven.assign(bron.Staven.size(), TVStaaf{});
@@ -188,7 +196,7 @@ void VulVervangendeConstructieIn(TVConstructie& v, const TManipuleerConstructie&
     }
 }
 
-void KoppelBelastingenIn(TVConstructie& v, const TManipuleerConstructie& constructie) {
+void KoppelBelastingen(TVConstructie& v, const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
     for (std::size_t j = 0; j < v.Belastingen.size(); ++j) {
         auto& belasting = v.Belastingen[j];
@@ -206,7 +214,7 @@ void KoppelBelastingenIn(TVConstructie& v, const TManipuleerConstructie& constru
     }
 }
 
-double GemiddeldeStaaflengteIn(const TVConstructie& v) {
+double GemiddeldeStaaflengte(const TVConstructie& v) {
     double som = 0.0;
     int aantal = 0;
     for (const auto& staaf : v.Staven) {
@@ -222,7 +230,7 @@ double GemiddeldeStaaflengteIn(const TVConstructie& v) {
     return aantal == 0 ? 0.0 : som / aantal;
 }
 
-void VervangRolOpleggingIn(TVConstructie& vc, int v, const TManipuleerConstructie& constructie) {
+void VervangRolOplegging(TVConstructie& vc, int v, const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
     const std::int32_t w = constructie.EersteVrijeKnoop();
     const std::int32_t b = constructie.EersteVrijeStaaf();
@@ -238,7 +246,7 @@ void VervangRolOpleggingIn(TVConstructie& vc, int v, const TManipuleerConstructi
     pendel.Oplegging = Scharnierend;
     pendel.Scharnier = true;
 
-    const double d = GemiddeldeStaaflengteIn(vc);
+    const double d = GemiddeldeStaaflengte(vc);
     const double richting = constructie.Oplegrichting(v, code);
     const auto& rol = vc.Knopen[v];
     if (code == RolVerticaal) {
@@ -251,8 +259,8 @@ void VervangRolOpleggingIn(TVConstructie& vc, int v, const TManipuleerConstructi
     vc.Staven[b] = {v, w, true};
 }
 
-void PlaatsScharnierenIn(TVConstructie& vc, const std::vector<std::int32_t>& rij,
-                         const TManipuleerConstructie& constructie) {
+void PlaatsScharnieren(TVConstructie& vc, const std::vector<std::int32_t>& rij,
+                       const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
     const auto verbindingen = constructie.Verbindingen();
     for (std::int32_t v = 0; v < static_cast<std::int32_t>(bron.Knopen.size()); ++v) {
@@ -269,64 +277,35 @@ void PlaatsScharnierenIn(TVConstructie& vc, const std::vector<std::int32_t>& rij
             }
         }
         if (knoop.Oplegging == RolHorizontaal || knoop.Oplegging == RolVerticaal) {
-            VervangRolOpleggingIn(vc, v, constructie);
+            VervangRolOplegging(vc, v, constructie);
         }
     }
 }
 
-} // namespace
-
-void TAnalyse::VulVervangendeConstructie(int c, const TManipuleerConstructie& constructie) {
-    VulVervangendeConstructieIn(VMechanismen[c], constructie);
-}
-
-void TAnalyse::KoppelBelastingen(int c, const TManipuleerConstructie& constructie) {
-    KoppelBelastingenIn(VMechanismen[c], constructie);
-}
-
-void TAnalyse::PlaatsScharnieren(int c, const TManipuleerConstructie& constructie) {
-    PlaatsScharnierenIn(VMechanismen[c], Combinaties[c], constructie);
-}
-
-void TAnalyse::VervangRolOplegging(int c, int v, const TManipuleerConstructie& constructie) {
-    VervangRolOpleggingIn(VMechanismen[c], v, constructie);
-}
-
-double TAnalyse::GemiddeldeStaaflengte(int c) const {
-    return GemiddeldeStaaflengteIn(VMechanismen[c]);
-}
-
-void TAnalyse::VoegStarreStavenSamen(int c, const TManipuleerConstructie& constructie) {
-    VoegStarreStavenSamenIn(VMechanismen[c], constructie);
-}
-
-bool TAnalyse::SchrapIngeklemdeStaven(int c) {
-    TAansluitingen aansluitingen(VMechanismen[c]);
-    return SchrapIngeklemdeStavenIn(VMechanismen[c], aansluitingen);
-}
-
-void TAnalyse::ControleerBelastingen(int c, const TManipuleerConstructie& constructie) {
-    ControleerBelastingenIn(VMechanismen[c], constructie);
-}
-
-TVConstructie TAnalyse::MaakSjabloon(const TManipuleerConstructie& constructie) const {
+TVConstructie TEnumeratie::MaakSjabloon(const TManipuleerConstructie& constructie) {
     TVConstructie sjabloon;
-    VulVervangendeConstructieIn(sjabloon, constructie);
-    KoppelBelastingenIn(sjabloon, constructie);
-    PlaatsScharnierenIn(sjabloon, {}, constructie);
+    VulVervangendeConstructie(sjabloon, constructie);
+    KoppelBelastingen(sjabloon, constructie);
+    PlaatsScharnieren(sjabloon, {}, constructie);
     return sjabloon;
 }
 
-void TAnalyse::BouwVervangendeConstructie(TVConstructie& v, const std::vector<std::int32_t>& rij,
-                                          const TVConstructie& sjabloon,
-                                          const TManipuleerConstructie& constructie) const {
-    v = sjabloon;
+void TEnumeratie::Bouw(TVConstructie& v, const std::vector<std::int32_t>& rij) const {
+    v = sjabloon_;
     // Position j of a row belongs to place m-1-j.
-    for (int j = 0; j < AantalPlaatsen; ++j) {
-        v.Knopen[Plaatsen[AantalPlaatsen - 1 - j]].Scharnier = rij[j] != -1;
+    for (int j = 0; j < m_; ++j) {
+        v.Knopen[static_cast<std::size_t>(plaatsen_[static_cast<std::size_t>(m_ - 1 - j)])]
+            .Scharnier = rij[static_cast<std::size_t>(j)] != -1;
     }
-    VoegStarreStavenSamenIn(v, constructie);
-    ControleerBelastingenIn(v, constructie);
+    VoegStarreStavenSamen(v, constructie_);
+    ControleerBelastingen(v, constructie_);
+}
+
+TVConstructie TEnumeratie::ZonderScharnieren() const {
+    TVConstructie v = sjabloon_;
+    VoegStarreStavenSamen(v, constructie_);
+    ControleerBelastingen(v, constructie_);
+    return v;
 }
 
 } // namespace kx

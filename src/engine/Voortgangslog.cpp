@@ -1,9 +1,9 @@
-#include "engine/Analyse.h"
+#include "engine/Voortgangslog.h"
+
 #include "engine/Getalnotatie.h"
 
 #include <ctime>
 #include <fstream>
-#include <string>
 
 namespace kx {
 
@@ -23,80 +23,61 @@ std::string Sterren() {
     return std::string(62, '*');
 }
 
+std::string Getal(double v) {
+    return AlgemeenGetal(v, 1, '.');
+}
+
 } // namespace
 
-void TAnalyse::SchrijfVoortgang(const std::string& tekst, bool opnieuw) const {
-    if (!LogAan) {
+void TVoortgangslog::Begin() const {
+    if (aan_) {
+        // A log that cannot be written is left out; the analysis itself goes on.
+        std::ofstream bestand(pad_, std::ios::out | std::ios::trunc);
+    }
+}
+
+void TVoortgangslog::Regel(const std::string& tekst) const {
+    if (aan_) {
+        std::ofstream bestand(pad_, std::ios::out | std::ios::app);
+        if (bestand) {
+            bestand << tekst << '\n';
+        }
+    }
+}
+
+void TVoortgangslog::Stap(const std::string& tekst) const {
+    if (aan_) {
+        Regel(tekst + " (" + Tijd() + ").");
+    }
+}
+
+void TVoortgangslog::Mechanisme(const TMechanisme& mechanisme, int i) const {
+    if (!aan_) {
         return;
     }
-    // A log that cannot be written is left out; the analysis itself goes on.
-    std::ofstream bestand(LogPad, opnieuw ? std::ios::out | std::ios::trunc
-                                          : std::ios::out | std::ios::app);
-    if (bestand && !opnieuw) {
-        bestand << tekst << '\n';
-    }
-}
-
-void TAnalyse::SchrijfStap(const std::string& tekst) const {
-    if (LogAan) {
-        SchrijfVoortgang(tekst + " (" + Tijd() + ").", false);
-    }
-}
-
-void TAnalyse::LogFout(const std::string& tekst) const {
-    if (LogAan) {
-        SchrijfVoortgang("", false);
-        SchrijfStap(tekst);
-        SchrijfVoortgang("", false);
-    }
-}
-
-std::string TAnalyse::Getal(double v) const {
-    return AlgemeenGetal(v, 1, Decimaalteken);
-}
-
-void TAnalyse::LogStaaf(const TMechanisme& mechanisme, int b) const {
-    if (!LogAan) {
-        return;
-    }
-    const TStaaf& deel = mechanisme.avStaven[b];
-    SchrijfVoortgang("         .RC.x: " + Getal(deel.RC.x), false);
-    SchrijfVoortgang("         .RC.y: " + Getal(deel.RC.y), false);
-    SchrijfVoortgang("         .gamma: " + Getal(deel.gamma), false);
-    SchrijfVoortgang("         .Knopen[0].dx: " + Getal(deel.Knopen[0].dx), false);
-    SchrijfVoortgang("         .Knopen[0].dy: " + Getal(deel.Knopen[0].dy), false);
-    SchrijfVoortgang("         .Knopen[1].dx: " + Getal(deel.Knopen[1].dx), false);
-    SchrijfVoortgang("         .Knopen[1].dy: " + Getal(deel.Knopen[1].dy), false);
-}
-
-void TAnalyse::SchrijfMechanisme(const TMechanisme& mechanisme, int i) const {
-    if (!LogAan) {
-        return;
-    }
-    const auto regel = [this](const std::string& tekst) { SchrijfVoortgang(tekst, false); };
-    regel(Sterren());
-    regel("*** Mechanisme nr. " + std::to_string(i));
-    regel(Sterren());
-    regel("*** avStaven: " + std::to_string(mechanisme.AantalStaven));
+    Regel(Sterren());
+    Regel("*** Mechanisme nr. " + std::to_string(i));
+    Regel(Sterren());
+    Regel("*** avStaven: " + std::to_string(mechanisme.AantalStaven));
     for (std::size_t t = 0; t < mechanisme.avStaven.size(); ++t) {
         const TStaaf& deel = mechanisme.avStaven[t];
-        regel("*** Staaf[" + std::to_string(t) + "]");
-        regel("***  Knoop[0].x: " + Getal(deel.Knopen[0].x));
-        regel("***  Knoop[0].y: " + Getal(deel.Knopen[0].y));
-        regel("***  Knoop[1].x: " + Getal(deel.Knopen[1].x));
-        regel("***  Knoop[1].y: " + Getal(deel.Knopen[1].y));
+        Regel("*** Staaf[" + std::to_string(t) + "]");
+        Regel("***  Knoop[0].x: " + Getal(deel.Knopen[0].x));
+        Regel("***  Knoop[0].y: " + Getal(deel.Knopen[0].y));
+        Regel("***  Knoop[1].x: " + Getal(deel.Knopen[1].x));
+        Regel("***  Knoop[1].y: " + Getal(deel.Knopen[1].y));
     }
-    regel("*** avBelastingen: " + std::to_string(mechanisme.AantalBelastingen));
+    Regel("*** avBelastingen: " + std::to_string(mechanisme.AantalBelastingen));
     for (std::size_t j = 0; j < mechanisme.avBelastingen.size(); ++j) {
         const TBelasting& last = mechanisme.avBelastingen[j];
         const std::string kop = "***  Belasting[" + std::to_string(j) + "]";
-        regel(kop + ".s: " + std::to_string(last.s));
-        regel(kop + ".x: " + Getal(last.x));
-        regel(kop + ".Fx: " + Getal(last.Fx));
-        regel(kop + ".y: " + Getal(last.y));
-        regel(kop + ".Fy: " + Getal(last.Fy));
+        Regel(kop + ".s: " + std::to_string(last.s));
+        Regel(kop + ".x: " + Getal(last.x));
+        Regel(kop + ".Fx: " + Getal(last.Fx));
+        Regel(kop + ".y: " + Getal(last.y));
+        Regel(kop + ".Fy: " + Getal(last.Fy));
     }
-    regel(Sterren());
+    Regel(Sterren());
 }
 
 } // namespace kx

@@ -2,6 +2,10 @@
 #include "model/ManipuleerConstructie.h"
 #include "text/Teksten.h"
 
+#include "text/TekstNamen.h"
+
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -17,9 +21,24 @@ constexpr int TekstTeWeinigOpleggingen = 211;
 constexpr int TekstTeveelVrijeUiteinden = 212;
 constexpr int TekstGeenKrachten = 213;
 constexpr int TekstGeenMp = 214;
+
+// Bounds within which the analysis of a teaching frame stays well inside double precision.
+constexpr double GrootsteCoordinaat = 10000.0;
+constexpr double KleinsteGrootheid = 0.001;
+constexpr double GrootsteGrootheid = 1000000.0;
+
+bool BinnenGrenzen(double v) {
+    const double a = std::fabs(v);
+    return a >= KleinsteGrootheid && a <= GrootsteGrootheid;
+}
 } // namespace
 
 std::int32_t TManipuleerConstructie::BepaalOnbepaaldheid() {
+    Onbepaaldheid = TelOnbepaaldheid();
+    return Onbepaaldheid.S();
+}
+
+TOnbepaaldheid TManipuleerConstructie::TelOnbepaaldheid() const {
     TOnbepaaldheid telling;
     for (const auto& staaf : Constructie.Staven) {
         if (!staaf.Bestaat || !KnoopBestaat(staaf.Knoop0) || !KnoopBestaat(staaf.Knoop1)) {
@@ -40,8 +59,7 @@ std::int32_t TManipuleerConstructie::BepaalOnbepaaldheid() {
             ++telling.AantalScharnierplaatsen;
         }
     }
-    Onbepaaldheid = telling;
-    return telling.S();
+    return telling;
 }
 
 std::string TManipuleerConstructie::ControleerConstructie() {
@@ -103,6 +121,45 @@ std::string TManipuleerConstructie::ControleerConstructie() {
     }
     if (s < 0) {
         melding += "De constructie is " + std::to_string(-s) + "- voudig kinematisch onbepaald. ";
+    }
+    melding += BuitenDeMethode();
+    return melding;
+}
+
+std::string TManipuleerConstructie::BuitenDeMethode() const {
+    const Teksten& t = Tekst();
+    std::string melding;
+    const auto verbindingen = Verbindingen();
+    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
+        const auto& knoop = Constructie.Knopen[i];
+        const std::int32_t staven = verbindingen[i] - (knoop.Oplegging != GeenOplegging ? 1 : 0);
+        if (knoop.Bestaat && staven >= 3) {
+            melding += t[TekstDrieStaven] + std::to_string(i + 1) + ". ";
+            break;
+        }
+    }
+    const bool coordinatenTeGroot =
+        std::any_of(Constructie.Knopen.begin(), Constructie.Knopen.end(), [](const auto& k) {
+            return k.Bestaat &&
+                   !(std::fabs(k.X) <= GrootsteCoordinaat && std::fabs(k.Y) <= GrootsteCoordinaat);
+        });
+    if (coordinatenTeGroot) {
+        melding += t[TekstCoordinatenTeGroot];
+    }
+    // Mp 0 or less has its own complaint.
+    const bool mpBuiten =
+        std::any_of(Constructie.Staven.begin(), Constructie.Staven.end(),
+                    [](const auto& s) { return s.Bestaat && s.Mp > 0.0 && !BinnenGrenzen(s.Mp); });
+    if (mpBuiten) {
+        melding += t[TekstMpBuitenGrenzen];
+    }
+    const bool lastBuiten = std::any_of(
+        Constructie.Belastingen.begin(), Constructie.Belastingen.end(), [](const auto& b) {
+            return b.Bestaat &&
+                   ((b.Fx != 0.0 && !BinnenGrenzen(b.Fx)) || (b.Fy != 0.0 && !BinnenGrenzen(b.Fy)));
+        });
+    if (lastBuiten) {
+        melding += t[TekstBelastingBuitenGrenzen];
     }
     return melding;
 }

@@ -91,8 +91,13 @@ public:
 
     // Structure check.
     std::int32_t BepaalOnbepaaldheid();
+    // The same counts without storing them.
+    TOnbepaaldheid TelOnbepaaldheid() const;
     // Normalises, then returns every complaint as one message; empty when the structure passes.
     std::string ControleerConstructie();
+    // The complaints about what the kinematic method of this program cannot take: nodes
+    // joining three or more bars, and sizes outside the bounds the analysis can handle.
+    std::string BuitenDeMethode() const;
 
     // Fills the example portal frame into the empty structure.
     void VulVoorbeeld();

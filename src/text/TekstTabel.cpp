@@ -310,6 +310,18 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
      "Hier kan de staaf niet eindigen: deze knoop heeft al twee verbindingen."},
     {TekstStavenVolAanwijzing, "lblAanwijzing.Caption - Staven vol",
      "15 staven is het maximum: verwijder eerst een staaf."},
+    {TekstDrieStaven, "Fout: drie staven",
+     "Er komen drie of meer staven samen in een knoop; dat kan dit programma niet berekenen. "
+     "Het gaat om knoop nummer "},
+    {TekstCoordinatenTeGroot, "Fout: coördinaten",
+     "Een knoop ligt te ver weg: coördinaten mogen hoogstens 10000 m groot zijn. "},
+    {TekstMpBuitenGrenzen, "Fout: Mp-grenzen", "Een Mp moet tussen 0,001 en 1000000 kNm liggen. "},
+    {TekstBelastingBuitenGrenzen, "Fout: belastinggrenzen",
+     "De componenten van een belasting moeten 0 zijn of tussen 0,001 en 1000000 F liggen. "},
+    {TekstBeweeglijk, "Fout: beweeglijk",
+     "De constructie kan al bewegen voordat er een plastisch scharnier optreedt: zij heeft geen "
+     "sterkte. Voeg een oplegging of een stijve verbinding toe. "},
+    {TekstGelijkAan, "Hoe bezwijkt de constructie? - Gelijk aan", " (gelijk aan mechanisme "},
     {TekstOngedaanMaken, "mnuItemOngedaanMaken.Caption", "Ongedaan maken"},
     {TekstOpnieuw, "mnuItemOpnieuw.Caption", "Opnieuw"},
     {TekstOngedaanMakenStap, "mnuItemOngedaanMaken.Caption - met stap", "Ongedaan maken: %1"},

@@ -477,7 +477,7 @@ void TmdiPlastokinetica::KiesBewerking(TBewerking bewerking) {
 }
 
 void TmdiPlastokinetica::VoerAnalyseUit() {
-    const std::string melding = document_.VoorAnalyse().ControleerConstructie();
+    const std::string melding = ControleerVoorAnalyse(document_.VoorAnalyse());
     if (!melding.empty()) {
         dialogen_.Informatie(this, Q(melding));
         ToonConstructievenster();
@@ -489,7 +489,7 @@ void TmdiPlastokinetica::VoerAnalyseUit() {
     });
     voortgang.show();
     voortgang.repaint();
-    analyse_.BepaalMechanismen(document_.VoorAnalyse());
+    analyse_.BepaalMechanismen(document_.Constructie());
     toestand_.GekozenMechanisme = analyse_.BerekeningDeel2(&voortgang);
     document_.ZetResultatenGeldig(true);
     ++aantalAnalyses_;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace kx::test {
 namespace {
 
@@ -100,6 +103,39 @@ TEST(Controle, VerweesdeKnopenTellenNietMeeNaHetNormaliseren) {
     t.c.Constructie.Knopen[6] = {12, 3, 0, true, 3, 0};
     EXPECT_EQ(t.c.ControleerConstructie(), "");
     EXPECT_FALSE(t.c.Constructie.Knopen[6].Bestaat);
+}
+
+// What the method of this program cannot take: each complaint names its bound.
+TEST(Controle, WatDeMethodeNietAankan) {
+    struct Geval {
+        const char* naam;
+        void (*wijzig)(TConstructie&);
+        std::string melding;
+    };
+    const std::vector<Geval> gevallen{
+        {"drie staven in knoop 5",
+         [](TConstructie& c) {
+             c.Knopen[5] = {5, 0, GeenOplegging, true, VasteVerbinding, 0.0};
+             c.Staven[4] = {4, 5, 50.0, true};
+         },
+         "Er komen drie of meer staven samen in een knoop; dat kan dit programma niet berekenen. "
+         "Het gaat om knoop nummer 5. "},
+        {"coördinaat te groot", [](TConstructie& c) { c.Knopen[3].Y = 20000; },
+         "Een knoop ligt te ver weg: coördinaten mogen hoogstens 10000 m groot zijn. "},
+        {"Mp te groot", [](TConstructie& c) { c.Staven[1].Mp = 2e6; },
+         "Een Mp moet tussen 0,001 en 1000000 kNm liggen. "},
+        {"belasting te klein", [](TConstructie& c) { c.Belastingen[0].Fx = 1e-300; },
+         "De componenten van een belasting moeten 0 zijn of tussen 0,001 en 1000000 F liggen. "},
+    };
+    for (const Geval& geval : gevallen) {
+        SCOPED_TRACE(geval.naam);
+        Tekenaar t;
+        t.c.VulVoorbeeld();
+        // A fifth bar from node 5 to E makes E join three bars.
+        geval.wijzig(t.c.Constructie);
+        const std::string melding = t.c.ControleerConstructie();
+        EXPECT_NE(melding.find(geval.melding), std::string::npos) << melding;
+    }
 }
 
 } // namespace

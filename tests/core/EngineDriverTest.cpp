@@ -100,7 +100,7 @@ TEST(EngineDriver, ConversieVanHetVoorbeeld) {
     Opstelling o;
     Voorbeeld(o);
     ASSERT_EQ(o.Enumereer(), "");
-    o.a.ConverteerVervangendeConstructies();
+    o.Converteer();
     const auto& m = o.a.Mechanismen[0];
     // Hinges at C and E: the beam, the right column, and the left column merged through A.
     EXPECT_EQ(Delen(m), "E5* C5* | C5* D2 | B2 E5*");
@@ -128,7 +128,7 @@ TEST(EngineDriver, KnoopNamenEnSoorten) {
     v.Knopen[26].Oplegging = RolVerticaal;
     v.Knopen[30].Oplegging = Inklemming;
     v.Knopen[1].Vrijheid = ScharnierendeVerbinding;
-    o.a.ConverteerVervangendeConstructies();
+    o.Converteer();
     EXPECT_EQ(Delen(o.a.Mechanismen[0]), "A5* Z0 | a1 e3* | B4 C5*");
 }
 
@@ -171,26 +171,14 @@ TEST_F(EngineLog, SchakelaarBepaaltHetBestandEnElkeAnalyseBegintHetOpnieuw) {
               std::string::npos);
     for (const char* regel :
          {"***  Belasting[0].Fy: -1\n", "***  Knoop[1].y: -3\n", "00130 BepaalRotatieCentra[0] (",
-          "00141   BepaalEersteStaaf --> OK (", "         .gamma: 0.01\n",
-          "00172 BepaalBezwijklast[0], i=6 (", "00229 BepaalMaatgevendMechanisme --> OK ("}) {
+          "00149 BepaalVervorming[0] --> OK (", "00170 BepaalBezwijklast[2] (",
+          "00229 BepaalMaatgevendMechanisme --> OK ("}) {
         EXPECT_NE(log.find(regel), std::string::npos) << regel;
     }
     // Only mechanism 1 has a negative first load and a second pass.
     EXPECT_NE(log.find("00210 BepaalBezwijklast[0] ("), std::string::npos);
     EXPECT_NE(log.find("00219 BepaalBezwijklast[0] --> OK ("), std::string::npos);
     EXPECT_EQ(log.find("00210 BepaalBezwijklast[1]"), std::string::npos);
-    // The chain of every mechanism ends at a support: no missing neighbour on the way.
-    EXPECT_EQ(log.find("NIET OK"), std::string::npos);
-}
-
-TEST_F(EngineLog, OntbrekendeBuurStaatInHetLog) {
-    o.a.LogAan = true;
-    ZetMechanisme(o.a, {Deel(5, 0, 0, 5, 2, 0)});
-    EXPECT_EQ(o.a.BepaalAansluitendeStaaf(0, 0, 1), -1);
-    const std::string log = Log();
-    EXPECT_EQ(log.find("\n00143   BepaalAansluitendeStaaf Staaf[s[x]] --> NIET OK!!!!!!!!!! ("),
-              0U);
-    EXPECT_EQ(log.substr(log.size() - 4), ").\n\n");
 }
 
 // A second analysis rebuilds every result, and a log that cannot be written changes none.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/Analyse.h"
+#include "engine/Mechanisme.h"
+#include "engine/VervangendeConstructie.h"
 #include "model/ManipuleerConstructie.h"
 #include "text/Teksten.h"
 
@@ -41,20 +43,33 @@ struct Opstelling {
         return melding;
     }
     std::string Analyseer(TVoortgangsMelder* melder = nullptr) {
-        auto melding = Enumereer();
+        auto melding = ControleerVoorAnalyse(c);
         if (melding.empty()) {
+            a.BepaalMechanismen(c);
             a.BerekeningDeel2(melder);
         }
         return melding;
     }
+    int AantalCombinaties() const { return static_cast<int>(a.Combinaties.size()); }
 
-    // Conversion and the first pass of mechanism i, as the driver runs them.
+    // The replacement structures as analysis records, not yet analysed.
+    void Converteer() {
+        a.Mechanismen.resize(a.VMechanismen.size());
+        a.AantalMechanismen = static_cast<int>(a.VMechanismen.size());
+        for (std::size_t i = 0; i < a.VMechanismen.size(); ++i) {
+            ConverteerVervangendeConstructie(a.VMechanismen[i], a.Mechanismen[i]);
+        }
+    }
+
+    // The first pass of mechanism i, as the driver runs it.
     void EerstePas(int i) {
-        a.BepaalRotatieCentra(i);
-        a.BepaalVervorming(i, VirtueleRotatie);
-        a.BepaalPlastischeMomenten(i);
-        a.StelArbeidsVergelijkingOp(i);
-        a.BepaalBezwijklast(i);
+        TMechanisme& m = a.Mechanismen[static_cast<std::size_t>(i)];
+        BepaalRotatieCentra(m);
+        BepaalVervorming(m, VirtueleRotatie);
+        BepaalPlastischeMomenten(m);
+        BepaalFactoren(m);
+        BepaalBezwijklast(m);
+        a.SchrijfTermen(m);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "EngineHulp.h"
 #include "ModelHulp.h"
+#include "Referentie.h"
 #include "model/Bestand.h"
 
 #include <gtest/gtest.h>
@@ -175,16 +176,14 @@ void VoegSamenZoalsBeschreven(TVConstructie& v, const TConstructie& bron) {
 // The analysis of o (enumerated and computed) set against the rules applied one combination at
 // a time, and against the one-at-a-time analysis of kx-analyse.
 void VergelijkMetStapVoorStap(Opstelling& o) {
-    for (int c = 0; c < o.a.AantalCombinaties; ++c) {
-        TAnalyse stap(o.teksten);
-        stap.Combinaties = {o.a.Combinaties[c]};
-        stap.VMechanismen.resize(1);
-        stap.VulVervangendeConstructie(0, o.c);
-        stap.KoppelBelastingen(0, o.c);
-        stap.PlaatsScharnieren(0, o.c);
-        VoegSamenZoalsBeschreven(stap.VMechanismen[0], o.c.Constructie);
-        stap.ControleerBelastingen(0, o.c);
-        ASSERT_EQ(stap.VMechanismen[0], o.a.VMechanismen[c]) << "combinatie " << c;
+    for (int c = 0; c < o.AantalCombinaties(); ++c) {
+        TVConstructie stap;
+        VulVervangendeConstructie(stap, o.c);
+        KoppelBelastingen(stap, o.c);
+        PlaatsScharnieren(stap, o.a.Combinaties[static_cast<std::size_t>(c)], o.c);
+        VoegSamenZoalsBeschreven(stap, o.c.Constructie);
+        ControleerBelastingen(stap, o.c);
+        ASSERT_EQ(stap, o.a.VMechanismen[static_cast<std::size_t>(c)]) << "combinatie " << c;
     }
 
     TAnalyse een(o.teksten);
@@ -193,7 +192,7 @@ void VergelijkMetStapVoorStap(Opstelling& o) {
     een.BerekenElkMechanisme(o.c, [&](const TBerekendMechanisme& berekend) {
         const int i = berekend.Nummer;
         ASSERT_EQ(i, volgende++);
-        EXPECT_EQ(berekend.Combinatie, o.a.Combinaties[i]);
+        EXPECT_EQ(berekend.Mechanisme.Scharnieren, o.a.Mechanismen[i].Scharnieren);
         const auto& volledig = o.a.Mechanismen[i];
         EXPECT_EQ(berekend.Mechanisme.Vgl.Bezwijklast, volledig.Vgl.Bezwijklast) << i;
         EXPECT_EQ(berekend.Mechanisme.Vgl.Factoren, volledig.Vgl.Factoren) << i;
@@ -212,7 +211,6 @@ TEST(EngineWillekeurig, ElkeGoedgekeurdeConstructieWordtTotHetEindeBerekend) {
     Student student(20240611);
     int geanalyseerd = 0;
     int mechanismen = 0;
-    int negatief = 0;
     for (int poging = 0; poging < 1000 && geanalyseerd < 250; ++poging) {
         Opstelling o;
         o.c.Constructie = student.Teken();
@@ -220,23 +218,22 @@ TEST(EngineWillekeurig, ElkeGoedgekeurdeConstructieWordtTotHetEindeBerekend) {
             continue;
         }
         ++geanalyseerd;
-        ASSERT_EQ(o.a.AantalMechanismen, o.a.AantalCombinaties);
+        ASSERT_EQ(o.a.AantalMechanismen, o.AantalCombinaties());
         ASSERT_GE(o.a.MaatgevendMechanisme, 0);
         ASSERT_LT(o.a.MaatgevendMechanisme, std::max(o.a.AantalMechanismen, 1));
         VergelijkMetStapVoorStap(o);
         for (const auto& m : o.a.Mechanismen) {
             ControleerEindig(m);
             ++mechanismen;
-            negatief += m.Vgl.Bezwijklast < 0.0 ? 1 : 0;
+            // Every collapse load is positive and finite, or the mechanism's loads do no work.
+            const double fp = m.Vgl.Bezwijklast;
+            EXPECT_TRUE(fp == Oneindig || (fp > 0.0 && fp < Oneindig)) << fp;
+            Referentie(m).Vergelijk();
         }
     }
     EXPECT_GE(geanalyseerd, 150);
     RecordProperty("geanalyseerd", geanalyseerd);
     RecordProperty("mechanismen", mechanismen);
-    // A part whose rotation centre falls on the hinge it shares with the previous part of the
-    // chain gets an arbitrary rotation, and the second pass need not turn the sign: such
-    // degenerate mechanisms may end negative.
-    RecordProperty("negatief", negatief);
 }
 
 TEST(EngineWillekeurig, VoorbeeldEnGroteKetenGelijkBijElkeWijzeVanBerekenen) {

@@ -1,4 +1,6 @@
 #include "cli/Rapport.h"
+#include "model/Bestand.h"
+#include "text/Teksten.h"
 
 #include <gtest/gtest.h>
 
@@ -38,8 +40,8 @@ TEST(KxAnalyse, JsonVanHetVoorbeeldGeeftDeHandberekendeUitkomsten) {
     EXPECT_EQ(mechanismen[0]["scharnieren"], (std::vector<int>{3, 5}));
     EXPECT_EQ(mechanismen[1]["scharnieren"], (std::vector<int>{1, 5}));
     EXPECT_EQ(mechanismen[2]["scharnieren"], (std::vector<int>{1, 3}));
-    EXPECT_NEAR(mechanismen[0]["bezwijklast"].get<double>(), 58.33, 0.005);
-    EXPECT_NEAR(mechanismen[1]["bezwijklast"].get<double>(), 83.33, 0.005);
+    EXPECT_NEAR(mechanismen[0]["bezwijklast"].get<double>(), 175.0 / 3, 1e-12);
+    EXPECT_NEAR(mechanismen[1]["bezwijklast"].get<double>(), 250.0 / 3, 1e-12);
     EXPECT_EQ(mechanismen[2]["bezwijklast"].get<double>(), 1e10);
     // Three parts (the left column merged with the left half of the beam, the right half, the
     // right column) and one load; five terms do work: four hinge ends and the vertical load.
@@ -55,7 +57,7 @@ TEST(KxAnalyse, RapportNoemtHetMaatgevendeMechanismeEnZijnVergelijking) {
     EXPECT_NE(uitvoer.Uit.find("Mechanisme 1: scharnieren in knoop 3 en 5, Fp = 58"),
               std::string::npos)
         << uitvoer.Uit;
-    EXPECT_NE(uitvoer.Uit.find("F (Maatgevend)\n"), std::string::npos);
+    EXPECT_NE(uitvoer.Uit.find("Fp = 58.33 kN (Maatgevend)\n"), std::string::npos);
     EXPECT_NE(uitvoer.Uit.find("Fp = ∞"), std::string::npos);
     EXPECT_NE(uitvoer.Uit.find("δA = - 50 ⋅ 1 ⋅ δθ"), std::string::npos);
     EXPECT_NE(uitvoer.Uit.find(" = 0\n"), std::string::npos);
@@ -120,6 +122,50 @@ TEST(KxAnalyse, DeGroteKetenHeeftAchttienhonderdtwintigMechanismen) {
     EXPECT_NE(rapport.find("Virtuele arbeidsvergelijking van Mechanisme " +
                            std::to_string(laagste + 1) + ":"),
               std::string::npos);
+}
+
+TEST(KxAnalyse, DraaiendeScharnierenEnHerhaaldeMechanismen) {
+    const std::string bron = std::string(KX_FIXTURES) + "/portaal-ingeklemd-hv.kx";
+    const auto json = nlohmann::json::parse(Voer({"--json", bron}).Uit);
+    const auto& m = json["mechanismen"];
+    EXPECT_EQ(m[0]["scharnieren"], (std::vector<int>{2, 3, 4, 5}));
+    EXPECT_EQ(m[0]["draaiende_scharnieren"], (std::vector<int>{2, 3, 5}));
+    EXPECT_TRUE(m[0]["gelijk_aan"].is_null());
+    EXPECT_EQ(m[3]["gelijk_aan"], 1);
+    for (const auto& mechanisme : m) {
+        for (const auto& term : mechanisme["termen"]) {
+            EXPECT_EQ(term.get<std::string>().find('e'), std::string::npos) << term;
+        }
+    }
+    const auto rapport = Voer({bron}).Uit;
+    EXPECT_NE(rapport.find("Mechanisme 4: scharnieren in knoop 1, 2, 3 en 5 (draaiend: 2, 3, 5), "
+                           "Fp = 66.67 kN (gelijk aan mechanisme 1)\n"),
+              std::string::npos)
+        << rapport;
+    EXPECT_NE(rapport.find("Fp = 42.86 kN (Maatgevend)"), std::string::npos);
+}
+
+// A column pinned at both ends whose joint C is hinged: movable before any plastic hinge.
+TEST(KxAnalyse, BeweeglijkeConstructieWordtGeweigerd) {
+    const Teksten teksten;
+    TManipuleerConstructie c(teksten);
+    c.MaakLeeg();
+    auto& k = c.Constructie.Knopen;
+    k[0] = {0, 4, Scharnierend, true, ScharnierendeVerbinding, 0.0};
+    k[1] = {0, 2, GeenOplegging, true, VasteVerbinding, 0.0};
+    k[2] = {0, 0, GeenOplegging, true, ScharnierendeVerbinding, 0.0};
+    k[3] = {0, -2, Scharnierend, true, ScharnierendeVerbinding, 0.0};
+    for (int b = 0; b < 3; ++b) {
+        c.Constructie.Staven[b] = {b, b + 1, 50.0, true};
+    }
+    c.Constructie.Belastingen[0] = {1, 1, 0, true};
+    const auto pad = (std::filesystem::temp_directory_path() / "kx-beweeglijk.kx").string();
+    ASSERT_EQ(SchrijfConstructieNaarBestand(pad, c, "06-12-2026", "12:00:00"), "");
+    const auto uitvoer = Voer({pad});
+    EXPECT_EQ(uitvoer.Status, 1);
+    EXPECT_EQ(uitvoer.Fout, teksten[TekstBeweeglijk] + "\n");
+    EXPECT_EQ(uitvoer.Uit, "");
+    std::filesystem::remove(pad);
 }
 
 } // namespace

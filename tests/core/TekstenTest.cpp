@@ -109,6 +109,18 @@ TEST(Vertaling, AllesNaDeLaatsteTekstTeltNiet) {
     EXPECT_EQ(teksten[216], "tekst 216");
 }
 
+TEST(Vertaling, BestandMetDeOorspronkelijkeTekstenHoudtDeNieuweIngebouwd) {
+    Teksten teksten;
+    std::string inhoud;
+    for (int i = 0; i <= LaatsteOrigineleTekst; ++i) {
+        inhoud += "tekst " + std::to_string(i) + "\n###\n";
+    }
+    EXPECT_EQ(LeesUit(teksten, inhoud), LaatsteOrigineleTekst + 1);
+    EXPECT_EQ(teksten[216], "tekst 216");
+    VerwachtBasisVanaf(teksten, LaatsteOrigineleTekst + 1);
+    EXPECT_EQ(teksten[TekstBeweeglijk].rfind("De constructie kan al bewegen", 0), 0U);
+}
+
 TEST(Vertalingsbestand, WordtGelezenAlsHetBestaat) {
     const auto uniek = std::chrono::steady_clock::now().time_since_epoch().count();
     const auto pad =

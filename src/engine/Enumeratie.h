@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/Records.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace kx {
+
+class TManipuleerConstructie;
+
+// The mechanisms of a checked structure: every combination of n + 1 of the m hinge places,
+// each built as a replacement structure. Reads the structure, never changes it.
+class TEnumeratie {
+public:
+    explicit TEnumeratie(const TManipuleerConstructie& constructie);
+
+    std::int32_t Onbepaaldheid() const { return n_; }
+    std::int32_t AantalPlaatsen() const { return m_; }
+    std::int32_t AantalCombinaties() const { return aantal_; }
+    // Node index of every hinge place, increasing.
+    const std::vector<std::int32_t>& Plaatsen() const { return plaatsen_; }
+
+    // Calls f with every row in turn, in enumeration order: position j holds the node of place
+    // m-1-j when it is chosen, else -1.
+    void VoorElkeCombinatie(const std::function<void(const std::vector<std::int32_t>&)>& f) const;
+
+    // Replacement structure of row rij, built in v: hinges at the chosen places, rigid parts
+    // merged, clamped parts removed and idle loads dropped.
+    void Bouw(TVConstructie& v, const std::vector<std::int32_t>& rij) const;
+
+    // The structure with no plastic hinge at all.
+    TVConstructie ZonderScharnieren() const;
+
+private:
+    static TVConstructie MaakSjabloon(const TManipuleerConstructie& constructie);
+
+    const TManipuleerConstructie& constructie_;
+    std::int32_t n_ = 0;
+    std::int32_t m_ = 0;
+    std::int32_t aantal_ = 0;
+    std::vector<std::int32_t> plaatsen_;
+    // Filling, coupling the loads and placing the hinges give the same structure for every
+    // combination except for the hinges at the places: every combination starts from a copy.
+    TVConstructie sjabloon_;
+};
+
+// Node numbers, 0-based and ascending, of the places chosen in a row, into knopen.
+void GekozenPlaatsen(const std::vector<std::int32_t>& rij, std::vector<std::int32_t>& knopen);
+
+} // namespace kx
