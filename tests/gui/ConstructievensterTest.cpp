@@ -49,6 +49,9 @@ protected:
         return cellen;
     }
 
+    static QString Getal(double v) {
+        return QString::number(v).replace('.', QLocale().decimalPoint());
+    }
     QString Gevonden(int soort) const { return editor.GevondenLabel(soort)->text(); }
     QString Hint() const { return editor.Tekenvlak()->toolTip(); }
 
@@ -347,6 +350,104 @@ TEST_F(ConstructievensterTest, SlepenToontDeStaafEnDeKnoopOnderDeMuis) {
     Beweeg({480, 80});
     EXPECT_GT(kleur(QRect(300, 76, 160, 9), KleurRood), 40);
     editor.ImageConstructieMouseUp(Qt::LeftButton, 480, 80);
+}
+
+// A node typed into the table lands where a click on the same snap point would find it, at each
+// scale and fineness, as one undo step; the drawing follows.
+TEST_F(ConstructievensterTest, GetypteKnoopcoordinaatOpHetRaster) {
+    struct Geval {
+        int schaal;
+        int fijnheid;
+        QString tekst;
+        double x;  // metres
+        int pixel; // where the editor draws it at zoom 40
+    };
+    // At scale 2 a cell of 40 pixels is 2 m; 7.3 m is 3.65 cells.
+    const std::vector<Geval> gevallen{{1, 1, "7,3", 7.0, 280},  {1, 2, "7,3", 7.5, 300},
+                                      {1, 3, "7.3", 7.25, 290}, {2, 1, "7,3", 8.0, 160},
+                                      {2, 2, "7,3", 7.0, 140},  {2, 3, "7,3", 7.5, 150}};
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE(testing::Message() << g.schaal << " " << g.fijnheid);
+        document.Laad("");
+        Kies(TBewerking::StaafToevoegen);
+        editor.Fijnheid()->setValue(2);
+        Sleep(editor, {80, 80}, {80, 200});
+        editor.Schaal()->setValue(g.schaal);
+        editor.Fijnheid()->setValue(g.fijnheid);
+        Kies(TBewerking::KnoopAanpassen);
+        const int stappen = document.Geschiedenis().count();
+        editor.ZetCel(1, 1, g.tekst);
+        EXPECT_EQ(Plek(1).first, g.x);
+        EXPECT_EQ(document.Geschiedenis().count(), stappen + 1);
+        EXPECT_EQ(Rij(1)[1], Getal(g.x));
+        Beweeg({g.pixel, 200});
+        EXPECT_EQ(Gevonden(0), "2");
+    }
+}
+
+// Refused values leave the structure and the history as they were, put the old value back in
+// the cell and say why in the hint line.
+TEST_F(ConstructievensterTest, GeweigerdeWaardenLatenAllesStaan) {
+    Sleep(editor, {80, 80}, {280, 80});
+    Sleep(editor, {280, 80}, {280, 200});
+    Kies(TBewerking::BelastingToevoegen);
+    Sleep(editor, {280, 0}, {280, 80});
+    QSignalSpy weigeringen(&editor, &TfrmConstructie::Weigering);
+    struct Geval {
+        int tab;
+        int kolom;
+        QString tekst;
+        QString melding;
+    };
+    const std::vector<Geval> gevallen{
+        {0, 1, "x", "Typ een getal, bijvoorbeeld 7,5. De oude waarde blijft staan."},
+        {0, 1, "-1", "Een coördinaat ligt tussen 0 en 30 m. De oude waarde blijft staan."},
+        {0, 1, "7", "Op die plaats staat al een knoop. De oude waarde blijft staan."},
+        {1, 3, "0",
+         "Mp is een geheel getal van 1 tot en met 999 kNm. De oude waarde blijft staan."},
+        {1, 3, "12,5",
+         "Mp is een geheel getal van 1 tot en met 999 kNm. De oude waarde blijft "
+         "staan."},
+        {2, 2, "40",
+         "Een belastingcomponent ligt tussen -30 en 30 F. De oude waarde blijft "
+         "staan."},
+        {2, 3, "0",
+         "Een belasting kan niet nul zijn; verwijder haar met het gereedschap. De oude "
+         "waarde blijft staan."},
+    };
+    const TConstructie voor = C();
+    const int stappen = document.Geschiedenis().count();
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE(g.tekst.toStdString());
+        editor.Tabs()->setCurrentIndex(g.tab);
+        const QStringList oud = Rij(0);
+        weigeringen.clear();
+        editor.ZetCel(0, g.kolom, g.tekst);
+        EXPECT_EQ(C(), voor);
+        EXPECT_EQ(Rij(0), oud);
+        ASSERT_EQ(weigeringen.size(), 1);
+        EXPECT_EQ(weigeringen.front().at(0).toString(), g.melding);
+    }
+    EXPECT_EQ(document.Geschiedenis().count(), stappen);
+}
+
+// Typing into a cell goes the same way; Mp and the load follow at once.
+TEST_F(ConstructievensterTest, IntypenInDeCelZetDeWaarde) {
+    Sleep(editor, {80, 80}, {280, 80});
+    Kies(TBewerking::BelastingToevoegen);
+    Sleep(editor, {280, 0}, {280, 80});
+    editor.Tabel()->item(0, 2)->setText("-1,3");
+    QApplication::processEvents();
+    EXPECT_EQ(C().Belastingen[0].Fx, -1.5);
+    EXPECT_EQ(C().Belastingen[0].Fy, 2.0);
+    Kies(TBewerking::StaafToevoegen);
+    EXPECT_TRUE(editor.Tabel()->item(0, 3)->flags() & Qt::ItemIsEditable);
+    EXPECT_FALSE(editor.Tabel()->item(0, 1)->flags() & Qt::ItemIsEditable);
+    editor.Tabel()->item(0, 3)->setText("75");
+    QApplication::processEvents();
+    EXPECT_EQ(C().Staven[0].Mp, 75.0);
+    Beweeg({180, 80});
+    EXPECT_EQ(Hint(), "Mp = 75 kNm");
 }
 
 } // namespace

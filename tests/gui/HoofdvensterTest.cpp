@@ -81,6 +81,41 @@ TEST_F(HoofdvensterTest, OpslaanMetBestandsnaamSchrijftZonderDialoog) {
     EXPECT_EQ(Titel(), "Plastokinetica - " + Pad("rek.txt.kx"));
 }
 
+// The save dialog asked about the name as typed; a file that only the appended ".kx" makes an
+// existing one is replaced only after a question of the program's own. No goes back to the dialog.
+TEST_F(HoofdvensterTest, AangevuldeNaamVanEenBestaandBestandWordtEerstGevraagd) {
+    Start();
+    ASSERT_TRUE(QFile::copy(Voorbeeldbestand, Pad("portaal.kx")));
+    const TConstructie bestaand = Lees(Pad("portaal.kx"));
+    Bewerk();
+    const QString vraag =
+        "Het bestand \"" + Pad("portaal.kx") + "\" bestaat al. Wilt u het vervangen?";
+
+    dialogen.OpslaanAntwoorden = {Pad("portaal"), {}};
+    dialogen.JaNeeAntwoorden = {false};
+    venster->OpslaanAls();
+    EXPECT_EQ(dialogen.Vragen, QStringList{vraag});
+    EXPECT_EQ(dialogen.AantalOpslaanDialogen, 2);
+    EXPECT_EQ(Lees(Pad("portaal.kx")), bestaand);
+    EXPECT_TRUE(Gewijzigd());
+
+    dialogen.Vragen.clear();
+    dialogen.OpslaanAntwoorden = {Pad("portaal")};
+    dialogen.JaNeeAntwoorden = {true};
+    venster->Opslaan();
+    EXPECT_EQ(dialogen.Vragen, QStringList{vraag});
+    EXPECT_EQ(AantalStaven(Lees(Pad("portaal.kx"))), 1);
+    EXPECT_EQ(Naam(), Pad("portaal.kx").toStdString());
+
+    // The full name was the dialog's own question; a new name needs none.
+    dialogen.Vragen.clear();
+    dialogen.OpslaanAntwoorden = {Pad("portaal.kx"), Pad("nieuw")};
+    venster->OpslaanAls();
+    venster->OpslaanAls();
+    EXPECT_TRUE(dialogen.Vragen.isEmpty());
+    EXPECT_TRUE(QFile::exists(Pad("nieuw.kx")));
+}
+
 TEST_F(HoofdvensterTest, ElkeLaadactieZetDeSchaalTerugOp1) {
     Start();
     dialogen.OpenAntwoorden = {Voorbeeldbestand};
