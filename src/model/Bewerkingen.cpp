@@ -1,6 +1,7 @@
 // Editing operations of the structure: two-phase mouse operations, menu operations, rescaling and
 // normalisation.
 #include "model/ManipuleerConstructie.h"
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
 #include <algorithm>
@@ -11,10 +12,6 @@
 namespace kx {
 
 namespace {
-constexpr int TekstMaxStaven = 203;
-constexpr int TekstMaxBelastingen = 204;
-constexpr int TekstStaafVerdeeld = 205;
-
 bool GeldigeKnoopIndex(std::int32_t knoop) {
     return knoop >= 0 && knoop < AantalKnoopSlots;
 }

@@ -96,9 +96,9 @@ TfrmConstructie::TfrmConstructie(TDocument& document, const TToestand& toestand,
     resize(814, 610);
     MaakOnderdelen();
     MaakMenus();
-    setWindowTitle(QString::fromStdString(teksten_[93]));
+    setWindowTitle(QString::fromStdString(teksten_[TekstEditorTitel]));
     for (int tab = 0; tab < 3; ++tab) {
-        tabConstructie_->addTab(QString::fromStdString(teksten_[94 + tab]));
+        tabConstructie_->addTab(QString::fromStdString(teksten_[TekstEersteEditorTab + tab]));
     }
     VulTekstenIn();
     ImageConstructie_->setCursor(BewerkingsCursor(toestand_.Bewerking));
@@ -268,11 +268,11 @@ void TfrmConstructie::MaakMenus() {
 
 void TfrmConstructie::VulTekstenIn() {
     const auto tekst = [this](int i) { return QString::fromStdString(teksten_[i]); };
-    lblZoomen_->setText(tekst(186));
-    lblFijnheid_->setText(tekst(187));
-    lblSchaal_->setText(tekst(188));
+    lblZoomen_->setText(tekst(TekstZoomen));
+    lblFijnheid_->setText(tekst(TekstFijnheid));
+    lblSchaal_->setText(tekst(TekstSchaal));
     for (int soort = 0; soort < 3; ++soort) {
-        lblGevonden_[soort]->setText(tekst(189 + soort));
+        lblGevonden_[soort]->setText(tekst(TekstEersteGevonden + soort));
     }
     QList<QAction*> items;
     items << PopupStaven_->actions();
@@ -283,7 +283,7 @@ void TfrmConstructie::VulTekstenIn() {
     }
     items << PopupBelastingen_->actions();
     for (int i = 0; i < items.size(); ++i) {
-        items[i]->setText(tekst(192 + i));
+        items[i]->setText(tekst(TekstEersteEditorMenu + i));
     }
 }
 
@@ -574,7 +574,10 @@ void TfrmConstructie::VernieuwTabel() {
     const auto tekst = [this](int i) { return QString::fromStdString(teksten_[i]); };
     const int tab = tabConstructie_->currentIndex();
     static constexpr std::array<std::array<int, 4>, 3> Koppen{
-        {{97, 98, 99, 100}, {101, 102, 103, 104}, {105, 106, 109, 110}}};
+        {{TekstKopKnoopNummer, TekstKopKnoopX, TekstKopKnoopY, TekstKopKnoopSoort},
+         {TekstKopStaafNummer, TekstKopStaafBegin, TekstKopStaafEind, TekstKopStaafMp},
+         {TekstKopBelastingNummer, TekstKopBelastingKnoop, TekstKopBelastingFx,
+          TekstKopBelastingFy}}};
     QStringList koppen;
     for (const int i : Koppen[std::max(0, tab)]) {
         koppen << tekst(i);

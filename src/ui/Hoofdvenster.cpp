@@ -39,11 +39,6 @@
 namespace kx {
 
 namespace {
-constexpr int TekstTitel = 0;
-constexpr int TekstOpenFilter = 131;
-constexpr int TekstOpslaanFilter = 132;
-constexpr int TekstOpslaanVraag = 139;
-constexpr int TekstEersteAanwijzing = 42;
 constexpr int FilterConstructies = 2;
 
 QString Q(const std::string& tekst) {
@@ -219,7 +214,7 @@ void TmdiPlastokinetica::MaakMenus() {
 void TmdiPlastokinetica::ZetTekstenHoofdvenster() {
     ZetTitel();
     // Menus and their entries take texts 1 to 27 in the order they were made.
-    int tekst = 1;
+    int tekst = TekstEersteMenu;
     for (QAction* menuActie : menuBar()->actions()) {
         menuActie->setText(Q(teksten_[tekst++]));
         for (QAction* item : menuActie->menu()->actions()) {
@@ -540,7 +535,8 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
         return venster;
     }
     if (kind == kindWanneerBezwijken) {
-        auto* venster = new TAnalyseVenster(Q(teksten_[118]), {300, 172}, false, teksten_);
+        auto* venster =
+            new TAnalyseVenster(Q(teksten_[TekstWanneerVensterTitel]), {300, 172}, false, teksten_);
         venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied, Klikgebieden& klik) {
             const TViewContext context{analyse_, document_.Constructie(), toestand_.WeergaveOpties,
                                        teksten_};
@@ -548,7 +544,8 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
         });
         return venster;
     }
-    auto* venster = new TAnalyseVenster(Q(teksten_[119]), {238, 151}, false, teksten_);
+    auto* venster = new TAnalyseVenster(Q(teksten_[TekstKrachtsverdelingVensterTitel]), {238, 151},
+                                        false, teksten_);
     venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied, Klikgebieden&) {
         TekenKrachtsverdeling(painter, gebied, toestand_.WeergaveOpties, teksten_);
     });

@@ -1,5 +1,6 @@
 #include "ui/StartInfo.h"
 
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 #include "ui/InfoAfbeeldingen.h"
 #include "ui/InfoStijl.h"
@@ -18,13 +19,14 @@ TfrmStartInfo::TfrmStartInfo(const Teksten& teksten, QWidget* ouder)
     : QWidget(ouder, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       imaStartInfo_(new QLabel(this)), imaBezweken_(new QLabel(this)),
       lblStartInfo_(new QLabel(this)),
-      pnlVoorbeeld_(MaakKnop(QStringLiteral("pnlVoorbeeld"), VensterTekst(teksten[124]),
-                             VensterTekst(teksten[125]), QPoint(16, 144))),
-      pnlNieuw_(MaakKnop(QStringLiteral("pnlNieuw"), VensterTekst(teksten[126]),
-                         VensterTekst(teksten[127]), QPoint(16, 180))),
-      chkOpstartInfo_(new QCheckBox(VensterTekst(teksten[129]), this)) {
+      pnlVoorbeeld_(MaakKnop(QStringLiteral("pnlVoorbeeld"),
+                             VensterTekst(teksten[TekstStartVoorbeeld]),
+                             VensterTekst(teksten[TekstStartVoorbeeldUitleg]), QPoint(16, 144))),
+      pnlNieuw_(MaakKnop(QStringLiteral("pnlNieuw"), VensterTekst(teksten[TekstStartNieuw]),
+                         VensterTekst(teksten[TekstStartNieuwUitleg]), QPoint(16, 180))),
+      chkOpstartInfo_(new QCheckBox(VensterTekst(teksten[TekstStartOpnieuwTonen]), this)) {
     setObjectName(QStringLiteral("frmStartInfo"));
-    setWindowTitle(VensterTekst(teksten[123]));
+    setWindowTitle(VensterTekst(teksten[TekstStartTitel]));
     setFixedSize(450, 250);
 
     imaStartInfo_->setObjectName(QStringLiteral("imaStartInfo"));
@@ -34,12 +36,13 @@ TfrmStartInfo::TfrmStartInfo(const Teksten& teksten, QWidget* ouder)
     imaBezweken_->setObjectName(QStringLiteral("imaBezweken"));
     imaBezweken_->setGeometry(0, 0, 126, 138);
     imaBezweken_->setPixmap(BezwekenAfbeelding());
-    imaBezweken_->setToolTip(VensterTekst(teksten[130]));
+    imaBezweken_->setToolTip(VensterTekst(teksten[TekstStartPlaatje]));
     imaBezweken_->hide();
 
     lblStartInfo_->setObjectName(QStringLiteral("lblStartInfo"));
     lblStartInfo_->setGeometry(128, 16, 305, 193);
-    ZetInfoTekst(*lblStartInfo_, VensterTekst(teksten[128]), Qt::AlignLeft | Qt::AlignTop);
+    ZetInfoTekst(*lblStartInfo_, VensterTekst(teksten[TekstStartInfo]),
+                 Qt::AlignLeft | Qt::AlignTop);
 
     chkOpstartInfo_->setObjectName(QStringLiteral("chkOpstartInfo"));
     chkOpstartInfo_->setGeometry(16, 216, 417, 18);

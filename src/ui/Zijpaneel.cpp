@@ -1,5 +1,6 @@
 #include "ui/Zijpaneel.h"
 
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 #include "ui/PaneelKnop.h"
 
@@ -172,14 +173,14 @@ void TZijpaneel::MaakAnalyseGroepen() {
 
 void TZijpaneel::ZetTeksten() {
     const auto tekst = [this](int i) { return QString::fromStdString(teksten_[i]); };
-    grpConstructieAanpassen_->setTitle(tekst(28));
+    grpConstructieAanpassen_->setTitle(tekst(TekstZijpaneelConstructie));
     for (int i = 0; i < AantalBewerkingen; ++i) {
         gereedschap_[i]->ZetTekst(tekst(29 + 2 * i));
         gereedschap_[i]->setToolTip(tekst(30 + 2 * i));
     }
-    lblAanw_->setText(tekst(41));
-    lblAanwijzing_->setText(tekst(42));
-    grpAnalyseConstructie_->setTitle(tekst(48));
+    lblAanw_->setText(tekst(TekstAanwijzingKop));
+    lblAanwijzing_->setText(tekst(TekstEersteAanwijzing));
+    grpAnalyseConstructie_->setTitle(tekst(TekstZijpaneelAnalyse));
     for (int groep = 0; groep < 4; ++groep) {
         koppen_[groep]->ZetTekst(tekst(GroepTeksten[groep].Kop));
         koppen_[groep]->setToolTip(tekst(GroepTeksten[groep].KopHint));
