@@ -1,5 +1,7 @@
 // Costs of a whole analysis, in process and through the command-line analyser.
 #include "engine/Analyse.h"
+#include "engine/Krachtenanalyse.h"
+#include "engine/MechanismeOpgaven.h"
 #include "model/Bestand.h"
 #include "model/ManipuleerConstructie.h"
 #include "text/Teksten.h"
@@ -63,6 +65,26 @@ void AnalysePerMechanisme(benchmark::State& state, const std::string& bron) {
     }
 }
 
+// The analysis of F6 followed by the moment check of every mechanism and the static theorem.
+void AnalyseMetControle(benchmark::State& state, const std::string& bron) {
+    const kx::Teksten teksten;
+    kx::TManipuleerConstructie constructie(teksten);
+    Laad(constructie, bron);
+    for (auto _ : state) {
+        kx::TAnalyse analyse(teksten);
+        if (!constructie.ControleerConstructie().empty()) {
+            state.SkipWithError("de constructie wordt afgekeurd");
+            return;
+        }
+        analyse.BepaalMechanismen(constructie);
+        analyse.BerekeningDeel2();
+        kx::TKrachtenanalyse krachten;
+        krachten.Bereken(constructie.Constructie, kx::MechanismeOpgaven(analyse),
+                         analyse.MaatgevendMechanisme);
+        benchmark::DoNotOptimize(krachten.Controle().Bevestigd);
+    }
+}
+
 void KxAnalyse(benchmark::State& state, std::vector<std::string> argumenten) {
     argumenten.insert(argumenten.begin(), KX_ANALYSE);
     std::vector<char*> argv;
@@ -89,6 +111,9 @@ void KxAnalyse(benchmark::State& state, std::vector<std::string> argumenten) {
 
 BENCHMARK_CAPTURE(Analyse, voorbeeld, std::string("Voorbeeld"))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Analyse, keten_1820, Keten)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AnalyseMetControle, voorbeeld, std::string("Voorbeeld"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AnalyseMetControle, keten_1820, Keten)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(AnalysePerMechanisme, keten_1820, Keten)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(KxAnalyse, voorbeeld, std::vector<std::string>{"--voorbeeld"})
     ->Unit(benchmark::kMillisecond)

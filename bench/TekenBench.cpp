@@ -1,5 +1,7 @@
 // Paint costs of the analysis views on the largest frame, and the benchmark program's main.
 #include "engine/Analyse.h"
+#include "engine/Krachtenanalyse.h"
+#include "engine/MechanismeOpgaven.h"
 #include "model/Bestand.h"
 #include "model/ManipuleerConstructie.h"
 #include "text/Teksten.h"
@@ -8,6 +10,7 @@
 
 #ifdef KX_MET_TEKENING
 #include "drawing/HoeBezwijkenView.h"
+#include "drawing/KrachtsverdelingView.h"
 #include "drawing/ViewContext.h"
 #include "drawing/WanneerBezwijkenView.h"
 
@@ -26,12 +29,15 @@ struct TGeanalyseerdeKeten {
     kx::TManipuleerConstructie Constructie{Teksten};
     kx::TAnalyse Analyse{Teksten};
     kx::TWeergaveOpties Opties;
+    kx::TKrachtenanalyse Krachten;
 
     TGeanalyseerdeKeten() {
         kx::LaadConstructie(Constructie, std::string(KX_FIXTURES) + "/keten15.kx");
         kx::ControleerVoorAnalyse(Constructie);
         Analyse.BepaalMechanismen(Constructie);
         Analyse.BerekeningDeel2();
+        Krachten.Bereken(Constructie.Constructie, kx::MechanismeOpgaven(Analyse),
+                         Analyse.MaatgevendMechanisme);
     }
     kx::TViewContext Context() const { return {Analyse, Constructie, Opties, Teksten}; }
 };
@@ -69,8 +75,26 @@ void WanneerBezwijken(benchmark::State& state) {
     }
 }
 
+// The force view of the governing mechanism; its distribution is computed before the loop, as
+// the window has it from the first paint on.
+void Krachtsverdeling(benchmark::State& state) {
+    const auto& keten = Keten();
+    const int gekozen = keten.Analyse.MaatgevendMechanisme;
+    keten.Krachten.Verdeling(gekozen);
+    QImage beeld(1000, 2000, QImage::Format_RGB32);
+    const kx::TKrachtContext context{keten.Krachten, keten.Opties, keten.Teksten, ','};
+    for (auto _ : state) {
+        beeld.fill(Qt::white);
+        QPainter painter(&beeld);
+        kx::TRechthoek gebied{0, 0, 1000, 2000};
+        kx::TekenKrachtsverdeling(painter, gebied, gekozen, context);
+        benchmark::DoNotOptimize(gebied.Bottom);
+    }
+}
+
 } // namespace
 
+BENCHMARK(Krachtsverdeling)->Unit(benchmark::kMillisecond);
 BENCHMARK(HoeBezwijkenPagina)->Unit(benchmark::kMillisecond);
 BENCHMARK(WanneerBezwijken)->Unit(benchmark::kMillisecond);
 #endif

@@ -5,6 +5,7 @@ packages=(
     build-essential cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libeigen3-dev
+    coinor-libclp-dev
     clang libclang-rt-14-dev
     fonts-liberation fonts-dejavu-core
 )

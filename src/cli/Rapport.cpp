@@ -1,7 +1,9 @@
 #include "cli/Rapport.h"
 
 #include "engine/Analyse.h"
+#include "engine/Evenwicht.h"
 #include "engine/Getalnotatie.h"
+#include "engine/MechanismeOpgaven.h"
 #include "model/Bestand.h"
 #include "model/ManipuleerConstructie.h"
 #include "text/SymboolTekens.h"
@@ -12,20 +14,24 @@
 #include <array>
 #include <charconv>
 #include <clocale>
+#include <cmath>
 #include <ostream>
 
 namespace kx {
 
 namespace {
 constexpr const char* Gebruik =
-    "Gebruik: kx-analyse [--json] [--opslaan UITVOER.kx] (BESTAND.kx | --voorbeeld)\n"
+    "Gebruik: kx-analyse [--json] [--momenten] [--opslaan UITVOER.kx] (BESTAND.kx | --voorbeeld)\n"
     "\n"
     "Analyseert een constructie met de kinematische methode en drukt de mate van statische\n"
     "onbepaaldheid, alle mogelijke bezwijkmechanismen met hun bezwijklast en de virtuele\n"
-    "arbeidsvergelijking van het maatgevende mechanisme af.\n"
+    "arbeidsvergelijking van het maatgevende mechanisme af, met de controle van zijn\n"
+    "momentenlijn en de bezwijklast volgens de statische stelling.\n"
     "\n"
     "  --voorbeeld          het ingebouwde voorbeeld (een portaal) in plaats van een bestand\n"
     "  --json               de resultaten als JSON\n"
+    "  --momenten           ook de staafmomenten en oplegreacties van het maatgevende\n"
+    "                       mechanisme bij bezwijken\n"
     "  --opslaan BESTAND    schrijft de ingelezen constructie ook als constructiebestand\n"
     "\n"
     "Afsluitcode: 0 geanalyseerd, 1 constructie afgekeurd, 2 bestand niet leesbaar of\n"
@@ -122,6 +128,15 @@ std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse, bo
         uitslag.VoegToe(berekend, json);
     });
     uitslag.Maatgevend = analyse.MaatgevendMechanisme;
+    const TEvenwicht evenwicht(constructie.Constructie);
+    // The report names the ratio of the governing mechanism only; JSON lists every mechanism's.
+    uitslag.Controle = json ? ControleerMechanismen(evenwicht, uitslag.Opgaven, uitslag.Maatgevend)
+                            : ControleerMaatgevend(evenwicht, uitslag.Opgaven, uitslag.Maatgevend);
+    if (!uitslag.Opgaven.empty()) {
+        const auto& maatgevend = uitslag.Opgaven[static_cast<std::size_t>(uitslag.Maatgevend)];
+        uitslag.Krachten =
+            BepaalKrachtsverdeling(evenwicht, maatgevend.Plaatsen, maatgevend.Bezwijklast);
+    }
     if (!analyse.TermenSchrijven && analyse.AantalMechanismen > 0) {
         analyse.SchrijfTermen(uitslag.MaatgevendMechanisme);
     }
@@ -132,6 +147,7 @@ struct TOpdracht {
     std::string Bron;
     std::string Opslaan;
     bool Json = false;
+    bool Momenten = false;
 };
 
 bool LeesArgumenten(const std::vector<std::string>& argumenten, TOpdracht& opdracht) {
@@ -139,6 +155,8 @@ bool LeesArgumenten(const std::vector<std::string>& argumenten, TOpdracht& opdra
         const std::string& a = argumenten[i];
         if (a == "--json") {
             opdracht.Json = true;
+        } else if (a == "--momenten") {
+            opdracht.Momenten = true;
         } else if (a == "--voorbeeld" && opdracht.Bron.empty()) {
             opdracht.Bron = "Voorbeeld";
         } else if (a == "--opslaan" && i + 1 < argumenten.size() && opdracht.Opslaan.empty() &&
@@ -152,6 +170,50 @@ bool LeesArgumenten(const std::vector<std::string>& argumenten, TOpdracht& opdra
         }
     }
     return !opdracht.Bron.empty();
+}
+std::string KnoopOpsomming(const std::vector<int>& knopen) {
+    std::string tekst;
+    for (std::size_t k = 0; k < knopen.size(); ++k) {
+        tekst += k == 0 ? "" : (k + 1 == knopen.size() ? " en " : ", ");
+        VoegGetalToe(tekst, knopen[k] + 1);
+    }
+    return tekst;
+}
+
+// The moment check of the governing mechanism and the collapse load by the static theorem.
+void SchrijfControle(std::ostream& uit, const TUitslag& uitslag, char decimaalteken) {
+    const auto& controle = uitslag.Controle;
+    const auto& krachten = uitslag.Krachten;
+    uit << "Momentcontrole: ";
+    if (!krachten.Bestaat) {
+        uit << "geen krachtsverdeling bij dit mechanisme\n";
+    } else if (controle.Bevestigd) {
+        uit << "de momentenlijn blijft overal binnen Mp; het mechanisme is bevestigd\n";
+    } else {
+        uit << "grootste |M|/Mp = " << AlgemeenGetal(krachten.Momentverhouding, 4, decimaalteken)
+            << ", niet bevestigd; ondergrens Fp = "
+            << Bezwijklast(krachten.Ondergrens(), decimaalteken) << "\n";
+    }
+    const auto& waar = controle.Waar;
+    uit << "Bezwijklast volgens de statische stelling: Fp = "
+        << Bezwijklast(waar.Bezwijklast, decimaalteken);
+    if (waar.Bezwijklast < 0.5 * Oneindig && !waar.Scharnieren.empty()) {
+        uit << " (Mp bereikt in knoop " << KnoopOpsomming(waar.Scharnieren) << ")";
+    }
+    uit << "\n";
+}
+
+// Rounding left over from the solution is shown as 0.
+double Schoon(double v) {
+    return std::fabs(v) < 1e-9 ? 0.0 : v;
+}
+} // namespace
+
+namespace {
+// null where the mechanism has no force distribution, as where its Fp is infinite.
+nlohmann::ordered_json Momentverhouding(const TUitslag& uitslag, int i) {
+    const double verhouding = uitslag.Controle.Momentverhoudingen[static_cast<std::size_t>(i)];
+    return verhouding > 0.0 ? nlohmann::ordered_json(verhouding) : nlohmann::ordered_json();
 }
 } // namespace
 
@@ -168,10 +230,12 @@ void TUitslag::Reserveer(int mechanismen, int scharnieren) {
     Draaiend.reserve(static_cast<std::size_t>(mechanismen));
     GelijkAan.reserve(static_cast<std::size_t>(mechanismen));
     Knopen.reserve(static_cast<std::size_t>(mechanismen) * static_cast<std::size_t>(scharnieren));
+    Opgaven.reserve(static_cast<std::size_t>(mechanismen));
 }
 
 void TUitslag::VoegToe(const TBerekendMechanisme& berekend, bool metTermen) {
     Bezwijklasten.push_back(berekend.Mechanisme.Vgl.Bezwijklast);
+    Opgaven.push_back(Opgave(berekend.Mechanisme));
     const auto knopen = Knoopnummers(berekend.Mechanisme.Scharnieren);
     Draaiend.push_back(Knoopnummers(berekend.Mechanisme.DraaiendeScharnieren));
     GelijkAan.push_back(berekend.Mechanisme.GelijkAan);
@@ -213,11 +277,12 @@ void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie
             << Vergelijking(mechanisme) << "\n"
             << "Bezwijklast: Fp = " << Bezwijklast(mechanisme.Vgl.Bezwijklast, decimaalteken)
             << "\n";
+        SchrijfControle(uit, uitslag, decimaalteken);
     }
 }
 
 nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const TAnalyse& analyse,
-                                const TUitslag& uitslag) {
+                                const TUitslag& uitslag, bool momenten) {
     const auto& telling = constructie.Onbepaaldheid;
     nlohmann::ordered_json mechanismen = nlohmann::ordered_json::array();
     for (int i = 0; i < analyse.AantalMechanismen; ++i) {
@@ -228,15 +293,57 @@ nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const
              {"draaiende_scharnieren", uitslag.Draaiend[static_cast<std::size_t>(i)]},
              {"bezwijklast", uitslag.Bezwijklasten[i]},
              {"gelijk_aan", GelijkAan(uitslag, i)},
+             {"momentverhouding", Momentverhouding(uitslag, i)},
              {"termen", uitslag.Termen[i]},
              {"factoren", uitslag.Factoren[i]}});
     }
-    return {{"onbekenden", telling.AantalOnbekenden},
-            {"vergelijkingen", telling.AantalVergelijkingen},
-            {"onbepaaldheid", telling.S()},
-            {"scharnierplaatsen", telling.AantalScharnierplaatsen},
-            {"maatgevend", uitslag.Maatgevend + 1},
-            {"mechanismen", mechanismen}};
+    nlohmann::ordered_json json = {{"onbekenden", telling.AantalOnbekenden},
+                                   {"vergelijkingen", telling.AantalVergelijkingen},
+                                   {"onbepaaldheid", telling.S()},
+                                   {"scharnierplaatsen", telling.AantalScharnierplaatsen},
+                                   {"maatgevend", uitslag.Maatgevend + 1},
+                                   {"bezwijklast_exact", uitslag.Controle.Waar.Bezwijklast},
+                                   {"bevestigd", uitslag.Controle.Bevestigd},
+                                   {"mechanismen", mechanismen}};
+    if (momenten) {
+        nlohmann::ordered_json staven = nlohmann::ordered_json::array();
+        for (const auto& staaf : uitslag.Krachten.Staven) {
+            staven.push_back({Schoon(staaf.M0), Schoon(staaf.M1)});
+        }
+        nlohmann::ordered_json reacties = nlohmann::ordered_json::array();
+        for (const auto& r : uitslag.Krachten.Reacties) {
+            reacties.push_back({{"knoop", r.Knoop + 1},
+                                {"Rx", Schoon(r.Rx)},
+                                {"Ry", Schoon(r.Ry)},
+                                {"M", Schoon(r.M)}});
+        }
+        json["staafmomenten"] = staven;
+        json["oplegreacties"] = reacties;
+    }
+    return json;
+}
+
+void SchrijfMomenten(std::ostream& uit, const TManipuleerConstructie& constructie,
+                     const TUitslag& uitslag, char decimaalteken) {
+    const auto& krachten = uitslag.Krachten;
+    if (!krachten.Bestaat) {
+        return;
+    }
+    const auto getal = [decimaalteken](double v) {
+        return AlgemeenGetal(Schoon(v), 4, decimaalteken);
+    };
+    uit << "\nStaafmomenten bij bezwijken (kNm, positief: trek rechts van de staaf van knoop a "
+           "naar knoop b):\n";
+    for (const auto& staaf : krachten.Staven) {
+        const auto& bron = constructie.Constructie.Staven[static_cast<std::size_t>(staaf.Slot)];
+        uit << "Staaf " << staaf.Slot + 1 << " (knoop " << bron.Knoop0 + 1 << " - "
+            << bron.Knoop1 + 1 << "): " << getal(staaf.M0) << " en " << getal(staaf.M1) << "\n";
+    }
+    uit << "\nOplegreacties bij bezwijken (kN en kNm; Rx naar rechts, Ry omhoog, M linksom):\n";
+    for (const auto& r : krachten.Reacties) {
+        uit << "Knoop " << r.Knoop + 1 << ": Rx = " << getal(r.Rx) << ", Ry = " << getal(r.Ry)
+            << ", M = " << getal(r.M) << "\n";
+    }
 }
 
 int VoerAnalyseUit(const std::vector<std::string>& argumenten, std::ostream& uit,
@@ -271,9 +378,12 @@ int VoerAnalyseUit(const std::vector<std::string>& argumenten, std::ostream& uit
         return 1;
     }
     if (opdracht.Json) {
-        uit << MaakJson(constructie, analyse, uitslag).dump(2) << "\n";
+        uit << MaakJson(constructie, analyse, uitslag, opdracht.Momenten).dump(2) << "\n";
     } else {
         SchrijfRapport(uit, constructie, analyse, uitslag);
+        if (opdracht.Momenten) {
+            SchrijfMomenten(uit, constructie, uitslag, analyse.Decimaalteken);
+        }
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Bezwijkcontrole.h"
 #include "engine/Records.h"
 
 #include <nlohmann/json.hpp>
@@ -29,6 +30,11 @@ struct TUitslag {
     std::vector<std::vector<double>> Factoren;
     TMechanisme MaatgevendMechanisme;
     int Maatgevend = 0;
+    // The hinge places and collapse load of every mechanism, the moment check of all of them
+    // with the static theorem, and the governing mechanism's forces.
+    std::vector<TMechanismeOpgave> Opgaven;
+    TBezwijkcontrole Controle;
+    TKrachtsverdeling Krachten;
 
     void Reserveer(int mechanismen, int scharnieren);
     void VoegToe(const TBerekendMechanisme& berekend, bool metTermen);
@@ -44,9 +50,14 @@ std::vector<int> Knoopnummers(const std::vector<std::int32_t>& knopen);
 void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie,
                     const TAnalyse& analyse, const TUitslag& uitslag);
 
-// The same results, machine-readable.
+// The same results, machine-readable; with momenten also the governing mechanism's bar end
+// moments and support reactions.
 nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const TAnalyse& analyse,
-                                const TUitslag& uitslag);
+                                const TUitslag& uitslag, bool momenten = false);
+
+// The governing mechanism's bar end moments and support reactions as report lines.
+void SchrijfMomenten(std::ostream& uit, const TManipuleerConstructie& constructie,
+                     const TUitslag& uitslag, char decimaalteken);
 
 // The whole command: arguments without the program name; returns the exit status
 // (0 analysed, 1 refused by the check, 2 file not readable or writable, 64 wrong arguments).

@@ -322,6 +322,47 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
      "De constructie kan al bewegen voordat er een plastisch scharnier optreedt: zij heeft geen "
      "sterkte. Voeg een oplegging of een stijve verbinding toe. "},
     {TekstGelijkAan, "Hoe bezwijkt de constructie? - Gelijk aan", " (gelijk aan mechanisme "},
+    {TekstKrachtMechanisme, "Krachtsverdeling mechanisme",
+     "Momentenlijn van mechanisme %1 bij Fp = %2 kN, in kNm:"},
+    {TekstKrachtUitlegMomentenlijn, "Krachtsverdeling uitleg momentenlijn",
+     "In de plastische scharnieren van het mechanisme werkt het volle plastische moment Mp, met "
+     "het teken van hun rotatie. Met de bezwijklast Fp volgt uit het evenwicht de momentenlijn van "
+     "de hele constructie. De krachten grijpen alleen in de knopen aan, dus de momentenlijn is "
+     "recht tussen de knopen; zij staat aan de getrokken zijde van iedere staaf. Volgens de "
+     "statische stelling is iedere belasting waarbij een momentenlijn in evenwicht nergens Mp "
+     "overschrijdt een ondergrens van de bezwijklast, en volgens de kinematische stelling is de Fp "
+     "van ieder mechanisme een bovengrens. Blijft de momentenlijn van een mechanisme overal binnen "
+     "Mp, dan vallen beide grenzen samen: dan is Fp de bezwijklast."},
+    {TekstKrachtBevestigd, "Krachtsverdeling bevestigd",
+     "De momentenlijn blijft overal binnen Mp: dit mechanisme is het bezwijkmechanisme en Fp = %1 "
+     "kN is de bezwijklast."},
+    {TekstKrachtOverschreden, "Krachtsverdeling overschreden",
+     "De momentenlijn overschrijdt Mp in %1. Dit mechanisme is dus niet het bezwijkmechanisme: Fp "
+     "= %2 kN is te hoog."},
+    {TekstKrachtOndergrens, "Krachtsverdeling ondergrens",
+     "De grootste verhouding |M| / Mp is %1. Deelt u alle krachten hierdoor, dan blijft de "
+     "momentenlijn binnen Mp: Fp / %1 = %2 kN is een ondergrens van de bezwijklast."},
+    {TekstKrachtWareLast, "Krachtsverdeling ware bezwijklast",
+     "Volgens de statische stelling is de bezwijklast %1 kN: de grootste belasting waarbij een "
+     "momentenlijn in evenwicht nergens Mp overschrijdt. Die momentenlijn bereikt Mp in %2."},
+    {TekstKrachtGeenArbeid, "Krachtsverdeling geen arbeid",
+     "Bij dit mechanisme verrichten de belastingen geen arbeid (Fp = oneindig): er hoort geen "
+     "krachtsverdeling bij."},
+    {TekstKrachtGeenEvenwicht, "Krachtsverdeling geen evenwicht",
+     "Bij dit mechanisme bestaat bij Fp geen krachtsverdeling in evenwicht."},
+    {TekstKrachtKnoop, "Krachtsverdeling knoop", "knoop %1 (%2 kNm, Mp = %3 kNm)"},
+    {TekstKrachtKnopen, "Krachtsverdeling knopen", "knoop %1"},
+    {TekstKrachtWareLastOneindig, "Krachtsverdeling ware bezwijklast oneindig",
+     "Volgens de statische stelling kan de constructie deze belastingen zonder buigend moment "
+     "dragen: zij bezwijkt er niet door buiging."},
+    {TekstKrachtUitlegOplegreacties, "Krachtsverdeling uitleg oplegreacties",
+     "De oplegreacties houden de constructie bij de bezwijklast samen met de belastingen in "
+     "evenwicht. Iedere pijl geeft de richting van een reactie, een boog het moment van een "
+     "inklemming; de belastingen staan er grijs bij, vermenigvuldigd met Fp. In evenwicht is de "
+     "som van alle horizontale krachten nul en ook die van alle verticale krachten. Reken de "
+     "sommen hieronder na: naar rechts en omhoog tellen positief."},
+    {TekstKrachtReacties, "Krachtsverdeling reacties",
+     "Oplegreacties van mechanisme %1 bij Fp = %2 kN:"},
     {TekstOngedaanMaken, "mnuItemOngedaanMaken.Caption", "Ongedaan maken"},
     {TekstOpnieuw, "mnuItemOpnieuw.Caption", "Opnieuw"},
     {TekstOngedaanMakenStap, "mnuItemOngedaanMaken.Caption - met stap", "Ongedaan maken: %1"},

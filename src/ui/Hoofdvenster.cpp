@@ -4,6 +4,7 @@
 #include "drawing/KrachtsverdelingView.h"
 #include "drawing/ViewContext.h"
 #include "drawing/WanneerBezwijkenView.h"
+#include "engine/MechanismeOpgaven.h"
 #include "model/Bestand.h"
 #include "text/TekstNamen.h"
 #include "ui/AnalyseVenster.h"
@@ -486,6 +487,8 @@ void TmdiPlastokinetica::VoerAnalyseUit() {
     voortgang.repaint();
     analyse_.BepaalMechanismen(document_.Constructie());
     toestand_.GekozenMechanisme = analyse_.BerekeningDeel2(&voortgang);
+    krachten_.Bereken(document_.Constructie().Constructie, MechanismeOpgaven(analyse_),
+                      analyse_.MaatgevendMechanisme);
     document_.ZetResultatenGeldig(true);
     ++aantalAnalyses_;
     // Windows left open show the new results and the newly chosen mechanism at once.
@@ -547,7 +550,9 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
     auto* venster = new TAnalyseVenster(Q(teksten_[TekstKrachtsverdelingVensterTitel]), {238, 151},
                                         false, teksten_);
     venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied, Klikgebieden&) {
-        TekenKrachtsverdeling(painter, gebied, toestand_.WeergaveOpties, teksten_);
+        const TKrachtContext context{krachten_, toestand_.WeergaveOpties, teksten_,
+                                     analyse_.Decimaalteken};
+        TekenKrachtsverdeling(painter, gebied, toestand_.GekozenMechanisme, context);
     });
     return venster;
 }
@@ -587,17 +592,21 @@ void TmdiPlastokinetica::MechanismeGekozen(int index) {
     if (auto* venster = Mechanismevenster()) {
         venster->ToonVanaf(index);
     }
-    if (auto* venster = Analysevenster(kindWanneerBezwijken)) {
-        venster->Herteken();
+    HertekenGekozen();
+}
+
+void TmdiPlastokinetica::HertekenGekozen() {
+    for (const int kind : {kindWanneerBezwijken, kindKrachtsverdeling}) {
+        if (auto* venster = Analysevenster(kind)) {
+            venster->Herteken();
+        }
     }
 }
 
 void TmdiPlastokinetica::MechanismeAangeklikt(int index) {
     toestand_.GekozenMechanisme = index;
     zijpaneel_->KiesMechanismeStil(index);
-    if (auto* venster = Analysevenster(kindWanneerBezwijken)) {
-        venster->Herteken();
-    }
+    HertekenGekozen();
     ToonWanneerBezwijken();
 }
 

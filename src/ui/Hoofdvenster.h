@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Analyse.h"
+#include "engine/Krachtenanalyse.h"
 #include "model/ManipuleerConstructie.h"
 #include "text/Teksten.h"
 #include "ui/Document.h"
@@ -77,6 +78,7 @@ public:
     QAction* OngedaanMakenActie() const { return ongedaanMaken_; }
     QAction* OpnieuwActie() const { return opnieuw_; }
     const TAnalyse& Analyse() const { return analyse_; }
+    const TKrachtenanalyse& Krachten() const { return krachten_; }
     const Teksten& Tekst() const { return teksten_; }
     TZijpaneel* Zijpaneel() const { return zijpaneel_; }
     TfrmConstructie* Constructievenster() const { return editor_; }
@@ -117,6 +119,8 @@ private:
     void HertekenAnalysevensters();
     void MechanismeGekozen(int index);
     void MechanismeAangeklikt(int index);
+    // Redraws the windows that show the chosen mechanism.
+    void HertekenGekozen();
     void ToonKindvenster(QMdiSubWindow* venster);
 
     TDialogen& dialogen_;
@@ -124,6 +128,7 @@ private:
     Teksten teksten_;
     TDocument document_;
     TAnalyse analyse_;
+    TKrachtenanalyse krachten_;
     TToestand toestand_;
 
     TZijpaneel* zijpaneel_ = nullptr;

@@ -206,7 +206,8 @@ void TZijpaneel::ToonBewerking(TBewerking bewerking) {
     auto* gekozen = Gereedschap(bewerking);
     gekozen->ZetVerlaagd(true);
     gekozen->ZetAchtergrond(Groepkleur);
-    lblAanwijzing_->setText(QString::fromStdString(teksten_[42 + static_cast<int>(bewerking)]));
+    lblAanwijzing_->setText(
+        QString::fromStdString(teksten_[TekstEersteAanwijzing + static_cast<int>(bewerking)]));
 }
 
 void TZijpaneel::ZetKoppenActief(bool actief) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -49,6 +50,45 @@ TEST(KxAnalyse, JsonVanHetVoorbeeldGeeftDeHandberekendeUitkomsten) {
     ASSERT_EQ(termen.size(), 5U);
     EXPECT_EQ(termen[4], "+ 1 F ⋅ 3 ⋅ 1 ⋅ δθ ");
     EXPECT_EQ(mechanismen[0]["factoren"].size(), 2U * (3 + 1 + 1));
+    // The moment check: mechanism 1 stays within Mp, mechanism 2 loads the right corner to 100.
+    EXPECT_NEAR(json["bezwijklast_exact"].get<double>(), 175.0 / 3.0, 1e-9);
+    EXPECT_EQ(json["bevestigd"], true);
+    EXPECT_NEAR(mechanismen[0]["momentverhouding"].get<double>(), 1.0, 1e-9);
+    EXPECT_NEAR(mechanismen[1]["momentverhouding"].get<double>(), 2.0, 1e-9);
+    EXPECT_TRUE(mechanismen[2]["momentverhouding"].is_null());
+    EXPECT_FALSE(json.contains("staafmomenten"));
+}
+
+// Sagging positive per bar from its first to its second node; both corners hog, the left one at
+// 3 m x 25/3 kN.
+TEST(KxAnalyse, MomentenEnOplegreactiesVanHetVoorbeeld) {
+    const auto uitvoer = Voer({"--json", "--momenten", "--voorbeeld"});
+    ASSERT_EQ(uitvoer.Status, 0) << uitvoer.Fout;
+    const auto json = nlohmann::json::parse(uitvoer.Uit);
+    const std::vector<std::array<double, 2>> momenten{{25, 0}, {50, -50}, {-50, 0}, {-25, 50}};
+    ASSERT_EQ(json["staafmomenten"].size(), momenten.size());
+    for (std::size_t s = 0; s < momenten.size(); ++s) {
+        for (std::size_t e = 0; e < 2; ++e) {
+            EXPECT_NEAR(json["staafmomenten"][s][e].get<double>(), momenten[s][e], 1e-9) << s;
+        }
+    }
+    const auto& reacties = json["oplegreacties"];
+    ASSERT_EQ(reacties.size(), 2U);
+    EXPECT_EQ(reacties[0]["knoop"], 2);
+    EXPECT_NEAR(reacties[0]["Rx"].get<double>(), 25.0 / 3.0, 1e-9);
+    EXPECT_NEAR(reacties[0]["Ry"].get<double>(), 25.0, 1e-9);
+    EXPECT_EQ(reacties[1]["knoop"], 4);
+    EXPECT_NEAR(reacties[1]["Rx"].get<double>(), -25.0 / 3.0, 1e-9);
+    EXPECT_NEAR(reacties[1]["Ry"].get<double>(), 100.0 / 3.0, 1e-9);
+    EXPECT_EQ(reacties[1]["M"].get<double>(), 0.0);
+
+    const auto rapport = Voer({"--momenten", "--voorbeeld"}).Uit;
+    EXPECT_NE(rapport.find("Momentcontrole: de momentenlijn blijft overal binnen Mp"),
+              std::string::npos)
+        << rapport;
+    EXPECT_NE(rapport.find("statische stelling: Fp = 58"), std::string::npos);
+    EXPECT_NE(rapport.find("(Mp bereikt in knoop 3 en 5)"), std::string::npos);
+    EXPECT_NE(rapport.find("Staaf 4 (knoop 1 - 5): -25 en 50"), std::string::npos);
 }
 
 TEST(KxAnalyse, RapportNoemtHetMaatgevendeMechanismeEnZijnVergelijking) {

@@ -204,6 +204,36 @@ TEST_F(AnalysevensterTest, NieuweAnalyseTekentDeOpenVenstersOpnieuw) {
     EXPECT_EQ(Hoogte(Kind::kindWanneerBezwijken), hoogte);
 }
 
+// The force window follows the chooser and the options, and paints the check of the mechanism.
+TEST_F(AnalysevensterTest, KrachtsverdelingVolgtDeKeuzeEnDeOpties) {
+    StartGroot(false);
+    venster->ToonKrachtsverdeling();
+    TAnalyseVenster* f8 = venster->Analysevenster(Kind::kindKrachtsverdeling);
+    ASSERT_NE(f8, nullptr);
+    venster->Kindvenster(Kind::kindKrachtsverdeling)->resize(640, 600);
+    QApplication::processEvents();
+    const auto rood = [&] {
+        return test::Inkt(f8->Vlak()->grab().toImage(), f8->Vlak()->rect(), KleurRood);
+    };
+    // The governing mechanism is confirmed: red only in the rims of its two hinges.
+    const int rims = rood();
+    EXPECT_LT(rims, 60);
+    EXPECT_GT(f8->Vlak()->width(), 560);
+
+    KiesInKeuzelijst(1);
+    EXPECT_GT(rood(), rims + 200);
+    const int alles = Hoogte(Kind::kindKrachtsverdeling);
+    EXPECT_GT(alles, 900);
+    Vinkje(woUitlegMomentenlijn);
+    const int zonderUitleg = Hoogte(Kind::kindKrachtsverdeling);
+    EXPECT_LT(zonderUitleg, alles - 50);
+    Vinkje(woOplegreacties);
+    EXPECT_LT(Hoogte(Kind::kindKrachtsverdeling), zonderUitleg - 300);
+
+    f8->Kopieer();
+    EXPECT_EQ(QApplication::clipboard()->image(), f8->Afbeelding());
+}
+
 // The chain of fifteen bars, opened from the menu, has 1820 mechanisms: every page is drawn, and
 // a click on each mechanism draws its virtual work view.
 TEST_F(AnalysevensterTest, DeGrootsteConstructieTekentElkePaginaEnElkMechanisme) {

@@ -5,6 +5,8 @@
 #include "drawing/MechanismeTekening.h"
 #include "drawing/WanneerBezwijkenView.h"
 #include "engine/Analyse.h"
+#include "engine/Krachtenanalyse.h"
+#include "engine/MechanismeOpgaven.h"
 #include "model/ManipuleerConstructie.h"
 #include "text/Teksten.h"
 
@@ -47,6 +49,7 @@ protected:
     TWeergaveOpties opties;
     Klikgebieden klik;
     TViewContext ctx{analyse, constructie, opties, teksten};
+    TKrachtenanalyse krachten;
     QImage beeld = WitVlak(600, 3000);
 
     void SetUp() override {
@@ -54,6 +57,8 @@ protected:
         analyse.BepaalMechanismen(constructie);
         analyse.BerekeningDeel2();
         ASSERT_GT(analyse.AantalMechanismen, 0);
+        krachten.Bereken(constructie.Constructie, MechanismeOpgaven(analyse),
+                         analyse.MaatgevendMechanisme);
     }
 
     // Each draws its view from the top of a 600 pixels wide image and returns the height used.
@@ -69,12 +74,14 @@ protected:
         TekenWanneerBezwijken(p, gebied, mechanisme, klik, ctx);
         return gebied.Bottom;
     }
-    double Krachten() {
+    double Krachten(int mechanisme) {
+        beeld.fill(Qt::white);
         QPainter p(&beeld);
         TRechthoek gebied{0, 0, 600, 3000};
-        TekenKrachtsverdeling(p, gebied, opties, teksten);
+        TekenKrachtsverdeling(p, gebied, mechanisme, {krachten, opties, teksten, ','});
         return gebied.Bottom;
     }
+    int Pixels(QColor kleur) const { return test::Inkt(beeld, beeld.rect(), kleur); }
 };
 
 TEST_F(ViewTest, MechanismeZonderSectiesToontAlleenDeTitel) {
@@ -148,17 +155,41 @@ TEST_F(ViewTest, LangeLastpijlBlijftOnderDeKop) {
     }
 }
 
-TEST_F(ViewTest, KrachtsverdelingHoogte) {
-    const double metBeide = Krachten();
-    opties[woUitlegMomentenlijn] = false;
-    opties[woUitlegOplegreacties] = false;
-    EXPECT_DOUBLE_EQ(Krachten(), metBeide);
+// The governing mechanism of the example stays within Mp: no red, its hinges yellow; the second
+// mechanism overloads the right corner twice, which is marked red.
+TEST_F(ViewTest, MomentenlijnMetToetsInKleur) {
+    const int maatgevend = analyse.MaatgevendMechanisme;
+    const double hoogte = Krachten(maatgevend);
+    EXPECT_LT(hoogte, 3000);
+    // Red only in the rims of the two hinges.
+    const int rims = Pixels(KleurRood);
+    EXPECT_LT(rims, 60);
+    EXPECT_GT(Pixels(KleurGeel), 10);
+    const int vlak = Pixels(KleurLichtgrijs);
+    EXPECT_GT(vlak, 500);
+    Krachten(maatgevend == 0 ? 1 : 0);
+    EXPECT_GT(Pixels(KleurRood), rims + 200);
+    // Mechanism 3 moves the beam sideways only: no work, no moment line, only the sentence
+    // (whose smoothed letters hold a few pixels of the same grey).
+    EXPECT_LT(Krachten(2), hoogte - 300);
+    EXPECT_LT(Pixels(KleurLichtgrijs), vlak / 4);
+}
 
+TEST_F(ViewTest, KrachtsverdelingSectiesEnUitleg) {
+    const double titel = TitelOnder(teksten[177], 600) + 50;
+    const double metBeide = Krachten(0);
+    // Outside the results: the headings and explanations without drawings.
+    const double buiten = Krachten(analyse.AantalMechanismen);
+    EXPECT_GT(buiten, titel + 60);
+    EXPECT_LT(buiten, metBeide - 300);
+    opties[woUitlegMomentenlijn] = false;
+    const double zonderUitleg = Krachten(0);
+    EXPECT_LT(zonderUitleg, metBeide - 30);
+    opties[woUitlegOplegreacties] = false;
+    EXPECT_LT(Krachten(0), zonderUitleg - 30);
     opties[woMomentenlijn] = false;
     opties[woOplegreacties] = false;
-    const double zonder = Krachten();
-    EXPECT_DOUBLE_EQ(zonder, TitelOnder(teksten[177], 600) + 50);
-    EXPECT_GT(metBeide, zonder + 60);
+    EXPECT_DOUBLE_EQ(Krachten(0), titel);
 }
 
 } // namespace

@@ -1,0 +1,127 @@
+#include "engine/Bezwijkcontrole.h"
+
+#include "engine/LineairProgramma.h"
+#include "engine/Records.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kx {
+
+namespace {
+// A moment within this share of Mp below it counts as having reached Mp.
+constexpr double Bereikt = 1e-6;
+constexpr double Nultrace = 1e-9;
+} // namespace
+
+TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
+    TWareBezwijklast waar;
+    if (!evenwicht.Draagt) {
+        return waar;
+    }
+    // Unknowns lambda and the self-stress z; every bar end moment within Mp.
+    const auto k = evenwicht.Nul.cols();
+    std::vector<int> momenten;
+    for (std::size_t j = 0; j < evenwicht.Onbekenden.size(); ++j) {
+        if (evenwicht.Onbekenden[j].Soort == TOnbekende::Moment) {
+            momenten.push_back(static_cast<int>(j));
+        }
+    }
+    const auto rijen = static_cast<Eigen::Index>(momenten.size());
+    TLineairProgramma lp;
+    lp.R.resize(rijen, k + 1);
+    lp.RijOnder.resize(rijen);
+    lp.RijBoven.resize(rijen);
+    for (Eigen::Index r = 0; r < rijen; ++r) {
+        const int j = momenten[static_cast<std::size_t>(r)];
+        lp.R(r, 0) = evenwicht.Xb(j);
+        lp.R.row(r).tail(k) = evenwicht.Nul.row(j);
+        lp.RijBoven(r) = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp;
+        lp.RijOnder(r) = -lp.RijBoven(r);
+    }
+    lp.KolomOnder = Eigen::VectorXd::Constant(k + 1, -TLineairProgramma::Onbegrensd);
+    lp.KolomBoven = Eigen::VectorXd::Constant(k + 1, TLineairProgramma::Onbegrensd);
+    lp.KolomOnder(0) = 0.0;
+    lp.c = Eigen::VectorXd::Zero(k + 1);
+    lp.c(0) = -1.0;
+    const auto uitkomst = LosOp(lp);
+    if (uitkomst.Status != TLpUitkomst::Optimaal) {
+        waar.Bezwijklast = Oneindig;
+        waar.Verdeling.Bezwijklast = Oneindig;
+        return waar;
+    }
+    // A trace of rounding is no strength.
+    const double lambda = uitkomst.x(0) < Nultrace ? 0.0 : uitkomst.x(0);
+    const Eigen::VectorXd x = lambda * evenwicht.Xb + evenwicht.Nul * uitkomst.x.tail(k);
+    waar.Bezwijklast = lambda;
+    auto& verdeling = waar.Verdeling;
+    verdeling.Bestaat = true;
+    verdeling.Eenduidig = false;
+    verdeling.Bezwijklast = lambda;
+    VulKrachten(evenwicht, x, lambda, verdeling);
+    double piek = 0.0;
+    for (const int j : momenten) {
+        const double verhouding =
+            std::fabs(x(j)) / evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp;
+        piek = std::max(piek, verhouding);
+        if (verhouding >= 1.0 - Bereikt) {
+            waar.Scharnieren.push_back(evenwicht.KnoopVanKolom(j));
+        }
+    }
+    verdeling.Momentverhouding = piek;
+    std::sort(waar.Scharnieren.begin(), waar.Scharnieren.end());
+    waar.Scharnieren.erase(std::unique(waar.Scharnieren.begin(), waar.Scharnieren.end()),
+                           waar.Scharnieren.end());
+    return waar;
+}
+
+double TBezwijkcontrole::Ondergrens(int i) const {
+    const auto k = static_cast<std::size_t>(i);
+    return Momentverhoudingen[k] > 0.0 ? Bezwijklasten[k] / Momentverhoudingen[k] : 0.0;
+}
+
+namespace {
+// Checks the mechanisms for which controleer holds; the others keep ratio 0 and their own Fp.
+template <typename Welke>
+TBezwijkcontrole Controleer(const TEvenwicht& evenwicht,
+                            const std::vector<TMechanismeOpgave>& mechanismen, int maatgevend,
+                            Welke controleer) {
+    TBezwijkcontrole controle;
+    controle.Maatgevend = maatgevend;
+    controle.Momentverhoudingen.reserve(mechanismen.size());
+    controle.Bezwijklasten.reserve(mechanismen.size());
+    for (std::size_t i = 0; i < mechanismen.size(); ++i) {
+        const auto& mechanisme = mechanismen[i];
+        if (!controleer(static_cast<int>(i))) {
+            controle.Momentverhoudingen.push_back(0.0);
+            controle.Bezwijklasten.push_back(mechanisme.Bezwijklast);
+            continue;
+        }
+        const auto verdeling =
+            BepaalKrachtsverdeling(evenwicht, mechanisme.Plaatsen, mechanisme.Bezwijklast);
+        controle.Momentverhoudingen.push_back(verdeling.Bestaat ? verdeling.Momentverhouding : 0.0);
+        controle.Bezwijklasten.push_back(verdeling.Bezwijklast);
+    }
+    controle.Waar = BepaalWareBezwijklast(evenwicht);
+    if (maatgevend >= 0 && maatgevend < static_cast<int>(mechanismen.size())) {
+        const double verhouding = controle.Momentverhoudingen[static_cast<std::size_t>(maatgevend)];
+        controle.Bevestigd = verhouding > 0.0 && verhouding <= 1.0 + Verhoudingstolerantie;
+    }
+    return controle;
+}
+} // namespace
+
+TBezwijkcontrole ControleerMechanismen(const TEvenwicht& evenwicht,
+                                       const std::vector<TMechanismeOpgave>& mechanismen,
+                                       int maatgevend) {
+    return Controleer(evenwicht, mechanismen, maatgevend, [](int) { return true; });
+}
+
+TBezwijkcontrole ControleerMaatgevend(const TEvenwicht& evenwicht,
+                                      const std::vector<TMechanismeOpgave>& mechanismen,
+                                      int maatgevend) {
+    return Controleer(evenwicht, mechanismen, maatgevend,
+                      [maatgevend](int i) { return i == maatgevend; });
+}
+
+} // namespace kx

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/Krachtsverdeling.h"
+
+#include <vector>
+
+namespace kx {
+
+// The collapse load by the static theorem: the largest load factor at which a distribution in
+// equilibrium keeps |M| <= Mp at every bar end, with that distribution and the nodes where it
+// reaches Mp. Oneindig when the loads can grow without bound.
+struct TWareBezwijklast {
+    double Bezwijklast = 0.0;
+    std::vector<int> Scharnieren; // node indices, ascending
+    TKrachtsverdeling Verdeling;
+};
+
+TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht);
+
+// A mechanism as the enumeration lists it: its hinge places (node indices) and its collapse load.
+struct TMechanismeOpgave {
+    std::vector<int> Plaatsen;
+    double Bezwijklast = 0.0;
+};
+
+// The moment check of every mechanism and the static theorem, once per analysis.
+struct TBezwijkcontrole {
+    // Per mechanism its peak |M| / Mp at collapse; 0 where it has no force distribution.
+    std::vector<double> Momentverhoudingen;
+    // Per mechanism the collapse load its distribution was found at.
+    std::vector<double> Bezwijklasten;
+    TWareBezwijklast Waar;
+    int Maatgevend = 0;
+    // The governing mechanism's moment line stays within Mp: lower and upper bound meet.
+    bool Bevestigd = false;
+
+    double Ondergrens(int i) const;
+};
+
+// Momentverhoudingen at or below 1 + this count as 1.
+inline constexpr double Verhoudingstolerantie = 1e-6;
+
+TBezwijkcontrole ControleerMechanismen(const TEvenwicht& evenwicht,
+                                       const std::vector<TMechanismeOpgave>& mechanismen,
+                                       int maatgevend);
+
+// The same with the ratio of the governing mechanism alone; the others' ratios stay 0.
+TBezwijkcontrole ControleerMaatgevend(const TEvenwicht& evenwicht,
+                                      const std::vector<TMechanismeOpgave>& mechanismen,
+                                      int maatgevend);
+
+} // namespace kx

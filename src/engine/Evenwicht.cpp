@@ -1,0 +1,191 @@
+#include "engine/Evenwicht.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kx {
+
+namespace {
+constexpr int GeenRij = -1;
+
+struct TKnoopRijen {
+    int Fx = GeenRij;
+    int Fy = GeenRij;
+    int M = GeenRij;
+};
+} // namespace
+
+TEvenwicht::TEvenwicht(const TConstructie& constructie) {
+    NummerOnbekenden(constructie);
+    VulMatrix(constructie);
+    BepaalOplossingsruimte();
+}
+
+void TEvenwicht::BepaalOplossingsruimte() {
+    constexpr double Rangdrempel = 1e-10;
+    Eigen::CompleteOrthogonalDecomposition<Eigen::MatrixXd> cod(A);
+    cod.setThreshold(Rangdrempel);
+    Xb = cod.solve(b);
+    Draagt = (A * Xb - b).norm() <= 1e-9 * std::max(1.0, b.norm());
+    // The null space of A is the orthogonal complement of the range of its transpose.
+    Eigen::ColPivHouseholderQR<Eigen::MatrixXd> qr(A.transpose());
+    qr.setThreshold(Rangdrempel);
+    const Eigen::MatrixXd q = qr.householderQ();
+    Nul = q.rightCols(A.cols() - qr.rank());
+}
+
+void TEvenwicht::NummerOnbekenden(const TConstructie& constructie) {
+    const auto nieuw = [this](TOnbekende onbekende) {
+        Onbekenden.push_back(onbekende);
+        return static_cast<int>(Onbekenden.size()) - 1;
+    };
+    for (int s = 0; s < AantalStaafSlots; ++s) {
+        const auto& bron = constructie.Staven[s];
+        if (!bron.Bestaat) {
+            continue;
+        }
+        const auto& k0 = constructie.Knopen[bron.Knoop0];
+        const auto& k1 = constructie.Knopen[bron.Knoop1];
+        TEvenwichtStaaf staaf;
+        staaf.Slot = s;
+        staaf.Knoop = {bron.Knoop0, bron.Knoop1};
+        const double dx = k1.X - k0.X;
+        const double dy = k0.Y - k1.Y; // y up
+        staaf.Lengte = std::hypot(dx, dy);
+        if (staaf.Lengte > 0.0) {
+            staaf.Cos = dx / staaf.Lengte;
+            staaf.Sin = dy / staaf.Lengte;
+        }
+        staaf.Mp = bron.Mp;
+        const int index = static_cast<int>(Staven.size());
+        staaf.NormaalKolom = nieuw({TOnbekende::Normaalkracht, index, -1, 0.0});
+        for (int e = 0; e < 2; ++e) {
+            if (constructie.Knopen[staaf.Knoop[e]].Vrijheid == VasteVerbinding) {
+                staaf.MomentKolom[e] = nieuw({TOnbekende::Moment, index, e, bron.Mp});
+            }
+        }
+        Staven.push_back(staaf);
+    }
+    for (int k = 0; k < AantalKnoopSlots; ++k) {
+        const auto& knoop = constructie.Knopen[k];
+        if (!knoop.Bestaat || knoop.Oplegging == GeenOplegging) {
+            continue;
+        }
+        TEvenwichtOplegging oplegging;
+        oplegging.Knoop = k;
+        const bool verticaal = knoop.Oplegging != RolVerticaal;
+        const bool horizontaal = knoop.Oplegging != RolHorizontaal;
+        if (horizontaal) {
+            oplegging.RxKolom = nieuw({TOnbekende::Reactie, -1, -1, 0.0});
+        }
+        if (verticaal) {
+            oplegging.RyKolom = nieuw({TOnbekende::Reactie, -1, -1, 0.0});
+        }
+        if (knoop.Oplegging == Inklemming) {
+            oplegging.MKolom = nieuw({TOnbekende::Reactie, -1, -1, 0.0});
+        }
+        Opleggingen.push_back(oplegging);
+    }
+}
+
+void TEvenwicht::VulMatrix(const TConstructie& constructie) {
+    std::array<TKnoopRijen, AantalKnoopSlots> rijen{};
+    int aantal = 0;
+    const auto gebruikt = [&](int k, bool moment) {
+        auto& r = rijen[static_cast<std::size_t>(k)];
+        if (r.Fx == GeenRij) {
+            r.Fx = aantal++;
+            r.Fy = aantal++;
+        }
+        if (moment && r.M == GeenRij) {
+            r.M = aantal++;
+        }
+    };
+    for (const auto& staaf : Staven) {
+        for (int e = 0; e < 2; ++e) {
+            gebruikt(staaf.Knoop[e], staaf.MomentKolom[e] != -1);
+        }
+    }
+    for (const auto& oplegging : Opleggingen) {
+        gebruikt(oplegging.Knoop, oplegging.MKolom != -1);
+    }
+
+    A = Eigen::MatrixXd::Zero(aantal, static_cast<Eigen::Index>(Onbekenden.size()));
+    b = Eigen::VectorXd::Zero(aantal);
+    for (const auto& staaf : Staven) {
+        // What the bar exerts on its nodes: at node 0 N c + (m0 - m1)/L n and the couple m0,
+        // at node 1 the opposite force and the couple -m1; n is c turned a quarter anticlockwise.
+        const auto& r0 = rijen[static_cast<std::size_t>(staaf.Knoop[0])];
+        const auto& r1 = rijen[static_cast<std::size_t>(staaf.Knoop[1])];
+        const int n = staaf.NormaalKolom;
+        A(r0.Fx, n) += staaf.Cos;
+        A(r0.Fy, n) += staaf.Sin;
+        A(r1.Fx, n) -= staaf.Cos;
+        A(r1.Fy, n) -= staaf.Sin;
+        // A bar of no length (two nodes on one spot, only from a file) carries no shear.
+        const double l = staaf.Lengte > 0.0 ? staaf.Lengte : 1.0;
+        const double nx = -staaf.Sin / l;
+        const double ny = staaf.Cos / l;
+        for (int e = 0; e < 2; ++e) {
+            const int m = staaf.MomentKolom[e];
+            if (m == -1) {
+                continue;
+            }
+            const double teken = e == 0 ? 1.0 : -1.0;
+            A(r0.Fx, m) += teken * nx;
+            A(r0.Fy, m) += teken * ny;
+            A(r1.Fx, m) -= teken * nx;
+            A(r1.Fy, m) -= teken * ny;
+            const auto& r = e == 0 ? r0 : r1;
+            A(r.M, m) += teken;
+        }
+    }
+    for (const auto& oplegging : Opleggingen) {
+        const auto& r = rijen[static_cast<std::size_t>(oplegging.Knoop)];
+        if (oplegging.RxKolom != -1) {
+            A(r.Fx, oplegging.RxKolom) = 1.0;
+        }
+        if (oplegging.RyKolom != -1) {
+            A(r.Fy, oplegging.RyKolom) = 1.0;
+        }
+        if (oplegging.MKolom != -1) {
+            A(r.M, oplegging.MKolom) = 1.0;
+        }
+    }
+    // Node balance: actions of bars and supports plus the load are zero.
+    for (const auto& last : constructie.Belastingen) {
+        if (!last.Bestaat) {
+            continue;
+        }
+        const auto& r = rijen[static_cast<std::size_t>(last.Knoop)];
+        if (r.Fx != GeenRij) {
+            b(r.Fx) -= last.Fx;
+            b(r.Fy) += last.Fy; // drawn y points down
+        }
+    }
+}
+
+int TEvenwicht::ScharnierKolom(int knoop) const {
+    int beste = -1;
+    double mp = 0.0;
+    for (const auto& staaf : Staven) {
+        for (int e = 0; e < 2; ++e) {
+            if (staaf.Knoop[e] == knoop && staaf.MomentKolom[e] != -1 &&
+                (beste == -1 || staaf.Mp < mp)) {
+                beste = staaf.MomentKolom[e];
+                mp = staaf.Mp;
+            }
+        }
+    }
+    return beste;
+}
+
+int TEvenwicht::KnoopVanKolom(int kolom) const {
+    const auto& onbekende = Onbekenden[static_cast<std::size_t>(kolom)];
+    if (onbekende.Soort != TOnbekende::Moment) {
+        return -1;
+    }
+    return Staven[static_cast<std::size_t>(onbekende.Staaf)].Knoop[onbekende.Eind];
+}
+
+} // namespace kx

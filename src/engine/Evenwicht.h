@@ -1,0 +1,80 @@
+#pragma once
+
+#include "model/Constructie.h"
+
+#include <Eigen/Dense>
+
+#include <array>
+#include <vector>
+
+namespace kx {
+
+// One bar as the equilibrium equations see it, in a frame with y pointing up.
+struct TEvenwichtStaaf {
+    int Slot = -1;
+    std::array<int, 2> Knoop{-1, -1};
+    double Lengte = 0.0;
+    double Cos = 1.0; // unit vector from Knoop[0] to Knoop[1]
+    double Sin = 0.0;
+    double Mp = 0.0;
+    int NormaalKolom = -1;
+    // Columns of the end moments; -1 at a hinged end, where the moment is zero.
+    std::array<int, 2> MomentKolom{-1, -1};
+};
+
+// The reactions of one support node; a column is -1 where the support gives no such reaction.
+struct TEvenwichtOplegging {
+    int Knoop = -1;
+    int RxKolom = -1;
+    int RyKolom = -1;
+    int MKolom = -1;
+};
+
+// What an unknown is: a bar's normal force, a bar end moment (with the bar's Mp) or a reaction.
+struct TOnbekende {
+    enum Soort { Normaalkracht, Moment, Reactie } Soort = Normaalkracht;
+    int Staaf = -1; // index into Staven
+    int Eind = -1;  // 0 or 1 for a moment
+    double Mp = 0.0;
+};
+
+// The equilibrium equations of a frame loaded at its nodes: A x = lambda b, with x the bar
+// normal forces (tension positive), the bar end moments and the support reactions, and one row
+// per force and moment balance of every node. End moments are sagging positive in the bar's
+// own frame: a positive moment puts the right side (walking from Knoop0 to Knoop1) in tension.
+// Reactions act on the node: Rx to the right, Ry upward, M anticlockwise. Loads are the drawn
+// load components at load factor 1.
+class TEvenwicht {
+public:
+    explicit TEvenwicht(const TConstructie& constructie);
+
+    Eigen::MatrixXd A;
+    Eigen::VectorXd b;
+    // Every distribution in equilibrium is lambda Xb + Nul z: Xb carries the loads at load
+    // factor 1, the orthonormal columns of Nul are the states of self-stress. Draagt is false
+    // when no distribution carries the loads: the frame moves without any plastic hinge.
+    Eigen::VectorXd Xb;
+    Eigen::MatrixXd Nul;
+    bool Draagt = false;
+    std::vector<TEvenwichtStaaf> Staven;
+    std::vector<TEvenwichtOplegging> Opleggingen;
+    std::vector<TOnbekende> Onbekenden;
+
+    int AantalVergelijkingen() const { return static_cast<int>(A.rows()); }
+    int AantalOnbekenden() const { return static_cast<int>(A.cols()); }
+    // The bar end moment column where a plastic hinge at the node forms: the end of the bar
+    // with the smallest Mp there; -1 when no bar end at the node can carry a moment.
+    int ScharnierKolom(int knoop) const;
+    // The node of a moment column.
+    int KnoopVanKolom(int kolom) const;
+    bool IsMoment(int kolom) const {
+        return Onbekenden[static_cast<std::size_t>(kolom)].Soort == TOnbekende::Moment;
+    }
+
+private:
+    void NummerOnbekenden(const TConstructie& constructie);
+    void VulMatrix(const TConstructie& constructie);
+    void BepaalOplossingsruimte();
+};
+
+} // namespace kx

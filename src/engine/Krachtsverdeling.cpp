@@ -1,0 +1,293 @@
+#include "engine/Krachtsverdeling.h"
+
+#include "engine/LineairProgramma.h"
+#include "engine/Records.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kx {
+
+namespace {
+constexpr double Rangdrempel = 1e-9;
+constexpr double Draaidrempel = 1e-9;
+
+// The hinge rows of the self-stress states and of the load-carrying distribution.
+struct TScharnierRijen {
+    std::vector<int> Kolommen; // one per place; -1 where no moment can form
+    std::vector<int> Rijen;    // the columns of the places that have one
+    Eigen::MatrixXd Nul;
+    Eigen::VectorXd Xb;
+};
+
+TScharnierRijen ScharnierRijen(const TEvenwicht& evenwicht, const std::vector<int>& plaatsen) {
+    TScharnierRijen h;
+    for (const int plaats : plaatsen) {
+        h.Kolommen.push_back(evenwicht.ScharnierKolom(plaats));
+        if (h.Kolommen.back() != -1) {
+            h.Rijen.push_back(h.Kolommen.back());
+        }
+    }
+    const auto n = static_cast<Eigen::Index>(h.Rijen.size());
+    h.Nul.resize(n, evenwicht.Nul.cols());
+    h.Xb.resize(n);
+    for (Eigen::Index i = 0; i < n; ++i) {
+        h.Nul.row(i) = evenwicht.Nul.row(h.Rijen[static_cast<std::size_t>(i)]);
+        h.Xb(i) = evenwicht.Xb(h.Rijen[static_cast<std::size_t>(i)]);
+    }
+    return h;
+}
+
+// Hinge rotations are compatible when they do no work on any state of self-stress: they lie
+// in the left null space of the hinge rows of Nul. One such direction is one motion.
+struct TBeweging {
+    bool Eenduidig = false;
+    bool VolleRang = false; // the hinge moments fix the self-stress
+    Eigen::VectorXd Draaiing;
+    Eigen::JacobiSVD<Eigen::MatrixXd> Svd;
+};
+
+TBeweging Beweging(const Eigen::MatrixXd& nul) {
+    TBeweging beweging;
+    const auto n = nul.rows();
+    if (n == 0) {
+        return beweging;
+    }
+    if (nul.cols() == 0) {
+        beweging.Eenduidig = n == 1;
+        beweging.VolleRang = true;
+        beweging.Draaiing = Eigen::VectorXd::Ones(n);
+        return beweging;
+    }
+    beweging.Svd.compute(nul, Eigen::ComputeFullU | Eigen::ComputeFullV);
+    // Nul has orthonormal columns, so its rows are on the scale of 1: the threshold is absolute,
+    // also when every singular value is tiny (the self-stress leaves these hinges alone).
+    const double grootste = beweging.Svd.singularValues()(0);
+    Eigen::Index rang = 0;
+    if (grootste > Rangdrempel) {
+        beweging.Svd.setThreshold(Rangdrempel / grootste);
+        rang = beweging.Svd.rank();
+    }
+    beweging.Eenduidig = n - rang == 1;
+    beweging.VolleRang = rang == nul.cols();
+    if (beweging.Eenduidig) {
+        beweging.Draaiing = beweging.Svd.matrixU().col(n - 1);
+    }
+    return beweging;
+}
+
+// The motion of least dissipation among those the hinges allow, for loads doing unit work:
+// minimise the sum of Mp |theta| subject to theta on no self-stress and theta . Xb = 1. Its
+// value is the mechanism's collapse load; false when no motion lets the loads work.
+bool KleinsteDissipatie(const TEvenwicht& evenwicht, const TScharnierRijen& h,
+                        Eigen::VectorXd& draaiing, double& lambda) {
+    const auto n = static_cast<Eigen::Index>(h.Rijen.size());
+    const auto k = h.Nul.cols();
+    const Eigen::Index rijen = k + 1 + 2 * n;
+    TLineairProgramma lp;
+    lp.R = Eigen::MatrixXd::Zero(rijen, 2 * n);
+    lp.RijOnder = Eigen::VectorXd::Constant(rijen, -TLineairProgramma::Onbegrensd);
+    lp.RijBoven = Eigen::VectorXd::Zero(rijen);
+    lp.R.topLeftCorner(k, n) = h.Nul.transpose();
+    lp.RijOnder.head(k).setZero();
+    lp.R.row(k).head(n) = h.Xb.transpose();
+    lp.RijOnder(k) = 1.0;
+    lp.RijBoven(k) = 1.0;
+    for (Eigen::Index i = 0; i < n; ++i) {
+        lp.R(k + 1 + 2 * i, i) = 1.0;
+        lp.R(k + 1 + 2 * i, n + i) = -1.0;
+        lp.R(k + 2 + 2 * i, i) = -1.0;
+        lp.R(k + 2 + 2 * i, n + i) = -1.0;
+    }
+    lp.KolomOnder = Eigen::VectorXd::Constant(2 * n, -TLineairProgramma::Onbegrensd);
+    lp.KolomBoven = Eigen::VectorXd::Constant(2 * n, TLineairProgramma::Onbegrensd);
+    lp.KolomOnder.tail(n).setZero();
+    lp.c = Eigen::VectorXd::Zero(2 * n);
+    for (Eigen::Index i = 0; i < n; ++i) {
+        lp.c(n + i) =
+            evenwicht.Onbekenden[static_cast<std::size_t>(h.Rijen[static_cast<std::size_t>(i)])].Mp;
+    }
+    const auto uitkomst = LosOp(lp);
+    if (uitkomst.Status != TLpUitkomst::Optimaal) {
+        return false;
+    }
+    draaiing = uitkomst.x.head(n);
+    lambda = lp.c.dot(uitkomst.x);
+    return true;
+}
+
+// The self-stress z with the least peak |M| / Mp at lambda, the hinges marked vast held at
+// their moments; empty when there is none.
+Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnierRijen& h,
+                                   const std::vector<bool>& vast, const Eigen::VectorXd& m,
+                                   double lambda) {
+    const auto k = evenwicht.Nul.cols();
+    std::vector<int> momenten;
+    for (std::size_t j = 0; j < evenwicht.Onbekenden.size(); ++j) {
+        if (evenwicht.Onbekenden[j].Soort == TOnbekende::Moment) {
+            momenten.push_back(static_cast<int>(j));
+        }
+    }
+    const auto aantalVast = std::count(vast.begin(), vast.end(), true);
+    const Eigen::Index rijen = aantalVast + 2 * static_cast<Eigen::Index>(momenten.size());
+    TLineairProgramma lp;
+    lp.R = Eigen::MatrixXd::Zero(rijen, k + 1);
+    lp.RijOnder = Eigen::VectorXd::Constant(rijen, -TLineairProgramma::Onbegrensd);
+    lp.RijBoven = Eigen::VectorXd::Zero(rijen);
+    Eigen::Index r = 0;
+    for (std::size_t i = 0; i < vast.size(); ++i) {
+        if (vast[i]) {
+            const auto rij = static_cast<Eigen::Index>(i);
+            lp.R.row(r).head(k) = h.Nul.row(rij);
+            lp.RijOnder(r) = m(rij) - lambda * h.Xb(rij);
+            lp.RijBoven(r++) = m(rij) - lambda * h.Xb(rij);
+        }
+    }
+    for (const int j : momenten) {
+        const double mp = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp;
+        const double last = lambda * evenwicht.Xb(j);
+        lp.R.row(r).head(k) = evenwicht.Nul.row(j);
+        lp.R(r, k) = -mp;
+        lp.RijBoven(r++) = -last;
+        lp.R.row(r).head(k) = -evenwicht.Nul.row(j);
+        lp.R(r, k) = -mp;
+        lp.RijBoven(r++) = last;
+    }
+    lp.KolomOnder = Eigen::VectorXd::Constant(k + 1, -TLineairProgramma::Onbegrensd);
+    lp.KolomBoven = Eigen::VectorXd::Constant(k + 1, TLineairProgramma::Onbegrensd);
+    lp.KolomOnder(k) = 0.0;
+    lp.c = Eigen::VectorXd::Zero(k + 1);
+    lp.c(k) = 1.0;
+    const auto uitkomst = LosOp(lp);
+    if (uitkomst.Status != TLpUitkomst::Optimaal) {
+        return {};
+    }
+    return uitkomst.x.head(k);
+}
+
+double Momentverhouding(const TEvenwicht& evenwicht, const Eigen::VectorXd& x) {
+    double piek = 0.0;
+    for (std::size_t j = 0; j < evenwicht.Onbekenden.size(); ++j) {
+        const auto& onbekende = evenwicht.Onbekenden[j];
+        if (onbekende.Soort == TOnbekende::Moment && onbekende.Mp > 0.0) {
+            piek = std::max(piek, std::fabs(x(static_cast<Eigen::Index>(j))) / onbekende.Mp);
+        }
+    }
+    return piek;
+}
+} // namespace
+
+TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
+                                         const std::vector<int>& plaatsen, double bezwijklast) {
+    TKrachtsverdeling verdeling;
+    if (!evenwicht.Draagt) {
+        // The frame moves before any hinge forms: it carries nothing.
+        return verdeling;
+    }
+    const TScharnierRijen h = ScharnierRijen(evenwicht, plaatsen);
+    const auto n = static_cast<std::size_t>(h.Rijen.size());
+    if (n == 0) {
+        // No place that can carry a plastic moment: no mechanism to check.
+        verdeling.Bezwijklast = bezwijklast;
+        return verdeling;
+    }
+    TBeweging beweging = Beweging(h.Nul);
+    std::vector<bool> vast(n, false);
+    Eigen::VectorXd m = Eigen::VectorXd::Zero(static_cast<Eigen::Index>(n));
+    Eigen::VectorXd draaiing;
+    double arbeid = 1.0;
+    if (beweging.Eenduidig) {
+        // Virtual work of the motion: sum of M theta over the hinges = lambda (theta . Xb).
+        draaiing = beweging.Draaiing;
+        arbeid = draaiing.dot(h.Xb);
+        if (std::fabs(arbeid) <= Draaidrempel * std::max(1.0, h.Xb.norm())) {
+            verdeling.Bezwijklast = Oneindig;
+            return verdeling;
+        }
+        if (arbeid < 0.0) {
+            draaiing = -draaiing;
+            arbeid = -arbeid;
+        }
+    } else {
+        double kleinste = 0.0;
+        if (!KleinsteDissipatie(evenwicht, h, draaiing, kleinste)) {
+            verdeling.Bezwijklast = Oneindig;
+            return verdeling;
+        }
+        // Any motion of these hinges needs at least kleinste; a load given above it stands
+        // for a motion not known here, so no hinge is held.
+        if (bezwijklast >= kleinste * (1.0 - 1e-9)) {
+            if (!(bezwijklast < 0.5 * Oneindig)) {
+                verdeling.Bezwijklast = Oneindig;
+                return verdeling;
+            }
+            draaiing.setZero();
+            arbeid = 0.0;
+        }
+    }
+    const double schaal = std::max(draaiing.cwiseAbs().maxCoeff(), 1e-300);
+    double dissipatie = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto rij = static_cast<Eigen::Index>(i);
+        if (std::fabs(draaiing(rij)) > Draaidrempel * schaal) {
+            const double mp = evenwicht.Onbekenden[static_cast<std::size_t>(h.Rijen[i])].Mp;
+            vast[i] = true;
+            m(rij) = draaiing(rij) > 0.0 ? mp : -mp;
+            dissipatie += mp * std::fabs(draaiing(rij));
+        }
+    }
+    const double lambda = arbeid > 0.0 ? dissipatie / arbeid : bezwijklast;
+    verdeling.Bezwijklast = lambda;
+
+    const auto k = evenwicht.Nul.cols();
+    Eigen::VectorXd z = Eigen::VectorXd::Zero(k);
+    const bool alleVast = std::all_of(vast.begin(), vast.end(), [](bool v) { return v; });
+    if (k > 0 && beweging.Eenduidig && alleVast && beweging.VolleRang) {
+        z = beweging.Svd.solve(m - lambda * h.Xb);
+        verdeling.Eenduidig = true;
+    } else if (k > 0) {
+        z = KleinsteMomentpiek(evenwicht, h, vast, m, lambda);
+        if (z.size() == 0) {
+            return verdeling;
+        }
+    } else {
+        verdeling.Eenduidig = true;
+    }
+    const Eigen::VectorXd x = lambda * evenwicht.Xb + evenwicht.Nul * z;
+    verdeling.Bestaat = true;
+    verdeling.Momentverhouding = Momentverhouding(evenwicht, x);
+    VulKrachten(evenwicht, x, lambda, verdeling);
+    for (std::size_t i = 0, r = 0; i < plaatsen.size(); ++i) {
+        const int kolom = h.Kolommen[i];
+        if (kolom != -1) {
+            verdeling.Scharnieren.push_back(
+                {plaatsen[i], x(kolom), evenwicht.Onbekenden[static_cast<std::size_t>(kolom)].Mp,
+                 vast[r++]});
+        }
+    }
+    return verdeling;
+}
+
+void VulKrachten(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,
+                 TKrachtsverdeling& verdeling) {
+    const auto waarde = [&x](int kolom) { return kolom == -1 ? 0.0 : x(kolom); };
+    verdeling.Staven.clear();
+    for (const auto& staaf : evenwicht.Staven) {
+        TStaafkrachten krachten;
+        krachten.Slot = staaf.Slot;
+        krachten.M0 = waarde(staaf.MomentKolom[0]);
+        krachten.M1 = waarde(staaf.MomentKolom[1]);
+        krachten.N = waarde(staaf.NormaalKolom);
+        krachten.V = staaf.Lengte > 0.0 ? (krachten.M1 - krachten.M0) / staaf.Lengte : 0.0;
+        verdeling.Staven.push_back(krachten);
+    }
+    verdeling.Reacties.clear();
+    for (const auto& oplegging : evenwicht.Opleggingen) {
+        verdeling.Reacties.push_back({oplegging.Knoop, waarde(oplegging.RxKolom),
+                                      waarde(oplegging.RyKolom), waarde(oplegging.MKolom)});
+    }
+    const Eigen::VectorXd rest = evenwicht.A * x - lambda * evenwicht.b;
+    verdeling.Residu = rest.size() == 0 ? 0.0 : rest.cwiseAbs().maxCoeff();
+}
+
+} // namespace kx

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "engine/Evenwicht.h"
+
+#include <vector>
+
+namespace kx {
+
+// Forces of one bar: end moments (sagging positive, kNm), normal force (tension positive) and
+// shear force dM/ds along the bar from Knoop0 to Knoop1 (kN).
+struct TStaafkrachten {
+    int Slot = -1;
+    double M0 = 0.0;
+    double M1 = 0.0;
+    double N = 0.0;
+    double V = 0.0;
+};
+
+// The reactions of one support node: Rx to the right, Ry upward (kN), M anticlockwise (kNm).
+struct TOplegreactie {
+    int Knoop = -1;
+    double Rx = 0.0;
+    double Ry = 0.0;
+    double M = 0.0;
+};
+
+// A plastic hinge of the mechanism: its node, the moment in the weakest bar end there and
+// whether the mechanism turns it (a hinge that does not turn has a moment within Mp).
+struct TScharnierMoment {
+    int Knoop = -1;
+    double M = 0.0;
+    double Mp = 0.0;
+    bool Draait = false;
+};
+
+// The forces of a frame at collapse in one mechanism.
+struct TKrachtsverdeling {
+    // False when no force distribution belongs to the mechanism: its loads do no work
+    // (Fp infinite), it moves without turning a hinge (Fp 0), or no equilibrium at Fp exists.
+    bool Bestaat = false;
+    double Bezwijklast = 0.0;
+    // Peak |M| / Mp over every bar end; at least 1.
+    double Momentverhouding = 0.0;
+    // Equilibrium fixed every force; otherwise the one with the least peak ratio was taken.
+    bool Eenduidig = false;
+    std::vector<TStaafkrachten> Staven;        // slot order
+    std::vector<TOplegreactie> Reacties;       // node order
+    std::vector<TScharnierMoment> Scharnieren; // in the order of the places given
+    // Largest imbalance of any node equation, kN or kNm.
+    double Residu = 0.0;
+
+    double Ondergrens() const { return Bezwijklast / Momentverhouding; }
+};
+
+// The forces at collapse for the mechanism with plastic hinges at the nodes in plaatsen.
+// Compatible hinge rotations do no work on any state of self-stress. When that leaves one
+// motion, it gives the hinge moments' signs and the collapse load by virtual work, and
+// bezwijklast is not used. When it leaves more, the forces are found at bezwijklast with the
+// hinges free, unless bezwijklast lies below what the least dissipating of those motions
+// gives: then at that motion's load, with its hinges at Mp. Hinges that do not turn keep a
+// moment within Mp, and where equilibrium leaves freedom the distribution with the least peak
+// |M| / Mp is taken.
+TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
+                                         const std::vector<int>& plaatsen, double bezwijklast);
+
+// The forces of x as bar forces and reactions, with the largest node imbalance at lambda.
+void VulKrachten(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,
+                 TKrachtsverdeling& verdeling);
+
+} // namespace kx

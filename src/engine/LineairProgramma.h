@@ -1,0 +1,30 @@
+#pragma once
+
+#include <Eigen/Dense>
+
+#include <vector>
+
+namespace kx {
+
+// A linear program: minimise c x subject to RijOnder <= R x <= RijBoven and
+// KolomOnder <= x <= KolomBoven. Unbounded sides are +/- Onbegrensd.
+struct TLineairProgramma {
+    static constexpr double Onbegrensd = 1e30;
+
+    Eigen::MatrixXd R;
+    Eigen::VectorXd RijOnder;
+    Eigen::VectorXd RijBoven;
+    Eigen::VectorXd KolomOnder;
+    Eigen::VectorXd KolomBoven;
+    Eigen::VectorXd c;
+};
+
+struct TLpUitkomst {
+    enum Status { Optimaal, Onuitvoerbaar, Onbegrensd, Mislukt } Status = Mislukt;
+    Eigen::VectorXd x;
+};
+
+// Solves the program with COIN-OR CLP; the solver writes nothing.
+TLpUitkomst LosOp(const TLineairProgramma& programma);
+
+} // namespace kx

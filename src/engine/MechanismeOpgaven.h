@@ -1,0 +1,19 @@
+#pragma once
+
+#include "engine/Bezwijkcontrole.h"
+#include "engine/Records.h"
+
+#include <vector>
+
+namespace kx {
+
+class TAnalyse;
+
+// The one place where the moment check reads the enumeration's results: a mechanism's chosen
+// hinge places (node indices) and its collapse load.
+TMechanismeOpgave Opgave(const TMechanisme& mechanisme);
+
+// Every mechanism of a finished analysis.
+std::vector<TMechanismeOpgave> MechanismeOpgaven(const TAnalyse& analyse);
+
+} // namespace kx
