@@ -20,9 +20,6 @@
 namespace kx {
 
 namespace {
-constexpr int TekstMechanisme = 169;
-constexpr int TekstMaatgevend = 170;
-
 constexpr const char* Gebruik =
     "Gebruik: kx-analyse [--json] [--momenten] [--opslaan UITVOER.kx] [--pdf RAPPORT.pdf]\n"
     "                    (BESTAND.kx | --voorbeeld)\n"
@@ -89,7 +86,7 @@ void VoegGetalToe(std::string& tekst, int n) {
 // Line of mechanism i, built in regel so that the report reuses one buffer for all of them.
 void MechanismeRegel(std::string& regel, const Teksten& teksten, const TUitslag& uitslag, int i,
                      char decimaalteken) {
-    regel = teksten[TekstMechanisme];
+    regel = teksten[TekstMechanismeNummer];
     VoegGetalToe(regel, i + 1);
     regel += ": scharnieren in knoop";
     const auto knopen = uitslag.Scharnieren(i);
@@ -109,7 +106,7 @@ void MechanismeRegel(std::string& regel, const Teksten& teksten, const TUitslag&
     regel += ", Fp = ";
     regel += Bezwijklast(uitslag.Bezwijklasten[i], decimaalteken);
     if (i == uitslag.Maatgevend) {
-        regel += teksten[TekstMaatgevend];
+        regel += teksten[TekstMaatgevendAchter];
     }
     if (const int gelijk = uitslag.GelijkAan[static_cast<std::size_t>(i)]; gelijk >= 0) {
         regel += teksten[TekstGelijkAan];
@@ -281,7 +278,7 @@ void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie
     }
     if (analyse.AantalMechanismen > 0) {
         const auto& mechanisme = uitslag.MaatgevendMechanisme;
-        uit << "\nVirtuele arbeidsvergelijking van " << teksten[TekstMechanisme]
+        uit << "\nVirtuele arbeidsvergelijking van " << teksten[TekstMechanismeNummer]
             << uitslag.Maatgevend + 1 << ":\n"
             << Vergelijking(mechanisme) << "\n"
             << "Bezwijklast: Fp = " << Bezwijklast(mechanisme.Vgl.Bezwijklast, decimaalteken)

@@ -6,6 +6,7 @@
 #include "engine/Analyse.h"
 #include "engine/Getalnotatie.h"
 #include "model/ManipuleerConstructie.h"
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
 #include <QPen>
@@ -16,19 +17,6 @@
 namespace kx {
 
 namespace {
-constexpr int TTitel = 159;
-constexpr int TKopOnbepaaldheid = 160;
-constexpr int TKopMechanismen = 161;
-constexpr int TUitlegMechanismen = 162;
-constexpr int TBerekening = 163; // 163 to 168, around the counts
-constexpr int TOnderschrift = 169;
-constexpr int TMaatgevend = 170;
-constexpr int TVorige = 171;
-constexpr int TTussenLinks = 172;
-constexpr int TVolgende = 173;
-constexpr int TOnbekenden = 180; // 180 to 182, around the counts
-constexpr int TGraad = 183;      // 183 and 184, around the degree
-
 constexpr double Tussenruimte = 40.0;
 constexpr double FormuleInspring = 40.0;
 constexpr double LinkInspring = 30.0;
@@ -48,15 +36,16 @@ double TekenOnbepaaldheid(QPainter& painter, const TRechthoek& gebied, double y,
                           const TViewContext& ctx) {
     const TOnbepaaldheid& o = ctx.Constructie.Onbepaaldheid;
     const Teksten& t = ctx.Tekst;
-    y = TekenBlok(painter, gebied, y, t[TKopOnbepaaldheid], opKop, KleurZwart);
+    y = TekenBlok(painter, gebied, y, t[TekstKopOnbepaaldheid], opKop, KleurZwart);
     if (ctx.Opties[woUitlegStatOnbep]) {
-        const std::string uitleg = t[TOnbekenden] + std::to_string(o.AantalOnbekenden) +
-                                   t[TOnbekenden + 1] + std::to_string(o.AantalVergelijkingen) +
-                                   t[TOnbekenden + 2];
+        const std::string uitleg = t[TekstOnbekenden] + std::to_string(o.AantalOnbekenden) +
+                                   t[TekstOnbekenden + 1] + std::to_string(o.AantalVergelijkingen) +
+                                   t[TekstOnbekenden + 2];
         y = TekenBlok(painter, gebied, y, uitleg, opUitleg, KleurZwart);
     }
-    const std::string graad =
-        t[TGraad] + std::to_string(o.AantalOnbekenden - o.AantalVergelijkingen) + t[TGraad + 1];
+    const std::string graad = t[TekstGraad] +
+                              std::to_string(o.AantalOnbekenden - o.AantalVergelijkingen) +
+                              t[TekstGraad + 1];
     return TekenBlok(painter, gebied, y, graad, opUitleg, KleurZwart);
 }
 
@@ -65,8 +54,8 @@ std::string Berekening(const TViewContext& ctx) {
     const std::string n = Getal(ctx, ctx.Analyse.Onbepaaldheid, CijfersGetal);
     const std::string k = Getal(ctx, ctx.Analyse.Onbepaaldheid + 1, CijfersGetal);
     const std::string m = Getal(ctx, ctx.Analyse.AantalPlaatsen, CijfersGetal);
-    return t[TBerekening] + n + t[TBerekening + 1] + k + t[TBerekening + 2] + m +
-           t[TBerekening + 3] + k + t[TBerekening + 4] + m + t[TBerekening + 5];
+    return t[TekstBerekening] + n + t[TekstBerekening + 1] + k + t[TekstBerekening + 2] + m +
+           t[TekstBerekening + 3] + k + t[TekstBerekening + 4] + m + t[TekstBerekening + 5];
 }
 
 // C = m! / ((m - k)! x k!) = count, with k = n + 1.
@@ -103,9 +92,9 @@ void TekenCel(QPainter& painter, const TCelAfbeelding& cel, int i, const TViewCo
     TekenEindSymbolen(painter, mechanisme, cel, KleurZwart, true);
     TekenPlastischeScharnieren(painter, mechanisme, cel);
 
-    std::string onderschrift = ctx.Tekst[TOnderschrift] + Getal(ctx, i + 1, CijfersAantal);
+    std::string onderschrift = ctx.Tekst[TekstMechanismeNummer] + Getal(ctx, i + 1, CijfersAantal);
     if (i == ctx.Analyse.MaatgevendMechanisme) {
-        onderschrift += ctx.Tekst[TMaatgevend];
+        onderschrift += ctx.Tekst[TekstMaatgevendAchter];
     }
     TPunt eind;
     TekenRegel(painter, {cel.Cel.Left, cel.Cel.Bottom}, eind, KleurBlauw, Opmaak(opLink),
@@ -130,16 +119,16 @@ double TekenPaginaLinks(QPainter& painter, const TRechthoek& gebied, double y, T
     const bool vorige = pagina.Eerste > 0;
     const bool volgende = pagina.Laatste < aantal - 1;
     TPunt eind;
-    TekenRegel(painter, {x, y1}, eind, vorige ? KleurBlauw : KleurZilver, link, ctx.Tekst[TVorige],
-               uitLinks);
+    TekenRegel(painter, {x, y1}, eind, vorige ? KleurBlauw : KleurZilver, link,
+               ctx.Tekst[TekstVorige], uitLinks);
     if (vorige) {
         klik[KlikVorige] = {{x, y1, eind.x, y1 + h}, pagina.Eerste - 1};
     }
-    TekenRegel(painter, eind, eind, KleurZwart, Opmaak(opUitleg), ctx.Tekst[TTussenLinks],
+    TekenRegel(painter, eind, eind, KleurZwart, Opmaak(opUitleg), ctx.Tekst[TekstTussenLinks],
                uitLinks);
     const double x2 = eind.x;
     TekenRegel(painter, {x2, y1}, eind, volgende ? KleurBlauw : KleurZilver, link,
-               ctx.Tekst[TVolgende], uitLinks);
+               ctx.Tekst[TekstVolgende], uitLinks);
     if (volgende) {
         klik[KlikVolgende] = {{x2, y1, eind.x, y1 + h}, pagina.Laatste + 1};
     }
@@ -211,14 +200,15 @@ void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int La
     for (int i = 0; i <= KlikVolgende; ++i) {
         klik[static_cast<std::size_t>(i)] = TKlikgebied{};
     }
-    double y = TekenBlok(painter, gebied, gebied.Top, context.Tekst[TTitel], opTitel, KleurZwart);
+    double y =
+        TekenBlok(painter, gebied, gebied.Top, context.Tekst[TekstHoeTitel], opTitel, KleurZwart);
     if (context.Opties[woStatOnbep]) {
         y = TekenOnbepaaldheid(painter, gebied, y, context);
     }
     if (context.Opties[woMogBezwMech]) {
-        y = TekenBlok(painter, gebied, y, context.Tekst[TKopMechanismen], opKop, KleurZwart);
+        y = TekenBlok(painter, gebied, y, context.Tekst[TekstKopMechanismen], opKop, KleurZwart);
         if (context.Opties[woUitlegMogBezwMech]) {
-            y = TekenBlok(painter, gebied, y, context.Tekst[TUitlegMechanismen], opUitleg,
+            y = TekenBlok(painter, gebied, y, context.Tekst[TekstUitlegMechanismen], opUitleg,
                           KleurZwart);
             y = TekenBlok(painter, gebied, y, Berekening(context), opBerekening, KleurZwart);
             y = TekenFormule(painter, gebied, y, context);

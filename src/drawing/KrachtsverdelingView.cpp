@@ -26,9 +26,6 @@
 namespace kx {
 
 namespace {
-constexpr int TTitel = 177;
-constexpr int TKopMomentenlijn = 178;
-constexpr int TKopOplegreacties = 179;
 constexpr double TekeningMarge = 10.0;
 constexpr double MaxTekeningHoogte = 340.0;
 constexpr double OrdinaatPixels = 45.0;
@@ -147,15 +144,16 @@ double TKrachtView::Kop(double y, int kop, int uitlegOptie, int uitleg) {
 }
 
 double TKrachtView::Teken() {
-    double y = TekenBlok(p_, gebied_, gebied_.Top, T(TTitel), opTitel, KleurZwart);
+    double y =
+        TekenBlok(p_, gebied_, gebied_.Top, T(TekstKrachtsverdelingTitel), opTitel, KleurZwart);
     if (ctx_.Opties[woMomentenlijn]) {
-        y = Kop(y, TKopMomentenlijn, woUitlegMomentenlijn, TekstKrachtUitlegMomentenlijn);
+        y = Kop(y, TekstKopMomentenlijn, woUitlegMomentenlijn, TekstKrachtUitlegMomentenlijn);
         if (HeeftVerdeling()) {
             y = TekenMomentenlijn(y);
         }
     }
     if (ctx_.Opties[woOplegreacties]) {
-        y = Kop(y, TKopOplegreacties, woUitlegOplegreacties, TekstKrachtUitlegOplegreacties);
+        y = Kop(y, TekstKopOplegreacties, woUitlegOplegreacties, TekstKrachtUitlegOplegreacties);
         if (HeeftVerdeling()) {
             y = TekenOplegreacties(y);
         }

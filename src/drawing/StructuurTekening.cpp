@@ -39,7 +39,7 @@ void GridLijnen(QPainter& painter, int lengte, int breedte, int stap, int gridSi
     }
 }
 
-void TekenStaven(QPainter& painter, const TManipuleerConstructie& mc,
+void TekenStaven(QPainter& painter, const TManipuleerConstructie& mc, const TSelectie& gevonden,
                  const TEditorInstellingen& inst, const TOpmaak& opmaak) {
     const TConstructie& c = mc.Constructie;
     for (std::size_t i = 0; i < c.Staven.size(); ++i) {
@@ -48,7 +48,7 @@ void TekenStaven(QPainter& painter, const TManipuleerConstructie& mc,
             continue;
         }
         const QColor kleur =
-            static_cast<std::int32_t>(i) == mc.GevondenStaaf ? KleurBlauw : KleurZwart;
+            static_cast<std::int32_t>(i) == gevonden.GevondenStaaf ? KleurBlauw : KleurZwart;
         TekenStaaf(painter, kleur, kleur, StaafDikte(s.Mp), opmaak, "", Positie(c, s.Knoop0, inst),
                    Positie(c, s.Knoop1, inst));
     }
@@ -61,14 +61,14 @@ void TekenOplegging(QPainter& painter, const TManipuleerConstructie& mc, std::in
     TekenOplegSymbool(painter, soort, KleurZwart, vul, opmaak, p, hoek);
 }
 
-void TekenKnopen(QPainter& painter, const TManipuleerConstructie& mc,
+void TekenKnopen(QPainter& painter, const TManipuleerConstructie& mc, const TSelectie& gevonden,
                  const TEditorInstellingen& inst, const TOpmaak& opmaak) {
     for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
         const TConstructieKnoop& k = mc.Constructie.Knopen[static_cast<std::size_t>(i)];
         if (!k.Bestaat) {
             continue;
         }
-        const QColor vul = i == mc.GevondenKnoop ? KleurBlauw : KleurRood;
+        const QColor vul = i == gevonden.GevondenKnoop ? KleurBlauw : KleurRood;
         const TPunt p = Positie(mc.Constructie, i, inst);
         if (k.Vrijheid == ScharnierendeVerbinding) {
             TekenScharnier(painter, KleurZwart, vul, 1.0, opmaak, "", p);
@@ -80,7 +80,8 @@ void TekenKnopen(QPainter& painter, const TManipuleerConstructie& mc,
 }
 
 void TekenBelastingen(QPainter& painter, const TManipuleerConstructie& mc,
-                      const TEditorInstellingen& inst, const TOpmaak& opmaak) {
+                      const TSelectie& gevonden, const TEditorInstellingen& inst,
+                      const TOpmaak& opmaak) {
     const TConstructie& c = mc.Constructie;
     for (std::size_t i = 0; i < c.Belastingen.size(); ++i) {
         const TConstructieBelasting& b = c.Belastingen[i];
@@ -88,7 +89,7 @@ void TekenBelastingen(QPainter& painter, const TManipuleerConstructie& mc,
             continue;
         }
         const QColor vul =
-            static_cast<std::int32_t>(i) == mc.GevondenBelasting ? KleurBlauw : KleurRood;
+            static_cast<std::int32_t>(i) == gevonden.GevondenBelasting ? KleurBlauw : KleurRood;
         const TPunt p = Positie(c, b.Knoop, inst);
         const double hoek = Richtingshoek(p, {p.x + b.Fx, p.y + b.Fy});
         const double lengte = std::hypot(b.Fx, b.Fy) * inst.GridSize;
@@ -147,13 +148,14 @@ void TekenGrid(QPainter& painter, int w, int h, int gridSize, int fijnheid) {
 }
 
 void TekenConstructie(QPainter& painter, const TManipuleerConstructie& constructie,
-                      const TEditorInstellingen& instellingen, QSize grootte) {
+                      const TSelectie& gevonden, const TEditorInstellingen& instellingen,
+                      QSize grootte) {
     TekenGrid(painter, grootte.width(), grootte.height(), instellingen.GridSize,
               instellingen.Fijnheid);
     const TOpmaak opmaak = Opmaak(opTekening);
-    TekenStaven(painter, constructie, instellingen, opmaak);
-    TekenKnopen(painter, constructie, instellingen, opmaak);
-    TekenBelastingen(painter, constructie, instellingen, opmaak);
+    TekenStaven(painter, constructie, gevonden, instellingen, opmaak);
+    TekenKnopen(painter, constructie, gevonden, instellingen, opmaak);
+    TekenBelastingen(painter, constructie, gevonden, instellingen, opmaak);
 }
 
 } // namespace kx

@@ -8,6 +8,7 @@
 #include "engine/Analyse.h"
 #include "engine/Getalnotatie.h"
 #include "model/ManipuleerConstructie.h"
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
 #include <QFontMetrics>
@@ -23,15 +24,6 @@
 namespace kx {
 
 namespace {
-constexpr int TTitel = 140;
-constexpr int TKopVergelijking = 141;
-constexpr int TUitlegVergelijking = 142;
-constexpr int TKopBezwijklast = 143;
-constexpr int TUitlegWegstrepen = 144;
-constexpr int TUitlegOplossen = 145;
-constexpr int TWelMaatgevend = 146;
-constexpr int TNietMaatgevend = 147;
-
 constexpr double pi = std::numbers::pi;
 constexpr double MaatOffset = 10.0;
 constexpr double VerplaatsingOffset = 15.0;
@@ -484,7 +476,7 @@ void TekenWanneerBezwijken(QPainter& painter, TRechthoek& gebied, int mechanisme
     const Teksten& t = context.Tekst;
     const TWeergaveOpties& o = context.Opties;
     const TAnalyse& analyse = context.Analyse;
-    double y = TekenBlok(painter, gebied, gebied.Top, t[TTitel], opTitel, KleurZwart);
+    double y = TekenBlok(painter, gebied, gebied.Top, t[TekstWanneerTitel], opTitel, KleurZwart);
     const int aantal =
         std::min(analyse.AantalMechanismen, static_cast<int>(analyse.Mechanismen.size()));
     if (mechanisme < 0 || mechanisme >= aantal) {
@@ -494,29 +486,29 @@ void TekenWanneerBezwijken(QPainter& painter, TRechthoek& gebied, int mechanisme
     const TMechanisme& m = analyse.Mechanismen[static_cast<std::size_t>(mechanisme)];
     TArbeidsView view(painter, gebied, m, context);
     if (o[woVirtArbVgl]) {
-        y = TekenBlok(painter, gebied, y, t[TKopVergelijking], opKop, KleurZwart);
+        y = TekenBlok(painter, gebied, y, t[TekstKopVergelijking], opKop, KleurZwart);
         y = view.TekenTekening(y);
     }
     if (o[woUitlegVirtArbVgl]) {
-        y = TekenBlok(painter, gebied, y, t[TUitlegVergelijking], opUitleg, KleurZwart);
+        y = TekenBlok(painter, gebied, y, t[TekstUitlegVergelijking], opUitleg, KleurZwart);
     }
     if (o[woVirtArbVgl]) {
         y = view.TekenVergelijking(y);
     }
     if (o[woBezwijklast]) {
-        y = TekenBlok(painter, gebied, y, t[TKopBezwijklast], opKop, KleurZwart);
+        y = TekenBlok(painter, gebied, y, t[TekstKopBezwijklast], opKop, KleurZwart);
     }
     if (o[woUitlegBezwijklast]) {
-        y = TekenBlok(painter, gebied, y, t[TUitlegWegstrepen], opUitleg, KleurZwart);
+        y = TekenBlok(painter, gebied, y, t[TekstUitlegWegstrepen], opUitleg, KleurZwart);
         y = TekenBlok(painter, gebied, y, view.GereduceerdeVergelijking(), opBerekening,
                       KleurZwart);
-        y = TekenBlok(painter, gebied, y, t[TUitlegOplossen], opUitleg, KleurZwart);
+        y = TekenBlok(painter, gebied, y, t[TekstUitlegOplossen], opUitleg, KleurZwart);
     }
     if (o[woBezwijklast]) {
         y = TekenBlok(painter, gebied, y, Bezwijklast(m, analyse.Decimaalteken), opBerekening,
                       KleurZwart);
         const int oordeel =
-            mechanisme == analyse.MaatgevendMechanisme ? TWelMaatgevend : TNietMaatgevend;
+            mechanisme == analyse.MaatgevendMechanisme ? TekstWelMaatgevend : TekstNietMaatgevend;
         y = TekenBlok(painter, gebied, y, t[oordeel], opUitleg, KleurZwart);
     }
     gebied.Bottom = y + 50.0;

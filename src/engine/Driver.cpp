@@ -16,22 +16,6 @@
 namespace kx {
 
 namespace {
-
-constexpr int TekstVullen = 148;
-constexpr int TekstRotatiecentra = 149;
-constexpr int TekstVervormen = 150;
-constexpr int TekstMomenten = 151;
-constexpr int TekstVergelijking = 152;
-constexpr int TekstBezwijklast = 153;
-constexpr int TekstMaatgevend = 154;
-constexpr int TekstMechanismeLabel = 155;
-constexpr int TekstOK = 156;
-constexpr int TekstTotMet = 157;
-constexpr int TekstMechanismen = 185;
-constexpr int TekstMomentenlijn = 215;
-constexpr int TekstKeuze = 169;
-constexpr int TekstKeuzeMaatgevend = 170;
-
 // x * 90 / n + 5 rounded to the nearest integer, halves to the even neighbour.
 int Positie(double x, int n) {
     const double v = x * 90.0 / n + 5.0;
@@ -154,7 +138,7 @@ public:
 
     void Afsluiten(int maatgevend) {
         const std::string label = begin_ + ok_ + t_[TekstMechanismeLabel] + "1" + t_[TekstTotMet] +
-                                  std::to_string(n_) + ok_ + t_[TekstMaatgevend];
+                                  std::to_string(n_) + ok_ + t_[TekstMaatgevendGezocht];
         voortgang_.Label(label);
         log_.Stap("00229 BepaalMaatgevendMechanisme --> OK");
         voortgang_.VulKeuze(Keuzelijst(maatgevend), maatgevend);
@@ -222,8 +206,8 @@ private:
     std::vector<std::string> Keuzelijst(int maatgevend) const {
         std::vector<std::string> items;
         for (int i = 0; i < n_; ++i) {
-            items.push_back(t_[TekstKeuze] + std::to_string(i + 1) +
-                            (i == maatgevend ? t_[TekstKeuzeMaatgevend] : ""));
+            items.push_back(t_[TekstMechanismeNummer] + std::to_string(i + 1) +
+                            (i == maatgevend ? t_[TekstMaatgevendAchter] : ""));
         }
         return items;
     }

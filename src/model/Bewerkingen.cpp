@@ -1,6 +1,7 @@
 // Editing operations of the structure: two-phase mouse operations, menu operations, rescaling and
 // normalisation.
 #include "model/ManipuleerConstructie.h"
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
 #include <algorithm>
@@ -11,10 +12,6 @@
 namespace kx {
 
 namespace {
-constexpr int TekstMaxStaven = 203;
-constexpr int TekstMaxBelastingen = 204;
-constexpr int TekstStaafVerdeeld = 205;
-
 bool GeldigeKnoopIndex(std::int32_t knoop) {
     return knoop >= 0 && knoop < AantalKnoopSlots;
 }
@@ -35,22 +32,22 @@ void TManipuleerConstructie::ZetKnoop(std::int32_t slot, double x, double y) {
     knoop.Bestaat = true;
 }
 
-void TManipuleerConstructie::MaakKnoop(double x, double y) {
-    if (GevondenKnoop == -1 && HeeftVrijeKnoop()) {
+void TManipuleerConstructie::MaakKnoop(const TSelectie& sel, double x, double y) {
+    if (sel.GevondenKnoop == -1 && HeeftVrijeKnoop()) {
         ZetKnoop(EersteVrijeKnoop(), x, y);
     }
 }
 
-std::string TManipuleerConstructie::VoegStaafToe(int fase, double x, double y) {
+std::string TManipuleerConstructie::VoegStaafToe(TSelectie& sel, int fase, double x, double y) {
     const std::int32_t slot = EersteVrijeStaaf();
-    GevondenKnoop = ZoekKnoop(x, y);
+    sel.GevondenKnoop = ZoekKnoop(x, y);
     auto& staaf = Constructie.Staven[slot];
     if (fase == 0) {
         if (StavenVol()) {
             return {};
         }
-        if (GevondenKnoop != -1) {
-            staaf.Knoop0 = GevondenKnoop;
+        if (sel.GevondenKnoop != -1) {
+            staaf.Knoop0 = sel.GevondenKnoop;
         } else if (HeeftVrijeKnoop()) {
             // Prepared, but it only comes into existence at the release.
             const std::int32_t n = EersteVrijeKnoop();
@@ -63,7 +60,7 @@ std::string TManipuleerConstructie::VoegStaafToe(int fase, double x, double y) {
         return {};
     }
 
-    if (!IsVrijUiteinde(GevondenKnoop)) {
+    if (!IsVrijUiteinde(sel.GevondenKnoop)) {
         return {};
     }
     if (StavenVol()) {
@@ -76,16 +73,16 @@ std::string TManipuleerConstructie::VoegStaafToe(int fase, double x, double y) {
     if (EersteVrijeKnoop() == knoop0 && !Constructie.Knopen[knoop0].Bestaat) {
         Constructie.Knopen[knoop0].Bestaat = true;
     }
-    GevondenKnoop = ZoekKnoop(x, y);
-    if (GevondenKnoop == -1) {
+    sel.GevondenKnoop = ZoekKnoop(x, y);
+    if (sel.GevondenKnoop == -1) {
         if (!HeeftVrijeKnoop()) {
             return {};
         }
         const std::int32_t n = EersteVrijeKnoop();
-        MaakKnoop(x, y);
+        MaakKnoop(sel, x, y);
         staaf.Knoop1 = n;
     } else {
-        staaf.Knoop1 = GevondenKnoop;
+        staaf.Knoop1 = sel.GevondenKnoop;
     }
     if (staaf.Knoop1 != staaf.Knoop0) {
         staaf.Bestaat = true;
@@ -93,11 +90,11 @@ std::string TManipuleerConstructie::VoegStaafToe(int fase, double x, double y) {
     return {};
 }
 
-void TManipuleerConstructie::WisStaaf() {
-    if (GevondenStaaf < 0 || GevondenStaaf >= AantalStaafSlots) {
+void TManipuleerConstructie::WisStaaf(const TSelectie& sel) {
+    if (sel.GevondenStaaf < 0 || sel.GevondenStaaf >= AantalStaafSlots) {
         return;
     }
-    auto& staaf = Constructie.Staven[GevondenStaaf];
+    auto& staaf = Constructie.Staven[sel.GevondenStaaf];
     staaf.Bestaat = false;
     staaf.Mp = StandaardMp;
     staaf.Knoop0 = 0;
@@ -112,23 +109,23 @@ bool TManipuleerConstructie::VerbindtStaaf(std::int32_t a, std::int32_t b) const
         });
 }
 
-void TManipuleerConstructie::VerplaatsKnoop(int fase, double x, double y) {
+void TManipuleerConstructie::VerplaatsKnoop(TSelectie& sel, int fase, double x, double y) {
     if (fase == 0) {
-        SleepKnoop = KnoopBestaat(GevondenKnoop) ? GevondenKnoop : -1;
+        sel.SleepKnoop = KnoopBestaat(sel.GevondenKnoop) ? sel.GevondenKnoop : -1;
         return;
     }
-    const std::int32_t sleep = SleepKnoop;
-    SleepKnoop = -1;
+    const std::int32_t sleep = sel.SleepKnoop;
+    sel.SleepKnoop = -1;
     if (!KnoopBestaat(sleep)) {
         return;
     }
     auto& gesleept = Constructie.Knopen[sleep];
-    if (GevondenKnoop == -1) {
+    if (sel.GevondenKnoop == -1) {
         gesleept.X = x;
         gesleept.Y = y;
         return;
     }
-    const std::int32_t ander = GevondenKnoop;
+    const std::int32_t ander = sel.GevondenKnoop;
     // Merging the two ends of one bar would leave a bar from a node to itself.
     if (ander == sleep || !KnoopBestaat(ander) || !IsVrijUiteinde(ander) ||
         !IsVrijUiteinde(sleep) || VerbindtStaaf(sleep, ander)) {
@@ -149,16 +146,16 @@ void TManipuleerConstructie::VerplaatsKnoop(int fase, double x, double y) {
             staaf.Knoop1 = sleep;
         }
     }
-    GevondenKnoop = ander;
-    WisKnoop();
-    GevondenKnoop = sleep;
+    sel.GevondenKnoop = ander;
+    WisKnoop(sel);
+    sel.GevondenKnoop = sleep;
 }
 
-void TManipuleerConstructie::WisKnoop() {
-    if (!GeldigeKnoopIndex(GevondenKnoop)) {
+void TManipuleerConstructie::WisKnoop(const TSelectie& sel) {
+    if (!GeldigeKnoopIndex(sel.GevondenKnoop)) {
         return;
     }
-    auto& knoop = Constructie.Knopen[GevondenKnoop];
+    auto& knoop = Constructie.Knopen[sel.GevondenKnoop];
     knoop.Oplegging = GeenOplegging;
     knoop.Bestaat = false;
     knoop.Vrijheid = VasteVerbinding;
@@ -166,50 +163,50 @@ void TManipuleerConstructie::WisKnoop() {
     knoop.Y = 0.0;
 }
 
-std::string TManipuleerConstructie::VoegBelastingToe(int fase, double x, double y) {
+std::string TManipuleerConstructie::VoegBelastingToe(TSelectie& sel, int fase, double x, double y) {
     if (fase == 0) {
         if (!BelastingenVol()) {
-            BelastingSlot = EersteVrijeBelasting();
-            belastingStaart_ = {x, y};
+            sel.BelastingSlot = EersteVrijeBelasting();
+            sel.BelastingStaart = {x, y};
         }
         return {};
     }
-    if (GevondenStaaf == -1 && GevondenKnoop == -1) {
+    if (sel.GevondenStaaf == -1 && sel.GevondenKnoop == -1) {
         return {};
     }
     if (BelastingenVol()) {
         return std::to_string(AantalBelastingSlots - 1) + " " + Tekst()[TekstMaxBelastingen];
     }
-    if (StavenVol() && GevondenKnoop == -1) {
+    if (StavenVol() && sel.GevondenKnoop == -1) {
         return Tekst()[TekstStaafVerdeeld];
     }
-    if (BelastingSlot < 0 || BelastingSlot >= AantalBelastingSlots ||
-        Constructie.Belastingen[BelastingSlot].Bestaat) {
+    if (sel.BelastingSlot < 0 || sel.BelastingSlot >= AantalBelastingSlots ||
+        Constructie.Belastingen[sel.BelastingSlot].Bestaat) {
         return {};
     }
-    std::int32_t knoop = GevondenKnoop;
+    std::int32_t knoop = sel.GevondenKnoop;
     if (!KnoopBestaat(knoop)) {
-        knoop = DeelStaaf(x, y);
+        knoop = DeelStaaf(sel, x, y);
         if (knoop == -1) {
             return {};
         }
     }
-    auto& belasting = Constructie.Belastingen[BelastingSlot];
-    belasting.Fx = (x - belastingStaart_.x) / Schaal;
-    belasting.Fy = (y - belastingStaart_.y) / Schaal;
+    auto& belasting = Constructie.Belastingen[sel.BelastingSlot];
+    belasting.Fx = (x - sel.BelastingStaart.x) / Schaal;
+    belasting.Fy = (y - sel.BelastingStaart.y) / Schaal;
     belasting.Knoop = knoop;
     belasting.Bestaat = true;
     return {};
 }
 
-std::int32_t TManipuleerConstructie::DeelStaaf(double x, double y) {
-    if (GevondenStaaf < 0 || GevondenStaaf >= AantalStaafSlots ||
-        !Constructie.Staven[GevondenStaaf].Bestaat || StavenVol() || !HeeftVrijeKnoop()) {
+std::int32_t TManipuleerConstructie::DeelStaaf(const TSelectie& sel, double x, double y) {
+    if (sel.GevondenStaaf < 0 || sel.GevondenStaaf >= AantalStaafSlots ||
+        !Constructie.Staven[sel.GevondenStaaf].Bestaat || StavenVol() || !HeeftVrijeKnoop()) {
         return -1;
     }
     const std::int32_t s = EersteVrijeStaaf();
     const std::int32_t n = EersteVrijeKnoop();
-    auto& gedeeld = Constructie.Staven[GevondenStaaf];
+    auto& gedeeld = Constructie.Staven[sel.GevondenStaaf];
     auto& nieuw = Constructie.Staven[s];
     nieuw.Knoop0 = gedeeld.Knoop0;
     nieuw.Knoop1 = n;
@@ -220,22 +217,22 @@ std::int32_t TManipuleerConstructie::DeelStaaf(double x, double y) {
     return n;
 }
 
-void TManipuleerConstructie::WisBelasting() {
-    if (GevondenBelasting < 0 || GevondenBelasting >= AantalBelastingSlots) {
+void TManipuleerConstructie::WisBelasting(const TSelectie& sel) {
+    if (sel.GevondenBelasting < 0 || sel.GevondenBelasting >= AantalBelastingSlots) {
         return;
     }
-    auto& belasting = Constructie.Belastingen[GevondenBelasting];
+    auto& belasting = Constructie.Belastingen[sel.GevondenBelasting];
     belasting.Bestaat = false;
     belasting.Fx = 0.0;
     belasting.Fy = 0.0;
     belasting.Knoop = 0;
 }
 
-void TManipuleerConstructie::ZetOplegging(std::int32_t code) {
-    if (!KnoopBestaat(GevondenKnoop)) {
+void TManipuleerConstructie::ZetOplegging(const TSelectie& sel, std::int32_t code) {
+    if (!KnoopBestaat(sel.GevondenKnoop)) {
         return;
     }
-    auto& knoop = Constructie.Knopen[GevondenKnoop];
+    auto& knoop = Constructie.Knopen[sel.GevondenKnoop];
     if (code == GeenOplegging) {
         knoop.Oplegging = GeenOplegging;
         knoop.Vrijheid = VasteVerbinding;
@@ -245,26 +242,26 @@ void TManipuleerConstructie::ZetOplegging(std::int32_t code) {
         code != Inklemming) {
         return;
     }
-    if (IsVrijUiteinde(GevondenKnoop) || knoop.Oplegging != GeenOplegging) {
+    if (IsVrijUiteinde(sel.GevondenKnoop) || knoop.Oplegging != GeenOplegging) {
         knoop.Oplegging = code;
         knoop.Vrijheid = code == Inklemming ? VasteVerbinding : ScharnierendeVerbinding;
     }
 }
 
-void TManipuleerConstructie::ZetVerbinding(std::int32_t code) {
-    if (!KnoopBestaat(GevondenKnoop) ||
+void TManipuleerConstructie::ZetVerbinding(const TSelectie& sel, std::int32_t code) {
+    if (!KnoopBestaat(sel.GevondenKnoop) ||
         (code != ScharnierendeVerbinding && code != VasteVerbinding)) {
         return;
     }
-    auto& knoop = Constructie.Knopen[GevondenKnoop];
+    auto& knoop = Constructie.Knopen[sel.GevondenKnoop];
     if (knoop.Oplegging == GeenOplegging) {
         knoop.Vrijheid = code;
     }
 }
 
-void TManipuleerConstructie::ZetMp(double waarde) {
-    if (GevondenStaaf >= 0 && GevondenStaaf < AantalStaafSlots) {
-        Constructie.Staven[GevondenStaaf].Mp = waarde;
+void TManipuleerConstructie::ZetMp(const TSelectie& sel, double waarde) {
+    if (sel.GevondenStaaf >= 0 && sel.GevondenStaaf < AantalStaafSlots) {
+        Constructie.Staven[sel.GevondenStaaf].Mp = waarde;
     }
 }
 

@@ -12,16 +12,6 @@
 namespace kx {
 
 namespace {
-constexpr int TekstNietMogelijk = 206;
-constexpr int TekstTeWeinigPlaatsen = 207;
-constexpr int TekstTeWeinigReacties = 208;
-constexpr int TekstTeveelReacties = 209;
-constexpr int TekstTeveelOpleggingen = 210;
-constexpr int TekstTeWeinigOpleggingen = 211;
-constexpr int TekstTeveelVrijeUiteinden = 212;
-constexpr int TekstGeenKrachten = 213;
-constexpr int TekstGeenMp = 214;
-
 // Bounds within which the analysis of a teaching frame stays well inside double precision.
 constexpr double GrootsteCoordinaat = 10000.0;
 constexpr double KleinsteGrootheid = 0.001;

@@ -12,11 +12,6 @@ TManipuleerConstructie::TManipuleerConstructie(const Teksten& teksten) : teksten
 void TManipuleerConstructie::MaakLeeg() {
     Schaal = 1;
     Constructie = TConstructie{};
-    GevondenKnoop = -1;
-    GevondenStaaf = -1;
-    GevondenBelasting = -1;
-    SleepKnoop = -1;
-    BelastingSlot = 0;
 }
 
 bool TManipuleerConstructie::KnoopBestaat(std::int32_t knoop) const {

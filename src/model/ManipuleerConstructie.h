@@ -26,6 +26,18 @@ struct TOnbepaaldheid {
 // Direction of the vector from -> to, counter-clockwise as seen on a y-down screen, in [0, 2pi).
 double Richtingshoek(TPunt van, TPunt naar);
 
+// What the editor found under the mouse, and the state of a two-phase operation in progress.
+// It belongs to the editor; the operations read and update it.
+struct TSelectie {
+    std::int32_t GevondenKnoop = -1;
+    std::int32_t GevondenStaaf = -1;
+    std::int32_t GevondenBelasting = -1;
+    std::int32_t SleepKnoop = -1;
+    std::int32_t BelastingSlot = 0;
+    // Tail of the arrow pressed by phase 0 of VoegBelastingToe, in metres.
+    TPunt BelastingStaart;
+};
+
 // The one frame being drawn, with its editing operations. Operations that would show a message
 // return its text instead (empty when there is none); the caller shows it.
 class TManipuleerConstructie {
@@ -34,13 +46,6 @@ public:
 
     TConstructie Constructie;
     std::int32_t Schaal = 1; // metres per grid cell
-
-    // Result of the editor's last hit test, and the state of two-phase operations.
-    std::int32_t GevondenKnoop = -1;
-    std::int32_t GevondenStaaf = -1;
-    std::int32_t GevondenBelasting = -1;
-    std::int32_t SleepKnoop = -1;
-    std::int32_t BelastingSlot = 0;
 
     // Counts left behind by the last BepaalOnbepaaldheid.
     TOnbepaaldheid Onbepaaldheid;
@@ -62,16 +67,17 @@ public:
     std::int32_t ZoekKnoop(double x, double y) const;
     bool KnoopBestaat(std::int32_t knoop) const;
 
-    // Editing operations; x and y are snapped positions in metres, fase is 0 (press) or 1.
-    std::string VoegStaafToe(int fase, double x, double y);
-    void WisStaaf();
-    void VerplaatsKnoop(int fase, double x, double y);
-    void WisKnoop();
-    std::string VoegBelastingToe(int fase, double x, double y);
-    void WisBelasting();
-    void ZetOplegging(std::int32_t code);
-    void ZetVerbinding(std::int32_t code);
-    void ZetMp(double waarde);
+    // Editing operations on the items of s; x and y are snapped positions in metres, fase is 0
+    // (press) or 1 (release).
+    std::string VoegStaafToe(TSelectie& s, int fase, double x, double y);
+    void WisStaaf(const TSelectie& s);
+    void VerplaatsKnoop(TSelectie& s, int fase, double x, double y);
+    void WisKnoop(const TSelectie& s);
+    std::string VoegBelastingToe(TSelectie& s, int fase, double x, double y);
+    void WisBelasting(const TSelectie& s);
+    void ZetOplegging(const TSelectie& s, std::int32_t code);
+    void ZetVerbinding(const TSelectie& s, std::int32_t code);
+    void ZetMp(const TSelectie& s, double waarde);
     void HerschaalKnopen(std::int32_t nieuweSchaal);
     // One pass: detached nodes, then bars and loads on missing nodes. Returns whether it changed
     // anything; nodes that lost their last bar in this pass go in the next one.
@@ -99,14 +105,12 @@ public:
 private:
     bool HeeftVrijeKnoop() const;
     bool VerbindtStaaf(std::int32_t a, std::int32_t b) const;
-    void MaakKnoop(double x, double y);
+    void MaakKnoop(const TSelectie& s, double x, double y);
     void ZetKnoop(std::int32_t slot, double x, double y);
-    std::int32_t DeelStaaf(double x, double y);
+    std::int32_t DeelStaaf(const TSelectie& s, double x, double y);
     TPunt Positie(std::int32_t knoop) const;
 
     const Teksten* teksten_;
-    // Tail of the arrow pressed by phase 0 of VoegBelastingToe, in metres.
-    TPunt belastingStaart_;
 };
 
 } // namespace kx

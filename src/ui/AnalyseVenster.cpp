@@ -1,5 +1,6 @@
 #include "ui/AnalyseVenster.h"
 
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
 #include <QApplication>
@@ -18,8 +19,6 @@
 namespace kx {
 
 namespace {
-constexpr int TekstKopieren = 216;
-
 int Afgekapt(double v) {
     return v > 0.0 && v < 1e6 ? static_cast<int>(v) : (v >= 1e6 ? 1000000 : 0);
 }
@@ -140,7 +139,8 @@ void TAnalyseVenster::MuisLosgelaten(QPointF punt, Qt::MouseButton knop) {
 }
 
 TfrmHoeBezwijken::TfrmHoeBezwijken(const Teksten& teksten, int gekozenMechanisme, QWidget* ouder)
-    : TAnalyseVenster(QString::fromStdString(teksten[117]), {281, 217}, true, teksten, ouder),
+    : TAnalyseVenster(QString::fromStdString(teksten[TekstHoeVensterTitel]), {281, 217}, true,
+                      teksten, ouder),
       Eerste(gekozenMechanisme) {}
 
 void TfrmHoeBezwijken::ToonVanaf(int eerste) {

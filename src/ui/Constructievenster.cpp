@@ -3,12 +3,14 @@
 #include "drawing/Opmaak.h"
 #include "drawing/Symbolen.h"
 #include "engine/Getalnotatie.h"
+#include "model/Invoer.h"
 #include "model/ManipuleerConstructie.h"
 #include "model/Raaktest.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 #include "ui/Cursors.h"
 #include "ui/Dialogen.h"
+#include "ui/Document.h"
 #include "ui/VensterTekst.h"
 
 #include <QGridLayout>
@@ -20,6 +22,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -37,6 +40,20 @@ namespace {
 constexpr int TabKnopen = 0;
 constexpr int TabStaven = 1;
 constexpr int TabBelastingen = 2;
+
+// Cells that take a typed value: a node's X and Y, a bar's Mp, a load's Fx and Fy.
+bool IsInvoerkolom(int tab, int kolom) {
+    switch (tab) {
+    case TabKnopen:
+        return kolom == 1 || kolom == 2;
+    case TabStaven:
+        return kolom == 3;
+    case TabBelastingen:
+        return kolom == 2 || kolom == 3;
+    default:
+        return false;
+    }
+}
 
 QString Getal(double v, int cijfers) {
     return QString::fromStdString(AlgemeenGetal(v, cijfers, Decimaalteken()));
@@ -70,23 +87,26 @@ QIcon SymboolIcoon(int soort) {
 }
 } // namespace
 
-TfrmConstructie::TfrmConstructie(TManipuleerConstructie& constructie, TToestand& toestand,
+TfrmConstructie::TfrmConstructie(TDocument& document, const TToestand& toestand,
                                  const Teksten& teksten, TDialogen& dialogen, MpVrager vraagMp,
                                  QWidget* ouder)
-    : QWidget(ouder), constructie_(constructie), toestand_(toestand), teksten_(teksten),
+    : QWidget(ouder), document_(document), toestand_(toestand), teksten_(teksten),
       dialogen_(dialogen), vraagMp_(std::move(vraagMp)) {
     setObjectName("frmConstructie");
     resize(814, 610);
     MaakOnderdelen();
     MaakMenus();
-    setWindowTitle(QString::fromStdString(teksten_[93]));
+    setWindowTitle(QString::fromStdString(teksten_[TekstEditorTitel]));
     for (int tab = 0; tab < 3; ++tab) {
-        tabConstructie_->addTab(QString::fromStdString(teksten_[94 + tab]));
+        tabConstructie_->addTab(QString::fromStdString(teksten_[TekstEersteEditorTab + tab]));
     }
     VulTekstenIn();
     ImageConstructie_->setCursor(BewerkingsCursor(toestand_.Bewerking));
     tabConstructie_->setCurrentIndex(TabStaven);
     connect(tabConstructie_, &QTabBar::currentChanged, this, [this] { VernieuwTabel(); });
+    connect(&document_, &TDocument::StructuurGewijzigd, this, &TfrmConstructie::DocumentGewijzigd);
+    connect(grdConstructie_, &QTableWidget::itemChanged, this, &TfrmConstructie::CelGewijzigd);
+    ZetSchaalStil(document_.Constructie().Schaal);
     VernieuwTabel();
     PasZoomToe();
 }
@@ -99,10 +119,12 @@ void TfrmConstructie::MaakOnderdelen() {
     ImageConstructie_->setObjectName("ImageConstructie");
     ImageConstructie_->setAttribute(Qt::WA_OpaquePaintEvent);
     ImageConstructie_->Teken = [this](QPainter& painter) {
+        ++tekenbeurten_;
         const TEditorInstellingen inst = Instellingen();
-        TekenConstructie(painter, constructie_, inst, ImageConstructie_->size());
-        if (constructie_.KnoopBestaat(constructie_.GevondenKnoop)) {
-            const auto& k = constructie_.Constructie.Knopen[constructie_.GevondenKnoop];
+        const TManipuleerConstructie& c = Constructie();
+        TekenConstructie(painter, c, selectie_, inst, ImageConstructie_->size());
+        if (c.KnoopBestaat(selectie_.GevondenKnoop)) {
+            const auto& k = c.Constructie.Knopen[selectie_.GevondenKnoop];
             TekenKnoopMarkering(painter, StructuurNaarScherm({k.X, k.Y}, inst));
         }
         TekenSleepbeeld(painter, Sleepbeeld());
@@ -126,7 +148,9 @@ void TfrmConstructie::MaakOnderdelen() {
     links->setContentsMargins(0, 0, 0, 0);
     links->setSpacing(0);
     grdConstructie_ = new QTableWidget(this);
-    grdConstructie_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdConstructie_->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                     QAbstractItemView::EditKeyPressed |
+                                     QAbstractItemView::AnyKeyPressed);
     grdConstructie_->setShowGrid(false);
     grdConstructie_->verticalHeader()->hide();
     grdConstructie_->verticalHeader()->setDefaultSectionSize(18);
@@ -204,11 +228,17 @@ void TfrmConstructie::MaakMenus() {
     PopupBelastingen_ = new QMenu(this);
     const auto knoopActie = [this](int oplegging) {
         return [this, oplegging] {
-            VoerMenuUit([this, oplegging] { constructie_.ZetOplegging(oplegging); });
+            VoerMenuUit(TekstStapOplegging, [this, oplegging](TManipuleerConstructie& c) {
+                c.ZetOplegging(selectie_, oplegging);
+            });
         };
     };
     const auto verbindingActie = [this](int code) {
-        return [this, code] { VoerMenuUit([this, code] { constructie_.ZetVerbinding(code); }); };
+        return [this, code] {
+            VoerMenuUit(TekstStapVerbinding, [this, code](TManipuleerConstructie& c) {
+                c.ZetVerbinding(selectie_, code);
+            });
+        };
     };
     PopupKnopen_->addAction(SymboolIcoon(Scharnierend), {}, this, knoopActie(Scharnierend));
     PopupKnopen_->addAction(SymboolIcoon(Inklemming), {}, this, knoopActie(Inklemming));
@@ -221,20 +251,28 @@ void TfrmConstructie::MaakMenus() {
     PopupKnopen_->addAction(SymboolIcoon(GeenOplegging), {}, this,
                             verbindingActie(VasteVerbinding));
     PopupKnopen_->addSeparator();
-    PopupKnopen_->addAction({}, this, [this] { VoerMenuUit([this] { constructie_.WisKnoop(); }); });
+    PopupKnopen_->addAction({}, this, [this] {
+        VoerMenuUit(TekstStapKnoopVerwijderen,
+                    [this](TManipuleerConstructie& c) { c.WisKnoop(selectie_); });
+    });
     PopupStaven_->addAction({}, this, [this] { MpClick(); });
-    PopupStaven_->addAction({}, this, [this] { VoerMenuUit([this] { constructie_.WisStaaf(); }); });
-    PopupBelastingen_->addAction({}, this,
-                                 [this] { VoerMenuUit([this] { constructie_.WisBelasting(); }); });
+    PopupStaven_->addAction({}, this, [this] {
+        VoerMenuUit(TekstStapStaafVerwijderen,
+                    [this](TManipuleerConstructie& c) { c.WisStaaf(selectie_); });
+    });
+    PopupBelastingen_->addAction({}, this, [this] {
+        VoerMenuUit(TekstStapBelastingVerwijderen,
+                    [this](TManipuleerConstructie& c) { c.WisBelasting(selectie_); });
+    });
 }
 
 void TfrmConstructie::VulTekstenIn() {
     const auto tekst = [this](int i) { return QString::fromStdString(teksten_[i]); };
-    lblZoomen_->setText(tekst(186));
-    lblFijnheid_->setText(tekst(187));
-    lblSchaal_->setText(tekst(188));
+    lblZoomen_->setText(tekst(TekstZoomen));
+    lblFijnheid_->setText(tekst(TekstFijnheid));
+    lblSchaal_->setText(tekst(TekstSchaal));
     for (int soort = 0; soort < 3; ++soort) {
-        lblGevonden_[soort]->setText(tekst(189 + soort));
+        lblGevonden_[soort]->setText(tekst(TekstEersteGevonden + soort));
     }
     QList<QAction*> items;
     items << PopupStaven_->actions();
@@ -245,7 +283,7 @@ void TfrmConstructie::VulTekstenIn() {
     }
     items << PopupBelastingen_->actions();
     for (int i = 0; i < items.size(); ++i) {
-        items[i]->setText(tekst(192 + i));
+        items[i]->setText(tekst(TekstEersteEditorMenu + i));
     }
 }
 
@@ -280,10 +318,22 @@ void TfrmConstructie::ZetSchaalStil(int schaal) {
     SpinEditSchaal_->setValue(schaal);
 }
 
+const TManipuleerConstructie& TfrmConstructie::Constructie() const {
+    return document_.Constructie();
+}
+
 void TfrmConstructie::Herteken() {
-    constructie_.NormaliseerVolledig();
     ImageConstructie_->update();
     VernieuwTabel();
+}
+
+void TfrmConstructie::DocumentGewijzigd() {
+    ZetSchaalStil(Constructie().Schaal);
+    Herteken();
+}
+
+void TfrmConstructie::Bewerk(int stap, const std::function<void(TManipuleerConstructie&)>& actie) {
+    document_.Bewerk(QString::fromStdString(teksten_[stap]), actie);
 }
 
 void TfrmConstructie::PasZoomToe() {
@@ -302,20 +352,18 @@ bool TfrmConstructie::eventFilter(QObject* object, QEvent* gebeurtenis) {
 }
 
 void TfrmConstructie::SchaalGewijzigd(int schaal) {
-    toestand_.ResultatenGeldig = false;
-    constructie_.HerschaalKnopen(schaal);
-    VernieuwTabel();
+    Bewerk(TekstStapSchaal, [schaal](TManipuleerConstructie& c) { c.HerschaalKnopen(schaal); });
 }
 
 void TfrmConstructie::ZoekOnderMuis(int px, int py) {
     const TEditorInstellingen inst = Instellingen();
     const double ppm = static_cast<double>(inst.GridSize) / inst.Schaal;
-    constructie_.GevondenKnoop =
-        constructie_.ZoekKnoop(PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal),
-                               PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal));
-    constructie_.GevondenStaaf = ZoekStaaf(constructie_.Constructie, px, py, ppm);
-    constructie_.GevondenBelasting =
-        ZoekBelasting(constructie_.Constructie, px, py, ppm, inst.GridSize);
+    const TManipuleerConstructie& c = Constructie();
+    selectie_.GevondenKnoop =
+        c.ZoekKnoop(PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal),
+                    PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal));
+    selectie_.GevondenStaaf = ZoekStaaf(c.Constructie, px, py, ppm);
+    selectie_.GevondenBelasting = ZoekBelasting(c.Constructie, px, py, ppm, inst.GridSize);
 }
 
 void TfrmConstructie::ToonMelding(const std::string& melding) {
@@ -328,18 +376,17 @@ void TfrmConstructie::ImageConstructieMouseDown(Qt::MouseButton knop, int px, in
     const TEditorInstellingen inst = Instellingen();
     const double x = PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal);
     const double y = PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal);
-    BeginBewerking();
     ZoekOnderMuis(px, py);
     popup_ = nullptr;
     if (knop != Qt::LeftButton) {
         MuisIngedrukt = false;
         if (knop == Qt::RightButton) {
-            popupItems_ = {constructie_.GevondenKnoop, constructie_.GevondenStaaf,
-                           constructie_.GevondenBelasting};
-            popup_ = constructie_.GevondenKnoop != -1       ? PopupKnopen_
-                     : constructie_.GevondenStaaf != -1     ? PopupStaven_
-                     : constructie_.GevondenBelasting != -1 ? PopupBelastingen_
-                                                            : nullptr;
+            popupItems_ = {selectie_.GevondenKnoop, selectie_.GevondenStaaf,
+                           selectie_.GevondenBelasting};
+            popup_ = selectie_.GevondenKnoop != -1       ? PopupKnopen_
+                     : selectie_.GevondenStaaf != -1     ? PopupStaven_
+                     : selectie_.GevondenBelasting != -1 ? PopupBelastingen_
+                                                         : nullptr;
         }
         return;
     }
@@ -350,28 +397,31 @@ void TfrmConstructie::ImageConstructieMouseDown(Qt::MouseButton knop, int px, in
     case TBewerking::StaafToevoegen:
         weigering_ = StaafWeigering(false, x, y);
         emit Aanwijzing(weigering_);
-        constructie_.VoegStaafToe(0, x, y);
+        Bewerk(TekstStapStaafToevoegen,
+               [this, x, y](TManipuleerConstructie& c) { c.VoegStaafToe(selectie_, 0, x, y); });
         break;
     case TBewerking::StaafVerwijderen:
-        constructie_.WisStaaf();
-        Herteken();
+        Bewerk(TekstStapStaafVerwijderen,
+               [this](TManipuleerConstructie& c) { c.WisStaaf(selectie_); });
         break;
     case TBewerking::KnoopAanpassen:
-        constructie_.VerplaatsKnoop(0, x, y);
+        Bewerk(TekstStapKnoopVerplaatsen,
+               [this, x, y](TManipuleerConstructie& c) { c.VerplaatsKnoop(selectie_, 0, x, y); });
         break;
     case TBewerking::KnoopVerwijderen:
-        constructie_.WisKnoop();
-        Herteken();
+        Bewerk(TekstStapKnoopVerwijderen,
+               [this](TManipuleerConstructie& c) { c.WisKnoop(selectie_); });
         break;
     case TBewerking::BelastingToevoegen:
-        constructie_.VoegBelastingToe(0, x, y);
+        Bewerk(TekstStapBelastingToevoegen,
+               [this, x, y](TManipuleerConstructie& c) { c.VoegBelastingToe(selectie_, 0, x, y); });
         break;
     case TBewerking::BelastingVerwijderen:
-        constructie_.WisBelasting();
-        Herteken();
+        Bewerk(TekstStapBelastingVerwijderen,
+               [this](TManipuleerConstructie& c) { c.WisBelasting(selectie_); });
         break;
     }
-    EindeBewerking();
+    ImageConstructie_->update();
 }
 
 void TfrmConstructie::ImageConstructieMouseMove(int px, int py) {
@@ -381,24 +431,24 @@ void TfrmConstructie::ImageConstructieMouseMove(int px, int py) {
     ZoekOnderMuis(px, py);
     muisPunt_ = SchermPunt(px, py);
     ImageConstructie_->update();
-    LabelGevonden_[0]->setText(QString::number(constructie_.GevondenKnoop + 1));
-    LabelGevonden_[1]->setText(QString::number(constructie_.GevondenStaaf + 1));
-    LabelGevonden_[2]->setText(QString::number(constructie_.GevondenBelasting + 1));
+    LabelGevonden_[0]->setText(QString::number(selectie_.GevondenKnoop + 1));
+    LabelGevonden_[1]->setText(QString::number(selectie_.GevondenStaaf + 1));
+    LabelGevonden_[2]->setText(QString::number(selectie_.GevondenBelasting + 1));
     ToonHint();
 }
 
 void TfrmConstructie::ToonHint() {
-    const auto& c = constructie_.Constructie;
+    const auto& c = Constructie().Constructie;
     QString hint;
-    if (constructie_.GevondenStaaf != -1) {
-        hint = "Mp = " + Getal(c.Staven[constructie_.GevondenStaaf].Mp, 15) + " kNm";
+    if (selectie_.GevondenStaaf != -1) {
+        hint = "Mp = " + Getal(c.Staven[selectie_.GevondenStaaf].Mp, 15) + " kNm";
     }
-    if (constructie_.GevondenBelasting != -1) {
-        const auto& b = c.Belastingen[constructie_.GevondenBelasting];
+    if (selectie_.GevondenBelasting != -1) {
+        const auto& b = c.Belastingen[selectie_.GevondenBelasting];
         hint = "P = " + Getal(std::hypot(b.Fx, b.Fy), 4) + "F [kN]";
     }
-    if (constructie_.GevondenKnoop != -1) {
-        const auto& k = c.Knopen[constructie_.GevondenKnoop];
+    if (selectie_.GevondenKnoop != -1) {
+        const auto& k = c.Knopen[selectie_.GevondenKnoop];
         hint = "X, Y = " + Getal(k.X, 4) + ", " + Getal(k.Y, 4) + " [m]";
     }
     ImageConstructie_->setToolTip(hint);
@@ -411,6 +461,13 @@ void TfrmConstructie::ImageConstructieMouseUp(Qt::MouseButton knop, int px, int 
     const TEditorInstellingen inst = Instellingen();
     const double x = PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal);
     const double y = PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal);
+    // The release's own edit; returns the message the operation gives.
+    const auto LosLaten = [this](int stap,
+                                 const std::function<std::string(TManipuleerConstructie&)>& actie) {
+        std::string melding;
+        Bewerk(stap, [&](TManipuleerConstructie& c) { melding = actie(c); });
+        return melding;
+    };
     if (knop == Qt::LeftButton && MuisIngedrukt) {
         MuisIngedrukt = false;
         ZoekOnderMuis(px, py);
@@ -420,21 +477,26 @@ void TfrmConstructie::ImageConstructieMouseUp(Qt::MouseButton knop, int px, int 
                 weigering_ = StaafWeigering(true, x, y);
                 emit Aanwijzing(weigering_);
             }
-            ToonMelding(constructie_.VoegStaafToe(1, x, y));
+            ToonMelding(LosLaten(TekstStapStaafToevoegen, [&](TManipuleerConstructie& c) {
+                return c.VoegStaafToe(selectie_, 1, x, y);
+            }));
             break;
         case TBewerking::KnoopAanpassen:
-            constructie_.VerplaatsKnoop(1, x, y);
+            LosLaten(TekstStapKnoopVerplaatsen, [&](TManipuleerConstructie& c) {
+                c.VerplaatsKnoop(selectie_, 1, x, y);
+                return std::string();
+            });
             break;
         case TBewerking::BelastingToevoegen:
-            ToonMelding(constructie_.VoegBelastingToe(1, x, y));
+            ToonMelding(LosLaten(TekstStapBelastingToevoegen, [&](TManipuleerConstructie& c) {
+                return c.VoegBelastingToe(selectie_, 1, x, y);
+            }));
             break;
         default:
             break;
         }
-        Herteken();
+        ImageConstructie_->update();
     }
-    toestand_.ResultatenGeldig = false;
-    EindeBewerking();
     if (knop == Qt::RightButton && popup_) {
         QMenu* menu = popup_;
         popup_ = nullptr;
@@ -442,41 +504,25 @@ void TfrmConstructie::ImageConstructieMouseUp(Qt::MouseButton knop, int px, int 
     }
 }
 
-void TfrmConstructie::VoerMenuUit(const std::function<void()>& actie) {
-    BeginBewerking();
-    constructie_.GevondenKnoop = popupItems_[0];
-    constructie_.GevondenStaaf = popupItems_[1];
-    constructie_.GevondenBelasting = popupItems_[2];
-    actie();
-    toestand_.ResultatenGeldig = false;
-    Herteken();
-    EindeBewerking();
-}
-
-void TfrmConstructie::BeginBewerking() {
-    voorBewerking_ = constructie_.Constructie;
-}
-
-void TfrmConstructie::EindeBewerking() {
-    if (ZelfdeStructuur(voorBewerking_, constructie_.Constructie)) {
-        return;
-    }
-    toestand_.ConstructieGewijzigd = true;
-    voorBewerking_ = constructie_.Constructie;
-    emit StructuurGewijzigd();
+void TfrmConstructie::VoerMenuUit(int stap,
+                                  const std::function<void(TManipuleerConstructie&)>& actie) {
+    selectie_.GevondenKnoop = popupItems_[0];
+    selectie_.GevondenStaaf = popupItems_[1];
+    selectie_.GevondenBelasting = popupItems_[2];
+    Bewerk(stap, actie);
 }
 
 int TfrmConstructie::StaafWeigering(bool bijLoslaten, double x, double y) const {
-    if (constructie_.StavenVol()) {
+    const TManipuleerConstructie& c = Constructie();
+    if (c.StavenVol()) {
         return TekstStavenVolAanwijzing;
     }
     const std::int32_t begin =
-        bijLoslaten ? constructie_.Constructie.Staven[constructie_.EersteVrijeStaaf()].Knoop0
-                    : constructie_.ZoekKnoop(x, y);
-    if (!constructie_.IsVrijUiteinde(begin)) {
+        bijLoslaten ? c.Constructie.Staven[c.EersteVrijeStaaf()].Knoop0 : c.ZoekKnoop(x, y);
+    if (!c.IsVrijUiteinde(begin)) {
         return TekstStaafBeginGeweigerd;
     }
-    if (bijLoslaten && !constructie_.IsVrijUiteinde(constructie_.ZoekKnoop(x, y))) {
+    if (bijLoslaten && !c.IsVrijUiteinde(c.ZoekKnoop(x, y))) {
         return TekstStaafEindGeweigerd;
     }
     return -1;
@@ -495,14 +541,14 @@ TSleepbeeld TfrmConstructie::Sleepbeeld() const {
     }
     switch (toestand_.Bewerking) {
     case TBewerking::StaafToevoegen: {
-        const bool eindBezet = !constructie_.IsVrijUiteinde(constructie_.GevondenKnoop);
+        const bool eindBezet = !Constructie().IsVrijUiteinde(selectie_.GevondenKnoop);
         return {TSleepbeeld::Staaf, drukPunt_, muisPunt_, weigering_ != -1 || eindBezet};
     }
     case TBewerking::BelastingToevoegen:
-        return {TSleepbeeld::Belasting, drukPunt_, muisPunt_, constructie_.BelastingenVol()};
+        return {TSleepbeeld::Belasting, drukPunt_, muisPunt_, Constructie().BelastingenVol()};
     case TBewerking::KnoopAanpassen:
-        if (constructie_.KnoopBestaat(constructie_.SleepKnoop)) {
-            const auto& k = constructie_.Constructie.Knopen[constructie_.SleepKnoop];
+        if (Constructie().KnoopBestaat(selectie_.SleepKnoop)) {
+            const auto& k = Constructie().Constructie.Knopen[selectie_.SleepKnoop];
             return {TSleepbeeld::Knoop, StructuurNaarScherm({k.X, k.Y}, Instellingen()), muisPunt_,
                     false};
         }
@@ -517,22 +563,26 @@ void TfrmConstructie::MpClick() {
     if (staaf < 0 || staaf >= AantalStaafSlots) {
         return;
     }
-    VoerMenuUit([this, staaf] {
-        if (const auto waarde = vraagMp_(constructie_.Constructie.Staven[staaf].Mp)) {
-            constructie_.ZetMp(*waarde);
-        }
-    });
+    const auto waarde = vraagMp_(Constructie().Constructie.Staven[staaf].Mp);
+    if (waarde) {
+        VoerMenuUit(TekstStapMp,
+                    [this, waarde](TManipuleerConstructie& c) { c.ZetMp(selectie_, *waarde); });
+    }
 }
 
 void TfrmConstructie::VernieuwTabel() {
     const auto tekst = [this](int i) { return QString::fromStdString(teksten_[i]); };
     const int tab = tabConstructie_->currentIndex();
     static constexpr std::array<std::array<int, 4>, 3> Koppen{
-        {{97, 98, 99, 100}, {101, 102, 103, 104}, {105, 106, 109, 110}}};
+        {{TekstKopKnoopNummer, TekstKopKnoopX, TekstKopKnoopY, TekstKopKnoopSoort},
+         {TekstKopStaafNummer, TekstKopStaafBegin, TekstKopStaafEind, TekstKopStaafMp},
+         {TekstKopBelastingNummer, TekstKopBelastingKnoop, TekstKopBelastingFx,
+          TekstKopBelastingFy}}};
     QStringList koppen;
     for (const int i : Koppen[std::max(0, tab)]) {
         koppen << tekst(i);
     }
+    const QSignalBlocker stil(grdConstructie_);
     grdConstructie_->clear();
     grdConstructie_->setColumnCount(4);
     grdConstructie_->setHorizontalHeaderLabels(koppen);
@@ -541,7 +591,7 @@ void TfrmConstructie::VernieuwTabel() {
         grdConstructie_->setColumnWidth(kolom, maat.horizontalAdvance(koppen[kolom]) + 10 + 12);
     }
     std::vector<QStringList> rijen;
-    const auto& c = constructie_.Constructie;
+    const auto& c = Constructie().Constructie;
     if (tab == TabKnopen) {
         for (int i = 0; i < AantalKnoopSlots; ++i) {
             if (c.Knopen[i].Bestaat) {
@@ -569,8 +619,74 @@ void TfrmConstructie::VernieuwTabel() {
     grdConstructie_->setRowCount(std::max<int>(1, static_cast<int>(rijen.size())));
     for (int rij = 0; rij < static_cast<int>(rijen.size()); ++rij) {
         for (int kolom = 0; kolom < 4; ++kolom) {
-            grdConstructie_->setItem(rij, kolom, new QTableWidgetItem(rijen[rij][kolom]));
+            auto* item = new QTableWidgetItem(rijen[rij][kolom]);
+            if (!IsInvoerkolom(tab, kolom)) {
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            }
+            grdConstructie_->setItem(rij, kolom, item);
         }
+    }
+}
+
+void TfrmConstructie::CelGewijzigd(QTableWidgetItem* item) {
+    // The table is refilled by the edit, which would delete the item while Qt still holds it.
+    const int rij = item->row();
+    const int kolom = item->column();
+    const QString tekst = item->text();
+    QMetaObject::invokeMethod(
+        this, [this, rij, kolom, tekst] { ZetCel(rij, kolom, tekst); }, Qt::QueuedConnection);
+}
+
+QString TfrmConstructie::Weigeringstekst(int tekst, double grens) const {
+    return QString::fromStdString(teksten_[tekst]).arg(Getal(grens, 4));
+}
+
+void TfrmConstructie::ZetCel(int rij, int kolom, const QString& tekst) {
+    const int tab = tabConstructie_->currentIndex();
+    const QTableWidgetItem* nummer = grdConstructie_->item(rij, 0);
+    if (!IsInvoerkolom(tab, kolom) || nummer == nullptr) {
+        VernieuwTabel();
+        return;
+    }
+    const std::int32_t slot = nummer->text().toInt() - 1;
+    const std::string invoer = tekst.toStdString();
+    const int fijnheid = udFijnheid_->value();
+    const TManipuleerConstructie& c = Constructie();
+    TInvoer uitkomst;
+    int stap = TekstStapKnoopPositie;
+    std::function<void(TManipuleerConstructie&, double)> zet;
+    if (tab == TabKnopen && slot >= 0 && slot < AantalKnoopSlots) {
+        const int as = kolom - 1;
+        uitkomst = InvoerKnoopCoordinaat(c, slot, as, invoer, fijnheid);
+        zet = [slot, as](TManipuleerConstructie& m, double w) {
+            auto& k = m.Constructie.Knopen[slot];
+            (as == 0 ? k.X : k.Y) = w;
+        };
+    } else if (tab == TabStaven && slot >= 0 && slot < AantalStaafSlots) {
+        uitkomst = InvoerMp(invoer);
+        stap = TekstStapMp;
+        zet = [slot](TManipuleerConstructie& m, double w) { m.Constructie.Staven[slot].Mp = w; };
+    } else if (tab == TabBelastingen && slot >= 0 && slot < AantalBelastingSlots) {
+        const int as = kolom - 2;
+        uitkomst = InvoerBelastingComponent(c.Constructie.Belastingen[slot], as, invoer, fijnheid);
+        stap = TekstStapBelastingGrootte;
+        zet = [slot, as](TManipuleerConstructie& m, double w) {
+            auto& b = m.Constructie.Belastingen[slot];
+            (as == 0 ? b.Fx : b.Fy) = w;
+        };
+    }
+    if (!uitkomst.Waarde) {
+        VernieuwTabel();
+        emit Weigering(Weigeringstekst(
+            uitkomst.Weigering == -1 ? TekstInvoerGeenGetal : uitkomst.Weigering, uitkomst.Grens));
+        return;
+    }
+    emit Aanwijzing(-1);
+    const double waarde = *uitkomst.Waarde;
+    if (!document_.Bewerk(QString::fromStdString(teksten_[stap]),
+                          [&zet, waarde](TManipuleerConstructie& m) { zet(m, waarde); })) {
+        // The same value in another form: the cell shows it as the table does.
+        VernieuwTabel();
     }
 }
 

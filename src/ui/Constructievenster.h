@@ -16,30 +16,31 @@ class QScrollArea;
 class QSpinBox;
 class QTabBar;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace kx {
 
 class TDialogen;
-class TManipuleerConstructie;
+class TDocument;
 class Teksten;
 class TfrmConstructie;
 
 // The editor window: the drawing surface in a scroll box, the table of nodes, bars or loads, and
 // the zoom, fineness and scale controls with the mouse position and the items under the mouse.
+// Every change goes through the document; the window follows the document's signal.
 class TfrmConstructie : public QWidget {
     Q_OBJECT
 public:
     using MpVrager = std::function<std::optional<double>(double huidig)>;
 
-    TfrmConstructie(TManipuleerConstructie& constructie, TToestand& toestand,
-                    const Teksten& teksten, TDialogen& dialogen, MpVrager vraagMp,
-                    QWidget* ouder = nullptr);
+    TfrmConstructie(TDocument& document, const TToestand& toestand, const Teksten& teksten,
+                    TDialogen& dialogen, MpVrager vraagMp, QWidget* ouder = nullptr);
 
     QSize sizeHint() const override { return {814, 610}; }
     TEditorInstellingen Instellingen() const;
     void ZetBewerking(TBewerking bewerking);
     void ZetSchaalStil(int schaal);
-    // Normalises the structure, repaints the surface and refills the table.
+    // Repaints the surface and refills the table from the document.
     void Herteken();
     void VernieuwTabel();
 
@@ -48,6 +49,9 @@ public:
     void ImageConstructieMouseMove(int px, int py);
     void ImageConstructieMouseUp(Qt::MouseButton knop, int px, int py);
     void ZoekOnderMuis(int px, int py);
+    // A value typed into a cell of the table: stored as one undo step, or refused with the
+    // reason in the hint line and the cell back at its old value.
+    void ZetCel(int rij, int kolom, const QString& tekst);
 
     TTekenvlak* Tekenvlak() const { return ImageConstructie_; }
     QTableWidget* Tabel() const { return grdConstructie_; }
@@ -62,15 +66,19 @@ public:
     QMenu* PopupKnopen() const { return PopupKnopen_; }
     QMenu* PopupStaven() const { return PopupStaven_; }
     QMenu* PopupBelastingen() const { return PopupBelastingen_; }
-    const TManipuleerConstructie& Constructie() const { return constructie_; }
+    const TManipuleerConstructie& Constructie() const;
+    const TSelectie& Gevonden() const { return selectie_; }
+    // Number of paints of the drawing surface so far.
+    int AantalTekenbeurten() const { return tekenbeurten_; }
 
     // What follows the mouse during the present drag.
     TSleepbeeld Sleepbeeld() const;
 
 signals:
-    void StructuurGewijzigd();
     // The hint line should say why a drag was refused (a text index), or -1: the tool's own hint.
     void Aanwijzing(int tekst);
+    // The hint line should say why a typed value was refused.
+    void Weigering(const QString& tekst);
 
 protected:
     bool eventFilter(QObject* object, QEvent* gebeurtenis) override;
@@ -84,25 +92,27 @@ private:
     void SchaalGewijzigd(int schaal);
     void ToonHint();
     void ToonMelding(const std::string& melding);
+    // One edit through the document, named by a text index.
+    void Bewerk(int stap, const std::function<void(TManipuleerConstructie&)>& actie);
     // Runs a menu action on the item that was found when the menu opened.
-    void VoerMenuUit(const std::function<void()>& actie);
+    void VoerMenuUit(int stap, const std::function<void(TManipuleerConstructie&)>& actie);
     void MpClick();
-    // An edit starts from the structure as it is now; at its end the structure counts as
-    // changed only when it differs from that start.
-    void BeginBewerking();
-    void EindeBewerking();
+    void DocumentGewijzigd();
+    void CelGewijzigd(QTableWidgetItem* item);
+    QString Weigeringstekst(int tekst, double grens) const;
     // Why a bar would be refused now (a text index), or -1: at the press, or at the release at
     // the snapped point (x, y) in metres.
     int StaafWeigering(bool bijLoslaten, double x, double y) const;
     TPunt SchermPunt(int px, int py) const;
 
-    TManipuleerConstructie& constructie_;
-    TToestand& toestand_;
+    TDocument& document_;
+    const TToestand& toestand_;
     const Teksten& teksten_;
     TDialogen& dialogen_;
     MpVrager vraagMp_;
     bool MuisIngedrukt = false;
-    TConstructie voorBewerking_;
+    TSelectie selectie_;
+    int tekenbeurten_ = 0;
     // Snapped editor pixels of the press and of the mouse now.
     TPunt drukPunt_;
     TPunt muisPunt_;

@@ -49,6 +49,11 @@ TAntwoord TStandaardDialogen::VraagJaNeeAnnuleren(QWidget* ouder, const QString&
                                      : TAntwoord::Annuleren;
 }
 
+bool TStandaardDialogen::VraagJaNee(QWidget* ouder, const QString& tekst) {
+    return QMessageBox::question(ouder, QString(), tekst, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 QString TStandaardDialogen::KiesTeOpenen(QWidget* ouder, const QString& filter, int filterIndex) {
     const QStringList filters = QtFilters(filter);
     // Any name is accepted here: the program appends the extension before it looks for the file.

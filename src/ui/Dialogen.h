@@ -18,6 +18,8 @@ public:
     virtual void Informatie(QWidget* ouder, const QString& tekst) = 0;
     // A warning with Yes, No and Cancel; closing the box cancels.
     virtual TAntwoord VraagJaNeeAnnuleren(QWidget* ouder, const QString& tekst) = 0;
+    // A question with Yes and No, No the default; closing the box answers No.
+    virtual bool VraagJaNee(QWidget* ouder, const QString& tekst) = 0;
     // File dialogs with a filter in the form "Naam (*.x)|*.x|..." and a 1-based filter index.
     // An empty result means cancelled. The open dialog accepts a name without its extension.
     virtual QString KiesTeOpenen(QWidget* ouder, const QString& filter, int filterIndex) = 0;
@@ -30,6 +32,7 @@ class TStandaardDialogen : public TDialogen {
 public:
     void Informatie(QWidget* ouder, const QString& tekst) override;
     TAntwoord VraagJaNeeAnnuleren(QWidget* ouder, const QString& tekst) override;
+    bool VraagJaNee(QWidget* ouder, const QString& tekst) override;
     QString KiesTeOpenen(QWidget* ouder, const QString& filter, int filterIndex) override;
     QString KiesOpslaan(QWidget* ouder, const QString& filter, int filterIndex,
                         const QString& voorstel) override;

@@ -28,6 +28,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
@@ -41,11 +42,6 @@
 namespace kx {
 
 namespace {
-constexpr int TekstTitel = 0;
-constexpr int TekstOpenFilter = 131;
-constexpr int TekstOpslaanFilter = 132;
-constexpr int TekstOpslaanVraag = 139;
-constexpr int TekstEersteAanwijzing = 42;
 constexpr int FilterConstructies = 2;
 // Menu entries added after the original menus carry their text number; the original entries
 // take theirs in menu order.
@@ -95,7 +91,7 @@ private:
 } // namespace
 
 TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& programmaMap)
-    : dialogen_(dialogen), programmaMap_(programmaMap), constructie_(teksten_), analyse_(teksten_) {
+    : dialogen_(dialogen), programmaMap_(programmaMap), document_(teksten_), analyse_(teksten_) {
     vertalingsMelding_ = LaadTaal(teksten_, programmaMap_);
     analyse_.Decimaalteken = Decimaalteken();
     setObjectName("mdiPlastokinetica");
@@ -183,6 +179,21 @@ void TmdiPlastokinetica::MaakMenus() {
     actie(bestand, {}, [this] { close(); });
 
     QMenu* constructie = menuBar()->addMenu(QString());
+    // Texts of their own, set by ZetGeschiedenisTeksten.
+    ongedaanMaken_ =
+        actie(constructie, QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { OngedaanMaken(); });
+    opnieuw_ = actie(constructie, QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { Opnieuw(); });
+    opnieuw_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* a : {ongedaanMaken_, opnieuw_}) {
+        a->setProperty("eigenTekst", true);
+    }
+    constructie->addSeparator();
+    QUndoStack& geschiedenis = document_.Geschiedenis();
+    const auto volg = [this] { ZetGeschiedenisTeksten(); };
+    connect(&geschiedenis, &QUndoStack::indexChanged, this, volg);
+    connect(&geschiedenis, &QUndoStack::canUndoChanged, this, volg);
+    connect(&geschiedenis, &QUndoStack::canRedoChanged, this, volg);
     const std::array<QKeySequence, 3> sneltoetsen{QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
                                                   QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_K),
                                                   QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_B)};
@@ -215,11 +226,11 @@ void TmdiPlastokinetica::MaakMenus() {
 void TmdiPlastokinetica::ZetTekstenHoofdvenster() {
     ZetTitel();
     // Menus and their entries take texts 1 to 27 in the order they were made.
-    int tekst = 1;
+    int tekst = TekstEersteMenu;
     for (QAction* menuActie : menuBar()->actions()) {
         menuActie->setText(Q(teksten_[tekst++]));
         for (QAction* item : menuActie->menu()->actions()) {
-            if (item->isSeparator()) {
+            if (item->isSeparator() || item->property("eigenTekst").toBool()) {
                 continue;
             }
             if (const QVariant eigen = item->property(EigenTekst); eigen.isValid()) {
@@ -235,12 +246,32 @@ void TmdiPlastokinetica::ZetTekstenHoofdvenster() {
         }
     }
     zijpaneel_->ZetTeksten();
+    ZetGeschiedenisTeksten();
+}
+
+void TmdiPlastokinetica::ZetGeschiedenisTeksten() {
+    const QUndoStack& geschiedenis = document_.Geschiedenis();
+    const auto zet = [this](QAction* a, bool kan, const QString& stap, int kaal, int metStap) {
+        a->setEnabled(kan);
+        a->setText(kan ? Q(teksten_[metStap]).arg(stap) : Q(teksten_[kaal]));
+    };
+    zet(ongedaanMaken_, geschiedenis.canUndo(), geschiedenis.undoText(), TekstOngedaanMaken,
+        TekstOngedaanMakenStap);
+    zet(opnieuw_, geschiedenis.canRedo(), geschiedenis.redoText(), TekstOpnieuw, TekstOpnieuwStap);
+}
+
+void TmdiPlastokinetica::OngedaanMaken() {
+    document_.Geschiedenis().undo();
+}
+
+void TmdiPlastokinetica::Opnieuw() {
+    document_.Geschiedenis().redo();
 }
 
 void TmdiPlastokinetica::ZetTitel() {
     QString titel = Q(teksten_[TekstTitel]);
-    if (!toestand_.Bestandsnaam.empty()) {
-        titel += " - " + Q(toestand_.Bestandsnaam);
+    if (!document_.Bestandsnaam().empty()) {
+        titel += " - " + Q(document_.Bestandsnaam());
     }
     setWindowTitle(titel);
 }
@@ -276,7 +307,11 @@ void TmdiPlastokinetica::Opstarten() {
     startscherm_->ZetAfsluiting([this](bool voorbeeld) {
         setEnabled(true);
         ToonConstructievenster();
-        LaadConstructie(voorbeeld ? "Voorbeeld" : "");
+        if (voorbeeld) {
+            LaadConstructie("Voorbeeld", TekstStapVoorbeeld);
+        } else {
+            LaadConstructie("");
+        }
         NeemFocus();
     });
     startscherm_->show();
@@ -303,8 +338,10 @@ void TmdiPlastokinetica::closeEvent(QCloseEvent* gebeurtenis) {
 }
 
 void TmdiPlastokinetica::MaakEditor() {
-    editor_ = new TfrmConstructie(constructie_, toestand_, teksten_, dialogen_,
+    editor_ = new TfrmConstructie(document_, toestand_, teksten_, dialogen_,
                                   [this](double mp) { return mpDialoog_->Vraag(mp, this); });
+    connect(editor_, &TfrmConstructie::Weigering, this,
+            [this](const QString& tekst) { zijpaneel_->Aanwijzing()->setText(tekst); });
     connect(editor_, &TfrmConstructie::Aanwijzing, this, [this](int tekst) {
         const int eigen = TekstEersteAanwijzing + static_cast<int>(toestand_.Bewerking);
         zijpaneel_->Aanwijzing()->setText(Q(teksten_[tekst >= 0 ? tekst : eigen]));
@@ -337,17 +374,12 @@ void TmdiPlastokinetica::ToonConstructievenster() {
     ToonKindvenster(editorVenster_);
 }
 
-std::string TmdiPlastokinetica::LaadConstructie(const std::string& bron) {
-    const std::string melding = kx::LaadConstructie(constructie_, bron);
+std::string TmdiPlastokinetica::LaadConstructie(const std::string& bron, int stap) {
+    const std::string melding = document_.Laad(bron, stap >= 0 ? Q(teksten_[stap]) : QString());
     if (!melding.empty()) {
         return melding;
     }
-    if (editor_) {
-        editor_->ZetSchaalStil(constructie_.Schaal);
-        editor_->Herteken();
-    }
     SluitAnalysevensters();
-    toestand_.ResultatenGeldig = false;
     // The mechanisms of the previous structure are no longer on offer.
     zijpaneel_->VulMechanismeKeuze({}, -1);
     toestand_.GekozenMechanisme = 0;
@@ -355,30 +387,46 @@ std::string TmdiPlastokinetica::LaadConstructie(const std::string& bron) {
 }
 
 bool TmdiPlastokinetica::Opslaanvraag() {
-    if (!toestand_.ConstructieGewijzigd) {
+    if (!document_.Gewijzigd()) {
         return true;
     }
     const TAntwoord antwoord = dialogen_.VraagJaNeeAnnuleren(this, Q(teksten_[TekstOpslaanVraag]));
     if (antwoord != TAntwoord::Ja) {
         return antwoord == TAntwoord::Nee;
     }
-    const QString naam = dialogen_.KiesOpslaan(this, Q(teksten_[TekstOpslaanFilter]),
-                                               FilterConstructies, Q(toestand_.Bestandsnaam));
-    return !naam.isEmpty() && SlaOpAls(MetExtensie(naam.toStdString()));
+    const std::string naam = KiesOpslagnaam();
+    return !naam.empty() && SlaOpAls(naam);
+}
+
+std::string TmdiPlastokinetica::KiesOpslagnaam() {
+    QString voorstel = Q(document_.Bestandsnaam());
+    while (true) {
+        const QString gekozen = dialogen_.KiesOpslaan(this, Q(teksten_[TekstOpslaanFilter]),
+                                                      FilterConstructies, voorstel);
+        if (gekozen.isEmpty()) {
+            return {};
+        }
+        const std::string naam = MetExtensie(gekozen.toStdString());
+        const bool aangevuld = naam != gekozen.toStdString();
+        if (!aangevuld || !QFileInfo::exists(Q(naam)) ||
+            dialogen_.VraagJaNee(this, Q(teksten_[TekstBestandVervangen]).arg(Q(naam)))) {
+            return naam;
+        }
+        voorstel = gekozen;
+    }
 }
 
 bool TmdiPlastokinetica::SlaOpAls(const std::string& naam) {
     const QLocale locale;
     const std::string melding = SchrijfConstructieNaarBestand(
-        naam, constructie_,
+        naam, document_.Constructie(),
         locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
         locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
     if (!melding.empty()) {
         dialogen_.Informatie(this, Q(melding));
         return false;
     }
-    toestand_.Bestandsnaam = naam;
-    toestand_.ConstructieGewijzigd = false;
+    document_.Opgeslagen(naam);
     ZetTitel();
     return true;
 }
@@ -387,10 +435,9 @@ void TmdiPlastokinetica::Nieuw() {
     if (!Opslaanvraag()) {
         return;
     }
-    toestand_.Bestandsnaam.clear();
-    LaadConstructie("");
+    document_.ZetBestandsnaam({});
+    LaadConstructie("", TekstStapNieuw);
     ZetTitel();
-    toestand_.ConstructieGewijzigd = false;
 }
 
 void TmdiPlastokinetica::Openen() {
@@ -410,30 +457,23 @@ bool TmdiPlastokinetica::OpenBestand(const std::string& naam) {
         dialogen_.Informatie(this, Q(melding));
         return false;
     }
-    toestand_.Bestandsnaam = naam;
+    document_.ZetBestandsnaam(naam);
     ZetTitel();
-    toestand_.ConstructieGewijzigd = false;
     return true;
 }
 
 void TmdiPlastokinetica::OpslaanAls() {
-    const QString naam = dialogen_.KiesOpslaan(this, Q(teksten_[TekstOpslaanFilter]),
-                                               FilterConstructies, Q(toestand_.Bestandsnaam));
-    if (!naam.isEmpty()) {
-        SlaOpAls(MetExtensie(naam.toStdString()));
+    if (const std::string naam = KiesOpslagnaam(); !naam.empty()) {
+        SlaOpAls(naam);
     }
 }
 
 void TmdiPlastokinetica::Opslaan() {
-    if (toestand_.Bestandsnaam.empty()) {
-        const QString naam =
-            dialogen_.KiesOpslaan(this, Q(teksten_[TekstOpslaanFilter]), FilterConstructies, {});
-        if (!naam.isEmpty()) {
-            SlaOpAls(MetExtensie(naam.toStdString()));
-        }
+    if (document_.Bestandsnaam().empty()) {
+        OpslaanAls();
         return;
     }
-    SlaOpAls(toestand_.Bestandsnaam);
+    SlaOpAls(document_.Bestandsnaam());
 }
 
 void TmdiPlastokinetica::KiesBewerking(TBewerking bewerking) {
@@ -448,10 +488,7 @@ void TmdiPlastokinetica::KiesBewerking(TBewerking bewerking) {
 }
 
 void TmdiPlastokinetica::VoerAnalyseUit() {
-    const std::string melding = ControleerVoorAnalyse(constructie_);
-    if (editor_) {
-        editor_->Herteken();
-    }
+    const std::string melding = ControleerVoorAnalyse(document_.VoorAnalyse());
     if (!melding.empty()) {
         dialogen_.Informatie(this, Q(melding));
         ToonConstructievenster();
@@ -463,11 +500,11 @@ void TmdiPlastokinetica::VoerAnalyseUit() {
     });
     voortgang.show();
     voortgang.repaint();
-    analyse_.BepaalMechanismen(constructie_);
+    analyse_.BepaalMechanismen(document_.Constructie());
     toestand_.GekozenMechanisme = analyse_.BerekeningDeel2(&voortgang);
-    krachten_.Bereken(constructie_.Constructie, MechanismeOpgaven(analyse_),
+    krachten_.Bereken(document_.Constructie().Constructie, MechanismeOpgaven(analyse_),
                       analyse_.MaatgevendMechanisme);
-    toestand_.ResultatenGeldig = true;
+    document_.ZetResultatenGeldig(true);
     ++aantalAnalyses_;
     // Windows left open show the new results and the newly chosen mechanism at once.
     HertekenAnalysevensters();
@@ -476,10 +513,10 @@ void TmdiPlastokinetica::VoerAnalyseUit() {
 
 void TmdiPlastokinetica::ToonAnalysevenster(int kind) {
     zijpaneel_->ZetKoppenActief(false);
-    if (!toestand_.ResultatenGeldig) {
+    if (!document_.ResultatenGeldig()) {
         VoerAnalyseUit();
     }
-    if (toestand_.ResultatenGeldig) {
+    if (document_.ResultatenGeldig()) {
         if (!kinderen_[kind]) {
             auto* venster = new TKindvenster;
             venster->setWidget(MaakAnalysevenster(kind));
@@ -508,7 +545,8 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
         auto* venster = new TfrmHoeBezwijken(teksten_, toestand_.GekozenMechanisme);
         venster->ZetTekenaar([this, venster](QPainter& painter, Weergavegebied& gebied,
                                              Klikgebieden& klik) {
-            const TViewContext context{analyse_, constructie_, toestand_.WeergaveOpties, teksten_};
+            const TViewContext context{analyse_, document_.Constructie(), toestand_.WeergaveOpties,
+                                       teksten_};
             TekenHoeBezwijken(painter, gebied, venster->Eerste, venster->Laatste, klik, context);
         });
         connect(venster, &TfrmHoeBezwijken::MechanismeAangeklikt, this,
@@ -521,14 +559,17 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
         return venster;
     }
     if (kind == kindWanneerBezwijken) {
-        auto* venster = new TAnalyseVenster(Q(teksten_[118]), {300, 172}, false, teksten_);
+        auto* venster =
+            new TAnalyseVenster(Q(teksten_[TekstWanneerVensterTitel]), {300, 172}, false, teksten_);
         venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied, Klikgebieden& klik) {
-            const TViewContext context{analyse_, constructie_, toestand_.WeergaveOpties, teksten_};
+            const TViewContext context{analyse_, document_.Constructie(), toestand_.WeergaveOpties,
+                                       teksten_};
             TekenWanneerBezwijken(painter, gebied, toestand_.GekozenMechanisme, klik, context);
         });
         return venster;
     }
-    auto* venster = new TAnalyseVenster(Q(teksten_[119]), {238, 151}, false, teksten_);
+    auto* venster = new TAnalyseVenster(Q(teksten_[TekstKrachtsverdelingVensterTitel]), {238, 151},
+                                        false, teksten_);
     venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied, Klikgebieden&) {
         const TKrachtContext context{krachten_, toestand_.WeergaveOpties, teksten_,
                                      analyse_.Decimaalteken};

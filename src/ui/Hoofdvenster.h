@@ -5,6 +5,7 @@
 #include "engine/Krachtenanalyse.h"
 #include "model/ManipuleerConstructie.h"
 #include "text/Teksten.h"
+#include "ui/Document.h"
 #include "ui/StartInfo.h"
 #include "ui/Toestand.h"
 
@@ -65,8 +66,11 @@ public:
     void Afdrukken();
     void Exporteren();
     // Loads "", "Voorbeeld" or a file; on success the analysis windows go and the results are
-    // stale. Returns the reader's message, empty on success.
-    std::string LaadConstructie(const std::string& bron);
+    // stale. With a step (a text index) the load can be undone; without, the history starts
+    // anew. Returns the reader's message, empty on success.
+    std::string LaadConstructie(const std::string& bron, int stap = -1);
+    void OngedaanMaken();
+    void Opnieuw();
     // A structure file to open at start-up instead of offering the start screen.
     void OpenBijStart(const std::string& naam);
     // Start-up after the window is first shown: the message of a refused translation file, then
@@ -74,7 +78,11 @@ public:
     void Opstarten();
 
     const TToestand& Toestand() const { return toestand_; }
-    TManipuleerConstructie& Constructie() { return constructie_; }
+    const TManipuleerConstructie& Constructie() const { return document_.Constructie(); }
+    TDocument& Document() { return document_; }
+    const TDocument& Document() const { return document_; }
+    QAction* OngedaanMakenActie() const { return ongedaanMaken_; }
+    QAction* OpnieuwActie() const { return opnieuw_; }
     const TAnalyse& Analyse() const { return analyse_; }
     const TKrachtenanalyse& Krachten() const { return krachten_; }
     const Teksten& Tekst() const { return teksten_; }
@@ -103,6 +111,10 @@ private:
     void NeemFocus();
     // Saves under the chosen name; on failure shows why and changes nothing.
     bool SlaOpAls(const std::string& naam);
+    // The save dialog, then the question whether to replace a file whose name got ".kx"
+    // appended after the dialog's own question; empty when the user gives up.
+    std::string KiesOpslagnaam();
+    void ZetGeschiedenisTeksten();
     // Opens a structure file; on failure shows why and changes nothing.
     bool OpenBestand(const std::string& naam);
     void ZetTitel();
@@ -123,7 +135,7 @@ private:
     TDialogen& dialogen_;
     QString programmaMap_;
     Teksten teksten_;
-    TManipuleerConstructie constructie_;
+    TDocument document_;
     TAnalyse analyse_;
     TKrachtenanalyse krachten_;
     TToestand toestand_;
@@ -139,6 +151,8 @@ private:
     std::unique_ptr<TfrmDeTheorie> theorie_;
     QPointer<TfrmStartInfo> startscherm_;
     std::array<QAction*, AantalBewerkingen> bewerkingsActies_{};
+    QAction* ongedaanMaken_ = nullptr;
+    QAction* opnieuw_ = nullptr;
     std::string startbestand_;
     bool opgestart_ = false;
     // Why the translation file was refused; shown once the window is up.

@@ -1,5 +1,6 @@
 #include "ui/HtmlVenster.h"
 
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 #include "ui/Datamap.h"
 #include "ui/VensterTekst.h"
@@ -13,7 +14,6 @@
 namespace kx {
 
 namespace {
-
 // The windows were designed at 240 x 175, too small to read a page in.
 constexpr QSize LeesbareMaat(800, 600);
 
@@ -86,14 +86,14 @@ void THtmlVenster::ToonNietGevonden(const QUrl& pagina) {
 }
 
 TfrmHelpOnderwerpen::TfrmHelpOnderwerpen(const Teksten& teksten, const QString& programmaMap)
-    : THtmlVenster(VensterTekst(teksten[174]), QStringLiteral("Help/HelpIndex.html"),
+    : THtmlVenster(VensterTekst(teksten[TekstHelpTitel]), QStringLiteral("Help/HelpIndex.html"),
                    programmaMap) {
     setObjectName(QStringLiteral("frmHelpOnderwerpen"));
 }
 
 TfrmDeTheorie::TfrmDeTheorie(const Teksten& teksten, const QString& programmaMap)
-    : THtmlVenster(VensterTekst(teksten[175]), QStringLiteral("Theorie/TheorieIndex.htm"),
-                   programmaMap) {
+    : THtmlVenster(VensterTekst(teksten[TekstTheorieTitel]),
+                   QStringLiteral("Theorie/TheorieIndex.htm"), programmaMap) {
     setObjectName(QStringLiteral("frmDeTheorie"));
 }
 

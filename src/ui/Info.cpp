@@ -1,5 +1,6 @@
 #include "ui/Info.h"
 
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 #include "ui/InfoAfbeeldingen.h"
 #include "ui/InfoStijl.h"
@@ -17,16 +18,16 @@ namespace kx {
 TfrmInfo::TfrmInfo(const Teksten& teksten, QWidget* ouder)
     : QDialog(ouder, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       imaInfo_(new QLabel(this)), lblInfo_(new QLabel(this)),
-      chkOpstartInfo_(new QCheckBox(VensterTekst(teksten[158]), this)),
+      chkOpstartInfo_(new QCheckBox(VensterTekst(teksten[TekstInfoOpnieuwTonen]), this)),
       cmbTaal_(new QComboBox(this)) {
     setObjectName(QStringLiteral("frmInfo"));
-    setWindowTitle(VensterTekst(teksten[121]));
+    setWindowTitle(VensterTekst(teksten[TekstInfoTitel]));
     imaInfo_->setObjectName(QStringLiteral("imaInfo"));
     ZetAchtergrond(*this, *imaInfo_, InfoAchtergrond());
 
     lblInfo_->setObjectName(QStringLiteral("lblInfo"));
     lblInfo_->setMinimumSize(297, 121);
-    ZetInfoTekst(*lblInfo_, VensterTekst(teksten[122]), Qt::AlignLeft | Qt::AlignVCenter);
+    ZetInfoTekst(*lblInfo_, VensterTekst(teksten[TekstInfo]), Qt::AlignLeft | Qt::AlignVCenter);
 
     chkOpstartInfo_->setObjectName(QStringLiteral("chkOpstartInfo"));
     chkOpstartInfo_->setMinimumSize(313, 18);

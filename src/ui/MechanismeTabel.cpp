@@ -16,7 +16,6 @@
 namespace kx {
 
 namespace {
-constexpr int TekstMaatgevend = 170;
 
 QString Q(const std::string& tekst) {
     return QString::fromStdString(tekst);
@@ -97,8 +96,9 @@ QVariant TMechanismeModel::Tekst(int rij, int kolom) const {
     const double fp = analyse_.Mechanismen[static_cast<std::size_t>(rij)].Vgl.Bezwijklast;
     switch (kolom) {
     case kolMechanisme:
-        return QString::number(rij + 1) +
-               (rij == analyse_.MaatgevendMechanisme ? Q(teksten_[TekstMaatgevend]) : QString());
+        return QString::number(rij + 1) + (rij == analyse_.MaatgevendMechanisme
+                                               ? Q(teksten_[TekstMaatgevendAchter])
+                                               : QString());
     case kolScharnieren:
         return scharnieren_[static_cast<std::size_t>(rij)];
     case kolBezwijklast:

@@ -1,5 +1,6 @@
 #include "ui/StartInfo.h"
 
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 #include "ui/InfoAfbeeldingen.h"
 #include "ui/InfoStijl.h"
@@ -19,25 +20,27 @@ TfrmStartInfo::TfrmStartInfo(const Teksten& teksten, QWidget* ouder)
     : QWidget(ouder, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       imaStartInfo_(new QLabel(this)), imaBezweken_(new QLabel(this)),
       lblStartInfo_(new QLabel(this)),
-      pnlVoorbeeld_(MaakKnop(QStringLiteral("pnlVoorbeeld"), VensterTekst(teksten[124]),
-                             VensterTekst(teksten[125]))),
-      pnlNieuw_(MaakKnop(QStringLiteral("pnlNieuw"), VensterTekst(teksten[126]),
-                         VensterTekst(teksten[127]))),
-      chkOpstartInfo_(new QCheckBox(VensterTekst(teksten[129]), this)) {
+      pnlVoorbeeld_(MaakKnop(QStringLiteral("pnlVoorbeeld"),
+                             VensterTekst(teksten[TekstStartVoorbeeld]),
+                             VensterTekst(teksten[TekstStartVoorbeeldUitleg]))),
+      pnlNieuw_(MaakKnop(QStringLiteral("pnlNieuw"), VensterTekst(teksten[TekstStartNieuw]),
+                         VensterTekst(teksten[TekstStartNieuwUitleg]))),
+      chkOpstartInfo_(new QCheckBox(VensterTekst(teksten[TekstStartOpnieuwTonen]), this)) {
     setObjectName(QStringLiteral("frmStartInfo"));
-    setWindowTitle(VensterTekst(teksten[123]));
+    setWindowTitle(VensterTekst(teksten[TekstStartTitel]));
     imaStartInfo_->setObjectName(QStringLiteral("imaStartInfo"));
     ZetAchtergrond(*this, *imaStartInfo_, StartAchtergrond());
 
     imaBezweken_->setObjectName(QStringLiteral("imaBezweken"));
     imaBezweken_->setGeometry(0, 0, 126, 138);
     imaBezweken_->setPixmap(BezwekenAfbeelding());
-    imaBezweken_->setToolTip(VensterTekst(teksten[130]));
+    imaBezweken_->setToolTip(VensterTekst(teksten[TekstStartPlaatje]));
     imaBezweken_->hide();
 
     lblStartInfo_->setObjectName(QStringLiteral("lblStartInfo"));
     lblStartInfo_->setMinimumSize(305, 193);
-    ZetInfoTekst(*lblStartInfo_, VensterTekst(teksten[128]), Qt::AlignLeft | Qt::AlignTop);
+    ZetInfoTekst(*lblStartInfo_, VensterTekst(teksten[TekstStartInfo]),
+                 Qt::AlignLeft | Qt::AlignTop);
 
     chkOpstartInfo_->setObjectName(QStringLiteral("chkOpstartInfo"));
     chkOpstartInfo_->setMinimumSize(417, 18);

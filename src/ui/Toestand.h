@@ -19,11 +19,8 @@ enum class TBewerking : std::int32_t {
 
 inline constexpr int AantalBewerkingen = 6;
 
-// The application state the windows share; owned by the main window.
+// The application state the windows share, besides the document; owned by the main window.
 struct TToestand {
-    std::string Bestandsnaam;
-    bool ConstructieGewijzigd = false;
-    bool ResultatenGeldig = false;
     TBewerking Bewerking = TBewerking::StaafToevoegen;
     std::int32_t GekozenMechanisme = 0;
     TWeergaveOpties WeergaveOpties;

@@ -1,5 +1,6 @@
 #include "ui/Voortgang.h"
 
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 #include "ui/VensterTekst.h"
 
@@ -17,7 +18,6 @@
 namespace kx {
 
 namespace {
-
 constexpr int Breedte = 445;
 constexpr int Hoogte = 172;
 
@@ -27,7 +27,7 @@ TfrmVoortgang::TfrmVoortgang(const Teksten& teksten, QWidget* ouder)
     : QWidget(ouder, Qt::Tool), pnlVoortgang_(new QFrame(this)),
       lblVoortgang_(new QLabel(pnlVoortgang_)), pbarVoortgang_(new QProgressBar(pnlVoortgang_)) {
     setObjectName(QStringLiteral("frmVoortgang"));
-    setWindowTitle(VensterTekst(teksten[120]));
+    setWindowTitle(VensterTekst(teksten[TekstVoortgangTitel]));
     setMinimumSize(Breedte, Hoogte);
 
     pnlVoortgang_->setObjectName(QStringLiteral("pnlVoortgang"));
@@ -53,7 +53,7 @@ TfrmVoortgang::TfrmVoortgang(const Teksten& teksten, QWidget* ouder)
     QFont lettertype = lblVoortgang_->font();
     lettertype.setPointSize(8);
     lblVoortgang_->setFont(lettertype);
-    lblVoortgang_->setText(VensterTekst(teksten[185]));
+    lblVoortgang_->setText(VensterTekst(teksten[TekstMechanismen]));
 
     pbarVoortgang_->setObjectName(QStringLiteral("pbarVoortgang"));
     pbarVoortgang_->setFixedHeight(17);

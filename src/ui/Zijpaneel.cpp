@@ -194,23 +194,24 @@ void TZijpaneel::MaakAnalyseGroepen() {
 
 void TZijpaneel::ZetTeksten() {
     const auto tekst = [this](int i) { return QString::fromStdString(teksten_[i]); };
-    grpConstructieAanpassen_->setTitle(tekst(28));
+    grpConstructieAanpassen_->setTitle(tekst(TekstZijpaneelConstructie));
     for (int i = 0; i < AantalBewerkingen; ++i) {
         gereedschap_[i]->ZetTekst(tekst(29 + 2 * i));
         gereedschap_[i]->setToolTip(tekst(30 + 2 * i));
     }
-    lblAanw_->setText(tekst(41));
-    lblAanwijzing_->setText(tekst(42));
+    lblAanw_->setText(tekst(TekstAanwijzingKop));
+    lblAanwijzing_->setText(tekst(TekstEersteAanwijzing));
     // Room for the longest hint, so that the panel does not move when the tool changes.
     const QFontMetrics maten(lblAanwijzing_->font());
     int hoogte = 0;
     for (int i = 0; i < AantalBewerkingen; ++i) {
-        hoogte = std::max(
-            hoogte,
-            maten.boundingRect(QRect(0, 0, 241, 1000), Qt::TextWordWrap, tekst(42 + i)).height());
+        hoogte = std::max(hoogte, maten
+                                      .boundingRect(QRect(0, 0, 241, 1000), Qt::TextWordWrap,
+                                                    tekst(TekstEersteAanwijzing + i))
+                                      .height());
     }
     lblAanwijzing_->setMinimumSize(241, hoogte + 2);
-    grpAnalyseConstructie_->setTitle(tekst(48));
+    grpAnalyseConstructie_->setTitle(tekst(TekstZijpaneelAnalyse));
     for (int groep = 0; groep < 4; ++groep) {
         koppen_[groep]->ZetTekst(tekst(GroepTeksten[groep].Kop));
         koppen_[groep]->setToolTip(tekst(GroepTeksten[groep].KopHint));
@@ -236,7 +237,8 @@ void TZijpaneel::ToonBewerking(TBewerking bewerking) {
     auto* gekozen = Gereedschap(bewerking);
     gekozen->ZetVerlaagd(true);
     gekozen->ZetAchtergrond(Groepkleur);
-    lblAanwijzing_->setText(QString::fromStdString(teksten_[42 + static_cast<int>(bewerking)]));
+    lblAanwijzing_->setText(
+        QString::fromStdString(teksten_[TekstEersteAanwijzing + static_cast<int>(bewerking)]));
 }
 
 void TZijpaneel::ZetKoppenActief(bool actief) {

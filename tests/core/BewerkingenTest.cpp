@@ -56,7 +56,7 @@ TEST(KnoopVerwijderen, MiddenknoopNeemtBeideStavenMeeEnLaatDeBuitensteEenSlagLan
     t.Staaf(0, 0, 2, 0);
     t.Staaf(2, 0, 4, 0);
     t.Wijs(2, 0);
-    t.c.WisKnoop();
+    t.c.WisKnoop(t.sel);
     t.c.Normaliseer();
     EXPECT_EQ(t.AantalStaven(), 0);
     EXPECT_EQ(t.AantalKnopen(), 2);
@@ -139,8 +139,8 @@ TEST(BelastingToevoegen, OpEenStaafDeeltDeStaaf) {
     Tekenaar t;
     t.Staaf(0, 0, 4, 0);
     t.Wijs(4, 0);
-    t.c.GevondenStaaf = 0;
-    t.c.ZetMp(80);
+    t.sel.GevondenStaaf = 0;
+    t.c.ZetMp(t.sel, 80);
     EXPECT_EQ(t.Belasting(2, -1, 2, 0, 0), "");
     ASSERT_EQ(t.AantalStaven(), 2);
     ASSERT_EQ(t.AantalBelastingen(), 1);
@@ -168,9 +168,9 @@ TEST(BelastingToevoegen, InHokjesOpElkeSchaal) {
 TEST(StaafVerwijderen, ZetHetSlotTerug) {
     Tekenaar t;
     t.Staaf(0, 0, 4, 0);
-    t.c.GevondenStaaf = 0;
-    t.c.ZetMp(80);
-    t.c.WisStaaf();
+    t.sel.GevondenStaaf = 0;
+    t.c.ZetMp(t.sel, 80);
+    t.c.WisStaaf(t.sel);
     EXPECT_EQ(t.c.Constructie.Staven[0], (TConstructieStaaf{0, 0, 50.0, false}));
     t.c.NormaliseerVolledig();
     t.Staaf(0, 0, 4, 0);
@@ -194,8 +194,8 @@ TEST(VolleTabellen, GevenHunMeldingEnLatenAllesStaan) {
     EXPECT_EQ(t.AantalBelastingen(), 15);
     // Nothing under the head: nothing happens.
     t.Wijs(20, 20);
-    t.c.GevondenBelasting = 3;
-    t.c.WisBelasting();
+    t.sel.GevondenBelasting = 3;
+    t.c.WisBelasting(t.sel);
     EXPECT_EQ(t.Belasting(20, 19, 20, 20), "");
     EXPECT_EQ(t.AantalBelastingen(), 14);
     EXPECT_EQ(t.c.Constructie.Belastingen[3], TConstructieBelasting{});
@@ -206,20 +206,20 @@ TEST(Opleggingen, AlleenAanEenUiteindeEnGeenOpleggingMaaktDeKnoopStijf) {
     t.Staaf(0, 0, 2, 0);
     t.Staaf(2, 0, 4, 0);
     t.Wijs(2, 0);
-    t.c.ZetVerbinding(ScharnierendeVerbinding);
-    t.c.ZetOplegging(Inklemming);
+    t.c.ZetVerbinding(t.sel, ScharnierendeVerbinding);
+    t.c.ZetOplegging(t.sel, Inklemming);
     const auto& midden = t.c.Constructie.Knopen[1];
     EXPECT_EQ(midden.Oplegging, GeenOplegging);
     EXPECT_EQ(midden.Vrijheid, ScharnierendeVerbinding);
-    t.c.ZetOplegging(GeenOplegging);
+    t.c.ZetOplegging(t.sel, GeenOplegging);
     EXPECT_EQ(midden.Vrijheid, VasteVerbinding);
 
     t.Oplegging(0, 0, RolHorizontaal);
     EXPECT_EQ(t.c.Constructie.Knopen[0].Vrijheid, ScharnierendeVerbinding);
     // A supported node keeps the connection its support set, and may change its support.
-    t.c.ZetVerbinding(VasteVerbinding);
+    t.c.ZetVerbinding(t.sel, VasteVerbinding);
     EXPECT_EQ(t.c.Constructie.Knopen[0].Vrijheid, ScharnierendeVerbinding);
-    t.c.ZetOplegging(Inklemming);
+    t.c.ZetOplegging(t.sel, Inklemming);
     EXPECT_EQ(t.c.Constructie.Knopen[0].Oplegging, Inklemming);
     EXPECT_EQ(t.c.Constructie.Knopen[0].Vrijheid, VasteVerbinding);
 }

@@ -52,8 +52,8 @@ TEST(Controle, NoemtAlleenDeHoogsteStaafZonderMpEnTeltDrieOpleggingen) {
     t.Oplegging(6, 0, RolHorizontaal);
     t.Belasting(2, -1, 2, 0);
     for (int staaf : {0, 1}) {
-        t.c.GevondenStaaf = staaf;
-        t.c.ZetMp(0);
+        t.sel.GevondenStaaf = staaf;
+        t.c.ZetMp(t.sel, 0);
     }
     // A third support on a free node: three supports, four reactions.
     t.Staaf(8, 0, 8, 2);

@@ -15,37 +15,38 @@ public:
 
     Teksten teksten;
     TManipuleerConstructie c;
+    TSelectie sel;
 
     void Wijs(double x, double y) {
-        c.GevondenKnoop = c.ZoekKnoop(x, y);
-        c.GevondenStaaf = -1;
-        c.GevondenBelasting = -1;
+        sel.GevondenKnoop = c.ZoekKnoop(x, y);
+        sel.GevondenStaaf = -1;
+        sel.GevondenBelasting = -1;
     }
     std::string Staaf(double x0, double y0, double x1, double y1) {
-        c.VoegStaafToe(0, x0, y0);
-        auto melding = c.VoegStaafToe(1, x1, y1);
+        c.VoegStaafToe(sel, 0, x0, y0);
+        auto melding = c.VoegStaafToe(sel, 1, x1, y1);
         c.Normaliseer();
         return melding;
     }
     void Verplaats(double x0, double y0, double x1, double y1) {
         Wijs(x0, y0);
-        c.VerplaatsKnoop(0, x0, y0);
+        c.VerplaatsKnoop(sel, 0, x0, y0);
         Wijs(x1, y1);
-        c.VerplaatsKnoop(1, x1, y1);
+        c.VerplaatsKnoop(sel, 1, x1, y1);
         c.Normaliseer();
     }
     // A load from tail (x0, y0) to head (x1, y1); staaf is the bar under the head, or -1.
     std::string Belasting(double x0, double y0, double x1, double y1, int staaf = -1) {
-        c.VoegBelastingToe(0, x0, y0);
+        c.VoegBelastingToe(sel, 0, x0, y0);
         Wijs(x1, y1);
-        c.GevondenStaaf = staaf;
-        auto melding = c.VoegBelastingToe(1, x1, y1);
+        sel.GevondenStaaf = staaf;
+        auto melding = c.VoegBelastingToe(sel, 1, x1, y1);
         c.Normaliseer();
         return melding;
     }
     void Oplegging(double x, double y, int code) {
         Wijs(x, y);
-        c.ZetOplegging(code);
+        c.ZetOplegging(sel, code);
     }
     int AantalStaven() const { return Tel(c.Constructie.Staven); }
     int AantalKnopen() const { return Tel(c.Constructie.Knopen); }

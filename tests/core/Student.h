@@ -22,13 +22,13 @@ public:
         for (std::size_t k = 1; k + 1 < punten_.size(); ++k) {
             if (Kans(0.15)) {
                 t.Wijs(punten_[k].x, punten_[k].y);
-                t.c.ZetVerbinding(ScharnierendeVerbinding);
+                t.c.ZetVerbinding(t.sel, ScharnierendeVerbinding);
             }
         }
         for (int b = 0; b < AantalStaafSlots; ++b) {
             if (t.c.Constructie.Staven[b].Bestaat && Kans(0.3)) {
-                t.c.GevondenStaaf = b;
-                t.c.ZetMp(Getal(20, 100));
+                t.sel.GevondenStaaf = b;
+                t.c.ZetMp(t.sel, Getal(20, 100));
             }
         }
         const int lasten = Getal(1, 3);

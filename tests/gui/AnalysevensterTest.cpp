@@ -45,10 +45,15 @@ protected:
         venster->resize(1400, 900);
         venster->Editorvenster()->showNormal();
         if (vijfMechanismen) {
-            test::VulVijfMechanismen(venster->Constructie());
+            VulVijfMechanismen();
         } else {
             venster->LaadConstructie("Voorbeeld");
         }
+    }
+
+    void VulVijfMechanismen() {
+        venster->Document().Bewerk({},
+                                   [](TManipuleerConstructie& c) { test::VulVijfMechanismen(c); });
     }
 
     // The mechanism window at a size whose surface holds two columns: pages of four.
@@ -182,8 +187,7 @@ TEST_F(AnalysevensterTest, NieuweAnalyseTekentDeOpenVenstersOpnieuw) {
     TfrmHoeBezwijken& m = OpenMechanismen();
     venster->ToonWanneerBezwijken();
     ASSERT_EQ(m.Gebieden()[KlikVolgende].Doel, GeenDoel); // three mechanisms fit one page
-    test::VulVijfMechanismen(venster->Constructie());
-    Editor().ImageConstructieMouseUp(Qt::LeftButton, 0, 0);
+    VulVijfMechanismen();
 
     // A click on a stale picture runs the analysis first; it chooses its governing mechanism.
     Klik(m.Vlak(), Midden(m.Gebieden()[1]));

@@ -2,6 +2,7 @@
 #include "drawing/Opmaak.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
+#include "ui/Document.h"
 
 #include <gtest/gtest.h>
 
@@ -48,10 +49,13 @@ protected:
         return cellen;
     }
 
+    static QString Getal(double v) {
+        return QString::number(v).replace('.', QLocale().decimalPoint());
+    }
     QString Gevonden(int soort) const { return editor.GevondenLabel(soort)->text(); }
     QString Hint() const { return editor.Tekenvlak()->toolTip(); }
 
-    const TConstructie& C() const { return constructie.Constructie; }
+    const TConstructie& C() const { return document.Constructie().Constructie; }
     std::pair<double, double> Plek(int knoop) const {
         const auto& k = C().Knopen[static_cast<std::size_t>(knoop)];
         return {k.X, k.Y};
@@ -62,12 +66,12 @@ protected:
     }
 
     Teksten teksten;
-    TManipuleerConstructie constructie{teksten};
+    TDocument document{teksten};
     TToestand toestand;
     test::NepDialogen dialogen;
     std::deque<std::optional<double>> mpAntwoorden;
     std::vector<double> mpGevraagd;
-    TfrmConstructie editor{constructie, toestand, teksten, dialogen, [this](double huidig) {
+    TfrmConstructie editor{document, toestand, teksten, dialogen, [this](double huidig) {
                                mpGevraagd.push_back(huidig);
                                std::optional<double> antwoord; // Cancel when unscripted
                                if (!mpAntwoorden.empty()) {
@@ -79,14 +83,14 @@ protected:
 };
 
 TEST_F(ConstructievensterTest, StaafTekenenEnDoortrekkenVanafVrijUiteinde) {
-    toestand.ResultatenGeldig = true;
+    document.ZetResultatenGeldig(true);
     QTest::mousePress(editor.Tekenvlak(), Qt::LeftButton, {}, QPoint(80, 80));
     QTest::mouseRelease(editor.Tekenvlak(), Qt::LeftButton, {}, QPoint(280, 80));
     ASSERT_EQ(AantalStaven(C()), 1);
     EXPECT_EQ(Einden(0), std::pair(0, 1));
     EXPECT_EQ(Plek(1), std::pair(7.0, 2.0));
-    EXPECT_TRUE(toestand.ConstructieGewijzigd);
-    EXPECT_FALSE(toestand.ResultatenGeldig);
+    EXPECT_TRUE(document.Gewijzigd());
+    EXPECT_FALSE(document.ResultatenGeldig());
 
     Sleep(editor, {280, 80}, {280, 200});
     ASSERT_EQ(AantalStaven(C()), 2);
@@ -147,7 +151,8 @@ TEST_F(ConstructievensterTest, BelastingOpHetMiddenDeeltDeStaaf) {
     EXPECT_EQ(Rij(0).mid(1), (QStringList{"3", "0", "2"}));
 }
 
-TEST_F(ConstructievensterTest, RechtsDrukkenKiestHetMenuEnLoslatenMaaktResultatenOngeldig) {
+// A right click opens the menu of what lies under the mouse and changes nothing itself.
+TEST_F(ConstructievensterTest, RechtsDrukkenKiestHetMenuEnLaatDeResultatenStaan) {
     Sleep(editor, {80, 80}, {280, 80});
     Kies(TBewerking::BelastingToevoegen);
     Sleep(editor, {280, 0}, {280, 80}); // a load on the bar's right end, arrow upward
@@ -162,14 +167,14 @@ TEST_F(ConstructievensterTest, RechtsDrukkenKiestHetMenuEnLoslatenMaaktResultate
     Beweeg({280, 40});
     EXPECT_EQ(Hint(), "P = 2F [kN]");
 
-    toestand.ConstructieGewijzigd = false;
-    toestand.ResultatenGeldig = true;
+    document.Geschiedenis().setClean();
+    document.ZetResultatenGeldig(true);
     const TConstructie voor = C();
     Rechts({400, 400});
     EXPECT_EQ(editor.Popup(), nullptr);
-    EXPECT_FALSE(toestand.ConstructieGewijzigd);
     editor.ImageConstructieMouseUp(Qt::RightButton, 400, 400);
-    EXPECT_FALSE(toestand.ResultatenGeldig);
+    EXPECT_FALSE(document.Gewijzigd());
+    EXPECT_TRUE(document.ResultatenGeldig());
     EXPECT_EQ(C(), voor);
 }
 
@@ -230,12 +235,12 @@ TEST_F(ConstructievensterTest, SchaalVerdubbeltDeKnooptabelMaarNietHetBeeld) {
     Sleep(editor, {80, 80}, {280, 80});
     Kies(TBewerking::KnoopAanpassen);
     const QImage voor = editor.Tekenvlak()->grab().toImage();
-    toestand.ResultatenGeldig = true;
+    document.ZetResultatenGeldig(true);
 
     editor.Schaal()->stepUp();
 
     EXPECT_EQ(editor.Schaal()->value(), 2);
-    EXPECT_FALSE(toestand.ResultatenGeldig);
+    EXPECT_FALSE(document.ResultatenGeldig());
     ASSERT_EQ(editor.Tabel()->rowCount(), 2);
     EXPECT_EQ(Rij(0).mid(1, 2), (QStringList{"4", "4"}));
     EXPECT_EQ(Rij(1).mid(1), (QStringList{"14", "4", "3"}));
@@ -289,11 +294,11 @@ TEST_F(ConstructievensterTest, AlleenEenEchteWijzigingTelt) {
     for (const Geval& g : gevallen) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(g.bewerking) << " " << g.van.x() << ","
                                         << g.van.y() << " > " << g.naar.x() << "," << g.naar.y());
-        toestand.ConstructieGewijzigd = false;
+        document.Geschiedenis().setClean();
         aanwijzingen.clear();
         Kies(g.bewerking);
         Sleep(editor, g.van, g.naar);
-        EXPECT_EQ(toestand.ConstructieGewijzigd, g.gewijzigd);
+        EXPECT_EQ(document.Gewijzigd(), g.gewijzigd);
         if (g.bewerking == TBewerking::StaafToevoegen) {
             ASSERT_FALSE(aanwijzingen.isEmpty());
             EXPECT_EQ(aanwijzingen.back().at(0).toInt(), g.aanwijzing);
@@ -302,11 +307,11 @@ TEST_F(ConstructievensterTest, AlleenEenEchteWijzigingTelt) {
 
     // The plastic moment dialog answered with the value the bar already has changes nothing.
     for (const auto& [mp, gewijzigd] : {std::pair{50.0, false}, {60.0, true}}) {
-        toestand.ConstructieGewijzigd = false;
+        document.Geschiedenis().setClean();
         mpAntwoorden = {mp};
         Rechts({280, 140});
         Actie(editor.PopupStaven(), "Mp..")->trigger();
-        EXPECT_EQ(toestand.ConstructieGewijzigd, gewijzigd) << mp;
+        EXPECT_EQ(document.Gewijzigd(), gewijzigd) << mp;
     }
 }
 
@@ -345,6 +350,104 @@ TEST_F(ConstructievensterTest, SlepenToontDeStaafEnDeKnoopOnderDeMuis) {
     Beweeg({480, 80});
     EXPECT_GT(kleur(QRect(300, 76, 160, 9), KleurRood), 40);
     editor.ImageConstructieMouseUp(Qt::LeftButton, 480, 80);
+}
+
+// A node typed into the table lands where a click on the same snap point would find it, at each
+// scale and fineness, as one undo step; the drawing follows.
+TEST_F(ConstructievensterTest, GetypteKnoopcoordinaatOpHetRaster) {
+    struct Geval {
+        int schaal;
+        int fijnheid;
+        QString tekst;
+        double x;  // metres
+        int pixel; // where the editor draws it at zoom 40
+    };
+    // At scale 2 a cell of 40 pixels is 2 m; 7.3 m is 3.65 cells.
+    const std::vector<Geval> gevallen{{1, 1, "7,3", 7.0, 280},  {1, 2, "7,3", 7.5, 300},
+                                      {1, 3, "7.3", 7.25, 290}, {2, 1, "7,3", 8.0, 160},
+                                      {2, 2, "7,3", 7.0, 140},  {2, 3, "7,3", 7.5, 150}};
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE(testing::Message() << g.schaal << " " << g.fijnheid);
+        document.Laad("");
+        Kies(TBewerking::StaafToevoegen);
+        editor.Fijnheid()->setValue(2);
+        Sleep(editor, {80, 80}, {80, 200});
+        editor.Schaal()->setValue(g.schaal);
+        editor.Fijnheid()->setValue(g.fijnheid);
+        Kies(TBewerking::KnoopAanpassen);
+        const int stappen = document.Geschiedenis().count();
+        editor.ZetCel(1, 1, g.tekst);
+        EXPECT_EQ(Plek(1).first, g.x);
+        EXPECT_EQ(document.Geschiedenis().count(), stappen + 1);
+        EXPECT_EQ(Rij(1)[1], Getal(g.x));
+        Beweeg({g.pixel, 200});
+        EXPECT_EQ(Gevonden(0), "2");
+    }
+}
+
+// Refused values leave the structure and the history as they were, put the old value back in
+// the cell and say why in the hint line.
+TEST_F(ConstructievensterTest, GeweigerdeWaardenLatenAllesStaan) {
+    Sleep(editor, {80, 80}, {280, 80});
+    Sleep(editor, {280, 80}, {280, 200});
+    Kies(TBewerking::BelastingToevoegen);
+    Sleep(editor, {280, 0}, {280, 80});
+    QSignalSpy weigeringen(&editor, &TfrmConstructie::Weigering);
+    struct Geval {
+        int tab;
+        int kolom;
+        QString tekst;
+        QString melding;
+    };
+    const std::vector<Geval> gevallen{
+        {0, 1, "x", "Typ een getal, bijvoorbeeld 7,5. De oude waarde blijft staan."},
+        {0, 1, "-1", "Een coördinaat ligt tussen 0 en 30 m. De oude waarde blijft staan."},
+        {0, 1, "7", "Op die plaats staat al een knoop. De oude waarde blijft staan."},
+        {1, 3, "0",
+         "Mp is een geheel getal van 1 tot en met 999 kNm. De oude waarde blijft staan."},
+        {1, 3, "12,5",
+         "Mp is een geheel getal van 1 tot en met 999 kNm. De oude waarde blijft "
+         "staan."},
+        {2, 2, "40",
+         "Een belastingcomponent ligt tussen -30 en 30 F. De oude waarde blijft "
+         "staan."},
+        {2, 3, "0",
+         "Een belasting kan niet nul zijn; verwijder haar met het gereedschap. De oude "
+         "waarde blijft staan."},
+    };
+    const TConstructie voor = C();
+    const int stappen = document.Geschiedenis().count();
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE(g.tekst.toStdString());
+        editor.Tabs()->setCurrentIndex(g.tab);
+        const QStringList oud = Rij(0);
+        weigeringen.clear();
+        editor.ZetCel(0, g.kolom, g.tekst);
+        EXPECT_EQ(C(), voor);
+        EXPECT_EQ(Rij(0), oud);
+        ASSERT_EQ(weigeringen.size(), 1);
+        EXPECT_EQ(weigeringen.front().at(0).toString(), g.melding);
+    }
+    EXPECT_EQ(document.Geschiedenis().count(), stappen);
+}
+
+// Typing into a cell goes the same way; Mp and the load follow at once.
+TEST_F(ConstructievensterTest, IntypenInDeCelZetDeWaarde) {
+    Sleep(editor, {80, 80}, {280, 80});
+    Kies(TBewerking::BelastingToevoegen);
+    Sleep(editor, {280, 0}, {280, 80});
+    editor.Tabel()->item(0, 2)->setText("-1,3");
+    QApplication::processEvents();
+    EXPECT_EQ(C().Belastingen[0].Fx, -1.5);
+    EXPECT_EQ(C().Belastingen[0].Fy, 2.0);
+    Kies(TBewerking::StaafToevoegen);
+    EXPECT_TRUE(editor.Tabel()->item(0, 3)->flags() & Qt::ItemIsEditable);
+    EXPECT_FALSE(editor.Tabel()->item(0, 1)->flags() & Qt::ItemIsEditable);
+    editor.Tabel()->item(0, 3)->setText("75");
+    QApplication::processEvents();
+    EXPECT_EQ(C().Staven[0].Mp, 75.0);
+    Beweeg({180, 80});
+    EXPECT_EQ(Hint(), "Mp = 75 kNm");
 }
 
 } // namespace

@@ -34,8 +34,8 @@ const QString Opslaanvraag = QStringLiteral(
 class HoofdvensterTest : public test::HoofdvensterBasis {
 protected:
     QString Pad(const QString& naam) const { return map.filePath(naam); }
-    std::string Naam() const { return venster->Toestand().Bestandsnaam; }
-    bool Gewijzigd() const { return venster->Toestand().ConstructieGewijzigd; }
+    std::string Naam() const { return venster->Document().Bestandsnaam(); }
+    bool Gewijzigd() const { return venster->Document().Gewijzigd(); }
     // The caption without the " - [child]" that the frame adds while a child is maximised.
     QString Titel() const {
         return venster->windowTitle().remove(QRegularExpression(R"( - \[[^\]]*\]$)"));
@@ -79,6 +79,41 @@ TEST_F(HoofdvensterTest, OpslaanMetBestandsnaamSchrijftZonderDialoog) {
     EXPECT_TRUE(dialogen.Meldingen.isEmpty());
     EXPECT_EQ(venster->Constructie().Constructie, Lees(Voorbeeldbestand));
     EXPECT_EQ(Titel(), "Plastokinetica - " + Pad("rek.txt.kx"));
+}
+
+// The save dialog asked about the name as typed; a file that only the appended ".kx" makes an
+// existing one is replaced only after a question of the program's own. No goes back to the dialog.
+TEST_F(HoofdvensterTest, AangevuldeNaamVanEenBestaandBestandWordtEerstGevraagd) {
+    Start();
+    ASSERT_TRUE(QFile::copy(Voorbeeldbestand, Pad("portaal.kx")));
+    const TConstructie bestaand = Lees(Pad("portaal.kx"));
+    Bewerk();
+    const QString vraag =
+        "Het bestand \"" + Pad("portaal.kx") + "\" bestaat al. Wilt u het vervangen?";
+
+    dialogen.OpslaanAntwoorden = {Pad("portaal"), {}};
+    dialogen.JaNeeAntwoorden = {false};
+    venster->OpslaanAls();
+    EXPECT_EQ(dialogen.Vragen, QStringList{vraag});
+    EXPECT_EQ(dialogen.AantalOpslaanDialogen, 2);
+    EXPECT_EQ(Lees(Pad("portaal.kx")), bestaand);
+    EXPECT_TRUE(Gewijzigd());
+
+    dialogen.Vragen.clear();
+    dialogen.OpslaanAntwoorden = {Pad("portaal")};
+    dialogen.JaNeeAntwoorden = {true};
+    venster->Opslaan();
+    EXPECT_EQ(dialogen.Vragen, QStringList{vraag});
+    EXPECT_EQ(AantalStaven(Lees(Pad("portaal.kx"))), 1);
+    EXPECT_EQ(Naam(), Pad("portaal.kx").toStdString());
+
+    // The full name was the dialog's own question; a new name needs none.
+    dialogen.Vragen.clear();
+    dialogen.OpslaanAntwoorden = {Pad("portaal.kx"), Pad("nieuw")};
+    venster->OpslaanAls();
+    venster->OpslaanAls();
+    EXPECT_TRUE(dialogen.Vragen.isEmpty());
+    EXPECT_TRUE(QFile::exists(Pad("nieuw.kx")));
 }
 
 TEST_F(HoofdvensterTest, ElkeLaadactieZetDeSchaalTerugOp1) {
@@ -223,7 +258,7 @@ TEST_F(HoofdvensterTest, MisluktOpenenLaatAllesZoalsHetWas) {
     EXPECT_TRUE(Gewijzigd());
     EXPECT_EQ(Editor().Schaal()->value(), 2);
     EXPECT_NE(venster->Analysevenster(TmdiPlastokinetica::kindHoeBezwijken), nullptr);
-    EXPECT_TRUE(venster->Toestand().ResultatenGeldig);
+    EXPECT_TRUE(venster->Document().ResultatenGeldig());
 }
 
 TEST_F(HoofdvensterTest, AfgekeurdeConstructieToontDeControleEnDeEditor) {
@@ -238,7 +273,7 @@ TEST_F(HoofdvensterTest, AfgekeurdeConstructieToontDeControleEnDeEditor) {
                           "op de constructie. "});
     EXPECT_FALSE(venster->Editorvenster()->isMinimized());
     EXPECT_EQ(venster->Werkvlak()->activeSubWindow(), venster->Editorvenster());
-    EXPECT_FALSE(venster->Toestand().ResultatenGeldig);
+    EXPECT_FALSE(venster->Document().ResultatenGeldig());
     EXPECT_EQ(venster->Analysevenster(TmdiPlastokinetica::kindHoeBezwijken), nullptr);
     EXPECT_TRUE(venster->Zijpaneel()->Kop(TZijpaneel::grpHoeBezwijken)->isEnabled());
     venster->ToonWanneerBezwijken();
@@ -268,8 +303,9 @@ TEST_F(HoofdvensterTest, AnalysevenstersLevenTotHetLaden) {
     EXPECT_FALSE(kind->isMinimized());
     EXPECT_EQ(venster->AantalAnalyses(), 1);
 
-    // A release in the editor makes the results stale but leaves the windows.
-    Editor().ImageConstructieMouseUp(Qt::LeftButton, 0, 0);
+    // An edit makes the results stale but leaves the windows.
+    Editor().ZetCel(0, 3, "80");
+    ASSERT_EQ(venster->Constructie().Constructie.Staven[0].Mp, 80.0);
     EXPECT_NE(venster->Analysevenster(TmdiPlastokinetica::kindHoeBezwijken), nullptr);
     venster->ToonHoeBezwijken();
     EXPECT_EQ(venster->AantalAnalyses(), 2);
@@ -282,7 +318,7 @@ TEST_F(HoofdvensterTest, AnalysevenstersLevenTotHetLaden) {
         EXPECT_EQ(venster->Analysevenster(k), nullptr);
     }
     EXPECT_EQ(venster->Werkvlak()->subWindowList().size(), 1);
-    EXPECT_FALSE(venster->Toestand().ResultatenGeldig);
+    EXPECT_FALSE(venster->Document().ResultatenGeldig());
     EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->count(), 0);
 }
 

@@ -10,10 +10,11 @@
 namespace kx::test {
 
 // Message boxes and file dialogs that answer from a script and record what they were asked.
-// An empty script answers No to the save question and cancels the file dialogs.
+// An empty script answers No to the questions and cancels the file dialogs.
 class NepDialogen : public TDialogen {
 public:
     std::deque<TAntwoord> Antwoorden;
+    std::deque<bool> JaNeeAntwoorden;
     std::deque<QString> OpenAntwoorden;
     std::deque<QString> OpslaanAntwoorden;
 
@@ -27,6 +28,11 @@ public:
     TAntwoord VraagJaNeeAnnuleren(QWidget*, const QString& tekst) override {
         Vragen << tekst;
         return Neem(Antwoorden, TAntwoord::Nee);
+    }
+
+    bool VraagJaNee(QWidget*, const QString& tekst) override {
+        Vragen << tekst;
+        return Neem(JaNeeAntwoorden, false);
     }
 
     QString KiesTeOpenen(QWidget*, const QString&, int) override {

@@ -175,8 +175,8 @@ TEST_F(OpstartTest, BestandBijDeStartOpentZonderStartscherm) {
     Toon();
     EXPECT_EQ(venster->Startscherm(), nullptr);
     EXPECT_TRUE(venster->isEnabled());
-    EXPECT_EQ(venster->Toestand().Bestandsnaam, voorbeeld.toStdString());
-    EXPECT_FALSE(venster->Toestand().ConstructieGewijzigd);
+    EXPECT_EQ(venster->Document().Bestandsnaam(), voorbeeld.toStdString());
+    EXPECT_FALSE(venster->Document().Gewijzigd());
     EXPECT_EQ(test::AantalStaven(venster->Constructie().Constructie), 4);
     EXPECT_TRUE(dialogen.Meldingen.isEmpty());
 
@@ -185,7 +185,7 @@ TEST_F(OpstartTest, BestandBijDeStartOpentZonderStartscherm) {
     Toon();
     EXPECT_EQ(venster->Startscherm(), nullptr);
     EXPECT_EQ(dialogen.Meldingen.size(), 1);
-    EXPECT_EQ(venster->Toestand().Bestandsnaam, "");
+    EXPECT_EQ(venster->Document().Bestandsnaam(), "");
     EXPECT_EQ(test::AantalStaven(venster->Constructie().Constructie), 0);
     ASSERT_NE(venster->Constructievenster(), nullptr);
 
@@ -196,7 +196,7 @@ TEST_F(OpstartTest, BestandBijDeStartOpentZonderStartscherm) {
     ASSERT_EQ(dialogen.Meldingen.size(), 2);
     EXPECT_EQ(dialogen.Meldingen[1],
               "Het bestand \"" + fifo + "\" kan niet worden gelezen: dit is geen gewoon bestand.");
-    EXPECT_EQ(venster->Toestand().Bestandsnaam, "");
+    EXPECT_EQ(venster->Document().Bestandsnaam(), "");
 }
 
 TEST_F(OpstartTest, InfoBiedtDeTaalkeuzeEnBewaartHem) {

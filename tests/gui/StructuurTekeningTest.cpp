@@ -21,6 +21,7 @@ class StructuurTest : public ::testing::Test {
 protected:
     Teksten teksten;
     TManipuleerConstructie c{teksten};
+    TSelectie gevonden;
     QImage beeld = WitVlak(300, 300);
     TEditorInstellingen instellingen{40, 2, 1};
 
@@ -43,7 +44,7 @@ protected:
     }
     void Teken() {
         QPainter p(&beeld);
-        TekenConstructie(p, c, instellingen, beeld.size());
+        TekenConstructie(p, c, gevonden, instellingen, beeld.size());
     }
     // Black pixels only: the grid is green and the node fill red.
     int Zwart(const QRect& r) const { return Inkt(beeld, r, Qt::black); }
@@ -58,7 +59,7 @@ TEST_F(StructuurTest, StaafDikteInPixelsEnGevondenStaafBlauw) {
         Knoop(2 * i + 1, 6, 1 + 2 * i);
         Staaf(i, 2 * i, 2 * i + 1, mp[i]);
     }
-    c.GevondenStaaf = 1;
+    gevonden.GevondenStaaf = 1;
     Teken();
     EXPECT_EQ(Zwart(QRect(150, 20, 1, 40)), 1);
     EXPECT_EQ(Inkt(beeld, QRect(150, 100, 1, 40), QColor(0, 0, 255)), 2);
