@@ -12,8 +12,11 @@ target_link_libraries(kxgui PUBLIC kxcore Qt6::Widgets Qt6::Svg Qt6::PrintSuppor
 # The PDF report of kx-analyse: drawing on Qt's offscreen platform, outside the Qt-free core.
 add_library(kxpdf STATIC src/pdf/PdfRapport.cpp src/pdf/PdfRapport.h)
 target_link_libraries(kxpdf PUBLIC kxcli kxgui)
-target_link_libraries(kx-analyse PRIVATE kxpdf)
-target_compile_definitions(kx-analyse PRIVATE KX_MET_PDF)
+# kx-analyse hands --pdf to this sibling, so that it does not load Qt itself.
+add_executable(kx-analyse-pdf src/cli/main.cpp)
+target_link_libraries(kx-analyse-pdf PRIVATE kxpdf)
+target_compile_definitions(kx-analyse-pdf PRIVATE KX_MET_PDF)
+add_dependencies(kx-analyse kx-analyse-pdf)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
     add_executable(plastokinetica src/app/main.cpp)

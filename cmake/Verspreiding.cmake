@@ -10,7 +10,7 @@ if(TARGET plastokinetica)
     add_custom_command(TARGET plastokinetica POST_BUILD
         COMMAND ${CMAKE_COMMAND} -E copy_if_different
             ${CMAKE_SOURCE_DIR}/translations/English.kxt $<TARGET_FILE_DIR:plastokinetica>)
-    install(TARGETS plastokinetica RUNTIME DESTINATION bin)
+    install(TARGETS plastokinetica kx-analyse-pdf RUNTIME DESTINATION bin)
     install(DIRECTORY pages/ DESTINATION ${KX_DATAMAP})
     install(FILES translations/English.kxt DESTINATION ${KX_DATAMAP})
     install(FILES packaging/nl.kx.Plastokinetica.desktop DESTINATION share/applications)

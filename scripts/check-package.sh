@@ -10,6 +10,7 @@ echo "$inhoud"
 verwacht=(
     /usr/bin/plastokinetica
     /usr/bin/kx-analyse
+    /usr/bin/kx-analyse-pdf
     /usr/share/plastokinetica/English.kxt
     /usr/share/plastokinetica/Help/HelpIndex.html
     /usr/share/plastokinetica/Theorie/TheorieIndex.htm
