@@ -73,10 +73,9 @@ void TAnalyseVenster::VoegOnderToe(QWidget* onderdeel) {
     layout()->replaceWidget(scrollBox_, splitser);
     splitser->addWidget(scrollBox_);
     splitser->addWidget(onderdeel);
-    splitser->setStretchFactor(0, 3);
-    splitser->setStretchFactor(1, 1);
-    // Sizes count as weights: the picture keeps three quarters of any height.
-    splitser->setSizes({3, 1});
+    // The part below keeps the height it asks for; every extra pixel goes to the picture.
+    splitser->setStretchFactor(0, 1);
+    splitser->setStretchFactor(1, 0);
     splitser->setChildrenCollapsible(false);
 }
 
