@@ -23,9 +23,10 @@ test: build
 run: build
 	build/bin/plastokinetica
 
-# The Debian package in build/, and its contents listed and checked.
-package: build
-	cmake --build --preset release --target package
+# The Debian package in build-pakket/, built without tests, and its contents listed and checked.
+package: deps
+	cmake --preset pakket
+	cmake --build --preset pakket -j $(JOBS) --target package
 
 package-check: package
 	scripts/check-package.sh
@@ -44,4 +45,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-sanitize build-fuzz
+	rm -rf build build-sanitize build-fuzz build-pakket

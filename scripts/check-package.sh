@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Lists the Debian package and checks that it holds both programs and every file the desktop
-# needs. Usage: scripts/check-package.sh [package.deb]; the newest build/*.deb by default.
+# needs. Usage: scripts/check-package.sh [package.deb]; the newest build-pakket/*.deb by default.
 set -euo pipefail
-deb=${1:-$(ls -t build/plastokinetica_*.deb 2>/dev/null | head -n 1)}
+deb=${1:-$(ls -t build-pakket/plastokinetica_*.deb 2>/dev/null | head -n 1)}
 [ -n "$deb" ] && [ -f "$deb" ] || { echo "No package found; run 'make package' first." >&2; exit 1; }
 
 inhoud=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|')
