@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <istream>
 #include <string>
+#include <string_view>
 
 namespace kx {
 
@@ -53,6 +55,10 @@ public:
 private:
     std::array<TTekst, Aantal> tabel_;
 };
+
+// The text kader with "%1" to "%9" replaced by the values in order, in one pass: a value that
+// holds "%2" itself stays as it is. A placeholder without a value is left standing.
+std::string VulIn(std::string_view kader, std::initializer_list<std::string_view> waarden);
 
 // Converts single-byte Western text (Windows-1252) to UTF-8; valid UTF-8 is returned unchanged.
 std::string NaarUtf8(const std::string& tekst);
