@@ -18,8 +18,8 @@ struct TTekst {
     std::string Inhoud;
 };
 
-// Outcome of reading the translation file: the entries taken over, and the Dutch message when
-// the file exists but was refused.
+// Outcome of reading the translation file: the entries taken over, and the message (in the
+// texts as they were before) when the file exists but was refused.
 struct TVertalingGelezen {
     int Aantal = 0;
     std::string Melding;
