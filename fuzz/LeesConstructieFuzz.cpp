@@ -18,8 +18,9 @@ std::string Schrijf(const kx::TConstructie& constructie) {
 }
 
 kx::TLeesResultaat Lees(const std::string& tekst) {
+    static const kx::Teksten teksten;
     std::istringstream in(tekst);
-    return kx::LeesConstructie(in, "fuzz.kx");
+    return kx::LeesConstructie(in, "fuzz.kx", teksten);
 }
 
 // What was read must survive a round trip through the writer unchanged, and writing it again

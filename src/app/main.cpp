@@ -13,8 +13,9 @@
 
 namespace {
 
-// Without a display Qt would abort with advice to reinstall; one plain line serves the user
-// better. A platform chosen by the caller is left to Qt.
+// Without a display Qt would abort with advice to reinstall; a plain line serves the user
+// better, in both languages, since the language setting is only read once Qt runs. A platform
+// chosen by the caller is left to Qt.
 bool HeeftBeeldscherm(int argc, char* argv[]) {
 #ifdef __linux__
     for (int i = 1; i < argc; ++i) {
@@ -39,7 +40,9 @@ bool HeeftBeeldscherm(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (!HeeftBeeldscherm(argc, argv)) {
         std::fputs("plastokinetica: geen beeldscherm gevonden (DISPLAY en WAYLAND_DISPLAY zijn "
-                   "leeg); start het programma in een grafische sessie.\n",
+                   "leeg); start het programma in een grafische sessie.\n"
+                   "plastokinetica: no display found (DISPLAY and WAYLAND_DISPLAY are empty); "
+                   "start the program in a graphical session.\n",
                    stderr);
         return 1;
     }

@@ -38,23 +38,11 @@ constexpr double Rechts = std::numbers::pi;
 // Forces below this share of the largest one are rounding, not forces.
 constexpr double Ruis = 1e-9;
 
-// tekst with %1, %2 ... replaced by the values.
-std::string Vul(std::string tekst, const std::vector<std::string>& waarden) {
-    for (std::size_t i = 0; i < waarden.size(); ++i) {
-        const std::string plek = "%" + std::to_string(i + 1);
-        for (auto p = tekst.find(plek); p != std::string::npos;
-             p = tekst.find(plek, p + waarden[i].size())) {
-            tekst.replace(p, plek.size(), waarden[i]);
-        }
-    }
-    return tekst;
-}
-
-// "a", "a en b", "a, b en c".
-std::string Opsomming(const std::vector<std::string>& delen) {
+// "a", "a en b", "a, b en c", with en the last separator.
+std::string Opsomming(const std::vector<std::string>& delen, const std::string& en) {
     std::string tekst;
     for (std::size_t i = 0; i < delen.size(); ++i) {
-        tekst += i == 0 ? "" : (i + 1 == delen.size() ? " en " : ", ");
+        tekst += i == 0 ? "" : (i + 1 == delen.size() ? en : ", ");
         tekst += delen[i];
     }
     return tekst;
@@ -284,10 +272,10 @@ std::string TKrachtView::Overschrijdingen(const TKrachtsverdeling& v) const {
     }
     std::vector<std::string> delen;
     for (const auto& [knoop, waarde] : grootste) {
-        delen.push_back(Vul(T(TekstKrachtKnoop),
-                            {Knoopnummer(knoop), Getal(waarde.first), Getal(waarde.second)}));
+        delen.push_back(VulIn(T(TekstKrachtKnoop),
+                              {Knoopnummer(knoop), Getal(waarde.first), Getal(waarde.second)}));
     }
-    return Opsomming(delen);
+    return Opsomming(delen, T(TekstOpsommingEn));
 }
 
 double TKrachtView::TekenToets(double y, const TKrachtsverdeling& v) {
@@ -298,32 +286,34 @@ double TKrachtView::TekenToets(double y, const TKrachtsverdeling& v) {
         return TekenBlok(p_, gebied_, y, T(tekst), opBerekening, KleurZwart);
     }
     if (v.Momentverhouding <= 1.0 + Verhoudingstolerantie) {
-        return TekenBlok(p_, gebied_, y, Vul(T(TekstKrachtBevestigd), {Getal(v.Bezwijklast)}),
+        return TekenBlok(p_, gebied_, y, VulIn(T(TekstKrachtBevestigd), {Getal(v.Bezwijklast)}),
                          opBerekening, KleurZwart);
     }
     y = TekenBlok(p_, gebied_, y,
-                  Vul(T(TekstKrachtOverschreden), {Overschrijdingen(v), Getal(v.Bezwijklast)}),
+                  VulIn(T(TekstKrachtOverschreden), {Overschrijdingen(v), Getal(v.Bezwijklast)}),
                   opBerekening, KleurRood);
-    y = TekenBlok(p_, gebied_, y,
-                  Vul(T(TekstKrachtOndergrens), {Getal(v.Momentverhouding), Getal(v.Ondergrens())}),
-                  opBerekening, KleurZwart);
+    y = TekenBlok(
+        p_, gebied_, y,
+        VulIn(T(TekstKrachtOndergrens), {Getal(v.Momentverhouding), Getal(v.Ondergrens())}),
+        opBerekening, KleurZwart);
     const auto& waar = controle.Waar;
     if (waar.Bezwijklast >= 0.5 * Oneindig) {
         return TekenBlok(p_, gebied_, y, T(TekstKrachtWareLastOneindig), opBerekening, KleurZwart);
     }
     std::vector<std::string> knopen;
     for (const int k : waar.Scharnieren) {
-        knopen.push_back(Vul(T(TekstKrachtKnopen), {Knoopnummer(k)}));
+        knopen.push_back(VulIn(T(TekstKrachtKnopen), {Knoopnummer(k)}));
     }
     return TekenBlok(p_, gebied_, y,
-                     Vul(T(TekstKrachtWareLast), {Getal(waar.Bezwijklast), Opsomming(knopen)}),
+                     VulIn(T(TekstKrachtWareLast),
+                           {Getal(waar.Bezwijklast), Opsomming(knopen, T(TekstOpsommingEn))}),
                      opBerekening, KleurZwart);
 }
 
 double TKrachtView::TekenMomentenlijn(double y) {
     const auto& v = ctx_.Krachten.Verdeling(i_);
     const std::string fp = v.Bezwijklast >= 0.5 * Oneindig ? "**g¥" : Getal(v.Bezwijklast);
-    y = TekenBlok(p_, gebied_, y, Vul(T(TekstKrachtMechanisme), {std::to_string(i_ + 1), fp}),
+    y = TekenBlok(p_, gebied_, y, VulIn(T(TekstKrachtMechanisme), {std::to_string(i_ + 1), fp}),
                   opBerekening, KleurZwart);
     if (v.Bestaat) {
         const TCelAfbeelding cel = MaakTekeningCel(c_, gebied_, y + TekeningMarge);
@@ -444,7 +434,7 @@ double TKrachtView::TekenOplegreacties(double y) {
         return y;
     }
     y = TekenBlok(p_, gebied_, y,
-                  Vul(T(TekstKrachtReacties), {std::to_string(i_ + 1), Getal(v.Bezwijklast)}),
+                  VulIn(T(TekstKrachtReacties), {std::to_string(i_ + 1), Getal(v.Bezwijklast)}),
                   opBerekening, KleurZwart);
     const TCelAfbeelding cel = MaakTekeningCel(c_, gebied_, y + TekeningMarge + PijlPixels);
     TLabelPlaatser labels(

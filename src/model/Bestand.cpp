@@ -209,7 +209,7 @@ std::string LaadConstructie(TManipuleerConstructie& c, const std::string& bron) 
         return LeesMelding(c.Tekst(), bron, fout);
     }
     std::istringstream in(std::move(inhoud));
-    TLeesResultaat gelezen = LeesConstructie(in, bron);
+    TLeesResultaat gelezen = LeesConstructie(in, bron, c.Tekst());
     if (!gelezen.Gelukt()) {
         return gelezen.Melding;
     }

@@ -12,6 +12,8 @@
 
 namespace kx {
 
+class Teksten;
+
 // Largest structure file read: a written file is about 9 kB, and even one with every line at
 // the reader's longest stays below 400 kB.
 inline constexpr std::size_t GrootsteConstructiebestand = 1024 * 1024;
@@ -32,17 +34,17 @@ void SchrijfConstructie(std::ostream& uit, const TManipuleerConstructie& c,
                         const std::string& datum, const std::string& tijd);
 
 // Saves through SchrijfBestandVeilig: the old file survives every failure byte for byte.
-// Returns "" or the Dutch message.
+// Returns "" or the message, in the texts of c.
 std::string SchrijfConstructieNaarBestand(const std::string& pad, const TManipuleerConstructie& c,
                                           const std::string& datum, const std::string& tijd);
 
 // Reads a structure file on top of the empty tables. Refuses the file as a whole at the first
-// fault, with a message naming naam, the line and what was expected there.
-TLeesResultaat LeesConstructie(std::istream& in, const std::string& naam);
+// fault, with a message from teksten naming naam, the line and what was expected there.
+TLeesResultaat LeesConstructie(std::istream& in, const std::string& naam, const Teksten& teksten);
 
 // "" gives the empty structure, "Voorbeeld" the example, anything else is a file to read: only a
 // regular file of at most GrootsteConstructiebestand bytes. A file that cannot be read leaves c
-// untouched. Returns "" or the Dutch message.
+// untouched. Returns "" or the message, in the texts of c.
 std::string LaadConstructie(TManipuleerConstructie& c, const std::string& bron);
 
 // The local date as "dd-mm-jjjj" and time as "hh:mm:ss", independent of any locale.

@@ -1,5 +1,8 @@
 #include "model/Bestand.h"
 
+#include "text/TekstNamen.h"
+#include "text/Teksten.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -129,19 +132,22 @@ bool IsKnoopIndex(std::int32_t index) {
 // Reads one file; the first fault ends the reading and leaves its message.
 class Lezer {
 public:
-    Lezer(std::istream& in, std::string_view naam) : regels_(in), naam_(naam) {}
+    Lezer(std::istream& in, std::string_view naam, const Teksten& teksten)
+        : regels_(in), naam_(naam), t_(teksten) {}
 
     TLeesResultaat Lees() {
         int knopen = 0;
         int staven = 0;
         int belastingen = 0;
         const bool gelukt =
-            SlaOver(11, "een kopregel") && LeesAantal("aantal knopen", AantalKnoopSlots, knopen) &&
-            LeesAantal("aantal staven", AantalStaafSlots, staven) &&
-            LeesAantal("aantal belastingen", AantalBelastingSlots, belastingen) &&
-            SlaOver(6, "een kopregel van de knopen") && LeesKnopen(knopen) &&
-            SlaOver(6, "een kopregel van de staven") && LeesStaven(staven) &&
-            SlaOver(6, "een kopregel van de belastingen") && LeesBelastingen(belastingen);
+            SlaOver(11, TekstLeesKopregel) &&
+            LeesAantal(TekstLeesHetAantalKnopen, TekstVeldAantalKnopen, AantalKnoopSlots, knopen) &&
+            LeesAantal(TekstLeesHetAantalStaven, TekstVeldAantalStaven, AantalStaafSlots, staven) &&
+            LeesAantal(TekstLeesHetAantalBelastingen, TekstVeldAantalBelastingen,
+                       AantalBelastingSlots, belastingen) &&
+            SlaOver(6, TekstLeesKopregelKnopen) && LeesKnopen(knopen) &&
+            SlaOver(6, TekstLeesKopregelStaven) && LeesStaven(staven) &&
+            SlaOver(6, TekstLeesKopregelBelastingen) && LeesBelastingen(belastingen);
         if (!gelukt) {
             return {std::nullopt, melding_};
         }
@@ -150,29 +156,31 @@ public:
 
 private:
     bool Fout(std::string_view wat) {
-        melding_ = "Het bestand \"" + std::string(naam_) + "\" kan niet worden gelezen: regel " +
-                   std::to_string(regels_.Nummer()) + ": " + std::string(wat) + ".";
+        const std::string regel =
+            VulIn(t_[TekstLeesRegel], {std::to_string(regels_.Nummer()), wat});
+        melding_ = VulIn(t_[TekstLezenMislukt], {naam_, regel});
         return false;
     }
 
-    bool VeldFout(std::string_view verwacht, std::string_view veld) {
-        return Fout(std::string(verwacht) + " verwacht (" + std::string(veld) + ")");
+    bool VeldFout(std::string_view verwacht, int veld) {
+        return Fout(VulIn(t_[TekstLeesVerwacht], {verwacht, t_[veld]}));
     }
 
-    bool VolgendeRegel(std::string_view wat) {
+    bool VeldFout(int verwacht, int veld) { return VeldFout(t_[verwacht], veld); }
+
+    bool VolgendeRegel(int wat) {
         switch (regels_.Volgende(regel_)) {
         case RegelLezer::Status::Gelezen:
             return true;
         case RegelLezer::Status::TeLang:
-            return Fout("een regel van hoogstens " + std::to_string(LangsteRegel) +
-                        " tekens verwacht");
+            return Fout(VulIn(t_[TekstLeesRegelTeLang], {std::to_string(LangsteRegel)}));
         case RegelLezer::Status::Einde:
             break;
         }
-        return Fout(std::string(wat) + " verwacht, maar het bestand houdt hier op");
+        return Fout(VulIn(t_[TekstLeesEinde], {t_[wat]}));
     }
 
-    bool SlaOver(int aantal, std::string_view wat) {
+    bool SlaOver(int aantal, int wat) {
         for (int i = 0; i < aantal; ++i) {
             if (!VolgendeRegel(wat)) {
                 return false;
@@ -182,8 +190,8 @@ private:
     }
 
     // The count is formed by the last two characters of the line; a leading space is allowed.
-    bool LeesAantal(std::string_view wat, int slots, int& aantal) {
-        if (!VolgendeRegel("het " + std::string(wat))) {
+    bool LeesAantal(int wat, int veld, int slots, int& aantal) {
+        if (!VolgendeRegel(wat)) {
             return false;
         }
         std::string_view regel = regel_;
@@ -200,22 +208,22 @@ private:
             std::all_of(staart.begin(), staart.end(), [](char c) { return c >= '0' && c <= '9'; });
         const auto waarde = alleenCijfers ? AlsGeheel(staart) : std::nullopt;
         if (!waarde || *waarde > slots) {
-            return VeldFout("een aantal van 0 tot en met " + std::to_string(slots), wat);
+            return VeldFout(VulIn(t_[TekstLeesAantalTot], {std::to_string(slots)}), veld);
         }
         aantal = *waarde;
         return true;
     }
 
-    bool Geheel(std::size_t index, std::string_view veld, std::int32_t& waarde) {
+    bool Geheel(std::size_t index, int veld, std::int32_t& waarde) {
         const auto gelezen = index < velden_.size() ? AlsGeheel(velden_[index]) : std::nullopt;
         if (!gelezen) {
-            return VeldFout("een geheel getal", veld);
+            return VeldFout(TekstLeesGeheelGetal, veld);
         }
         waarde = *gelezen;
         return true;
     }
 
-    bool Reeel(std::size_t index, std::string_view veld, double& waarde) {
+    bool Reeel(std::size_t index, int veld, double& waarde) {
         double gelezen = 0.0;
         const ReeelFout fout =
             index < velden_.size() ? AlsReeel(velden_[index], gelezen) : ReeelFout::GeenGetal;
@@ -224,16 +232,16 @@ private:
             waarde = gelezen;
             return true;
         case ReeelFout::GeenGetal:
-            return VeldFout("een getal", veld);
+            return VeldFout(TekstLeesGetal, veld);
         case ReeelFout::NietEindig:
-            return VeldFout("een eindig getal", veld);
+            return VeldFout(TekstLeesEindigGetal, veld);
         case ReeelFout::BuitenBereik:
             break;
         }
-        return VeldFout("een getal binnen het rekenbereik", veld);
+        return VeldFout(TekstLeesGetalInBereik, veld);
     }
 
-    bool Bestaan(std::size_t index, std::string_view veld, bool& bestaat) {
+    bool Bestaan(std::size_t index, int veld, bool& bestaat) {
         std::int32_t waarde = 0;
         if (!Geheel(index, veld, waarde)) {
             return false;
@@ -242,19 +250,19 @@ private:
         return true;
     }
 
-    bool Slot(std::string_view veld, int slots, int& slot) {
+    bool Slot(int veld, int slots, int& slot) {
         std::int32_t waarde = 0;
         if (!Geheel(0, veld, waarde)) {
             return false;
         }
         if (waarde < 0 || waarde >= slots) {
-            return VeldFout("een nummer van 0 tot en met " + std::to_string(slots - 1), veld);
+            return VeldFout(VulIn(t_[TekstLeesNummerTot], {std::to_string(slots - 1)}), veld);
         }
         slot = waarde;
         return true;
     }
 
-    bool VolgendeGegevensRegel(std::string_view wat, std::size_t aantalVelden) {
+    bool VolgendeGegevensRegel(int wat, std::size_t aantalVelden) {
         if (!VolgendeRegel(wat)) {
             return false;
         }
@@ -264,7 +272,7 @@ private:
 
     bool LeesKnopen(int aantal) {
         for (int i = 0; i < aantal; ++i) {
-            if (!VolgendeGegevensRegel("een regel met een knoop", 7) || !LeesKnoop()) {
+            if (!VolgendeGegevensRegel(TekstLeesRegelKnoop, 7) || !LeesKnoop()) {
                 return false;
             }
         }
@@ -274,20 +282,19 @@ private:
     bool LeesKnoop() {
         int slot = 0;
         TConstructieKnoop k;
-        if (!Slot("nummer van een knoop", AantalKnoopSlots, slot) ||
-            !Reeel(1, "x-coördinaat van een knoop", k.X) ||
-            !Reeel(2, "y-coördinaat van een knoop", k.Y) ||
-            !Geheel(3, "soort oplegging van een knoop", k.Oplegging) ||
-            !Geheel(4, "vrijheid van een knoop", k.Vrijheid) ||
-            !Reeel(5, "moment van een knoop", k.Moment) ||
-            !Bestaan(6, "bestaan van een knoop", k.Bestaat)) {
+        if (!Slot(TekstVeldKnoopNummer, AantalKnoopSlots, slot) ||
+            !Reeel(1, TekstVeldKnoopX, k.X) || !Reeel(2, TekstVeldKnoopY, k.Y) ||
+            !Geheel(3, TekstVeldKnoopOplegging, k.Oplegging) ||
+            !Geheel(4, TekstVeldKnoopVrijheid, k.Vrijheid) ||
+            !Reeel(5, TekstVeldKnoopMoment, k.Moment) ||
+            !Bestaan(6, TekstVeldKnoopBestaan, k.Bestaat)) {
             return false;
         }
         if (!IsOplegCode(k.Oplegging)) {
-            return VeldFout("0, 1, -1, 2 of 3", "soort oplegging van een knoop");
+            return VeldFout(TekstLeesOplegcode, TekstVeldKnoopOplegging);
         }
         if (!IsVerbindingsCode(k.Vrijheid)) {
-            return VeldFout("2 of 3", "vrijheid van een knoop");
+            return VeldFout(TekstLeesVerbindingscode, TekstVeldKnoopVrijheid);
         }
         constructie_.Knopen[static_cast<std::size_t>(slot)] = k;
         return true;
@@ -295,7 +302,7 @@ private:
 
     bool LeesStaven(int aantal) {
         for (int i = 0; i < aantal; ++i) {
-            if (!VolgendeGegevensRegel("een regel met een staaf", 5) || !LeesStaaf()) {
+            if (!VolgendeGegevensRegel(TekstLeesRegelStaaf, 5) || !LeesStaaf()) {
                 return false;
             }
         }
@@ -305,50 +312,48 @@ private:
     bool LeesStaaf() {
         int slot = 0;
         TConstructieStaaf s;
-        if (!Slot("nummer van een staaf", AantalStaafSlots, slot) ||
-            !Geheel(1, "knoop 0 van een staaf", s.Knoop0) ||
-            !Geheel(2, "knoop 1 van een staaf", s.Knoop1) ||
-            !Reeel(3, "plastisch moment van een staaf", s.Mp) ||
-            !Bestaan(4, "bestaan van een staaf", s.Bestaat)) {
+        if (!Slot(TekstVeldStaafNummer, AantalStaafSlots, slot) ||
+            !Geheel(1, TekstVeldStaafKnoop0, s.Knoop0) ||
+            !Geheel(2, TekstVeldStaafKnoop1, s.Knoop1) || !Reeel(3, TekstVeldStaafMp, s.Mp) ||
+            !Bestaan(4, TekstVeldStaafBestaan, s.Bestaat)) {
             return false;
         }
         if (s.Bestaat && !IsKnoopIndex(s.Knoop0)) {
-            return VeldFout(KnoopBereik(), "knoop 0 van een bestaande staaf");
+            return VeldFout(KnoopBereik(), TekstVeldBestaandeStaafKnoop0);
         }
         if (s.Bestaat && !IsKnoopIndex(s.Knoop1)) {
-            return VeldFout(KnoopBereik(), "knoop 1 van een bestaande staaf");
+            return VeldFout(KnoopBereik(), TekstVeldBestaandeStaafKnoop1);
         }
         if (s.Bestaat && !HeeftLengte(slot, s)) {
             return false;
         }
         constructie_.Staven[static_cast<std::size_t>(slot)] = s;
         if (AantalBestaand(constructie_.Staven) > MeesteInGebruik) {
-            return VeldFout(InGebruik("staven"), "bestaan van een staaf");
+            return VeldFout(InGebruik(TekstLeesHoogstensStaven), TekstVeldStaafBestaan);
         }
         return true;
     }
 
     // Bars and nodes are numbered from 1 here, as the user sees them.
     bool HeeftLengte(int slot, const TConstructieStaaf& s) {
-        const std::string staaf = "staaf " + std::to_string(slot + 1);
+        const std::string staaf = std::to_string(slot + 1);
+        const std::string knoop0 = std::to_string(s.Knoop0 + 1);
         if (s.Knoop0 == s.Knoop1) {
-            return Fout("een staaf tussen twee verschillende knopen verwacht (" + staaf +
-                        " begint en eindigt in knoop " + std::to_string(s.Knoop0 + 1) + ")");
+            return Fout(VulIn(t_[TekstLeesStaafZonderLengte], {staaf, knoop0}));
         }
         const auto& a = constructie_.Knopen[static_cast<std::size_t>(s.Knoop0)];
         const auto& b = constructie_.Knopen[static_cast<std::size_t>(s.Knoop1)];
         if (a.Bestaat && b.Bestaat && std::abs(a.X - b.X) <= ZelfdePlaats &&
             std::abs(a.Y - b.Y) <= ZelfdePlaats) {
-            return Fout("een staaf tussen knopen op verschillende plaatsen verwacht (" + staaf +
-                        ": knoop " + std::to_string(s.Knoop0 + 1) + " en knoop " +
-                        std::to_string(s.Knoop1 + 1) + " liggen op dezelfde plaats)");
+            return Fout(VulIn(t_[TekstLeesStaafOpEenPlaats],
+                              {staaf, knoop0, std::to_string(s.Knoop1 + 1)}));
         }
         return true;
     }
 
     bool LeesBelastingen(int aantal) {
         for (int i = 0; i < aantal; ++i) {
-            if (!VolgendeGegevensRegel("een regel met een belasting", 5) || !LeesBelasting()) {
+            if (!VolgendeGegevensRegel(TekstLeesRegelBelasting, 5) || !LeesBelasting()) {
                 return false;
             }
         }
@@ -358,28 +363,28 @@ private:
     bool LeesBelasting() {
         int slot = 0;
         TConstructieBelasting b;
-        if (!Slot("nummer van een belasting", AantalBelastingSlots, slot) ||
-            !Geheel(1, "knoop van een belasting", b.Knoop) ||
-            !Reeel(2, "Fx van een belasting", b.Fx) || !Reeel(3, "Fy van een belasting", b.Fy) ||
-            !Bestaan(4, "bestaan van een belasting", b.Bestaat)) {
+        if (!Slot(TekstVeldBelastingNummer, AantalBelastingSlots, slot) ||
+            !Geheel(1, TekstVeldBelastingKnoop, b.Knoop) || !Reeel(2, TekstVeldBelastingFx, b.Fx) ||
+            !Reeel(3, TekstVeldBelastingFy, b.Fy) ||
+            !Bestaan(4, TekstVeldBelastingBestaan, b.Bestaat)) {
             return false;
         }
         if (b.Bestaat && !IsKnoopIndex(b.Knoop)) {
-            return VeldFout(KnoopBereik(), "knoop van een bestaande belasting");
+            return VeldFout(KnoopBereik(), TekstVeldBestaandeBelastingKnoop);
         }
         constructie_.Belastingen[static_cast<std::size_t>(slot)] = b;
         if (AantalBestaand(constructie_.Belastingen) > MeesteInGebruik) {
-            return VeldFout(InGebruik("belastingen"), "bestaan van een belasting");
+            return VeldFout(InGebruik(TekstLeesHoogstensBelastingen), TekstVeldBelastingBestaan);
         }
         return true;
     }
 
-    static std::string KnoopBereik() {
-        return "een knoopnummer van 0 tot en met " + std::to_string(HoogsteKnoop);
+    std::string KnoopBereik() const {
+        return VulIn(t_[TekstLeesKnoopnummerTot], {std::to_string(HoogsteKnoop)});
     }
 
-    static std::string InGebruik(std::string_view soort) {
-        return "hoogstens " + std::to_string(MeesteInGebruik) + " bestaande " + std::string(soort);
+    std::string InGebruik(int soort) const {
+        return VulIn(t_[soort], {std::to_string(MeesteInGebruik)});
     }
 
     template <typename Tabel> static int AantalBestaand(const Tabel& tabel) {
@@ -389,6 +394,7 @@ private:
 
     RegelLezer regels_;
     std::string_view naam_;
+    const Teksten& t_;
     std::string regel_;
     std::vector<std::string_view> velden_;
     TConstructie constructie_;
@@ -397,8 +403,8 @@ private:
 
 } // namespace
 
-TLeesResultaat LeesConstructie(std::istream& in, const std::string& naam) {
-    return Lezer(in, naam).Lees();
+TLeesResultaat LeesConstructie(std::istream& in, const std::string& naam, const Teksten& teksten) {
+    return Lezer(in, naam, teksten).Lees();
 }
 
 } // namespace kx

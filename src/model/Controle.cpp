@@ -110,7 +110,7 @@ std::string TManipuleerConstructie::ControleerConstructie() {
         melding += t[TekstGeenMp] + std::to_string(staafZonderMp + 1) + ". ";
     }
     if (s < 0) {
-        melding += "De constructie is " + std::to_string(-s) + "- voudig kinematisch onbepaald. ";
+        melding += VulIn(t[TekstKinematischOnbepaald], {std::to_string(-s)});
     }
     melding += BuitenDeMethode();
     return melding;

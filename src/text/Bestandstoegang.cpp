@@ -46,20 +46,6 @@ TBestandsfout Fout(TSoort soort) {
     return {soort, {}, 0};
 }
 
-// Fills "%1" and "%2" in one pass, so that a file name holding "%2" stays as it is.
-std::string Vul(std::string_view kader, std::string_view een, std::string_view twee = {}) {
-    std::string tekst;
-    for (std::size_t i = 0; i < kader.size(); ++i) {
-        if (kader[i] == '%' && i + 1 < kader.size() &&
-            (kader[i + 1] == '1' || kader[i + 1] == '2')) {
-            tekst += kader[++i] == '1' ? een : twee;
-        } else {
-            tekst += kader[i];
-        }
-    }
-    return tekst;
-}
-
 std::string Reden(const Teksten& t, const TBestandsfout& fout) {
     switch (fout.Soort) {
     case TSoort::Geen:
@@ -81,11 +67,11 @@ std::string Reden(const Teksten& t, const TBestandsfout& fout) {
     case TSoort::GeenGewoonBestand:
         return t[TekstFoutGeenGewoonBestand];
     case TSoort::TeGroot:
-        return Vul(t[TekstFoutTeGroot], std::to_string(fout.Grens / 1024));
+        return VulIn(t[TekstFoutTeGroot], {std::to_string(fout.Grens / 1024)});
     case TSoort::OngeldigGetal:
         return t[TekstFoutOngeldigGetal];
     case TSoort::Overig:
-        return Vul(t[TekstFoutOverig], fout.Systeemtekst);
+        return VulIn(t[TekstFoutOverig], {fout.Systeemtekst});
     }
     return {};
 }
@@ -284,12 +270,12 @@ TBestandsfout SchrijfBestandVeilig(const std::string& pad, std::string_view inho
 
 std::string LeesMelding(const Teksten& teksten, const std::string& naam,
                         const TBestandsfout& fout) {
-    return Vul(teksten[TekstLezenMislukt], naam, Reden(teksten, fout));
+    return VulIn(teksten[TekstLezenMislukt], {naam, Reden(teksten, fout)});
 }
 
 std::string OpslagMelding(const Teksten& teksten, const std::string& naam,
                           const TBestandsfout& fout) {
-    return Vul(teksten[TekstOpslaanMislukt], naam, Reden(teksten, fout));
+    return VulIn(teksten[TekstOpslaanMislukt], {naam, Reden(teksten, fout)});
 }
 
 } // namespace kx

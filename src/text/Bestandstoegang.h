@@ -48,7 +48,7 @@ TBestandsfout LeesGewoonBestand(const std::string& pad, std::size_t grens, std::
 // that is not a regular file, is never replaced.
 TBestandsfout SchrijfBestandVeilig(const std::string& pad, std::string_view inhoud);
 
-// The Dutch sentences of a failed read or save of the file naam.
+// The sentences, from teksten, of a failed read or save of the file naam.
 std::string LeesMelding(const Teksten& teksten, const std::string& naam, const TBestandsfout& fout);
 std::string OpslagMelding(const Teksten& teksten, const std::string& naam,
                           const TBestandsfout& fout);

@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <istream>
 #include <string>
+#include <string_view>
 
 namespace kx {
 
@@ -16,8 +18,8 @@ struct TTekst {
     std::string Inhoud;
 };
 
-// Outcome of reading the translation file: the entries taken over, and the Dutch message when
-// the file exists but was refused.
+// Outcome of reading the translation file: the entries taken over, and the message (in the
+// texts as they were before) when the file exists but was refused.
 struct TVertalingGelezen {
     int Aantal = 0;
     std::string Melding;
@@ -53,6 +55,10 @@ public:
 private:
     std::array<TTekst, Aantal> tabel_;
 };
+
+// The text kader with "%1" to "%9" replaced by the values in order, in one pass: a value that
+// holds "%2" itself stays as it is. A placeholder without a value is left standing.
+std::string VulIn(std::string_view kader, std::initializer_list<std::string_view> waarden);
 
 // Converts single-byte Western text (Windows-1252) to UTF-8; valid UTF-8 is returned unchanged.
 std::string NaarUtf8(const std::string& tekst);

@@ -147,7 +147,7 @@ TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& progr
     connect(zijpaneel_, &TZijpaneel::MechanismeGekozen, this,
             &TmdiPlastokinetica::MechanismeGekozen);
 
-    mpDialoog_ = std::make_unique<TFormMpInvullen>(this);
+    mpDialoog_ = std::make_unique<TFormMpInvullen>(teksten_, this);
     help_ = std::make_unique<TfrmHelpOnderwerpen>(teksten_, programmaMap_);
     theorie_ = std::make_unique<TfrmDeTheorie>(teksten_, programmaMap_);
     zijpaneel_->Gereedschap(TBewerking::StaafToevoegen)->setFocus();

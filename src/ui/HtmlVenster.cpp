@@ -24,10 +24,11 @@ bool ZelfdePagina(const QUrl& a, const QUrl& b) {
 
 } // namespace
 
-THtmlVenster::THtmlVenster(const QString& titel, const QString& startPagina,
+THtmlVenster::THtmlVenster(const Teksten& teksten, int titel, const QString& startPagina,
                            const QString& programmaMap, QWidget* ouder)
-    : QWidget(ouder, Qt::Window), WebBrowser1_(new QTextBrowser(this)) {
-    setWindowTitle(titel);
+    : QWidget(ouder, Qt::Window), WebBrowser1_(new QTextBrowser(this)),
+      nietGevonden_(VensterTekst(teksten[TekstPaginaNietGevonden])) {
+    setWindowTitle(VensterTekst(teksten[titel]));
     resize(LeesbareMaat);
 
     WebBrowser1_->setObjectName(QStringLiteral("WebBrowser1"));
@@ -82,18 +83,17 @@ void THtmlVenster::Navigeer(const QUrl& pagina) {
 void THtmlVenster::ToonNietGevonden(const QUrl& pagina) {
     const QString pad = QDir::toNativeSeparators(pagina.toLocalFile());
     WebBrowser1_->setHtml(
-        QStringLiteral("<p>De pagina %1 is niet gevonden.</p>").arg(pad.toHtmlEscaped()));
+        QStringLiteral("<p>%1</p>").arg(nietGevonden_.toHtmlEscaped().arg(pad.toHtmlEscaped())));
 }
 
 TfrmHelpOnderwerpen::TfrmHelpOnderwerpen(const Teksten& teksten, const QString& programmaMap)
-    : THtmlVenster(VensterTekst(teksten[TekstHelpTitel]), QStringLiteral("Help/HelpIndex.html"),
-                   programmaMap) {
+    : THtmlVenster(teksten, TekstHelpTitel, QStringLiteral("Help/HelpIndex.html"), programmaMap) {
     setObjectName(QStringLiteral("frmHelpOnderwerpen"));
 }
 
 TfrmDeTheorie::TfrmDeTheorie(const Teksten& teksten, const QString& programmaMap)
-    : THtmlVenster(VensterTekst(teksten[TekstTheorieTitel]),
-                   QStringLiteral("Theorie/TheorieIndex.htm"), programmaMap) {
+    : THtmlVenster(teksten, TekstTheorieTitel, QStringLiteral("Theorie/TheorieIndex.htm"),
+                   programmaMap) {
     setObjectName(QStringLiteral("frmDeTheorie"));
 }
 

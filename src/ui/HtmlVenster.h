@@ -16,9 +16,9 @@ class THtmlVenster : public QWidget {
 public:
     // The start page is looked up beside the program or in the installed data folder (see
     // Datamap); programmaMap stands for the program's folder when not empty. The page is loaded
-    // at once, also while the window is hidden.
-    THtmlVenster(const QString& titel, const QString& startPagina, const QString& programmaMap,
-                 QWidget* ouder = nullptr);
+    // at once, also while the window is hidden. titel names the caption in teksten.
+    THtmlVenster(const Teksten& teksten, int titel, const QString& startPagina,
+                 const QString& programmaMap, QWidget* ouder = nullptr);
 
     // Makes the window visible and brings it to the front.
     void Toon();
@@ -38,6 +38,7 @@ private:
     void ToonNietGevonden(const QUrl& pagina);
 
     QTextBrowser* WebBrowser1_;
+    QString nietGevonden_; // "%1" stands for the page
     QUrl pagina_;
     bool gevonden_ = false;
 };

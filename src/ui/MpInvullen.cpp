@@ -1,5 +1,9 @@
 #include "ui/MpInvullen.h"
 
+#include "text/TekstNamen.h"
+#include "text/Teksten.h"
+#include "ui/VensterTekst.h"
+
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,11 +45,12 @@ QString AlleenCijfers(const QString& tekst) {
 
 } // namespace
 
-TFormMpInvullen::TFormMpInvullen(QWidget* ouder)
+TFormMpInvullen::TFormMpInvullen(const Teksten& teksten, QWidget* ouder)
     : QDialog(ouder), editMP_(new QLineEdit(this)),
       Label1_(new QLabel(QStringLiteral("kNm"), this)), lblHuidig_(new QLabel(this)),
-      BitBtnOK_(new QPushButton(QStringLiteral("OK"), this)),
-      BitBtn2_(new QPushButton(QStringLiteral("Annuleren"), this)) {
+      BitBtnOK_(new QPushButton(VensterTekst(teksten[TekstMpOK]), this)),
+      BitBtn2_(new QPushButton(VensterTekst(teksten[TekstMpAnnuleren]), this)),
+      huidigeWaarde_(VensterTekst(teksten[TekstMpHuidigeWaarde])) {
     setWindowTitle(QStringLiteral("Mp"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setMinimumSize(224, 125);
@@ -98,8 +103,7 @@ void TFormMpInvullen::ZetWaarde(double huidigeMp) {
     setResult(QDialog::Rejected);
     const bool past = PastInInvoer(huidigeMp);
     lblHuidig_->setVisible(!past);
-    lblHuidig_->setText(past ? QString()
-                             : QStringLiteral("Huidige waarde: %1 kNm").arg(MpAlsTekst(huidigeMp)));
+    lblHuidig_->setText(past ? QString() : huidigeWaarde_.arg(MpAlsTekst(huidigeMp)));
     editMP_->setText(past ? MpAlsTekst(huidigeMp) : QString());
     editMPChange(editMP_->text());
 }

@@ -10,12 +10,14 @@ class QPushButton;
 
 namespace kx {
 
+class Teksten;
+
 // The dialog in which the user types the plastic moment of one bar: a whole number of kNm from
 // 1 to 999. Created once and reused for every bar.
 class TFormMpInvullen : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormMpInvullen(QWidget* ouder = nullptr);
+    explicit TFormMpInvullen(const Teksten& teksten, QWidget* ouder = nullptr);
 
     // Shows the dialog modally, centred over ouder, for a bar whose plastic moment is huidigeMp.
     // Returns the confirmed value, or nothing when the user cancelled.
@@ -48,6 +50,7 @@ private:
     QLabel* lblHuidig_;
     QPushButton* BitBtnOK_;
     QPushButton* BitBtn2_;
+    QString huidigeWaarde_; // "%1" stands for the value
 };
 
 } // namespace kx

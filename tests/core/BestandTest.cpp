@@ -39,7 +39,7 @@ std::string AlsTekst(const TManipuleerConstructie& c) {
 
 TLeesResultaat Lees(const std::string& tekst) {
     std::istringstream in(tekst);
-    return LeesConstructie(in, "portaal.kx");
+    return LeesConstructie(in, "portaal.kx", Teksten());
 }
 
 std::vector<std::string> Regels(const std::string& tekst) {
@@ -256,6 +256,69 @@ TEST_F(BestandTest, KapotBestandWordtGeweigerdEnLaatDeConstructieOngemoeid) {
     geweigerd(map / "bestaat-niet.kx", "het bestand bestaat niet.");
 }
 
+// The refusals and a failed save speak the language of the texts: the built-in Dutch or English.
+TEST_F(BestandTest, MeldingenInDeTaalVanDeTeksten) {
+    Teksten engels;
+    ASSERT_EQ(engels.LeesVertalingsbestand(KX_VERTALINGEN "/English.kxt").Aantal, Teksten::Aantal);
+    const auto goed = Regels(Fixture());
+    const auto met = [&](std::size_t nummer, const std::string& inhoud) {
+        auto regels = goed;
+        regels[nummer - 1] = inhoud;
+        return regels;
+    };
+    auto zestien = goed;
+    for (std::size_t i = 0; i < 16; ++i) {
+        zestien[79 + i] = std::to_string(i) + " 4 0 1 1";
+    }
+    const std::string knoop = "  4" + Rust + Rust;
+    struct Geval {
+        std::vector<std::string> regels;
+        std::string nl, en;
+    };
+    const Geval gevallen[] = {
+        {{goed.begin(), goed.begin() + 11},
+         "regel 12: het aantal knopen verwacht, maar het bestand houdt hier op.",
+         "line 12: expected the number of nodes, but the file ends here."},
+        {met(25, "  4  abc" + Rust + " 0 3" + Rust + " 1"),
+         "regel 25: een getal verwacht (x-coördinaat van een knoop).",
+         "line 25: expected a number (x coordinate of a node)."},
+        {met(25, knoop + " 4 3" + Rust + " 1"),
+         "regel 25: 0, 1, -1, 2 of 3 verwacht (soort oplegging van een knoop).",
+         "line 25: expected 0, 1, -1, 2 or 3 (support type of a node)."},
+        {met(25, std::string(5000, '7')), "regel 25: een regel van hoogstens 4096 tekens verwacht.",
+         "line 25: expected a line of at most 4096 characters."},
+        {met(58, "0 4 4 50 1"),
+         "regel 58: een staaf tussen twee verschillende knopen verwacht (staaf 1 begint en "
+         "eindigt in knoop 5).",
+         "line 58: expected a bar between two different nodes (bar 1 starts and ends at node 5)."},
+        {met(80, "0 40 0 1 1"),
+         "regel 80: een knoopnummer van 0 tot en met 30 verwacht (knoop van een bestaande "
+         "belasting).",
+         "line 80: expected a node number from 0 to 30 (node of an existing load)."},
+        {zestien,
+         "regel 95: hoogstens 15 bestaande belastingen verwacht (bestaan van een belasting).",
+         "line 95: expected at most 15 existing loads (existence of a load)."},
+    };
+    const std::string kapot = (map / "kapot.kx").string();
+    const std::string zonderMap = (map / "weg" / "nieuw.kx").string();
+    for (const bool inHetEngels : {false, true}) {
+        TManipuleerConstructie lezer(inHetEngels ? engels : teksten);
+        const std::string lezen = inHetEngels
+                                      ? "The file \"" + kapot + "\" cannot be read: "
+                                      : "Het bestand \"" + kapot + "\" kan niet worden gelezen: ";
+        for (const Geval& g : gevallen) {
+            SchrijfAlles(kapot, Samen(g.regels));
+            EXPECT_EQ(LaadConstructie(lezer, kapot), lezen + (inHetEngels ? g.en : g.nl));
+        }
+        lezer.VulVoorbeeld();
+        EXPECT_EQ(SchrijfConstructieNaarBestand(zonderMap, lezer, Datum, Tijd),
+                  inHetEngels
+                      ? "The file \"" + zonderMap + "\" cannot be saved: the folder does not exist."
+                      : "Het bestand \"" + zonderMap +
+                            "\" kan niet worden opgeslagen: de map bestaat niet.");
+    }
+}
+
 TEST_F(BestandTest, GeladenBestandWordtGenormaliseerd) {
     const std::string losseKnoop = "7" + Rust + Rust + " 0 3" + Rust + " 1";
     const fs::path pad = map / "los.kx";
@@ -286,7 +349,8 @@ TEST_F(BestandTest, BewaardeKapotteBestandenLeidenNietTotEenFout) {
     ASSERT_TRUE(fs::is_directory(kapot));
     for (const auto& bestand : fs::directory_iterator(kapot)) {
         std::ifstream in(bestand.path(), std::ios::binary);
-        const TLeesResultaat gelezen = LeesConstructie(in, bestand.path().filename().string());
+        const TLeesResultaat gelezen =
+            LeesConstructie(in, bestand.path().filename().string(), teksten);
         if (!gelezen.Gelukt()) {
             EXPECT_NE(gelezen.Melding.find("kan niet worden gelezen: "), std::string::npos);
             continue;

@@ -41,6 +41,12 @@ TEST(Controle, MeldingenInHunVasteVolgorde) {
     EXPECT_EQ(rollen.c.ControleerConstructie(),
               "Deze constructie is niet mogelijk. U hebt te weinig oplegreacties. "
               "De constructie is 1- voudig kinematisch onbepaald. ");
+
+    ASSERT_EQ(rollen.teksten.LeesVertalingsbestand(KX_VERTALINGEN "/English.kxt").Aantal,
+              Teksten::Aantal);
+    EXPECT_EQ(rollen.c.ControleerConstructie(),
+              "This structure is not possible. You have too few support reactions. "
+              "The structure is 1-fold kinematically indeterminate. ");
 }
 
 TEST(Controle, NoemtAlleenDeHoogsteStaafZonderMpEnTeltDrieOpleggingen) {

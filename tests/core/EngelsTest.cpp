@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@ const std::string EngelsBestand = KX_VERTALINGEN "/English.kxt";
 
 // What the program relies on in a text, whatever its language: the spaces where it is joined to
 // numbers and other texts, its line breaks, its symbol markup, the access letter of a menu
-// caption and the patterns of a file filter.
+// caption, the patterns of a file filter and the places "%1", "%2" ... that values fill.
 struct TVorm {
     std::size_t SpatiesVoor = 0;
     std::size_t SpatiesAchter = 0;
@@ -22,6 +23,7 @@ struct TVorm {
     int Ampersands = 0;
     std::vector<std::string> Symbolen; // "¬x" and "**g" words, in order
     std::vector<std::string> Patronen; // every second part of "Naam|patroon|..."
+    std::vector<std::string> Plaatsen; // sorted: the word order may differ
     bool operator==(const TVorm&) const = default;
 };
 
@@ -52,12 +54,16 @@ TVorm Vorm(const std::string& tekst) {
             vorm.Symbolen.push_back(tekst.substr(i, eind - i));
         }
         vorm.Ampersands += tekst[i] == '&' ? 1 : 0;
+        if (tekst[i] == '%' && i + 1 < tekst.size() && tekst[i + 1] >= '1' && tekst[i + 1] <= '9') {
+            vorm.Plaatsen.push_back(tekst.substr(i, 2));
+        }
         const std::size_t begin = i;
         if (VolgendTeken(tekst, i) == U'¬' && i < tekst.size()) {
             VolgendTeken(tekst, i);
             vorm.Symbolen.push_back(tekst.substr(begin, i - begin));
         }
     }
+    std::sort(vorm.Plaatsen.begin(), vorm.Plaatsen.end());
     const auto delen = Delen(tekst, '|');
     for (std::size_t i = 1; i < delen.size(); i += 2) {
         vorm.Patronen.push_back(delen[i]);
@@ -71,7 +77,7 @@ void PrintTo(const TVorm& v, std::ostream* uit) {
     for (const auto& s : v.Symbolen) {
         *uit << " [" << s << "]";
     }
-    *uit << ", patronen " << v.Patronen.size();
+    *uit << ", patronen " << v.Patronen.size() << ", plaatsen " << v.Plaatsen.size();
 }
 
 bool HeeftLetter(const std::string& tekst) {
@@ -84,13 +90,14 @@ bool HeeftLetter(const std::string& tekst) {
 }
 
 TEST(Vorm, HerkentWatHetProgrammaGebruikt) {
-    const TVorm v = Vorm("  ¬dA = **g· kop\r\nA&lle (*.*)|*.*|B|*.kx ");
+    const TVorm v = Vorm("  ¬dA = **g· kop %2 %1\r\nA&lle (*.*)|*.*|B|*.kx ");
     EXPECT_EQ(v.SpatiesVoor, 2u);
     EXPECT_EQ(v.SpatiesAchter, 1u);
     EXPECT_EQ(v.Regeleinden, 1);
     EXPECT_EQ(v.Ampersands, 1);
     EXPECT_EQ(v.Symbolen, (std::vector<std::string>{"¬d", "**g·"}));
     EXPECT_EQ(v.Patronen, (std::vector<std::string>{"*.*", "*.kx "}));
+    EXPECT_EQ(v.Plaatsen, (std::vector<std::string>{"%1", "%2"}));
     EXPECT_EQ(Vorm("    ").SpatiesVoor, 4u);
 }
 

@@ -162,5 +162,17 @@ TEST(NaarUtf8, Gevallen) {
     }
 }
 
+TEST(VulIn, VultElkePlaatsInEenKeer) {
+    EXPECT_EQ(VulIn("knoop %1 (%2 kNm, Mp = %3 kNm)", {"4", "-12.5", "10"}),
+              "knoop 4 (-12.5 kNm, Mp = 10 kNm)");
+    EXPECT_EQ(VulIn("%2 na %1", {"a", "b"}), "b na a");
+    EXPECT_EQ(VulIn("Fp / %1 = %2; %1", {"1.2", "5"}), "Fp / 1.2 = 5; 1.2");
+    // A value is not read again: a file name may hold "%2".
+    EXPECT_EQ(VulIn("\"%1\": %2.", {"a%2b", "weg"}), "\"a%2b\": weg.");
+    // Without a value, or without a digit, the sign stays.
+    EXPECT_EQ(VulIn("%3 is 100%", {"x"}), "%3 is 100%");
+    EXPECT_EQ(VulIn("%0%", {}), "%0%");
+}
+
 } // namespace
 } // namespace kx

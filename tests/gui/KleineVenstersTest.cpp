@@ -217,7 +217,8 @@ TEST(KleineVensters, TekstenPassenInElkeTaal) {
         start.ZetAfsluiting([](bool) {});
         TfrmVoortgang voortgang(*teksten);
         voortgang.ZetVoortgang((*teksten)[185] + (*teksten)[156] + (*teksten)[148], 10);
-        TFormMpInvullen mp;
+        TFormMpInvullen mp(*teksten);
+        mp.ZetWaarde(12.5); // shows the current value beside the empty box
         const std::vector<std::pair<QWidget*, QSize>> vensters{
             {&info, {450, 161}}, {&start, {450, 250}}, {&voortgang, {445, 172}}, {&mp, {224, 125}}};
         for (const auto& [venster, ontwerp] : vensters) {

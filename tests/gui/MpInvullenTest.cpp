@@ -1,7 +1,9 @@
 #include "ui/MpInvullen.h"
+#include "text/Teksten.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -29,7 +31,8 @@ protected:
     QString Tekst() const { return dialoog.editMP()->text(); }
     bool OkMogelijk() const { return dialoog.BitBtnOK()->isEnabled(); }
 
-    TFormMpInvullen dialoog;
+    Teksten teksten;
+    TFormMpInvullen dialoog{teksten};
 };
 
 // Only the digits 0 to 9 stay (other scripts' digits would not convert), at most three of them,
@@ -109,6 +112,33 @@ TEST_F(MpInvullenTest, WaardeUitBestandBlijftTotEenNieuweIsBevestigd) {
     QTest::keyClicks(dialoog.editMP(), QStringLiteral("13"));
     QTest::mouseClick(dialoog.BitBtnOK(), Qt::LeftButton);
     EXPECT_EQ(dialoog.GekozenWaarde(), std::optional<double>(13.0));
+}
+
+// The buttons and the current value speak the language of the texts, and show whole.
+TEST(MpInvullenTaal, KnoppenEnHuidigeWaardeInElkeTaal) {
+    struct Geval {
+        bool engels;
+        QString ok, annuleren, huidig;
+    };
+    for (const Geval& g : {Geval{false, "OK", "Annuleren", "Huidige waarde: "},
+                           Geval{true, "OK", "Cancel", "Current value: "}}) {
+        Teksten teksten;
+        if (g.engels) {
+            ASSERT_EQ(teksten.LeesVertalingsbestand(KX_VERTALINGEN "/English.kxt").Aantal,
+                      Teksten::Aantal);
+        }
+        TFormMpInvullen dialoog(teksten);
+        dialoog.ZetWaarde(1500.0);
+        dialoog.show();
+        QApplication::processEvents();
+        EXPECT_EQ(dialoog.BitBtnOK()->text(), g.ok);
+        EXPECT_EQ(dialoog.BitBtn2()->text(), g.annuleren);
+        EXPECT_EQ(dialoog.lblHuidig()->text(), g.huidig + QStringLiteral("1500 kNm"));
+        for (const QWidget* deel : std::initializer_list<const QWidget*>{
+                 dialoog.BitBtnOK(), dialoog.BitBtn2(), dialoog.lblHuidig()}) {
+            EXPECT_LE(deel->sizeHint().width(), deel->width());
+        }
+    }
 }
 
 // The modal call, driven from inside its own event loop.
