@@ -6,7 +6,8 @@
 #
 # The first run builds a pristine root with debootstrap and keeps it as a tarball in
 # $KX_INSTALLMAP (default /var/tmp/plastokinetica-install), beside the downloaded packages;
-# every run unpacks the tarball anew, so each install starts from a clean machine.
+# every run unpacks the tarball anew, so each install starts from a clean machine. Delete the
+# tarball to make a new one. The root of the last run stays for a look until the next run.
 set -euo pipefail
 
 if [ $# -ne 1 ] || [ ! -f "$1" ]; then
@@ -114,8 +115,10 @@ MaakTarbal() {
     spiegel=$(Spiegel bookworm)
     spiegel=${spiegel:-http://deb.debian.org/debian}
     veiligheid=$(Spiegel bookworm-security)
-    command -v debootstrap >/dev/null ||
+    if ! command -v debootstrap >/dev/null; then
+        apt-get update -qq
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap >/dev/null
+    fi
     Stap "nieuwe Debian 12-root met debootstrap van $spiegel (eenmalig, enkele minuten)"
     VerwijderRoot "$nieuw"
     debootstrap --variant=minbase bookworm "$nieuw" "$spiegel" >"$werkmap/debootstrap.log" 2>&1 ||
