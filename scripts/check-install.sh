@@ -116,8 +116,9 @@ MaakTarbal() {
     spiegel=${spiegel:-http://deb.debian.org/debian}
     veiligheid=$(Spiegel bookworm-security)
     if ! command -v debootstrap >/dev/null; then
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap >/dev/null
+        Stap "debootstrap installeren"
+        { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap; } \
+            >"$werkmap/debootstrap.log" 2>&1 || { tail -n 5 "$werkmap/debootstrap.log"; exit 1; }
     fi
     Stap "nieuwe Debian 12-root met debootstrap van $spiegel (eenmalig, enkele minuten)"
     VerwijderRoot "$nieuw"
