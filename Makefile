@@ -46,3 +46,8 @@ format:
 
 clean:
 	rm -rf build build-sanitize build-fuzz build-pakket
+
+# Installs the package in a fresh Debian 12 root and checks that it runs there (root, network).
+.PHONY: install-check
+install-check: package
+	scripts/check-install.sh $$(ls -t build-pakket/plastokinetica_*.deb | head -n 1)
