@@ -8,9 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <random>
 #include <string>
 #include <vector>
 
