@@ -1,47 +1,21 @@
-#include "model/Bestand.h"
-#include "text/Teksten.h"
+#include "BestandHulp.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <limits>
 #include <regex>
-#include <sstream>
-#include <unistd.h>
 #include <utility>
-#include <vector>
 
-namespace kx {
+namespace kx::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-const std::string Datum = "06-12-2024";
-const std::string Tijd = "14:30:05";
 const std::string Rust = "  0.00000000000000000E+0000";
-
-std::string LeesAlles(const fs::path& pad) {
-    std::ifstream in(pad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void SchrijfAlles(const fs::path& pad, const std::string& inhoud) {
-    std::ofstream(pad, std::ios::binary) << inhoud;
-}
-
-std::string AlsTekst(const TManipuleerConstructie& c) {
-    std::ostringstream uit;
-    SchrijfConstructie(uit, c, Datum, Tijd);
-    return uit.str();
-}
 
 TLeesResultaat Lees(const std::string& tekst) {
     std::istringstream in(tekst);
     return LeesConstructie(in, "portaal.kx", Teksten());
 }
 
+// The lines of a file without their line ends, and back.
 std::vector<std::string> Regels(const std::string& tekst) {
     std::vector<std::string> regels;
     std::istringstream in(tekst);
@@ -74,36 +48,16 @@ std::string KortBestand(const std::vector<std::string>& knopen,
     return Samen(regels);
 }
 
-class BestandTest : public ::testing::Test {
+class BestandTest : public Bestanden {
 protected:
-    void SetUp() override {
-        map = fs::temp_directory_path() /
-              ("kx-bestand-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(map);
-        voorbeeld.MaakLeeg();
-        voorbeeld.VulVoorbeeld();
-    }
-    void TearDown() override {
-        std::error_code genegeerd;
-        fs::permissions(map / "oud.kx", fs::perms::owner_all, genegeerd);
-        fs::remove_all(map, genegeerd);
-    }
+    static std::string Fixture() { return LeesAlles(fs::path(KX_FIXTURES) / "voorbeeld.kx"); }
 
-    std::string Fixture() const { return LeesAlles(fs::path(KX_FIXTURES) / "voorbeeld.kx"); }
-
-    Teksten teksten;
     TManipuleerConstructie c{teksten};
-    TManipuleerConstructie voorbeeld{teksten};
-    fs::path map;
 };
 
-TEST_F(BestandTest, VoorbeeldWordtByteVoorByteGeschreven) {
-    EXPECT_EQ(AlsTekst(voorbeeld), Fixture());
-}
-
-TEST_F(BestandTest, VoorbeeldKomtTerugMetCrLfEnMetLf) {
+TEST_F(BestandTest, VoorbeeldByteVoorByteGeschrevenEnMetCrLfOfLfTeruggelezen) {
     const std::string tekst = Fixture();
+    EXPECT_EQ(AlsTekst(voorbeeld), tekst);
     std::string alleenLf = tekst;
     std::erase(alleenLf, '\r');
     for (const auto& bestand : {tekst, alleenLf}) {
@@ -135,7 +89,7 @@ TEST_F(BestandTest, SchaalDrieKomtTerugOpSchaalEen) {
     }
     c.Constructie.Knopen[4].X = 7.0; // not a whole number of grid cells
     c.Schaal = 3;
-    const std::string pad = (map / "schaal.kx").string();
+    const std::string pad = Pad("schaal.kx");
     ASSERT_EQ(SchrijfConstructieNaarBestand(pad, c, Datum, Tijd), "");
 
     TManipuleerConstructie terug{teksten};
@@ -242,18 +196,17 @@ KapotteBestanden(const std::vector<std::string>& goed) {
 
 TEST_F(BestandTest, KapotBestandWordtGeweigerdEnLaatDeConstructieOngemoeid) {
     voorbeeld.Schaal = 2;
-    const auto geweigerd = [&](const fs::path& pad, const std::string& reden) {
+    const auto geweigerd = [&](const std::string& pad, const std::string& reden) {
         TManipuleerConstructie ervoor = voorbeeld;
-        EXPECT_EQ(LaadConstructie(ervoor, pad.string()),
-                  "Het bestand \"" + pad.string() + "\" kan niet worden gelezen: " + reden);
+        EXPECT_EQ(LaadConstructie(ervoor, pad), Lezen(pad) + reden);
         EXPECT_EQ(ervoor.Constructie, voorbeeld.Constructie) << reden;
         EXPECT_EQ(ervoor.Schaal, 2);
     };
     for (const auto& [regels, reden] : KapotteBestanden(Regels(Fixture()))) {
-        SchrijfAlles(map / "kapot.kx", Samen(regels));
-        geweigerd(map / "kapot.kx", reden);
+        SchrijfAlles(Pad("kapot.kx"), Samen(regels));
+        geweigerd(Pad("kapot.kx"), reden);
     }
-    geweigerd(map / "bestaat-niet.kx", "het bestand bestaat niet.");
+    geweigerd(Pad("bestaat-niet.kx"), "het bestand bestaat niet.");
 }
 
 // The refusals and a failed save speak the language of the texts: the built-in Dutch or English.
@@ -321,10 +274,9 @@ TEST_F(BestandTest, MeldingenInDeTaalVanDeTeksten) {
 
 TEST_F(BestandTest, GeladenBestandWordtGenormaliseerd) {
     const std::string losseKnoop = "7" + Rust + Rust + " 0 3" + Rust + " 1";
-    const fs::path pad = map / "los.kx";
-    SchrijfAlles(pad, KortBestand({losseKnoop}));
+    SchrijfAlles(Pad("los.kx"), KortBestand({losseKnoop}));
     c.VulVoorbeeld();
-    ASSERT_EQ(LaadConstructie(c, pad.string()), "");
+    ASSERT_EQ(LaadConstructie(c, Pad("los.kx")), "");
     EXPECT_EQ(c.Constructie, TConstructie{});
 }
 
@@ -369,4 +321,4 @@ TEST(HuidigeDatumEnTijd, VasteVormZonderLandinstelling) {
 }
 
 } // namespace
-} // namespace kx
+} // namespace kx::test

@@ -125,6 +125,9 @@ TEST(EngineExact, HandberekendeFramesTotOpAfronding) {
                 VergelijkExact(v.lasten[j][1], m.avBelastingen[j].dy / schaal, vrij, "dy");
             }
             Referentie(m).Vergelijk();
+            for (const auto& tekst : m.Vgl.Regel1) {
+                EXPECT_EQ(tekst.find('e'), std::string::npos) << "geen exponent: " << tekst;
+            }
         }
     }
 }
@@ -154,7 +157,7 @@ TEST(EngineExact, DraaiendeScharnierenEnHerhaaldeMechanismen) {
     }
 }
 
-TEST(EngineExact, TermenZonderExponentEnMetDeArmVanDeVerschuiving) {
+TEST(EngineExact, TermenMetDeArmVanDeVerschuiving) {
     Opstelling o;
     Bestand("portaal-ingeklemd-h.kx")(o);
     ASSERT_EQ(o.Analyseer(), "");
@@ -169,16 +172,6 @@ TEST(EngineExact, TermenZonderExponentEnMetDeArmVanDeVerschuiving) {
     // The beam translates: its load reads as load times displacement per rotation.
     EXPECT_EQ(termen, (std::vector<std::string>{scharnier, scharnier, scharnier, scharnier,
                                                 "+ 1 F ¬× 4 ¬× ¬d¬q "}));
-    for (const Frame& frame : Frames()) {
-        Opstelling p;
-        frame.bouw(p);
-        ASSERT_EQ(p.Analyseer(), "");
-        for (const auto& m : p.a.Mechanismen) {
-            for (const auto& tekst : m.Vgl.Regel1) {
-                EXPECT_EQ(tekst.find_first_of("e"), std::string::npos) << tekst;
-            }
-        }
-    }
 }
 
 } // namespace

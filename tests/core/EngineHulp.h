@@ -18,8 +18,6 @@ struct Opstelling {
     TManipuleerConstructie c{teksten};
     TAnalyse a{teksten};
 
-    Opstelling() { c.MaakLeeg(); }
-
     // The connection follows from the support, as the editor sets it.
     void Knoop(int slot, double x, double y, int oplegging = GeenOplegging) {
         const bool scharnierend = oplegging != GeenOplegging && oplegging != Inklemming;
@@ -59,17 +57,6 @@ struct Opstelling {
         for (std::size_t i = 0; i < a.VMechanismen.size(); ++i) {
             ConverteerVervangendeConstructie(a.VMechanismen[i], a.Mechanismen[i]);
         }
-    }
-
-    // The first pass of mechanism i, as the driver runs it.
-    void EerstePas(int i) {
-        TMechanisme& m = a.Mechanismen[static_cast<std::size_t>(i)];
-        BepaalRotatieCentra(m);
-        BepaalVervorming(m, VirtueleRotatie);
-        BepaalPlastischeMomenten(m);
-        BepaalFactoren(m);
-        BepaalBezwijklast(m);
-        a.SchrijfTermen(m);
     }
 };
 

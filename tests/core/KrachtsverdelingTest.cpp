@@ -1,5 +1,4 @@
 #include "EngineHulp.h"
-#include "Student.h"
 #include "engine/Bezwijkcontrole.h"
 #include "engine/MechanismeOpgaven.h"
 
@@ -67,6 +66,7 @@ struct Geval {
     bool Eenduidig;
 };
 
+// Portal 6 m wide and 4 m high with H 1 at the left corner and V 2 at mid-beam.
 void Portaal(Opstelling& o, int voet) {
     o.Knoop(0, 0, 4, voet);
     o.Knoop(1, 0, 0);
@@ -79,45 +79,36 @@ void Portaal(Opstelling& o, int voet) {
     o.Last(0, 1, 1, 0);
     o.Last(1, 2, 0, 2);
 }
+void PortaalScharnierend(Opstelling& o) {
+    Portaal(o, Scharnierend);
+}
+void PortaalIngeklemd(Opstelling& o) {
+    Portaal(o, Inklemming);
+}
+void Schoor(Opstelling& o) {
+    SchoorLigger(o);
+}
+// Mp 100 at the clamp, 50 in the span: 100 theta + 50 * 2 theta = 3 lambda theta.
+void OngelijkeMp(Opstelling& o) {
+    SchoorLigger(o);
+    o.Staaf(0, 0, 1, 100.0);
+}
 
 TEST(Krachtsverdeling, HandberekendeMechanismen) {
+    // Verhouding 0: the mechanism overloads some place, the peak ratio exceeds 1.
     const std::vector<Geval> gevallen = {
-        // Portal of the example, sway and beam together: M at the left corner is 25.
+        // Sway and beam together: M at the left corner is 25.
         {"voorbeeld 1", Voorbeeld, {2, 4}, 175.0 / 3.0, 1.0, true},
         // Hinges at the left corner and mid-beam: the right corner carries 100 = 2 Mp.
         {"voorbeeld 2", Voorbeeld, {0, 4}, 250.0 / 3.0, 2.0, true},
-        {"schoorligger", [](Opstelling& o) { SchoorLigger(o); }, {0, 1}, 50.0, 1.0, true},
-        // Mp 100 at the clamp, 50 in the span: 100 theta + 50 * 2 theta = 3 lambda theta.
-        {"ongelijke Mp",
-         [](Opstelling& o) {
-             SchoorLigger(o);
-             o.Staaf(0, 0, 1, 100.0);
-         },
-         {0, 1},
-         200.0 / 3.0,
-         1.0,
-         true},
-        // Pinned portal, H 1 at the left corner and V 2 mid-beam: 4 Mp = lambda (4 + 6).
-        {"portaal scharnierend",
-         [](Opstelling& o) { Portaal(o, Scharnierend); },
-         {2, 3},
-         20.0,
-         1.0,
-         true},
-        // Fixed portal, same loads: combined mechanism 6 Mp = lambda (4 + 6).
-        {"portaal ingeklemd",
-         [](Opstelling& o) { Portaal(o, Inklemming); },
-         {0, 2, 3, 4},
-         30.0,
-         1.0,
-         true},
-        // Fixed portal, sway mechanism at 4 Mp / 4 = 50 overloads mid-beam.
-        {"portaal ingeklemd, zijdelings",
-         [](Opstelling& o) { Portaal(o, Inklemming); },
-         {0, 1, 3, 4},
-         50.0,
-         0.0,
-         true},
+        {"schoorligger", Schoor, {0, 1}, 50.0, 1.0, true},
+        {"ongelijke Mp", OngelijkeMp, {0, 1}, 200.0 / 3.0, 1.0, true},
+        // 4 Mp = lambda (4 + 6).
+        {"portaal scharnierend", PortaalScharnierend, {2, 3}, 20.0, 1.0, true},
+        // Combined mechanism: 6 Mp = lambda (4 + 6).
+        {"portaal ingeklemd", PortaalIngeklemd, {0, 2, 3, 4}, 30.0, 1.0, true},
+        // Sway mechanism at 4 Mp / 4 = 50 overloads mid-beam.
+        {"portaal ingeklemd, zijdelings", PortaalIngeklemd, {0, 1, 3, 4}, 50.0, 0.0, true},
     };
     for (const auto& geval : gevallen) {
         SCOPED_TRACE(geval.Naam);
@@ -167,11 +158,6 @@ TEST(Krachtsverdeling, MomentenEnReactiesMetTekens) {
     EXPECT_NEAR(Reactie(w, 0).Ry, 20.0 / 3.0, Nauw);
     EXPECT_NEAR(Reactie(w, 4).Ry, 100.0 / 3.0, Nauw);
     EXPECT_NEAR(std::fabs(Staaf(w, 1).M0), 30.0, Nauw);
-
-    Opstelling q;
-    Voorbeeld(q);
-    const auto x = BepaalKrachtsverdeling(TEvenwicht(q.c.Constructie), {2, 4}, 0.0);
-    EXPECT_NEAR(std::fabs(Staaf(x, 3).M0), 25.0, Nauw);
 }
 
 TEST(Krachtsverdeling, MechanismeZonderArbeidHeeftGeenVerdeling) {
@@ -206,17 +192,9 @@ TEST(Bezwijkcontrole, StatischeStellingEnBevestiging) {
     };
     const std::vector<Verwacht> gevallen = {
         {"voorbeeld", Voorbeeld, 175.0 / 3.0, {2, 4}, true},
-        {"schoorligger", [](Opstelling& o) { SchoorLigger(o); }, 50.0, {0, 1}, true},
-        {"portaal scharnierend",
-         [](Opstelling& o) { Portaal(o, Scharnierend); },
-         20.0,
-         {2, 3},
-         true},
-        {"portaal ingeklemd",
-         [](Opstelling& o) { Portaal(o, Inklemming); },
-         30.0,
-         {0, 2, 3, 4},
-         true},
+        {"schoorligger", Schoor, 50.0, {0, 1}, true},
+        {"portaal scharnierend", PortaalScharnierend, 20.0, {2, 3}, true},
+        {"portaal ingeklemd", PortaalIngeklemd, 30.0, {0, 2, 3, 4}, true},
         {"ingeklemde ligger", IngeklemdeLigger, 50.0, {0, 2, 4}, false},
     };
     for (const auto& geval : gevallen) {
@@ -239,58 +217,6 @@ TEST(Bezwijkcontrole, StatischeStellingEnBevestiging) {
             }
         }
     }
-}
-
-} // namespace
-} // namespace kx::test
-
-namespace kx::test {
-namespace {
-
-TEST(Bezwijkcontrole, WillekeurigeConstructiesVoldoenAanBeideStellingen) {
-    Student student(20261206);
-    int geanalyseerd = 0;
-    int onbepaald = 0;
-    int gecontroleerd = 0;
-    for (int poging = 0; poging < 1000 && geanalyseerd < 200; ++poging) {
-        Opstelling o;
-        o.c.Constructie = student.Teken();
-        if (!o.Analyseer().empty()) {
-            continue;
-        }
-        ++geanalyseerd;
-        const TEvenwicht evenwicht(o.c.Constructie);
-        const auto opgaven = MechanismeOpgaven(o.a);
-        const auto controle = ControleerMechanismen(evenwicht, opgaven, o.a.MaatgevendMechanisme);
-        const double waar = controle.Waar.Bezwijklast;
-        ASSERT_GE(waar, 0.0);
-        if (waar < 0.5 * Oneindig) {
-            EXPECT_LT(controle.Waar.Verdeling.Residu, Nauw);
-            EXPECT_LE(controle.Waar.Verdeling.Momentverhouding, 1.0 + 1e-9);
-        }
-        for (std::size_t i = 0; i < opgaven.size(); ++i) {
-            SCOPED_TRACE("poging " + std::to_string(poging) + ", mechanisme " +
-                         std::to_string(i + 1));
-            const auto v =
-                BepaalKrachtsverdeling(evenwicht, opgaven[i].Plaatsen, opgaven[i].Bezwijklast);
-            onbepaald += v.Bestaat && !v.Eenduidig ? 1 : 0;
-            if (!v.Bestaat) {
-                continue;
-            }
-            ++gecontroleerd;
-            EXPECT_LT(v.Residu, Nauw);
-            EXPECT_GE(v.Momentverhouding, 1.0 - 1e-9);
-            EXPECT_LE(waar, v.Bezwijklast * (1.0 + 1e-9));
-            EXPECT_LE(v.Ondergrens(), waar * (1.0 + 1e-9));
-        }
-        if (controle.Bevestigd) {
-            EXPECT_NEAR(waar, controle.Bezwijklasten[controle.Maatgevend], 1e-7 * waar);
-        }
-    }
-    EXPECT_GE(geanalyseerd, 150);
-    EXPECT_GE(gecontroleerd, 400);
-    EXPECT_GE(onbepaald, 1);
-    RecordProperty("onbepaald", onbepaald);
 }
 
 } // namespace

@@ -1,15 +1,13 @@
-#include "text/Teksten.h"
+#include "BestandHulp.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
 
-namespace kx {
+namespace kx::test {
 namespace {
 
 // A translation file may leave out the empty first line of a text that starts with a line break.
@@ -99,44 +97,35 @@ TEST(Vertaling, VolledigeTabelLeestTerugAlsIngebouwd) {
     }
 }
 
-TEST(Vertaling, AllesNaDeLaatsteTekstTeltNiet) {
-    Teksten teksten;
-    std::string inhoud;
-    for (int i = 0; i < Teksten::Aantal; ++i) {
-        inhoud += "tekst " + std::to_string(i) + "\n###\n";
+// Texts after the last of the table do not count; a file with only the original texts keeps
+// the newer ones built in.
+TEST(Vertaling, TekstenTellenTotHetEindeVanDeTabel) {
+    for (const int aantal : {Teksten::Aantal + 1, LaatsteOrigineleTekst + 1}) {
+        SCOPED_TRACE(aantal);
+        Teksten teksten;
+        std::string inhoud;
+        for (int i = 0; i < aantal; ++i) {
+            inhoud += "tekst " + std::to_string(i) + "\n###\n";
+        }
+        EXPECT_EQ(LeesUit(teksten, inhoud), std::min(aantal, static_cast<int>(Teksten::Aantal)));
+        EXPECT_EQ(teksten[216], "tekst 216");
+        VerwachtBasisVanaf(teksten, aantal);
     }
-    EXPECT_EQ(LeesUit(teksten, inhoud + "overbodig\n###\n"), Teksten::Aantal);
-    EXPECT_EQ(teksten[216], "tekst 216");
 }
 
-TEST(Vertaling, BestandMetDeOorspronkelijkeTekstenHoudtDeNieuweIngebouwd) {
-    Teksten teksten;
-    std::string inhoud;
-    for (int i = 0; i <= LaatsteOrigineleTekst; ++i) {
-        inhoud += "tekst " + std::to_string(i) + "\n###\n";
-    }
-    EXPECT_EQ(LeesUit(teksten, inhoud), LaatsteOrigineleTekst + 1);
-    EXPECT_EQ(teksten[216], "tekst 216");
-    VerwachtBasisVanaf(teksten, LaatsteOrigineleTekst + 1);
-    EXPECT_EQ(teksten[TekstBeweeglijk].rfind("De constructie kan al bewegen", 0), 0U);
-}
+using Vertalingsbestand = TijdelijkeMap;
 
-TEST(Vertalingsbestand, WordtGelezenAlsHetBestaat) {
-    const auto uniek = std::chrono::steady_clock::now().time_since_epoch().count();
-    const auto pad =
-        std::filesystem::temp_directory_path() / ("kx-teksten-" + std::to_string(uniek) + ".kxt");
-    std::ofstream(pad, std::ios::binary) << "Mijn programma\r\n###\r\n&Bestanden\r\n###\r\n";
+TEST_F(Vertalingsbestand, WordtGelezenAlsHetBestaat) {
+    SchrijfAlles(Pad("KXTranslation.kxt"), "Mijn programma\r\n###\r\n&Bestanden\r\n###\r\n");
     Teksten teksten;
-    const TVertalingGelezen gelezen = teksten.LeesVertalingsbestand(pad.string());
+    const TVertalingGelezen gelezen = teksten.LeesVertalingsbestand(Pad("KXTranslation.kxt"));
     EXPECT_EQ(gelezen.Aantal, 2);
     EXPECT_EQ(gelezen.Melding, "");
-    std::filesystem::remove(pad);
     EXPECT_EQ(teksten[0], "Mijn programma");
     EXPECT_EQ(teksten[1], "&Bestanden");
     VerwachtBasisVanaf(teksten, 2);
 
-    const TVertalingGelezen ontbreekt =
-        teksten.LeesVertalingsbestand("/bestaat/niet/KXTranslation.kxt");
+    const TVertalingGelezen ontbreekt = teksten.LeesVertalingsbestand(Pad("ontbreekt.kxt"));
     EXPECT_EQ(ontbreekt.Aantal, 0);
     EXPECT_EQ(ontbreekt.Melding, "");
     EXPECT_EQ(teksten[0], "Mijn programma");
@@ -175,4 +164,4 @@ TEST(VulIn, VultElkePlaatsInEenKeer) {
 }
 
 } // namespace
-} // namespace kx
+} // namespace kx::test
