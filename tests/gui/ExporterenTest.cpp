@@ -1,5 +1,5 @@
 #include "ui/Exporteren.h"
-#include "VensterHulp.h"
+#include "Hulp.h"
 #include "drawing/Bladzijden.h"
 #include "text/TekstNamen.h"
 #include "ui/AnalyseVenster.h"
@@ -91,12 +91,7 @@ int PdfPaginas(const QString& pad) {
 
 class ExporterenTest : public test::HoofdvensterBasis {
 protected:
-    void SetUp() override {
-        Start();
-        venster->resize(1400, 900);
-        venster->Editorvenster()->showNormal();
-        venster->LaadConstructie("Voorbeeld");
-    }
+    void SetUp() override { StartGroot(); }
 
     QString Exporteer(const QString& naam) {
         const QString pad = map.filePath(naam);
