@@ -1,25 +1,10 @@
-#include "ui/AnalyseVenster.h"
 #include "Hulp.h"
-#include "engine/Analyse.h"
-#include "text/TekstNamen.h"
 #include "ui/MechanismeTabel.h"
-#include "ui/Zijpaneel.h"
 
-#include <gtest/gtest.h>
-
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QHeaderView>
-#include <QMdiSubWindow>
-#include <QMouseEvent>
 #include <QScrollArea>
-#include <QSignalSpy>
 #include <QSortFilterProxyModel>
-#include <QTest>
-
-#include <algorithm>
-#include <vector>
 
 namespace kx {
 namespace {
@@ -135,17 +120,13 @@ TEST_F(Analysevenster, BladerenKiezenEnDeHandBovenActieveGebieden) {
     EXPECT_EQ(Pagina(m), (std::vector<int>{0, 1, 2, 3}));
     EXPECT_NE(venster->Analysevenster(Kind::kindWanneerBezwijken), nullptr);
     EXPECT_EQ(venster->AantalAnalyses(), 1);
-}
 
-// The copy is the whole picture on white, also the part scrolled out of view.
-TEST_F(Analysevenster, KopieIsHetHeleBeeldOpWit) {
-    StartGroot(true);
-    TfrmHoeBezwijken& m = OpenMechanismen(300);
-    KiesInKeuzelijst(0);
+    // The copy is the whole picture on white, also the part scrolled out of view, where the link
+    // lies; the view leaves 50 empty pixels below its last line.
+    OpenMechanismen(300);
     ASSERT_GT(m.Vlak()->height(), m.ScrollBox()->viewport()->height());
     const QImage beeld = m.Afbeelding();
     EXPECT_EQ(beeld.size(), m.Vlak()->size());
-    // The view leaves 50 empty pixels below its last line; the link lies out of view.
     EXPECT_EQ(test::Inkt(beeld, QRect(0, beeld.height() - 40, beeld.width(), 40)), 0);
     const TKlikgebied& link = m.Gebieden()[KlikVolgende];
     EXPECT_GT(
@@ -156,13 +137,16 @@ TEST_F(Analysevenster, KopieIsHetHeleBeeldOpWit) {
     EXPECT_EQ(QApplication::clipboard()->image(), beeld);
 }
 
-TEST_F(Analysevenster, HoogtesKrimpenZonderOnderdelen) {
+// Options set before any window only change the options; the surfaces follow the options. A
+// click on a stale picture runs the analysis first, which chooses its governing mechanism and
+// redraws every open window.
+TEST_F(Analysevenster, HoogtesVolgenDeOptiesEnEenNieuweAnalyse) {
     StartGroot();
-    Vinkje(woMogBezwMech); // no window yet: only the options change
+    Vinkje(woMogBezwMech);
     EXPECT_FALSE(venster->Toestand().WeergaveOpties[woUitlegMogBezwMech]);
     EXPECT_EQ(venster->AantalAnalyses(), 0);
 
-    OpenMechanismen();
+    TfrmHoeBezwijken& m = OpenMechanismen();
     venster->ToonWanneerBezwijken();
     const int zonderMechanismen = Hoogte(Kind::kindHoeBezwijken);
     Vinkje(woMogBezwMech);
@@ -171,29 +155,19 @@ TEST_F(Analysevenster, HoogtesKrimpenZonderOnderdelen) {
     Vinkje(woUitlegMogBezwMech);
     EXPECT_LT(Hoogte(Kind::kindHoeBezwijken), alles);
     EXPECT_GT(Hoogte(Kind::kindHoeBezwijken), zonderMechanismen);
-
     const int arbeid = Hoogte(Kind::kindWanneerBezwijken);
     Vinkje(woVirtArbVgl);
     EXPECT_LT(Hoogte(Kind::kindWanneerBezwijken), arbeid);
     Vinkje(woVirtArbVgl);
     EXPECT_EQ(Hoogte(Kind::kindWanneerBezwijken), arbeid);
-}
 
-TEST_F(Analysevenster, NieuweAnalyseTekentDeOpenVenstersOpnieuw) {
-    StartGroot();
-    TfrmHoeBezwijken& m = OpenMechanismen();
-    venster->ToonWanneerBezwijken();
     ASSERT_EQ(m.Gebieden()[KlikVolgende].Doel, GeenDoel); // three mechanisms fit one page
     venster->Document().Bewerk({}, [](TManipuleerConstructie& c) { test::VulVijfMechanismen(c); });
-
-    // A click on a stale picture runs the analysis first; it chooses its governing mechanism.
     Klik(m.Vlak(), Midden(m.Gebieden()[1]));
     ASSERT_EQ(venster->AantalAnalyses(), 2);
     EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->count(), 5);
     EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->currentIndex(), Gekozen());
     EXPECT_EQ(Gekozen(), venster->Analyse().MaatgevendMechanisme);
-
-    // Both windows already show the new results.
     EXPECT_EQ(m.Gebieden()[KlikVolgende].Doel, 4);
     const int hoogte = Hoogte(Kind::kindWanneerBezwijken);
     venster->Analysevenster(Kind::kindWanneerBezwijken)->Herteken();

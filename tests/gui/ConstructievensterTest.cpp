@@ -1,22 +1,6 @@
 #include "Hulp.h"
-#include "drawing/Opmaak.h"
-#include "text/TekstNamen.h"
-#include "text/Teksten.h"
-#include "ui/Document.h"
-
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QLocale>
-#include <QSignalSpy>
-#include <QSpinBox>
-#include <QTabBar>
-#include <QTableWidget>
-#include <QTest>
 
 #include <deque>
-#include <utility>
-#include <vector>
 
 namespace kx {
 namespace {
@@ -124,33 +108,9 @@ TEST_F(Constructievenster, MuisBewerkingenOpHetRaster) {
     EXPECT_EQ(Rij(0).mid(1), (QStringList{"3", "0", "2"}));
 }
 
-// A right click opens the menu of what lies under the mouse and changes nothing itself.
-TEST_F(Constructievenster, RechtsDrukkenKiestHetMenuEnLaatDeResultatenStaan) {
-    Sleep(editor, {80, 80}, {280, 80});
-    Kies(TBewerking::BelastingToevoegen);
-    Sleep(editor, {280, 0}, {280, 80}); // a load on the bar's right end, arrow upward
-    // At a node at the end of a bar the node wins.
-    for (const auto& [plaats, menu] : {std::pair{QPoint(80, 80), editor.PopupKnopen()},
-                                       {QPoint(180, 80), editor.PopupStaven()},
-                                       {QPoint(280, 40), editor.PopupBelastingen()}}) {
-        Rechts(plaats);
-        EXPECT_EQ(editor.Popup(), menu) << plaats.x() << ',' << plaats.y();
-    }
-    Beweeg({280, 40});
-    EXPECT_EQ(Hint(), "P = 2F [kN]");
-
-    document.Geschiedenis().setClean();
-    document.ZetResultatenGeldig(true);
-    const TConstructie voor = C();
-    Rechts({400, 400});
-    EXPECT_EQ(editor.Popup(), nullptr);
-    editor.ImageConstructieMouseUp(Qt::RightButton, 400, 400);
-    EXPECT_FALSE(document.Gewijzigd());
-    EXPECT_TRUE(document.ResultatenGeldig());
-    EXPECT_EQ(C(), voor);
-}
-
-TEST_F(Constructievenster, MenuActiesWerkenOpHetItemVanHetOpenen) {
+// A right click opens the menu of what lies under the mouse, a node winning at the end of a bar,
+// and changes nothing itself; the menu's actions work on the item it was opened for.
+TEST_F(Constructievenster, RechtsMenuVanHetItemOnderDeMuis) {
     Sleep(editor, {80, 80}, {280, 80});
     Rechts({80, 80});
     Beweeg({400, 400}); // the mouse goes on to the menu
@@ -169,6 +129,31 @@ TEST_F(Constructievenster, MenuActiesWerkenOpHetItemVanHetOpenen) {
     Actie(editor.PopupStaven(), "Mp..")->trigger(); // cancelled
     EXPECT_EQ(C().Staven[0].Mp, 120.0);
     EXPECT_EQ(mpGevraagd, (std::vector<double>{50.0, 120.0}));
+
+    Kies(TBewerking::BelastingToevoegen);
+    Sleep(editor, {280, 0}, {280, 80}); // a load on the bar's right end, arrow upward
+    for (const auto& [plaats, menu] : {std::pair{QPoint(80, 80), editor.PopupKnopen()},
+                                       {QPoint(180, 80), editor.PopupStaven()},
+                                       {QPoint(280, 40), editor.PopupBelastingen()}}) {
+        Rechts(plaats);
+        EXPECT_EQ(editor.Popup(), menu) << plaats.x() << ',' << plaats.y();
+    }
+    Beweeg({280, 40});
+    EXPECT_EQ(Hint(), "P = 2F [kN]");
+    document.Geschiedenis().setClean();
+    document.ZetResultatenGeldig(true);
+    const TConstructie voor = C();
+    Rechts({400, 400});
+    EXPECT_EQ(editor.Popup(), nullptr);
+    editor.ImageConstructieMouseUp(Qt::RightButton, 400, 400);
+    EXPECT_FALSE(document.Gewijzigd());
+    EXPECT_TRUE(document.ResultatenGeldig());
+    EXPECT_EQ(C(), voor);
+
+    Rechts({280, 40});
+    Actie(editor.PopupBelastingen(), "Verwijderen")->trigger();
+    EXPECT_EQ(Aantal(C().Belastingen), 0);
+    Rechts({180, 80});
     Actie(editor.PopupStaven(), "Verwijderen")->trigger();
     EXPECT_EQ(Aantal(C().Staven), 0);
     EXPECT_EQ(Aantal(C().Knopen), 0);
@@ -314,34 +299,6 @@ TEST_F(Constructievenster, SlepenToontDeStaafEnDeKnoopOnderDeMuis) {
     editor.ImageConstructieMouseUp(Qt::LeftButton, 480, 80);
 }
 
-// A node typed into the table lands where a click on the same snap point would find it, as one
-// undo step; the drawing follows. At scale 2 a cell of 40 pixels is 2 m.
-TEST_F(Constructievenster, GetypteKnoopcoordinaatOpHetRaster) {
-    struct Geval {
-        int schaal, fijnheid;
-        QString tekst, getoond;
-        double x;  // metres
-        int pixel; // where the editor draws it at zoom 40
-    };
-    for (const Geval& g : {Geval{1, 3, "7.3", "7" + QLocale().decimalPoint() + "25", 7.25, 290},
-                           Geval{2, 1, "7,3", "8", 8.0, 160}}) {
-        SCOPED_TRACE(testing::Message() << g.schaal << " " << g.fijnheid);
-        document.Laad("");
-        Kies(TBewerking::StaafToevoegen);
-        Sleep(editor, {80, 80}, {80, 200});
-        editor.Schaal()->setValue(g.schaal);
-        editor.Fijnheid()->setValue(g.fijnheid);
-        Kies(TBewerking::KnoopAanpassen);
-        const int stappen = document.Geschiedenis().count();
-        editor.ZetCel(1, 1, g.tekst);
-        EXPECT_EQ(Plek(1).first, g.x);
-        EXPECT_EQ(document.Geschiedenis().count(), stappen + 1);
-        EXPECT_EQ(Rij(1)[1], g.getoond);
-        Beweeg({g.pixel, 200});
-        EXPECT_EQ(Gevonden(0), "2");
-    }
-}
-
 // Refused values leave the structure and the history as they were, put the old value back in
 // the cell and say why in the hint line.
 TEST_F(Constructievenster, GeweigerdeWaardenLatenAllesStaan) {
@@ -378,7 +335,9 @@ TEST_F(Constructievenster, GeweigerdeWaardenLatenAllesStaan) {
     EXPECT_EQ(document.Geschiedenis().count(), stappen);
 }
 
-// Typing into a cell goes the same way; Mp and the load follow at once.
+// Typing into a cell goes the same way; Mp and the load follow at once. A node typed into the
+// table lands where a click on the same snap point would find it, as one undo step; the drawing
+// follows. At scale 2 a cell of 40 pixels is 2 m.
 TEST_F(Constructievenster, IntypenInDeCelZetDeWaarde) {
     Sleep(editor, {80, 80}, {280, 80});
     Kies(TBewerking::BelastingToevoegen);
@@ -395,6 +354,30 @@ TEST_F(Constructievenster, IntypenInDeCelZetDeWaarde) {
     EXPECT_EQ(C().Staven[0].Mp, 75.0);
     Beweeg({180, 80});
     EXPECT_EQ(Hint(), "Mp = 75 kNm");
+
+    struct Geval {
+        int schaal, fijnheid;
+        QString tekst, getoond;
+        double x;  // metres
+        int pixel; // where the editor draws it at zoom 40
+    };
+    for (const Geval& g : {Geval{1, 3, "7.3", "7" + QLocale().decimalPoint() + "25", 7.25, 290},
+                           Geval{2, 1, "7,3", "8", 8.0, 160}}) {
+        SCOPED_TRACE(testing::Message() << g.schaal << " " << g.fijnheid);
+        document.Laad("");
+        Kies(TBewerking::StaafToevoegen);
+        Sleep(editor, {80, 80}, {80, 200});
+        editor.Schaal()->setValue(g.schaal);
+        editor.Fijnheid()->setValue(g.fijnheid);
+        Kies(TBewerking::KnoopAanpassen);
+        const int stappen = document.Geschiedenis().count();
+        editor.ZetCel(1, 1, g.tekst);
+        EXPECT_EQ(Plek(1).first, g.x);
+        EXPECT_EQ(document.Geschiedenis().count(), stappen + 1);
+        EXPECT_EQ(Rij(1)[1], g.getoond);
+        Beweeg({g.pixel, 200});
+        EXPECT_EQ(Gevonden(0), "2");
+    }
 }
 
 } // namespace

@@ -1,17 +1,9 @@
 #include "ui/Exporteren.h"
 #include "Hulp.h"
 #include "drawing/Bladzijden.h"
-#include "text/TekstNamen.h"
-#include "ui/AnalyseVenster.h"
 
-#include <gtest/gtest.h>
-
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 namespace kx {

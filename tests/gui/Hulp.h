@@ -1,25 +1,53 @@
 #pragma once
 
 #include "drawing/Gebieden.h"
+#include "drawing/Opmaak.h"
 #include "drawing/Tekst.h"
+#include "engine/Analyse.h"
 #include "model/ManipuleerConstructie.h"
+#include "text/TekstNamen.h"
+#include "text/Teksten.h"
+#include "ui/AnalyseVenster.h"
 #include "ui/Constructievenster.h"
 #include "ui/Dialogen.h"
+#include "ui/Document.h"
 #include "ui/Hoofdvenster.h"
 #include "ui/Instellingen.h"
+#include "ui/PaneelKnop.h"
+#include "ui/StartInfo.h"
+#include "ui/Zijpaneel.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 QT_BEGIN_NAMESPACE
 // Readable failure messages for Qt strings.

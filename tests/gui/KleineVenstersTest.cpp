@@ -1,36 +1,19 @@
 #include "Hulp.h"
-#include "text/TekstNamen.h"
-#include "text/Teksten.h"
 #include "ui/HtmlVenster.h"
 #include "ui/Info.h"
 #include "ui/MpInvullen.h"
-#include "ui/PaneelKnop.h"
-#include "ui/StartInfo.h"
 #include "ui/Voortgang.h"
-#include "ui/Zijpaneel.h"
-
-#include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -401,32 +384,17 @@ TEST(Dialogen, OpslaanvraagMetAnnulerenEnOpenenZonderExtensie) {
     EXPECT_EQ(label, "Bestandsnaam:");
 }
 
-class MpInvullen : public ::testing::Test {
-protected:
-    // Opens the dialog without blocking, with the caret after the shown value.
-    void Open(double mp) {
-        dialoog.ZetWaarde(mp);
-        dialoog.show();
-        dialoog.editMP()->end(false);
-    }
-    void Vervang(const QString& tekst) {
-        dialoog.editMP()->clear();
-        QTest::keyClicks(dialoog.editMP(), tekst);
-    }
-    QString Tekst() const { return dialoog.editMP()->text(); }
-    bool OkMogelijk() const { return dialoog.BitBtnOK()->isEnabled(); }
-
+// The plastic moment dialog keeps only the digits 0 to 9 (other scripts' digits would not
+// convert), at most three of them, and OK needs a value above zero.
+TEST(MpInvullen, InvoerfilterEnOk) {
     TFormMpInvullen dialoog;
-};
-
-// Only the digits 0 to 9 stay (other scripts' digits would not convert), at most three of them,
-// and OK needs a value above zero.
-TEST_F(MpInvullen, InvoerfilterEnOk) {
-    Open(50.0);
-    EXPECT_EQ(Tekst(), "50");
-    EXPECT_TRUE(OkMogelijk());
+    QLineEdit* veld = dialoog.editMP();
+    dialoog.ZetWaarde(50.0);
+    dialoog.show();
+    EXPECT_EQ(veld->text(), "50");
+    EXPECT_TRUE(dialoog.BitBtnOK()->isEnabled());
     EXPECT_FALSE(dialoog.lblHuidig()->isVisible());
-    EXPECT_EQ(dialoog.focusWidget(), dialoog.editMP());
+    EXPECT_EQ(dialoog.focusWidget(), veld);
     struct Geval {
         QString begin, getypt, tekst;
         bool ok;
@@ -437,64 +405,63 @@ TEST_F(MpInvullen, InvoerfilterEnOk) {
         {"", "007", "007", true},   {"", "12345", "123", true}, {"", "", "", false}};
     for (const Geval& g : gevallen) {
         SCOPED_TRACE((g.begin + '+' + g.getypt).toStdString());
-        dialoog.editMP()->setText(g.begin);
-        dialoog.editMP()->end(false);
-        dialoog.editMP()->insert(g.getypt);
-        EXPECT_EQ(Tekst(), g.tekst);
-        EXPECT_EQ(OkMogelijk(), g.ok);
+        veld->setText(g.begin);
+        veld->end(false);
+        veld->insert(g.getypt);
+        EXPECT_EQ(veld->text(), g.tekst);
+        EXPECT_EQ(dialoog.BitBtnOK()->isEnabled(), g.ok);
     }
 }
 
 // OK or Enter with a value gives it; Enter on an empty box does nothing; Cancel and Escape give
-// nothing.
-TEST_F(MpInvullen, AlleenOkOfEnterMetEenWaardeGeeftIets) {
+// nothing. A value from a file that cannot be typed here is shown beside an empty box and only
+// changes when a new value is typed and confirmed, also through the modal call.
+TEST(MpInvullen, AlleenEenBevestigdeWaardeTelt) {
+    TFormMpInvullen dialoog;
+    QLineEdit* veld = dialoog.editMP();
+    const auto ok = [&] { QTest::mouseClick(dialoog.BitBtnOK(), Qt::LeftButton); };
+    const auto enter = [&] { QTest::keyClick(veld, Qt::Key_Return); };
+    const auto escape = [&] { QTest::keyClick(veld, Qt::Key_Escape); };
+    const auto annuleren = [&] { QTest::mouseClick(dialoog.BitBtn2(), Qt::LeftButton); };
+    const QString komma = QLocale().decimalPoint();
     struct Geval {
-        QString getypt;
+        double mp;
+        QString huidig, getypt;
         std::function<void()> sluit;
         std::optional<double> waarde;
         bool open;
     };
-    const auto ok = [this] { QTest::mouseClick(dialoog.BitBtnOK(), Qt::LeftButton); };
-    const auto enter = [this] { QTest::keyClick(dialoog.editMP(), Qt::Key_Return); };
-    const std::vector<Geval> gevallen{
-        {"007", ok, 7.0, false},
-        {"80", enter, 80.0, false},
-        {"", enter, std::nullopt, true},
-        {"123", [this] { QTest::keyClick(dialoog.editMP(), Qt::Key_Escape); }, std::nullopt, false},
-        {"123", [this] { QTest::mouseClick(dialoog.BitBtn2(), Qt::LeftButton); }, std::nullopt,
-         false}};
+    const std::vector<Geval> gevallen{{50, "", "007", ok, 7.0, false},
+                                      {50, "", "80", enter, 80.0, false},
+                                      {50, "", "", enter, std::nullopt, true},
+                                      {50, "", "123", escape, std::nullopt, false},
+                                      {50, "", "123", annuleren, std::nullopt, false},
+                                      {12.5, "12" + komma + "5", "", enter, std::nullopt, true},
+                                      {1500, "1500", "", annuleren, std::nullopt, false},
+                                      {-5, "-5", "", enter, std::nullopt, true},
+                                      {12.5, "12" + komma + "5", "13", ok, 13.0, false}};
     for (const Geval& g : gevallen) {
-        SCOPED_TRACE(g.getypt.toStdString());
-        Open(50.0);
-        Vervang(g.getypt);
+        SCOPED_TRACE(testing::Message() << g.mp << " " << g.getypt.toStdString());
+        dialoog.ZetWaarde(g.mp);
+        dialoog.show();
+        EXPECT_EQ(dialoog.lblHuidig()->isVisible(), !g.huidig.isEmpty());
+        if (!g.huidig.isEmpty()) {
+            EXPECT_EQ(veld->text(), QString());
+            EXPECT_FALSE(dialoog.BitBtnOK()->isEnabled());
+            EXPECT_EQ(dialoog.lblHuidig()->text(), "Huidige waarde: " + g.huidig + " kNm");
+        } else {
+            veld->clear();
+        }
+        QTest::keyClicks(veld, g.getypt);
         g.sluit();
         EXPECT_EQ(dialoog.isVisible(), g.open);
         EXPECT_EQ(dialoog.GekozenWaarde(), g.waarde);
     }
-}
-
-// A value from a file that cannot be typed here is shown beside an empty box; it only changes
-// when the user types a new value and confirms it. The modal call gives the confirmed value.
-TEST_F(MpInvullen, WaardeUitBestandBlijftTotEenNieuweIsBevestigd) {
-    QLocale taal;
-    taal.setNumberOptions(QLocale::OmitGroupSeparator);
-    for (const double mp : {12.5, 1500.0, -5.0}) {
-        Open(mp);
-        EXPECT_EQ(Tekst(), QString());
-        EXPECT_FALSE(OkMogelijk());
-        EXPECT_TRUE(dialoog.lblHuidig()->isVisible());
-        EXPECT_EQ(dialoog.lblHuidig()->text(),
-                  QString("Huidige waarde: %1 kNm").arg(taal.toString(mp, 'g', 15)));
-        QTest::keyClick(dialoog.editMP(), Qt::Key_Return);
-        EXPECT_TRUE(dialoog.isVisible());
-        QTest::mouseClick(dialoog.BitBtn2(), Qt::LeftButton);
-        EXPECT_EQ(dialoog.GekozenWaarde(), std::nullopt);
-    }
-    QTimer::singleShot(0, &dialoog, [this] {
-        QTest::keyClicks(dialoog.editMP(), "13");
-        QTest::mouseClick(dialoog.BitBtnOK(), Qt::LeftButton);
+    QTimer::singleShot(0, &dialoog, [&] {
+        QTest::keyClicks(veld, "75");
+        ok();
     });
-    EXPECT_EQ(dialoog.Vraag(12.5, nullptr), std::optional<double>(13.0));
+    EXPECT_EQ(dialoog.Vraag(12.5, nullptr), std::optional<double>(75.0));
 }
 
 } // namespace
