@@ -16,12 +16,11 @@ using Kind = TmdiPlastokinetica::Kind;
 QImage Rijenbeeld(const std::string& rijen) {
     QImage beeld(20, static_cast<int>(rijen.size()) * 10, QImage::Format_RGB32);
     beeld.fill(Qt::white);
-    for (std::size_t i = 0; i < rijen.size(); ++i) {
-        const QColor kleur = rijen[i] == 'x' ? Qt::black : QColor(192, 192, 192);
+    QPainter p(&beeld);
+    for (int i = 0; i < static_cast<int>(rijen.size()); ++i) {
         if (rijen[i] != '.') {
-            for (int y = 0; y < 10; ++y) {
-                beeld.setPixelColor(3, static_cast<int>(i) * 10 + y, kleur);
-            }
+            p.fillRect(3, i * 10, 1, 10,
+                       rijen[i] == 'x' ? QColor(Qt::black) : QColor(192, 192, 192));
         }
     }
     return beeld;
@@ -102,7 +101,7 @@ TEST_F(ExporterenTest, ElkeViewHoudtZijnTekstenEnZijnGrootte) {
               {t[159], "Mechanisme 1 (Maatgevend)", "Mechanisme 3"}},
              {Kind::kindWanneerBezwijken,
               &TmdiPlastokinetica::ToonWanneerBezwijken,
-              {t[140], "Fp = 58.33 kN", "50 kNm"}},
+              {t[140], "Fp = 58.33 kN", "50 kNm", "δA =", "De δθ kan uit de vergelijking"}},
              {Kind::kindKrachtsverdeling,
               &TmdiPlastokinetica::ToonKrachtsverdeling,
               {t[177], "Momentenlijn van mechanisme 1 bij Fp = 58.33 kN"}},

@@ -255,19 +255,6 @@ TEST_F(Tekst, RegelsTellenMetMarges) {
     EXPECT_GT(RandInkt(beeld, QRect(0, 10, 600, 40), true), 200);
 }
 
-TEST_F(Tekst, SymboolWoordTekentHetUnicodeTeken) {
-    Alinea(0, 600, "**gdq");
-    QImage verwacht = WitVlak(600, 300);
-    QPainter q(&verwacht);
-    q.setFont(Lettertype(uitleg.Symbool));
-    q.setPen(Qt::black);
-    q.drawText(uitleg.Tekst.Links, 10 + uitleg.Tekst.Boven + q.fontMetrics().ascent(),
-               QString::fromUtf8("δθ"));
-    q.end();
-    p.end();
-    EXPECT_EQ(beeld, verwacht);
-}
-
 // Centred on the width drawn; left-aligned the start is cut to whole pixels; right-aligned the
 // line ends at the anchor. Each gives back where it ended.
 TEST_F(Tekst, RegelsLinksMiddenEnRechts) {
@@ -364,24 +351,25 @@ protected:
                          analyse.MaatgevendMechanisme);
     }
     // Each returns the height used.
-    double Hoe() {
-        QPainter p(&beeld);
-        TRechthoek r = gebied;
-        TekenHoeBezwijken(p, r, 0, -1, klik, ctx);
-        return r.Bottom;
-    }
-    double Arbeid(int mechanisme) {
+    double Teken(const std::function<void(QPainter&, TRechthoek&)>& view) {
         beeld.fill(Qt::white);
         QPainter p(&beeld);
         TRechthoek r = gebied;
-        TekenWanneerBezwijken(p, r, mechanisme, klik, ctx);
+        view(p, r);
         return r.Bottom;
     }
-    double Krachten(int mechanisme) {
-        QPainter p(&beeld);
-        TRechthoek r = gebied;
-        TekenKrachtsverdeling(p, r, mechanisme, {krachten, opties, teksten, ','});
-        return r.Bottom;
+    double Hoe() {
+        return Teken(
+            [&](QPainter& p, TRechthoek& r) { TekenHoeBezwijken(p, r, 0, -1, klik, ctx); });
+    }
+    double Arbeid(int m) {
+        return Teken(
+            [&](QPainter& p, TRechthoek& r) { TekenWanneerBezwijken(p, r, m, klik, ctx); });
+    }
+    double Krachten(int m) {
+        return Teken([&](QPainter& p, TRechthoek& r) {
+            TekenKrachtsverdeling(p, r, m, {krachten, opties, teksten, ','});
+        });
     }
 };
 
