@@ -137,14 +137,29 @@ TEST_F(Analysevenster, BladerenKiezenEnDeHandBovenActieveGebieden) {
     EXPECT_EQ(QApplication::clipboard()->image(), beeld);
 }
 
-// Options set before any window only change the options; the surfaces follow the options. A
-// click on a stale picture runs the analysis first, which chooses its governing mechanism and
-// redraws every open window.
-TEST_F(Analysevenster, HoogtesVolgenDeOptiesEnEenNieuweAnalyse) {
+// Options set before any window only change the options; windows open at their design size;
+// the surfaces follow the options. A click on a stale picture runs the analysis first, which
+// chooses its governing mechanism and redraws every open window.
+TEST_F(Analysevenster, OntwerpgrootteHoogtesEnEenNieuweAnalyse) {
     StartGroot();
+    QApplication::processEvents();
+    EXPECT_EQ(Editor().size(), QSize(814, 610)); // restored from maximised: its own size
     Vinkje(woMogBezwMech);
     EXPECT_FALSE(venster->Toestand().WeergaveOpties[woUitlegMogBezwMech]);
     EXPECT_EQ(venster->AantalAnalyses(), 0);
+
+    // Every window opens at its design size, also when the editor is not maximised.
+    venster->ToonHoeBezwijken();
+    venster->ToonWanneerBezwijken();
+    venster->ToonKrachtsverdeling();
+    QApplication::processEvents();
+    for (const auto& [kind, grootte] :
+         std::vector<std::pair<int, QSize>>{{Kind::kindHoeBezwijken, {281, 217}},
+                                            {Kind::kindWanneerBezwijken, {300, 172}},
+                                            {Kind::kindKrachtsverdeling, {238, 151}}}) {
+        EXPECT_EQ(venster->Analysevenster(kind)->size(), grootte) << kind;
+        EXPECT_FALSE(venster->Kindvenster(kind)->isMaximized()) << kind;
+    }
 
     TfrmHoeBezwijken& m = OpenMechanismen();
     venster->ToonWanneerBezwijken();
@@ -329,25 +344,6 @@ TEST_F(Analysevenster, DeGrootsteConstructieTekentElkePaginaEnElkMechanisme) {
     ASSERT_EQ(laatste.size(), 16U);
     EXPECT_EQ(laatste.front(), 1804);
     EXPECT_EQ(laatste.back(), 1819);
-}
-
-// Every window opens at its design size, also when the editor is not maximised; the editor
-// restored from maximised has its own.
-TEST_F(Analysevenster, VenstersOpenenOpHunOntwerpgrootte) {
-    StartGroot();
-    QApplication::processEvents();
-    EXPECT_EQ(Editor().size(), QSize(814, 610));
-    const std::vector<std::pair<int, QSize>> ontwerp{{Kind::kindHoeBezwijken, {281, 217}},
-                                                     {Kind::kindWanneerBezwijken, {300, 172}},
-                                                     {Kind::kindKrachtsverdeling, {238, 151}}};
-    venster->ToonHoeBezwijken();
-    venster->ToonWanneerBezwijken();
-    venster->ToonKrachtsverdeling();
-    QApplication::processEvents();
-    for (const auto& [kind, grootte] : ontwerp) {
-        EXPECT_EQ(venster->Analysevenster(kind)->size(), grootte) << kind;
-        EXPECT_FALSE(venster->Kindvenster(kind)->isMaximized()) << kind;
-    }
 }
 
 } // namespace

@@ -160,7 +160,9 @@ TEST_F(Constructievenster, RechtsMenuVanHetItemOnderDeMuis) {
     EXPECT_EQ(editor.Tabel()->item(0, 0), nullptr);
 }
 
-TEST_F(Constructievenster, RaaktestBijHetEindeEnNaastHetMidden) {
+// A bar is found near its line and not beyond its ends; the hint and the position labels follow
+// the mouse.
+TEST_F(Constructievenster, RaaktestEnSchaal) {
     Sleep(editor, {80, 80}, {280, 80}); // 200 pixels long
     for (const auto& [plaats, gevonden] :
          {std::pair{QPoint(284, 80), "0"}, // (204 + 4) / 200 = 1.04
@@ -181,10 +183,8 @@ TEST_F(Constructievenster, RaaktestBijHetEindeEnNaastHetMidden) {
         EXPECT_EQ(Gevonden(soort), "0");
     }
     EXPECT_TRUE(Hint().isEmpty());
-}
 
-TEST_F(Constructievenster, SchaalVerdubbeltDeKnooptabelMaarNietHetBeeld) {
-    Sleep(editor, {80, 80}, {280, 80});
+    // Scale 2 doubles the node table but not the picture.
     Kies(TBewerking::KnoopAanpassen);
     const QImage voor = editor.Tekenvlak()->grab().toImage();
     document.ZetResultatenGeldig(true);
