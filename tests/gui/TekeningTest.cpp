@@ -35,8 +35,8 @@ constexpr double pi = std::numbers::pi;
 }
 
 // A snap step of grid / fijnheid pixels, rounded to the nearest step; fineness 3 counts as four
-// steps a cell, and no step is less than a pixel. Metres become pixels by truncation toward
-// zero, and no value makes an undefined pixel.
+// steps a cell; a grid of 0 must not divide by zero, no step is less than a pixel. Metres become
+// pixels by truncation toward zero, and no value makes an undefined pixel.
 TEST(Afbeelding, SnappenEnAfkappen) {
     struct Geval {
         int pixel, grid, fijnheid;
@@ -45,7 +45,7 @@ TEST(Afbeelding, SnappenEnAfkappen) {
     for (const Geval g :
          {Geval{29, 40, 2, 1, 0.5}, Geval{30, 40, 2, 1, 1.0}, Geval{19, 40, 1, 1, 0.0},
           Geval{20, 40, 1, 1, 1.0}, Geval{4, 40, 3, 1, 0.0}, Geval{5, 40, 3, 1, 0.25},
-          Geval{34, 40, 3, 2, 1.5}}) {
+          Geval{34, 40, 3, 2, 1.5}, Geval{7, 0, 2, 1, 3.5}}) {
         EXPECT_DOUBLE_EQ(PixelNaarX(g.pixel, g.grid, g.fijnheid, g.schaal), g.verwacht)
             << g.pixel << ' ' << g.grid << ' ' << g.fijnheid;
     }
