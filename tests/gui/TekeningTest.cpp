@@ -1,0 +1,447 @@
+#include "Hulp.h"
+#include "drawing/Afbeelding.h"
+#include "drawing/HoeBezwijkenView.h"
+#include "drawing/KrachtsverdelingView.h"
+#include "drawing/LabelPlaatser.h"
+#include "drawing/MechanismeTekening.h"
+#include "drawing/StructuurTekening.h"
+#include "drawing/Symbolen.h"
+#include "drawing/WanneerBezwijkenView.h"
+#include "engine/Krachtenanalyse.h"
+#include "engine/MechanismeOpgaven.h"
+
+#include <QFontMetrics>
+
+#include <cmath>
+#include <numbers>
+#include <tuple>
+
+namespace kx {
+namespace {
+
+using test::Inkt;
+using test::RandInkt;
+using test::TitelOnder;
+using test::WitVlak;
+
+constexpr double pi = std::numbers::pi;
+
+// Within rounding, with the point shown on failure.
+::testing::AssertionResult Op(TPunt p, double x, double y) {
+    if (std::abs(p.x - x) < 1e-9 && std::abs(p.y - y) < 1e-9) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << '(' << p.x << ", " << p.y << ')';
+}
+
+// A snap step of grid / fijnheid pixels, rounded to the nearest step; fineness 3 counts as four
+// steps a cell; a grid of 0 must not divide by zero, no step is less than a pixel. Metres become
+// pixels by truncation toward zero, and no value makes an undefined pixel.
+TEST(Afbeelding, SnappenEnAfkappen) {
+    struct Geval {
+        int pixel, grid, fijnheid;
+        double schaal, verwacht;
+    };
+    for (const Geval g :
+         {Geval{29, 40, 2, 1, 0.5}, Geval{30, 40, 2, 1, 1.0}, Geval{19, 40, 1, 1, 0.0},
+          Geval{20, 40, 1, 1, 1.0}, Geval{4, 40, 3, 1, 0.0}, Geval{5, 40, 3, 1, 0.25},
+          Geval{34, 40, 3, 2, 1.5}, Geval{7, 0, 2, 1, 3.5}}) {
+        EXPECT_DOUBLE_EQ(PixelNaarX(g.pixel, g.grid, g.fijnheid, g.schaal), g.verwacht)
+            << g.pixel << ' ' << g.grid << ' ' << g.fijnheid;
+    }
+    EXPECT_DOUBLE_EQ(PixelNaarY(29, 40, 2, 4), 2.0);
+    EXPECT_DOUBLE_EQ(PixelNaarY(30, 40, 2, 4), 4.0);
+    EXPECT_EQ(SnapStap(2, 3), 1);
+    EXPECT_EQ(StructuurNaarPixel(2.5, 40, 1), 100);
+    EXPECT_EQ(StructuurNaarPixel(0.99, 40, 3), 13);
+    EXPECT_EQ(StructuurNaarPixel(-0.99, 40, 3), -13);
+    EXPECT_EQ(Pixel(1e30), Pixel(2e30));
+    EXPECT_EQ(Pixel(std::nan("")), 0);
+    // A positive angle turns clockwise on the screen.
+    EXPECT_TRUE(Op(DraaiPunt({10, 0}, {0, 0}, pi / 2.0), 0, 10));
+    EXPECT_TRUE(Op(DraaiPunt({6, 5}, {5, 5}, pi), 4, 5));
+}
+
+// A cell of the given width whose height PasHoogteAan sets from the bounds.
+TRechthoek Cel(const TGrenzen& g, double links, double boven, double breedte) {
+    TRechthoek cel{links, boven, links + breedte, boven};
+    PasHoogteAan(g, cel);
+    return cel;
+}
+
+// A cell has the proportions of the world with 10% margin on every side, y up; a box without
+// width or height gets a minimum instead of a division by zero.
+TEST(Afbeelding, CelEnGrenzenVanDeWereld) {
+    const TGrenzen g{0, 0, 10, 5};
+    const TRechthoek cel = Cel(g, 0, 0, 120);
+    EXPECT_DOUBLE_EQ(cel.Bottom, 60.0);
+    EXPECT_TRUE(Op(NaarScherm({0, 0}, g, cel), 10, 55));
+    EXPECT_TRUE(Op(NaarScherm({10, 5}, g, cel), 110, 5));
+
+    // All points on the vertical line x = 3, 4 m high: the width becomes 2 m around x = 3.
+    const TGrenzen lijn{3, 0, 3, 4};
+    const TRechthoek smal = Cel(lijn, 0, 0, 120);
+    EXPECT_DOUBLE_EQ(smal.Bottom, 240.0);
+    const TPunt p = NaarScherm({3, 0}, lijn, smal);
+    EXPECT_DOUBLE_EQ(p.x, 60.0);
+    EXPECT_TRUE(std::isfinite(p.y));
+    const TGrenzen punt{1, 1, 1, 1};
+    const TRechthoek vierkant = Cel(punt, 10, 20, 120);
+    EXPECT_DOUBLE_EQ(vierkant.Bottom, 140.0);
+    EXPECT_TRUE(Op(NaarScherm({1, 1}, punt, vierkant), 70, 80));
+    const TGrenzen schaalbaar = Schaalbaar({0, 2, 6, 2});
+    EXPECT_DOUBLE_EQ(schaalbaar.ymin, 0.5);
+    EXPECT_DOUBLE_EQ(schaalbaar.ymax, 3.5);
+
+    // The bounds of a mechanism hold its rotation centres only when near.
+    TStaaf deel;
+    deel.Knopen[1].x = 4;
+    deel.Knopen[1].dy = -1;
+    deel.RC = {0, 5};
+    TStaaf ver = deel;
+    ver.RC = {20, 0};
+    TStaaf oneindig = deel;
+    oneindig.RC = {Oneindig, -Oneindig};
+    TMechanisme m;
+    m.avStaven = {deel, ver, oneindig};
+    TConstructie c;
+    c.Knopen[3].Bestaat = true;
+    c.Knopen[3].X = 1;
+    c.Knopen[3].Y = 2; // y down in the structure: -2 in the analysis frame
+    const auto waarden = [](const TGrenzen& g) {
+        return std::vector{g.xmin, g.ymin, g.xmax, g.ymax};
+    };
+    EXPECT_EQ(waarden(BepaalGrenzen(m, c, false)), (std::vector<double>{0, -2, 4, 0}));
+    EXPECT_EQ(waarden(BepaalGrenzen(m, c, true)), (std::vector<double>{0, -2, 4, 5}));
+    // A mechanism without parts starts from the structure's nodes.
+    EXPECT_EQ(waarden(BepaalGrenzen(TMechanisme{}, c, true)), (std::vector<double>{1, -2, 1, -2}));
+}
+
+class Structuur : public ::testing::Test {
+protected:
+    Teksten teksten;
+    TManipuleerConstructie c{teksten};
+    TSelectie gevonden;
+    QImage beeld = WitVlak(300, 300);
+
+    void SetUp() override { c.MaakLeeg(); }
+    void Knoop(int i, double x, double y, std::int32_t oplegging = GeenOplegging) {
+        c.Constructie.Knopen[static_cast<std::size_t>(i)] = {
+            .X = x,
+            .Y = y,
+            .Oplegging = oplegging,
+            .Bestaat = true,
+            .Vrijheid = oplegging == Scharnierend ? ScharnierendeVerbinding : VasteVerbinding};
+    }
+    void Staaf(int i, int van, int naar, double mp = 50.0) {
+        c.Constructie.Staven[static_cast<std::size_t>(i)] = {
+            .Knoop0 = van, .Knoop1 = naar, .Mp = mp, .Bestaat = true};
+    }
+    // At zoom 40, fineness 2 and scale 1.
+    void Teken() {
+        beeld.fill(Qt::white);
+        QPainter p(&beeld);
+        TekenConstructie(p, c, gevonden, {40, 2, 1}, beeld.size());
+    }
+    // Black pixels only: the grid is green and the node fill red.
+    int Zwart(const QRect& r) const { return Inkt(beeld, r, Qt::black); }
+};
+
+// Bars of Mp 0, 50 and 1000 at y = 1, 3 and 5 m: the rows of each away from its nodes. The
+// bar under the mouse is blue instead of black.
+TEST_F(Structuur, StaafDikteInPixelsEnGevondenStaafBlauw) {
+    const double mp[] = {0, 50, 1000};
+    for (int i = 0; i < 3; ++i) {
+        Knoop(2 * i, 1, 1 + 2 * i);
+        Knoop(2 * i + 1, 6, 1 + 2 * i);
+        Staaf(i, 2 * i, 2 * i + 1, mp[i]);
+    }
+    gevonden.GevondenStaaf = 1;
+    Teken();
+    EXPECT_EQ(Zwart(QRect(150, 20, 1, 40)), 1);
+    EXPECT_EQ(Inkt(beeld, QRect(150, 100, 1, 40), QColor(0, 0, 255)), 2);
+    EXPECT_EQ(Zwart(QRect(150, 180, 1, 40)), 6);
+}
+
+// Symbols lie on the side away from the bar: a pinned support under a column at (80, 120) has
+// its base 11 pixels below the node and nothing beside it; a clamp left of a beam at (80, 80)
+// is hatched on the left only; a load of zero at (80, 80) is only an arrow head, its tip on the
+// node and widening downward.
+TEST_F(Structuur, SymbolenAanDeKantVanDeStaaf) {
+    Knoop(0, 2, 1);
+    Knoop(1, 2, 3, Scharnierend);
+    Staaf(0, 0, 1);
+    Teken();
+    EXPECT_GT(Zwart(QRect(70, 129, 21, 5)), 10);
+    EXPECT_EQ(Zwart(QRect(60, 110, 15, 16)), 0);
+    EXPECT_EQ(Zwart(QRect(86, 110, 15, 16)), 0);
+
+    c.MaakLeeg();
+    Knoop(0, 2, 2, Inklemming);
+    Knoop(1, 5, 2);
+    Staaf(0, 0, 1);
+    Teken();
+    EXPECT_GT(Zwart(QRect(75, 70, 5, 21)), 4);
+    EXPECT_EQ(Zwart(QRect(60, 65, 14, 31)), 0);
+
+    Knoop(0, 2, 2);
+    c.Constructie.Staven[0].Mp = 0;
+    c.Constructie.Belastingen[0] = {.Knoop = 0, .Bestaat = true};
+    Teken();
+    const auto rood = [&](int y) { return Inkt(beeld, QRect(65, y, 31, 1), QColor(255, 0, 0)); };
+    EXPECT_EQ(rood(70), 0);
+    EXPECT_EQ(rood(76), 0);
+    EXPECT_GT(rood(92), rood(86));
+    EXPECT_GT(rood(86), 0);
+}
+
+// A load arrow pointing right has its head on the point and its shaft on the side of the force;
+// a roller at angle pi has its ground line right of the node; the grid has thin lines per snap
+// step and thick cell borders.
+TEST(Symbolen, PijlRolEnGrid) {
+    QImage beeld = WitVlak(200, 200);
+    QPainter p(&beeld);
+    TekenBelasting(p, Qt::black, Qt::black, 1.0, Opmaak(opLabel), "", {100, 100}, 0.0, 50.0);
+    EXPECT_GT(Inkt(beeld, QRect(50, 99, 40, 3)), 30);
+    EXPECT_EQ(Inkt(beeld, QRect(102, 90, 50, 20)), 0);
+    EXPECT_GT(Inkt(beeld, QRect(85, 95, 14, 11)), 20);
+
+    beeld.fill(Qt::white);
+    TekenRolscharnier(p, Qt::black, Qt::white, 1.0, Opmaak(opTekening), "", {100, 100}, pi);
+    EXPECT_GT(Inkt(beeld, QRect(115, 88, 3, 25)), 15);
+    EXPECT_EQ(Inkt(beeld, QRect(70, 85, 25, 30)), 0);
+
+    beeld.fill(Qt::white);
+    TekenGrid(p, 200, 200, 40, 3);
+    p.end();
+    const QColor groen(192, 220, 192);
+    EXPECT_EQ(beeld.pixelColor(10, 5), groen);
+    EXPECT_EQ(Inkt(beeld, QRect(8, 5, 5, 1), groen), 1);
+    EXPECT_EQ(beeld.pixelColor(15, 5), QColor(Qt::white));
+    EXPECT_EQ(Inkt(beeld, QRect(37, 5, 7, 1), groen), 2);
+}
+
+class Tekst : public ::testing::Test {
+protected:
+    QImage beeld = WitVlak(600, 300);
+    QPainter p{&beeld};
+    TOpmaak uitleg = Opmaak(opUitleg);
+    int h = RegelHoogte(p, uitleg);
+
+    double Alinea(double links, double rechts, const std::string& tekst) {
+        TRechthoek r{links, 10, rechts, 10};
+        TekenAlinea(p, r, tekst, Qt::black, uitleg);
+        return r.Bottom;
+    }
+    double Onder(int regels) const {
+        return 10 + uitleg.Tekst.Boven + regels * h + uitleg.Tekst.Onder;
+    }
+};
+
+// A line break ends a line, also an empty one; a closing separator adds nothing. Words wrap
+// onto the next line; a word too wide for the line is not broken.
+TEST_F(Tekst, RegelsTellenMetMarges) {
+    ASSERT_GT(h, 10);
+    for (const auto& [tekst, regels] :
+         {std::pair{"Een korte zin.", 1}, {"a\r\n\r\nb", 3}, {"abc ", 1}, {"abc\r\n", 2}}) {
+        EXPECT_DOUBLE_EQ(Alinea(0, 600, tekst), Onder(regels)) << tekst;
+    }
+    const int woord = QFontMetrics(Lettertype(uitleg.Tekst), &beeld).horizontalAdvance("mmmm");
+    const double rechts = uitleg.Tekst.Links + 1.5 * woord + uitleg.Tekst.Rechts;
+    EXPECT_DOUBLE_EQ(Alinea(0, rechts, "mmmm mmmm mmmm"), Onder(3));
+
+    beeld.fill(Qt::white);
+    EXPECT_DOUBLE_EQ(Alinea(100, 140, "Onoverzienbaarheid"), Onder(1));
+    EXPECT_GT(RandInkt(beeld, QRect(0, 10, 600, 40), true), 200);
+}
+
+// Centred on the width drawn; left-aligned the start is cut to whole pixels; right-aligned the
+// line ends at the anchor. Each gives back where it ended.
+TEST_F(Tekst, RegelsLinksMiddenEnRechts) {
+    const TOpmaak link = Opmaak(opLink);
+    const std::string vorige = "¬\u00DC Vorige";
+    const int breedte = RegelBreedte(p, link, vorige);
+    TPunt eind;
+    TekenRegel(p, {300, 100}, eind, Qt::black, link, vorige, uitMidden);
+    const int begin = static_cast<int>(300 - breedte / 2.0);
+    EXPECT_DOUBLE_EQ(eind.x, begin + breedte);
+    const QRect midden(0, 100, 600, h + 4);
+    EXPECT_GE(RandInkt(beeld, midden, false), begin);
+    EXPECT_LE(RandInkt(beeld, midden, false), begin + 3);
+    EXPECT_LE(RandInkt(beeld, midden, true), begin + breedte);
+    EXPECT_GE(RandInkt(beeld, midden, true), begin + breedte - 4);
+
+    TekenRegel(p, {20.7, 50}, eind, Qt::black, uitleg, "¬dA = ", uitLinks);
+    EXPECT_DOUBLE_EQ(eind.x, 20 + RegelBreedte(p, uitleg, "¬dA = "));
+    EXPECT_DOUBLE_EQ(eind.y, 50);
+
+    TekenRegel(p, {300, 200}, eind, Qt::black, uitleg, "0,5 ¬d¬q", uitRechts);
+    EXPECT_DOUBLE_EQ(eind.x, 300);
+    const QRect rechts(0, 200, 600, h);
+    EXPECT_LE(RandInkt(beeld, rechts, true), 300);
+    EXPECT_GE(RandInkt(beeld, rechts, true), 290);
+    EXPECT_GE(RandInkt(beeld, rechts, false), 300 - RegelBreedte(p, uitleg, "0,5 ¬d¬q"));
+}
+
+// A taken place, whether marked or taken by an earlier label, passes the label on to the next.
+// A label whose places are all taken moves away from what it labels until it is clear: one
+// written rightward moves right, a centred one up or down; one outside the area moves in.
+TEST(LabelPlaatser, VrijePlekOfWegschuiven) {
+    QImage beeld = WitVlak(200, 100);
+    QPainter p(&beeld);
+    const TOpmaak opmaak = Opmaak(opLabel);
+    TLabelPlaatser labels({0, 0, 200, 100});
+    labels.Bezet({0, 0, 100, 50});
+    labels.Plaats(p, Qt::black, opmaak, "50 kNm", {{{10, 10}, uitLinks}, {{110, 60}, uitLinks}});
+    labels.Plaats(p, Qt::black, opmaak, "1 F", {{{110, 10}, uitLinks}});
+    labels.Plaats(p, Qt::black, opmaak, "2 F", {{{110, 10}, uitLinks}, {{10, 60}, uitLinks}});
+    EXPECT_EQ(Inkt(beeld, QRect(0, 0, 100, 50)), 0);
+    EXPECT_GT(Inkt(beeld, QRect(110, 60, 90, 40)), 0);
+    EXPECT_GT(Inkt(beeld, QRect(10, 60, 60, 20)), 0);
+
+    beeld.fill(Qt::white);
+    TLabelPlaatser schuif({0, 0, 200, 100});
+    schuif.Bezet({95, 0, 125, 40});
+    schuif.Plaats(p, Qt::black, opmaak, "1 F", {{{105, 10}, uitLinks}});
+    schuif.Bezet({0, 60, 90, 75});
+    schuif.Plaats(p, Qt::black, opmaak, "2", {{{40, 62}, uitMidden}});
+    EXPECT_EQ(Inkt(beeld, QRect(95, 0, 30, 40)), 0);
+    EXPECT_GT(Inkt(beeld, QRect(125, 10, 40, 20)), 0);
+    EXPECT_EQ(Inkt(beeld, QRect(0, 60, 90, 15)), 0);
+    EXPECT_GT(Inkt(beeld, QRect(30, 40, 20, 60)), 0);
+
+    beeld.fill(Qt::white);
+    TLabelPlaatser rand({0, 0, 200, 100});
+    rand.Plaats(p, Qt::black, opmaak, "3 m", {{{0, 40}, uitRechts}});
+    p.end();
+    EXPECT_GT(Inkt(beeld, QRect(0, 40, 40, 20)), 0);
+
+    // The same dimension, either way round, is labelled once.
+    EXPECT_TRUE(labels.NieuweMaat({10, 10}, {10, 50}, "3 m"));
+    EXPECT_FALSE(labels.NieuweMaat({10.2, 50}, {10, 10}, "3 m"));
+    EXPECT_TRUE(labels.NieuweMaat({10, 10}, {10, 50}, "4 m"));
+}
+
+TEST(Pagina, KolommenNaarBreedte) {
+    for (const auto& [breedte, kolommen] :
+         {std::pair{400, 1}, {401, 2}, {600, 2}, {601, 3}, {800, 3}, {801, 4}}) {
+        EXPECT_EQ(Kolommen(breedte), kolommen) << breedte;
+    }
+}
+
+// The three views of the example, each drawn from the top of a 600 pixels wide image.
+class View : public ::testing::Test {
+protected:
+    Teksten teksten;
+    TManipuleerConstructie constructie{teksten};
+    TAnalyse analyse{teksten};
+    TWeergaveOpties opties;
+    Klikgebieden klik;
+    TViewContext ctx{analyse, constructie, opties, teksten};
+    TKrachtenanalyse krachten;
+    QImage beeld = WitVlak(600, 3000);
+    const TRechthoek gebied{0, 0, 600, 3000};
+
+    void SetUp() override {
+        constructie.VulVoorbeeld();
+        analyse.BepaalMechanismen(constructie);
+        analyse.BerekeningDeel2();
+        ASSERT_GT(analyse.AantalMechanismen, 0);
+        krachten.Bereken(constructie.Constructie, MechanismeOpgaven(analyse),
+                         analyse.MaatgevendMechanisme);
+    }
+    // Each returns the height used.
+    double Teken(const std::function<void(QPainter&, TRechthoek&)>& view) {
+        beeld.fill(Qt::white);
+        QPainter p(&beeld);
+        TRechthoek r = gebied;
+        view(p, r);
+        return r.Bottom;
+    }
+    double Hoe() {
+        return Teken(
+            [&](QPainter& p, TRechthoek& r) { TekenHoeBezwijken(p, r, 0, -1, klik, ctx); });
+    }
+    double Arbeid(int m) {
+        return Teken(
+            [&](QPainter& p, TRechthoek& r) { TekenWanneerBezwijken(p, r, m, klik, ctx); });
+    }
+    double Krachten(int m) {
+        return Teken([&](QPainter& p, TRechthoek& r) {
+            TekenKrachtsverdeling(p, r, m, {krachten, opties, teksten, ','});
+        });
+    }
+};
+
+// With every section off, or for an index outside the results, a view shows its title only
+// (the force view its headings) and leaves no clickable region behind.
+TEST_F(View, ZonderSectiesAlleenDeTitel) {
+    const double arbeid = TitelOnder(teksten[140], 600) + 50;
+    const double krachtsverdeling = TitelOnder(teksten[177], 600) + 50;
+    EXPECT_DOUBLE_EQ(Arbeid(analyse.AantalMechanismen), arbeid);
+    const double metBeide = Krachten(0);
+    const double buiten = Krachten(analyse.AantalMechanismen);
+    EXPECT_GT(buiten, krachtsverdeling + 60);
+    EXPECT_LT(buiten, metBeide - 300);
+
+    for (int i = 0; i < TWeergaveOpties::Aantal; ++i) {
+        opties[i] = false;
+    }
+    EXPECT_DOUBLE_EQ(Hoe(), TitelOnder(teksten[159], 600) + 50);
+    for (int i = 0; i <= KlikVolgende; ++i) {
+        EXPECT_EQ(klik[static_cast<std::size_t>(i)].Doel, GeenDoel) << i;
+    }
+    klik[KlikArbeid].Doel = 7;
+    EXPECT_DOUBLE_EQ(Arbeid(0), arbeid);
+    EXPECT_EQ(klik[KlikArbeid].Doel, -1);
+    EXPECT_DOUBLE_EQ(Krachten(0), krachtsverdeling);
+}
+
+// Hinges are drawn yellow where the mechanism moved them to.
+TEST_F(View, PlastischScharnierIsGeelInDeCel) {
+    Hoe();
+    const TMechanisme& m = analyse.Mechanismen[0];
+    const TCelAfbeelding cel =
+        MaakCel(m, constructie.Constructie, klik[0].Left, klik[0].Top, klik[0].Right, false);
+    int scharnieren = 0;
+    for (const TStaaf& deel : m.avStaven) {
+        for (const TKnoop& eind : deel.Knopen) {
+            if (eind.Stijf) {
+                const TPunt p = cel.Scherm(TPunt{eind.x + eind.dx, eind.y + eind.dy});
+                EXPECT_EQ(beeld.pixelColor(Pixel(p.x), Pixel(p.y)), QColor(255, 255, 0));
+                ++scharnieren;
+            }
+        }
+    }
+    EXPECT_GT(scharnieren, 0);
+
+    // A rotation centre at infinity leaves a finite view.
+    analyse.Mechanismen[0].avStaven.back().RC = {Oneindig, Oneindig};
+    analyse.Mechanismen[0].Vgl.Bezwijklast = Oneindig;
+    const double onder = Arbeid(0);
+    EXPECT_TRUE(std::isfinite(onder));
+    EXPECT_LT(onder, 3000);
+    EXPECT_GT(onder, 600);
+}
+
+// A load of 2 F has an arrow of 100 pixels, longer than the room above the drawing: the drawing
+// moves down so that the title and the heading stay as they are drawn alone.
+TEST_F(View, LangeLastpijlBlijftOnderDeKop) {
+    constructie.Constructie.Belastingen[0].Fy = 2;
+    analyse.BepaalMechanismen(constructie);
+    analyse.BerekeningDeel2();
+    QImage alleenKop = WitVlak(600, 3000);
+    QPainter p(&alleenKop);
+    const double kop =
+        TekenBlok(p, gebied, TekenBlok(p, gebied, 0, teksten[140], opTitel, Qt::black),
+                  teksten[141], opKop, Qt::black);
+    p.end();
+    const QRect band(0, 0, 600, static_cast<int>(kop) + 5);
+    for (int mechanisme = 0; mechanisme < analyse.AantalMechanismen; ++mechanisme) {
+        Arbeid(mechanisme);
+        EXPECT_EQ(beeld.copy(band), alleenKop.copy(band)) << mechanisme;
+    }
+}
+
+} // namespace
+} // namespace kx
