@@ -1,8 +1,6 @@
 # The layers on Qt: drawing (QPainter on any device), the PDF report of kx-analyse, the windows
 # and the program.
 find_package(Qt6 REQUIRED COMPONENTS Gui Widgets Svg PrintSupport)
-set(CMAKE_AUTOMOC ON)
-set(CMAKE_AUTORCC ON)
 
 kx_bronnen(KX_DRAWING_SOURCES drawing)
 add_library(kxdrawing STATIC ${KX_DRAWING_SOURCES})
@@ -22,6 +20,8 @@ kx_bronnen(KX_UI_SOURCES ui)
 add_library(kxui STATIC ${KX_UI_SOURCES} resources/resources.qrc)
 kx_laag(kxui ui)
 target_link_libraries(kxui PUBLIC kxdrawing Qt6::Widgets Qt6::Svg Qt6::PrintSupport)
+# Only the windows have Qt objects with signals, and the resources.
+set_target_properties(kxui PROPERTIES AUTOMOC ON AUTORCC ON)
 
 add_executable(plastokinetica src/app/main.cpp)
 target_link_libraries(plastokinetica PRIVATE kxui)
