@@ -63,6 +63,14 @@ struct TKrachtsverdeling {
 TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
                                          const std::vector<int>& plaatsen, double bezwijklast);
 
+// Node imbalances up to this share of the largest force or load count as rounding.
+inline constexpr double Evenwichtstolerantie = 1e-9;
+
+// Whether a distribution x at lambda with this largest node imbalance is in equilibrium; one
+// that is not is never reported.
+bool InEvenwicht(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,
+                 double residu);
+
 // The forces of x as bar forces and reactions, with the largest node imbalance at lambda.
 void VulKrachten(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,
                  TKrachtsverdeling& verdeling);

@@ -8,8 +8,13 @@
 namespace kx {
 
 namespace {
-// The matrix column by column, zeros left out.
+// Coefficients below this share of the largest are rounding of what should be zero. Left in,
+// the solver's scaling blows them up and it may report a point as optimal that is not.
+constexpr double Ruis = 1e-12;
+
+// The matrix column by column, zeros and rounding noise left out.
 CoinPackedMatrix Ijl(const Eigen::MatrixXd& r) {
+    const double drempel = Ruis * (r.size() == 0 ? 0.0 : r.cwiseAbs().maxCoeff());
     std::vector<CoinBigIndex> begin;
     std::vector<int> rij;
     std::vector<double> waarde;
@@ -17,7 +22,7 @@ CoinPackedMatrix Ijl(const Eigen::MatrixXd& r) {
     for (Eigen::Index j = 0; j < r.cols(); ++j) {
         begin.push_back(static_cast<CoinBigIndex>(waarde.size()));
         for (Eigen::Index i = 0; i < r.rows(); ++i) {
-            if (r(i, j) != 0.0) {
+            if (std::fabs(r(i, j)) > drempel) {
                 rij.push_back(static_cast<int>(i));
                 waarde.push_back(r(i, j));
             }
