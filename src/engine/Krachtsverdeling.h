@@ -36,12 +36,14 @@ struct TScharnierMoment {
 // The forces of a frame at collapse in one mechanism.
 struct TKrachtsverdeling {
     // False when no force distribution belongs to the mechanism: its loads do no work
-    // (Fp infinite), it moves without turning a hinge (Fp 0), or no equilibrium at Fp exists.
+    // (Fp infinite), it moves without turning a hinge (Fp 0), or no equilibrium at Fp was
+    // found. A distribution out of balance is never given.
     bool Bestaat = false;
     double Bezwijklast = 0.0;
     // Peak |M| / Mp over every bar end; at least 1.
     double Momentverhouding = 0.0;
-    // Equilibrium fixed every force; otherwise the one with the least peak ratio was taken.
+    // Equilibrium fixed every moment (self-stress without moments is left out); otherwise the
+    // distribution with the least peak ratio was taken.
     bool Eenduidig = false;
     std::vector<TStaafkrachten> Staven;        // slot order
     std::vector<TOplegreactie> Reacties;       // node order
