@@ -45,7 +45,8 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
     lp.c = Eigen::VectorXd::Zero(k + 1);
     lp.c(0) = -1.0;
     const auto uitkomst = LosOp(lp);
-    if (uitkomst.Status != TLpUitkomst::Optimaal) {
+    // A bound far beyond any real strength comes from load terms that are only rounding.
+    if (uitkomst.Status != TLpUitkomst::Optimaal || !(uitkomst.x(0) < 0.5 * Oneindig)) {
         waar.Bezwijklast = Oneindig;
         waar.Verdeling.Bezwijklast = Oneindig;
         return waar;
@@ -55,10 +56,15 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
     const Eigen::VectorXd x = lambda * evenwicht.Xb + evenwicht.Nul * uitkomst.x.tail(k);
     waar.Bezwijklast = lambda;
     auto& verdeling = waar.Verdeling;
-    verdeling.Bestaat = true;
-    verdeling.Eenduidig = false;
     verdeling.Bezwijklast = lambda;
     VulKrachten(evenwicht, x, lambda, verdeling);
+    if (!InEvenwicht(evenwicht, x, lambda, verdeling.Residu)) {
+        verdeling = TKrachtsverdeling{};
+        verdeling.Bezwijklast = lambda;
+        return waar;
+    }
+    verdeling.Bestaat = true;
+    verdeling.Eenduidig = false;
     double piek = 0.0;
     for (const int j : momenten) {
         const double verhouding =

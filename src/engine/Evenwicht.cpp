@@ -32,6 +32,30 @@ void TEvenwicht::BepaalOplossingsruimte() {
     qr.setThreshold(Rangdrempel);
     const Eigen::MatrixXd q = qr.householderQ();
     Nul = q.rightCols(A.cols() - qr.rank());
+    HoudMomentdragendeSpanningen(Rangdrempel);
+}
+
+void TEvenwicht::HoudMomentdragendeSpanningen(double rangdrempel) {
+    const auto k = Nul.cols();
+    Eigen::MatrixXd momentRijen(0, k);
+    for (std::size_t j = 0; j < Onbekenden.size(); ++j) {
+        if (Onbekenden[j].Soort == TOnbekende::Moment) {
+            momentRijen.conservativeResize(momentRijen.rows() + 1, Eigen::NoChange);
+            momentRijen.row(momentRijen.rows() - 1) = Nul.row(static_cast<Eigen::Index>(j));
+        }
+    }
+    if (k == 0 || momentRijen.rows() == 0) {
+        Nul.resize(Nul.rows(), 0);
+        return;
+    }
+    // The right singular vectors with a singular value are the self-stress combinations that
+    // carry moments; the columns of Nul are orthonormal, so the values are on the scale of 1.
+    Eigen::JacobiSVD<Eigen::MatrixXd> svd(momentRijen, Eigen::ComputeFullV);
+    Eigen::Index rang = 0;
+    while (rang < svd.singularValues().size() && svd.singularValues()(rang) > rangdrempel) {
+        ++rang;
+    }
+    Nul = Nul * svd.matrixV().leftCols(rang);
 }
 
 void TEvenwicht::NummerOnbekenden(const TConstructie& constructie) {

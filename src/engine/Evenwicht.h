@@ -50,9 +50,12 @@ public:
 
     Eigen::MatrixXd A;
     Eigen::VectorXd b;
-    // Every distribution in equilibrium is lambda Xb + Nul z: Xb carries the loads at load
-    // factor 1, the orthonormal columns of Nul are the states of self-stress. Draagt is false
-    // when no distribution carries the loads: the frame moves without any plastic hinge.
+    // Every distribution in equilibrium is lambda Xb + Nul z + r: Xb carries the loads at load
+    // factor 1 (least squares), the orthonormal columns of Nul are the states of self-stress
+    // that carry moments, and r is self-stress without any moment (normal forces along a closed
+    // line of bars, say). No moment condition fixes r, so the distributions leave it out.
+    // Draagt is false when no distribution carries the loads: the frame moves without any
+    // plastic hinge.
     Eigen::VectorXd Xb;
     Eigen::MatrixXd Nul;
     bool Draagt = false;
@@ -75,6 +78,7 @@ private:
     void NummerOnbekenden(const TConstructie& constructie);
     void VulMatrix(const TConstructie& constructie);
     void BepaalOplossingsruimte();
+    void HoudMomentdragendeSpanningen(double rangdrempel);
 };
 
 } // namespace kx

@@ -39,12 +39,14 @@ TScharnierRijen ScharnierRijen(const TEvenwicht& evenwicht, const std::vector<in
 }
 
 // Hinge rotations are compatible when they do no work on any state of self-stress: they lie
-// in the left null space of the hinge rows of Nul. One such direction is one motion.
+// in the left null space of the hinge rows of Nul, of which Vrij is an orthonormal basis.
+// One column of Vrij is one motion.
 struct TBeweging {
-    bool Eenduidig = false;
     bool VolleRang = false; // the hinge moments fix the self-stress
-    Eigen::VectorXd Draaiing;
+    Eigen::MatrixXd Vrij;
     Eigen::JacobiSVD<Eigen::MatrixXd> Svd;
+
+    bool Eenduidig() const { return Vrij.cols() == 1; }
 };
 
 TBeweging Beweging(const Eigen::MatrixXd& nul) {
@@ -54,9 +56,8 @@ TBeweging Beweging(const Eigen::MatrixXd& nul) {
         return beweging;
     }
     if (nul.cols() == 0) {
-        beweging.Eenduidig = n == 1;
         beweging.VolleRang = true;
-        beweging.Draaiing = Eigen::VectorXd::Ones(n);
+        beweging.Vrij = Eigen::MatrixXd::Identity(n, n);
         return beweging;
     }
     beweging.Svd.compute(nul, Eigen::ComputeFullU | Eigen::ComputeFullV);
@@ -68,12 +69,18 @@ TBeweging Beweging(const Eigen::MatrixXd& nul) {
         beweging.Svd.setThreshold(Rangdrempel / grootste);
         rang = beweging.Svd.rank();
     }
-    beweging.Eenduidig = n - rang == 1;
     beweging.VolleRang = rang == nul.cols();
-    if (beweging.Eenduidig) {
-        beweging.Draaiing = beweging.Svd.matrixU().col(n - 1);
-    }
+    beweging.Vrij = beweging.Svd.matrixU().rightCols(n - rang);
     return beweging;
+}
+
+// Whether the loads work on some compatible motion. Xb carries the rounding of its solve, so
+// work on the scale of that rounding is none: scaling such a motion up to unit work would give
+// a collapse load and forces of nothing but rounding.
+bool LastenDoenArbeid(const TEvenwicht& evenwicht, const TBeweging& beweging,
+                      const TScharnierRijen& h) {
+    const double arbeid = (beweging.Vrij.transpose() * h.Xb).norm();
+    return arbeid > Draaidrempel * std::max(1.0, evenwicht.Xb.norm());
 }
 
 // The motion of least dissipation among those the hinges allow, for loads doing unit work:
@@ -191,19 +198,19 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         verdeling.Bezwijklast = bezwijklast;
         return verdeling;
     }
-    TBeweging beweging = Beweging(h.Nul);
+    const TBeweging beweging = Beweging(h.Nul);
+    if (!LastenDoenArbeid(evenwicht, beweging, h)) {
+        verdeling.Bezwijklast = Oneindig;
+        return verdeling;
+    }
     std::vector<bool> vast(n, false);
     Eigen::VectorXd m = Eigen::VectorXd::Zero(static_cast<Eigen::Index>(n));
     Eigen::VectorXd draaiing;
     double arbeid = 1.0;
-    if (beweging.Eenduidig) {
+    if (beweging.Eenduidig()) {
         // Virtual work of the motion: sum of M theta over the hinges = lambda (theta . Xb).
-        draaiing = beweging.Draaiing;
+        draaiing = beweging.Vrij.col(0);
         arbeid = draaiing.dot(h.Xb);
-        if (std::fabs(arbeid) <= Draaidrempel * std::max(1.0, h.Xb.norm())) {
-            verdeling.Bezwijklast = Oneindig;
-            return verdeling;
-        }
         if (arbeid < 0.0) {
             draaiing = -draaiing;
             arbeid = -arbeid;
@@ -237,12 +244,16 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         }
     }
     const double lambda = arbeid > 0.0 ? dissipatie / arbeid : bezwijklast;
+    if (!(lambda < 0.5 * Oneindig)) {
+        verdeling.Bezwijklast = Oneindig;
+        return verdeling;
+    }
     verdeling.Bezwijklast = lambda;
 
     const auto k = evenwicht.Nul.cols();
     Eigen::VectorXd z = Eigen::VectorXd::Zero(k);
     const bool alleVast = std::all_of(vast.begin(), vast.end(), [](bool v) { return v; });
-    if (k > 0 && beweging.Eenduidig && alleVast && beweging.VolleRang) {
+    if (k > 0 && beweging.Eenduidig() && alleVast && beweging.VolleRang) {
         z = beweging.Svd.solve(m - lambda * h.Xb);
         verdeling.Eenduidig = true;
     } else if (k > 0) {
@@ -254,9 +265,14 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         verdeling.Eenduidig = true;
     }
     const Eigen::VectorXd x = lambda * evenwicht.Xb + evenwicht.Nul * z;
+    VulKrachten(evenwicht, x, lambda, verdeling);
+    if (!InEvenwicht(evenwicht, x, lambda, verdeling.Residu)) {
+        TKrachtsverdeling geen;
+        geen.Bezwijklast = lambda;
+        return geen;
+    }
     verdeling.Bestaat = true;
     verdeling.Momentverhouding = Momentverhouding(evenwicht, x);
-    VulKrachten(evenwicht, x, lambda, verdeling);
     for (std::size_t i = 0, r = 0; i < plaatsen.size(); ++i) {
         const int kolom = h.Kolommen[i];
         if (kolom != -1) {
@@ -266,6 +282,14 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         }
     }
     return verdeling;
+}
+
+bool InEvenwicht(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,
+                 double residu) {
+    const double schaal = std::max(
+        {1.0, x.size() == 0 ? 0.0 : x.cwiseAbs().maxCoeff(),
+         evenwicht.b.size() == 0 ? 0.0 : std::fabs(lambda) * evenwicht.b.cwiseAbs().maxCoeff()});
+    return std::isfinite(residu) && residu <= Evenwichtstolerantie * schaal;
 }
 
 void VulKrachten(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,

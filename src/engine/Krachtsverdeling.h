@@ -36,12 +36,14 @@ struct TScharnierMoment {
 // The forces of a frame at collapse in one mechanism.
 struct TKrachtsverdeling {
     // False when no force distribution belongs to the mechanism: its loads do no work
-    // (Fp infinite), it moves without turning a hinge (Fp 0), or no equilibrium at Fp exists.
+    // (Fp infinite), it moves without turning a hinge (Fp 0), or no equilibrium at Fp was
+    // found. A distribution out of balance is never given.
     bool Bestaat = false;
     double Bezwijklast = 0.0;
     // Peak |M| / Mp over every bar end; at least 1.
     double Momentverhouding = 0.0;
-    // Equilibrium fixed every force; otherwise the one with the least peak ratio was taken.
+    // Equilibrium fixed every moment (self-stress without moments is left out); otherwise the
+    // distribution with the least peak ratio was taken.
     bool Eenduidig = false;
     std::vector<TStaafkrachten> Staven;        // slot order
     std::vector<TOplegreactie> Reacties;       // node order
@@ -62,6 +64,14 @@ struct TKrachtsverdeling {
 // |M| / Mp is taken.
 TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
                                          const std::vector<int>& plaatsen, double bezwijklast);
+
+// Node imbalances up to this share of the largest force or load count as rounding.
+inline constexpr double Evenwichtstolerantie = 1e-9;
+
+// Whether a distribution x at lambda with this largest node imbalance is in equilibrium; one
+// that is not is never reported.
+bool InEvenwicht(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,
+                 double residu);
 
 // The forces of x as bar forces and reactions, with the largest node imbalance at lambda.
 void VulKrachten(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,

@@ -8,7 +8,12 @@
 namespace kx {
 
 namespace {
-// The matrix column by column, zeros left out.
+// Coefficients below this share of the largest in their column are rounding of what should be
+// zero: a column comes from one computation (a state of self-stress, the loads). Left in, the
+// solver's scaling blows them up and it may report a point as optimal that is not.
+constexpr double Ruis = 1e-12;
+
+// The matrix column by column, zeros and rounding noise left out.
 CoinPackedMatrix Ijl(const Eigen::MatrixXd& r) {
     std::vector<CoinBigIndex> begin;
     std::vector<int> rij;
@@ -16,8 +21,9 @@ CoinPackedMatrix Ijl(const Eigen::MatrixXd& r) {
     begin.reserve(static_cast<std::size_t>(r.cols()) + 1);
     for (Eigen::Index j = 0; j < r.cols(); ++j) {
         begin.push_back(static_cast<CoinBigIndex>(waarde.size()));
+        const double drempel = r.rows() == 0 ? 0.0 : Ruis * r.col(j).cwiseAbs().maxCoeff();
         for (Eigen::Index i = 0; i < r.rows(); ++i) {
-            if (r(i, j) != 0.0) {
+            if (std::fabs(r(i, j)) > drempel) {
                 rij.push_back(static_cast<int>(i));
                 waarde.push_back(r(i, j));
             }

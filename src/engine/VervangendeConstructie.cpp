@@ -230,12 +230,38 @@ double GemiddeldeStaaflengte(const TVConstructie& v) {
     return aantal == 0 ? 0.0 : som / aantal;
 }
 
+namespace {
+// The lowest node slot that neither the drawn structure nor an earlier pendulum uses; -1 if none.
+std::int32_t VrijePendelknoop(const TVConstructie& vc, const TConstructie& bron) {
+    for (std::int32_t k = 0; k < static_cast<std::int32_t>(vc.Knopen.size()); ++k) {
+        if (!bron.Knopen[k].Bestaat &&
+            std::none_of(vc.Staven.begin(), vc.Staven.end(),
+                         [k](const TVStaaf& s) { return s.Bestaat && EindigtIn(s, k); })) {
+            return k;
+        }
+    }
+    return -1;
+}
+
+// The lowest bar slot that neither the drawn structure nor an earlier pendulum uses; -1 if none.
+std::int32_t VrijePendelstaaf(const TVConstructie& vc, const TConstructie& bron) {
+    for (std::int32_t b = 0; b < static_cast<std::int32_t>(vc.Staven.size()); ++b) {
+        if (!bron.Staven[b].Bestaat && !vc.Staven[b].Bestaat) {
+            return b;
+        }
+    }
+    return -1;
+}
+} // namespace
+
+// The free slots are looked for in the replacement structure, so that a second roller does not
+// take over the first one's pendulum.
 void VervangRolOplegging(TVConstructie& vc, int v, const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
-    const std::int32_t w = constructie.EersteVrijeKnoop();
-    const std::int32_t b = constructie.EersteVrijeStaaf();
+    const std::int32_t w = VrijePendelknoop(vc, bron);
+    const std::int32_t b = VrijePendelstaaf(vc, bron);
     // Without a free node and bar slot for the pendulum the roller stays as it is.
-    if (bron.Knopen[w].Bestaat || bron.Staven[b].Bestaat) {
+    if (w == -1 || b == -1) {
         return;
     }
     const std::int32_t code = bron.Knopen[v].Oplegging;

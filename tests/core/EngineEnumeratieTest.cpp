@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace kx::test {
@@ -154,6 +155,26 @@ TEST(EngineEnumeratie, PendelVanEenRolAanDeKantVanHetSymbool) {
         EXPECT_EQ(pendel.Vrijheid, ScharnierendeVerbinding);
         EXPECT_TRUE(pendel.Scharnier);
         EXPECT_EQ(Staven(m), "0:0-1 1:1-2 2:" + std::to_string(rol) + "-3");
+    }
+}
+
+TEST(EngineEnumeratie, TweeRollenKrijgenElkEenEigenPendel) {
+    // Beam 0-1-2 of two 3 m bars on a horizontal roller at 0 (bar to the right: pendulum
+    // below) and a vertical roller at 2 (bar to the left: pendulum to the right). Every bar,
+    // the first pendulum too, is 3 m long, so both pendulums are.
+    Opstelling o;
+    Ligger(o, 3, 6, RolHorizontaal, RolVerticaal);
+    PlaatsEnVoegSamen(o, Rij{1});
+    const auto& m = o.a.VMechanismen[0];
+    EXPECT_EQ(Staven(m), "0:0-1 1:1-2 2:0-3 3:2-4");
+    for (const auto& [rol, pendel, x, y] :
+         {std::tuple{0, 3, 0.0, 3.0}, std::tuple{2, 4, 9.0, 0.0}}) {
+        SCOPED_TRACE(rol);
+        EXPECT_EQ(m.Knopen[rol].Oplegging, GeenOplegging);
+        EXPECT_EQ(m.Knopen[pendel].x, x);
+        EXPECT_EQ(m.Knopen[pendel].y, y);
+        EXPECT_EQ(m.Knopen[pendel].Oplegging, Scharnierend);
+        EXPECT_TRUE(m.Knopen[pendel].Scharnier);
     }
 }
 

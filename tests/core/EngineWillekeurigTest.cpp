@@ -122,6 +122,7 @@ void ControleerStellingen(const Opstelling& o, int& gecontroleerd, int& onbepaal
     const double waar = controle.Waar.Bezwijklast;
     ASSERT_GE(waar, 0.0);
     if (waar < 0.5 * Oneindig) {
+        EXPECT_TRUE(controle.Waar.Verdeling.Bestaat);
         EXPECT_LT(controle.Waar.Verdeling.Residu, 1e-9);
         EXPECT_LE(controle.Waar.Verdeling.Momentverhouding, 1.0 + 1e-9);
     }
@@ -182,14 +183,19 @@ TEST(EngineWillekeurig, ElkeGoedgekeurdeConstructieWordtTotHetEindeBerekend) {
 }
 
 TEST(Bezwijkcontrole, WillekeurigeConstructiesVoldoenAanBeideStellingen) {
-    int gecontroleerd = 0;
-    int onbepaald = 0;
-    const int geanalyseerd = TekenEnAnalyseer(
-        20261206, 200, [&](Opstelling& o) { ControleerStellingen(o, gecontroleerd, onbepaald); });
-    EXPECT_GE(geanalyseerd, 150);
-    EXPECT_GE(gecontroleerd, 400);
-    EXPECT_GE(onbepaald, 1);
-    RecordProperty("onbepaald", onbepaald);
+    // Each later seed drew frames that a fault let through: loads that only rounding lets work
+    // (on a clamp, on a beam whose roller lies in its line), and bars drawn back over each
+    // other, whose normal forces no moment fixes and whose rounding misled the solver.
+    for (const unsigned zaad : {20261206U, 20240611U, 24U, 57U}) {
+        SCOPED_TRACE("zaad " + std::to_string(zaad));
+        int gecontroleerd = 0;
+        int onbepaald = 0;
+        const int geanalyseerd = TekenEnAnalyseer(
+            zaad, 250, [&](Opstelling& o) { ControleerStellingen(o, gecontroleerd, onbepaald); });
+        EXPECT_GE(geanalyseerd, 200);
+        EXPECT_GE(gecontroleerd, 500);
+        EXPECT_GE(onbepaald, 1);
+    }
 }
 
 TEST(EngineWillekeurig, VoorbeeldEnGroteKetenGelijkBijElkeWijzeVanBerekenen) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -160,6 +161,38 @@ TEST(Krachtsverdeling, MomentenEnReactiesMetTekens) {
     EXPECT_NEAR(std::fabs(Staaf(w, 1).M0), 30.0, Nauw);
 }
 
+// A chain from a clamp at node 0 to a vertical roller at node 7 whose only load acts on the
+// clamp: no mechanism moves node 0, so the load never does work.
+void KetenMetLastOpInklemming(Opstelling& o) {
+    const std::vector<std::array<double, 2>> punten = {{0, 5},  {1, 5},  {1, 6},  {3, 8},
+                                                       {3, 11}, {2, 11}, {0, 13}, {0, 11}};
+    const std::vector<double> mp = {50, 50, 50, 50, 36, 50, 49};
+    for (int k = 0; k < 8; ++k) {
+        o.Knoop(k, punten[k][0], punten[k][1],
+                k == 0 ? Inklemming : (k == 7 ? RolVerticaal : GeenOplegging));
+    }
+    for (int s = 0; s < 7; ++s) {
+        o.Staaf(s, s, s + 1, mp[static_cast<std::size_t>(s)]);
+    }
+    o.Last(0, 0, -2, -2);
+}
+
+// A straight beam from a clamp at x = 3 via nodes at 5, 6 and 9 to a vertical roller at 12,
+// loaded at x = 5 by 2 along the beam and 1 upward. The roller takes only the force along the
+// beam, so the vertical load reaches the clamp alone: M there is 2 lambda, Fp = Mp / 2 = 25.
+void LiggerMetRolInDeLijn(Opstelling& o) {
+    o.Knoop(0, 3, 3, Inklemming);
+    o.Knoop(1, 6, 3);
+    o.Knoop(2, 9, 3);
+    o.Knoop(3, 12, 3, RolVerticaal);
+    o.Knoop(4, 5, 3);
+    o.Staaf(0, 4, 1);
+    o.Staaf(1, 1, 2);
+    o.Staaf(2, 2, 3, 70.0);
+    o.Staaf(3, 0, 4);
+    o.Last(0, 4, 2, -1);
+}
+
 TEST(Krachtsverdeling, MechanismeZonderArbeidHeeftGeenVerdeling) {
     Opstelling o;
     Voorbeeld(o);
@@ -169,6 +202,71 @@ TEST(Krachtsverdeling, MechanismeZonderArbeidHeeftGeenVerdeling) {
     EXPECT_EQ(v.Bezwijklast, Oneindig);
     // Places where no moment can form (pinned feet) make no mechanism at all.
     EXPECT_FALSE(BepaalKrachtsverdeling(evenwicht, {1, 3}, 7.0).Bestaat);
+
+    // Motions left free by self-stress that leaves the hinges alone: the load still does no
+    // work, whatever rounding says. In the beam, hinges at 4 and 1 or 2 leave the clamped part
+    // up to node 4 on the ground.
+    struct Zonder {
+        std::string Naam;
+        void (*Bouw)(Opstelling&);
+        std::vector<std::vector<int>> Plaatsen; // empty: every mechanism of the analysis
+    };
+    const std::vector<Zonder> gevallen = {
+        {"keten", KetenMetLastOpInklemming, {}},
+        {"ligger", LiggerMetRolInDeLijn, {{1, 4}, {2, 4}}},
+    };
+    for (const auto& geval : gevallen) {
+        SCOPED_TRACE(geval.Naam);
+        Opstelling p;
+        geval.Bouw(p);
+        ASSERT_EQ(p.Analyseer(), "");
+        std::vector<std::vector<int>> plaatsen = geval.Plaatsen;
+        for (const auto& opgave : MechanismeOpgaven(p.a)) {
+            if (geval.Plaatsen.empty()) {
+                EXPECT_EQ(opgave.Bezwijklast, Oneindig);
+                plaatsen.push_back(opgave.Plaatsen);
+            }
+        }
+        const TEvenwicht e(p.c.Constructie);
+        for (const auto& mechanisme : plaatsen) {
+            for (const double fp : {0.0, 50.0, Oneindig}) {
+                const auto w = BepaalKrachtsverdeling(e, mechanisme, fp);
+                EXPECT_FALSE(w.Bestaat) << mechanisme[0] << " " << mechanisme[1] << " " << fp;
+                EXPECT_EQ(w.Bezwijklast, Oneindig);
+            }
+        }
+    }
+    Opstelling keten;
+    KetenMetLastOpInklemming(keten);
+    // Zero moments carry any load factor.
+    EXPECT_EQ(BepaalWareBezwijklast(TEvenwicht(keten.c.Constructie)).Bezwijklast, Oneindig);
+}
+
+TEST(Krachtsverdeling, LiggerMetRolInDeLijnDraagtAlleenMetDeInklemming) {
+    Opstelling o;
+    LiggerMetRolInDeLijn(o);
+    const TEvenwicht evenwicht(o.c.Constructie);
+    // Given no load, the least dissipating motion turns the clamp hinge alone: 50 = 2 lambda.
+    const auto v = BepaalKrachtsverdeling(evenwicht, {0, 4}, 0.0);
+    ASSERT_TRUE(v.Bestaat);
+    EXPECT_NEAR(v.Bezwijklast, 25.0, Nauw);
+    EXPECT_NEAR(v.Momentverhouding, 1.0, Nauw);
+    // The upward load bends the clamped part up: tension below, right of the bar from x = 3.
+    EXPECT_NEAR(Staaf(v, 3).M0, 50.0, Nauw);
+    // Given 50, the clamp carries 100 = 2 Mp; the lower bound is 25 again.
+    const auto w = BepaalKrachtsverdeling(evenwicht, {0, 4}, 50.0);
+    ASSERT_TRUE(w.Bestaat);
+    EXPECT_NEAR(w.Momentverhouding, 2.0, Nauw);
+    EXPECT_NEAR(w.Ondergrens(), 25.0, Nauw);
+    EXPECT_NEAR(Reactie(w, 0).Ry, -50.0, Nauw);
+    EXPECT_NEAR(Reactie(w, 0).M, -100.0, Nauw);
+    EXPECT_NEAR(Reactie(w, 3).Ry, 0.0, Nauw);
+    // The 100 along the beam goes to the clamp and the roller in any split.
+    EXPECT_NEAR(Reactie(w, 0).Rx + Reactie(w, 3).Rx, -100.0, Nauw);
+    for (const auto* u : {&v, &w}) {
+        EXPECT_LT(u->Residu, Nauw);
+        ControleerTotaalEvenwicht(o.c.Constructie, *u);
+    }
 }
 
 // Beam clamped at both ends, 8 m, central load: four hinges of five places is one too many.
@@ -196,6 +294,8 @@ TEST(Bezwijkcontrole, StatischeStellingEnBevestiging) {
         {"portaal scharnierend", PortaalScharnierend, 20.0, {2, 3}, true},
         {"portaal ingeklemd", PortaalIngeklemd, 30.0, {0, 2, 3, 4}, true},
         {"ingeklemde ligger", IngeklemdeLigger, 50.0, {0, 2, 4}, false},
+        // The governing mechanism turns both its hinges for Fp = 50.
+        {"ligger met rol in de lijn", LiggerMetRolInDeLijn, 25.0, {0}, false},
     };
     for (const auto& geval : gevallen) {
         SCOPED_TRACE(geval.Naam);
@@ -216,6 +316,28 @@ TEST(Bezwijkcontrole, StatischeStellingEnBevestiging) {
                 EXPECT_LE(controle.Ondergrens(i), geval.Waar + 1e-7) << i;
             }
         }
+    }
+}
+
+// Between two clamps a beam can carry any axial self-stress, which no moment fixes: the
+// distributions leave it out, so a beam loaded across carries no normal force at all.
+TEST(Krachtsverdeling, SpanningZonderMomentBlijftBuiten) {
+    Opstelling o;
+    IngeklemdeLigger(o);
+    const TEvenwicht evenwicht(o.c.Constructie);
+    // Hinges at both clamps and under the load: 4 Mp theta = 4 lambda theta.
+    const auto v = BepaalKrachtsverdeling(evenwicht, {0, 2, 4}, 0.0);
+    ASSERT_TRUE(v.Bestaat);
+    EXPECT_NEAR(v.Bezwijklast, 50.0, Nauw);
+    const auto waar = BepaalWareBezwijklast(evenwicht);
+    ASSERT_TRUE(waar.Verdeling.Bestaat);
+    for (const auto* u : {&v, &waar.Verdeling}) {
+        for (const auto& staaf : u->Staven) {
+            EXPECT_NEAR(staaf.N, 0.0, Nauw) << staaf.Slot;
+        }
+        EXPECT_NEAR(Reactie(*u, 0).Rx, 0.0, Nauw);
+        EXPECT_NEAR(Reactie(*u, 4).Rx, 0.0, Nauw);
+        EXPECT_NEAR(Reactie(*u, 0).Ry, 25.0, Nauw);
     }
 }
 
