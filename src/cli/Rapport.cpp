@@ -48,7 +48,7 @@ char Decimaalteken() {
 }
 
 std::string Bezwijklast(double fp, char decimaalteken) {
-    return fp >= 0.5 * Oneindig ? "∞" : AlgemeenGetal(fp, 4, decimaalteken) + " kN";
+    return IsOneindig(fp) ? "∞" : AlgemeenGetal(fp, 4, decimaalteken) + " kN";
 }
 
 // The equation as the virtual work view lays it out: every term whose factor is not zero.
@@ -203,7 +203,7 @@ void SchrijfControle(std::ostream& uit, const TUitslag& uitslag, char decimaalte
     const auto& waar = controle.Waar;
     uit << "Bezwijklast volgens de statische stelling: Fp = "
         << Bezwijklast(waar.Bezwijklast, decimaalteken);
-    if (waar.Bezwijklast < 0.5 * Oneindig && !waar.Scharnieren.empty()) {
+    if (!IsOneindig(waar.Bezwijklast) && !waar.Scharnieren.empty()) {
         uit << " (Mp bereikt in knoop " << KnoopOpsomming(waar.Scharnieren) << ")";
     }
     uit << "\n";

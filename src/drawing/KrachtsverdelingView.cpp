@@ -282,7 +282,7 @@ double TKrachtView::TekenToets(double y, const TKrachtsverdeling& v) {
     const auto& controle = ctx_.Krachten.Controle();
     if (!v.Bestaat) {
         const int tekst =
-            v.Bezwijklast >= 0.5 * Oneindig ? TekstKrachtGeenArbeid : TekstKrachtGeenEvenwicht;
+            IsOneindig(v.Bezwijklast) ? TekstKrachtGeenArbeid : TekstKrachtGeenEvenwicht;
         return TekenBlok(p_, gebied_, y, T(tekst), opBerekening, KleurZwart);
     }
     if (v.Momentverhouding <= 1.0 + Verhoudingstolerantie) {
@@ -297,7 +297,7 @@ double TKrachtView::TekenToets(double y, const TKrachtsverdeling& v) {
         VulIn(T(TekstKrachtOndergrens), {Getal(v.Momentverhouding), Getal(v.Ondergrens())}),
         opBerekening, KleurZwart);
     const auto& waar = controle.Waar;
-    if (waar.Bezwijklast >= 0.5 * Oneindig) {
+    if (IsOneindig(waar.Bezwijklast)) {
         return TekenBlok(p_, gebied_, y, T(TekstKrachtWareLastOneindig), opBerekening, KleurZwart);
     }
     std::vector<std::string> knopen;
@@ -312,7 +312,7 @@ double TKrachtView::TekenToets(double y, const TKrachtsverdeling& v) {
 
 double TKrachtView::TekenMomentenlijn(double y) {
     const auto& v = ctx_.Krachten.Verdeling(i_);
-    const std::string fp = v.Bezwijklast >= 0.5 * Oneindig ? "**g¥" : Getal(v.Bezwijklast);
+    const std::string fp = IsOneindig(v.Bezwijklast) ? "**g¥" : Getal(v.Bezwijklast);
     y = TekenBlok(p_, gebied_, y, VulIn(T(TekstKrachtMechanisme), {std::to_string(i_ + 1), fp}),
                   opBerekening, KleurZwart);
     if (v.Bestaat) {

@@ -40,7 +40,7 @@ TPunt Richting(TPunt c, double hoek, double r) {
 }
 
 bool Eindig(TPunt p) {
-    return std::fabs(p.x) < 0.5 * Oneindig && std::fabs(p.y) < 0.5 * Oneindig;
+    return !IsOneindig(p.x) && !IsOneindig(p.y);
 }
 
 void Lijn(QPainter& painter, TPunt a, TPunt b) {

@@ -45,10 +45,6 @@ constexpr int CijfersUitkomst = 4;
 const char* const DeltaTheta = " ¬d¬q";
 const char* const Maal = " ¬× ";
 
-bool Eindig(const TRotatiecentrum& rc) {
-    return std::fabs(rc.x) < 0.5 * Oneindig && std::fabs(rc.y) < 0.5 * Oneindig;
-}
-
 class TArbeidsView {
 public:
     TArbeidsView(QPainter& painter, const TRechthoek& gebied, const TMechanisme& mechanisme,
@@ -198,7 +194,7 @@ std::vector<TMaat> TArbeidsView::Verplaatsingsmaten() const {
         const auto verschuiving = [&](double d) {
             return Getal(std::fabs(d) / (Vergroting * VirtueleRotatie), CijfersMaat) + DeltaTheta;
         };
-        const bool draait = Eindig(deel.RC);
+        const bool draait = IsEindig(deel.RC);
         maten.push_back({{last.x, last.y},
                          {last.x + last.dx, last.y + last.dy},
                          draait ? Getal(std::fabs(deel.RC.y - last.y), CijfersMaat) + rotatie
@@ -236,7 +232,7 @@ TRechthoek TArbeidsView::Bereik(const TCelAfbeelding& cel) const {
 // then the load labels, beside the arrow's tail on whichever side is clear.
 void TArbeidsView::ReserveerVasteVormen(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     for (const TStaaf& deel : m_.avStaven) {
-        if (Eindig(deel.RC)) {
+        if (IsEindig(deel.RC)) {
             labels.Bezet(RCLabelVak(cel.Scherm(TPunt{deel.RC.x, deel.RC.y}), deel));
         }
         for (std::size_t e = 0; e < 2; ++e) {
@@ -317,7 +313,7 @@ void TArbeidsView::TekenVerplaatsingen(const TCelAfbeelding& cel, TLabelPlaatser
 void TArbeidsView::TekenHoeken(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     const TOpmaak opmaak = Opmaak(opWaarde);
     for (const TStaaf& deel : m_.avStaven) {
-        if (!Eindig(deel.RC)) {
+        if (!IsEindig(deel.RC)) {
             continue;
         }
         const auto afstand = [&](const TKnoop& k) {
@@ -334,7 +330,7 @@ void TArbeidsView::TekenRotatiecentra(const TCelAfbeelding& cel) {
     const TOpmaak opmaak = Opmaak(opTekening);
     const int h = RegelHoogte(p_, opmaak);
     for (const TStaaf& deel : m_.avStaven) {
-        if (!Eindig(deel.RC)) {
+        if (!IsEindig(deel.RC)) {
             continue;
         }
         const TPunt c = cel.Scherm(TPunt{deel.RC.x, deel.RC.y});
@@ -463,7 +459,7 @@ std::string TArbeidsView::GereduceerdeVergelijking() const {
 
 std::string Bezwijklast(const TMechanisme& m, char decimaalteken) {
     const double fp = m.Vgl.Bezwijklast;
-    if (std::fabs(fp) < 0.5 * Oneindig) {
+    if (!IsOneindig(fp)) {
         return "Fp = " + AlgemeenGetal(fp, CijfersUitkomst, decimaalteken) + " kN";
     }
     return "Fp = **g¥";

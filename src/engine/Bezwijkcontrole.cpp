@@ -46,7 +46,7 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
     lp.c(0) = -1.0;
     const auto uitkomst = LosOp(lp);
     // A bound far beyond any real strength comes from load terms that are only rounding.
-    if (uitkomst.Status != TLpUitkomst::Optimaal || !(uitkomst.x(0) < 0.5 * Oneindig)) {
+    if (uitkomst.Status != TLpUitkomst::Optimaal || IsOneindig(uitkomst.x(0))) {
         waar.Bezwijklast = Oneindig;
         waar.Verdeling.Bezwijklast = Oneindig;
         return waar;

@@ -36,20 +36,19 @@ void TEvenwicht::BepaalOplossingsruimte() {
 }
 
 void TEvenwicht::HoudMomentdragendeSpanningen(double rangdrempel) {
-    const auto k = Nul.cols();
-    Eigen::MatrixXd momentRijen(0, k);
+    std::vector<Eigen::Index> momenten;
     for (std::size_t j = 0; j < Onbekenden.size(); ++j) {
         if (Onbekenden[j].Soort == TOnbekende::Moment) {
-            momentRijen.conservativeResize(momentRijen.rows() + 1, Eigen::NoChange);
-            momentRijen.row(momentRijen.rows() - 1) = Nul.row(static_cast<Eigen::Index>(j));
+            momenten.push_back(static_cast<Eigen::Index>(j));
         }
     }
-    if (k == 0 || momentRijen.rows() == 0) {
+    if (Nul.cols() == 0 || momenten.empty()) {
         Nul.resize(Nul.rows(), 0);
         return;
     }
     // The right singular vectors with a singular value are the self-stress combinations that
     // carry moments; the columns of Nul are orthonormal, so the values are on the scale of 1.
+    const Eigen::MatrixXd momentRijen = Nul(momenten, Eigen::all);
     Eigen::JacobiSVD<Eigen::MatrixXd> svd(momentRijen, Eigen::ComputeFullV);
     Eigen::Index rang = 0;
     while (rang < svd.singularValues().size() && svd.singularValues()(rang) > rangdrempel) {

@@ -224,7 +224,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         // Any motion of these hinges needs at least kleinste; a load given above it stands
         // for a motion not known here, so no hinge is held.
         if (bezwijklast >= kleinste * (1.0 - 1e-9)) {
-            if (!(bezwijklast < 0.5 * Oneindig)) {
+            if (IsOneindig(bezwijklast)) {
                 verdeling.Bezwijklast = Oneindig;
                 return verdeling;
             }
@@ -244,7 +244,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         }
     }
     const double lambda = arbeid > 0.0 ? dissipatie / arbeid : bezwijklast;
-    if (!(lambda < 0.5 * Oneindig)) {
+    if (IsOneindig(lambda)) {
         verdeling.Bezwijklast = Oneindig;
         return verdeling;
     }

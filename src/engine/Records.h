@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,6 +10,11 @@ namespace kx {
 
 // Engine constants.
 inline constexpr double Oneindig = 1e10;
+
+// A value at Oneindig or beyond (or NaN) stands for infinity.
+inline bool IsOneindig(double waarde) {
+    return !(std::fabs(waarde) < 0.5 * Oneindig);
+}
 inline constexpr double Tolerantie = 1e-5;
 inline constexpr double VirtueleRotatie = 0.01;
 inline constexpr double Vergroting = 15.0;
@@ -129,8 +135,7 @@ struct TMechanisme {
 
 // A centre with a coordinate at Oneindig lies at infinity: its part translates.
 inline bool IsEindig(const TRotatiecentrum& rc) {
-    return rc.x < 0.5 * Oneindig && rc.x > -0.5 * Oneindig && rc.y < 0.5 * Oneindig &&
-           rc.y > -0.5 * Oneindig;
+    return !IsOneindig(rc.x) && !IsOneindig(rc.y);
 }
 
 using TMechanismeArray = std::vector<TMechanisme>;

@@ -38,9 +38,6 @@ QString Sorteersleutel(const std::vector<int>& knopen) {
     return delen.join(QLatin1Char(','));
 }
 
-bool IsOneindig(double fp) {
-    return std::abs(fp) >= 0.5 * Oneindig;
-}
 } // namespace
 
 std::optional<double> PiekMomentverhouding(const TKrachtenanalyse& krachten, int mechanisme) {
