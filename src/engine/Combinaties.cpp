@@ -1,62 +1,76 @@
 #include "engine/Enumeratie.h"
+#include "model/Knoopbetekenis.h"
 #include "model/ManipuleerConstructie.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstdint>
-#include <utility>
+#include <limits>
+#include <numeric>
 #include <vector>
 
 namespace kx {
 
 namespace {
 
-// Beyond 20 places the 64-bit factorials overflow; a checked structure has at most 17.
-constexpr int MaxPlaatsen = 20;
-
-std::uint64_t Faculteit(int n) {
-    std::uint64_t f = 1;
-    for (int i = 2; i <= n; ++i) {
-        f *= static_cast<std::uint64_t>(i);
+// Node index of every hinge place, increasing.
+std::vector<std::int32_t> Plaatsknopen(const TConstructie& constructie) {
+    std::vector<std::int32_t> knopen;
+    for (const auto& plaats : Scharnierplaatsen(constructie)) {
+        knopen.push_back(plaats.Knoop);
     }
-    return f;
+    return knopen;
 }
 
-// Rigid nodes in use that join at least two connections, in increasing node index.
-std::vector<std::int32_t> Scharnierplaatsen(const TManipuleerConstructie& constructie) {
-    std::vector<std::int32_t> plaatsen;
-    const auto& knopen = constructie.Constructie.Knopen;
-    for (std::int32_t v = 0; v < static_cast<std::int32_t>(knopen.size()); ++v) {
-        if (knopen[v].Bestaat && knopen[v].Vrijheid == VasteVerbinding &&
-            !constructie.IsVrijUiteinde(v)) {
-            plaatsen.push_back(v);
+// The next k-subset of {0 .. m-1} in colexicographic order; false after the last one.
+bool VolgendeDeelverzameling(std::vector<int>& posities, int m) {
+    const int k = static_cast<int>(posities.size());
+    for (int i = 0; i < k; ++i) {
+        const int grens = i + 1 < k ? posities[static_cast<std::size_t>(i) + 1] : m;
+        if (posities[static_cast<std::size_t>(i)] + 1 < grens) {
+            ++posities[static_cast<std::size_t>(i)];
+            std::iota(posities.begin(), posities.begin() + i, 0);
+            return true;
         }
     }
-    return plaatsen;
-}
-
-// The smallest number above p with as many set bits as p.
-std::uint64_t VolgendePatroon(std::uint64_t p) {
-    const std::uint64_t laagste = p & (~p + 1);
-    const std::uint64_t opgeteld = p + laagste;
-    return opgeteld | (((opgeteld ^ p) >> 2) / laagste);
+    return false;
 }
 
 } // namespace
+
+std::uint64_t Binomiaal(int m, int k) {
+    if (k < 0 || k > m) {
+        return 0;
+    }
+    k = std::min(k, m - k);
+    std::uint64_t uitkomst = 1;
+    for (int i = 1; i <= k; ++i) {
+        // uitkomst * (m - k + i) / i is a whole number at every step; stop short of overflow.
+        const auto factor = static_cast<std::uint64_t>(m - k + i);
+        if (uitkomst > std::numeric_limits<std::uint64_t>::max() / factor) {
+            return std::numeric_limits<std::uint64_t>::max();
+        }
+        uitkomst = uitkomst * factor / static_cast<std::uint64_t>(i);
+    }
+    return uitkomst;
+}
 
 TEnumeratie::TEnumeratie(const TManipuleerConstructie& constructie) : constructie_(constructie) {
     const TOnbepaaldheid telling = constructie.TelOnbepaaldheid();
     n_ = telling.S();
     m_ = telling.AantalScharnierplaatsen;
-    const int k = n_ + 1;
-    auto plaatsen = Scharnierplaatsen(constructie);
     sjabloon_ = MaakSjabloon(constructie);
+    // More hinges than places: the one combination of every place.
+    k_ = std::min(n_ + 1, m_);
     // A structure that the check refuses gets no mechanisms instead of a bad enumeration.
-    if (k < 1 || k > m_ || m_ > MaxPlaatsen || static_cast<int>(plaatsen.size()) != m_) {
+    if (k_ < 1) {
         return;
     }
-    plaatsen_ = std::move(plaatsen);
-    const double noemer = static_cast<double>(Faculteit(m_ - k) * Faculteit(k));
-    aantal_ = static_cast<std::int32_t>(std::llround(static_cast<double>(Faculteit(m_)) / noemer));
+    const std::uint64_t aantal = Binomiaal(m_, k_);
+    if (aantal > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
+        return;
+    }
+    plaatsen_ = Plaatsknopen(constructie.Constructie);
+    aantal_ = static_cast<std::int32_t>(aantal);
 }
 
 void TEnumeratie::VoorElkeCombinatie(
@@ -64,20 +78,18 @@ void TEnumeratie::VoorElkeCombinatie(
     if (aantal_ == 0) {
         return;
     }
-    const int k = n_ + 1;
-    const std::uint64_t eerste = (std::uint64_t{1} << k) - 1;
-    const std::uint64_t laatste = eerste << (m_ - k);
+    // Position j of a row holds place m-1-j; the k chosen positions in colexicographic order
+    // give the rows in the order of increasing bit patterns.
+    std::vector<int> posities(static_cast<std::size_t>(k_));
+    std::iota(posities.begin(), posities.end(), 0);
     std::vector<std::int32_t> rij(static_cast<std::size_t>(m_), -1);
-    int r = 0;
-    // The k-bit patterns in increasing order, the next one found directly from the previous.
-    for (std::uint64_t p = eerste; p <= laatste && r < aantal_; p = VolgendePatroon(p)) {
-        for (int j = m_ - 1; j >= 0; --j) {
-            rij[static_cast<std::size_t>(j)] =
-                ((p >> j) & 1U) ? plaatsen_[static_cast<std::size_t>(m_ - 1 - j)] : -1;
+    do {
+        std::fill(rij.begin(), rij.end(), -1);
+        for (const int j : posities) {
+            rij[static_cast<std::size_t>(j)] = plaatsen_[static_cast<std::size_t>(m_ - 1 - j)];
         }
         f(rij);
-        ++r;
-    }
+    } while (VolgendeDeelverzameling(posities, m_));
 }
 
 void GekozenPlaatsen(const std::vector<std::int32_t>& rij, std::vector<std::int32_t>& knopen) {

@@ -10,7 +10,8 @@ namespace kx {
 
 class TManipuleerConstructie;
 
-// The mechanisms of a checked structure: every combination of n + 1 of the m hinge places,
+// The mechanisms of a checked structure: every combination of n + 1 of the m hinge places (of all
+// m when n + 1 exceeds m),
 // each built as a replacement structure. Reads the structure, never changes it.
 class TEnumeratie {
 public:
@@ -18,6 +19,8 @@ public:
 
     std::int32_t Onbepaaldheid() const { return n_; }
     std::int32_t AantalPlaatsen() const { return m_; }
+    // Hinges per combination: n + 1, or every place when there are fewer.
+    std::int32_t AantalScharnieren() const { return k_; }
     std::int32_t AantalCombinaties() const { return aantal_; }
     // Node index of every hinge place, increasing.
     const std::vector<std::int32_t>& Plaatsen() const { return plaatsen_; }
@@ -39,12 +42,16 @@ private:
     const TManipuleerConstructie& constructie_;
     std::int32_t n_ = 0;
     std::int32_t m_ = 0;
+    std::int32_t k_ = 0;
     std::int32_t aantal_ = 0;
     std::vector<std::int32_t> plaatsen_;
     // Filling, coupling the loads and placing the hinges give the same structure for every
     // combination except for the hinges at the places: every combination starts from a copy.
     TVConstructie sjabloon_;
 };
+
+// m over k, exactly; the largest 64-bit value when it does not fit.
+std::uint64_t Binomiaal(int m, int k);
 
 // Node numbers, 0-based and ascending, of the places chosen in a row, into knopen.
 void GekozenPlaatsen(const std::vector<std::int32_t>& rij, std::vector<std::int32_t>& knopen);

@@ -1,6 +1,7 @@
 #include "engine/VervangendeConstructie.h"
 
 #include "engine/Enumeratie.h"
+#include "model/Knoopbetekenis.h"
 #include "model/ManipuleerConstructie.h"
 
 #include <algorithm>
@@ -166,7 +167,10 @@ void VulVervangendeConstructie(TVConstructie& v, const TManipuleerConstructie& c
 
     for (std::size_t i = 0; i < bron.Knopen.size(); ++i) {
         const auto& knoop = bron.Knopen[i];
-        v.Knopen[i] = {knoop.X, knoop.Y, 0.0, knoop.Oplegging, knoop.Vrijheid, knoop.Bestaat};
+        // A clamp with a hinged connection holds its bars as a pin does.
+        const std::int32_t oplegging =
+            knoop.Oplegging == Inklemming && !IsStijf(knoop) ? Scharnierend : knoop.Oplegging;
+        v.Knopen[i] = {knoop.X, knoop.Y, 0.0, oplegging, knoop.Vrijheid, knoop.Bestaat};
     }
     for (std::size_t b = 0; b < bron.Staven.size(); ++b) {
         const auto& staaf = bron.Staven[b];
@@ -288,19 +292,23 @@ void VervangRolOplegging(TVConstructie& vc, int v, const TManipuleerConstructie&
 void PlaatsScharnieren(TVConstructie& vc, const std::vector<std::int32_t>& rij,
                        const TManipuleerConstructie& constructie) {
     const auto& bron = constructie.Constructie;
-    const auto verbindingen = constructie.Verbindingen();
+    std::vector<bool> isPlaats(bron.Knopen.size(), false);
+    for (const auto& plaats : Scharnierplaatsen(bron)) {
+        isPlaats[static_cast<std::size_t>(plaats.Knoop)] = true;
+    }
     for (std::int32_t v = 0; v < static_cast<std::int32_t>(bron.Knopen.size()); ++v) {
         const auto& knoop = bron.Knopen[v];
         if (!knoop.Bestaat) {
             continue;
         }
         auto& vknoop = vc.Knopen[v];
-        if (knoop.Vrijheid == VasteVerbinding) {
+        if (isPlaats[static_cast<std::size_t>(v)]) {
             vknoop.Scharnier = std::find(rij.begin(), rij.end(), v) != rij.end();
-            if (verbindingen[v] < 2) {
-                vknoop.Vrijheid = ScharnierendeVerbinding;
-                vknoop.Scharnier = true;
-            }
+        } else if (IsStijf(knoop)) {
+            // A rigid end that no moment can reach (a free end, a roller or pin at the end of a
+            // bar) turns freely.
+            vknoop.Vrijheid = ScharnierendeVerbinding;
+            vknoop.Scharnier = true;
         }
         if (knoop.Oplegging == RolHorizontaal || knoop.Oplegging == RolVerticaal) {
             VervangRolOplegging(vc, v, constructie);

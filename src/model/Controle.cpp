@@ -1,4 +1,5 @@
 // Structure check: indeterminacy counts and the complaints that keep a structure from analysis.
+#include "model/Knoopbetekenis.h"
 #include "model/ManipuleerConstructie.h"
 #include "text/Teksten.h"
 
@@ -45,10 +46,9 @@ TOnbepaaldheid TManipuleerConstructie::TelOnbepaaldheid() const {
         }
         telling.AantalOnbekenden += std::abs(knoop.Oplegging);
         telling.AantalVergelijkingen += std::abs(knoop.Vrijheid);
-        if (knoop.Vrijheid == VasteVerbinding && AantalVerbindingen(i) >= 2) {
-            ++telling.AantalScharnierplaatsen;
-        }
     }
+    telling.AantalScharnierplaatsen =
+        static_cast<std::int32_t>(Scharnierplaatsen(Constructie).size());
     return telling;
 }
 

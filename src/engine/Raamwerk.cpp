@@ -1,0 +1,410 @@
+#include "engine/Raamwerk.h"
+
+#include "engine/IjlProgramma.h"
+
+#include <Eigen/SparseQR>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace kx {
+
+namespace {
+// Work below this share of the work terms it is the sum of is their rounding: the loads do no
+// work on the motion.
+constexpr double ArbeidsRuis = 1e-9;
+// A hinge rotation below this share of the largest one is rounding of a hinge that stays put.
+constexpr double RotatieRuis = 1e-9;
+// Pivots below this share of the largest column of the scaled equations count as zero: the
+// equations hold lengths near 1 and rotations, so rounding stays many orders below it.
+constexpr double RangRuis = 1e-10;
+
+double Oneindig() {
+    return std::numeric_limits<double>::infinity();
+}
+
+// The largest extent of the nodes in use, so that scaled translations are of the size of the
+// rotations; 1 for a frame without extent.
+double Lengteschaal(const TConstructie& constructie) {
+    double xmin = 0.0, xmax = 0.0, ymin = 0.0, ymax = 0.0;
+    bool eerste = true;
+    for (const auto& k : constructie.Knopen) {
+        if (!k.Bestaat) {
+            continue;
+        }
+        xmin = eerste ? k.X : std::min(xmin, k.X);
+        xmax = eerste ? k.X : std::max(xmax, k.X);
+        ymin = eerste ? k.Y : std::min(ymin, k.Y);
+        ymax = eerste ? k.Y : std::max(ymax, k.Y);
+        eerste = false;
+    }
+    const double lengte = std::max(xmax - xmin, ymax - ymin);
+    return lengte > 0.0 ? lengte : 1.0;
+}
+
+// A basis of the kernel of a, by a rank-revealing sparse QR decomposition: a P = Q R, and every
+// column beyond the rank gives one kernel vector through the triangle of R.
+Eigen::MatrixXd Kern(Eigen::SparseMatrix<double> a) {
+    const Eigen::Index n = a.cols();
+    if (a.rows() < n) {
+        // More unknowns than equations: rows of zeros change no kernel and keep R square.
+        a.conservativeResize(n, n);
+    }
+    a.makeCompressed();
+    Eigen::SparseQR<Eigen::SparseMatrix<double>, Eigen::COLAMDOrdering<int>> qr;
+    qr.setPivotThreshold(RangRuis);
+    qr.compute(a);
+    const Eigen::Index r = qr.rank();
+    Eigen::MatrixXd kern(n, n - r);
+    if (r == n) {
+        return kern;
+    }
+    const Eigen::MatrixXd rDicht = Eigen::MatrixXd(qr.matrixR()).topRows(r);
+    const auto driehoek = rDicht.leftCols(r).triangularView<Eigen::Upper>();
+    for (Eigen::Index j = r; j < n; ++j) {
+        Eigen::VectorXd x = Eigen::VectorXd::Zero(n);
+        x.head(r) = driehoek.solve(-rDicht.col(j));
+        x(j) = 1.0;
+        kern.col(j - r) = qr.colsPermutation() * x;
+    }
+    return kern;
+}
+} // namespace
+
+TRaamwerk::TRaamwerk(const TConstructie& constructie) : plaatsen_(Scharnierplaatsen(constructie)) {
+    NummerVrijheden(constructie);
+    StelVergelijkingenOp(constructie);
+}
+
+void TRaamwerk::NummerVrijheden(const TConstructie& constructie) {
+    const auto staven = StavenPerKnoop(constructie);
+    lengte_ = Lengteschaal(constructie);
+    vrijheden_.assign(constructie.Knopen.size(), {});
+    for (std::size_t k = 0; k < constructie.Knopen.size(); ++k) {
+        const auto& knoop = constructie.Knopen[k];
+        const std::size_t aantal = staven[k].size();
+        if (!knoop.Bestaat || (aantal == 0 && knoop.Oplegging == GeenOplegging)) {
+            continue;
+        }
+        auto& v = vrijheden_[k];
+        v.U = static_cast<int>(aantalVrijheden_++);
+        v.V = static_cast<int>(aantalVrijheden_++);
+        isTranslatie_.insert(isTranslatie_.end(), {true, true});
+        // Moments act where a rigid node joins bars or holds one to the ground.
+        if (IsStijf(knoop) && (aantal >= 2 || (aantal == 1 && HoudtRotatieVast(knoop)))) {
+            v.Phi = static_cast<int>(aantalVrijheden_++);
+            isTranslatie_.push_back(false);
+        }
+    }
+    staven_.assign(constructie.Staven.size(), {});
+    for (std::size_t s = 0; s < constructie.Staven.size(); ++s) {
+        const auto& staaf = constructie.Staven[s];
+        const auto bestaat = [&](std::int32_t k) {
+            return k >= 0 && static_cast<std::size_t>(k) < vrijheden_.size() &&
+                   vrijheden_[static_cast<std::size_t>(k)].U >= 0;
+        };
+        if (!staaf.Bestaat || !bestaat(staaf.Knoop0) || !bestaat(staaf.Knoop1)) {
+            continue;
+        }
+        const auto& a = constructie.Knopen[static_cast<std::size_t>(staaf.Knoop0)];
+        const auto& b = constructie.Knopen[static_cast<std::size_t>(staaf.Knoop1)];
+        auto& g = staven_[s];
+        g.Knoop0 = staaf.Knoop0;
+        g.Knoop1 = staaf.Knoop1;
+        const double dx = b.X - a.X;
+        const double dy = a.Y - b.Y; // y up
+        g.Lengte = std::hypot(dx, dy);
+        if (g.Lengte > 0.0) {
+            g.Cos = dx / g.Lengte;
+            g.Sin = dy / g.Lengte;
+        }
+    }
+}
+
+void TRaamwerk::VoegRijToe(const std::vector<std::pair<int, double>>& termen) {
+    rijen_.push_back(termen);
+}
+
+std::vector<std::pair<int, double>> TRaamwerk::EindRotatie(std::int32_t s, int e) const {
+    const auto& g = staven_[static_cast<std::size_t>(s)];
+    const auto& a = vrijheden_[static_cast<std::size_t>(g.Knoop0)];
+    const auto& b = vrijheden_[static_cast<std::size_t>(g.Knoop1)];
+    const auto& hier = e == 0 ? a : b;
+    // gamma = (-sin (ub - ua) + cos (vb - va)) / L
+    const double l = g.Lengte > 0.0 ? g.Lengte : 1.0;
+    return {{hier.Phi, 1.0},
+            {b.U, g.Sin / l},
+            {a.U, -g.Sin / l},
+            {b.V, -g.Cos / l},
+            {a.V, g.Cos / l}};
+}
+
+void TRaamwerk::StelVergelijkingenOp(const TConstructie& constructie) {
+    const auto vast = [this](const std::vector<std::pair<int, double>>& termen) {
+        vasteRijen_.push_back(static_cast<int>(rijen_.size()));
+        VoegRijToe(termen);
+    };
+    for (std::size_t s = 0; s < staven_.size(); ++s) {
+        const auto& g = staven_[s];
+        if (g.Knoop0 < 0) {
+            continue;
+        }
+        const auto& a = vrijheden_[static_cast<std::size_t>(g.Knoop0)];
+        const auto& b = vrijheden_[static_cast<std::size_t>(g.Knoop1)];
+        vast({{b.U, g.Cos}, {a.U, -g.Cos}, {b.V, g.Sin}, {a.V, -g.Sin}});
+    }
+    // Every bar end at a node with a rotation turns with it, unless it is a place.
+    plaatsRij_.assign(plaatsen_.size(), -1);
+    for (std::size_t s = 0; s < staven_.size(); ++s) {
+        const auto& g = staven_[s];
+        if (g.Knoop0 < 0) {
+            continue;
+        }
+        for (int e = 0; e < 2; ++e) {
+            const std::int32_t knoop = e == 0 ? g.Knoop0 : g.Knoop1;
+            if (vrijheden_[static_cast<std::size_t>(knoop)].Phi < 0) {
+                continue;
+            }
+            const auto plaats = std::find_if(plaatsen_.begin(), plaatsen_.end(), [&](const auto& p) {
+                return p.Knoop == knoop && p.Staaf == static_cast<std::int32_t>(s);
+            });
+            if (plaats == plaatsen_.end()) {
+                vast(EindRotatie(static_cast<std::int32_t>(s), e));
+            } else {
+                plaatsRij_[static_cast<std::size_t>(plaats - plaatsen_.begin())] =
+                    static_cast<int>(rijen_.size());
+                VoegRijToe(EindRotatie(static_cast<std::int32_t>(s), e));
+            }
+        }
+    }
+    for (std::size_t k = 0; k < vrijheden_.size(); ++k) {
+        const auto& v = vrijheden_[k];
+        const auto& knoop = constructie.Knopen[k];
+        if (v.U < 0) {
+            continue;
+        }
+        if (HoudtXVast(knoop)) {
+            vast({{v.U, 1.0}});
+        }
+        if (HoudtYVast(knoop)) {
+            vast({{v.V, 1.0}});
+        }
+        if (HoudtRotatieVast(knoop) && v.Phi >= 0) {
+            vast({{v.Phi, 1.0}});
+        }
+    }
+    w_ = Eigen::VectorXd::Zero(aantalVrijheden_);
+    for (const auto& last : constructie.Belastingen) {
+        if (!last.Bestaat || last.Knoop < 0 ||
+            static_cast<std::size_t>(last.Knoop) >= vrijheden_.size()) {
+            continue;
+        }
+        const auto& v = vrijheden_[static_cast<std::size_t>(last.Knoop)];
+        if (v.U >= 0) {
+            w_(v.U) += last.Fx;
+            w_(v.V) -= last.Fy; // drawn y points down
+        }
+    }
+    mp_.clear();
+    for (const auto& plaats : plaatsen_) {
+        mp_.push_back(plaats.Mp);
+    }
+}
+
+Eigen::SparseMatrix<double> TRaamwerk::Rijen(const std::vector<int>& welke) const {
+    std::vector<Eigen::Triplet<double>> termen;
+    for (std::size_t r = 0; r < welke.size(); ++r) {
+        for (const auto& [kolom, waarde] : rijen_[static_cast<std::size_t>(welke[r])]) {
+            termen.emplace_back(static_cast<int>(r), kolom, waarde * Schaal(kolom));
+        }
+    }
+    Eigen::SparseMatrix<double> a(static_cast<Eigen::Index>(welke.size()), aantalVrijheden_);
+    a.setFromTriplets(termen.begin(), termen.end());
+    return a;
+}
+
+double TRaamwerk::Schaal(int kolom) const {
+    return isTranslatie_[static_cast<std::size_t>(kolom)] ? lengte_ : 1.0;
+}
+
+TBeweging TRaamwerk::KleinsteBeweging(const std::vector<int>& gekozen) const {
+    TBeweging beweging;
+    beweging.Rotaties.assign(plaatsen_.size(), 0.0);
+    const Eigen::Index n = aantalVrijheden_;
+    const double kracht = w_.cwiseAbs().maxCoeff();
+    double moment = 0.0;
+    for (const int p : gekozen) {
+        moment = std::max(moment, mp_[static_cast<std::size_t>(p)]);
+    }
+    if (n == 0 || !(kracht > 0.0) || !(moment > 0.0)) {
+        beweging.Bezwijklast = Oneindig();
+        return beweging;
+    }
+    // Unknowns: the scaled motion, then each chosen hinge's rotation as a positive and a negative
+    // part. Rows: every condition that holds, each chosen hinge's rotation, the dissipation.
+    std::vector<int> rijIndex(rijen_.size(), -1);
+    std::vector<bool> vrij(rijen_.size(), false);
+    for (const int p : gekozen) {
+        vrij[static_cast<std::size_t>(plaatsRij_[static_cast<std::size_t>(p)])] = true;
+    }
+    std::vector<Eigen::Triplet<double>> termen;
+    int rij = 0;
+    for (std::size_t r = 0; r < rijen_.size(); ++r) {
+        if (vrij[r]) {
+            continue;
+        }
+        for (const auto& [kolom, waarde] : rijen_[r]) {
+            termen.emplace_back(rij, kolom, waarde * Schaal(kolom));
+        }
+        ++rij;
+    }
+    const auto aantalVast = rij;
+    const auto k = static_cast<Eigen::Index>(gekozen.size());
+    for (Eigen::Index i = 0; i < k; ++i) {
+        const int p = gekozen[static_cast<std::size_t>(i)];
+        const auto plaatsRij = static_cast<std::size_t>(plaatsRij_[static_cast<std::size_t>(p)]);
+        for (const auto& [kolom, waarde] : rijen_[plaatsRij]) {
+            termen.emplace_back(rij, kolom, waarde * Schaal(kolom));
+        }
+        termen.emplace_back(rij, static_cast<int>(n + 2 * i), -1.0);
+        termen.emplace_back(rij, static_cast<int>(n + 2 * i + 1), 1.0);
+        const double mp = mp_[static_cast<std::size_t>(p)] / moment;
+        termen.emplace_back(aantalVast + static_cast<int>(k), static_cast<int>(n + 2 * i), mp);
+        termen.emplace_back(aantalVast + static_cast<int>(k), static_cast<int>(n + 2 * i + 1), mp);
+        ++rij;
+    }
+    const Eigen::Index rijen = aantalVast + k + 1;
+    TIjlProgramma lp;
+    lp.R.resize(rijen, n + 2 * k);
+    lp.R.setFromTriplets(termen.begin(), termen.end());
+    lp.RijOnder = Eigen::VectorXd::Zero(rijen);
+    lp.RijBoven = Eigen::VectorXd::Zero(rijen);
+    lp.RijOnder(rijen - 1) = -TIjlProgramma::Onbegrensd;
+    lp.RijBoven(rijen - 1) = 1.0;
+    lp.KolomOnder = Eigen::VectorXd::Zero(n + 2 * k);
+    lp.KolomOnder.head(n).setConstant(-TIjlProgramma::Onbegrensd);
+    lp.KolomBoven = Eigen::VectorXd::Constant(n + 2 * k, TIjlProgramma::Onbegrensd);
+    lp.c = Eigen::VectorXd::Zero(n + 2 * k);
+    Eigen::VectorXd w(n);
+    for (Eigen::Index j = 0; j < n; ++j) {
+        w(j) = w_(j) * Schaal(static_cast<int>(j)) / kracht;
+    }
+    lp.c.head(n) = -w;
+    const TIjlUitkomst uitkomst = LosOp(lp);
+    if (uitkomst.Status == TIjlUitkomst::Onbegrensd) {
+        // The loads work on a motion in which no hinge turns.
+        beweging.Bezwijklast = 0.0;
+        return beweging;
+    }
+    if (uitkomst.Status != TIjlUitkomst::Optimaal) {
+        beweging.Bezwijklast = Oneindig();
+        return beweging;
+    }
+    const Eigen::VectorXd geschaald = uitkomst.x.head(n);
+    const double arbeid = w.dot(geschaald);
+    if (!(arbeid > ArbeidsRuis * w.cwiseAbs().dot(geschaald.cwiseAbs()))) {
+        beweging.Bezwijklast = Oneindig();
+        return beweging;
+    }
+    beweging.Bezwijklast = moment / (kracht * arbeid);
+    beweging.d.resize(n);
+    for (Eigen::Index j = 0; j < n; ++j) {
+        beweging.d(j) = geschaald(j) * Schaal(static_cast<int>(j));
+    }
+    double dissipatie = 0.0;
+    for (const int p : gekozen) {
+        dissipatie += mp_[static_cast<std::size_t>(p)] * std::fabs(RijWaarde(plaatsRij_[static_cast<std::size_t>(p)], beweging.d));
+    }
+    beweging.d /= dissipatie;
+    double grootste = 0.0;
+    for (const int p : gekozen) {
+        const double theta = RijWaarde(plaatsRij_[static_cast<std::size_t>(p)], beweging.d);
+        beweging.Rotaties[static_cast<std::size_t>(p)] = theta;
+        grootste = std::max(grootste, std::fabs(theta));
+    }
+    for (const int p : gekozen) {
+        double& theta = beweging.Rotaties[static_cast<std::size_t>(p)];
+        if (std::fabs(theta) <= RotatieRuis * grootste) {
+            theta = 0.0;
+        } else {
+            beweging.Draaiend.push_back(p);
+        }
+    }
+    std::sort(beweging.Draaiend.begin(), beweging.Draaiend.end());
+    return beweging;
+}
+
+TBeweging TRaamwerk::Bezwijkmechanisme() const {
+    std::vector<int> alle(plaatsen_.size());
+    for (std::size_t p = 0; p < alle.size(); ++p) {
+        alle[p] = static_cast<int>(p);
+    }
+    return KleinsteBeweging(alle);
+}
+
+double TRaamwerk::RijWaarde(int rij, const Eigen::VectorXd& d) const {
+    double waarde = 0.0;
+    for (const auto& [kolom, factor] : rijen_[static_cast<std::size_t>(rij)]) {
+        waarde += factor * d(kolom);
+    }
+    return waarde;
+}
+
+int TRaamwerk::AantalOnafhankelijkeMechanismen() const {
+    return static_cast<int>(Kern(Rijen(vasteRijen_)).cols());
+}
+
+std::int32_t TRaamwerk::BeweeglijkeKnoop() const {
+    std::vector<int> alle(rijen_.size());
+    for (std::size_t r = 0; r < alle.size(); ++r) {
+        alle[r] = static_cast<int>(r);
+    }
+    const Eigen::MatrixXd kern = Kern(Rijen(alle));
+    if (kern.cols() == 0) {
+        return -1;
+    }
+    const Eigen::VectorXd d = kern.col(0);
+    std::int32_t knoop = -1;
+    double grootste = 0.0;
+    for (std::size_t k = 0; k < vrijheden_.size(); ++k) {
+        const auto& v = vrijheden_[k];
+        if (v.U < 0) {
+            continue;
+        }
+        const double beweging =
+            std::max({std::fabs(d(v.U)), std::fabs(d(v.V)), v.Phi >= 0 ? std::fabs(d(v.Phi)) : 0.0});
+        if (knoop == -1 || beweging > grootste) {
+            knoop = static_cast<std::int32_t>(k);
+            grootste = beweging;
+        }
+    }
+    return knoop;
+}
+
+double TRaamwerk::U(const Eigen::VectorXd& d, std::int32_t knoop) const {
+    const auto& v = vrijheden_[static_cast<std::size_t>(knoop)];
+    return v.U >= 0 && d.size() > 0 ? d(v.U) : 0.0;
+}
+
+double TRaamwerk::V(const Eigen::VectorXd& d, std::int32_t knoop) const {
+    const auto& v = vrijheden_[static_cast<std::size_t>(knoop)];
+    return v.V >= 0 && d.size() > 0 ? d(v.V) : 0.0;
+}
+
+double TRaamwerk::Phi(const Eigen::VectorXd& d, std::int32_t knoop) const {
+    const auto& v = vrijheden_[static_cast<std::size_t>(knoop)];
+    return v.Phi >= 0 && d.size() > 0 ? d(v.Phi) : 0.0;
+}
+
+double TRaamwerk::Gamma(const Eigen::VectorXd& d, std::int32_t staaf) const {
+    const auto& g = staven_[static_cast<std::size_t>(staaf)];
+    if (g.Knoop0 < 0 || d.size() == 0 || !(g.Lengte > 0.0)) {
+        return 0.0;
+    }
+    const double du = U(d, g.Knoop1) - U(d, g.Knoop0);
+    const double dv = V(d, g.Knoop1) - V(d, g.Knoop0);
+    return (-g.Sin * du + g.Cos * dv) / g.Lengte;
+}
+
+} // namespace kx

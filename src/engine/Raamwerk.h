@@ -1,0 +1,99 @@
+#pragma once
+
+#include "model/Constructie.h"
+#include "model/Knoopbetekenis.h"
+
+#include <Eigen/Dense>
+#include <Eigen/SparseCore>
+
+#include <cstdint>
+#include <vector>
+
+namespace kx {
+
+// A first-order motion of the frame: a displacement and, where moments act, a rotation of every
+// node, with every bar straight and of its own length and every support holding.
+struct TBeweging {
+    // The least load at which the motion's hinges dissipate what the loads do: infinite when the
+    // loads do no work on any motion of these hinges.
+    double Bezwijklast = 0.0;
+    // Scaled so that the hinges dissipate 1 kNm rad; zero when the loads do no work.
+    Eigen::VectorXd d;
+    // The rotation of every place of the frame (0 where no hinge may turn), in the same scale.
+    std::vector<double> Rotaties;
+    // The places that turn, ascending.
+    std::vector<int> Draaiend;
+};
+
+// The kinematics of any frame drawn: the compatibility equations of bars, nodes and supports,
+// with every combination of hinge places given one meaning. A node's displacement is (u, v)
+// with y pointing up; a node where moments act has a rotation of its own, and a bar end there
+// turns with it unless a hinge place lets it turn on its own.
+class TRaamwerk {
+public:
+    explicit TRaamwerk(const TConstructie& constructie);
+
+    const std::vector<TScharnierplaats>& Plaatsen() const { return plaatsen_; }
+    int AantalVrijheidsgraden() const { return static_cast<int>(aantalVrijheden_); }
+
+    // Of every motion in which only the given places (indices into Plaatsen) turn, the one with
+    // the least dissipation per unit of load work.
+    TBeweging KleinsteBeweging(const std::vector<int>& plaatsen) const;
+    // The same with every place free: the collapse mechanism, whose load is the collapse load.
+    TBeweging Bezwijkmechanisme() const;
+
+    // The dimension of the motions with every place free: the number of independent mechanisms.
+    int AantalOnafhankelijkeMechanismen() const;
+    // A node that moves when no hinge turns (the one that moves most), or -1 when none does.
+    std::int32_t BeweeglijkeKnoop() const;
+
+    // A motion's displacement and rotation of a node, and rotation of a bar; 0 for a node or bar
+    // that the frame does not hold.
+    double U(const Eigen::VectorXd& d, std::int32_t knoop) const;
+    double V(const Eigen::VectorXd& d, std::int32_t knoop) const;
+    double Phi(const Eigen::VectorXd& d, std::int32_t knoop) const;
+    double Gamma(const Eigen::VectorXd& d, std::int32_t staaf) const;
+    // The work of the loads at load factor 1 in motion d.
+    double Arbeid(const Eigen::VectorXd& d) const { return w_.dot(d); }
+
+private:
+    struct TKnoopVrijheden {
+        int U = -1;
+        int V = -1;
+        int Phi = -1;
+    };
+    struct TStaafGegevens {
+        std::int32_t Knoop0 = -1;
+        std::int32_t Knoop1 = -1;
+        double Lengte = 0.0;
+        double Cos = 1.0;
+        double Sin = 0.0;
+    };
+
+    void NummerVrijheden(const TConstructie& constructie);
+    void StelVergelijkingenOp(const TConstructie& constructie);
+    void VoegRijToe(const std::vector<std::pair<int, double>>& termen);
+    // The rotation equations of bar end e of bar s: phi of its node minus the bar's rotation.
+    std::vector<std::pair<int, double>> EindRotatie(std::int32_t s, int e) const;
+    // The given rows with translations scaled by the frame's length, so that every column is
+    // of the size of a rotation.
+    Eigen::SparseMatrix<double> Rijen(const std::vector<int>& welke) const;
+    double Schaal(int kolom) const;
+    double RijWaarde(int rij, const Eigen::VectorXd& d) const;
+
+    std::vector<TScharnierplaats> plaatsen_;
+    std::vector<TKnoopVrijheden> vrijheden_;
+    std::vector<TStaafGegevens> staven_;
+    Eigen::Index aantalVrijheden_ = 0;
+    std::vector<bool> isTranslatie_;
+    double lengte_ = 1.0;
+    // One row per condition: a fixed part (bar lengths, supports, bar ends without a place)
+    // and one row per place, which a chosen hinge frees.
+    std::vector<std::vector<std::pair<int, double>>> rijen_;
+    std::vector<int> vasteRijen_;
+    std::vector<int> plaatsRij_;
+    Eigen::VectorXd w_;
+    std::vector<double> mp_;
+};
+
+} // namespace kx

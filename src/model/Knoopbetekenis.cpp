@@ -1,0 +1,53 @@
+#include "model/Knoopbetekenis.h"
+
+namespace kx {
+
+namespace {
+bool IsKnoop(const TConstructie& constructie, std::int32_t knoop) {
+    return knoop >= 0 && static_cast<std::size_t>(knoop) < constructie.Knopen.size() &&
+           constructie.Knopen[static_cast<std::size_t>(knoop)].Bestaat;
+}
+} // namespace
+
+std::vector<std::vector<std::int32_t>> StavenPerKnoop(const TConstructie& constructie) {
+    std::vector<std::vector<std::int32_t>> staven(constructie.Knopen.size());
+    for (std::size_t s = 0; s < constructie.Staven.size(); ++s) {
+        const auto& staaf = constructie.Staven[s];
+        if (!staaf.Bestaat || !IsKnoop(constructie, staaf.Knoop0) ||
+            !IsKnoop(constructie, staaf.Knoop1)) {
+            continue;
+        }
+        const auto slot = static_cast<std::int32_t>(s);
+        staven[static_cast<std::size_t>(staaf.Knoop0)].push_back(slot);
+        if (staaf.Knoop1 != staaf.Knoop0) {
+            staven[static_cast<std::size_t>(staaf.Knoop1)].push_back(slot);
+        }
+    }
+    return staven;
+}
+
+std::vector<TScharnierplaats> Scharnierplaatsen(const TConstructie& constructie) {
+    std::vector<TScharnierplaats> plaatsen;
+    const auto staven = StavenPerKnoop(constructie);
+    for (std::size_t k = 0; k < constructie.Knopen.size(); ++k) {
+        const auto& knoop = constructie.Knopen[k];
+        const auto& hier = staven[k];
+        if (!knoop.Bestaat || !IsStijf(knoop) || hier.empty()) {
+            continue;
+        }
+        const auto knoopIndex = static_cast<std::int32_t>(k);
+        if (HoudtRotatieVast(knoop) || hier.size() >= 3) {
+            for (const std::int32_t s : hier) {
+                plaatsen.push_back({knoopIndex, s, constructie.Staven[static_cast<std::size_t>(s)].Mp});
+            }
+        } else if (hier.size() == 2) {
+            const auto& a = constructie.Staven[static_cast<std::size_t>(hier[0])];
+            const auto& b = constructie.Staven[static_cast<std::size_t>(hier[1])];
+            const bool eerste = !(b.Mp < a.Mp);
+            plaatsen.push_back({knoopIndex, eerste ? hier[0] : hier[1], eerste ? a.Mp : b.Mp});
+        }
+    }
+    return plaatsen;
+}
+
+} // namespace kx
