@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/Raamwerk.h"
 #include "engine/Records.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -103,6 +105,8 @@ public:
 
 private:
     const Teksten* teksten_;
+    // The kinematics of the frame enumerated last, which gives a mechanism its least motion.
+    std::optional<TRaamwerk> raamwerk_;
 };
 
 } // namespace kx

@@ -54,7 +54,8 @@ std::uint64_t Binomiaal(int m, int k) {
     return uitkomst;
 }
 
-TEnumeratie::TEnumeratie(const TManipuleerConstructie& constructie) : constructie_(constructie) {
+TEnumeratie::TEnumeratie(const TManipuleerConstructie& constructie)
+    : constructie_(constructie), raamwerk_(constructie.Constructie) {
     const TOnbepaaldheid telling = constructie.TelOnbepaaldheid();
     n_ = telling.S();
     m_ = telling.AantalScharnierplaatsen;
@@ -90,6 +91,16 @@ void TEnumeratie::VoorElkeCombinatie(
         }
         f(rij);
     } while (VolgendeDeelverzameling(posities, m_));
+}
+
+std::vector<int> PlaatsIndices(const TRaamwerk& raamwerk, const std::vector<std::int32_t>& rij) {
+    std::vector<int> plaatsen;
+    for (auto j = rij.rbegin(); j != rij.rend(); ++j) {
+        if (*j != -1) {
+            plaatsen.push_back(raamwerk.PlaatsVanKnoop(*j));
+        }
+    }
+    return plaatsen;
 }
 
 void GekozenPlaatsen(const std::vector<std::int32_t>& rij, std::vector<std::int32_t>& knopen) {

@@ -1,5 +1,6 @@
 #include "engine/Analyse.h"
 #include "engine/Compatibiliteit.h"
+#include "engine/Deelbeweging.h"
 #include "engine/Enumeratie.h"
 #include "engine/Mechanisme.h"
 #include "engine/Voortgangslog.h"
@@ -100,7 +101,10 @@ public:
     const TVoortgangslog& Log() const { return log_; }
 
     // Both passes of mechanism i, its rotating hinges and whether it repeats an earlier one.
-    void Mechanisme(TMechanisme& mechanisme, int i) {
+    // When its hinges allow several motions, the parts move as opgelegd says.
+    void Mechanisme(TMechanisme& mechanisme, int i,
+                    const std::vector<TStarreBeweging>& opgelegd = {}) {
+        opgelegd_ = &opgelegd;
         const std::string kop =
             voortgang_.Actief() ? begin_ + ok_ + t_[TekstMechanismeLabel] + std::to_string(i + 1) +
                                       " (" + std::to_string(n_) + "):" + t_[TekstRotatiecentra]
@@ -182,6 +186,8 @@ private:
         Stap(pas.Log, "BepaalVervorming", i, [&] {
             if (pas.Omkeren) {
                 KeerVervormingOm(mechanisme);
+            } else if (!opgelegd_->empty()) {
+                ZetVervorming(mechanisme, *opgelegd_, pas.Gamma0);
             } else {
                 BepaalVervorming(mechanisme, pas.Gamma0);
             }
@@ -220,6 +226,7 @@ private:
     const std::string begin_;
     int n_ = 0;
     TGelijkeMechanismen gelijk_;
+    const std::vector<TStarreBeweging>* opgelegd_ = nullptr;
 };
 
 } // namespace
@@ -264,6 +271,23 @@ std::string ControleerVoorAnalyse(TManipuleerConstructie& constructie) {
     return melding;
 }
 
+namespace {
+// The least of the motions a mechanism's hinges allow, as motions of its parts; empty when they
+// allow one motion, which the graphical method finds, or when no motion of them does work.
+std::vector<TStarreBeweging> KleinsteDeelbeweging(const TMechanisme& mechanisme,
+                                                  const TRaamwerk& raamwerk,
+                                                  const std::vector<std::int32_t>& rij) {
+    if (LosCompatibiliteitOp(mechanisme, 0, VirtueleRotatie).Vrijheidsgraden <= 1) {
+        return {};
+    }
+    const TBeweging beweging = raamwerk.KleinsteBeweging(PlaatsIndices(raamwerk, rij));
+    if (beweging.d.size() == 0) {
+        return {};
+    }
+    return DeelBewegingen(mechanisme, raamwerk, beweging.d);
+}
+} // namespace
+
 TAnalyse::TAnalyse(const Teksten& teksten) : teksten_(&teksten) {}
 
 void TAnalyse::SchrijfTermen(TMechanisme& mechanisme) const {
@@ -282,6 +306,7 @@ void TAnalyse::BepaalMechanismen(const TManipuleerConstructie& constructie) {
         Combinaties.push_back(rij);
         enumeratie.Bouw(VMechanismen.emplace_back(), rij);
     });
+    raamwerk_ = enumeratie.Raamwerk();
 }
 
 std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
@@ -299,7 +324,12 @@ std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
     berekening.Geconverteerd();
     TMaatgevendeRegel regel;
     for (int i = 0; i < AantalMechanismen; ++i) {
-        berekening.Mechanisme(Mechanismen[static_cast<std::size_t>(i)], i);
+        auto& mechanisme = Mechanismen[static_cast<std::size_t>(i)];
+        berekening.Mechanisme(mechanisme, i,
+                              raamwerk_
+                                  ? KleinsteDeelbeweging(mechanisme, *raamwerk_,
+                                                         Combinaties[static_cast<std::size_t>(i)])
+                                  : std::vector<TStarreBeweging>{});
         regel.Neem(i, Mechanismen[static_cast<std::size_t>(i)].Vgl.Bezwijklast);
     }
     berekening.Log().Stap("00220 BepaalMaatgevendMechanisme");
@@ -331,7 +361,8 @@ TAnalyse::BerekenElkMechanisme(const TManipuleerConstructie& constructie,
         enumeratie.Bouw(vervanging, rij);
         ConverteerVervangendeConstructie(vervanging, mechanisme);
         GekozenPlaatsen(rij, mechanisme.Scharnieren);
-        berekening.Mechanisme(mechanisme, i);
+        berekening.Mechanisme(mechanisme, i,
+                              KleinsteDeelbeweging(mechanisme, enumeratie.Raamwerk(), rij));
         VergrootVervorming(mechanisme);
         const bool maatgevend = regel.Neem(i, mechanisme.Vgl.Bezwijklast);
         verwerk({i, mechanisme, maatgevend});

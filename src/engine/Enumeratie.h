@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Raamwerk.h"
 #include "engine/Records.h"
 
 #include <cstdint>
@@ -36,10 +37,14 @@ public:
     // The structure with no plastic hinge at all.
     TVConstructie ZonderScharnieren() const;
 
+    // The kinematics of the drawn frame.
+    const TRaamwerk& Raamwerk() const { return raamwerk_; }
+
 private:
     static TVConstructie MaakSjabloon(const TManipuleerConstructie& constructie);
 
     const TManipuleerConstructie& constructie_;
+    TRaamwerk raamwerk_;
     std::int32_t n_ = 0;
     std::int32_t m_ = 0;
     std::int32_t k_ = 0;
@@ -52,6 +57,9 @@ private:
 
 // m over k, exactly; the largest 64-bit value when it does not fit.
 std::uint64_t Binomiaal(int m, int k);
+
+// The places of a row, as indices into the frame's Plaatsen.
+std::vector<int> PlaatsIndices(const TRaamwerk& raamwerk, const std::vector<std::int32_t>& rij);
 
 // Node numbers, 0-based and ascending, of the places chosen in a row, into knopen.
 void GekozenPlaatsen(const std::vector<std::int32_t>& rij, std::vector<std::int32_t>& knopen);

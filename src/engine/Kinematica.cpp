@@ -3,6 +3,7 @@
 #include "engine/Compatibiliteit.h"
 #include "engine/Mechanisme.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -213,14 +214,13 @@ private:
     std::vector<bool> gezet_;
 };
 
-// The motion of the compatibility equations; the centres follow from it.
-void LosGeheelOp(TMechanisme& m, double gamma0, double schaal) {
-    const TCompatibiliteit oplossing = LosCompatibiliteitOp(m, BepaalEersteStaaf(m).Staaf, gamma0);
+// The parts move as given; the centres follow from the motion.
+void PasBewegingToe(TMechanisme& m, const std::vector<TStarreBeweging>& bewegingen, double gamma0,
+                    double schaal) {
     const double drempel = Ruis * std::fabs(gamma0);
     for (std::size_t b = 0; b < m.avStaven.size(); ++b) {
         TStaaf& deel = m.avStaven[b];
-        const TStarreBeweging beweging =
-            oplossing.Beweging.empty() ? TStarreBeweging{} : oplossing.Beweging[b];
+        const TStarreBeweging beweging = bewegingen.empty() ? TStarreBeweging{} : bewegingen[b];
         const TKnoop& p0 = deel.Knopen[0];
         const double x0 = p0.x;
         const double y0 = p0.y;
@@ -236,6 +236,53 @@ void LosGeheelOp(TMechanisme& m, double gamma0, double schaal) {
             deel.RCBekend = true;
         }
     }
+}
+
+// The motion of the compatibility equations.
+void LosGeheelOp(TMechanisme& m, double gamma0, double schaal) {
+    PasBewegingToe(m, LosCompatibiliteitOp(m, BepaalEersteStaaf(m).Staaf, gamma0).Beweging, gamma0,
+                   schaal);
+}
+
+// Every load moves with its part.
+void VerplaatsBelastingen(TMechanisme& mechanisme) {
+    for (TBelasting& last : mechanisme.avBelastingen) {
+        // A load without a part does not move.
+        if (!IsGeldigeStaaf(mechanisme, last.s)) {
+            last.dx = last.dy = 0.0;
+            continue;
+        }
+        const TStaaf& deel = mechanisme.avStaven[static_cast<std::size_t>(last.s)];
+        const TKnoop& p0 = deel.Knopen[0];
+        last.dx = p0.dx - deel.gamma * (last.y - p0.y);
+        last.dy = p0.dy + deel.gamma * (last.x - p0.x);
+    }
+}
+
+// The motion scaled so that the first part turns gamma0, or, when it does not turn, so that the
+// largest rotation is gamma0 (the largest displacement gamma0 times the length when none turns).
+std::vector<TStarreBeweging> Geschaald(const TMechanisme& m, std::vector<TStarreBeweging> beweging,
+                                       double gamma0, double schaal) {
+    const auto eerste = static_cast<std::size_t>(BepaalEersteStaaf(m).Staaf);
+    double grootsteRotatie = 0.0;
+    double grootsteVerplaatsing = 0.0;
+    for (const auto& b : beweging) {
+        grootsteRotatie = std::max(grootsteRotatie, std::fabs(b.omega));
+        grootsteVerplaatsing = std::max(grootsteVerplaatsing, std::hypot(b.u, b.v));
+    }
+    double factor = 0.0;
+    if (eerste < beweging.size() && std::fabs(beweging[eerste].omega) > Ruis * grootsteRotatie &&
+        grootsteRotatie > 0.0) {
+        factor = gamma0 / beweging[eerste].omega;
+    } else if (grootsteRotatie > 0.0) {
+        factor = std::fabs(gamma0) / grootsteRotatie;
+    } else if (grootsteVerplaatsing > 0.0) {
+        factor = std::fabs(gamma0) * schaal / grootsteVerplaatsing;
+    }
+    for (auto& b : beweging) {
+        b = {b.u * factor, b.v * factor, b.omega * factor};
+    }
+    return beweging;
 }
 
 // Rotations and displacements that are rounding noise become exactly 0.
@@ -365,17 +412,15 @@ void BepaalVervorming(TMechanisme& mechanisme, double gamma0) {
     if (!mechanisme.avStaven.empty() && !TKeten(mechanisme, gamma0, schaal).Volg()) {
         LosGeheelOp(mechanisme, gamma0, schaal);
     }
-    for (TBelasting& last : mechanisme.avBelastingen) {
-        // A load without a part does not move.
-        if (!IsGeldigeStaaf(mechanisme, last.s)) {
-            last.dx = last.dy = 0.0;
-            continue;
-        }
-        const TStaaf& deel = mechanisme.avStaven[static_cast<std::size_t>(last.s)];
-        const TKnoop& p0 = deel.Knopen[0];
-        last.dx = p0.dx - deel.gamma * (last.y - p0.y);
-        last.dy = p0.dy + deel.gamma * (last.x - p0.x);
-    }
+    VerplaatsBelastingen(mechanisme);
+    RondAf(mechanisme, gamma0, schaal);
+}
+
+void ZetVervorming(TMechanisme& mechanisme, const std::vector<TStarreBeweging>& beweging,
+                   double gamma0) {
+    const double schaal = Lengteschaal(mechanisme);
+    PasBewegingToe(mechanisme, Geschaald(mechanisme, beweging, gamma0, schaal), gamma0, schaal);
+    VerplaatsBelastingen(mechanisme);
     RondAf(mechanisme, gamma0, schaal);
 }
 

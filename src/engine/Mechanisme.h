@@ -1,8 +1,10 @@
 #pragma once
 
+#include "engine/Compatibiliteit.h"
 #include "engine/Records.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace kx {
 
@@ -33,6 +35,12 @@ void BepaalRotatieCentra(TMechanisme& mechanisme);
 // hinges along the chain; where the chain cannot fix a part, the compatibility equations of the
 // whole mechanism decide, and then the centres follow from the motion.
 void BepaalVervorming(TMechanisme& mechanisme, double gamma0);
+
+// The deformation with every part moving as given (one rigid motion per part, at any scale),
+// scaled so that the first part turns gamma0, or the largest rotation is gamma0 when the first
+// part does not turn; the centres follow from the motion.
+void ZetVervorming(TMechanisme& mechanisme, const std::vector<TStarreBeweging>& beweging,
+                   double gamma0);
 
 // The same deformation with the opposite rotation: every rotation and displacement changes
 // sign. The first-order motion is linear in the rotation, so this equals BepaalVervorming with

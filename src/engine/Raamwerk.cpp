@@ -133,11 +133,8 @@ std::vector<std::pair<int, double>> TRaamwerk::EindRotatie(std::int32_t s, int e
     const auto& hier = e == 0 ? a : b;
     // gamma = (-sin (ub - ua) + cos (vb - va)) / L
     const double l = g.Lengte > 0.0 ? g.Lengte : 1.0;
-    return {{hier.Phi, 1.0},
-            {b.U, g.Sin / l},
-            {a.U, -g.Sin / l},
-            {b.V, -g.Cos / l},
-            {a.V, g.Cos / l}};
+    return {
+        {hier.Phi, 1.0}, {b.U, g.Sin / l}, {a.U, -g.Sin / l}, {b.V, -g.Cos / l}, {a.V, g.Cos / l}};
 }
 
 void TRaamwerk::StelVergelijkingenOp(const TConstructie& constructie) {
@@ -166,9 +163,10 @@ void TRaamwerk::StelVergelijkingenOp(const TConstructie& constructie) {
             if (vrijheden_[static_cast<std::size_t>(knoop)].Phi < 0) {
                 continue;
             }
-            const auto plaats = std::find_if(plaatsen_.begin(), plaatsen_.end(), [&](const auto& p) {
-                return p.Knoop == knoop && p.Staaf == static_cast<std::int32_t>(s);
-            });
+            const auto plaats =
+                std::find_if(plaatsen_.begin(), plaatsen_.end(), [&](const auto& p) {
+                    return p.Knoop == knoop && p.Staaf == static_cast<std::int32_t>(s);
+                });
             if (plaats == plaatsen_.end()) {
                 vast(EindRotatie(static_cast<std::int32_t>(s), e));
             } else {
@@ -314,7 +312,8 @@ TBeweging TRaamwerk::KleinsteBeweging(const std::vector<int>& gekozen) const {
     }
     double dissipatie = 0.0;
     for (const int p : gekozen) {
-        dissipatie += mp_[static_cast<std::size_t>(p)] * std::fabs(RijWaarde(plaatsRij_[static_cast<std::size_t>(p)], beweging.d));
+        dissipatie += mp_[static_cast<std::size_t>(p)] *
+                      std::fabs(RijWaarde(plaatsRij_[static_cast<std::size_t>(p)], beweging.d));
     }
     beweging.d /= dissipatie;
     double grootste = 0.0;
@@ -372,14 +371,20 @@ std::int32_t TRaamwerk::BeweeglijkeKnoop() const {
         if (v.U < 0) {
             continue;
         }
-        const double beweging =
-            std::max({std::fabs(d(v.U)), std::fabs(d(v.V)), v.Phi >= 0 ? std::fabs(d(v.Phi)) : 0.0});
+        const double beweging = std::max(
+            {std::fabs(d(v.U)), std::fabs(d(v.V)), v.Phi >= 0 ? std::fabs(d(v.Phi)) : 0.0});
         if (knoop == -1 || beweging > grootste) {
             knoop = static_cast<std::int32_t>(k);
             grootste = beweging;
         }
     }
     return knoop;
+}
+
+int TRaamwerk::PlaatsVanKnoop(std::int32_t knoop) const {
+    const auto plaats = std::find_if(plaatsen_.begin(), plaatsen_.end(),
+                                     [knoop](const auto& p) { return p.Knoop == knoop; });
+    return plaats == plaatsen_.end() ? -1 : static_cast<int>(plaats - plaatsen_.begin());
 }
 
 double TRaamwerk::U(const Eigen::VectorXd& d, std::int32_t knoop) const {

@@ -38,7 +38,8 @@ std::vector<TScharnierplaats> Scharnierplaatsen(const TConstructie& constructie)
         const auto knoopIndex = static_cast<std::int32_t>(k);
         if (HoudtRotatieVast(knoop) || hier.size() >= 3) {
             for (const std::int32_t s : hier) {
-                plaatsen.push_back({knoopIndex, s, constructie.Staven[static_cast<std::size_t>(s)].Mp});
+                plaatsen.push_back(
+                    {knoopIndex, s, constructie.Staven[static_cast<std::size_t>(s)].Mp});
             }
         } else if (hier.size() == 2) {
             const auto& a = constructie.Staven[static_cast<std::size_t>(hier[0])];

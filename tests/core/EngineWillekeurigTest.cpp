@@ -175,7 +175,15 @@ TEST(EngineWillekeurig, ElkeGoedgekeurdeConstructieWordtTotHetEindeBerekend) {
             // Every collapse load is positive and finite, or the mechanism's loads do no work.
             const double fp = m.Vgl.Bezwijklast;
             EXPECT_TRUE(fp == Oneindig || (fp > 0.0 && fp < Oneindig)) << fp;
-            Referentie(m).Vergelijk();
+            const Referentie referentie(m);
+            referentie.Vergelijk();
+            // The least load over every motion of the hinges.
+            const double kleinste = referentie.KleinsteBezwijklast();
+            if (std::isinf(kleinste)) {
+                EXPECT_TRUE(IsOneindig(fp)) << fp;
+            } else {
+                EXPECT_NEAR(fp, kleinste, 1e-7 * kleinste);
+            }
         }
     });
     EXPECT_GE(geanalyseerd, 150);
@@ -196,6 +204,27 @@ TEST(Bezwijkcontrole, WillekeurigeConstructiesVoldoenAanBeideStellingen) {
         EXPECT_GE(gecontroleerd, 500);
         EXPECT_GE(onbepaald, 1);
     }
+}
+
+// Where a combination's hinges can move in more than one way, the engine takes the least load
+// over all of them, as the reference finds it.
+TEST(EngineWillekeurig, DeGroteKetenNeemtBijMeerBewegingenDeKleinsteLast) {
+    Opstelling o;
+    ASSERT_EQ(LaadConstructie(o.c, std::string(KX_FIXTURES) + "/keten15.kx"), "");
+    ASSERT_EQ(o.Analyseer(), "");
+    int meerBewegingen = 0;
+    for (int i = 0; i < o.a.AantalMechanismen; ++i) {
+        const auto& m = o.a.Mechanismen[static_cast<std::size_t>(i)];
+        const Referentie referentie(m);
+        meerBewegingen += referentie.Vrijheidsgraden() > 1 ? 1 : 0;
+        const double kleinste = referentie.KleinsteBezwijklast();
+        if (std::isinf(kleinste)) {
+            EXPECT_TRUE(IsOneindig(m.Vgl.Bezwijklast)) << i;
+        } else {
+            EXPECT_NEAR(m.Vgl.Bezwijklast, kleinste, 1e-7 * kleinste) << i;
+        }
+    }
+    EXPECT_GE(meerBewegingen, 20);
 }
 
 TEST(EngineWillekeurig, VoorbeeldEnGroteKetenGelijkBijElkeWijzeVanBerekenen) {

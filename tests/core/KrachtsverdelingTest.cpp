@@ -286,16 +286,16 @@ TEST(Bezwijkcontrole, StatischeStellingEnBevestiging) {
         void (*Bouw)(Opstelling&);
         double Waar;
         std::vector<int> Scharnieren;
-        bool Bevestigd;
     };
     const std::vector<Verwacht> gevallen = {
-        {"voorbeeld", Voorbeeld, 175.0 / 3.0, {2, 4}, true},
-        {"schoorligger", Schoor, 50.0, {0, 1}, true},
-        {"portaal scharnierend", PortaalScharnierend, 20.0, {2, 3}, true},
-        {"portaal ingeklemd", PortaalIngeklemd, 30.0, {0, 2, 3, 4}, true},
-        {"ingeklemde ligger", IngeklemdeLigger, 50.0, {0, 2, 4}, false},
-        // The governing mechanism turns both its hinges for Fp = 50.
-        {"ligger met rol in de lijn", LiggerMetRolInDeLijn, 25.0, {0}, false},
+        {"voorbeeld", Voorbeeld, 175.0 / 3.0, {2, 4}},
+        {"schoorligger", Schoor, 50.0, {0, 1}},
+        {"portaal scharnierend", PortaalScharnierend, 20.0, {2, 3}},
+        {"portaal ingeklemd", PortaalIngeklemd, 30.0, {0, 2, 3, 4}},
+        // Both take the least of the motions their hinges allow: the governing mechanism meets
+        // the static theorem.
+        {"ingeklemde ligger", IngeklemdeLigger, 50.0, {0, 2, 4}},
+        {"ligger met rol in de lijn", LiggerMetRolInDeLijn, 25.0, {0}},
     };
     for (const auto& geval : gevallen) {
         SCOPED_TRACE(geval.Naam);
@@ -307,7 +307,10 @@ TEST(Bezwijkcontrole, StatischeStellingEnBevestiging) {
             ControleerMechanismen(evenwicht, MechanismeOpgaven(o.a), o.a.MaatgevendMechanisme);
         EXPECT_NEAR(controle.Waar.Bezwijklast, geval.Waar, 1e-7);
         EXPECT_EQ(controle.Waar.Scharnieren, geval.Scharnieren);
-        EXPECT_EQ(controle.Bevestigd, geval.Bevestigd);
+        EXPECT_TRUE(controle.Bevestigd);
+        const auto& maatgevend =
+            o.a.Mechanismen[static_cast<std::size_t>(o.a.MaatgevendMechanisme)];
+        EXPECT_NEAR(maatgevend.Vgl.Bezwijklast, geval.Waar, 1e-7);
         EXPECT_LT(controle.Waar.Verdeling.Residu, Nauw);
         for (int i = 0; i < o.a.AantalMechanismen; ++i) {
             const double verhouding = controle.Momentverhoudingen[static_cast<std::size_t>(i)];

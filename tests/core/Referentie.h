@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace kx::test {
@@ -133,6 +134,113 @@ public:
             EXPECT_NEAR(last.dx / Vergroting, d[0], grens * Schaal());
             EXPECT_NEAR(last.dy / Vergroting, d[1], grens * Schaal());
         }
+    }
+
+    // The least load over every motion of the mechanism's hinges, found without a solver: the
+    // dissipation is convex and piecewise linear in the kernel coordinates, so on the plane of
+    // unit load work its least value lies where all but one of the kernel's directions are
+    // taken up by hinges that stay put. Each such choice of hinges is tried. Infinite when the
+    // loads do no work on any motion.
+    double KleinsteBezwijklast() const {
+        const auto k = static_cast<Eigen::Index>(Vrijheidsgraden());
+        if (k == 0) {
+            return std::numeric_limits<double>::infinity();
+        }
+        std::vector<Eigen::RowVectorXd> rotaties;
+        std::vector<double> mp;
+        for (std::size_t b = 0; b < m_.avStaven.size(); ++b) {
+            for (const TKnoop& eind : m_.avStaven[b].Knopen) {
+                if (!eind.Stijf) {
+                    continue;
+                }
+                Eigen::RowVectorXd rij(k);
+                for (Eigen::Index j = 0; j < k; ++j) {
+                    rij(j) = Rotatie(kern_.col(j), b);
+                }
+                if (eind.Soort < 4) {
+                    rotaties.push_back(rij);
+                    mp.push_back(eind.Mp);
+                    continue;
+                }
+                // A hinge between two parts counts once, at the part that comes first.
+                for (std::size_t c = b + 1; c < m_.avStaven.size(); ++c) {
+                    for (const TKnoop& ander : m_.avStaven[c].Knopen) {
+                        if (Punt(ander) == Punt(eind)) {
+                            Eigen::RowVectorXd relatief(k);
+                            for (Eigen::Index j = 0; j < k; ++j) {
+                                relatief(j) = rij(j) - Rotatie(kern_.col(j), c);
+                            }
+                            rotaties.push_back(relatief);
+                            mp.push_back(eind.Mp);
+                        }
+                    }
+                }
+            }
+        }
+        Eigen::RowVectorXd arbeid = Eigen::RowVectorXd::Zero(k);
+        double omvang = 0.0;
+        for (const TBelasting& last : m_.avBelastingen) {
+            if (last.s < 0) {
+                continue;
+            }
+            for (Eigen::Index j = 0; j < k; ++j) {
+                const auto d =
+                    Verplaatsing(kern_.col(j), static_cast<std::size_t>(last.s), last.x, last.y);
+                arbeid(j) += last.Fx * d[0] + last.Fy * d[1];
+            }
+            omvang += std::fabs(last.Fx) + std::fabs(last.Fy);
+        }
+        // Work at the rounding of the kernel's displacements is no work.
+        omvang *= kern_.cwiseAbs().maxCoeff();
+        if (arbeid.cwiseAbs().maxCoeff() <= 1e-9 * omvang) {
+            return std::numeric_limits<double>::infinity();
+        }
+        double kleinste = std::numeric_limits<double>::infinity();
+        std::vector<int> keuze(static_cast<std::size_t>(k - 1));
+        const auto probeer = [&] {
+            Eigen::MatrixXd a(k, k);
+            Eigen::VectorXd rechts = Eigen::VectorXd::Zero(k);
+            for (Eigen::Index r = 0; r + 1 < k; ++r) {
+                a.row(r) = rotaties[static_cast<std::size_t>(keuze[static_cast<std::size_t>(r)])];
+            }
+            a.row(k - 1) = arbeid;
+            rechts(k - 1) = 1.0;
+            Eigen::FullPivLU<Eigen::MatrixXd> lu(a);
+            lu.setThreshold(1e-10);
+            if (lu.rank() < k) {
+                return;
+            }
+            const Eigen::VectorXd alfa = lu.solve(rechts);
+            double dissipatie = 0.0;
+            for (std::size_t h = 0; h < rotaties.size(); ++h) {
+                dissipatie += mp[h] * std::fabs(rotaties[h].dot(alfa));
+            }
+            kleinste = std::min(kleinste, dissipatie);
+        };
+        // Every choice of k - 1 hinges, in increasing order.
+        const auto n = static_cast<int>(rotaties.size());
+        if (k - 1 > n) {
+            return 0.0;
+        }
+        for (std::size_t i = 0; i < keuze.size(); ++i) {
+            keuze[i] = static_cast<int>(i);
+        }
+        while (true) {
+            probeer();
+            int i = static_cast<int>(keuze.size()) - 1;
+            while (i >= 0 &&
+                   keuze[static_cast<std::size_t>(i)] == n - static_cast<int>(keuze.size()) + i) {
+                --i;
+            }
+            if (i < 0) {
+                break;
+            }
+            ++keuze[static_cast<std::size_t>(i)];
+            for (std::size_t j = static_cast<std::size_t>(i) + 1; j < keuze.size(); ++j) {
+                keuze[j] = keuze[j - 1] + 1;
+            }
+        }
+        return kleinste;
     }
 
 private:
