@@ -105,8 +105,11 @@ public:
 
 private:
     const Teksten* teksten_;
-    // The kinematics of the frame enumerated last, which gives a mechanism its least motion.
+    // The frame enumerated last, its kinematics, which give a mechanism its least motion, and
+    // whether its mechanisms are built along the chain of parts.
+    TConstructie constructie_;
     std::optional<TRaamwerk> raamwerk_;
+    bool keten_ = true;
 };
 
 } // namespace kx

@@ -59,7 +59,10 @@ TEnumeratie::TEnumeratie(const TManipuleerConstructie& constructie)
     const TOnbepaaldheid telling = constructie.TelOnbepaaldheid();
     n_ = telling.S();
     m_ = telling.AantalScharnierplaatsen;
-    sjabloon_ = MaakSjabloon(constructie);
+    keten_ = IsKeten(constructie.Constructie);
+    if (keten_) {
+        sjabloon_ = MaakSjabloon(constructie);
+    }
     // More hinges than places: the one combination of every place.
     k_ = std::min(n_ + 1, m_);
     // A structure that the check refuses gets no mechanisms instead of a bad enumeration.
@@ -93,14 +96,26 @@ void TEnumeratie::VoorElkeCombinatie(
     } while (VolgendeDeelverzameling(posities, m_));
 }
 
-std::vector<int> PlaatsIndices(const TRaamwerk& raamwerk, const std::vector<std::int32_t>& rij) {
+std::vector<int> PlaatsIndices(const std::vector<std::int32_t>& rij) {
     std::vector<int> plaatsen;
-    for (auto j = rij.rbegin(); j != rij.rend(); ++j) {
-        if (*j != -1) {
-            plaatsen.push_back(raamwerk.PlaatsVanKnoop(*j));
+    const auto m = static_cast<int>(rij.size());
+    for (int j = m - 1; j >= 0; --j) {
+        if (rij[static_cast<std::size_t>(j)] != -1) {
+            plaatsen.push_back(m - 1 - j);
         }
     }
     return plaatsen;
+}
+
+bool IsKeten(const TConstructie& constructie) {
+    const auto staven = StavenPerKnoop(constructie);
+    for (std::size_t k = 0; k < constructie.Knopen.size(); ++k) {
+        const auto& knoop = constructie.Knopen[k];
+        if (knoop.Bestaat && staven[k].size() + (knoop.Oplegging != GeenOplegging ? 1U : 0U) > 2U) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void GekozenPlaatsen(const std::vector<std::int32_t>& rij, std::vector<std::int32_t>& knopen) {

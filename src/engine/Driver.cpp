@@ -1,3 +1,4 @@
+#include "engine/AlgemeenMechanisme.h"
 #include "engine/Analyse.h"
 #include "engine/Compatibiliteit.h"
 #include "engine/Deelbeweging.h"
@@ -119,6 +120,21 @@ public:
         if (mechanisme.Vgl.Bezwijklast < 0.0) {
             Pas(mechanisme, i, kop, TweedePas);
         }
+        Afronden(mechanisme, i, kop);
+    }
+
+    // Mechanism i built whole from the frame's kinematics: only its bookkeeping is left.
+    void Gebouwd(TMechanisme& mechanisme, int i) {
+        const std::string kop =
+            voortgang_.Actief() ? begin_ + ok_ + t_[TekstMechanismeLabel] + std::to_string(i + 1) +
+                                      " (" + std::to_string(n_) + "):" + t_[TekstRotatiecentra]
+                                : std::string();
+        log_.Mechanisme(mechanisme, i);
+        voortgang_.Label(kop);
+        Afronden(mechanisme, i, kop);
+    }
+
+    void Afronden(TMechanisme& mechanisme, int i, const std::string& kop) {
         // Exact kinematics leave no other outcome; a collapse load that is not positive and
         // finite would only come from rounding, and the mechanism then has no load.
         double& fp = mechanisme.Vgl.Bezwijklast;
@@ -262,11 +278,9 @@ std::string ControleerVoorAnalyse(TManipuleerConstructie& constructie) {
     if (!melding.empty()) {
         return melding;
     }
-    const TEnumeratie enumeratie(constructie);
-    TMechanisme geheel;
-    ConverteerVervangendeConstructie(enumeratie.ZonderScharnieren(), geheel);
-    if (LosCompatibiliteitOp(geheel, 0, VirtueleRotatie).Vrijheidsgraden > 0) {
-        melding = constructie.Tekst()[TekstBeweeglijk];
+    const std::int32_t knoop = TRaamwerk(constructie.Constructie).BeweeglijkeKnoop();
+    if (knoop != -1) {
+        melding = VulIn(constructie.Tekst()[TekstBeweeglijk], {std::to_string(knoop + 1)});
     }
     return melding;
 }
@@ -280,7 +294,7 @@ std::vector<TStarreBeweging> KleinsteDeelbeweging(const TMechanisme& mechanisme,
     if (LosCompatibiliteitOp(mechanisme, 0, VirtueleRotatie).Vrijheidsgraden <= 1) {
         return {};
     }
-    const TBeweging beweging = raamwerk.KleinsteBeweging(PlaatsIndices(raamwerk, rij));
+    const TBeweging beweging = raamwerk.KleinsteBeweging(PlaatsIndices(rij));
     if (beweging.d.size() == 0) {
         return {};
     }
@@ -302,20 +316,26 @@ void TAnalyse::BepaalMechanismen(const TManipuleerConstructie& constructie) {
     VMechanismen.clear();
     Combinaties.reserve(static_cast<std::size_t>(enumeratie.AantalCombinaties()));
     VMechanismen.reserve(static_cast<std::size_t>(enumeratie.AantalCombinaties()));
+    keten_ = enumeratie.Keten();
     enumeratie.VoorElkeCombinatie([&](const std::vector<std::int32_t>& rij) {
         Combinaties.push_back(rij);
-        enumeratie.Bouw(VMechanismen.emplace_back(), rij);
+        // A frame beyond the chain keeps no replacement structures: its mechanisms are built
+        // from its kinematics.
+        if (keten_) {
+            enumeratie.Bouw(VMechanismen.emplace_back(), rij);
+        }
     });
     raamwerk_ = enumeratie.Raamwerk();
+    constructie_ = constructie.Constructie;
 }
 
 std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
-    AantalMechanismen = static_cast<std::int32_t>(VMechanismen.size());
+    AantalMechanismen = static_cast<std::int32_t>(Combinaties.size());
     TBerekening berekening(*this, *teksten_, melder, AantalMechanismen);
     berekening.Begin();
     berekening.Log().Stap("00120 ConverteerVervangendeConstructies");
     Mechanismen.clear();
-    Mechanismen.resize(VMechanismen.size());
+    Mechanismen.resize(Combinaties.size());
     for (std::size_t i = 0; i < VMechanismen.size(); ++i) {
         ConverteerVervangendeConstructie(VMechanismen[i], Mechanismen[i]);
         GekozenPlaatsen(Combinaties[i], Mechanismen[i].Scharnieren);
@@ -325,11 +345,16 @@ std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
     TMaatgevendeRegel regel;
     for (int i = 0; i < AantalMechanismen; ++i) {
         auto& mechanisme = Mechanismen[static_cast<std::size_t>(i)];
-        berekening.Mechanisme(mechanisme, i,
-                              raamwerk_
-                                  ? KleinsteDeelbeweging(mechanisme, *raamwerk_,
-                                                         Combinaties[static_cast<std::size_t>(i)])
-                                  : std::vector<TStarreBeweging>{});
+        const auto& rij = Combinaties[static_cast<std::size_t>(i)];
+        if (keten_) {
+            berekening.Mechanisme(mechanisme, i,
+                                  raamwerk_ ? KleinsteDeelbeweging(mechanisme, *raamwerk_, rij)
+                                            : std::vector<TStarreBeweging>{});
+        } else if (raamwerk_) {
+            BouwMechanisme(constructie_, *raamwerk_, PlaatsIndices(rij), mechanisme);
+            GekozenPlaatsen(rij, mechanisme.Scharnieren);
+            berekening.Gebouwd(mechanisme, i);
+        }
         regel.Neem(i, Mechanismen[static_cast<std::size_t>(i)].Vgl.Bezwijklast);
     }
     berekening.Log().Stap("00220 BepaalMaatgevendMechanisme");
@@ -358,11 +383,18 @@ TAnalyse::BerekenElkMechanisme(const TManipuleerConstructie& constructie,
     TMaatgevendeRegel regel;
     int i = 0;
     enumeratie.VoorElkeCombinatie([&](const std::vector<std::int32_t>& rij) {
-        enumeratie.Bouw(vervanging, rij);
-        ConverteerVervangendeConstructie(vervanging, mechanisme);
-        GekozenPlaatsen(rij, mechanisme.Scharnieren);
-        berekening.Mechanisme(mechanisme, i,
-                              KleinsteDeelbeweging(mechanisme, enumeratie.Raamwerk(), rij));
+        if (enumeratie.Keten()) {
+            enumeratie.Bouw(vervanging, rij);
+            ConverteerVervangendeConstructie(vervanging, mechanisme);
+            GekozenPlaatsen(rij, mechanisme.Scharnieren);
+            berekening.Mechanisme(mechanisme, i,
+                                  KleinsteDeelbeweging(mechanisme, enumeratie.Raamwerk(), rij));
+        } else {
+            BouwMechanisme(constructie.Constructie, enumeratie.Raamwerk(), PlaatsIndices(rij),
+                           mechanisme);
+            GekozenPlaatsen(rij, mechanisme.Scharnieren);
+            berekening.Gebouwd(mechanisme, i);
+        }
         VergrootVervorming(mechanisme);
         const bool maatgevend = regel.Neem(i, mechanisme.Vgl.Bezwijklast);
         verwerk({i, mechanisme, maatgevend});

@@ -27,18 +27,18 @@ public:
     const std::vector<std::int32_t>& Plaatsen() const { return plaatsen_; }
 
     // Calls f with every row in turn, in enumeration order: position j holds the node of place
-    // m-1-j when it is chosen, else -1.
+    // m-1-j when it is chosen, else -1 (a node with several places appears once per place).
     void VoorElkeCombinatie(const std::function<void(const std::vector<std::int32_t>&)>& f) const;
 
     // Replacement structure of row rij, built in v: hinges at the chosen places, rigid parts
     // merged, clamped parts removed and idle loads dropped.
     void Bouw(TVConstructie& v, const std::vector<std::int32_t>& rij) const;
 
-    // The structure with no plastic hinge at all.
-    TVConstructie ZonderScharnieren() const;
-
     // The kinematics of the drawn frame.
     const TRaamwerk& Raamwerk() const { return raamwerk_; }
+    // Whether the mechanisms are built as replacement structures along the chain of parts;
+    // otherwise each is built from the frame's kinematics (BouwMechanisme).
+    bool Keten() const { return keten_; }
 
 private:
     static TVConstructie MaakSjabloon(const TManipuleerConstructie& constructie);
@@ -49,6 +49,7 @@ private:
     std::int32_t m_ = 0;
     std::int32_t k_ = 0;
     std::int32_t aantal_ = 0;
+    bool keten_ = true;
     std::vector<std::int32_t> plaatsen_;
     // Filling, coupling the loads and placing the hinges give the same structure for every
     // combination except for the hinges at the places: every combination starts from a copy.
@@ -58,8 +59,12 @@ private:
 // m over k, exactly; the largest 64-bit value when it does not fit.
 std::uint64_t Binomiaal(int m, int k);
 
-// The places of a row, as indices into the frame's Plaatsen.
-std::vector<int> PlaatsIndices(const TRaamwerk& raamwerk, const std::vector<std::int32_t>& rij);
+// The places of a row, ascending, as indices into the frame's Plaatsen.
+std::vector<int> PlaatsIndices(const std::vector<std::int32_t>& rij);
+
+// Whether every node joins at most two bars, or one bar and a support: then the graphical
+// method of rotation centres along the chain of parts applies.
+bool IsKeten(const TConstructie& constructie);
 
 // Node numbers, 0-based and ascending, of the places chosen in a row, into knopen.
 void GekozenPlaatsen(const std::vector<std::int32_t>& rij, std::vector<std::int32_t>& knopen);

@@ -350,6 +350,32 @@ double TRaamwerk::RijWaarde(int rij, const Eigen::VectorXd& d) const {
     return waarde;
 }
 
+Eigen::VectorXd TRaamwerk::EenBeweging(const std::vector<int>& plaatsen) const {
+    std::vector<bool> vrij(rijen_.size(), false);
+    for (const int p : plaatsen) {
+        vrij[static_cast<std::size_t>(plaatsRij_[static_cast<std::size_t>(p)])] = true;
+    }
+    std::vector<int> vast;
+    for (std::size_t r = 0; r < rijen_.size(); ++r) {
+        if (!vrij[r]) {
+            vast.push_back(static_cast<int>(r));
+        }
+    }
+    const Eigen::MatrixXd kern = Kern(Rijen(vast));
+    if (kern.cols() == 0) {
+        return {};
+    }
+    Eigen::VectorXd d = kern.col(0);
+    for (Eigen::Index j = 0; j < d.size(); ++j) {
+        d(j) *= Schaal(static_cast<int>(j));
+    }
+    return d;
+}
+
+double TRaamwerk::Rotatie(const Eigen::VectorXd& d, int p) const {
+    return d.size() == 0 ? 0.0 : RijWaarde(plaatsRij_[static_cast<std::size_t>(p)], d);
+}
+
 int TRaamwerk::AantalOnafhankelijkeMechanismen() const {
     return static_cast<int>(Kern(Rijen(vasteRijen_)).cols());
 }
@@ -371,8 +397,11 @@ std::int32_t TRaamwerk::BeweeglijkeKnoop() const {
         if (v.U < 0) {
             continue;
         }
-        const double beweging = std::max(
-            {std::fabs(d(v.U)), std::fabs(d(v.V)), v.Phi >= 0 ? std::fabs(d(v.Phi)) : 0.0});
+        // A displacement counts before a rotation: a node that only turns moves least.
+        const double verplaatsing = std::hypot(d(v.U), d(v.V));
+        const double draaiing = v.Phi >= 0 ? std::fabs(d(v.Phi)) : 0.0;
+        const double beweging =
+            verplaatsing > 0.0 ? 1.0 + verplaatsing : draaiing / (1.0 + draaiing);
         if (knoop == -1 || beweging > grootste) {
             knoop = static_cast<std::int32_t>(k);
             grootste = beweging;

@@ -45,6 +45,12 @@ public:
     // The same with every place free: the collapse mechanism, whose load is the collapse load.
     TBeweging Bezwijkmechanisme() const;
 
+    // Some motion in which only the given places turn, for a combination whose loads do no
+    // work: the first of a basis of those motions; empty when the places cannot move.
+    Eigen::VectorXd EenBeweging(const std::vector<int>& plaatsen) const;
+    // The rotation of place p in motion d.
+    double Rotatie(const Eigen::VectorXd& d, int p) const;
+
     // The dimension of the motions with every place free: the number of independent mechanisms.
     int AantalOnafhankelijkeMechanismen() const;
     // A node that moves when no hinge turns (the one that moves most), or -1 when none does.

@@ -335,11 +335,4 @@ void TEnumeratie::Bouw(TVConstructie& v, const std::vector<std::int32_t>& rij) c
     ControleerBelastingen(v, constructie_);
 }
 
-TVConstructie TEnumeratie::ZonderScharnieren() const {
-    TVConstructie v = sjabloon_;
-    VoegStarreStavenSamen(v, constructie_);
-    ControleerBelastingen(v, constructie_);
-    return v;
-}
-
 } // namespace kx

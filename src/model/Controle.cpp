@@ -54,63 +54,33 @@ TOnbepaaldheid TManipuleerConstructie::TelOnbepaaldheid() const {
 
 std::string TManipuleerConstructie::ControleerConstructie() {
     NormaliseerVolledig();
-    std::int32_t reacties = 0;
-    std::int32_t opleggingen = 0;
-    std::int32_t vrijeUiteinden = 0;
-    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
-        const auto& knoop = Constructie.Knopen[i];
-        if (!knoop.Bestaat) {
-            continue;
-        }
-        reacties += std::abs(knoop.Oplegging);
-        opleggingen += knoop.Oplegging != GeenOplegging ? 1 : 0;
-        vrijeUiteinden += IsVrijUiteinde(i) ? 1 : 0;
+    BepaalOnbepaaldheid();
+    const Teksten& t = Tekst();
+    std::string melding;
+    if (Onbepaaldheid.AantalScharnierplaatsen < 1) {
+        melding += t[TekstTeWeinigPlaatsen];
+    }
+    if (std::none_of(Constructie.Belastingen.begin(), Constructie.Belastingen.end(),
+                     [](const auto& b) { return b.Bestaat; })) {
+        melding += t[TekstGeenKrachten];
     }
     std::int32_t staafZonderMp = -1;
-    for (std::int32_t i = 0; i < AantalStaafSlots; ++i) {
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(Constructie.Staven.size()); ++i) {
         const auto& staaf = Constructie.Staven[i];
         if (staaf.Bestaat && !(staaf.Mp > 0.0)) {
             staafZonderMp = i;
         }
     }
-    std::int32_t belastingen = 0;
-    for (const auto& belasting : Constructie.Belastingen) {
-        belastingen += belasting.Bestaat ? 1 : 0;
-    }
-
-    const std::int32_t s = BepaalOnbepaaldheid();
-    const std::int32_t h = Onbepaaldheid.AantalScharnierplaatsen;
-    const Teksten& t = Tekst();
-    std::string melding;
-    if (s < 0 || s > h - 1) {
-        melding += t[TekstNietMogelijk];
-    }
-    if (h < 1) {
-        melding += t[TekstTeWeinigPlaatsen];
-    }
-    if (reacties < 3) {
-        melding += t[TekstTeWeinigReacties];
-    }
-    if (reacties > 6) {
-        melding += t[TekstTeveelReacties];
-    }
-    if (opleggingen > 2) {
-        melding += t[TekstTeveelOpleggingen];
-    }
-    if (opleggingen < 1) {
-        melding += t[TekstTeWeinigOpleggingen];
-    }
-    if (vrijeUiteinden > 1) {
-        melding += t[TekstTeveelVrijeUiteinden];
-    }
-    if (belastingen < 1) {
-        melding += t[TekstGeenKrachten];
-    }
     if (staafZonderMp != -1) {
         melding += t[TekstGeenMp] + std::to_string(staafZonderMp + 1) + ". ";
     }
-    if (s < 0) {
-        melding += VulIn(t[TekstKinematischOnbepaald], {std::to_string(-s)});
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(Constructie.Staven.size()); ++i) {
+        const auto& staaf = Constructie.Staven[i];
+        if (staaf.Bestaat && Positie(staaf.Knoop0).x == Positie(staaf.Knoop1).x &&
+            Positie(staaf.Knoop0).y == Positie(staaf.Knoop1).y) {
+            melding += VulIn(t[TekstStaafZonderLengte], {std::to_string(i + 1)});
+            break;
+        }
     }
     melding += BuitenDeMethode();
     return melding;
@@ -119,15 +89,6 @@ std::string TManipuleerConstructie::ControleerConstructie() {
 std::string TManipuleerConstructie::BuitenDeMethode() const {
     const Teksten& t = Tekst();
     std::string melding;
-    const auto verbindingen = Verbindingen();
-    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
-        const auto& knoop = Constructie.Knopen[i];
-        const std::int32_t staven = verbindingen[i] - (knoop.Oplegging != GeenOplegging ? 1 : 0);
-        if (knoop.Bestaat && staven >= 3) {
-            melding += t[TekstDrieStaven] + std::to_string(i + 1) + ". ";
-            break;
-        }
-    }
     const bool coordinatenTeGroot =
         std::any_of(Constructie.Knopen.begin(), Constructie.Knopen.end(), [](const auto& k) {
             return k.Bestaat &&

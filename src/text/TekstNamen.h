@@ -229,6 +229,7 @@ enum TekstNaam : int {
     TekstMpHuidigeWaarde,
     TekstMpOK,
     TekstMpAnnuleren,
+    TekstStaafZonderLengte,
     EindeTekstTabel
 };
 

@@ -319,8 +319,9 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstBelastingBuitenGrenzen, "Fout: belastinggrenzen",
      "De componenten van een belasting moeten 0 zijn of tussen 0,001 en 1000000 F liggen. "},
     {TekstBeweeglijk, "Fout: beweeglijk",
-     "De constructie kan al bewegen voordat er een plastisch scharnier optreedt: zij heeft geen "
-     "sterkte. Voeg een oplegging of een stijve verbinding toe. "},
+     "De constructie kan al bewegen voordat er een plastisch scharnier optreedt: knoop nummer %1 "
+     "beweegt, de constructie heeft geen sterkte. Voeg een oplegging of een stijve verbinding "
+     "toe. "},
     {TekstGelijkAan, "Hoe bezwijkt de constructie? - Gelijk aan", " (gelijk aan mechanisme "},
     {TekstKrachtMechanisme, "Krachtsverdeling mechanisme",
      "Momentenlijn van mechanisme %1 bij Fp = %2 kN, in kNm:"},
@@ -473,6 +474,8 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstMpHuidigeWaarde, "frmMpInvullen.lblHuidig", "Huidige waarde: %1 kNm"},
     {TekstMpOK, "frmMpInvullen.BitBtnOK", "OK"},
     {TekstMpAnnuleren, "frmMpInvullen.BitBtn2", "Annuleren"},
+    {TekstStaafZonderLengte, "Fout: staaf zonder lengte",
+     "Staaf nummer %1 heeft geen lengte: haar knopen liggen op dezelfde plaats. "},
 }};
 
 consteval bool IndexenOpVolgorde() {

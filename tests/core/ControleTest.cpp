@@ -1,4 +1,6 @@
 #include "ModelHulp.h"
+#include "engine/Analyse.h"
+#include "text/TekstNamen.h"
 
 #include <gtest/gtest.h>
 
@@ -24,80 +26,60 @@ TEST(Controle, HetVoorbeeldSlaagtMetZijnTellingen) {
     EXPECT_EQ(n.AantalOnbekenden, 25);
 }
 
-TEST(Controle, MeldingenInHunVasteVolgorde) {
+TEST(Controle, AlleenWatNietTeBerekenenIsWordtGeweigerd) {
     Tekenaar leeg;
     EXPECT_EQ(leeg.c.ControleerConstructie(),
-              "Deze constructie is niet mogelijk. "
               "Deze constructie heeft niet genoeg plaatsen waar een plastische scharnier op kan "
-              "treden. U hebt te weinig oplegreacties. Er zijn te weinig opleggingen. "
-              "Er staan geen krachten op de constructie. ");
+              "treden. Er staan geen krachten op de constructie. ");
 
-    Tekenaar rollen; // a beam on two rollers
+    Tekenaar rollen; // a beam on two rollers slides away: every node moves alike, the first one
     rollen.Staaf(0, 0, 2, 0);
     rollen.Staaf(2, 0, 4, 0);
     rollen.Oplegging(0, 0, RolHorizontaal);
     rollen.Oplegging(4, 0, RolHorizontaal);
     rollen.Belasting(2, -1, 2, 0);
-    EXPECT_EQ(rollen.c.ControleerConstructie(),
-              "Deze constructie is niet mogelijk. U hebt te weinig oplegreacties. "
-              "De constructie is 1- voudig kinematisch onbepaald. ");
-
+    EXPECT_EQ(rollen.c.ControleerConstructie(), "");
+    EXPECT_EQ(ControleerVoorAnalyse(rollen.c),
+              "De constructie kan al bewegen voordat er een plastisch scharnier optreedt: knoop "
+              "nummer 1 beweegt, de constructie heeft geen sterkte. Voeg een oplegging of een "
+              "stijve verbinding toe. ");
     ASSERT_EQ(rollen.teksten.LeesVertalingsbestand(KX_VERTALINGEN "/English.kxt").Aantal,
               Teksten::Aantal);
-    EXPECT_EQ(rollen.c.ControleerConstructie(),
-              "This structure is not possible. You have too few support reactions. "
-              "The structure is 1-fold kinematically indeterminate. ");
+    EXPECT_EQ(ControleerVoorAnalyse(rollen.c),
+              "The structure can move before any plastic hinge forms: node number 1 moves, the "
+              "structure has no strength. Add a support or a rigid connection. ");
 }
 
-TEST(Controle, NoemtAlleenDeHoogsteStaafZonderMpEnTeltDrieOpleggingen) {
+TEST(Controle, NoemtAlleenDeHoogsteStaafZonderMp) {
     Tekenaar t;
     t.Staaf(0, 0, 2, 0);
     t.Staaf(2, 0, 4, 0);
     t.Staaf(4, 0, 6, 0);
-    t.Oplegging(0, 0, RolHorizontaal);
+    t.Oplegging(0, 0, Inklemming);
     t.Oplegging(6, 0, RolHorizontaal);
     t.Belasting(2, -1, 2, 0);
     for (int staaf : {0, 1}) {
         t.sel.GevondenStaaf = staaf;
         t.c.ZetMp(t.sel, 0);
     }
-    // A third support on a free node: three supports, four reactions.
-    t.Staaf(8, 0, 8, 2);
-    t.Oplegging(8, 2, RolVerticaal);
-    t.Oplegging(8, 0, RolVerticaal);
-    const auto melding = t.c.ControleerConstructie();
-    EXPECT_NE(melding.find("Er zijn teveel opleggingen. "), std::string::npos);
-    EXPECT_EQ(melding.find("oplegreacties"), std::string::npos);
-    EXPECT_NE(melding.find("Er is geen Mp opgegeven voor staaf nummer 2. "), std::string::npos);
-    EXPECT_EQ(melding.find("staaf nummer 1."), std::string::npos);
+    EXPECT_EQ(t.c.ControleerConstructie(), "Er is geen Mp opgegeven voor staaf nummer 2. ");
 }
 
-TEST(Controle, ZevenOplegreactiesZijnTeveel) {
-    Tekenaar t; // a beam clamped at both ends with a roller at mid-span
+TEST(Controle, EenStabielRaamwerkWordtAanvaardHoeveelOpleggingenHetOokHeeft) {
+    // A beam clamped at both ends on a column with a clamped foot, and a lone post on a roller:
+    // seven reactions and three supports, far beyond a single chain.
+    Tekenaar t;
     t.Staaf(0, 0, 2, 0);
     t.Staaf(2, 0, 4, 0);
     t.Staaf(4, 0, 4, 2);
     t.Oplegging(0, 0, Inklemming);
     t.Oplegging(4, 2, Inklemming);
-    t.Staaf(6, 0, 6, 2);
-    t.Oplegging(6, 2, RolHorizontaal);
     t.Belasting(2, -1, 2, 0);
-    const auto melding = t.c.ControleerConstructie();
-    EXPECT_NE(melding.find("U hebt teveel oplegreacties. Er zijn teveel opleggingen. "),
-              std::string::npos)
-        << melding;
-}
-
-TEST(Controle, KnoopMetAlleenEenOpleggingIsEenVrijUiteinde) {
-    Tekenaar t; // a cantilever has one free end; a lone support makes it two
-    t.Staaf(0, 0, 4, 0);
-    t.Oplegging(0, 0, Inklemming);
-    t.Belasting(4, -1, 4, 0);
+    EXPECT_EQ(ControleerVoorAnalyse(t.c), "");
+    // A support on a node without a bar rolls away: it is named.
     auto& los = t.c.Constructie.Knopen[10];
-    los.Bestaat = true;
-    los.Oplegging = RolHorizontaal;
-    EXPECT_NE(t.c.ControleerConstructie().find("U hebt teveel vrije uiteinden. "),
-              std::string::npos);
+    los = {9, 9, RolHorizontaal, true, ScharnierendeVerbinding, 0.0};
+    EXPECT_EQ(ControleerVoorAnalyse(t.c), VulIn(t.teksten[TekstBeweeglijk], {"11"}));
 }
 
 TEST(Controle, VerweesdeKnopenTellenNietMeeNaHetNormaliseren) {
@@ -119,13 +101,6 @@ TEST(Controle, WatDeMethodeNietAankan) {
         std::string melding;
     };
     const std::vector<Geval> gevallen{
-        {"drie staven in knoop 5",
-         [](TConstructie& c) {
-             c.Knopen[5] = {5, 0, GeenOplegging, true, VasteVerbinding, 0.0};
-             c.Staven[4] = {4, 5, 50.0, true};
-         },
-         "Er komen drie of meer staven samen in een knoop; dat kan dit programma niet berekenen. "
-         "Het gaat om knoop nummer 5. "},
         {"coördinaat te groot", [](TConstructie& c) { c.Knopen[3].Y = 20000; },
          "Een knoop ligt te ver weg: coördinaten mogen hoogstens 10000 m groot zijn. "},
         {"Mp te groot", [](TConstructie& c) { c.Staven[1].Mp = 2e6; },
@@ -137,7 +112,6 @@ TEST(Controle, WatDeMethodeNietAankan) {
         SCOPED_TRACE(geval.naam);
         Tekenaar t;
         t.c.VulVoorbeeld();
-        // A fifth bar from node 5 to E makes E join three bars.
         geval.wijzig(t.c.Constructie);
         const std::string melding = t.c.ControleerConstructie();
         EXPECT_NE(melding.find(geval.melding), std::string::npos) << melding;
