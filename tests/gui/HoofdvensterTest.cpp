@@ -214,10 +214,8 @@ TEST_F(Hoofdvenster, AnalysevenstersLevenTotHetLaden) {
     venster->Editorvenster()->showMinimized();
     venster->ToonHoeBezwijken();
     EXPECT_EQ(dialogen.Meldingen,
-              QStringList{"Deze constructie is niet mogelijk. Deze constructie heeft niet genoeg "
-                          "plaatsen waar een plastische scharnier op kan treden. U hebt te weinig "
-                          "oplegreacties. Er zijn te weinig opleggingen. Er staan geen krachten "
-                          "op de constructie. "});
+              QStringList{"Deze constructie heeft niet genoeg plaatsen waar een plastische scharnier "
+                          "op kan treden. Er staan geen krachten op de constructie. "});
     EXPECT_FALSE(venster->Editorvenster()->isMinimized());
     EXPECT_EQ(venster->Werkvlak()->activeSubWindow(), venster->Editorvenster());
     EXPECT_FALSE(venster->Document().ResultatenGeldig());
