@@ -97,9 +97,16 @@ void ZetBeweging(TStaaf& deel, double rotatie, const TRaamwerk& raamwerk,
 
 void BouwMechanisme(const TConstructie& constructie, const TRaamwerk& raamwerk,
                     const std::vector<int>& plaatsen, TMechanisme& mechanisme) {
-    TBeweging beweging = raamwerk.KleinsteBeweging(plaatsen);
-    Eigen::VectorXd d = beweging.d.size() > 0 ? beweging.d : raamwerk.EenBeweging(plaatsen);
-    d = Geschaald(constructie, raamwerk, d);
+    const TBeweging beweging = raamwerk.KleinsteBeweging(plaatsen);
+    BouwMechanisme(constructie, raamwerk,
+                   beweging.d.size() > 0 ? beweging.d : raamwerk.EenBeweging(plaatsen), plaatsen,
+                   mechanisme);
+}
+
+void BouwMechanisme(const TConstructie& constructie, const TRaamwerk& raamwerk,
+                    const Eigen::VectorXd& beweging, const std::vector<int>& plaatsen,
+                    TMechanisme& mechanisme) {
+    const Eigen::VectorXd d = Geschaald(constructie, raamwerk, beweging);
     // Rounding of rotations that are zero stays out of the moments' signs.
     double grootste = 0.0;
     for (const int p : plaatsen) {

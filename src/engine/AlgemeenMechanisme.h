@@ -17,4 +17,9 @@ namespace kx {
 void BouwMechanisme(const TConstructie& constructie, const TRaamwerk& raamwerk,
                     const std::vector<int>& plaatsen, TMechanisme& mechanisme);
 
+// The same for a given motion d of the frame in which only the given places turn.
+void BouwMechanisme(const TConstructie& constructie, const TRaamwerk& raamwerk,
+                    const Eigen::VectorXd& d, const std::vector<int>& plaatsen,
+                    TMechanisme& mechanisme);
+
 } // namespace kx

@@ -350,7 +350,7 @@ double TRaamwerk::RijWaarde(int rij, const Eigen::VectorXd& d) const {
     return waarde;
 }
 
-Eigen::VectorXd TRaamwerk::EenBeweging(const std::vector<int>& plaatsen) const {
+Eigen::MatrixXd TRaamwerk::Bewegingen(const std::vector<int>& plaatsen) const {
     std::vector<bool> vrij(rijen_.size(), false);
     for (const int p : plaatsen) {
         vrij[static_cast<std::size_t>(plaatsRij_[static_cast<std::size_t>(p)])] = true;
@@ -361,15 +361,36 @@ Eigen::VectorXd TRaamwerk::EenBeweging(const std::vector<int>& plaatsen) const {
             vast.push_back(static_cast<int>(r));
         }
     }
-    const Eigen::MatrixXd kern = Kern(Rijen(vast));
-    if (kern.cols() == 0) {
+    Eigen::MatrixXd kern = Kern(Rijen(vast));
+    for (Eigen::Index j = 0; j < kern.rows(); ++j) {
+        kern.row(j) *= Schaal(static_cast<int>(j));
+    }
+    return kern;
+}
+
+Eigen::VectorXd TRaamwerk::EenBeweging(const std::vector<int>& plaatsen) const {
+    const Eigen::MatrixXd bewegingen = Bewegingen(plaatsen);
+    if (bewegingen.cols() == 0) {
         return {};
     }
-    Eigen::VectorXd d = kern.col(0);
-    for (Eigen::Index j = 0; j < d.size(); ++j) {
-        d(j) *= Schaal(static_cast<int>(j));
+    return bewegingen.col(0);
+}
+
+Eigen::VectorXd TRaamwerk::KnoopDraaiing(std::int32_t knoop) const {
+    Eigen::VectorXd d = Eigen::VectorXd::Zero(aantalVrijheden_);
+    const int phi = vrijheden_[static_cast<std::size_t>(knoop)].Phi;
+    if (phi >= 0) {
+        d(phi) = 1.0;
     }
     return d;
+}
+
+Eigen::VectorXd TRaamwerk::Dimensieloos(const Eigen::VectorXd& d) const {
+    Eigen::VectorXd geschaald = d;
+    for (Eigen::Index j = 0; j < d.size(); ++j) {
+        geschaald(j) /= Schaal(static_cast<int>(j));
+    }
+    return geschaald;
 }
 
 double TRaamwerk::Rotatie(const Eigen::VectorXd& d, int p) const {

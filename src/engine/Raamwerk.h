@@ -48,8 +48,16 @@ public:
     // Some motion in which only the given places turn, for a combination whose loads do no
     // work: the first of a basis of those motions; empty when the places cannot move.
     Eigen::VectorXd EenBeweging(const std::vector<int>& plaatsen) const;
+    // A basis of the motions in which only the given places turn, one motion per column.
+    Eigen::MatrixXd Bewegingen(const std::vector<int>& plaatsen) const;
+    // The motion in which node knoop alone turns by 1, its bars staying put: a joint mechanism
+    // when every bar end there is a place.
+    Eigen::VectorXd KnoopDraaiing(std::int32_t knoop) const;
     // The rotation of place p in motion d.
     double Rotatie(const Eigen::VectorXd& d, int p) const;
+    // Motion d with its translations divided by the frame's size, so that every entry is of the
+    // size of a rotation: the measure in which motions are compared.
+    Eigen::VectorXd Dimensieloos(const Eigen::VectorXd& d) const;
 
     // The dimension of the motions with every place free: the number of independent mechanisms.
     int AantalOnafhankelijkeMechanismen() const;

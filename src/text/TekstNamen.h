@@ -230,6 +230,12 @@ enum TekstNaam : int {
     TekstMpOK,
     TekstMpAnnuleren,
     TekstStaafZonderLengte,
+    TekstBalkmechanisme,
+    TekstKnoopmechanisme,
+    TekstZijdelingseVerplaatsing,
+    TekstGevelmechanisme,
+    TekstOverigMechanisme,
+    TekstGecombineerdMechanisme,
     EindeTekstTabel
 };
 

@@ -476,6 +476,12 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstMpAnnuleren, "frmMpInvullen.BitBtn2", "Annuleren"},
     {TekstStaafZonderLengte, "Fout: staaf zonder lengte",
      "Staaf nummer %1 heeft geen lengte: haar knopen liggen op dezelfde plaats. "},
+    {TekstBalkmechanisme, "Mechanisme - balk", "balk %1"},
+    {TekstKnoopmechanisme, "Mechanisme - knoop", "gezamenlijk scharnier in knoop %1"},
+    {TekstZijdelingseVerplaatsing, "Mechanisme - zijdelings", "zijdelingse verplaatsing"},
+    {TekstGevelmechanisme, "Mechanisme - gevel", "gevelmechanisme"},
+    {TekstOverigMechanisme, "Mechanisme - overig", "mechanisme %1"},
+    {TekstGecombineerdMechanisme, "Mechanisme - gecombineerd", "gecombineerd mechanisme"},
 }};
 
 consteval bool IndexenOpVolgorde() {

@@ -2,11 +2,14 @@
 
 #include "engine/Bezwijkcontrole.h"
 #include "engine/Evenwicht.h"
+#include "engine/Onafhankelijk.h"
 #include "engine/Raamwerk.h"
+#include "text/Teksten.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace kx::test {
@@ -91,6 +94,65 @@ TEST(Raamwerk, WatZonderScharnierBeweegtWordtGenoemd) {
     EXPECT_EQ(vakwerk.BeweeglijkeKnoop(), -1);
     EXPECT_TRUE(vakwerk.Plaatsen().empty());
     EXPECT_TRUE(std::isinf(vakwerk.Bezwijkmechanisme().Bezwijklast));
+}
+
+} // namespace
+} // namespace kx::test
+
+namespace kx::test {
+namespace {
+
+std::vector<std::string> Namen(const std::vector<TOnafhankelijkMechanisme>& basis) {
+    std::vector<std::string> namen;
+    for (const auto& m : basis) {
+        namen.push_back(m.Naam);
+    }
+    return namen;
+}
+
+// Independent mechanisms as a textbook lists them, and the collapse mechanism as their sum.
+TEST(Raamwerk, OnafhankelijkeMechanismenMetHunNamenEnDeCombinatie) {
+    const Teksten teksten;
+    const auto raamwerken = LeerboekRaamwerken();
+    struct Geval {
+        int Raamwerk;
+        std::vector<std::string> Namen;
+    };
+    for (const Geval& geval : {Geval{8, {"balk 1", "zijdelingse verplaatsing"}},
+                               Geval{11,
+                                     {"balk 1", "balk 2", "gezamenlijk scharnier in knoop 4",
+                                      "zijdelingse verplaatsing"}},
+                               Geval{7, {"balk 1", "balk 2", "balk 3"}}}) {
+        const auto& c = raamwerken[static_cast<std::size_t>(geval.Raamwerk)].Constructie;
+        SCOPED_TRACE(raamwerken[static_cast<std::size_t>(geval.Raamwerk)].Naam);
+        const TRaamwerk raamwerk(c);
+        const auto basis = OnafhankelijkeMechanismen(c, raamwerk, teksten);
+        EXPECT_EQ(Namen(basis), geval.Namen);
+        // The collapse mechanism is a sum of them, up to rounding.
+        const Eigen::VectorXd d = raamwerk.Bezwijkmechanisme().d;
+        const Eigen::VectorXd c_ = Combinatie(raamwerk, basis, d);
+        Eigen::VectorXd som = Eigen::VectorXd::Zero(d.size());
+        for (std::size_t i = 0; i < basis.size(); ++i) {
+            som += c_(static_cast<Eigen::Index>(i)) * basis[i].d;
+        }
+        EXPECT_LE((raamwerk.Dimensieloos(som - d)).norm(), 1e-9 * raamwerk.Dimensieloos(d).norm());
+    }
+}
+
+// The two-bay portal collapses as both beams and the sway together; the joint mechanism turns
+// the middle joint back with the beams, so that only the left beam's end there turns.
+TEST(Raamwerk, HetPortaalMetTweeVeldenIsDeSomVanBalkenZijdelingsEnKnoop) {
+    const Teksten teksten;
+    const auto& c = LeerboekRaamwerken()[11].Constructie;
+    const TRaamwerk raamwerk(c);
+    const auto basis = OnafhankelijkeMechanismen(c, raamwerk, teksten);
+    ASSERT_EQ(basis.size(), 4U);
+    const Eigen::VectorXd d = raamwerk.Bezwijkmechanisme().d;
+    const Eigen::VectorXd coef = Combinatie(raamwerk, basis, d);
+    // Every mechanism takes part: both beams and the sway by as much, the joint by its own.
+    for (Eigen::Index i = 0; i < coef.size(); ++i) {
+        EXPECT_GT(std::fabs(coef(i)), 1e-6 * coef.cwiseAbs().maxCoeff()) << i;
+    }
 }
 
 } // namespace
