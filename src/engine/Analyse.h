@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Onafhankelijk.h"
 #include "engine/Raamwerk.h"
 #include "engine/Records.h"
 
@@ -12,6 +13,7 @@
 
 namespace kx {
 
+class TEnumeratie;
 class TManipuleerConstructie;
 class Teksten;
 
@@ -76,6 +78,21 @@ public:
     std::int32_t Onbepaaldheid = 0;  // n
     std::int32_t AantalPlaatsen = 0; // m
 
+    // What the list of mechanisms holds: every combination of n + 1 places (of all places when
+    // there are fewer), or, when those are too many, the independent mechanisms followed by the
+    // collapse mechanism of the whole frame.
+    enum class TLijst { Combinaties, Onafhankelijk };
+    TLijst Lijst = TLijst::Combinaties;
+    // The frame's hinge places, which the mechanisms' Plaatsen index.
+    std::vector<TScharnierplaats> Plaatsen;
+    // The independent mechanisms, and, when there is more than one, the governing mechanism as
+    // their combination: one coefficient per independent mechanism.
+    std::vector<TOnafhankelijkMechanisme> Basis;
+    std::vector<double> MaatgevendeCombinatie;
+    // "balk 1 + zijdelingse verplaatsing − gezamenlijk scharnier in knoop 4"; empty without a
+    // combination.
+    std::string CombinatieTekst() const;
+
     // Decimal separator of numbers in the equation texts (the user's locale).
     char Decimaalteken = '.';
     // Whether the driver writes the printed terms of every equation; a caller that prints only
@@ -104,6 +121,13 @@ public:
     void SchrijfTermen(TMechanisme& mechanisme) const;
 
 private:
+    // The counts, the frame, its kinematics and the kind of list of a new analysis.
+    void Begin(const TEnumeratie& enumeratie, const TManipuleerConstructie& constructie);
+    // Mechanism i of a list that is not built along the chain of parts, from its row.
+    void BouwMechanisme(int i, const std::vector<std::int32_t>& rij, TMechanisme& mechanisme) const;
+    // The governing mechanism, whose row is given, as a combination of the independent ones.
+    void Combineer(const std::vector<std::int32_t>& rij);
+
     const Teksten* teksten_;
     // The frame enumerated last, its kinematics, which give a mechanism its least motion, and
     // whether its mechanisms are built along the chain of parts.

@@ -70,7 +70,8 @@ TEnumeratie::TEnumeratie(const TManipuleerConstructie& constructie)
         return;
     }
     const std::uint64_t aantal = Binomiaal(m_, k_);
-    if (aantal > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
+    if (aantal > GrootsteAantalCombinaties) {
+        onafhankelijk_ = true;
         return;
     }
     plaatsen_ = Plaatsknopen(constructie.Constructie);

@@ -308,15 +308,57 @@ void TAnalyse::SchrijfTermen(TMechanisme& mechanisme) const {
     kx::SchrijfTermen(mechanisme, *teksten_, Decimaalteken);
 }
 
-void TAnalyse::BepaalMechanismen(const TManipuleerConstructie& constructie) {
-    const TEnumeratie enumeratie(constructie);
+namespace {
+// The row in which the given places are chosen: position j holds place m-1-j.
+std::vector<std::int32_t> Rij(const std::vector<TScharnierplaats>& plaatsen,
+                              const std::vector<int>& gekozen) {
+    const auto m = plaatsen.size();
+    std::vector<std::int32_t> rij(m, -1);
+    for (const int p : gekozen) {
+        rij[m - 1 - static_cast<std::size_t>(p)] = plaatsen[static_cast<std::size_t>(p)].Knoop;
+    }
+    return rij;
+}
+
+std::vector<int> AllePlaatsen(const TRaamwerk& raamwerk) {
+    std::vector<int> alle(raamwerk.Plaatsen().size());
+    for (std::size_t p = 0; p < alle.size(); ++p) {
+        alle[p] = static_cast<int>(p);
+    }
+    return alle;
+}
+} // namespace
+
+void TAnalyse::Begin(const TEnumeratie& enumeratie, const TManipuleerConstructie& constructie) {
     Onbepaaldheid = enumeratie.Onbepaaldheid();
     AantalPlaatsen = enumeratie.AantalPlaatsen();
-    Combinaties.clear();
     VMechanismen.clear();
+    Combinaties.clear();
+    Mechanismen.clear();
+    constructie_ = constructie.Constructie;
+    raamwerk_ = enumeratie.Raamwerk();
+    Plaatsen = raamwerk_->Plaatsen();
+    Lijst = enumeratie.Onafhankelijk() ? TLijst::Onafhankelijk : TLijst::Combinaties;
+    keten_ = enumeratie.Keten() && Lijst == TLijst::Combinaties;
+    Basis.clear();
+    MaatgevendeCombinatie.clear();
+    if (Lijst == TLijst::Onafhankelijk || raamwerk_->AantalOnafhankelijkeMechanismen() > 1) {
+        Basis = OnafhankelijkeMechanismen(constructie_, *raamwerk_, *teksten_);
+    }
+}
+
+void TAnalyse::BepaalMechanismen(const TManipuleerConstructie& constructie) {
+    const TEnumeratie enumeratie(constructie);
+    Begin(enumeratie, constructie);
+    if (Lijst == TLijst::Onafhankelijk) {
+        for (const auto& mechanisme : Basis) {
+            Combinaties.push_back(Rij(Plaatsen, raamwerk_->Draaiend(mechanisme.d)));
+        }
+        Combinaties.push_back(Rij(Plaatsen, raamwerk_->Bezwijkmechanisme().Draaiend));
+        return;
+    }
     Combinaties.reserve(static_cast<std::size_t>(enumeratie.AantalCombinaties()));
     VMechanismen.reserve(static_cast<std::size_t>(enumeratie.AantalCombinaties()));
-    keten_ = enumeratie.Keten();
     enumeratie.VoorElkeCombinatie([&](const std::vector<std::int32_t>& rij) {
         Combinaties.push_back(rij);
         // A frame beyond the chain keeps no replacement structures: its mechanisms are built
@@ -325,8 +367,44 @@ void TAnalyse::BepaalMechanismen(const TManipuleerConstructie& constructie) {
             enumeratie.Bouw(VMechanismen.emplace_back(), rij);
         }
     });
-    raamwerk_ = enumeratie.Raamwerk();
-    constructie_ = constructie.Constructie;
+}
+
+void TAnalyse::BouwMechanisme(int i, const std::vector<std::int32_t>& rij,
+                              TMechanisme& mechanisme) const {
+    const std::vector<int> plaatsen = PlaatsIndices(rij);
+    if (Lijst == TLijst::Onafhankelijk && i < static_cast<int>(Basis.size())) {
+        const auto& onafhankelijk = Basis[static_cast<std::size_t>(i)];
+        kx::BouwMechanisme(constructie_, *raamwerk_, onafhankelijk.d, plaatsen, mechanisme);
+        mechanisme.Naam = onafhankelijk.Naam;
+    } else if (Lijst == TLijst::Onafhankelijk) {
+        kx::BouwMechanisme(constructie_, *raamwerk_, AllePlaatsen(*raamwerk_), mechanisme);
+        mechanisme.Naam = (*teksten_)[TekstGecombineerdMechanisme];
+    } else {
+        kx::BouwMechanisme(constructie_, *raamwerk_, plaatsen, mechanisme);
+        mechanisme.Naam.clear();
+    }
+    GekozenPlaatsen(rij, mechanisme.Scharnieren);
+    mechanisme.Plaatsen = plaatsen;
+}
+
+void TAnalyse::Combineer(const std::vector<std::int32_t>& rij) {
+    MaatgevendeCombinatie.clear();
+    if (Basis.size() < 2) {
+        return;
+    }
+    const auto i = static_cast<std::size_t>(MaatgevendMechanisme);
+    Eigen::VectorXd d;
+    if (Lijst == TLijst::Onafhankelijk && i < Basis.size()) {
+        d = Basis[i].d;
+    } else {
+        d = raamwerk_->KleinsteBeweging(PlaatsIndices(rij)).d;
+    }
+    const Eigen::VectorXd c = Combinatie(*raamwerk_, Basis, d);
+    MaatgevendeCombinatie.assign(c.data(), c.data() + c.size());
+}
+
+std::string TAnalyse::CombinatieTekst() const {
+    return kx::CombinatieTekst(Basis, MaatgevendeCombinatie, Decimaalteken);
 }
 
 std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
@@ -339,6 +417,7 @@ std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
     for (std::size_t i = 0; i < VMechanismen.size(); ++i) {
         ConverteerVervangendeConstructie(VMechanismen[i], Mechanismen[i]);
         GekozenPlaatsen(Combinaties[i], Mechanismen[i].Scharnieren);
+        Mechanismen[i].Plaatsen = PlaatsIndices(Combinaties[i]);
     }
     berekening.Log().Stap("00129 ConverteerVervangendeConstructies --> OK");
     berekening.Geconverteerd();
@@ -351,14 +430,16 @@ std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
                                   raamwerk_ ? KleinsteDeelbeweging(mechanisme, *raamwerk_, rij)
                                             : std::vector<TStarreBeweging>{});
         } else if (raamwerk_) {
-            BouwMechanisme(constructie_, *raamwerk_, PlaatsIndices(rij), mechanisme);
-            GekozenPlaatsen(rij, mechanisme.Scharnieren);
+            BouwMechanisme(i, rij, mechanisme);
             berekening.Gebouwd(mechanisme, i);
         }
         regel.Neem(i, Mechanismen[static_cast<std::size_t>(i)].Vgl.Bezwijklast);
     }
     berekening.Log().Stap("00220 BepaalMaatgevendMechanisme");
     MaatgevendMechanisme = regel.Index();
+    if (raamwerk_ && AantalMechanismen > 0) {
+        Combineer(Combinaties[static_cast<std::size_t>(MaatgevendMechanisme)]);
+    }
     for (auto& mechanisme : Mechanismen) {
         VergrootVervorming(mechanisme);
     }
@@ -370,37 +451,52 @@ std::int32_t
 TAnalyse::BerekenElkMechanisme(const TManipuleerConstructie& constructie,
                                const std::function<void(const TBerekendMechanisme&)>& verwerk) {
     const TEnumeratie enumeratie(constructie);
-    Onbepaaldheid = enumeratie.Onbepaaldheid();
-    AantalPlaatsen = enumeratie.AantalPlaatsen();
-    VMechanismen.clear();
-    Combinaties.clear();
-    Mechanismen.clear();
-    AantalMechanismen = enumeratie.AantalCombinaties();
+    Begin(enumeratie, constructie);
+    std::vector<std::vector<std::int32_t>> rijen;
+    if (Lijst == TLijst::Onafhankelijk) {
+        for (const auto& mechanisme : Basis) {
+            rijen.push_back(Rij(Plaatsen, raamwerk_->Draaiend(mechanisme.d)));
+        }
+        rijen.push_back(Rij(Plaatsen, raamwerk_->Bezwijkmechanisme().Draaiend));
+    }
+    AantalMechanismen = Lijst == TLijst::Onafhankelijk ? static_cast<std::int32_t>(rijen.size())
+                                                       : enumeratie.AantalCombinaties();
     TBerekening berekening(*this, *teksten_, nullptr, AantalMechanismen);
     // One replacement structure and one record serve every combination in turn.
     TVConstructie vervanging;
     TMechanisme mechanisme;
     TMaatgevendeRegel regel;
+    std::vector<std::int32_t> maatgevendeRij;
     int i = 0;
-    enumeratie.VoorElkeCombinatie([&](const std::vector<std::int32_t>& rij) {
-        if (enumeratie.Keten()) {
+    const auto bereken = [&](const std::vector<std::int32_t>& rij) {
+        if (keten_) {
             enumeratie.Bouw(vervanging, rij);
             ConverteerVervangendeConstructie(vervanging, mechanisme);
             GekozenPlaatsen(rij, mechanisme.Scharnieren);
+            mechanisme.Plaatsen = PlaatsIndices(rij);
             berekening.Mechanisme(mechanisme, i,
                                   KleinsteDeelbeweging(mechanisme, enumeratie.Raamwerk(), rij));
         } else {
-            BouwMechanisme(constructie.Constructie, enumeratie.Raamwerk(), PlaatsIndices(rij),
-                           mechanisme);
-            GekozenPlaatsen(rij, mechanisme.Scharnieren);
+            BouwMechanisme(i, rij, mechanisme);
             berekening.Gebouwd(mechanisme, i);
         }
         VergrootVervorming(mechanisme);
         const bool maatgevend = regel.Neem(i, mechanisme.Vgl.Bezwijklast);
+        if (maatgevend) {
+            maatgevendeRij = rij;
+        }
         verwerk({i, mechanisme, maatgevend});
         ++i;
-    });
+    };
+    if (Lijst == TLijst::Onafhankelijk) {
+        std::for_each(rijen.begin(), rijen.end(), bereken);
+    } else {
+        enumeratie.VoorElkeCombinatie(bereken);
+    }
     MaatgevendMechanisme = regel.Index();
+    if (AantalMechanismen > 0) {
+        Combineer(maatgevendeRij);
+    }
     return MaatgevendMechanisme;
 }
 

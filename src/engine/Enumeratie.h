@@ -11,6 +11,10 @@ namespace kx {
 
 class TManipuleerConstructie;
 
+// Up to this many combinations of hinge places the student's list holds every one of them, as
+// many as a student pages through; beyond it the list holds the independent mechanisms.
+inline constexpr std::uint64_t GrootsteAantalCombinaties = 5000;
+
 // The mechanisms of a checked structure: every combination of n + 1 of the m hinge places (of all
 // m when n + 1 exceeds m),
 // each built as a replacement structure. Reads the structure, never changes it.
@@ -23,6 +27,8 @@ public:
     // Hinges per combination: n + 1, or every place when there are fewer.
     std::int32_t AantalScharnieren() const { return k_; }
     std::int32_t AantalCombinaties() const { return aantal_; }
+    // Too many combinations to list: the independent mechanisms are listed instead.
+    bool Onafhankelijk() const { return onafhankelijk_; }
     // Node index of every hinge place, increasing.
     const std::vector<std::int32_t>& Plaatsen() const { return plaatsen_; }
 
@@ -50,6 +56,7 @@ private:
     std::int32_t k_ = 0;
     std::int32_t aantal_ = 0;
     bool keten_ = true;
+    bool onafhankelijk_ = false;
     std::vector<std::int32_t> plaatsen_;
     // Filling, coupling the loads and placing the hinges give the same structure for every
     // combination except for the hinges at the places: every combination starts from a copy.

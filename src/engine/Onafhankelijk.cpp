@@ -1,5 +1,6 @@
 #include "engine/Onafhankelijk.h"
 
+#include "engine/Getalnotatie.h"
 #include "model/Knoopbetekenis.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
@@ -52,6 +53,18 @@ private:
     std::vector<Eigen::VectorXd> richtingen_;
 };
 
+// Largest rotation 1, loads doing positive work.
+Eigen::VectorXd Genormeerd(const TRaamwerk& raamwerk, const Eigen::VectorXd& d) {
+    const double rotatie = raamwerk.GrootsteRotatie(d);
+    const double schaal = rotatie > 0.0 ? rotatie : raamwerk.Dimensieloos(d).cwiseAbs().maxCoeff();
+    const double teken = raamwerk.Arbeid(d) < 0.0 ? -1.0 : 1.0;
+    return schaal > 0.0 ? Eigen::VectorXd(d * (teken / schaal)) : d;
+}
+
+// A coefficient within this share of 1 is 1, and one below this share of the largest is 0: the
+// combination is found by a least-squares solve.
+constexpr double Afronding = 1e-9;
+
 class TBouwer {
 public:
     TBouwer(const TConstructie& c, const TRaamwerk& r, const Teksten& t)
@@ -72,7 +85,8 @@ private:
     void Neem(TOnafhankelijkMechanisme::TSoort soort, std::string naam, const Eigen::VectorXd& d,
               std::vector<int> plaatsen) {
         if (!Vol() && basis_.Neem(d)) {
-            mechanismen_.push_back({soort, std::move(naam), d, std::move(plaatsen)});
+            mechanismen_.push_back(
+                {soort, std::move(naam), Genormeerd(r_, d), std::move(plaatsen)});
         }
     }
 
@@ -280,7 +294,32 @@ Eigen::VectorXd Combinatie(const TRaamwerk& raamwerk,
     for (std::size_t i = 0; i < basis.size(); ++i) {
         b.col(static_cast<Eigen::Index>(i)) = raamwerk.Dimensieloos(basis[i].d);
     }
-    return b.colPivHouseholderQr().solve(raamwerk.Dimensieloos(d));
+    return b.colPivHouseholderQr().solve(raamwerk.Dimensieloos(Genormeerd(raamwerk, d)));
+}
+
+std::string CombinatieTekst(const std::vector<TOnafhankelijkMechanisme>& basis,
+                            const std::vector<double>& coefficienten, char decimaalteken) {
+    double grootste = 0.0;
+    for (const double c : coefficienten) {
+        grootste = std::max(grootste, std::fabs(c));
+    }
+    std::string tekst;
+    for (std::size_t i = 0; i < coefficienten.size() && i < basis.size(); ++i) {
+        const double c = coefficienten[i];
+        if (std::fabs(c) <= Afronding * grootste) {
+            continue;
+        }
+        if (tekst.empty()) {
+            tekst = c < 0.0 ? "− " : "";
+        } else {
+            tekst += c < 0.0 ? " − " : " + ";
+        }
+        if (std::fabs(std::fabs(c) - 1.0) > Afronding) {
+            tekst += AlgemeenGetal(std::fabs(c), 3, decimaalteken) + " × ";
+        }
+        tekst += basis[i].Naam;
+    }
+    return tekst;
 }
 
 } // namespace kx

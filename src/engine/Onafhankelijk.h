@@ -12,7 +12,8 @@ namespace kx {
 
 class Teksten;
 
-// An independent mechanism as a textbook names it.
+// An independent mechanism as a textbook names it. Its motion d has its largest rotation 1, and the
+// loads do positive work on it where they do any.
 struct TOnafhankelijkMechanisme {
     enum TSoort { Balk, Knoop, Zijdelings, Gevel, Overig };
     TSoort Soort = Overig;
@@ -30,9 +31,15 @@ std::vector<TOnafhankelijkMechanisme> OnafhankelijkeMechanismen(const TConstruct
                                                                 const TRaamwerk& raamwerk,
                                                                 const Teksten& teksten);
 
-// The coefficients of motion d in the basis: d = sum of c_i times mechanism i.
+// The coefficients of motion d, scaled as the mechanisms of the basis are (largest rotation 1,
+// loads doing work in its direction): d = sum of c_i times mechanism i.
 Eigen::VectorXd Combinatie(const TRaamwerk& raamwerk,
                            const std::vector<TOnafhankelijkMechanisme>& basis,
                            const Eigen::VectorXd& d);
+
+// The combination as a student writes it: "balk 1 + zijdelingse verplaatsing − gezamenlijk
+// scharnier in knoop 4", a factor before a name where it is not 1; empty without coefficients.
+std::string CombinatieTekst(const std::vector<TOnafhankelijkMechanisme>& basis,
+                            const std::vector<double>& coefficienten, char decimaalteken);
 
 } // namespace kx

@@ -385,6 +385,33 @@ Eigen::VectorXd TRaamwerk::KnoopDraaiing(std::int32_t knoop) const {
     return d;
 }
 
+std::vector<int> TRaamwerk::Draaiend(const Eigen::VectorXd& d) const {
+    std::vector<double> rotaties(plaatsen_.size());
+    double grootste = 0.0;
+    for (std::size_t p = 0; p < plaatsen_.size(); ++p) {
+        rotaties[p] = std::fabs(Rotatie(d, static_cast<int>(p)));
+        grootste = std::max(grootste, rotaties[p]);
+    }
+    std::vector<int> draaiend;
+    for (std::size_t p = 0; p < plaatsen_.size(); ++p) {
+        if (rotaties[p] > RotatieRuis * grootste) {
+            draaiend.push_back(static_cast<int>(p));
+        }
+    }
+    return draaiend;
+}
+
+double TRaamwerk::GrootsteRotatie(const Eigen::VectorXd& d) const {
+    double grootste = 0.0;
+    for (std::size_t s = 0; s < staven_.size(); ++s) {
+        grootste = std::max(grootste, std::fabs(Gamma(d, static_cast<std::int32_t>(s))));
+    }
+    for (std::size_t k = 0; k < vrijheden_.size(); ++k) {
+        grootste = std::max(grootste, std::fabs(Phi(d, static_cast<std::int32_t>(k))));
+    }
+    return grootste;
+}
+
 Eigen::VectorXd TRaamwerk::Dimensieloos(const Eigen::VectorXd& d) const {
     Eigen::VectorXd geschaald = d;
     for (Eigen::Index j = 0; j < d.size(); ++j) {

@@ -55,6 +55,10 @@ public:
     Eigen::VectorXd KnoopDraaiing(std::int32_t knoop) const;
     // The rotation of place p in motion d.
     double Rotatie(const Eigen::VectorXd& d, int p) const;
+    // The places that turn in motion d, ascending.
+    std::vector<int> Draaiend(const Eigen::VectorXd& d) const;
+    // The largest rotation of a bar or node in motion d.
+    double GrootsteRotatie(const Eigen::VectorXd& d) const;
     // Motion d with its translations divided by the frame's size, so that every entry is of the
     // size of a rotation: the measure in which motions are compared.
     Eigen::VectorXd Dimensieloos(const Eigen::VectorXd& d) const;

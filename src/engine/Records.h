@@ -129,6 +129,11 @@ struct TMechanisme {
     // Node indices, ascending: the chosen hinge places, and those of them that rotate.
     std::vector<std::int32_t> Scharnieren;
     std::vector<std::int32_t> DraaiendeScharnieren;
+    // The chosen places as indices into the frame's hinge places, ascending.
+    std::vector<int> Plaatsen;
+    // The name of an independent mechanism, or of their combination; empty in a list of every
+    // combination of hinge places.
+    std::string Naam;
     // Index of the earlier mechanism with the same rotating hinges, or -1.
     std::int32_t GelijkAan = -1;
 };
