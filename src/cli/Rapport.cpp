@@ -1,6 +1,7 @@
 #include "cli/Rapport.h"
 
 #include "engine/Analyse.h"
+#include "engine/Enumeratie.h"
 #include "engine/Evenwicht.h"
 #include "engine/Getalnotatie.h"
 #include "engine/MechanismeOpgaven.h"
@@ -15,6 +16,7 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <ostream>
 
 namespace kx {
@@ -83,32 +85,43 @@ void VoegGetalToe(std::string& tekst, int n) {
     tekst.append(buffer.data(), einde);
 }
 
+std::string PlaatsOpsomming(const std::vector<TScharnierplaats>& plaatsen,
+                            const std::vector<int>& welke) {
+    std::string tekst;
+    for (std::size_t k = 0; k < welke.size(); ++k) {
+        tekst += k == 0 ? "" : (k + 1 == welke.size() ? " en " : ", ");
+        tekst += PlaatsNaam(plaatsen, welke[k]);
+    }
+    return tekst;
+}
+
 // Line of mechanism i, built in regel so that the report reuses one buffer for all of them.
-void MechanismeRegel(std::string& regel, const Teksten& teksten, const TUitslag& uitslag, int i,
-                     char decimaalteken) {
+void MechanismeRegel(std::string& regel, const Teksten& teksten, const TAnalyse& analyse,
+                     const TUitslag& uitslag, int i, char decimaalteken) {
+    const auto k = static_cast<std::size_t>(i);
     regel = teksten[TekstMechanismeNummer];
     VoegGetalToe(regel, i + 1);
-    regel += ": scharnieren in knoop";
-    const auto knopen = uitslag.Scharnieren(i);
-    for (std::size_t k = 0; k < knopen.size(); ++k) {
-        regel += k == 0 ? " " : (k + 1 == knopen.size() ? " en " : ", ");
-        VoegGetalToe(regel, knopen[k]);
+    if (!uitslag.Namen[k].empty()) {
+        regel += " (" + uitslag.Namen[k] + ")";
     }
-    const auto& draaiend = uitslag.Draaiend[static_cast<std::size_t>(i)];
-    if (!std::equal(knopen.begin(), knopen.end(), draaiend.begin(), draaiend.end())) {
+    const auto& plaatsen = uitslag.Plaatsen[k];
+    const auto& draaiend = uitslag.Draaiend[k];
+    regel += ": scharnieren in knoop ";
+    regel += PlaatsOpsomming(analyse.Plaatsen, plaatsen);
+    if (plaatsen != draaiend) {
         regel += draaiend.empty() ? " (geen draait)" : " (draaiend:";
-        for (std::size_t k = 0; k < draaiend.size(); ++k) {
+        for (std::size_t d = 0; d < draaiend.size(); ++d) {
             regel += ' ';
-            VoegGetalToe(regel, draaiend[k]);
-            regel += k + 1 == draaiend.size() ? ")" : ",";
+            regel += PlaatsNaam(analyse.Plaatsen, draaiend[d]);
+            regel += d + 1 == draaiend.size() ? ")" : ",";
         }
     }
     regel += ", Fp = ";
-    regel += Bezwijklast(uitslag.Bezwijklasten[i], decimaalteken);
+    regel += Bezwijklast(uitslag.Bezwijklasten[k], decimaalteken);
     if (i == uitslag.Maatgevend) {
         regel += teksten[TekstMaatgevendAchter];
     }
-    if (const int gelijk = uitslag.GelijkAan[static_cast<std::size_t>(i)]; gelijk >= 0) {
+    if (const int gelijk = uitslag.GelijkAan[k]; gelijk >= 0) {
         regel += teksten[TekstGelijkAan];
         VoegGetalToe(regel, gelijk + 1);
         regel += ')';
@@ -126,7 +139,7 @@ std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse, bo
     }
     analyse.BerekenElkMechanisme(constructie, [&](const TBerekendMechanisme& berekend) {
         if (berekend.Nummer == 0) {
-            uitslag.Reserveer(analyse.AantalMechanismen, analyse.Onbepaaldheid + 1);
+            uitslag.Reserveer(analyse.AantalMechanismen);
         }
         uitslag.VoegToe(berekend, json);
     });
@@ -231,35 +244,73 @@ std::vector<int> Knoopnummers(const std::vector<std::int32_t>& knopen) {
     return nummers;
 }
 
-void TUitslag::Reserveer(int mechanismen, int scharnieren) {
-    Bezwijklasten.reserve(static_cast<std::size_t>(mechanismen));
-    Draaiend.reserve(static_cast<std::size_t>(mechanismen));
-    GelijkAan.reserve(static_cast<std::size_t>(mechanismen));
-    Knopen.reserve(static_cast<std::size_t>(mechanismen) * static_cast<std::size_t>(scharnieren));
-    Opgaven.reserve(static_cast<std::size_t>(mechanismen));
+std::string PlaatsNaam(const std::vector<TScharnierplaats>& plaatsen, int p) {
+    const auto& plaats = plaatsen[static_cast<std::size_t>(p)];
+    std::string naam = std::to_string(plaats.Knoop + 1);
+    const auto opDezeKnoop = std::count_if(plaatsen.begin(), plaatsen.end(),
+                                           [&](const auto& q) { return q.Knoop == plaats.Knoop; });
+    if (opDezeKnoop > 1) {
+        naam += " (staaf " + std::to_string(plaats.Staaf + 1) + ")";
+    }
+    return naam;
+}
+
+void TUitslag::Reserveer(int mechanismen) {
+    const auto aantal = static_cast<std::size_t>(mechanismen);
+    Bezwijklasten.reserve(aantal);
+    Plaatsen.reserve(aantal);
+    Draaiend.reserve(aantal);
+    Namen.reserve(aantal);
+    GelijkAan.reserve(aantal);
+    Opgaven.reserve(aantal);
 }
 
 void TUitslag::VoegToe(const TBerekendMechanisme& berekend, bool metTermen) {
-    Bezwijklasten.push_back(berekend.Mechanisme.Vgl.Bezwijklast);
-    Opgaven.push_back(Opgave(berekend.Mechanisme));
-    const auto knopen = Knoopnummers(berekend.Mechanisme.Scharnieren);
-    Draaiend.push_back(Knoopnummers(berekend.Mechanisme.DraaiendeScharnieren));
-    GelijkAan.push_back(berekend.Mechanisme.GelijkAan);
-    AantalScharnieren = static_cast<int>(knopen.size());
-    Knopen.insert(Knopen.end(), knopen.begin(), knopen.end());
+    const auto& m = berekend.Mechanisme;
+    Bezwijklasten.push_back(m.Vgl.Bezwijklast);
+    Opgaven.push_back(Opgave(m));
+    Plaatsen.push_back(m.Plaatsen);
+    Draaiend.push_back(m.DraaiendePlaatsen);
+    Namen.push_back(m.Naam);
+    GelijkAan.push_back(m.GelijkAan);
     if (metTermen) {
-        Termen.push_back(kx::Termen(berekend.Mechanisme));
-        Factoren.push_back(berekend.Mechanisme.Vgl.Factoren);
+        Termen.push_back(kx::Termen(m));
+        Factoren.push_back(m.Vgl.Factoren);
     }
     if (berekend.Maatgevend) {
-        MaatgevendMechanisme = berekend.Mechanisme;
+        MaatgevendMechanisme = m;
     }
 }
 
-std::span<const int> TUitslag::Scharnieren(int i) const {
-    const auto k = static_cast<std::size_t>(AantalScharnieren);
-    return std::span<const int>(Knopen).subspan(static_cast<std::size_t>(i) * k, k);
+namespace {
+// How the list of mechanisms came about: the counting of combinations, or why the list holds
+// the independent mechanisms, or why there is none.
+void SchrijfTelling(std::ostream& uit, const TAnalyse& analyse) {
+    const int n = analyse.Onbepaaldheid;
+    const int m = analyse.AantalPlaatsen;
+    if (m == 0) {
+        uit << "Er is geen plaats waar een plastisch scharnier kan optreden: de constructie kan "
+               "niet door buiging bezwijken, Fp = ∞.\n";
+        return;
+    }
+    if (analyse.Lijst == TAnalyse::TLijst::Onafhankelijk) {
+        const std::uint64_t combinaties = Binomiaal(m, std::min(n + 1, m));
+        uit << "Aantal combinaties van " << n + 1 << " van de " << m << " plaatsen: "
+            << (combinaties == std::numeric_limits<std::uint64_t>::max()
+                    ? std::string("meer dan 10^19")
+                    : std::to_string(combinaties))
+            << ", te veel om op te sommen\n"
+            << "Aantal onafhankelijke mechanismen: " << analyse.AantalMechanismen - 1
+            << ", gevolgd door het bezwijkmechanisme van de hele constructie\n\n";
+        return;
+    }
+    if (n + 1 > m) {
+        uit << "Een mechanisme vraagt " << n + 1 << " scharnieren, meer dan er plaatsen zijn: het "
+            << "enige mechanisme heeft een scharnier in elke plaats\n";
+    }
+    uit << "Aantal mogelijke mechanismen: " << analyse.AantalMechanismen << "\n\n";
 }
+} // namespace
 
 void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie,
                     const TAnalyse& analyse, const TUitslag& uitslag) {
@@ -269,11 +320,11 @@ void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie
     uit << "Aantal onbekenden: " << telling.AantalOnbekenden << "\n"
         << "Aantal evenwichtsvergelijkingen: " << telling.AantalVergelijkingen << "\n"
         << "Mate van statische onbepaaldheid: " << telling.S() << "\n"
-        << "Plaatsen voor een plastisch scharnier: " << telling.AantalScharnierplaatsen << "\n"
-        << "Aantal mogelijke mechanismen: " << analyse.AantalMechanismen << "\n\n";
+        << "Plaatsen voor een plastisch scharnier: " << telling.AantalScharnierplaatsen << "\n";
+    SchrijfTelling(uit, analyse);
     std::string regel;
     for (int i = 0; i < analyse.AantalMechanismen; ++i) {
-        MechanismeRegel(regel, teksten, uitslag, i, decimaalteken);
+        MechanismeRegel(regel, teksten, analyse, uitslag, i, decimaalteken);
         uit << regel;
     }
     if (analyse.AantalMechanismen > 0) {
@@ -283,34 +334,73 @@ void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie
             << Vergelijking(mechanisme) << "\n"
             << "Bezwijklast: Fp = " << Bezwijklast(mechanisme.Vgl.Bezwijklast, decimaalteken)
             << "\n";
-        SchrijfControle(uit, uitslag, decimaalteken);
+        if (const auto combinatie = analyse.CombinatieTekst(); !combinatie.empty()) {
+            uit << "Als combinatie van de onafhankelijke mechanismen: " << combinatie << "\n";
+        }
     }
+    SchrijfControle(uit, uitslag, decimaalteken);
 }
 
 nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const TAnalyse& analyse,
                                 const TUitslag& uitslag, bool momenten) {
     const auto& telling = constructie.Onbepaaldheid;
+    const auto nummers = [](const std::vector<int>& indices) {
+        std::vector<int> uit(indices.begin(), indices.end());
+        for (int& n : uit) {
+            ++n;
+        }
+        return uit;
+    };
+    const auto knopen = [&](const std::vector<int>& plaatsen) {
+        std::vector<int> uit;
+        for (const int p : plaatsen) {
+            uit.push_back(analyse.Plaatsen[static_cast<std::size_t>(p)].Knoop + 1);
+        }
+        uit.erase(std::unique(uit.begin(), uit.end()), uit.end());
+        return uit;
+    };
     nlohmann::ordered_json mechanismen = nlohmann::ordered_json::array();
     for (int i = 0; i < analyse.AantalMechanismen; ++i) {
-        const auto knopen = uitslag.Scharnieren(i);
+        const auto k = static_cast<std::size_t>(i);
+        const auto& naam = uitslag.Namen[k];
         mechanismen.push_back(
             {{"nummer", i + 1},
-             {"scharnieren", std::vector<int>(knopen.begin(), knopen.end())},
-             {"draaiende_scharnieren", uitslag.Draaiend[static_cast<std::size_t>(i)]},
-             {"bezwijklast", uitslag.Bezwijklasten[i]},
+             {"naam", naam.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(naam)},
+             {"scharnieren", knopen(uitslag.Plaatsen[k])},
+             {"draaiende_scharnieren", knopen(uitslag.Draaiend[k])},
+             {"plaatsen", nummers(uitslag.Plaatsen[k])},
+             {"draaiende_plaatsen", nummers(uitslag.Draaiend[k])},
+             {"bezwijklast", uitslag.Bezwijklasten[k]},
              {"gelijk_aan", GelijkAan(uitslag, i)},
              {"momentverhouding", Momentverhouding(uitslag, i)},
-             {"termen", uitslag.Termen[i]},
-             {"factoren", uitslag.Factoren[i]}});
+             {"termen", uitslag.Termen[k]},
+             {"factoren", uitslag.Factoren[k]}});
     }
-    nlohmann::ordered_json json = {{"onbekenden", telling.AantalOnbekenden},
-                                   {"vergelijkingen", telling.AantalVergelijkingen},
-                                   {"onbepaaldheid", telling.S()},
-                                   {"scharnierplaatsen", telling.AantalScharnierplaatsen},
-                                   {"maatgevend", uitslag.Maatgevend + 1},
-                                   {"bezwijklast_exact", uitslag.Controle.Waar.Bezwijklast},
-                                   {"bevestigd", uitslag.Controle.Bevestigd},
-                                   {"mechanismen", mechanismen}};
+    nlohmann::ordered_json plaatsen = nlohmann::ordered_json::array();
+    for (const auto& plaats : analyse.Plaatsen) {
+        plaatsen.push_back({{"knoop", plaats.Knoop + 1}, {"staaf", plaats.Staaf + 1}});
+    }
+    nlohmann::ordered_json combinatie = nlohmann::ordered_json::array();
+    for (std::size_t i = 0; i < analyse.MaatgevendeCombinatie.size(); ++i) {
+        combinatie.push_back(
+            {{"naam", analyse.Basis[i].Naam}, {"factor", analyse.MaatgevendeCombinatie[i]}});
+    }
+    const bool onafhankelijk = analyse.Lijst == TAnalyse::TLijst::Onafhankelijk;
+    nlohmann::ordered_json json = {
+        {"onbekenden", telling.AantalOnbekenden},
+        {"vergelijkingen", telling.AantalVergelijkingen},
+        {"onbepaaldheid", telling.S()},
+        {"scharnierplaatsen", telling.AantalScharnierplaatsen},
+        {"plaatsen", plaatsen},
+        {"lijst", onafhankelijk ? "onafhankelijke mechanismen" : "combinaties"},
+        {"onafhankelijke_mechanismen", static_cast<int>(analyse.Basis.size())},
+        {"maatgevend", analyse.AantalMechanismen > 0
+                           ? nlohmann::ordered_json(uitslag.Maatgevend + 1)
+                           : nlohmann::ordered_json()},
+        {"maatgevende_combinatie", combinatie},
+        {"bezwijklast_exact", uitslag.Controle.Waar.Bezwijklast},
+        {"bevestigd", uitslag.Controle.Bevestigd},
+        {"mechanismen", mechanismen}};
     if (momenten) {
         nlohmann::ordered_json staven = nlohmann::ordered_json::array();
         for (const auto& staaf : uitslag.Krachten.Staven) {

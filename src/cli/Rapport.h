@@ -2,13 +2,13 @@
 
 #include "engine/Bezwijkcontrole.h"
 #include "engine/Records.h"
+#include "model/Knoopbetekenis.h"
 
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -19,13 +19,15 @@ class TManipuleerConstructie;
 struct TBerekendMechanisme;
 
 // What the output needs of the mechanisms, gathered while the engine analyses them one at a
-// time: every collapse load and hinge set, the governing mechanism whole, and for the JSON
-// also every mechanism's printed terms and factors.
+// time: every collapse load, name and set of places, the governing mechanism whole, and for the
+// JSON also every mechanism's printed terms and factors.
 struct TUitslag {
     std::vector<double> Bezwijklasten;
-    std::vector<int> Knopen; // the hinge nodes of every mechanism, one mechanism after another
-    int AantalScharnieren = 0;
-    std::vector<std::vector<int>> Draaiend; // the rotating hinge nodes of every mechanism
+    // The chosen places of every mechanism and those that turn, as indices into the frame's
+    // hinge places.
+    std::vector<std::vector<int>> Plaatsen;
+    std::vector<std::vector<int>> Draaiend;
+    std::vector<std::string> Namen;
     std::vector<int> GelijkAan;
     std::vector<std::vector<std::string>> Termen;
     std::vector<std::vector<double>> Factoren;
@@ -37,11 +39,13 @@ struct TUitslag {
     TBezwijkcontrole Controle;
     TKrachtsverdeling Krachten;
 
-    void Reserveer(int mechanismen, int scharnieren);
+    void Reserveer(int mechanismen);
     void VoegToe(const TBerekendMechanisme& berekend, bool metTermen);
-    // Node numbers of the hinges of mechanism i.
-    std::span<const int> Scharnieren(int i) const;
 };
+
+// A hinge place as the student reads it: the node number, with the bar where the node has more
+// than one place ("4 (staaf 2)").
+std::string PlaatsNaam(const std::vector<TScharnierplaats>& plaatsen, int p);
 
 // 1-based node numbers of 0-based node indices.
 std::vector<int> Knoopnummers(const std::vector<std::int32_t>& knopen);

@@ -137,6 +137,7 @@ void BouwMechanisme(const TConstructie& constructie, const TRaamwerk& raamwerk,
     // term M gamma and its balance -M phi at the joint dissipate Mp |theta|.
     const auto& alle = raamwerk.Plaatsen();
     std::vector<double> balans(constructie.Knopen.size(), 0.0);
+    std::vector<int> draaiend;
     std::vector<bool> draaitMee(constructie.Knopen.size(), false);
     for (const int p : plaatsen) {
         const double theta = raamwerk.Rotatie(d, p);
@@ -149,6 +150,7 @@ void BouwMechanisme(const TConstructie& constructie, const TRaamwerk& raamwerk,
         TKnoop& eind = deel.Knopen[deel.Knopen[0].Index == plaats.Knoop ? 0 : 1];
         eind.Stijf = true;
         eind.M = (theta > 0.0 ? 1.0 : -1.0) * plaats.Mp;
+        draaiend.push_back(p);
         balans[static_cast<std::size_t>(plaats.Knoop)] -= eind.M;
     }
     for (std::size_t k = 0; k < constructie.Knopen.size(); ++k) {
@@ -199,6 +201,8 @@ void BouwMechanisme(const TConstructie& constructie, const TRaamwerk& raamwerk,
     mechanisme.AantalBelastingen = static_cast<std::int32_t>(mechanisme.avBelastingen.size());
     mechanisme.Vgl = TVgl{};
     mechanisme.DraaiendeScharnieren.clear();
+    std::sort(draaiend.begin(), draaiend.end());
+    mechanisme.DraaiendePlaatsen = draaiend;
     mechanisme.GelijkAan = -1;
     BepaalFactoren(mechanisme);
     BepaalBezwijklast(mechanisme);

@@ -18,6 +18,20 @@
 namespace kx {
 
 namespace {
+// The chosen places whose node has a rotating hinge: each node of a record holds one place,
+// except at a joint, where the record's own ends say which bar turns.
+void BepaalDraaiendePlaatsen(TMechanisme& mechanisme) {
+    auto& draaiend = mechanisme.DraaiendePlaatsen;
+    draaiend.clear();
+    const auto& knopen = mechanisme.DraaiendeScharnieren;
+    const auto& rij = mechanisme.Scharnieren;
+    for (std::size_t j = 0; j < mechanisme.Plaatsen.size() && j < rij.size(); ++j) {
+        if (std::binary_search(knopen.begin(), knopen.end(), rij[j])) {
+            draaiend.push_back(mechanisme.Plaatsen[j]);
+        }
+    }
+}
+
 // x * 90 / n + 5 rounded to the nearest integer, halves to the even neighbour.
 int Positie(double x, int n) {
     const double v = x * 90.0 / n + 5.0;
@@ -120,7 +134,7 @@ public:
         if (mechanisme.Vgl.Bezwijklast < 0.0) {
             Pas(mechanisme, i, kop, TweedePas);
         }
-        Afronden(mechanisme, i, kop);
+        Afronden(mechanisme, i, kop, false);
     }
 
     // Mechanism i built whole from the frame's kinematics: only its bookkeeping is left.
@@ -131,10 +145,11 @@ public:
                                 : std::string();
         log_.Mechanisme(mechanisme, i);
         voortgang_.Label(kop);
-        Afronden(mechanisme, i, kop);
+        Afronden(mechanisme, i, kop, true);
     }
 
-    void Afronden(TMechanisme& mechanisme, int i, const std::string& kop) {
+    // A mechanism built from the frame's kinematics knows its turning places already.
+    void Afronden(TMechanisme& mechanisme, int i, const std::string& kop, bool gebouwd) {
         // Exact kinematics leave no other outcome; a collapse load that is not positive and
         // finite would only come from rounding, and the mechanism then has no load.
         double& fp = mechanisme.Vgl.Bezwijklast;
@@ -142,6 +157,9 @@ public:
             fp = Oneindig;
         }
         BepaalDraaiendeScharnieren(mechanisme);
+        if (!gebouwd) {
+            BepaalDraaiendePlaatsen(mechanisme);
+        }
         gelijk_.Markeer(mechanisme, i);
         if (a_.TermenSchrijven) {
             a_.SchrijfTermen(mechanisme);

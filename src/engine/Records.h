@@ -129,8 +129,10 @@ struct TMechanisme {
     // Node indices, ascending: the chosen hinge places, and those of them that rotate.
     std::vector<std::int32_t> Scharnieren;
     std::vector<std::int32_t> DraaiendeScharnieren;
-    // The chosen places as indices into the frame's hinge places, ascending.
+    // The chosen places and those of them that turn, as indices into the frame's hinge places,
+    // ascending.
     std::vector<int> Plaatsen;
+    std::vector<int> DraaiendePlaatsen;
     // The name of an independent mechanism, or of their combination; empty in a list of every
     // combination of hinge places.
     std::string Naam;

@@ -57,9 +57,6 @@ std::string TManipuleerConstructie::ControleerConstructie() {
     BepaalOnbepaaldheid();
     const Teksten& t = Tekst();
     std::string melding;
-    if (Onbepaaldheid.AantalScharnierplaatsen < 1) {
-        melding += t[TekstTeWeinigPlaatsen];
-    }
     if (std::none_of(Constructie.Belastingen.begin(), Constructie.Belastingen.end(),
                      [](const auto& b) { return b.Bestaat; })) {
         melding += t[TekstGeenKrachten];

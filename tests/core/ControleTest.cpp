@@ -28,9 +28,7 @@ TEST(Controle, HetVoorbeeldSlaagtMetZijnTellingen) {
 
 TEST(Controle, AlleenWatNietTeBerekenenIsWordtGeweigerd) {
     Tekenaar leeg;
-    EXPECT_EQ(leeg.c.ControleerConstructie(),
-              "Deze constructie heeft niet genoeg plaatsen waar een plastische scharnier op kan "
-              "treden. Er staan geen krachten op de constructie. ");
+    EXPECT_EQ(leeg.c.ControleerConstructie(), "Er staan geen krachten op de constructie. ");
 
     Tekenaar rollen; // a beam on two rollers slides away: every node moves alike, the first one
     rollen.Staaf(0, 0, 2, 0);
