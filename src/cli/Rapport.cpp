@@ -334,7 +334,9 @@ void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie
             << Vergelijking(mechanisme) << "\n"
             << "Bezwijklast: Fp = " << Bezwijklast(mechanisme.Vgl.Bezwijklast, decimaalteken)
             << "\n";
-        if (const auto combinatie = analyse.CombinatieTekst(); !combinatie.empty()) {
+        // A list of independent mechanisms names the governing one as their combination.
+        if (const auto combinatie = analyse.CombinatieTekst();
+            analyse.Lijst == TAnalyse::TLijst::Onafhankelijk && !combinatie.empty()) {
             uit << "Als combinatie van de onafhankelijke mechanismen: " << combinatie << "\n";
         }
     }

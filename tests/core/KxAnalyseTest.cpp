@@ -1,4 +1,5 @@
 #include "BestandHulp.h"
+#include "Raamwerken.h"
 #include "cli/Rapport.h"
 
 #include <gtest/gtest.h>
@@ -215,6 +216,32 @@ TEST_F(KxAnalyse, BeweeglijkeConstructieWordtGeweigerd) {
     // Node 3, the hinge, moves most.
     EXPECT_EQ(uitvoer.Fout, VulIn(teksten[TekstBeweeglijk], {"3"}) + "\n");
     EXPECT_EQ(uitvoer.Uit, "");
+}
+
+} // namespace
+} // namespace kx::test
+
+namespace kx::test {
+namespace {
+
+// Every textbook frame through kx-analyse: the governing mechanism's load is the textbook's,
+// and the static theorem confirms it.
+TEST_F(KxAnalyse, LeerboekRaamwerkenGevenDeWareBezwijklastBevestigd) {
+    const Teksten teksten;
+    for (const auto& r : LeerboekRaamwerken()) {
+        SCOPED_TRACE(r.Naam);
+        TManipuleerConstructie c(teksten);
+        c.Constructie = r.Constructie;
+        ASSERT_EQ(Sla(c, Pad("leerboek.kx")), "");
+        const auto uitvoer = Voer({"--json", Pad("leerboek.kx")});
+        ASSERT_EQ(uitvoer.Status, 0) << uitvoer.Fout;
+        const auto json = nlohmann::json::parse(uitvoer.Uit);
+        const int maatgevend = json["maatgevend"].get<int>() - 1;
+        const auto& mechanisme = json["mechanismen"][static_cast<std::size_t>(maatgevend)];
+        EXPECT_NEAR(mechanisme["bezwijklast"].get<double>(), r.Bezwijklast, 1e-9 * r.Bezwijklast);
+        EXPECT_NEAR(json["bezwijklast_exact"].get<double>(), r.Bezwijklast, 1e-9 * r.Bezwijklast);
+        EXPECT_EQ(json["bevestigd"], true);
+    }
 }
 
 } // namespace
