@@ -30,6 +30,7 @@ std::int32_t TManipuleerConstructie::BepaalOnbepaaldheid() {
 
 TOnbepaaldheid TManipuleerConstructie::TelOnbepaaldheid() const {
     TOnbepaaldheid telling;
+    const auto verbindingen = Verbindingen();
     for (const auto& staaf : Constructie.Staven) {
         if (!staaf.Bestaat || !KnoopBestaat(staaf.Knoop0) || !KnoopBestaat(staaf.Knoop1)) {
             continue;
@@ -38,14 +39,14 @@ TOnbepaaldheid TManipuleerConstructie::TelOnbepaaldheid() const {
                                     std::abs(Constructie.Knopen[staaf.Knoop1].Vrijheid);
         telling.AantalVergelijkingen += 3;
     }
-    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
+    for (std::size_t i = 0; i < Constructie.Knopen.size(); ++i) {
         const auto& knoop = Constructie.Knopen[i];
         if (!knoop.Bestaat) {
             continue;
         }
         telling.AantalOnbekenden += std::abs(knoop.Oplegging);
         telling.AantalVergelijkingen += std::abs(knoop.Vrijheid);
-        if (knoop.Vrijheid == VasteVerbinding && AantalVerbindingen(i) >= 2) {
+        if (knoop.Vrijheid == VasteVerbinding && verbindingen[i] >= 2) {
             ++telling.AantalScharnierplaatsen;
         }
     }
@@ -57,20 +58,21 @@ std::string TManipuleerConstructie::ControleerConstructie() {
     std::int32_t reacties = 0;
     std::int32_t opleggingen = 0;
     std::int32_t vrijeUiteinden = 0;
-    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
+    const auto verbindingen = Verbindingen();
+    for (std::size_t i = 0; i < Constructie.Knopen.size(); ++i) {
         const auto& knoop = Constructie.Knopen[i];
         if (!knoop.Bestaat) {
             continue;
         }
         reacties += std::abs(knoop.Oplegging);
         opleggingen += knoop.Oplegging != GeenOplegging ? 1 : 0;
-        vrijeUiteinden += IsVrijUiteinde(i) ? 1 : 0;
+        vrijeUiteinden += verbindingen[i] < 2 ? 1 : 0;
     }
     std::int32_t staafZonderMp = -1;
-    for (std::int32_t i = 0; i < AantalStaafSlots; ++i) {
+    for (std::size_t i = 0; i < Constructie.Staven.size(); ++i) {
         const auto& staaf = Constructie.Staven[i];
         if (staaf.Bestaat && !(staaf.Mp > 0.0)) {
-            staafZonderMp = i;
+            staafZonderMp = static_cast<std::int32_t>(i);
         }
     }
     std::int32_t belastingen = 0;
@@ -120,7 +122,7 @@ std::string TManipuleerConstructie::BuitenDeMethode() const {
     const Teksten& t = Tekst();
     std::string melding;
     const auto verbindingen = Verbindingen();
-    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
+    for (std::size_t i = 0; i < Constructie.Knopen.size(); ++i) {
         const auto& knoop = Constructie.Knopen[i];
         const std::int32_t staven = verbindingen[i] - (knoop.Oplegging != GeenOplegging ? 1 : 0);
         if (knoop.Bestaat && staven >= 3) {

@@ -309,7 +309,7 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstStaafEindGeweigerd, "lblAanwijzing.Caption - Staaf eindigt niet",
      "Hier kan de staaf niet eindigen: deze knoop heeft al twee verbindingen."},
     {TekstStavenVolAanwijzing, "lblAanwijzing.Caption - Staven vol",
-     "15 staven is het maximum: verwijder eerst een staaf."},
+     "%1 staven is het maximum: verwijder eerst een staaf."},
     {TekstDrieStaven, "Fout: drie staven",
      "Er komen drie of meer staven samen in een knoop; dat kan dit programma niet berekenen. "
      "Het gaat om knoop nummer "},
