@@ -235,26 +235,30 @@ double GemiddeldeStaaflengte(const TVConstructie& v) {
 }
 
 namespace {
-// The lowest node slot that neither the drawn structure nor an earlier pendulum uses; -1 if none.
-std::int32_t VrijePendelknoop(const TVConstructie& vc, const TConstructie& bron) {
+// The lowest node slot that neither the drawn structure nor an earlier pendulum uses; a slot
+// added at the end when every one is in use, as a drawn table may be full.
+std::int32_t VrijePendelknoop(TVConstructie& vc, const TConstructie& bron) {
     for (std::int32_t k = 0; k < static_cast<std::int32_t>(vc.Knopen.size()); ++k) {
-        if (!bron.Knopen[k].Bestaat &&
+        if (!(IsSlot(bron.Knopen, k) && bron.Knopen[k].Bestaat) &&
             std::none_of(vc.Staven.begin(), vc.Staven.end(),
                          [k](const TVStaaf& s) { return s.Bestaat && EindigtIn(s, k); })) {
             return k;
         }
     }
-    return -1;
+    vc.Knopen.emplace_back();
+    return static_cast<std::int32_t>(vc.Knopen.size()) - 1;
 }
 
-// The lowest bar slot that neither the drawn structure nor an earlier pendulum uses; -1 if none.
-std::int32_t VrijePendelstaaf(const TVConstructie& vc, const TConstructie& bron) {
+// The lowest bar slot that neither the drawn structure nor an earlier pendulum uses; a slot
+// added at the end when every one is in use.
+std::int32_t VrijePendelstaaf(TVConstructie& vc, const TConstructie& bron) {
     for (std::int32_t b = 0; b < static_cast<std::int32_t>(vc.Staven.size()); ++b) {
-        if (!bron.Staven[b].Bestaat && !vc.Staven[b].Bestaat) {
+        if (!(IsSlot(bron.Staven, b) && bron.Staven[b].Bestaat) && !vc.Staven[b].Bestaat) {
             return b;
         }
     }
-    return -1;
+    vc.Staven.emplace_back();
+    return static_cast<std::int32_t>(vc.Staven.size()) - 1;
 }
 } // namespace
 
@@ -264,10 +268,6 @@ void VervangRolOplegging(TVConstructie& vc, int v, const TManipuleerConstructie&
     const auto& bron = constructie.Constructie;
     const std::int32_t w = VrijePendelknoop(vc, bron);
     const std::int32_t b = VrijePendelstaaf(vc, bron);
-    // Without a free node and bar slot for the pendulum the roller stays as it is.
-    if (w == -1 || b == -1) {
-        return;
-    }
     const std::int32_t code = bron.Knopen[v].Oplegging;
     vc.Knopen[v].Oplegging = GeenOplegging;
 
