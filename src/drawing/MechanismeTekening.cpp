@@ -42,7 +42,7 @@ void SchetsOplegging(QPainter& painter, const TConstructieKnoop& k, TPunt p,
 void SchetsBelastingen(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
                        const TOpmaak& opmaak) {
     for (const TConstructieBelasting& b : c.Belastingen) {
-        if (!b.Bestaat || b.Knoop < 0 || b.Knoop >= AantalKnoopSlots) {
+        if (!b.Bestaat || !IsSlot(c.Knopen, b.Knoop)) {
             continue;
         }
         const TConstructieKnoop& k = c.Knopen[static_cast<std::size_t>(b.Knoop)];
@@ -98,8 +98,8 @@ void TekenSchets(QPainter& painter, const TConstructie& constructie, const TCelA
     painter.save();
     painter.setPen(QPen(KleurLichtgrijs, 1));
     for (const TConstructieStaaf& s : constructie.Staven) {
-        if (!s.Bestaat || s.Knoop0 < 0 || s.Knoop0 >= AantalKnoopSlots || s.Knoop1 < 0 ||
-            s.Knoop1 >= AantalKnoopSlots) {
+        if (!s.Bestaat || !IsSlot(constructie.Knopen, s.Knoop0) ||
+            !IsSlot(constructie.Knopen, s.Knoop1)) {
             continue;
         }
         const TPunt a = cel.Scherm(Wereld(constructie.Knopen[static_cast<std::size_t>(s.Knoop0)]));

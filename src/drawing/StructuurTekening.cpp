@@ -17,7 +17,7 @@ constexpr double MinDikte = 1.0;
 constexpr double MaxDikte = 6.0;
 
 bool IsKnoop(const TConstructie& c, std::int32_t i) {
-    return i >= 0 && i < AantalKnoopSlots && c.Knopen[static_cast<std::size_t>(i)].Bestaat;
+    return IsSlot(c.Knopen, i) && c.Knopen[static_cast<std::size_t>(i)].Bestaat;
 }
 
 TPunt Positie(const TConstructie& c, std::int32_t i, const TEditorInstellingen& inst) {
@@ -63,7 +63,8 @@ void TekenOplegging(QPainter& painter, const TManipuleerConstructie& mc, std::in
 
 void TekenKnopen(QPainter& painter, const TManipuleerConstructie& mc, const TSelectie& gevonden,
                  const TEditorInstellingen& inst, const TOpmaak& opmaak) {
-    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
+    const auto aantal = static_cast<std::int32_t>(mc.Constructie.Knopen.size());
+    for (std::int32_t i = 0; i < aantal; ++i) {
         const TConstructieKnoop& k = mc.Constructie.Knopen[static_cast<std::size_t>(i)];
         if (!k.Bestaat) {
             continue;

@@ -6,9 +6,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace kx {
@@ -55,7 +55,8 @@ public:
     void Markeer(TMechanisme& mechanisme, std::int32_t i);
 
 private:
-    std::unordered_map<std::uint32_t, std::int32_t> eerste_;
+    // The first index per set of rotating hinges, as the ascending node indices.
+    std::map<std::vector<std::int32_t>, std::int32_t> eerste_;
 };
 
 // Structure check followed by the check that the structure cannot move before a plastic hinge

@@ -277,15 +277,11 @@ bool TMaatgevendeRegel::Neem(std::int32_t i, double fp) {
 
 void TGelijkeMechanismen::Markeer(TMechanisme& mechanisme, std::int32_t i) {
     mechanisme.GelijkAan = -1;
-    std::uint32_t sleutel = 0;
-    for (const std::int32_t knoop : mechanisme.DraaiendeScharnieren) {
-        sleutel |= std::uint32_t{1} << knoop;
-    }
     // A mechanism that does not move repeats nothing.
-    if (sleutel == 0) {
+    if (mechanisme.DraaiendeScharnieren.empty()) {
         return;
     }
-    const auto [plek, nieuw] = eerste_.try_emplace(sleutel, i);
+    const auto [plek, nieuw] = eerste_.try_emplace(mechanisme.DraaiendeScharnieren, i);
     if (!nieuw) {
         mechanisme.GelijkAan = plek->second;
     }

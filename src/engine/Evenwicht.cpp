@@ -62,7 +62,7 @@ void TEvenwicht::NummerOnbekenden(const TConstructie& constructie) {
         Onbekenden.push_back(onbekende);
         return static_cast<int>(Onbekenden.size()) - 1;
     };
-    for (int s = 0; s < AantalStaafSlots; ++s) {
+    for (int s = 0; s < static_cast<int>(constructie.Staven.size()); ++s) {
         const auto& bron = constructie.Staven[s];
         if (!bron.Bestaat) {
             continue;
@@ -89,7 +89,7 @@ void TEvenwicht::NummerOnbekenden(const TConstructie& constructie) {
         }
         Staven.push_back(staaf);
     }
-    for (int k = 0; k < AantalKnoopSlots; ++k) {
+    for (int k = 0; k < static_cast<int>(constructie.Knopen.size()); ++k) {
         const auto& knoop = constructie.Knopen[k];
         if (!knoop.Bestaat || knoop.Oplegging == GeenOplegging) {
             continue;
@@ -112,7 +112,7 @@ void TEvenwicht::NummerOnbekenden(const TConstructie& constructie) {
 }
 
 void TEvenwicht::VulMatrix(const TConstructie& constructie) {
-    std::array<TKnoopRijen, AantalKnoopSlots> rijen{};
+    std::vector<TKnoopRijen> rijen(constructie.Knopen.size());
     int aantal = 0;
     const auto gebruikt = [&](int k, bool moment) {
         auto& r = rijen[static_cast<std::size_t>(k)];

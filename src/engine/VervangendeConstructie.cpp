@@ -5,10 +5,9 @@
 #include "model/ManipuleerConstructie.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace kx {
 
@@ -27,72 +26,77 @@ bool IsIngeklemd(const TVKnoop& knoop) {
     return knoop.Oplegging == Inklemming && !knoop.Scharnier;
 }
 
-// The existing bars at every node, one bit per bar slot, kept up to date while bars are merged
-// and removed, so that neither needs to scan every bar for every node. The replacement
-// structure has the slot counts of the drawn structure.
+// The existing bars at every node, lowest slot first, kept up to date while bars are merged and
+// removed, so that neither needs to scan every bar for every node.
 class TAansluitingen {
 public:
-    static_assert(AantalStaafSlots <= 32);
-
-    explicit TAansluitingen(const TVConstructie& v) {
+    explicit TAansluitingen(const TVConstructie& v) : staven_(v.Knopen.size()) {
         for (std::size_t b = 0; b < v.Staven.size(); ++b) {
             if (v.Staven[b].Bestaat) {
-                bits_[v.Staven[b].Knoop0] |= Bit(b);
-                bits_[v.Staven[b].Knoop1] |= Bit(b);
+                Voeg(v.Staven[b].Knoop0, b);
+                Voeg(v.Staven[b].Knoop1, b);
             }
         }
     }
 
-    std::uint32_t Bij(std::int32_t knoop) const { return bits_[knoop]; }
+    const std::vector<std::size_t>& Bij(std::int32_t knoop) const { return staven_[knoop]; }
 
     // Bar b, now ending as staaf does, has left node van.
     void Verplaats(std::size_t b, const TVStaaf& staaf, std::int32_t van) {
         if (!EindigtIn(staaf, van)) {
-            bits_[van] &= ~Bit(b);
+            Haal(van, b);
         }
-        bits_[staaf.Knoop0] |= Bit(b);
-        bits_[staaf.Knoop1] |= Bit(b);
+        Voeg(staaf.Knoop0, b);
+        Voeg(staaf.Knoop1, b);
     }
 
     void Verwijder(std::size_t b, const TVStaaf& staaf) {
-        bits_[staaf.Knoop0] &= ~Bit(b);
-        bits_[staaf.Knoop1] &= ~Bit(b);
+        Haal(staaf.Knoop0, b);
+        Haal(staaf.Knoop1, b);
     }
 
 private:
-    static std::uint32_t Bit(std::size_t b) { return std::uint32_t{1} << b; }
+    void Voeg(std::int32_t knoop, std::size_t b) {
+        auto& staven = staven_[knoop];
+        const auto plaats = std::lower_bound(staven.begin(), staven.end(), b);
+        if (plaats == staven.end() || *plaats != b) {
+            staven.insert(plaats, b);
+        }
+    }
 
-    std::array<std::uint32_t, AantalKnoopSlots> bits_{};
+    void Haal(std::int32_t knoop, std::size_t b) {
+        auto& staven = staven_[knoop];
+        const auto plaats = std::lower_bound(staven.begin(), staven.end(), b);
+        if (plaats != staven.end() && *plaats == b) {
+            staven.erase(plaats);
+        }
+    }
+
+    std::vector<std::vector<std::size_t>> staven_;
 };
-
-// The lowest bar of a set of bits, which it leaves out.
-std::size_t NeemLaagste(std::uint32_t& bits) {
-    const auto b = static_cast<std::size_t>(std::countr_zero(bits));
-    bits &= bits - 1;
-    return b;
-}
 
 // The bars meeting at node v become one part: every bar after the first is re-attached to the
 // far end of the first, which carries its loads over and disappears.
 void VoegStavenSamenBij(TVConstructie& v, std::int32_t knoop, TAansluitingen& aansluitingen) {
-    std::uint32_t staven = aansluitingen.Bij(knoop);
-    if (staven == 0) {
+    // A copy: the merges below change the bars at the node.
+    const std::vector<std::size_t> staven = aansluitingen.Bij(knoop);
+    if (staven.empty()) {
         return;
     }
-    const std::size_t eerste = NeemLaagste(staven);
+    const std::size_t eerste = staven.front();
     const TVStaaf& f = v.Staven[eerste];
     const std::int32_t verreEind = f.Knoop0 == knoop ? f.Knoop1 : f.Knoop0;
-    if (staven != 0) {
+    if (staven.size() > 1) {
         // The loads of the first bar go to the next one; later bars find none left.
-        const auto g = static_cast<std::int32_t>(std::countr_zero(staven));
+        const auto g = static_cast<std::int32_t>(staven[1]);
         for (auto& belasting : v.Belastingen) {
             if (belasting.Bestaat && belasting.s == static_cast<std::int32_t>(eerste)) {
                 belasting.s = g;
             }
         }
     }
-    while (staven != 0) {
-        const std::size_t g = NeemLaagste(staven);
+    for (std::size_t i = 1; i < staven.size(); ++i) {
+        const std::size_t g = staven[i];
         auto& staaf = v.Staven[g];
         (staaf.Knoop0 == knoop ? staaf.Knoop0 : staaf.Knoop1) = verreEind;
         aansluitingen.Verplaats(g, staaf, knoop);
@@ -117,7 +121,7 @@ bool SchrapIngeklemdeStaven(TVConstructie& v, TAansluitingen& aansluitingen) {
         geschrapt = true;
         // Where a remaining bar meets the removed one, it is held by the ground there.
         for (const std::int32_t p : {staaf.Knoop0, staaf.Knoop1}) {
-            if (aansluitingen.Bij(p) != 0) {
+            if (!aansluitingen.Bij(p).empty()) {
                 auto& knoop = v.Knopen[p];
                 knoop.Oplegging = knoop.Vrijheid == VasteVerbinding ? Inklemming : Scharnierend;
             }
@@ -235,26 +239,30 @@ double GemiddeldeStaaflengte(const TVConstructie& v) {
 }
 
 namespace {
-// The lowest node slot that neither the drawn structure nor an earlier pendulum uses; -1 if none.
-std::int32_t VrijePendelknoop(const TVConstructie& vc, const TConstructie& bron) {
+// The lowest node slot that neither the drawn structure nor an earlier pendulum uses; a slot
+// added at the end when every one is in use, as a drawn table may be full.
+std::int32_t VrijePendelknoop(TVConstructie& vc, const TConstructie& bron) {
     for (std::int32_t k = 0; k < static_cast<std::int32_t>(vc.Knopen.size()); ++k) {
-        if (!bron.Knopen[k].Bestaat &&
+        if (!(IsSlot(bron.Knopen, k) && bron.Knopen[k].Bestaat) &&
             std::none_of(vc.Staven.begin(), vc.Staven.end(),
                          [k](const TVStaaf& s) { return s.Bestaat && EindigtIn(s, k); })) {
             return k;
         }
     }
-    return -1;
+    vc.Knopen.emplace_back();
+    return static_cast<std::int32_t>(vc.Knopen.size()) - 1;
 }
 
-// The lowest bar slot that neither the drawn structure nor an earlier pendulum uses; -1 if none.
-std::int32_t VrijePendelstaaf(const TVConstructie& vc, const TConstructie& bron) {
+// The lowest bar slot that neither the drawn structure nor an earlier pendulum uses; a slot
+// added at the end when every one is in use.
+std::int32_t VrijePendelstaaf(TVConstructie& vc, const TConstructie& bron) {
     for (std::int32_t b = 0; b < static_cast<std::int32_t>(vc.Staven.size()); ++b) {
-        if (!bron.Staven[b].Bestaat && !vc.Staven[b].Bestaat) {
+        if (!(IsSlot(bron.Staven, b) && bron.Staven[b].Bestaat) && !vc.Staven[b].Bestaat) {
             return b;
         }
     }
-    return -1;
+    vc.Staven.emplace_back();
+    return static_cast<std::int32_t>(vc.Staven.size()) - 1;
 }
 } // namespace
 
@@ -264,10 +272,6 @@ void VervangRolOplegging(TVConstructie& vc, int v, const TManipuleerConstructie&
     const auto& bron = constructie.Constructie;
     const std::int32_t w = VrijePendelknoop(vc, bron);
     const std::int32_t b = VrijePendelstaaf(vc, bron);
-    // Without a free node and bar slot for the pendulum the roller stays as it is.
-    if (w == -1 || b == -1) {
-        return;
-    }
     const std::int32_t code = bron.Knopen[v].Oplegging;
     vc.Knopen[v].Oplegging = GeenOplegging;
 

@@ -10,6 +10,7 @@
 #include <ctime>
 #include <sstream>
 #include <string_view>
+#include <vector>
 
 namespace kx {
 
@@ -114,6 +115,36 @@ std::string BelastingRegel(int slot, const TConstructieBelasting& b) {
            Bestaan(b.Bestaat);
 }
 
+// The slot lines of each table: every slot of the empty structure while the entries in use lie
+// within it, so that such a file reads as it always did; otherwise up to the highest slot in use.
+struct TAantallen {
+    std::size_t Knopen;
+    std::size_t Staven;
+    std::size_t Belastingen;
+};
+
+template <typename Slot> std::size_t TotLaatsteInGebruik(const std::vector<Slot>& tabel) {
+    const auto laatste =
+        std::find_if(tabel.rbegin(), tabel.rend(), [](const Slot& slot) { return slot.Bestaat; });
+    return static_cast<std::size_t>(tabel.rend() - laatste);
+}
+
+TAantallen Aantallen(const TConstructie& c) {
+    const TAantallen inGebruik{TotLaatsteInGebruik(c.Knopen), TotLaatsteInGebruik(c.Staven),
+                               TotLaatsteInGebruik(c.Belastingen)};
+    const bool binnenDeLegeTabellen = inGebruik.Knopen <= AantalKnoopSlots &&
+                                      inGebruik.Staven <= AantalStaafSlots &&
+                                      inGebruik.Belastingen <= AantalBelastingSlots;
+    return binnenDeLegeTabellen
+               ? TAantallen{AantalKnoopSlots, AantalStaafSlots, AantalBelastingSlots}
+               : inGebruik;
+}
+
+// Slot i of the table; beyond a shorter table, a free slot as after MaakLeeg.
+template <typename Slot> Slot SlotOfLeeg(const std::vector<Slot>& tabel, std::size_t i) {
+    return i < tabel.size() ? tabel[i] : Slot{};
+}
+
 std::string Aantal(std::string_view label, std::size_t aantal) {
     std::string regel(label);
     regel.resize(21, ' ');
@@ -160,20 +191,21 @@ void SchrijfConstructie(std::ostream& uit, const TConstructie& constructie, std:
     s.Regel("datum:  " + datum);
     s.Regel("tijd:   " + tijd);
     s.Regel("versie: 1.0");
-    s.Sectie("    AANTALLEN", Aantal("aantal knopen:", constructie.Knopen.size()));
-    s.Regel(Aantal("aantal staven:", constructie.Staven.size()));
-    s.Regel(Aantal("aantal belastingen:", constructie.Belastingen.size()));
+    const TAantallen aantallen = Aantallen(constructie);
+    s.Sectie("    AANTALLEN", Aantal("aantal knopen:", aantallen.Knopen));
+    s.Regel(Aantal("aantal staven:", aantallen.Staven));
+    s.Regel(Aantal("aantal belastingen:", aantallen.Belastingen));
     s.Sectie("      KNOPEN", KnoopKoppen());
-    for (std::size_t i = 0; i < constructie.Knopen.size(); ++i) {
-        s.Regel(KnoopRegel(static_cast<int>(i), constructie.Knopen[i], deler));
+    for (std::size_t i = 0; i < aantallen.Knopen; ++i) {
+        s.Regel(KnoopRegel(static_cast<int>(i), SlotOfLeeg(constructie.Knopen, i), deler));
     }
     s.Sectie("      STAVEN", StaafKoppen());
-    for (std::size_t i = 0; i < constructie.Staven.size(); ++i) {
-        s.Regel(StaafRegel(static_cast<int>(i), constructie.Staven[i]));
+    for (std::size_t i = 0; i < aantallen.Staven; ++i) {
+        s.Regel(StaafRegel(static_cast<int>(i), SlotOfLeeg(constructie.Staven, i)));
     }
     s.Sectie("   BELASTINGEN", BelastingKoppen());
-    for (std::size_t i = 0; i < constructie.Belastingen.size(); ++i) {
-        s.Regel(BelastingRegel(static_cast<int>(i), constructie.Belastingen[i]));
+    for (std::size_t i = 0; i < aantallen.Belastingen; ++i) {
+        s.Regel(BelastingRegel(static_cast<int>(i), SlotOfLeeg(constructie.Belastingen, i)));
     }
     s.Streep();
     s.Regel("");

@@ -14,9 +14,9 @@ namespace kx {
 
 class Teksten;
 
-// Largest structure file read: a written file is about 9 kB, and even one with every line at
-// the reader's longest stays below 400 kB.
-inline constexpr std::size_t GrootsteConstructiebestand = 1024 * 1024;
+// Largest structure file read: a written file is about 9 kB, one of MaxSlots slots per table
+// about 370 kB, and even that one with every line at the reader's longest stays below 12.5 MB.
+inline constexpr std::size_t GrootsteConstructiebestand = 16 * 1024 * 1024;
 
 // Outcome of reading a structure file: the tables, or the one message that says why not.
 struct TLeesResultaat {
@@ -26,8 +26,10 @@ struct TLeesResultaat {
     bool Gelukt() const { return Constructie.has_value(); }
 };
 
-// Writes the structure file byte for byte: Windows-1252, CR LF line ends, every slot, node
-// coordinates divided by schaal. datum and tijd are copied into the date and time lines.
+// Writes the structure file byte for byte: Windows-1252, CR LF line ends, node coordinates
+// divided by schaal. While every entry in use lies within the empty structure's slots, each
+// table writes all of those, free ones too; otherwise each table writes its slots up to the
+// highest in use. datum and tijd are copied into the date and time lines.
 void SchrijfConstructie(std::ostream& uit, const TConstructie& constructie, std::int32_t schaal,
                         const std::string& datum, const std::string& tijd);
 void SchrijfConstructie(std::ostream& uit, const TManipuleerConstructie& c,

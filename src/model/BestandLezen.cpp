@@ -14,10 +14,13 @@ namespace kx {
 
 namespace {
 
-// Longest line the reader takes; a written line is 120 characters.
+// Longest line the reader takes; a written line is 120 characters, 121 from slot 100 on.
 constexpr std::size_t LangsteRegel = 4096;
-constexpr int MeesteInGebruik = 15;
-constexpr int HoogsteKnoop = AantalKnoopSlots - 1;
+// The lines read besides the slot lines: the header, the three counts and the section headers.
+constexpr std::size_t RegelsBuitenDeSlots = 11 + 3 + 3 * 6;
+static_assert((RegelsBuitenDeSlots + 3 * MaxSlots) * (LangsteRegel + 2) <=
+                  GrootsteConstructiebestand,
+              "a file of full tables with every line at its longest must be admitted");
 // Nodes closer than this in both directions are one place to the analysis, which takes every
 // difference below 1e-5 as zero.
 constexpr double ZelfdePlaats = 1e-5;
@@ -116,6 +119,24 @@ ReeelFout AlsReeel(std::string_view veld, double& waarde) {
     return std::isfinite(waarde) ? ReeelFout::Geen : ReeelFout::NietEindig;
 }
 
+// The number after the label's colon of a count line, of any width; a line without a colon holds
+// only the number.
+std::optional<std::int32_t> AlsAantal(std::string_view regel) {
+    if (const std::size_t dubbelepunt = regel.find(':'); dubbelepunt != std::string_view::npos) {
+        regel.remove_prefix(dubbelepunt + 1);
+    }
+    while (!regel.empty() && IsWitruimte(regel.front())) {
+        regel.remove_prefix(1);
+    }
+    while (!regel.empty() && IsWitruimte(regel.back())) {
+        regel.remove_suffix(1);
+    }
+    const bool alleenCijfers =
+        !regel.empty() &&
+        std::all_of(regel.begin(), regel.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return alleenCijfers ? AlsGeheel(regel) : std::nullopt;
+}
+
 bool IsOplegCode(std::int32_t code) {
     return code == GeenOplegging || code == RolHorizontaal || code == RolVerticaal ||
            code == Scharnierend || code == Inklemming;
@@ -123,10 +144,6 @@ bool IsOplegCode(std::int32_t code) {
 
 bool IsVerbindingsCode(std::int32_t code) {
     return code == ScharnierendeVerbinding || code == VasteVerbinding;
-}
-
-bool IsKnoopIndex(std::int32_t index) {
-    return index >= 0 && index <= HoogsteKnoop;
 }
 
 // Reads one file; the first fault ends the reading and leaves its message.
@@ -139,15 +156,17 @@ public:
         int knopen = 0;
         int staven = 0;
         int belastingen = 0;
-        const bool gelukt =
-            SlaOver(11, TekstLeesKopregel) &&
-            LeesAantal(TekstLeesHetAantalKnopen, TekstVeldAantalKnopen, AantalKnoopSlots, knopen) &&
-            LeesAantal(TekstLeesHetAantalStaven, TekstVeldAantalStaven, AantalStaafSlots, staven) &&
-            LeesAantal(TekstLeesHetAantalBelastingen, TekstVeldAantalBelastingen,
-                       AantalBelastingSlots, belastingen) &&
-            SlaOver(6, TekstLeesKopregelKnopen) && LeesKnopen(knopen) &&
-            SlaOver(6, TekstLeesKopregelStaven) && LeesStaven(staven) &&
-            SlaOver(6, TekstLeesKopregelBelastingen) && LeesBelastingen(belastingen);
+        const bool gelukt = SlaOver(11, TekstLeesKopregel) &&
+                            LeesAantal(TekstLeesHetAantalKnopen, TekstVeldAantalKnopen,
+                                       constructie_.Knopen, knopen) &&
+                            LeesAantal(TekstLeesHetAantalStaven, TekstVeldAantalStaven,
+                                       constructie_.Staven, staven) &&
+                            LeesAantal(TekstLeesHetAantalBelastingen, TekstVeldAantalBelastingen,
+                                       constructie_.Belastingen, belastingen) &&
+                            SlaOver(6, TekstLeesKopregelKnopen) && LeesKnopen(knopen) &&
+                            SlaOver(6, TekstLeesKopregelStaven) && LeesStaven(staven) &&
+                            SlaOver(6, TekstLeesKopregelBelastingen) &&
+                            LeesBelastingen(belastingen);
         if (!gelukt) {
             return {std::nullopt, melding_};
         }
@@ -189,28 +208,18 @@ private:
         return true;
     }
 
-    // The count is formed by the last two characters of the line; a leading space is allowed.
-    bool LeesAantal(int wat, int veld, int slots, int& aantal) {
+    // The table grows to the count read; it never has fewer slots than the empty structure's.
+    template <typename Slot>
+    bool LeesAantal(int wat, int veld, std::vector<Slot>& tabel, int& aantal) {
         if (!VolgendeRegel(wat)) {
             return false;
         }
-        std::string_view regel = regel_;
-        while (!regel.empty() && IsWitruimte(regel.back())) {
-            regel.remove_suffix(1);
-        }
-        std::string_view staart =
-            regel.substr(regel.size() - std::min<std::size_t>(regel.size(), 2));
-        if (!staart.empty() && IsWitruimte(staart.front())) {
-            staart.remove_prefix(1);
-        }
-        const bool alleenCijfers =
-            !staart.empty() &&
-            std::all_of(staart.begin(), staart.end(), [](char c) { return c >= '0' && c <= '9'; });
-        const auto waarde = alleenCijfers ? AlsGeheel(staart) : std::nullopt;
-        if (!waarde || *waarde > slots) {
-            return VeldFout(VulIn(t_[TekstLeesAantalTot], {std::to_string(slots)}), veld);
+        const auto waarde = AlsAantal(regel_);
+        if (!waarde || *waarde > MaxSlots) {
+            return VeldFout(VulIn(t_[TekstLeesAantalTot], {std::to_string(MaxSlots)}), veld);
         }
         aantal = *waarde;
+        tabel.resize(std::max(tabel.size(), static_cast<std::size_t>(aantal)));
         return true;
     }
 
@@ -250,12 +259,13 @@ private:
         return true;
     }
 
-    bool Slot(int veld, int slots, int& slot) {
+    // The slot number of the line, below the table's length.
+    bool Slot(int veld, std::size_t slots, int& slot) {
         std::int32_t waarde = 0;
         if (!Geheel(0, veld, waarde)) {
             return false;
         }
-        if (waarde < 0 || waarde >= slots) {
+        if (waarde < 0 || static_cast<std::size_t>(waarde) >= slots) {
             return VeldFout(VulIn(t_[TekstLeesNummerTot], {std::to_string(slots - 1)}), veld);
         }
         slot = waarde;
@@ -282,7 +292,7 @@ private:
     bool LeesKnoop() {
         int slot = 0;
         TConstructieKnoop k;
-        if (!Slot(TekstVeldKnoopNummer, AantalKnoopSlots, slot) ||
+        if (!Slot(TekstVeldKnoopNummer, constructie_.Knopen.size(), slot) ||
             !Reeel(1, TekstVeldKnoopX, k.X) || !Reeel(2, TekstVeldKnoopY, k.Y) ||
             !Geheel(3, TekstVeldKnoopOplegging, k.Oplegging) ||
             !Geheel(4, TekstVeldKnoopVrijheid, k.Vrijheid) ||
@@ -312,7 +322,7 @@ private:
     bool LeesStaaf() {
         int slot = 0;
         TConstructieStaaf s;
-        if (!Slot(TekstVeldStaafNummer, AantalStaafSlots, slot) ||
+        if (!Slot(TekstVeldStaafNummer, constructie_.Staven.size(), slot) ||
             !Geheel(1, TekstVeldStaafKnoop0, s.Knoop0) ||
             !Geheel(2, TekstVeldStaafKnoop1, s.Knoop1) || !Reeel(3, TekstVeldStaafMp, s.Mp) ||
             !Bestaan(4, TekstVeldStaafBestaan, s.Bestaat)) {
@@ -328,9 +338,6 @@ private:
             return false;
         }
         constructie_.Staven[static_cast<std::size_t>(slot)] = s;
-        if (AantalBestaand(constructie_.Staven) > MeesteInGebruik) {
-            return VeldFout(InGebruik(TekstLeesHoogstensStaven), TekstVeldStaafBestaan);
-        }
         return true;
     }
 
@@ -363,7 +370,7 @@ private:
     bool LeesBelasting() {
         int slot = 0;
         TConstructieBelasting b;
-        if (!Slot(TekstVeldBelastingNummer, AantalBelastingSlots, slot) ||
+        if (!Slot(TekstVeldBelastingNummer, constructie_.Belastingen.size(), slot) ||
             !Geheel(1, TekstVeldBelastingKnoop, b.Knoop) || !Reeel(2, TekstVeldBelastingFx, b.Fx) ||
             !Reeel(3, TekstVeldBelastingFy, b.Fy) ||
             !Bestaan(4, TekstVeldBelastingBestaan, b.Bestaat)) {
@@ -373,23 +380,13 @@ private:
             return VeldFout(KnoopBereik(), TekstVeldBestaandeBelastingKnoop);
         }
         constructie_.Belastingen[static_cast<std::size_t>(slot)] = b;
-        if (AantalBestaand(constructie_.Belastingen) > MeesteInGebruik) {
-            return VeldFout(InGebruik(TekstLeesHoogstensBelastingen), TekstVeldBelastingBestaan);
-        }
         return true;
     }
 
+    bool IsKnoopIndex(std::int32_t index) const { return IsSlot(constructie_.Knopen, index); }
+
     std::string KnoopBereik() const {
-        return VulIn(t_[TekstLeesKnoopnummerTot], {std::to_string(HoogsteKnoop)});
-    }
-
-    std::string InGebruik(int soort) const {
-        return VulIn(t_[soort], {std::to_string(MeesteInGebruik)});
-    }
-
-    template <typename Tabel> static int AantalBestaand(const Tabel& tabel) {
-        return static_cast<int>(std::count_if(tabel.begin(), tabel.end(),
-                                              [](const auto& slot) { return slot.Bestaat; }));
+        return VulIn(t_[TekstLeesKnoopnummerTot], {std::to_string(constructie_.Knopen.size() - 1)});
     }
 
     RegelLezer regels_;

@@ -12,18 +12,22 @@
 namespace kx {
 
 namespace {
-bool GeldigeKnoopIndex(std::int32_t knoop) {
-    return knoop >= 0 && knoop < AantalKnoopSlots;
+// The slot a new entry takes (EersteVrije...); the table grows by one default slot when that is
+// its length. Taken before any reference into the table is held, since growing moves the slots.
+template <typename Slot> Slot& NieuwSlot(std::vector<Slot>& tabel, std::int32_t slot) {
+    if (static_cast<std::size_t>(slot) == tabel.size()) {
+        tabel.emplace_back();
+    }
+    return tabel[static_cast<std::size_t>(slot)];
 }
 } // namespace
 
 bool TManipuleerConstructie::HeeftVrijeKnoop() const {
-    return std::any_of(Constructie.Knopen.begin(), Constructie.Knopen.end(),
-                       [](const TConstructieKnoop& k) { return !k.Bestaat; });
+    return EersteVrijeKnoop() < MaxSlots;
 }
 
 void TManipuleerConstructie::ZetKnoop(std::int32_t slot, double x, double y) {
-    auto& knoop = Constructie.Knopen[slot];
+    auto& knoop = NieuwSlot(Constructie.Knopen, slot);
     knoop.X = x;
     knoop.Y = y;
     knoop.Oplegging = GeenOplegging;
@@ -32,30 +36,29 @@ void TManipuleerConstructie::ZetKnoop(std::int32_t slot, double x, double y) {
     knoop.Bestaat = true;
 }
 
-void TManipuleerConstructie::MaakKnoop(const TSelectie& sel, double x, double y) {
-    if (sel.GevondenKnoop == -1 && HeeftVrijeKnoop()) {
-        ZetKnoop(EersteVrijeKnoop(), x, y);
+std::int32_t TManipuleerConstructie::MaakKnoop(double x, double y) {
+    const std::int32_t slot = EersteVrijeKnoop();
+    ZetKnoop(slot, x, y);
+    return slot;
+}
+
+// The first end at the release: the node pressed, or one made now at the press point where the
+// press found none; -1 when there is no free end to start from.
+std::int32_t TManipuleerConstructie::StaafBegin(const TSelectie& sel) {
+    if (sel.NieuwStaafBegin) {
+        return HeeftVrijeKnoop() ? MaakKnoop(sel.NieuwStaafBegin->x, sel.NieuwStaafBegin->y) : -1;
     }
+    const bool vrij = IsSlot(Constructie.Knopen, sel.StaafBegin) && IsVrijUiteinde(sel.StaafBegin);
+    return vrij ? sel.StaafBegin : -1;
 }
 
 std::string TManipuleerConstructie::VoegStaafToe(TSelectie& sel, int fase, double x, double y) {
-    const std::int32_t slot = EersteVrijeStaaf();
     sel.GevondenKnoop = ZoekKnoop(x, y);
-    auto& staaf = Constructie.Staven[slot];
     if (fase == 0) {
-        if (StavenVol()) {
-            return {};
-        }
-        if (sel.GevondenKnoop != -1) {
-            staaf.Knoop0 = sel.GevondenKnoop;
-        } else if (HeeftVrijeKnoop()) {
-            // Prepared, but it only comes into existence at the release.
-            const std::int32_t n = EersteVrijeKnoop();
-            ZetKnoop(n, x, y);
-            Constructie.Knopen[n].Bestaat = false;
-            staaf.Knoop0 = n;
-        } else {
-            staaf.Knoop0 = -1;
+        sel.StaafBegin = sel.GevondenKnoop;
+        sel.NieuwStaafBegin.reset();
+        if (sel.GevondenKnoop == -1 && HeeftVrijeKnoop()) {
+            sel.NieuwStaafBegin = TPunt{x, y};
         }
         return {};
     }
@@ -64,34 +67,32 @@ std::string TManipuleerConstructie::VoegStaafToe(TSelectie& sel, int fase, doubl
         return {};
     }
     if (StavenVol()) {
-        return std::to_string(AantalStaafSlots - 1) + " " + Tekst()[TekstMaxStaven];
+        return std::to_string(MaxSlots) + " " + Tekst()[TekstMaxStaven];
     }
-    const std::int32_t knoop0 = staaf.Knoop0;
-    if (!GeldigeKnoopIndex(knoop0) || !IsVrijUiteinde(knoop0)) {
+    const std::int32_t knoop0 = StaafBegin(sel);
+    if (knoop0 == -1) {
         return {};
     }
-    if (EersteVrijeKnoop() == knoop0 && !Constructie.Knopen[knoop0].Bestaat) {
-        Constructie.Knopen[knoop0].Bestaat = true;
-    }
     sel.GevondenKnoop = ZoekKnoop(x, y);
-    if (sel.GevondenKnoop == -1) {
+    std::int32_t knoop1 = sel.GevondenKnoop;
+    if (knoop1 == -1) {
         if (!HeeftVrijeKnoop()) {
             return {};
         }
-        const std::int32_t n = EersteVrijeKnoop();
-        MaakKnoop(sel, x, y);
-        staaf.Knoop1 = n;
-    } else {
-        staaf.Knoop1 = sel.GevondenKnoop;
+        knoop1 = MaakKnoop(x, y);
     }
-    if (staaf.Knoop1 != staaf.Knoop0) {
+    // A release on the press point makes no bar; a node made there goes at the normalisation.
+    if (knoop1 != knoop0) {
+        auto& staaf = NieuwSlot(Constructie.Staven, EersteVrijeStaaf());
+        staaf.Knoop0 = knoop0;
+        staaf.Knoop1 = knoop1;
         staaf.Bestaat = true;
     }
     return {};
 }
 
 void TManipuleerConstructie::WisStaaf(const TSelectie& sel) {
-    if (sel.GevondenStaaf < 0 || sel.GevondenStaaf >= AantalStaafSlots) {
+    if (!IsSlot(Constructie.Staven, sel.GevondenStaaf)) {
         return;
     }
     auto& staaf = Constructie.Staven[sel.GevondenStaaf];
@@ -152,7 +153,7 @@ void TManipuleerConstructie::VerplaatsKnoop(TSelectie& sel, int fase, double x, 
 }
 
 void TManipuleerConstructie::WisKnoop(const TSelectie& sel) {
-    if (!GeldigeKnoopIndex(sel.GevondenKnoop)) {
+    if (!IsSlot(Constructie.Knopen, sel.GevondenKnoop)) {
         return;
     }
     auto& knoop = Constructie.Knopen[sel.GevondenKnoop];
@@ -175,13 +176,13 @@ std::string TManipuleerConstructie::VoegBelastingToe(TSelectie& sel, int fase, d
         return {};
     }
     if (BelastingenVol()) {
-        return std::to_string(AantalBelastingSlots - 1) + " " + Tekst()[TekstMaxBelastingen];
+        return std::to_string(MaxSlots) + " " + Tekst()[TekstMaxBelastingen];
     }
     if (StavenVol() && sel.GevondenKnoop == -1) {
         return Tekst()[TekstStaafVerdeeld];
     }
-    if (sel.BelastingSlot < 0 || sel.BelastingSlot >= AantalBelastingSlots ||
-        Constructie.Belastingen[sel.BelastingSlot].Bestaat) {
+    // The press took the slot a new load takes; it still is that one.
+    if (sel.BelastingSlot != EersteVrijeBelasting()) {
         return {};
     }
     std::int32_t knoop = sel.GevondenKnoop;
@@ -191,7 +192,7 @@ std::string TManipuleerConstructie::VoegBelastingToe(TSelectie& sel, int fase, d
             return {};
         }
     }
-    auto& belasting = Constructie.Belastingen[sel.BelastingSlot];
+    auto& belasting = NieuwSlot(Constructie.Belastingen, sel.BelastingSlot);
     belasting.Fx = (x - sel.BelastingStaart.x) / Schaal;
     belasting.Fy = (y - sel.BelastingStaart.y) / Schaal;
     belasting.Knoop = knoop;
@@ -200,25 +201,23 @@ std::string TManipuleerConstructie::VoegBelastingToe(TSelectie& sel, int fase, d
 }
 
 std::int32_t TManipuleerConstructie::DeelStaaf(const TSelectie& sel, double x, double y) {
-    if (sel.GevondenStaaf < 0 || sel.GevondenStaaf >= AantalStaafSlots ||
+    if (!IsSlot(Constructie.Staven, sel.GevondenStaaf) ||
         !Constructie.Staven[sel.GevondenStaaf].Bestaat || StavenVol() || !HeeftVrijeKnoop()) {
         return -1;
     }
-    const std::int32_t s = EersteVrijeStaaf();
-    const std::int32_t n = EersteVrijeKnoop();
+    const std::int32_t n = MaakKnoop(x, y);
+    auto& nieuw = NieuwSlot(Constructie.Staven, EersteVrijeStaaf());
     auto& gedeeld = Constructie.Staven[sel.GevondenStaaf];
-    auto& nieuw = Constructie.Staven[s];
     nieuw.Knoop0 = gedeeld.Knoop0;
     nieuw.Knoop1 = n;
     nieuw.Mp = gedeeld.Mp;
     nieuw.Bestaat = true;
     gedeeld.Knoop0 = n;
-    ZetKnoop(n, x, y);
     return n;
 }
 
 void TManipuleerConstructie::WisBelasting(const TSelectie& sel) {
-    if (sel.GevondenBelasting < 0 || sel.GevondenBelasting >= AantalBelastingSlots) {
+    if (!IsSlot(Constructie.Belastingen, sel.GevondenBelasting)) {
         return;
     }
     auto& belasting = Constructie.Belastingen[sel.GevondenBelasting];
@@ -260,7 +259,7 @@ void TManipuleerConstructie::ZetVerbinding(const TSelectie& sel, std::int32_t co
 }
 
 void TManipuleerConstructie::ZetMp(const TSelectie& sel, double waarde) {
-    if (sel.GevondenStaaf >= 0 && sel.GevondenStaaf < AantalStaafSlots) {
+    if (IsSlot(Constructie.Staven, sel.GevondenStaaf)) {
         Constructie.Staven[sel.GevondenStaaf].Mp = waarde;
     }
 }
@@ -290,9 +289,10 @@ void TManipuleerConstructie::HerschaalKnopen(std::int32_t nieuweSchaal) {
 
 bool TManipuleerConstructie::Normaliseer() {
     bool veranderd = false;
-    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
+    const auto verbindingen = Verbindingen();
+    for (std::size_t i = 0; i < verbindingen.size(); ++i) {
         auto& knoop = Constructie.Knopen[i];
-        if (AantalVerbindingen(i) == 0) {
+        if (verbindingen[i] == 0) {
             veranderd = veranderd || knoop.Bestaat;
             knoop.Oplegging = GeenOplegging;
             knoop.Bestaat = false;

@@ -1,7 +1,9 @@
 #pragma once
 
-#include <array>
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace kx {
 
@@ -50,24 +52,38 @@ struct TConstructieBelasting {
     bool operator==(const TConstructieBelasting&) const = default;
 };
 
+// Slots of the empty structure; a table grows by one slot when a new entry finds none free.
 inline constexpr int AantalKnoopSlots = 31;
 inline constexpr int AantalStaafSlots = 16;
 inline constexpr int AantalBelastingSlots = 16;
+// Most slots of one table: a file's "#" column holds slot numbers of at most three digits.
+inline constexpr int MaxSlots = 999;
 inline constexpr double StandaardMp = 50.0;
 
 // The slot tables of one frame. Entries are identified by slot index and never moved.
 struct TConstructie {
-    std::array<TConstructieKnoop, AantalKnoopSlots> Knopen{};
-    std::array<TConstructieBelasting, AantalBelastingSlots> Belastingen{};
-    std::array<TConstructieStaaf, AantalStaafSlots> Staven{};
+    std::vector<TConstructieKnoop> Knopen = std::vector<TConstructieKnoop>(AantalKnoopSlots);
+    std::vector<TConstructieBelasting> Belastingen =
+        std::vector<TConstructieBelasting>(AantalBelastingSlots);
+    std::vector<TConstructieStaaf> Staven = std::vector<TConstructieStaaf>(AantalStaafSlots);
 
     bool operator==(const TConstructie&) const = default;
 };
 
-template <typename Slot, std::size_t N>
-bool ZelfdeInGebruik(const std::array<Slot, N>& a, const std::array<Slot, N>& b) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (a[i].Bestaat != b[i].Bestaat || (a[i].Bestaat && !(a[i] == b[i]))) {
+// Whether index names a slot of the table, in use or free.
+template <typename Slot> bool IsSlot(const std::vector<Slot>& tabel, std::int32_t index) {
+    return index >= 0 && static_cast<std::size_t>(index) < tabel.size();
+}
+
+// Whether the entries in use are the same; free slots, also those beyond the shorter table, do
+// not count.
+template <typename Slot>
+bool ZelfdeInGebruik(const std::vector<Slot>& a, const std::vector<Slot>& b) {
+    const std::size_t lengte = std::max(a.size(), b.size());
+    for (std::size_t i = 0; i < lengte; ++i) {
+        const Slot* x = i < a.size() && a[i].Bestaat ? &a[i] : nullptr;
+        const Slot* y = i < b.size() && b[i].Bestaat ? &b[i] : nullptr;
+        if ((x == nullptr) != (y == nullptr) || (x != nullptr && !(*x == *y))) {
             return false;
         }
     }

@@ -39,7 +39,7 @@ TOnbepaaldheid TManipuleerConstructie::TelOnbepaaldheid() const {
                                     std::abs(Constructie.Knopen[staaf.Knoop1].Vrijheid);
         telling.AantalVergelijkingen += 3;
     }
-    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
+    for (std::size_t i = 0; i < Constructie.Knopen.size(); ++i) {
         const auto& knoop = Constructie.Knopen[i];
         if (!knoop.Bestaat) {
             continue;
@@ -65,7 +65,7 @@ std::string TManipuleerConstructie::ControleerConstructie() {
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(Constructie.Staven.size()); ++i) {
         const auto& staaf = Constructie.Staven[i];
         if (staaf.Bestaat && !(staaf.Mp > 0.0)) {
-            staafZonderMp = i;
+            staafZonderMp = static_cast<std::int32_t>(i);
         }
     }
     if (staafZonderMp != -1) {

@@ -1,5 +1,6 @@
 #include "model/ManipuleerConstructie.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -15,11 +16,11 @@ void TManipuleerConstructie::MaakLeeg() {
 }
 
 bool TManipuleerConstructie::KnoopBestaat(std::int32_t knoop) const {
-    return knoop >= 0 && knoop < AantalKnoopSlots && Constructie.Knopen[knoop].Bestaat;
+    return IsSlot(Constructie.Knopen, knoop) && Constructie.Knopen[knoop].Bestaat;
 }
 
 std::int32_t TManipuleerConstructie::AantalVerbindingen(std::int32_t knoop) const {
-    if (knoop < 0 || knoop >= AantalKnoopSlots) {
+    if (!IsSlot(Constructie.Knopen, knoop)) {
         return 0;
     }
     std::int32_t aantal = Constructie.Knopen[knoop].Oplegging != GeenOplegging ? 1 : 0;
@@ -31,14 +32,15 @@ std::int32_t TManipuleerConstructie::AantalVerbindingen(std::int32_t knoop) cons
     return aantal;
 }
 
-std::array<std::int32_t, AantalKnoopSlots> TManipuleerConstructie::Verbindingen() const {
-    std::array<std::int32_t, AantalKnoopSlots> aantal{};
-    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
-        aantal[i] = Constructie.Knopen[i].Oplegging != GeenOplegging ? 1 : 0;
+std::vector<std::int32_t> TManipuleerConstructie::Verbindingen() const {
+    const auto& knopen = Constructie.Knopen;
+    std::vector<std::int32_t> aantal(knopen.size());
+    for (std::size_t i = 0; i < knopen.size(); ++i) {
+        aantal[i] = knopen[i].Oplegging != GeenOplegging ? 1 : 0;
     }
-    const auto tel = [&aantal](std::int32_t eind) {
-        if (eind >= 0 && eind < AantalKnoopSlots) {
-            ++aantal[eind];
+    const auto tel = [&](std::int32_t eind) {
+        if (IsSlot(knopen, eind)) {
+            ++aantal[static_cast<std::size_t>(eind)];
         }
     };
     for (const auto& staaf : Constructie.Staven) {
@@ -62,20 +64,14 @@ bool TManipuleerConstructie::IsLos(std::int32_t knoop) const {
 
 namespace {
 template <typename Tabel> std::int32_t EersteVrije(const Tabel& tabel) {
-    for (std::size_t i = 0; i < tabel.size(); ++i) {
-        if (!tabel[i].Bestaat) {
-            return static_cast<std::int32_t>(i);
-        }
-    }
-    return 0;
+    const auto vrij =
+        std::find_if(tabel.begin(), tabel.end(), [](const auto& slot) { return !slot.Bestaat; });
+    return static_cast<std::int32_t>(vrij - tabel.begin());
 }
 
 template <typename Tabel> bool IsVol(const Tabel& tabel) {
-    std::size_t aantal = 0;
-    for (const auto& item : tabel) {
-        aantal += item.Bestaat ? 1 : 0;
-    }
-    return aantal >= tabel.size() - 1;
+    return std::count_if(tabel.begin(), tabel.end(),
+                         [](const auto& slot) { return slot.Bestaat; }) >= MaxSlots;
 }
 } // namespace
 
@@ -96,13 +92,11 @@ bool TManipuleerConstructie::BelastingenVol() const {
 }
 
 std::int32_t TManipuleerConstructie::ZoekKnoop(double x, double y) const {
-    for (std::int32_t i = 0; i < AantalKnoopSlots; ++i) {
-        const auto& knoop = Constructie.Knopen[i];
-        if (knoop.Bestaat && knoop.X == x && knoop.Y == y) {
-            return i;
-        }
-    }
-    return -1;
+    const auto& knopen = Constructie.Knopen;
+    const auto gevonden = std::find_if(knopen.begin(), knopen.end(), [x, y](const auto& knoop) {
+        return knoop.Bestaat && knoop.X == x && knoop.Y == y;
+    });
+    return gevonden == knopen.end() ? -1 : static_cast<std::int32_t>(gevonden - knopen.begin());
 }
 
 TPunt TManipuleerConstructie::Positie(std::int32_t knoop) const {
@@ -140,7 +134,7 @@ double Richtingshoek(TPunt van, TPunt naar) {
 
 double TManipuleerConstructie::Oplegrichting(std::int32_t knoop, std::int32_t soort) const {
     const std::int32_t buur = BuurKnoop(knoop);
-    if (buur < 0 || buur >= AantalKnoopSlots || knoop < 0 || knoop >= AantalKnoopSlots) {
+    if (!IsSlot(Constructie.Knopen, buur) || !IsSlot(Constructie.Knopen, knoop)) {
         return 0.0;
     }
     const double a = Richtingshoek(Positie(knoop), Positie(buur)) / std::numbers::pi;

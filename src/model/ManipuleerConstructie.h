@@ -2,9 +2,10 @@
 
 #include "model/Constructie.h"
 
-#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace kx {
 
@@ -36,6 +37,11 @@ struct TSelectie {
     std::int32_t BelastingSlot = 0;
     // Tail of the arrow pressed by phase 0 of VoegBelastingToe, in metres.
     TPunt BelastingStaart;
+    // First end pressed by phase 0 of VoegStaafToe: the node found there, or -1. Where no node
+    // was found but one can be made, NieuwStaafBegin holds the point at which the release
+    // makes it.
+    std::int32_t StaafBegin = -1;
+    std::optional<TPunt> NieuwStaafBegin;
 };
 
 // The one frame being drawn, with its editing operations. Operations that would show a message
@@ -57,11 +63,14 @@ public:
     std::int32_t AantalVerbindingen(std::int32_t knoop) const;
     bool IsVrijUiteinde(std::int32_t knoop) const;
     // AantalVerbindingen of every node slot at once.
-    std::array<std::int32_t, AantalKnoopSlots> Verbindingen() const;
+    std::vector<std::int32_t> Verbindingen() const;
     bool IsLos(std::int32_t knoop) const;
+    // The slot a new entry takes: the lowest free one, or the table's length when every slot is
+    // in use and the table grows.
     std::int32_t EersteVrijeKnoop() const;
     std::int32_t EersteVrijeStaaf() const;
     std::int32_t EersteVrijeBelasting() const;
+    // MaxSlots entries in use.
     bool StavenVol() const;
     bool BelastingenVol() const;
     std::int32_t ZoekKnoop(double x, double y) const;
@@ -105,8 +114,10 @@ public:
 private:
     bool HeeftVrijeKnoop() const;
     bool VerbindtStaaf(std::int32_t a, std::int32_t b) const;
-    void MaakKnoop(const TSelectie& s, double x, double y);
+    // Makes a node at (x, y) in the slot EersteVrijeKnoop gives; HeeftVrijeKnoop must hold.
+    std::int32_t MaakKnoop(double x, double y);
     void ZetKnoop(std::int32_t slot, double x, double y);
+    std::int32_t StaafBegin(const TSelectie& s);
     std::int32_t DeelStaaf(const TSelectie& s, double x, double y);
     TPunt Positie(std::int32_t knoop) const;
 

@@ -41,7 +41,7 @@ std::int32_t ZoekBeste(const Tabel& tabel, double px, double py, double grens, S
 }
 
 const TConstructieKnoop* Knoop(const TConstructie& c, std::int32_t index) {
-    return index >= 0 && index < AantalKnoopSlots ? &c.Knopen[index] : nullptr;
+    return IsSlot(c.Knopen, index) ? &c.Knopen[static_cast<std::size_t>(index)] : nullptr;
 }
 } // namespace
 

@@ -186,8 +186,6 @@ enum TekstNaam : int {
     TekstLeesGetalInBereik,
     TekstLeesNummerTot,
     TekstLeesKnoopnummerTot,
-    TekstLeesHoogstensStaven,
-    TekstLeesHoogstensBelastingen,
     TekstLeesOplegcode,
     TekstLeesVerbindingscode,
     TekstLeesKopregel,

@@ -309,7 +309,7 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstStaafEindGeweigerd, "lblAanwijzing.Caption - Staaf eindigt niet",
      "Hier kan de staaf niet eindigen: deze knoop heeft al twee verbindingen."},
     {TekstStavenVolAanwijzing, "lblAanwijzing.Caption - Staven vol",
-     "15 staven is het maximum: verwijder eerst een staaf."},
+     "%1 staven is het maximum: verwijder eerst een staaf."},
     {TekstDrieStaven, "Fout: drie staven",
      "Er komen drie of meer staven samen in een knoop; dat kan dit programma niet berekenen. "
      "Het gaat om knoop nummer "},
@@ -426,9 +426,6 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstLeesNummerTot, "Bestand lezen - verwacht nummer", "een nummer van 0 tot en met %1"},
     {TekstLeesKnoopnummerTot, "Bestand lezen - verwacht knoopnummer",
      "een knoopnummer van 0 tot en met %1"},
-    {TekstLeesHoogstensStaven, "Bestand lezen - verwacht staven", "hoogstens %1 bestaande staven"},
-    {TekstLeesHoogstensBelastingen, "Bestand lezen - verwacht belastingen",
-     "hoogstens %1 bestaande belastingen"},
     {TekstLeesOplegcode, "Bestand lezen - verwacht oplegcode", "0, 1, -1, 2 of 3"},
     {TekstLeesVerbindingscode, "Bestand lezen - verwacht verbindingscode", "2 of 3"},
     {TekstLeesKopregel, "Bestand lezen - kopregel", "een kopregel"},

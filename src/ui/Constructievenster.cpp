@@ -517,8 +517,7 @@ int TfrmConstructie::StaafWeigering(bool bijLoslaten, double x, double y) const 
     if (c.StavenVol()) {
         return TekstStavenVolAanwijzing;
     }
-    const std::int32_t begin =
-        bijLoslaten ? c.Constructie.Staven[c.EersteVrijeStaaf()].Knoop0 : c.ZoekKnoop(x, y);
+    const std::int32_t begin = bijLoslaten ? selectie_.StaafBegin : c.ZoekKnoop(x, y);
     if (!c.IsVrijUiteinde(begin)) {
         return TekstStaafBeginGeweigerd;
     }
@@ -560,7 +559,7 @@ TSleepbeeld TfrmConstructie::Sleepbeeld() const {
 
 void TfrmConstructie::MpClick() {
     const std::int32_t staaf = popupItems_[1];
-    if (staaf < 0 || staaf >= AantalStaafSlots) {
+    if (!IsSlot(Constructie().Constructie.Staven, staaf)) {
         return;
     }
     const auto waarde = vraagMp_(Constructie().Constructie.Staven[staaf].Mp);
@@ -593,14 +592,14 @@ void TfrmConstructie::VernieuwTabel() {
     std::vector<QStringList> rijen;
     const auto& c = Constructie().Constructie;
     if (tab == TabKnopen) {
-        for (int i = 0; i < AantalKnoopSlots; ++i) {
+        for (int i = 0; i < static_cast<int>(c.Knopen.size()); ++i) {
             if (c.Knopen[i].Bestaat) {
                 rijen.push_back({QString::number(i + 1), Getal(c.Knopen[i].X, 4),
                                  Getal(c.Knopen[i].Y, 4), QString::number(c.Knopen[i].Vrijheid)});
             }
         }
     } else if (tab == TabStaven) {
-        for (int i = 0; i < AantalStaafSlots; ++i) {
+        for (int i = 0; i < static_cast<int>(c.Staven.size()); ++i) {
             if (c.Staven[i].Bestaat) {
                 rijen.push_back({QString::number(i + 1), QString::number(c.Staven[i].Knoop0 + 1),
                                  QString::number(c.Staven[i].Knoop1 + 1),
@@ -608,7 +607,7 @@ void TfrmConstructie::VernieuwTabel() {
             }
         }
     } else {
-        for (int i = 0; i < AantalBelastingSlots; ++i) {
+        for (int i = 0; i < static_cast<int>(c.Belastingen.size()); ++i) {
             if (c.Belastingen[i].Bestaat) {
                 rijen.push_back({QString::number(i + 1),
                                  QString::number(c.Belastingen[i].Knoop + 1),
@@ -655,18 +654,18 @@ void TfrmConstructie::ZetCel(int rij, int kolom, const QString& tekst) {
     TInvoer uitkomst;
     int stap = TekstStapKnoopPositie;
     std::function<void(TManipuleerConstructie&, double)> zet;
-    if (tab == TabKnopen && slot >= 0 && slot < AantalKnoopSlots) {
+    if (tab == TabKnopen && IsSlot(c.Constructie.Knopen, slot)) {
         const int as = kolom - 1;
         uitkomst = InvoerKnoopCoordinaat(c, slot, as, invoer, fijnheid);
         zet = [slot, as](TManipuleerConstructie& m, double w) {
             auto& k = m.Constructie.Knopen[slot];
             (as == 0 ? k.X : k.Y) = w;
         };
-    } else if (tab == TabStaven && slot >= 0 && slot < AantalStaafSlots) {
+    } else if (tab == TabStaven && IsSlot(c.Constructie.Staven, slot)) {
         uitkomst = InvoerMp(invoer);
         stap = TekstStapMp;
         zet = [slot](TManipuleerConstructie& m, double w) { m.Constructie.Staven[slot].Mp = w; };
-    } else if (tab == TabBelastingen && slot >= 0 && slot < AantalBelastingSlots) {
+    } else if (tab == TabBelastingen && IsSlot(c.Constructie.Belastingen, slot)) {
         const int as = kolom - 2;
         uitkomst = InvoerBelastingComponent(c.Constructie.Belastingen[slot], as, invoer, fijnheid);
         stap = TekstStapBelastingGrootte;

@@ -344,7 +344,9 @@ void TmdiPlastokinetica::MaakEditor() {
             [this](const QString& tekst) { zijpaneel_->Aanwijzing()->setText(tekst); });
     connect(editor_, &TfrmConstructie::Aanwijzing, this, [this](int tekst) {
         const int eigen = TekstEersteAanwijzing + static_cast<int>(toestand_.Bewerking);
-        zijpaneel_->Aanwijzing()->setText(Q(teksten_[tekst >= 0 ? tekst : eigen]));
+        // The full-table hint names the most bars a structure holds.
+        zijpaneel_->Aanwijzing()->setText(
+            Q(VulIn(teksten_[tekst >= 0 ? tekst : eigen], {std::to_string(MaxSlots)})));
     });
     auto* venster = new TKindvenster;
     venster->setWidget(editor_);

@@ -121,7 +121,7 @@ TEST_F(Betrouwbaarheid, AlleenGewoneBestandenBinnenDeGrensWordenGelezen) {
     fs::create_directory(map / "map.kx");
     SchrijfAlles(map / "groot.kx", "");
     fs::resize_file(map / "groot.kx", GrootsteConstructiebestand + 1);
-    const std::string te = "het bestand is groter dan 1024 kB.";
+    const std::string te = "het bestand is groter dan 16384 kB.";
     const std::pair<std::string, std::string> gevallen[] = {
         {"fifo.kx", "dit is geen gewoon bestand."},
         {"map.kx", "dit is een map, geen bestand."},
@@ -142,12 +142,14 @@ TEST_F(Betrouwbaarheid, AlleenGewoneBestandenBinnenDeGrensWordenGelezen) {
     EXPECT_EQ(VoerAnalyseUit({"--voorbeeld", "--opslaan", Pad("fifo.kx")}, uit, fout), 2);
     EXPECT_EQ(fout.str(), Opslaan(Pad("fifo.kx")) + "dit is geen gewoon bestand.\n");
 
-    // The translation file likewise; the built-in texts stay.
+    // The translation file likewise, within its own limit; the built-in texts stay.
     fs::rename(map / "fifo.kx", map / "KXTranslation.kxt");
     fs::rename(map / "groot.kx", map / "groot.kxt");
+    fs::resize_file(map / "groot.kxt", Teksten::GrootsteVertaling + 1);
     const std::string blijven = " De ingebouwde teksten blijven in gebruik.";
-    for (const auto& [naam, reden] : {std::pair{"KXTranslation.kxt", "dit is geen gewoon bestand."},
-                                      std::pair{"groot.kxt", te.c_str()}}) {
+    for (const auto& [naam, reden] :
+         {std::pair{"KXTranslation.kxt", "dit is geen gewoon bestand."},
+          std::pair{"groot.kxt", "het bestand is groter dan 1024 kB."}}) {
         Teksten vertaald;
         const TVertalingGelezen gelezen = vertaald.LeesVertalingsbestand(Pad(naam));
         EXPECT_EQ(gelezen.Aantal, 0);

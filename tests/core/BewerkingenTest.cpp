@@ -27,9 +27,31 @@ TEST(Structuur, AlleVerbindingenTegelijkGelijkAanPerKnoop) {
     t.c.Constructie.Staven[7] = {9, 9, 50.0, true}; // a bar from a node to itself counts once
     t.c.Constructie.Staven[8] = {40, 2, 50.0, true};
     const auto alle = t.c.Verbindingen();
-    for (int i = 0; i < AantalKnoopSlots; ++i) {
-        EXPECT_EQ(alle[i], t.c.AantalVerbindingen(i)) << i;
+    ASSERT_EQ(alle.size(), t.c.Constructie.Knopen.size());
+    for (std::size_t i = 0; i < alle.size(); ++i) {
+        EXPECT_EQ(alle[i], t.c.AantalVerbindingen(static_cast<std::int32_t>(i))) << i;
     }
+}
+
+// Tables of other lengths hold the same structure when the entries in use are the same.
+TEST(Structuur, ZelfdeStructuurTeltVrijeSlotsNiet) {
+    Tekenaar t;
+    t.c.VulVoorbeeld();
+    const TConstructie voorbeeld = t.c.Constructie;
+    TConstructie langer = voorbeeld;
+    langer.Staven.resize(40);
+    langer.Staven[30] = {7, 8, 80.0, false};
+    langer.Knopen[20].X = 5.0;
+    EXPECT_TRUE(ZelfdeStructuur(voorbeeld, langer));
+    EXPECT_TRUE(ZelfdeStructuur(langer, voorbeeld));
+    langer.Staven[39] = {0, 2, 50.0, true};
+    EXPECT_FALSE(ZelfdeStructuur(voorbeeld, langer));
+    EXPECT_FALSE(ZelfdeStructuur(langer, voorbeeld));
+    TConstructie korter = voorbeeld;
+    korter.Belastingen.resize(1);
+    EXPECT_TRUE(ZelfdeStructuur(voorbeeld, korter));
+    korter.Belastingen[0].Fy = 2.0;
+    EXPECT_FALSE(ZelfdeStructuur(korter, voorbeeld));
 }
 
 TEST(StaafToevoegen, MaaktTweeKnopenEnEenStaafEnGaatDoorVanafEenVrijUiteinde) {
@@ -49,6 +71,59 @@ TEST(StaafToevoegen, MaaktTweeKnopenEnEenStaafEnGaatDoorVanafEenVrijUiteinde) {
     t.Staaf(8, 8, 8, 8);
     EXPECT_EQ(t.AantalStaven(), 2);
     EXPECT_EQ(t.AantalKnopen(), 3);
+}
+
+// The press keeps its first end in the selection: no free slot is written before the release.
+TEST(StaafToevoegen, DeDrukLaatDeConstructieOngemoeid) {
+    Tekenaar t;
+    t.Staaf(0, 0, 2, 0);
+    const TConstructie voor = t.c.Constructie;
+    t.Wijs(5, 5);
+    t.c.VoegStaafToe(t.sel, 0, 5, 5);
+    EXPECT_EQ(t.c.Constructie, voor);
+    EXPECT_EQ(t.sel.StaafBegin, -1);
+    ASSERT_TRUE(t.sel.NieuwStaafBegin);
+    t.Wijs(2, 0);
+    t.c.VoegStaafToe(t.sel, 0, 2, 0);
+    EXPECT_EQ(t.c.Constructie, voor);
+    EXPECT_EQ(t.sel.StaafBegin, 1);
+    EXPECT_FALSE(t.sel.NieuwStaafBegin);
+    // The release starts the bar at the pressed free end.
+    t.c.VoegStaafToe(t.sel, 1, 2, 3);
+    EXPECT_EQ(t.c.Constructie.Staven[1], (TConstructieStaaf{1, 2, 50.0, true}));
+}
+
+// A new entry takes the lowest free slot; with every slot in use its table grows by one slot,
+// and a slot freed later is taken again before the table grows.
+TEST(StaafToevoegen, TabellenGroeienMetEenSlotAlsAllesInGebruikIs) {
+    Tekenaar t;
+    for (int i = 0; i < AantalStaafSlots; ++i) {
+        ASSERT_EQ(t.Staaf(i, 0, i + 1, 0), "") << i;
+    }
+    EXPECT_EQ(t.c.Constructie.Staven.size(), std::size_t{AantalStaafSlots});
+    t.Staaf(AantalStaafSlots, 0, AantalStaafSlots + 1, 0);
+    ASSERT_EQ(t.c.Constructie.Staven.size(), std::size_t{AantalStaafSlots} + 1);
+    EXPECT_EQ(t.c.Constructie.Staven[AantalStaafSlots],
+              (TConstructieStaaf{AantalStaafSlots, AantalStaafSlots + 1, 50.0, true}));
+    t.sel.GevondenStaaf = 3;
+    t.c.WisStaaf(t.sel);
+    t.Staaf(3, 0, 4, 0);
+    EXPECT_EQ(t.c.Constructie.Staven[3], (TConstructieStaaf{3, 4, 50.0, true}));
+    EXPECT_EQ(t.c.Constructie.Staven.size(), std::size_t{AantalStaafSlots} + 1);
+
+    // The loads likewise; the nodes of a longer chain too.
+    for (int i = 0; i <= AantalBelastingSlots; ++i) {
+        ASSERT_EQ(t.Belasting(i, -1, i, 0), "") << i;
+    }
+    EXPECT_EQ(t.c.Constructie.Belastingen.size(), std::size_t{AantalBelastingSlots} + 1);
+    EXPECT_EQ(t.c.Constructie.Belastingen[AantalBelastingSlots],
+              (TConstructieBelasting{AantalBelastingSlots, 0.0, 1.0, true}));
+    for (int i = AantalStaafSlots + 1; i < AantalKnoopSlots; ++i) {
+        t.Staaf(i, 0, i + 1, 0);
+    }
+    EXPECT_EQ(t.AantalKnopen(), AantalKnoopSlots + 1);
+    EXPECT_EQ(t.c.Constructie.Knopen.size(), std::size_t{AantalKnoopSlots} + 1);
+    EXPECT_EQ(t.c.ZoekKnoop(AantalKnoopSlots, 0), AantalKnoopSlots);
 }
 
 TEST(KnoopVerwijderen, MiddenknoopNeemtBeideStavenMeeEnLaatDeBuitensteEenSlagLanger) {
@@ -177,28 +252,87 @@ TEST(StaafVerwijderen, ZetHetSlotTerug) {
     EXPECT_EQ(t.c.Constructie.Staven[0].Mp, 50.0);
 }
 
+// MaxSlots bars in triangles of three nodes each fill the bar and node tables; a full table
+// gives its message and leaves everything as it was.
 TEST(VolleTabellen, GevenHunMeldingEnLatenAllesStaan) {
     Tekenaar t;
-    for (int i = 0; i < 15; ++i) {
-        ASSERT_EQ(t.Staaf(i, 0, i + 1, 0), "") << i;
+    for (int i = 0; i < MaxSlots / 3; ++i) {
+        const double x = 3.0 * i;
+        ASSERT_EQ(t.Staaf(x, 0, x + 1, 0), "") << i;
+        ASSERT_EQ(t.Staaf(x + 1, 0, x, 1), "") << i;
+        ASSERT_EQ(t.Staaf(x, 1, x, 0), "") << i;
     }
+    ASSERT_EQ(t.AantalStaven(), MaxSlots);
+    ASSERT_EQ(t.AantalKnopen(), MaxSlots);
     const auto voor = t.c.Constructie;
-    EXPECT_EQ(t.Staaf(0, 5, 1, 5), "15 staven is het maximum");
+    EXPECT_EQ(t.Staaf(0, 5, 1, 5), "999 staven is het maximum");
     EXPECT_EQ(t.Belasting(0.5, -1, 0.5, 0, 0),
               "Deze belasting verdeelt de staaf. U heb het maximum aantal staven bereikt.");
     EXPECT_EQ(t.c.Constructie, voor);
-    for (int i = 0; i < 15; ++i) {
-        ASSERT_EQ(t.Belasting(i, -1, i, 0), "") << i;
+    // With one bar less the nodes are still full: a bar that needs a new node is not made.
+    t.sel.GevondenStaaf = 0;
+    t.c.WisStaaf(t.sel);
+    EXPECT_EQ(t.Staaf(0, 5, 1, 5), "");
+    EXPECT_EQ(t.AantalStaven(), MaxSlots - 1);
+    EXPECT_EQ(t.c.Constructie.Knopen.size(), std::size_t{MaxSlots});
+
+    for (int i = 0; i < MaxSlots; ++i) {
+        const double x = 3.0 * (i / 3) + (i % 3 == 1 ? 1 : 0);
+        const double y = i % 3 == 2 ? 1 : 0;
+        ASSERT_EQ(t.Belasting(x, y - 1, x, y), "") << i;
     }
-    EXPECT_EQ(t.Belasting(15, -1, 15, 0), "15 belastingen is het maximum");
-    EXPECT_EQ(t.AantalBelastingen(), 15);
+    EXPECT_EQ(t.Belasting(0, -1, 0, 0), "999 belastingen is het maximum");
+    EXPECT_EQ(t.AantalBelastingen(), MaxSlots);
+    EXPECT_EQ(t.c.Constructie.Belastingen.size(), std::size_t{MaxSlots});
     // Nothing under the head: nothing happens.
-    t.Wijs(20, 20);
+    t.Wijs(-20, 20);
     t.sel.GevondenBelasting = 3;
     t.c.WisBelasting(t.sel);
-    EXPECT_EQ(t.Belasting(20, 19, 20, 20), "");
-    EXPECT_EQ(t.AantalBelastingen(), 14);
+    EXPECT_EQ(t.Belasting(-20, 19, -20, 20), "");
+    EXPECT_EQ(t.AantalBelastingen(), MaxSlots - 1);
     EXPECT_EQ(t.c.Constructie.Belastingen[3], TConstructieBelasting{});
+}
+
+// Every operation reaches slots beyond a hundred: a chain of 110 bars, node k at (k, 0).
+TEST(GroteTabellen, ElkeBewerkingWerktVoorbijHonderdStaven) {
+    Tekenaar t;
+    for (int i = 0; i < 110; ++i) {
+        ASSERT_EQ(t.Staaf(i, 0, i + 1, 0), "") << i;
+    }
+    const auto& c = t.c.Constructie;
+    // A load on the middle of bar 105 splits it: bar 110 and node 111 are new.
+    EXPECT_EQ(t.Belasting(105.5, -1, 105.5, 0, 105), "");
+    EXPECT_EQ(c.Staven[110], (TConstructieStaaf{105, 111, 50.0, true}));
+    EXPECT_EQ(c.Staven[105], (TConstructieStaaf{111, 106, 50.0, true}));
+    EXPECT_EQ(c.Belastingen[0], (TConstructieBelasting{111, 0.0, 1.0, true}));
+
+    t.sel.GevondenStaaf = 108;
+    t.c.ZetMp(t.sel, 80);
+    EXPECT_EQ(c.Staven[108].Mp, 80.0);
+    t.Wijs(104, 0);
+    t.c.ZetVerbinding(t.sel, ScharnierendeVerbinding);
+    EXPECT_EQ(c.Knopen[104].Vrijheid, ScharnierendeVerbinding);
+    // Without bar 107 the nodes 107 and 108 are free ends: one takes a support, the other
+    // merges with the end of the chain.
+    t.sel.GevondenStaaf = 107;
+    t.c.WisStaaf(t.sel);
+    t.c.Normaliseer();
+    t.Oplegging(108, 0, Scharnierend);
+    EXPECT_EQ(c.Knopen[108].Oplegging, Scharnierend);
+    t.Verplaats(107, 0, 110, 0);
+    EXPECT_EQ(t.c.ZoekKnoop(110, 0), 107);
+    EXPECT_FALSE(c.Knopen[110].Bestaat);
+    EXPECT_EQ(c.Staven[109], (TConstructieStaaf{109, 107, 50.0, true}));
+    // Removing node 103 takes its two bars; removing the load leaves its slot free.
+    t.Wijs(103, 0);
+    t.c.WisKnoop(t.sel);
+    t.c.NormaliseerVolledig();
+    EXPECT_FALSE(c.Staven[102].Bestaat);
+    EXPECT_FALSE(c.Staven[103].Bestaat);
+    EXPECT_EQ(t.AantalStaven(), 108);
+    t.sel.GevondenBelasting = 0;
+    t.c.WisBelasting(t.sel);
+    EXPECT_EQ(t.AantalBelastingen(), 0);
 }
 
 TEST(Opleggingen, AlleenAanEenUiteindeEnGeenOpleggingMaaktDeKnoopStijf) {

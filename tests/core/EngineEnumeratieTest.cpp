@@ -161,20 +161,28 @@ TEST(EngineEnumeratie, PendelVanEenRolAanDeKantVanHetSymbool) {
 TEST(EngineEnumeratie, TweeRollenKrijgenElkEenEigenPendel) {
     // Beam 0-1-2 of two 3 m bars on a horizontal roller at 0 (bar to the right: pendulum
     // below) and a vertical roller at 2 (bar to the left: pendulum to the right). Every bar,
-    // the first pendulum too, is 3 m long, so both pendulums are.
-    Opstelling o;
-    Ligger(o, 3, 6, RolHorizontaal, RolVerticaal);
-    PlaatsEnVoegSamen(o, Rij{1});
-    const auto& m = o.a.VMechanismen[0];
-    EXPECT_EQ(Staven(m), "0:0-1 1:1-2 2:0-3 3:2-4");
-    for (const auto& [rol, pendel, x, y] :
-         {std::tuple{0, 3, 0.0, 3.0}, std::tuple{2, 4, 9.0, 0.0}}) {
-        SCOPED_TRACE(rol);
-        EXPECT_EQ(m.Knopen[rol].Oplegging, GeenOplegging);
-        EXPECT_EQ(m.Knopen[pendel].x, x);
-        EXPECT_EQ(m.Knopen[pendel].y, y);
-        EXPECT_EQ(m.Knopen[pendel].Oplegging, Scharnierend);
-        EXPECT_TRUE(m.Knopen[pendel].Scharnier);
+    // the first pendulum too, is 3 m long, so both pendulums are. Where the drawn tables have
+    // no free slot left, the pendulums get slots added after the last.
+    for (const bool vol : {false, true}) {
+        SCOPED_TRACE(vol ? "volle tabellen" : "vrije slots");
+        Opstelling o;
+        Ligger(o, 3, 6, RolHorizontaal, RolVerticaal);
+        if (vol) {
+            o.c.Constructie.Knopen.resize(3);
+            o.c.Constructie.Staven.resize(2);
+        }
+        PlaatsEnVoegSamen(o, Rij{1});
+        const auto& m = o.a.VMechanismen[0];
+        EXPECT_EQ(Staven(m), "0:0-1 1:1-2 2:0-3 3:2-4");
+        for (const auto& [rol, pendel, x, y] :
+             {std::tuple{0, 3, 0.0, 3.0}, std::tuple{2, 4, 9.0, 0.0}}) {
+            SCOPED_TRACE(rol);
+            EXPECT_EQ(m.Knopen[rol].Oplegging, GeenOplegging);
+            EXPECT_EQ(m.Knopen[pendel].x, x);
+            EXPECT_EQ(m.Knopen[pendel].y, y);
+            EXPECT_EQ(m.Knopen[pendel].Oplegging, Scharnierend);
+            EXPECT_TRUE(m.Knopen[pendel].Scharnier);
+        }
     }
 }
 

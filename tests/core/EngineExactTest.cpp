@@ -157,6 +157,20 @@ TEST(EngineExact, DraaiendeScharnierenEnHerhaaldeMechanismen) {
     }
 }
 
+// Rotating hinges are told apart by their node, also beyond the first 32 nodes of a grown table.
+TEST(EngineExact, HerhalingHerkendAanDeKnopenOokVoorbijDeEerste32) {
+    TGelijkeMechanismen gelijk;
+    const std::vector<std::vector<std::int32_t>> draaiend{{0, 5},     {5, 32}, {5, 32},
+                                                          {0, 5, 64}, {0, 5},  {}};
+    const std::vector<std::int32_t> verwacht{-1, -1, 1, -1, 0, -1};
+    for (std::size_t i = 0; i < draaiend.size(); ++i) {
+        TMechanisme m;
+        m.DraaiendeScharnieren = draaiend[i];
+        gelijk.Markeer(m, static_cast<std::int32_t>(i));
+        EXPECT_EQ(m.GelijkAan, verwacht[i]) << i;
+    }
+}
+
 TEST(EngineExact, TermenMetDeArmVanDeVerschuiving) {
     Opstelling o;
     Bestand("portaal-ingeklemd-h.kx")(o);

@@ -144,7 +144,8 @@ TEST(Raamwerk, OnafhankelijkeMechanismenMetHunNamenEnDeCombinatie) {
 // with its column, so that only the left beam's end there turns.
 TEST(Raamwerk, HetPortaalMetTweeVeldenIsDeSomVanBalkenZijdelingsEnKnoop) {
     const Teksten teksten;
-    const auto& c = LeerboekRaamwerken()[11].Constructie;
+    const auto raamwerken = LeerboekRaamwerken();
+    const auto& c = raamwerken[11].Constructie;
     const TRaamwerk raamwerk(c);
     const auto basis = OnafhankelijkeMechanismen(c, raamwerk, teksten);
     ASSERT_EQ(basis.size(), 4U);

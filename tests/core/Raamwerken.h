@@ -7,12 +7,20 @@
 
 namespace kx::test {
 
+// Slot i of a table, which grows as the editor's tables do.
+template <typename Tabel> auto& Slot(Tabel& tabel, int i) {
+    if (static_cast<std::size_t>(i) >= tabel.size()) {
+        tabel.resize(static_cast<std::size_t>(i) + 1);
+    }
+    return tabel[static_cast<std::size_t>(i)];
+}
+
 // Builds a frame slot by slot, with coordinates in metres and y pointing down as drawn; every
 // node rigid unless a support or a hinge is set.
 class TRaamwerkBouwer {
 public:
     int Knoop(double x, double y, std::int32_t oplegging = GeenOplegging) {
-        auto& k = c.Knopen[static_cast<std::size_t>(knopen_)];
+        auto& k = Slot(c.Knopen, knopen_);
         k = {x, y, oplegging, true, VasteVerbinding, 0.0};
         // A support at the end of a bar, as the editor sets it: hinged except a clamp.
         if (oplegging != GeenOplegging && oplegging != Inklemming) {
@@ -21,7 +29,7 @@ public:
         return knopen_++;
     }
     int Staaf(int a, int b, double mp = 50.0) {
-        c.Staven[static_cast<std::size_t>(staven_)] = {a, b, mp, true};
+        Slot(c.Staven, staven_) = {a, b, mp, true};
         return staven_++;
     }
     // A chain of bars through the given nodes.
@@ -32,7 +40,7 @@ public:
     }
     // A load of fx, fy units (y down) at a node.
     void Last(int knoop, double fx, double fy) {
-        c.Belastingen[static_cast<std::size_t>(lasten_++)] = {knoop, fx, fy, true};
+        Slot(c.Belastingen, lasten_++) = {knoop, fx, fy, true};
     }
     void Verbinding(int knoop, std::int32_t code) {
         c.Knopen[static_cast<std::size_t>(knoop)].Vrijheid = code;
@@ -41,6 +49,7 @@ public:
     TConstructie c;
 
 private:
+
     int knopen_ = 0;
     int staven_ = 0;
     int lasten_ = 0;

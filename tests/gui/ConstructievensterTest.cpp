@@ -205,7 +205,7 @@ TEST_F(Constructievenster, RaaktestEnSchaal) {
 }
 
 // Only an edit that leaves another structure marks it changed; a refused bar says why in the
-// hint line, also the sixteenth bar, which the table has no room for.
+// hint line, also the one a full table has no room for.
 TEST_F(Constructievenster, AlleenEenEchteWijzigingTelt) {
     Sleep(editor, {80, 80}, {280, 80});
     Sleep(editor, {280, 80}, {280, 200}); // the node at (280, 80) now joins two bars
@@ -247,19 +247,39 @@ TEST_F(Constructievenster, AlleenEenEchteWijzigingTelt) {
         EXPECT_EQ(document.Gewijzigd(), gewijzigd) << mp;
     }
 
+    // Bars beyond the 16 slots of an empty structure: the table grows one slot at a time, the
+    // bars tab shows every bar, and an undo takes the grown slot back.
     Kies(TBewerking::StaafToevoegen);
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 14; ++i) {
         Sleep(editor, {40 * (i + 1), 600}, {40 * (i + 2), 600});
     }
-    ASSERT_EQ(Aantal(C().Staven), 15);
+    ASSERT_EQ(Aantal(C().Staven), 17);
+    EXPECT_EQ(C().Staven.size(), 17U);
     EXPECT_TRUE(dialogen.Meldingen.isEmpty());
+    editor.Tabs()->setCurrentIndex(1);
+    ASSERT_EQ(editor.Tabel()->rowCount(), 17);
+    EXPECT_EQ(Rij(16).at(0), "17");
+    document.Geschiedenis().undo();
+    EXPECT_EQ(Aantal(C().Staven), 16);
+    EXPECT_EQ(C().Staven.size(), 16U);
+    EXPECT_EQ(editor.Tabel()->rowCount(), 16);
+    document.Geschiedenis().redo();
+    EXPECT_EQ(C().Staven.size(), 17U);
+
+    // A table with MaxSlots bars in use takes no more: the release says so and the hint line
+    // tells why. Copies of the first bar fill it here, faster than drawing them.
+    document.Bewerk("vullen", [](TManipuleerConstructie& c) {
+        const TConstructieStaaf eerste = c.Constructie.Staven[0];
+        c.Constructie.Staven.resize(MaxSlots, eerste);
+    });
+    ASSERT_EQ(Aantal(C().Staven), MaxSlots);
     const int knopen = Aantal(C().Knopen);
     aanwijzingen.clear();
-    Sleep(editor, {520, 600}, {520, 680});
-    EXPECT_EQ(dialogen.Meldingen, QStringList{"15 staven is het maximum"});
+    Sleep(editor, {600, 600}, {600, 680});
+    EXPECT_EQ(dialogen.Meldingen, QStringList{"999 staven is het maximum"});
     ASSERT_FALSE(aanwijzingen.isEmpty());
     EXPECT_EQ(aanwijzingen.back().at(0).toInt(), TekstStavenVolAanwijzing);
-    EXPECT_EQ(Aantal(C().Staven), 15);
+    EXPECT_EQ(Aantal(C().Staven), MaxSlots);
     EXPECT_EQ(Aantal(C().Knopen), knopen);
 }
 

@@ -57,6 +57,24 @@ protected:
     QTemporaryDir map;
 };
 
+// The hint line names the most bars a structure holds when the table is full.
+TEST_F(Hoofdvenster, VolleStaventabelNoemtHetMaximumInDeAanwijzing) {
+    Start();
+    venster->Document().Bewerk("vullen", [](TManipuleerConstructie& c) {
+        TSelectie s;
+        c.VoegStaafToe(s, 0, 0.0, 0.0);
+        c.VoegStaafToe(s, 1, 1.0, 0.0);
+        const TConstructieStaaf eerste = c.Constructie.Staven[0];
+        c.Constructie.Staven.assign(MaxSlots, eerste);
+    });
+    venster->KiesBewerking(TBewerking::StaafToevoegen);
+    Sleep(Editor(), {80, 400}, {160, 400});
+    EXPECT_EQ(venster->Zijpaneel()->Aanwijzing()->text(),
+              "999 staven is het maximum: verwijder eerst een staaf.");
+    EXPECT_EQ(dialogen.Meldingen, QStringList{"999 staven is het maximum"});
+    EXPECT_EQ(AantalStaven(), MaxSlots);
+}
+
 // "portaal" is saved as "portaal.kx". A file that only the appended ".kx" makes an existing one
 // is replaced only after a question of the program's own, No going back to the dialog; the full
 // name was the dialog's own question. A named file is saved without a dialog; a name chosen to
