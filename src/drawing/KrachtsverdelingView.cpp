@@ -10,6 +10,7 @@
 #include "engine/Getalnotatie.h"
 #include "engine/Krachtenanalyse.h"
 #include "engine/Records.h"
+#include "engine/Toleranties.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 

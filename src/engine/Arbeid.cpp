@@ -17,9 +17,6 @@ constexpr int T4 = 136; // "deel "
 constexpr int T5 = 137; // "belasting"
 constexpr int T6 = 138; // " = 0"
 
-// Relative size below which a difference of rotations or a sum of work is rounding noise.
-constexpr double Ruis = 1e-9;
-
 double GrootsteRotatie(const TMechanisme& mechanisme) {
     double grootste = 0.0;
     for (const TStaaf& deel : mechanisme.avStaven) {
@@ -40,7 +37,7 @@ bool IsGeldigeStaaf(const TMechanisme& mechanisme, int b) {
 
 void BepaalPlastischeMomenten(TMechanisme& mechanisme) {
     auto& staven = mechanisme.avStaven;
-    const double grens = Ruis * GrootsteRotatie(mechanisme);
+    const double grens = RotatieRuis * GrootsteRotatie(mechanisme);
     for (int b = 0; b < static_cast<int>(staven.size()); ++b) {
         for (int n = 0; n < 2; ++n) {
             TKnoop& knoop = staven[static_cast<std::size_t>(b)].Knopen[n];
@@ -97,7 +94,7 @@ void BepaalBezwijklast(TMechanisme& mechanisme) {
         omvang += std::fabs(vgl.Factoren[q]);
     }
     // Loads whose work cancels do no work either.
-    vgl.Bezwijklast = std::fabs(s2) <= Ruis * omvang || s2 == 0.0 ? Oneindig : -s1 / s2;
+    vgl.Bezwijklast = std::fabs(s2) <= ArbeidsRuis * omvang || s2 == 0.0 ? Oneindig : -s1 / s2;
 }
 
 void SchrijfTermen(TMechanisme& mechanisme, const Teksten& t, char decimaalteken) {

@@ -2,17 +2,12 @@
 
 #include "engine/LineairProgramma.h"
 #include "engine/Records.h"
+#include "engine/Toleranties.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace kx {
-
-namespace {
-// A moment within this share of Mp below it counts as having reached Mp.
-constexpr double Bereikt = 1e-6;
-constexpr double Nultrace = 1e-9;
-} // namespace
 
 TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
     TWareBezwijklast waar;
@@ -70,7 +65,7 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
         const double verhouding =
             std::fabs(x(j)) / evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp;
         piek = std::max(piek, verhouding);
-        if (verhouding >= 1.0 - Bereikt) {
+        if (verhouding >= 1.0 - MpBereikt) {
             waar.Scharnieren.push_back(evenwicht.KnoopVanKolom(j));
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Krachtsverdeling.h"
+#include "engine/Toleranties.h"
 
 #include <vector>
 
@@ -36,9 +37,6 @@ struct TBezwijkcontrole {
 
     double Ondergrens(int i) const;
 };
-
-// Momentverhoudingen at or below 1 + this count as 1.
-inline constexpr double Verhoudingstolerantie = 1e-6;
 
 TBezwijkcontrole ControleerMechanismen(const TEvenwicht& evenwicht,
                                        const std::vector<TMechanismeOpgave>& mechanismen,

@@ -9,9 +9,6 @@
 namespace kx {
 
 namespace {
-constexpr double Rangdrempel = 1e-9;
-constexpr double Draaidrempel = 1e-9;
-
 // The hinge rows of the self-stress states and of the load-carrying distribution.
 struct TScharnierRijen {
     std::vector<int> Kolommen; // one per place; -1 where no moment can form
@@ -65,8 +62,8 @@ TBeweging Beweging(const Eigen::MatrixXd& nul) {
     // also when every singular value is tiny (the self-stress leaves these hinges alone).
     const double grootste = beweging.Svd.singularValues()(0);
     Eigen::Index rang = 0;
-    if (grootste > Rangdrempel) {
-        beweging.Svd.setThreshold(Rangdrempel / grootste);
+    if (grootste > ScharnierRangdrempel) {
+        beweging.Svd.setThreshold(ScharnierRangdrempel / grootste);
         rang = beweging.Svd.rank();
     }
     beweging.VolleRang = rang == nul.cols();
@@ -80,7 +77,7 @@ TBeweging Beweging(const Eigen::MatrixXd& nul) {
 bool LastenDoenArbeid(const TEvenwicht& evenwicht, const TBeweging& beweging,
                       const TScharnierRijen& h) {
     const double arbeid = (beweging.Vrij.transpose() * h.Xb).norm();
-    return arbeid > Draaidrempel * std::max(1.0, evenwicht.Xb.norm());
+    return arbeid > XbRuis * std::max(1.0, evenwicht.Xb.norm());
 }
 
 // The motion of least dissipation among those the hinges allow, for loads doing unit work:
@@ -223,7 +220,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         }
         // Any motion of these hinges needs at least kleinste; a load given above it stands
         // for a motion not known here, so no hinge is held.
-        if (bezwijklast >= kleinste * (1.0 - 1e-9)) {
+        if (bezwijklast >= kleinste * (1.0 - GelijkeLasten)) {
             if (IsOneindig(bezwijklast)) {
                 verdeling.Bezwijklast = Oneindig;
                 return verdeling;
@@ -236,7 +233,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     double dissipatie = 0.0;
     for (std::size_t i = 0; i < n; ++i) {
         const auto rij = static_cast<Eigen::Index>(i);
-        if (std::fabs(draaiing(rij)) > Draaidrempel * schaal) {
+        if (std::fabs(draaiing(rij)) > DraaiRuis * schaal) {
             const double mp = evenwicht.Onbekenden[static_cast<std::size_t>(h.Rijen[i])].Mp;
             vast[i] = true;
             m(rij) = draaiing(rij) > 0.0 ? mp : -mp;

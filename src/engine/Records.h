@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Toleranties.h"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -15,7 +17,6 @@ inline constexpr double Oneindig = 1e10;
 inline bool IsOneindig(double waarde) {
     return !(std::fabs(waarde) < 0.5 * Oneindig);
 }
-inline constexpr double Tolerantie = 1e-5;
 inline constexpr double VirtueleRotatie = 0.01;
 inline constexpr double Vergroting = 15.0;
 
