@@ -225,7 +225,8 @@ private:
 } // namespace
 
 bool TMaatgevendeRegel::Neem(std::int32_t i, double fp) {
-    if (leeg_ || fp < laagste_) {
+    // Only a load lower beyond rounding takes over; infinity never undercuts itself.
+    if (leeg_ || fp < laagste_ * (1.0 - GelijkeLasten)) {
         leeg_ = false;
         laagste_ = fp;
         index_ = i;
