@@ -25,6 +25,29 @@ double GrootsteRotatie(const TMechanisme& mechanisme) {
     return grootste;
 }
 
+// The largest displacement component of any part end or load.
+double GrootsteVerplaatsing(const TMechanisme& mechanisme) {
+    double grootste = 0.0;
+    for (const TStaaf& deel : mechanisme.avStaven) {
+        for (const TKnoop& knoop : deel.Knopen) {
+            grootste = std::max({grootste, std::fabs(knoop.dx), std::fabs(knoop.dy)});
+        }
+    }
+    for (const TBelasting& last : mechanisme.avBelastingen) {
+        grootste = std::max({grootste, std::fabs(last.dx), std::fabs(last.dy)});
+    }
+    return grootste;
+}
+
+// The sum of the loads' component sizes.
+double Lastgrootte(const TMechanisme& mechanisme) {
+    double som = 0.0;
+    for (const TBelasting& last : mechanisme.avBelastingen) {
+        som += std::fabs(last.Fx) + std::fabs(last.Fy);
+    }
+    return som;
+}
+
 double Teken(double x, double grens) {
     return x < -grens ? -1.0 : (x > grens ? 1.0 : 0.0);
 }
@@ -88,13 +111,12 @@ void BepaalBezwijklast(TMechanisme& mechanisme) {
         s1 += vgl.Factoren[q];
     }
     double s2 = 0.0;
-    double omvang = 0.0;
     for (std::size_t q = intern + 1; q <= extern_; ++q) {
         s2 += vgl.Factoren[q];
-        omvang += std::fabs(vgl.Factoren[q]);
     }
-    // Loads whose work cancels do no work either.
-    vgl.Bezwijklast = std::fabs(s2) <= ArbeidsRuis * omvang || s2 == 0.0 ? Oneindig : -s1 / s2;
+    // Loads whose work is rounding of the motion, or cancels, do no work.
+    const double omvang = Lastgrootte(mechanisme) * GrootsteVerplaatsing(mechanisme);
+    vgl.Bezwijklast = std::fabs(s2) <= ArbeidsRuis * omvang ? Oneindig : -s1 / s2;
 }
 
 void SchrijfTermen(TMechanisme& mechanisme, const Teksten& t, char decimaalteken) {

@@ -6,22 +6,43 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kx {
 
-TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
-    TWareBezwijklast waar;
-    if (!evenwicht.Draagt) {
-        return waar;
-    }
-    // Unknowns lambda and the self-stress z; every bar end moment within Mp.
-    const auto k = evenwicht.Nul.cols();
+namespace {
+std::vector<int> Momentkolommen(const TEvenwicht& evenwicht) {
     std::vector<int> momenten;
     for (std::size_t j = 0; j < evenwicht.Onbekenden.size(); ++j) {
         if (evenwicht.Onbekenden[j].Soort == TOnbekende::Moment) {
             momenten.push_back(static_cast<int>(j));
         }
     }
+    return momenten;
+}
+
+// The scales of the static theorem's program: the largest Mp and the largest moment the loads
+// cause at factor 1.
+struct TSterkteschaal {
+    double Mp = 0.0;
+    double Moment = 0.0;
+};
+
+TSterkteschaal Sterkteschaal(const TEvenwicht& evenwicht, const std::vector<int>& momenten) {
+    TSterkteschaal schaal;
+    for (const int j : momenten) {
+        schaal.Mp = std::max(schaal.Mp, evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp);
+        schaal.Moment = std::max(schaal.Moment, std::fabs(evenwicht.Xb(j)));
+    }
+    return schaal;
+}
+
+// Maximise the load factor with every bar end moment within Mp, on the program's own scale:
+// the factor in units of Mp / Moment, the self-stress in units of Mp. Returns the factor in
+// those units; infinity when the loads can grow without bound.
+double GeschaaldeSterkte(const TEvenwicht& evenwicht, const std::vector<int>& momenten,
+                         const TSterkteschaal& schaal, Eigen::VectorXd& z) {
+    const auto k = evenwicht.Nul.cols();
     const auto rijen = static_cast<Eigen::Index>(momenten.size());
     TLineairProgramma lp;
     lp.R.resize(rijen, k + 1);
@@ -29,9 +50,9 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
     lp.RijBoven.resize(rijen);
     for (Eigen::Index r = 0; r < rijen; ++r) {
         const int j = momenten[static_cast<std::size_t>(r)];
-        lp.R(r, 0) = evenwicht.Xb(j);
+        lp.R(r, 0) = evenwicht.Xb(j) / schaal.Moment;
         lp.R.row(r).tail(k) = evenwicht.Nul.row(j);
-        lp.RijBoven(r) = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp;
+        lp.RijBoven(r) = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp / schaal.Mp;
         lp.RijOnder(r) = -lp.RijBoven(r);
     }
     lp.KolomOnder = Eigen::VectorXd::Constant(k + 1, -TLineairProgramma::Onbegrensd);
@@ -40,15 +61,35 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
     lp.c = Eigen::VectorXd::Zero(k + 1);
     lp.c(0) = -1.0;
     const auto uitkomst = LosOp(lp);
-    // A bound far beyond any real strength comes from load terms that are only rounding.
-    if (uitkomst.Status != TLpUitkomst::Optimaal || IsOneindig(uitkomst.x(0))) {
+    // A bound that only rounding of Xb sets: its moments cancel against self-stress.
+    if (uitkomst.Status != TLpUitkomst::Optimaal || uitkomst.x(0) * XbRuis >= 1.0) {
+        return std::numeric_limits<double>::infinity();
+    }
+    z = schaal.Mp * uitkomst.x.tail(k);
+    // A trace of rounding is no strength.
+    return uitkomst.x(0) < Sterktespoor ? 0.0 : uitkomst.x(0);
+}
+} // namespace
+
+TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
+    TWareBezwijklast waar;
+    if (!evenwicht.Draagt) {
+        return waar;
+    }
+    const std::vector<int> momenten = Momentkolommen(evenwicht);
+    const TSterkteschaal schaal = Sterkteschaal(evenwicht, momenten);
+    Eigen::VectorXd z;
+    // Loads that cause no moment beyond Xb's rounding can grow without bound.
+    const double geschaald = schaal.Moment <= XbRuis * GrootsteWaarde(evenwicht.Xb)
+                                 ? std::numeric_limits<double>::infinity()
+                                 : GeschaaldeSterkte(evenwicht, momenten, schaal, z);
+    if (std::isinf(geschaald)) {
         waar.Bezwijklast = Oneindig;
         waar.Verdeling.Bezwijklast = Oneindig;
         return waar;
     }
-    // A trace of rounding is no strength.
-    const double lambda = uitkomst.x(0) < Nultrace ? 0.0 : uitkomst.x(0);
-    const Eigen::VectorXd x = lambda * evenwicht.Xb + evenwicht.Nul * uitkomst.x.tail(k);
+    const double lambda = geschaald * schaal.Mp / schaal.Moment;
+    const Eigen::VectorXd x = lambda * evenwicht.Xb + evenwicht.Nul * z;
     waar.Bezwijklast = lambda;
     auto& verdeling = waar.Verdeling;
     verdeling.Bezwijklast = lambda;

@@ -2,7 +2,6 @@
 
 #include "engine/Toleranties.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace kx {
@@ -27,7 +26,8 @@ void TEvenwicht::BepaalOplossingsruimte() {
     Eigen::CompleteOrthogonalDecomposition<Eigen::MatrixXd> cod(A);
     cod.setThreshold(EvenwichtsRangdrempel);
     Xb = cod.solve(b);
-    Draagt = (A * Xb - b).norm() <= Draagtolerantie * std::max(1.0, b.norm());
+    // Relative to the loads alone: a frame of small loads is judged as one of large loads.
+    Draagt = (A * Xb - b).norm() <= Draagtolerantie * b.norm();
     // The null space of A is the orthogonal complement of the range of its transpose.
     Eigen::ColPivHouseholderQR<Eigen::MatrixXd> qr(A.transpose());
     qr.setThreshold(EvenwichtsRangdrempel);

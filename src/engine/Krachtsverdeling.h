@@ -66,6 +66,9 @@ struct TKrachtsverdeling {
 TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
                                          const std::vector<int>& plaatsen, double bezwijklast);
 
+// The largest |entry| of v; 0 for an empty v.
+double GrootsteWaarde(const Eigen::VectorXd& v);
+
 // Whether a distribution x at lambda with this largest node imbalance is in equilibrium, within
 // Evenwichtstolerantie of its largest force or load; one that is not is never reported.
 bool InEvenwicht(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,

@@ -1,6 +1,7 @@
 #pragma once
 
-// Tolerances of the engine, each with the reason for its value.
+// Tolerances of the engine, each with the reason for its value. Relative ones are shares of a
+// size named beside them, so that a frame of 1e-12 kN and one of 1e6 kN are judged alike.
 
 namespace kx {
 
@@ -13,7 +14,9 @@ inline constexpr double Tolerantie = 1e-5;
 // rounded near 1e-16.
 inline constexpr double RotatieRuis = 1e-9;
 
-// External work below this share of the sizes of its terms is none: the terms cancel.
+// External work below this share of the loads' size times the largest displacement of the
+// mechanism is none: displacements carry the rounding of the rotations, while a load on a part
+// that moves works at least its size times a grid step times that part's rotation.
 inline constexpr double ArbeidsRuis = 1e-9;
 
 // Two collapse loads within this share of the larger are equal: loads found by different
@@ -25,12 +28,11 @@ inline constexpr double GelijkeLasten = 1e-9;
 inline constexpr double EvenwichtsRangdrempel = 1e-10;
 
 // The loads are carried when the least-squares distribution leaves a node imbalance within
-// this share of the loads (of 1 kN at least); a frame that moves leaves a real share of them
-// unbalanced.
+// this share of the loads; a frame that moves leaves a real share of them unbalanced.
 inline constexpr double Draagtolerantie = 1e-9;
 
-// Work of the loads on a motion below this share of the load-carrying distribution Xb (of 1 at
-// least) is the rounding of its least-squares solve.
+// Entries of the load-carrying distribution Xb, and work of the loads on a motion, below this
+// share of Xb's size are the rounding of its least-squares solve.
 inline constexpr double XbRuis = 1e-9;
 
 // Singular values of the hinge rows of the orthonormal self-stress basis below this are zero:
@@ -44,14 +46,15 @@ inline constexpr double DraaiRuis = 1e-9;
 inline constexpr double Evenwichtstolerantie = 1e-9;
 
 // A moment within this share of Mp below it has reached Mp: the linear programs meet their
-// bounds to 1e-10, and a millionth shows in none of the printed digits.
+// bounds to 1e-10 of Mp, and a millionth shows in none of the printed digits.
 inline constexpr double MpBereikt = 1e-6;
 
 // Moment ratios at or below 1 + this count as 1, for the same reason.
 inline constexpr double Verhoudingstolerantie = 1e-6;
 
-// A static theorem's load factor below this is a trace of rounding, no strength.
-inline constexpr double Nultrace = 1e-9;
+// The static theorem's load factor on its own scale (the largest Mp against the largest moment
+// the loads cause at factor 1): below this it lies within the solver's tolerances of 0.
+inline constexpr double Sterktespoor = 1e-9;
 
 // Coefficients of a linear program below this share of the largest in their column are
 // rounding of what should be zero: a column comes from one computation (a state of
@@ -59,8 +62,9 @@ inline constexpr double Nultrace = 1e-9;
 // point as optimal that is not.
 inline constexpr double LpRuis = 1e-12;
 
-// The solver's primal and dual tolerances, absolute: far above the rounding of the programs'
-// data and far below any digit a view prints.
+// The solver's primal and dual tolerances, absolute: every program is posed on the scale of 1
+// (moments against the largest Mp, rotations against the loads' work), where they lie far
+// above the rounding of its data and far below any digit a view prints.
 inline constexpr double LpPrimaleTolerantie = 1e-10;
 inline constexpr double LpDualeTolerantie = 1e-10;
 

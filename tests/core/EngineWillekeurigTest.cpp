@@ -198,6 +198,86 @@ TEST(Bezwijkcontrole, WillekeurigeConstructiesVoldoenAanBeideStellingen) {
     }
 }
 
+// The force side's linear programs meet their constraints to LpPrimaleTolerantie on the scale
+// of 1; the optimum of a program posed at another scale moves by little more.
+constexpr double LpAfwijking = 1e-7;
+
+// A load of the scaled frame against the original's times factor: both infinite, or equal
+// within a share tolerantie.
+void VergelijkLast(double origineel, double factor, double geschaald, double tolerantie,
+                   const std::string& wat) {
+    if (IsOneindig(origineel)) {
+        EXPECT_TRUE(IsOneindig(geschaald)) << wat << ": " << geschaald;
+    } else {
+        EXPECT_NEAR(geschaald, factor * origineel, tolerantie * factor * origineel) << wat;
+    }
+}
+
+// Every Mp times mp and every load component times last.
+void Schaal(TConstructie& c, double mp, double last) {
+    for (auto& staaf : c.Staven) {
+        staaf.Mp *= mp;
+    }
+    for (auto& belasting : c.Belastingen) {
+        belasting.Fx *= last;
+        belasting.Fy *= last;
+    }
+}
+
+// The frame of o scaled, analysed by the engine steps after the check of the frame as drawn:
+// the check refuses an Mp or a load outside 0.001 to 1000000.
+void AnalyseerGeschaald(const Opstelling& o, Opstelling& g, double mp, double last) {
+    g.c.Constructie = o.c.Constructie;
+    ASSERT_EQ(ControleerVoorAnalyse(g.c), "");
+    Schaal(g.c.Constructie, mp, last);
+    g.a.BepaalMechanismen(g.c);
+    g.a.BerekeningDeel2();
+}
+
+// Sizes do not decide: Mp and the loads scaled alike leave every load factor as it was, and Mp
+// alone scales it; the mechanisms, their rotating hinges, the governing one, the moment ratios
+// and the confirmation stay.
+TEST(EngineWillekeurig, GeschaaldeConstructieGeeftGeschaaldeBezwijklasten) {
+    struct TSchaal {
+        double Mp;
+        double Last;
+    };
+    const std::vector<TSchaal> schalen = {{1e-12, 1e-12}, {1e6, 1e6}, {1e-12, 1.0}, {1e6, 1.0}};
+    for (const TSchaal schaal : schalen) {
+        SCOPED_TRACE(testing::Message() << "Mp x " << schaal.Mp << ", lasten x " << schaal.Last);
+        const double factor = schaal.Mp / schaal.Last;
+        const int geanalyseerd = TekenEnAnalyseer(20240611, 60, [&](Opstelling& o) {
+            Opstelling g;
+            AnalyseerGeschaald(o, g, schaal.Mp, schaal.Last);
+            ASSERT_EQ(g.a.AantalMechanismen, o.a.AantalMechanismen);
+            EXPECT_EQ(g.a.MaatgevendMechanisme, o.a.MaatgevendMechanisme);
+            for (int i = 0; i < o.a.AantalMechanismen; ++i) {
+                const auto& m = o.a.Mechanismen[static_cast<std::size_t>(i)];
+                const auto& n = g.a.Mechanismen[static_cast<std::size_t>(i)];
+                EXPECT_EQ(n.Scharnieren, m.Scharnieren) << i;
+                EXPECT_EQ(n.DraaiendeScharnieren, m.DraaiendeScharnieren) << i;
+                VergelijkLast(m.Vgl.Bezwijklast, factor, n.Vgl.Bezwijklast, GelijkeLasten,
+                              "Fp " + std::to_string(i));
+            }
+            const auto controle = ControleerMechanismen(
+                TEvenwicht(o.c.Constructie), MechanismeOpgaven(o.a), o.a.MaatgevendMechanisme);
+            const auto geschaald = ControleerMechanismen(
+                TEvenwicht(g.c.Constructie), MechanismeOpgaven(g.a), g.a.MaatgevendMechanisme);
+            VergelijkLast(controle.Waar.Bezwijklast, factor, geschaald.Waar.Bezwijklast,
+                          LpAfwijking, "statische stelling");
+            EXPECT_EQ(geschaald.Bevestigd, controle.Bevestigd);
+            for (std::size_t i = 0; i < controle.Momentverhoudingen.size(); ++i) {
+                EXPECT_NEAR(geschaald.Momentverhoudingen[i], controle.Momentverhoudingen[i],
+                            LpAfwijking)
+                    << i;
+                VergelijkLast(controle.Bezwijklasten[i], factor, geschaald.Bezwijklasten[i],
+                              LpAfwijking, "krachtsverdeling " + std::to_string(i));
+            }
+        });
+        EXPECT_EQ(geanalyseerd, 60);
+    }
+}
+
 TEST(EngineWillekeurig, VoorbeeldEnGroteKetenGelijkBijElkeWijzeVanBerekenen) {
     for (const std::string& bron :
          {std::string("Voorbeeld"), std::string(KX_FIXTURES) + "/keten15.kx"}) {
