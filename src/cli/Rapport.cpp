@@ -48,7 +48,7 @@ char Decimaalteken() {
 }
 
 std::string Bezwijklast(double fp, char decimaalteken) {
-    return IsOneindig(fp) ? "∞" : AlgemeenGetal(fp, 4, decimaalteken) + " kN";
+    return IsOneindigeLast(fp) ? "∞" : AlgemeenGetal(fp, 4, decimaalteken) + " kN";
 }
 
 // The equation as the virtual work view lays it out: every term whose factor is not zero.
@@ -203,7 +203,7 @@ void SchrijfControle(std::ostream& uit, const TUitslag& uitslag, char decimaalte
     const auto& waar = controle.Waar;
     uit << "Bezwijklast volgens de statische stelling: Fp = "
         << Bezwijklast(waar.Bezwijklast, decimaalteken);
-    if (!IsOneindig(waar.Bezwijklast) && !waar.Scharnieren.empty()) {
+    if (!IsOneindigeLast(waar.Bezwijklast) && !waar.Scharnieren.empty()) {
         uit << " (Mp bereikt in knoop " << KnoopOpsomming(waar.Scharnieren) << ")";
     }
     uit << "\n";
@@ -216,6 +216,11 @@ double Schoon(double v) {
 } // namespace
 
 namespace {
+// A load as JSON: null where it is infinite, which JSON has no number for.
+nlohmann::ordered_json Last(double last) {
+    return IsOneindigeLast(last) ? nlohmann::ordered_json() : nlohmann::ordered_json(last);
+}
+
 // null where the mechanism has no force distribution, as where its Fp is infinite.
 nlohmann::ordered_json Momentverhouding(const TUitslag& uitslag, int i) {
     const double verhouding = uitslag.Controle.Momentverhoudingen[static_cast<std::size_t>(i)];
@@ -297,7 +302,7 @@ nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const
             {{"nummer", i + 1},
              {"scharnieren", std::vector<int>(knopen.begin(), knopen.end())},
              {"draaiende_scharnieren", uitslag.Draaiend[static_cast<std::size_t>(i)]},
-             {"bezwijklast", uitslag.Bezwijklasten[i]},
+             {"bezwijklast", Last(uitslag.Bezwijklasten[i])},
              {"gelijk_aan", GelijkAan(uitslag, i)},
              {"momentverhouding", Momentverhouding(uitslag, i)},
              {"termen", uitslag.Termen[i]},
@@ -308,7 +313,7 @@ nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const
                                    {"onbepaaldheid", telling.S()},
                                    {"scharnierplaatsen", telling.AantalScharnierplaatsen},
                                    {"maatgevend", uitslag.Maatgevend + 1},
-                                   {"bezwijklast_exact", uitslag.Controle.Waar.Bezwijklast},
+                                   {"bezwijklast_exact", Last(uitslag.Controle.Waar.Bezwijklast)},
                                    {"bevestigd", uitslag.Controle.Bevestigd},
                                    {"mechanismen", mechanismen}};
     if (momenten) {

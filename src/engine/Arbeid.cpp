@@ -116,7 +116,7 @@ void BepaalBezwijklast(TMechanisme& mechanisme) {
     }
     // Loads whose work is rounding of the motion, or cancels, do no work.
     const double omvang = Lastgrootte(mechanisme) * GrootsteVerplaatsing(mechanisme);
-    vgl.Bezwijklast = std::fabs(s2) <= ArbeidsRuis * omvang ? Oneindig : -s1 / s2;
+    vgl.Bezwijklast = std::fabs(s2) <= ArbeidsRuis * omvang ? OneindigeLast : -s1 / s2;
 }
 
 void SchrijfTermen(TMechanisme& mechanisme, const Teksten& t, char decimaalteken) {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace kx {
 
@@ -39,7 +38,7 @@ TSterkteschaal Sterkteschaal(const TEvenwicht& evenwicht, const std::vector<int>
 
 // Maximise the load factor with every bar end moment within Mp, on the program's own scale:
 // the factor in units of Mp / Moment, the self-stress in units of Mp. Returns the factor in
-// those units; infinity when the loads can grow without bound.
+// those units; infinite when the loads can grow without bound.
 double GeschaaldeSterkte(const TEvenwicht& evenwicht, const std::vector<int>& momenten,
                          const TSterkteschaal& schaal, Eigen::VectorXd& z) {
     const auto k = evenwicht.Nul.cols();
@@ -63,7 +62,7 @@ double GeschaaldeSterkte(const TEvenwicht& evenwicht, const std::vector<int>& mo
     const auto uitkomst = LosOp(lp);
     // A bound that only rounding of Xb sets: its moments cancel against self-stress.
     if (uitkomst.Status != TLpUitkomst::Optimaal || uitkomst.x(0) * XbRuis >= 1.0) {
-        return std::numeric_limits<double>::infinity();
+        return OneindigeLast;
     }
     z = schaal.Mp * uitkomst.x.tail(k);
     // A trace of rounding is no strength.
@@ -81,11 +80,11 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
     Eigen::VectorXd z;
     // Loads that cause no moment beyond Xb's rounding can grow without bound.
     const double geschaald = schaal.Moment <= XbRuis * GrootsteWaarde(evenwicht.Xb)
-                                 ? std::numeric_limits<double>::infinity()
+                                 ? OneindigeLast
                                  : GeschaaldeSterkte(evenwicht, momenten, schaal, z);
-    if (std::isinf(geschaald)) {
-        waar.Bezwijklast = Oneindig;
-        waar.Verdeling.Bezwijklast = Oneindig;
+    if (IsOneindigeLast(geschaald)) {
+        waar.Bezwijklast = OneindigeLast;
+        waar.Verdeling.Bezwijklast = OneindigeLast;
         return waar;
     }
     const double lambda = geschaald * schaal.Mp / schaal.Moment;

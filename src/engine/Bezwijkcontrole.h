@@ -9,7 +9,7 @@ namespace kx {
 
 // The collapse load by the static theorem: the largest load factor at which a distribution in
 // equilibrium keeps |M| <= Mp at every bar end, with that distribution and the nodes where it
-// reaches Mp. Oneindig when the loads can grow without bound.
+// reaches Mp. OneindigeLast when the loads can grow without bound.
 struct TWareBezwijklast {
     double Bezwijklast = 0.0;
     std::vector<int> Scharnieren; // node indices, ascending

@@ -118,8 +118,8 @@ public:
         // Exact kinematics leave no other outcome; a collapse load that is not positive and
         // finite would only come from rounding, and the mechanism then has no load.
         double& fp = mechanisme.Vgl.Bezwijklast;
-        if (!(fp > 0.0 && fp < Oneindig)) {
-            fp = Oneindig;
+        if (!(fp > 0.0 && std::isfinite(fp))) {
+            fp = OneindigeLast;
         }
         BepaalDraaiendeScharnieren(mechanisme);
         gelijk_.Markeer(mechanisme, i);

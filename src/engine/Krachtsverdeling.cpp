@@ -217,7 +217,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     }
     const TBeweging beweging = Beweging(h.Nul);
     if (!LastenDoenArbeid(evenwicht, beweging, h)) {
-        verdeling.Bezwijklast = Oneindig;
+        verdeling.Bezwijklast = OneindigeLast;
         return verdeling;
     }
     std::vector<bool> vast(n, false);
@@ -235,14 +235,14 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     } else {
         double kleinste = 0.0;
         if (!KleinsteDissipatie(evenwicht, h, draaiing, kleinste)) {
-            verdeling.Bezwijklast = Oneindig;
+            verdeling.Bezwijklast = OneindigeLast;
             return verdeling;
         }
         // Any motion of these hinges needs at least kleinste; a load given above it stands
         // for a motion not known here, so no hinge is held.
         if (bezwijklast >= kleinste * (1.0 - GelijkeLasten)) {
-            if (IsOneindig(bezwijklast)) {
-                verdeling.Bezwijklast = Oneindig;
+            if (IsOneindigeLast(bezwijklast)) {
+                verdeling.Bezwijklast = OneindigeLast;
                 return verdeling;
             }
             draaiing.setZero();
@@ -261,8 +261,8 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         }
     }
     const double lambda = arbeid > 0.0 ? dissipatie / arbeid : bezwijklast;
-    if (IsOneindig(lambda)) {
-        verdeling.Bezwijklast = Oneindig;
+    if (IsOneindigeLast(lambda)) {
+        verdeling.Bezwijklast = OneindigeLast;
         return verdeling;
     }
     verdeling.Bezwijklast = lambda;
