@@ -50,7 +50,7 @@ char Decimaalteken() {
 }
 
 std::string Bezwijklast(double fp, char decimaalteken) {
-    return IsOneindig(fp) ? "∞" : AlgemeenGetal(fp, 4, decimaalteken) + " kN";
+    return IsOneindigeLast(fp) ? "∞" : AlgemeenGetal(fp, 4, decimaalteken) + " kN";
 }
 
 // The equation as the virtual work view lays it out: every term whose factor is not zero.
@@ -216,7 +216,7 @@ void SchrijfControle(std::ostream& uit, const TUitslag& uitslag, char decimaalte
     const auto& waar = controle.Waar;
     uit << "Bezwijklast volgens de statische stelling: Fp = "
         << Bezwijklast(waar.Bezwijklast, decimaalteken);
-    if (!IsOneindig(waar.Bezwijklast) && !waar.Scharnieren.empty()) {
+    if (!IsOneindigeLast(waar.Bezwijklast) && !waar.Scharnieren.empty()) {
         uit << " (Mp bereikt in knoop " << KnoopOpsomming(waar.Scharnieren) << ")";
     }
     uit << "\n";
@@ -229,6 +229,11 @@ double Schoon(double v) {
 } // namespace
 
 namespace {
+// A load as JSON: null where it is infinite, which JSON has no number for.
+nlohmann::ordered_json Last(double last) {
+    return IsOneindigeLast(last) ? nlohmann::ordered_json() : nlohmann::ordered_json(last);
+}
+
 // null where the mechanism has no force distribution, as where its Fp is infinite.
 nlohmann::ordered_json Momentverhouding(const TUitslag& uitslag, int i) {
     const double verhouding = uitslag.Controle.Momentverhoudingen[static_cast<std::size_t>(i)];
@@ -372,7 +377,7 @@ nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const
              {"draaiende_scharnieren", knopen(uitslag.Draaiend[k])},
              {"plaatsen", nummers(uitslag.Plaatsen[k])},
              {"draaiende_plaatsen", nummers(uitslag.Draaiend[k])},
-             {"bezwijklast", uitslag.Bezwijklasten[k]},
+             {"bezwijklast", Last(uitslag.Bezwijklasten[k])},
              {"gelijk_aan", GelijkAan(uitslag, i)},
              {"momentverhouding", Momentverhouding(uitslag, i)},
              {"termen", uitslag.Termen[k]},
@@ -400,7 +405,7 @@ nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const
                            ? nlohmann::ordered_json(uitslag.Maatgevend + 1)
                            : nlohmann::ordered_json()},
         {"maatgevende_combinatie", combinatie},
-        {"bezwijklast_exact", uitslag.Controle.Waar.Bezwijklast},
+        {"bezwijklast_exact", Last(uitslag.Controle.Waar.Bezwijklast)},
         {"bevestigd", uitslag.Controle.Bevestigd},
         {"mechanismen", mechanismen}};
     if (momenten) {

@@ -10,6 +10,7 @@
 #include "engine/Getalnotatie.h"
 #include "engine/Krachtenanalyse.h"
 #include "engine/Records.h"
+#include "engine/Toleranties.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
@@ -282,7 +283,7 @@ double TKrachtView::TekenToets(double y, const TKrachtsverdeling& v) {
     const auto& controle = ctx_.Krachten.Controle();
     if (!v.Bestaat) {
         const int tekst =
-            IsOneindig(v.Bezwijklast) ? TekstKrachtGeenArbeid : TekstKrachtGeenEvenwicht;
+            IsOneindigeLast(v.Bezwijklast) ? TekstKrachtGeenArbeid : TekstKrachtGeenEvenwicht;
         return TekenBlok(p_, gebied_, y, T(tekst), opBerekening, KleurZwart);
     }
     if (v.Momentverhouding <= 1.0 + Verhoudingstolerantie) {
@@ -297,7 +298,7 @@ double TKrachtView::TekenToets(double y, const TKrachtsverdeling& v) {
         VulIn(T(TekstKrachtOndergrens), {Getal(v.Momentverhouding), Getal(v.Ondergrens())}),
         opBerekening, KleurZwart);
     const auto& waar = controle.Waar;
-    if (IsOneindig(waar.Bezwijklast)) {
+    if (IsOneindigeLast(waar.Bezwijklast)) {
         return TekenBlok(p_, gebied_, y, T(TekstKrachtWareLastOneindig), opBerekening, KleurZwart);
     }
     std::vector<std::string> knopen;
@@ -312,7 +313,7 @@ double TKrachtView::TekenToets(double y, const TKrachtsverdeling& v) {
 
 double TKrachtView::TekenMomentenlijn(double y) {
     const auto& v = ctx_.Krachten.Verdeling(i_);
-    const std::string fp = IsOneindig(v.Bezwijklast) ? "**g¥" : Getal(v.Bezwijklast);
+    const std::string fp = IsOneindigeLast(v.Bezwijklast) ? "**g¥" : Getal(v.Bezwijklast);
     y = TekenBlok(p_, gebied_, y, VulIn(T(TekstKrachtMechanisme), {std::to_string(i_ + 1), fp}),
                   opBerekening, KleurZwart);
     if (v.Bestaat) {

@@ -459,7 +459,7 @@ std::string TArbeidsView::GereduceerdeVergelijking() const {
 
 std::string Bezwijklast(const TMechanisme& m, char decimaalteken) {
     const double fp = m.Vgl.Bezwijklast;
-    if (!IsOneindig(fp)) {
+    if (!IsOneindigeLast(fp)) {
         return "Fp = " + AlgemeenGetal(fp, CijfersUitkomst, decimaalteken) + " kN";
     }
     return "Fp = **g¥";

@@ -11,9 +11,6 @@ namespace kx {
 
 namespace {
 
-// A rotation below this share of the largest is rounding of one that is zero.
-constexpr double Ruis = 1e-9;
-
 std::uint8_t Soort(const TConstructieKnoop& knoop) {
     switch (knoop.Oplegging) {
     case RolHorizontaal:
@@ -126,7 +123,7 @@ void BouwMechanisme(const TConstructie& constructie, const TRaamwerk& raamwerk,
                        Eind(constructie, staaf.Knoop1, staaf.Mp)};
         deel.VStaaf = static_cast<std::int32_t>(s);
         double gamma = raamwerk.Gamma(d, static_cast<std::int32_t>(s));
-        if (std::fabs(gamma) <= Ruis * VirtueleRotatie) {
+        if (std::fabs(gamma) <= RotatieRuis * VirtueleRotatie) {
             gamma = 0.0;
         }
         ZetBeweging(deel, gamma, raamwerk, d);
@@ -141,7 +138,7 @@ void BouwMechanisme(const TConstructie& constructie, const TRaamwerk& raamwerk,
     std::vector<bool> draaitMee(constructie.Knopen.size(), false);
     for (const int p : plaatsen) {
         const double theta = raamwerk.Rotatie(d, p);
-        if (std::fabs(theta) <= Ruis * grootste || grootste == 0.0) {
+        if (std::fabs(theta) <= RotatieRuis * grootste || grootste == 0.0) {
             continue;
         }
         const auto& plaats = alle[static_cast<std::size_t>(p)];

@@ -36,6 +36,8 @@ struct TBerekendMechanisme {
 };
 
 // The governing rule: the lowest collapse load governs, the lowest index among equal ones.
+// Loads within GelijkeLasten of each other are equal, so that rounding does not choose between
+// mechanisms of one load (mirror images); an infinite load governs only when all are infinite.
 class TMaatgevendeRegel {
 public:
     // Offers mechanism i with collapse load fp; true when it governs those offered so far.

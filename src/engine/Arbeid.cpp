@@ -17,15 +17,35 @@ constexpr int T4 = 136; // "deel "
 constexpr int T5 = 137; // "belasting"
 constexpr int T6 = 138; // " = 0"
 
-// Relative size below which a difference of rotations or a sum of work is rounding noise.
-constexpr double Ruis = 1e-9;
-
 double GrootsteRotatie(const TMechanisme& mechanisme) {
     double grootste = 0.0;
     for (const TStaaf& deel : mechanisme.avStaven) {
         grootste = std::max(grootste, std::fabs(deel.gamma));
     }
     return grootste;
+}
+
+// The largest displacement component of any part end or load.
+double GrootsteVerplaatsing(const TMechanisme& mechanisme) {
+    double grootste = 0.0;
+    for (const TStaaf& deel : mechanisme.avStaven) {
+        for (const TKnoop& knoop : deel.Knopen) {
+            grootste = std::max({grootste, std::fabs(knoop.dx), std::fabs(knoop.dy)});
+        }
+    }
+    for (const TBelasting& last : mechanisme.avBelastingen) {
+        grootste = std::max({grootste, std::fabs(last.dx), std::fabs(last.dy)});
+    }
+    return grootste;
+}
+
+// The sum of the loads' component sizes.
+double Lastgrootte(const TMechanisme& mechanisme) {
+    double som = 0.0;
+    for (const TBelasting& last : mechanisme.avBelastingen) {
+        som += std::fabs(last.Fx) + std::fabs(last.Fy);
+    }
+    return som;
 }
 
 double Teken(double x, double grens) {
@@ -40,7 +60,7 @@ bool IsGeldigeStaaf(const TMechanisme& mechanisme, int b) {
 
 void BepaalPlastischeMomenten(TMechanisme& mechanisme) {
     auto& staven = mechanisme.avStaven;
-    const double grens = Ruis * GrootsteRotatie(mechanisme);
+    const double grens = RotatieRuis * GrootsteRotatie(mechanisme);
     for (int b = 0; b < static_cast<int>(staven.size()); ++b) {
         for (int n = 0; n < 2; ++n) {
             TKnoop& knoop = staven[static_cast<std::size_t>(b)].Knopen[n];
@@ -91,13 +111,12 @@ void BepaalBezwijklast(TMechanisme& mechanisme) {
         s1 += vgl.Factoren[q];
     }
     double s2 = 0.0;
-    double omvang = 0.0;
     for (std::size_t q = intern + 1; q <= extern_; ++q) {
         s2 += vgl.Factoren[q];
-        omvang += std::fabs(vgl.Factoren[q]);
     }
-    // Loads whose work cancels do no work either.
-    vgl.Bezwijklast = std::fabs(s2) <= Ruis * omvang || s2 == 0.0 ? Oneindig : -s1 / s2;
+    // Loads whose work is rounding of the motion, or cancels, do no work.
+    const double omvang = Lastgrootte(mechanisme) * GrootsteVerplaatsing(mechanisme);
+    vgl.Bezwijklast = std::fabs(s2) <= ArbeidsRuis * omvang ? OneindigeLast : -s1 / s2;
 }
 
 void SchrijfTermen(TMechanisme& mechanisme, const Teksten& t, char decimaalteken) {

@@ -2,6 +2,7 @@
 
 #include "engine/LineairProgramma.h"
 #include "engine/Records.h"
+#include "engine/Toleranties.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,24 +10,38 @@
 namespace kx {
 
 namespace {
-// A moment within this share of Mp below it counts as having reached Mp.
-constexpr double Bereikt = 1e-6;
-constexpr double Nultrace = 1e-9;
-} // namespace
-
-TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
-    TWareBezwijklast waar;
-    if (!evenwicht.Draagt) {
-        return waar;
-    }
-    // Unknowns lambda and the self-stress z; every bar end moment within Mp.
-    const auto k = evenwicht.Nul.cols();
+std::vector<int> Momentkolommen(const TEvenwicht& evenwicht) {
     std::vector<int> momenten;
     for (std::size_t j = 0; j < evenwicht.Onbekenden.size(); ++j) {
         if (evenwicht.Onbekenden[j].Soort == TOnbekende::Moment) {
             momenten.push_back(static_cast<int>(j));
         }
     }
+    return momenten;
+}
+
+// The scales of the static theorem's program: the largest Mp and the largest moment the loads
+// cause at factor 1.
+struct TSterkteschaal {
+    double Mp = 0.0;
+    double Moment = 0.0;
+};
+
+TSterkteschaal Sterkteschaal(const TEvenwicht& evenwicht, const std::vector<int>& momenten) {
+    TSterkteschaal schaal;
+    for (const int j : momenten) {
+        schaal.Mp = std::max(schaal.Mp, evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp);
+        schaal.Moment = std::max(schaal.Moment, std::fabs(evenwicht.Xb(j)));
+    }
+    return schaal;
+}
+
+// Maximise the load factor with every bar end moment within Mp, on the program's own scale:
+// the factor in units of Mp / Moment, the self-stress in units of Mp. Returns the factor in
+// those units; infinite when the loads can grow without bound.
+double GeschaaldeSterkte(const TEvenwicht& evenwicht, const std::vector<int>& momenten,
+                         const TSterkteschaal& schaal, Eigen::VectorXd& z) {
+    const auto k = evenwicht.Nul.cols();
     const auto rijen = static_cast<Eigen::Index>(momenten.size());
     TLineairProgramma lp;
     lp.R.resize(rijen, k + 1);
@@ -34,9 +49,9 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
     lp.RijBoven.resize(rijen);
     for (Eigen::Index r = 0; r < rijen; ++r) {
         const int j = momenten[static_cast<std::size_t>(r)];
-        lp.R(r, 0) = evenwicht.Xb(j);
+        lp.R(r, 0) = evenwicht.Xb(j) / schaal.Moment;
         lp.R.row(r).tail(k) = evenwicht.Nul.row(j);
-        lp.RijBoven(r) = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp;
+        lp.RijBoven(r) = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp / schaal.Mp;
         lp.RijOnder(r) = -lp.RijBoven(r);
     }
     lp.KolomOnder = Eigen::VectorXd::Constant(k + 1, -TLineairProgramma::Onbegrensd);
@@ -45,15 +60,35 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
     lp.c = Eigen::VectorXd::Zero(k + 1);
     lp.c(0) = -1.0;
     const auto uitkomst = LosOp(lp);
-    // A bound far beyond any real strength comes from load terms that are only rounding.
-    if (uitkomst.Status != TLpUitkomst::Optimaal || IsOneindig(uitkomst.x(0))) {
-        waar.Bezwijklast = Oneindig;
-        waar.Verdeling.Bezwijklast = Oneindig;
+    // A bound that only rounding of Xb sets: its moments cancel against self-stress.
+    if (uitkomst.Status != TLpUitkomst::Optimaal || uitkomst.x(0) * XbRuis >= 1.0) {
+        return OneindigeLast;
+    }
+    z = schaal.Mp * uitkomst.x.tail(k);
+    // A trace of rounding is no strength.
+    return uitkomst.x(0) < Sterktespoor ? 0.0 : uitkomst.x(0);
+}
+} // namespace
+
+TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
+    TWareBezwijklast waar;
+    if (!evenwicht.Draagt) {
         return waar;
     }
-    // A trace of rounding is no strength.
-    const double lambda = uitkomst.x(0) < Nultrace ? 0.0 : uitkomst.x(0);
-    const Eigen::VectorXd x = lambda * evenwicht.Xb + evenwicht.Nul * uitkomst.x.tail(k);
+    const std::vector<int> momenten = Momentkolommen(evenwicht);
+    const TSterkteschaal schaal = Sterkteschaal(evenwicht, momenten);
+    Eigen::VectorXd z;
+    // Loads that cause no moment beyond Xb's rounding can grow without bound.
+    const double geschaald = schaal.Moment <= XbRuis * GrootsteWaarde(evenwicht.Xb)
+                                 ? OneindigeLast
+                                 : GeschaaldeSterkte(evenwicht, momenten, schaal, z);
+    if (IsOneindigeLast(geschaald)) {
+        waar.Bezwijklast = OneindigeLast;
+        waar.Verdeling.Bezwijklast = OneindigeLast;
+        return waar;
+    }
+    const double lambda = geschaald * schaal.Mp / schaal.Moment;
+    const Eigen::VectorXd x = lambda * evenwicht.Xb + evenwicht.Nul * z;
     waar.Bezwijklast = lambda;
     auto& verdeling = waar.Verdeling;
     verdeling.Bezwijklast = lambda;
@@ -70,7 +105,7 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
         const double verhouding =
             std::fabs(x(j)) / evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp;
         piek = std::max(piek, verhouding);
-        if (verhouding >= 1.0 - Bereikt) {
+        if (verhouding >= 1.0 - MpBereikt) {
             waar.Scharnieren.push_back(evenwicht.KnoopVanKolom(j));
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Krachtsverdeling.h"
+#include "engine/Toleranties.h"
 
 #include <vector>
 
@@ -8,7 +9,7 @@ namespace kx {
 
 // The collapse load by the static theorem: the largest load factor at which a distribution in
 // equilibrium keeps |M| <= Mp at every bar end, with that distribution and the nodes where it
-// reaches Mp. Oneindig when the loads can grow without bound.
+// reaches Mp. OneindigeLast when the loads can grow without bound.
 struct TWareBezwijklast {
     double Bezwijklast = 0.0;
     std::vector<int> Scharnieren; // node indices, ascending
@@ -36,9 +37,6 @@ struct TBezwijkcontrole {
 
     double Ondergrens(int i) const;
 };
-
-// Momentverhoudingen at or below 1 + this count as 1.
-inline constexpr double Verhoudingstolerantie = 1e-6;
 
 TBezwijkcontrole ControleerMechanismen(const TEvenwicht& evenwicht,
                                        const std::vector<TMechanismeOpgave>& mechanismen,

@@ -1,5 +1,7 @@
 #include "engine/Compatibiliteit.h"
 
+#include "engine/Toleranties.h"
+
 #include <Eigen/Dense>
 
 #include <algorithm>
@@ -9,8 +11,6 @@
 namespace kx {
 
 namespace {
-
-constexpr double Drempel = 1e-10;
 
 // Ends of the same replacement node coincide; ends made by hand are compared by position.
 bool ValtSamen(const TKnoop& a, const TKnoop& b) {
@@ -125,7 +125,7 @@ TCompatibiliteit LosCompatibiliteitOp(const TMechanisme& mechanisme, int eerste,
         kern = Eigen::MatrixXd::Identity(3 * aantal, 3 * aantal);
     } else {
         Eigen::FullPivLU<Eigen::MatrixXd> lu(a);
-        lu.setThreshold(Drempel);
+        lu.setThreshold(DelenRangdrempel);
         if (lu.dimensionOfKernel() == 0) {
             return uit;
         }
@@ -139,12 +139,12 @@ TCompatibiliteit LosCompatibiliteitOp(const TMechanisme& mechanisme, int eerste,
     doel(draai) = 1.0;
     Eigen::VectorXd x = kern * kern.colPivHouseholderQr().solve(doel);
     Eigen::Index maat = draai;
-    if (std::fabs(x(draai)) <= Drempel * std::max(1.0, x.norm())) {
+    if (std::fabs(x(draai)) <= DelenRangdrempel * std::max(1.0, x.norm())) {
         x = kern.col(0);
         maat = GrootsteRotatie(x);
     }
     double factor = 0.0;
-    if (std::fabs(x(maat)) > Drempel * x.norm()) {
+    if (std::fabs(x(maat)) > DelenRangdrempel * x.norm()) {
         factor = gamma0 * schaal / x(maat);
     } else {
         // Only translations: the largest displacement becomes gamma0 times the length scale.

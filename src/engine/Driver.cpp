@@ -153,8 +153,8 @@ public:
         // Exact kinematics leave no other outcome; a collapse load that is not positive and
         // finite would only come from rounding, and the mechanism then has no load.
         double& fp = mechanisme.Vgl.Bezwijklast;
-        if (!(fp > 0.0 && fp < Oneindig)) {
-            fp = Oneindig;
+        if (!(fp > 0.0 && std::isfinite(fp))) {
+            fp = OneindigeLast;
         }
         BepaalDraaiendeScharnieren(mechanisme);
         if (!gebouwd) {
@@ -266,7 +266,8 @@ private:
 } // namespace
 
 bool TMaatgevendeRegel::Neem(std::int32_t i, double fp) {
-    if (leeg_ || fp < laagste_) {
+    // Only a load lower beyond rounding takes over; infinity never undercuts itself.
+    if (leeg_ || fp < laagste_ * (1.0 - GelijkeLasten)) {
         leeg_ = false;
         laagste_ = fp;
         index_ = i;

@@ -1,6 +1,7 @@
 #include "engine/Evenwicht.h"
 
-#include <algorithm>
+#include "engine/Toleranties.h"
+
 #include <cmath>
 
 namespace kx {
@@ -22,20 +23,20 @@ TEvenwicht::TEvenwicht(const TConstructie& constructie) {
 }
 
 void TEvenwicht::BepaalOplossingsruimte() {
-    constexpr double Rangdrempel = 1e-10;
     Eigen::CompleteOrthogonalDecomposition<Eigen::MatrixXd> cod(A);
-    cod.setThreshold(Rangdrempel);
+    cod.setThreshold(EvenwichtsRangdrempel);
     Xb = cod.solve(b);
-    Draagt = (A * Xb - b).norm() <= 1e-9 * std::max(1.0, b.norm());
+    // Relative to the loads alone: a frame of small loads is judged as one of large loads.
+    Draagt = (A * Xb - b).norm() <= Draagtolerantie * b.norm();
     // The null space of A is the orthogonal complement of the range of its transpose.
     Eigen::ColPivHouseholderQR<Eigen::MatrixXd> qr(A.transpose());
-    qr.setThreshold(Rangdrempel);
+    qr.setThreshold(EvenwichtsRangdrempel);
     const Eigen::MatrixXd q = qr.householderQ();
     Nul = q.rightCols(A.cols() - qr.rank());
-    HoudMomentdragendeSpanningen(Rangdrempel);
+    HoudMomentdragendeSpanningen();
 }
 
-void TEvenwicht::HoudMomentdragendeSpanningen(double rangdrempel) {
+void TEvenwicht::HoudMomentdragendeSpanningen() {
     std::vector<Eigen::Index> momenten;
     for (std::size_t j = 0; j < Onbekenden.size(); ++j) {
         if (Onbekenden[j].Soort == TOnbekende::Moment) {
@@ -51,7 +52,8 @@ void TEvenwicht::HoudMomentdragendeSpanningen(double rangdrempel) {
     const Eigen::MatrixXd momentRijen = Nul(momenten, Eigen::all);
     Eigen::JacobiSVD<Eigen::MatrixXd> svd(momentRijen, Eigen::ComputeFullV);
     Eigen::Index rang = 0;
-    while (rang < svd.singularValues().size() && svd.singularValues()(rang) > rangdrempel) {
+    while (rang < svd.singularValues().size() &&
+           svd.singularValues()(rang) > EvenwichtsRangdrempel) {
         ++rang;
     }
     Nul = Nul * svd.matrixV().leftCols(rang);

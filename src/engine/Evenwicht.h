@@ -78,7 +78,7 @@ private:
     void NummerOnbekenden(const TConstructie& constructie);
     void VulMatrix(const TConstructie& constructie);
     void BepaalOplossingsruimte();
-    void HoudMomentdragendeSpanningen(double rangdrempel);
+    void HoudMomentdragendeSpanningen();
 };
 
 } // namespace kx

@@ -1,5 +1,7 @@
 #include "engine/IjlProgramma.h"
 
+#include "engine/Toleranties.h"
+
 #include <ClpSimplex.hpp>
 #include <CoinPackedMatrix.hpp>
 
@@ -8,10 +10,6 @@
 namespace kx {
 
 namespace {
-// Feasibility and optimality within this much: the programs hold lengths and moments of
-// textbook size, scaled to about 1, where 1e-10 is far above rounding and far below any answer.
-constexpr double Oplostolerantie = 1e-10;
-
 CoinPackedMatrix Kolomsgewijs(Eigen::SparseMatrix<double> r) {
     r.makeCompressed();
     std::vector<int> lengte(static_cast<std::size_t>(r.cols()));
@@ -31,8 +29,8 @@ TIjlUitkomst LosOp(const TIjlProgramma& p) {
     model.setLogLevel(0);
     model.loadProblem(Kolomsgewijs(p.R), p.KolomOnder.data(), p.KolomBoven.data(), p.c.data(),
                       p.RijOnder.data(), p.RijBoven.data());
-    model.setPrimalTolerance(Oplostolerantie);
-    model.setDualTolerance(Oplostolerantie);
+    model.setPrimalTolerance(LpPrimaleTolerantie);
+    model.setDualTolerance(LpDualeTolerantie);
     model.initialSolve();
     TIjlUitkomst uitkomst;
     switch (model.status()) {

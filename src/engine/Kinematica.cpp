@@ -13,8 +13,6 @@ namespace kx {
 namespace {
 
 constexpr double pi = std::numbers::pi;
-// Relative size below which a rotation or displacement is rounding noise.
-constexpr double Ruis = 1e-9;
 
 // Ends of the same replacement node coincide; ends made by hand are compared by position.
 bool ValtSamen(const TKnoop& a, const TKnoop& b) {
@@ -64,7 +62,7 @@ TRotatiecentrum Snijpunt(const TStaaf& buur0, const TStaaf& buur1) {
     const double d2x = buur1.Knopen[1].x - q.x;
     const double d2y = buur1.Knopen[1].y - q.y;
     const double kruis = Kruis(d1x, d1y, d2x, d2y);
-    if (std::fabs(kruis) <= Ruis * std::hypot(d1x, d1y) * std::hypot(d2x, d2y)) {
+    if (std::fabs(kruis) <= RotatieRuis * std::hypot(d1x, d1y) * std::hypot(d2x, d2y)) {
         return VerPunt(buur0, buur1);
     }
     const double t = Kruis(q.x - p.x, q.y - p.y, d2x, d2y) / kruis;
@@ -148,7 +146,7 @@ private:
         const double rx = h.x - deel.RC.x;
         const double ry = h.y - deel.RC.y;
         const double r2 = rx * rx + ry * ry;
-        if (deel.RCBekend && std::sqrt(r2) > Ruis * schaal_) {
+        if (deel.RCBekend && std::sqrt(r2) > RotatieRuis * schaal_) {
             DraaiOmCentrum(deel, Kruis(rx, ry, d.dx, d.dy) / r2);
             return true;
         }
@@ -187,7 +185,7 @@ private:
 
     // Supports hold their ends and coinciding ends move together.
     bool Verenigbaar() const {
-        const double grens = Ruis * std::fabs(gamma0_) * schaal_;
+        const double grens = RotatieRuis * std::fabs(gamma0_) * schaal_;
         const double grens2 = grens * grens;
         const auto groot = [grens2](double dx, double dy) { return dx * dx + dy * dy > grens2; };
         const auto& staven = m_.avStaven;
@@ -217,7 +215,7 @@ private:
 // The parts move as given; the centres follow from the motion.
 void PasBewegingToe(TMechanisme& m, const std::vector<TStarreBeweging>& bewegingen, double gamma0,
                     double schaal) {
-    const double drempel = Ruis * std::fabs(gamma0);
+    const double drempel = RotatieRuis * std::fabs(gamma0);
     for (std::size_t b = 0; b < m.avStaven.size(); ++b) {
         TStaaf& deel = m.avStaven[b];
         const TStarreBeweging beweging = bewegingen.empty() ? TStarreBeweging{} : bewegingen[b];
@@ -271,7 +269,8 @@ std::vector<TStarreBeweging> Geschaald(const TMechanisme& m, std::vector<TStarre
         grootsteVerplaatsing = std::max(grootsteVerplaatsing, std::hypot(b.u, b.v));
     }
     double factor = 0.0;
-    if (eerste < beweging.size() && std::fabs(beweging[eerste].omega) > Ruis * grootsteRotatie &&
+    if (eerste < beweging.size() &&
+        std::fabs(beweging[eerste].omega) > RotatieRuis * grootsteRotatie &&
         grootsteRotatie > 0.0) {
         factor = gamma0 / beweging[eerste].omega;
     } else if (grootsteRotatie > 0.0) {
@@ -287,7 +286,7 @@ std::vector<TStarreBeweging> Geschaald(const TMechanisme& m, std::vector<TStarre
 
 // Rotations and displacements that are rounding noise become exactly 0.
 void RondAf(TMechanisme& m, double gamma0, double schaal) {
-    const double hoek = Ruis * std::fabs(gamma0);
+    const double hoek = RotatieRuis * std::fabs(gamma0);
     const double lengte = hoek * schaal;
     const auto rond = [](double& v, double grens) {
         if (std::fabs(v) <= grens) {

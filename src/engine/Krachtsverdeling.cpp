@@ -9,9 +9,6 @@
 namespace kx {
 
 namespace {
-constexpr double Rangdrempel = 1e-9;
-constexpr double Draaidrempel = 1e-9;
-
 // The hinge rows of the self-stress states and of the load-carrying distribution.
 struct TScharnierRijen {
     std::vector<int> Kolommen; // one per place; -1 where no moment can form
@@ -36,6 +33,16 @@ TScharnierRijen ScharnierRijen(const TEvenwicht& evenwicht, const std::vector<in
         h.Xb(i) = evenwicht.Xb(h.Rijen[static_cast<std::size_t>(i)]);
     }
     return h;
+}
+
+// The Mp of every hinge row.
+Eigen::VectorXd ScharnierMp(const TEvenwicht& evenwicht, const TScharnierRijen& h) {
+    Eigen::VectorXd mp(static_cast<Eigen::Index>(h.Rijen.size()));
+    for (std::size_t i = 0; i < h.Rijen.size(); ++i) {
+        mp(static_cast<Eigen::Index>(i)) =
+            evenwicht.Onbekenden[static_cast<std::size_t>(h.Rijen[i])].Mp;
+    }
+    return mp;
 }
 
 // Hinge rotations are compatible when they do no work on any state of self-stress: they lie
@@ -65,8 +72,8 @@ TBeweging Beweging(const Eigen::MatrixXd& nul) {
     // also when every singular value is tiny (the self-stress leaves these hinges alone).
     const double grootste = beweging.Svd.singularValues()(0);
     Eigen::Index rang = 0;
-    if (grootste > Rangdrempel) {
-        beweging.Svd.setThreshold(Rangdrempel / grootste);
+    if (grootste > ScharnierRangdrempel) {
+        beweging.Svd.setThreshold(ScharnierRangdrempel / grootste);
         rang = beweging.Svd.rank();
     }
     beweging.VolleRang = rang == nul.cols();
@@ -80,16 +87,24 @@ TBeweging Beweging(const Eigen::MatrixXd& nul) {
 bool LastenDoenArbeid(const TEvenwicht& evenwicht, const TBeweging& beweging,
                       const TScharnierRijen& h) {
     const double arbeid = (beweging.Vrij.transpose() * h.Xb).norm();
-    return arbeid > Draaidrempel * std::max(1.0, evenwicht.Xb.norm());
+    return arbeid > XbRuis * evenwicht.Xb.norm();
 }
 
 // The motion of least dissipation among those the hinges allow, for loads doing unit work:
 // minimise the sum of Mp |theta| subject to theta on no self-stress and theta . Xb = 1. Its
-// value is the mechanism's collapse load; false when no motion lets the loads work.
+// value is the mechanism's collapse load; false when no motion lets the loads work. The program
+// is posed on its own scale: the work in units of the hinge rows' largest Xb, the dissipation
+// in units of their largest Mp.
 bool KleinsteDissipatie(const TEvenwicht& evenwicht, const TScharnierRijen& h,
                         Eigen::VectorXd& draaiing, double& lambda) {
     const auto n = static_cast<Eigen::Index>(h.Rijen.size());
     const auto k = h.Nul.cols();
+    const double werk = GrootsteWaarde(h.Xb);
+    const Eigen::VectorXd mp = ScharnierMp(evenwicht, h);
+    const double mpSchaal = GrootsteWaarde(mp);
+    if (!(werk > 0.0 && mpSchaal > 0.0)) {
+        return false;
+    }
     const Eigen::Index rijen = k + 1 + 2 * n;
     TLineairProgramma lp;
     lp.R = Eigen::MatrixXd::Zero(rijen, 2 * n);
@@ -97,7 +112,7 @@ bool KleinsteDissipatie(const TEvenwicht& evenwicht, const TScharnierRijen& h,
     lp.RijBoven = Eigen::VectorXd::Zero(rijen);
     lp.R.topLeftCorner(k, n) = h.Nul.transpose();
     lp.RijOnder.head(k).setZero();
-    lp.R.row(k).head(n) = h.Xb.transpose();
+    lp.R.row(k).head(n) = h.Xb.transpose() / werk;
     lp.RijOnder(k) = 1.0;
     lp.RijBoven(k) = 1.0;
     for (Eigen::Index i = 0; i < n; ++i) {
@@ -110,30 +125,32 @@ bool KleinsteDissipatie(const TEvenwicht& evenwicht, const TScharnierRijen& h,
     lp.KolomBoven = Eigen::VectorXd::Constant(2 * n, TLineairProgramma::Onbegrensd);
     lp.KolomOnder.tail(n).setZero();
     lp.c = Eigen::VectorXd::Zero(2 * n);
-    for (Eigen::Index i = 0; i < n; ++i) {
-        lp.c(n + i) =
-            evenwicht.Onbekenden[static_cast<std::size_t>(h.Rijen[static_cast<std::size_t>(i)])].Mp;
-    }
+    lp.c.tail(n) = mp / mpSchaal;
     const auto uitkomst = LosOp(lp);
     if (uitkomst.Status != TLpUitkomst::Optimaal) {
         return false;
     }
-    draaiing = uitkomst.x.head(n);
-    lambda = lp.c.dot(uitkomst.x);
+    draaiing = uitkomst.x.head(n) / werk;
+    lambda = lp.c.dot(uitkomst.x) * mpSchaal / werk;
     return true;
 }
 
 // The self-stress z with the least peak |M| / Mp at lambda, the hinges marked vast held at
-// their moments; empty when there is none.
+// their moments; empty when there is none. Moments are posed in units of the largest Mp.
 Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnierRijen& h,
                                    const std::vector<bool>& vast, const Eigen::VectorXd& m,
                                    double lambda) {
     const auto k = evenwicht.Nul.cols();
     std::vector<int> momenten;
+    double mpSchaal = 0.0;
     for (std::size_t j = 0; j < evenwicht.Onbekenden.size(); ++j) {
         if (evenwicht.Onbekenden[j].Soort == TOnbekende::Moment) {
             momenten.push_back(static_cast<int>(j));
+            mpSchaal = std::max(mpSchaal, evenwicht.Onbekenden[j].Mp);
         }
+    }
+    if (!(mpSchaal > 0.0)) {
+        return {};
     }
     const auto aantalVast = std::count(vast.begin(), vast.end(), true);
     const Eigen::Index rijen = aantalVast + 2 * static_cast<Eigen::Index>(momenten.size());
@@ -146,13 +163,13 @@ Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnier
         if (vast[i]) {
             const auto rij = static_cast<Eigen::Index>(i);
             lp.R.row(r).head(k) = h.Nul.row(rij);
-            lp.RijOnder(r) = m(rij) - lambda * h.Xb(rij);
-            lp.RijBoven(r++) = m(rij) - lambda * h.Xb(rij);
+            lp.RijOnder(r) = (m(rij) - lambda * h.Xb(rij)) / mpSchaal;
+            lp.RijBoven(r++) = (m(rij) - lambda * h.Xb(rij)) / mpSchaal;
         }
     }
     for (const int j : momenten) {
-        const double mp = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp;
-        const double last = lambda * evenwicht.Xb(j);
+        const double mp = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp / mpSchaal;
+        const double last = lambda * evenwicht.Xb(j) / mpSchaal;
         lp.R.row(r).head(k) = evenwicht.Nul.row(j);
         lp.R(r, k) = -mp;
         lp.RijBoven(r++) = -last;
@@ -169,7 +186,7 @@ Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnier
     if (uitkomst.Status != TLpUitkomst::Optimaal) {
         return {};
     }
-    return uitkomst.x.head(k);
+    return mpSchaal * uitkomst.x.head(k);
 }
 
 double Momentverhouding(const TEvenwicht& evenwicht, const Eigen::VectorXd& x) {
@@ -200,7 +217,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     }
     const TBeweging beweging = Beweging(h.Nul);
     if (!LastenDoenArbeid(evenwicht, beweging, h)) {
-        verdeling.Bezwijklast = Oneindig;
+        verdeling.Bezwijklast = OneindigeLast;
         return verdeling;
     }
     std::vector<bool> vast(n, false);
@@ -218,14 +235,14 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     } else {
         double kleinste = 0.0;
         if (!KleinsteDissipatie(evenwicht, h, draaiing, kleinste)) {
-            verdeling.Bezwijklast = Oneindig;
+            verdeling.Bezwijklast = OneindigeLast;
             return verdeling;
         }
         // Any motion of these hinges needs at least kleinste; a load given above it stands
         // for a motion not known here, so no hinge is held.
-        if (bezwijklast >= kleinste * (1.0 - 1e-9)) {
-            if (IsOneindig(bezwijklast)) {
-                verdeling.Bezwijklast = Oneindig;
+        if (bezwijklast >= kleinste * (1.0 - GelijkeLasten)) {
+            if (IsOneindigeLast(bezwijklast)) {
+                verdeling.Bezwijklast = OneindigeLast;
                 return verdeling;
             }
             draaiing.setZero();
@@ -236,7 +253,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     double dissipatie = 0.0;
     for (std::size_t i = 0; i < n; ++i) {
         const auto rij = static_cast<Eigen::Index>(i);
-        if (std::fabs(draaiing(rij)) > Draaidrempel * schaal) {
+        if (std::fabs(draaiing(rij)) > DraaiRuis * schaal) {
             const double mp = evenwicht.Onbekenden[static_cast<std::size_t>(h.Rijen[i])].Mp;
             vast[i] = true;
             m(rij) = draaiing(rij) > 0.0 ? mp : -mp;
@@ -244,8 +261,8 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         }
     }
     const double lambda = arbeid > 0.0 ? dissipatie / arbeid : bezwijklast;
-    if (IsOneindig(lambda)) {
-        verdeling.Bezwijklast = Oneindig;
+    if (IsOneindigeLast(lambda)) {
+        verdeling.Bezwijklast = OneindigeLast;
         return verdeling;
     }
     verdeling.Bezwijklast = lambda;
@@ -284,11 +301,14 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     return verdeling;
 }
 
+double GrootsteWaarde(const Eigen::VectorXd& v) {
+    return v.size() == 0 ? 0.0 : v.cwiseAbs().maxCoeff();
+}
+
 bool InEvenwicht(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,
                  double residu) {
-    const double schaal = std::max(
-        {1.0, x.size() == 0 ? 0.0 : x.cwiseAbs().maxCoeff(),
-         evenwicht.b.size() == 0 ? 0.0 : std::fabs(lambda) * evenwicht.b.cwiseAbs().maxCoeff()});
+    const double schaal =
+        std::max(GrootsteWaarde(x), std::fabs(lambda) * GrootsteWaarde(evenwicht.b));
     return std::isfinite(residu) && residu <= Evenwichtstolerantie * schaal;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Evenwicht.h"
+#include "engine/Toleranties.h"
 
 #include <vector>
 
@@ -65,11 +66,11 @@ struct TKrachtsverdeling {
 TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
                                          const std::vector<int>& plaatsen, double bezwijklast);
 
-// Node imbalances up to this share of the largest force or load count as rounding.
-inline constexpr double Evenwichtstolerantie = 1e-9;
+// The largest |entry| of v; 0 for an empty v.
+double GrootsteWaarde(const Eigen::VectorXd& v);
 
-// Whether a distribution x at lambda with this largest node imbalance is in equilibrium; one
-// that is not is never reported.
+// Whether a distribution x at lambda with this largest node imbalance is in equilibrium, within
+// Evenwichtstolerantie of its largest force or load; one that is not is never reported.
 bool InEvenwicht(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,
                  double residu);
 

@@ -1,5 +1,7 @@
 #include "engine/LineairProgramma.h"
 
+#include "engine/Toleranties.h"
+
 #include <ClpSimplex.hpp>
 #include <CoinPackedMatrix.hpp>
 
@@ -8,11 +10,6 @@
 namespace kx {
 
 namespace {
-// Coefficients below this share of the largest in their column are rounding of what should be
-// zero: a column comes from one computation (a state of self-stress, the loads). Left in, the
-// solver's scaling blows them up and it may report a point as optimal that is not.
-constexpr double Ruis = 1e-12;
-
 // The matrix column by column, zeros and rounding noise left out.
 CoinPackedMatrix Ijl(const Eigen::MatrixXd& r) {
     std::vector<CoinBigIndex> begin;
@@ -21,7 +18,7 @@ CoinPackedMatrix Ijl(const Eigen::MatrixXd& r) {
     begin.reserve(static_cast<std::size_t>(r.cols()) + 1);
     for (Eigen::Index j = 0; j < r.cols(); ++j) {
         begin.push_back(static_cast<CoinBigIndex>(waarde.size()));
-        const double drempel = r.rows() == 0 ? 0.0 : Ruis * r.col(j).cwiseAbs().maxCoeff();
+        const double drempel = r.rows() == 0 ? 0.0 : LpRuis * r.col(j).cwiseAbs().maxCoeff();
         for (Eigen::Index i = 0; i < r.rows(); ++i) {
             if (std::fabs(r(i, j)) > drempel) {
                 rij.push_back(static_cast<int>(i));
@@ -45,8 +42,8 @@ TLpUitkomst LosOp(const TLineairProgramma& p) {
     model.setLogLevel(0);
     model.loadProblem(Ijl(p.R), p.KolomOnder.data(), p.KolomBoven.data(), p.c.data(),
                       p.RijOnder.data(), p.RijBoven.data());
-    model.setPrimalTolerance(1e-10);
-    model.setDualTolerance(1e-10);
+    model.setPrimalTolerance(LpPrimaleTolerantie);
+    model.setDualTolerance(LpDualeTolerantie);
     model.initialSolve();
     TLpUitkomst uitkomst;
     switch (model.status()) {

@@ -24,7 +24,8 @@ struct TLpUitkomst {
     Eigen::VectorXd x;
 };
 
-// Solves the program with COIN-OR CLP; the solver writes nothing.
+// Solves the program with COIN-OR CLP; the solver writes nothing. Its tolerances are absolute
+// (LpPrimaleTolerantie, LpDualeTolerantie), so a caller poses the program on the scale of 1.
 TLpUitkomst LosOp(const TLineairProgramma& programma);
 
 } // namespace kx

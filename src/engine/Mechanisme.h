@@ -51,7 +51,7 @@ void KeerVervormingOm(TMechanisme& mechanisme);
 void BepaalPlastischeMomenten(TMechanisme& mechanisme);
 // The value of every equation term.
 void BepaalFactoren(TMechanisme& mechanisme);
-// -internal / external work, or Oneindig when the loads do no work.
+// -internal / external work, or OneindigeLast when the loads do no work.
 void BepaalBezwijklast(TMechanisme& mechanisme);
 // The printed term and caption of every equation entry; reads only the results above.
 void SchrijfTermen(TMechanisme& mechanisme, const Teksten& teksten, char decimaalteken);

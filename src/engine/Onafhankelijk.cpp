@@ -1,6 +1,7 @@
 #include "engine/Onafhankelijk.h"
 
 #include "engine/Getalnotatie.h"
+#include "engine/Toleranties.h"
 #include "model/Knoopbetekenis.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
@@ -11,12 +12,6 @@
 namespace kx {
 
 namespace {
-
-// A motion adds a direction when what the basis so far leaves of it is more than this share of
-// it: far above rounding, far below any mechanism of its own.
-constexpr double NieuweRichting = 1e-8;
-// Two bars are in line when the sine of their angle is below this.
-constexpr double InLijn = 1e-9;
 
 // The basis built so far, kept orthonormal in the dimensionless measure.
 class TBasis {
@@ -60,10 +55,6 @@ Eigen::VectorXd Genormeerd(const TRaamwerk& raamwerk, const Eigen::VectorXd& d) 
     const double teken = raamwerk.Arbeid(d) < 0.0 ? -1.0 : 1.0;
     return schaal > 0.0 ? Eigen::VectorXd(d * (teken / schaal)) : d;
 }
-
-// A coefficient within this share of 1 is 1, and one below this share of the largest is 0: the
-// combination is found by a least-squares solve.
-constexpr double Afronding = 1e-9;
 
 class TBouwer {
 public:
@@ -306,7 +297,7 @@ std::string CombinatieTekst(const std::vector<TOnafhankelijkMechanisme>& basis,
     std::string tekst;
     for (std::size_t i = 0; i < coefficienten.size() && i < basis.size(); ++i) {
         const double c = coefficienten[i];
-        if (std::fabs(c) <= Afronding * grootste) {
+        if (std::fabs(c) <= CombinatieAfronding * grootste) {
             continue;
         }
         if (tekst.empty()) {
@@ -314,7 +305,7 @@ std::string CombinatieTekst(const std::vector<TOnafhankelijkMechanisme>& basis,
         } else {
             tekst += c < 0.0 ? " − " : " + ";
         }
-        if (std::fabs(std::fabs(c) - 1.0) > Afronding) {
+        if (std::fabs(std::fabs(c) - 1.0) > CombinatieAfronding) {
             tekst += AlgemeenGetal(std::fabs(c), 3, decimaalteken) + " × ";
         }
         tekst += basis[i].Naam;

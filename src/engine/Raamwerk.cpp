@@ -1,6 +1,8 @@
 #include "engine/Raamwerk.h"
 
 #include "engine/IjlProgramma.h"
+#include "engine/Records.h"
+#include "engine/Toleranties.h"
 
 #include <Eigen/SparseQR>
 
@@ -11,18 +13,6 @@
 namespace kx {
 
 namespace {
-// Work below this share of the work terms it is the sum of is their rounding: the loads do no
-// work on the motion.
-constexpr double ArbeidsRuis = 1e-9;
-// A hinge rotation below this share of the largest one is rounding of a hinge that stays put.
-constexpr double RotatieRuis = 1e-9;
-// Pivots below this share of the largest column of the scaled equations count as zero: the
-// equations hold lengths near 1 and rotations, so rounding stays many orders below it.
-constexpr double RangRuis = 1e-10;
-
-double Oneindig() {
-    return std::numeric_limits<double>::infinity();
-}
 
 // The largest extent of the nodes in use, so that scaled translations are of the size of the
 // rotations; 1 for a frame without extent.
@@ -53,7 +43,7 @@ Eigen::MatrixXd Kern(Eigen::SparseMatrix<double> a) {
     }
     a.makeCompressed();
     Eigen::SparseQR<Eigen::SparseMatrix<double>, Eigen::COLAMDOrdering<int>> qr;
-    qr.setPivotThreshold(RangRuis);
+    qr.setPivotThreshold(KinematischeRangdrempel);
     qr.compute(a);
     const Eigen::Index r = qr.rank();
     Eigen::MatrixXd kern(n, n - r);
@@ -236,7 +226,7 @@ TBeweging TRaamwerk::KleinsteBeweging(const std::vector<int>& gekozen) const {
         moment = std::max(moment, mp_[static_cast<std::size_t>(p)]);
     }
     if (n == 0 || !(kracht > 0.0) || !(moment > 0.0)) {
-        beweging.Bezwijklast = Oneindig();
+        beweging.Bezwijklast = OneindigeLast;
         return beweging;
     }
     // Unknowns: the scaled motion, then each chosen hinge's rotation as a positive and a negative
@@ -296,13 +286,13 @@ TBeweging TRaamwerk::KleinsteBeweging(const std::vector<int>& gekozen) const {
         return beweging;
     }
     if (uitkomst.Status != TIjlUitkomst::Optimaal) {
-        beweging.Bezwijklast = Oneindig();
+        beweging.Bezwijklast = OneindigeLast;
         return beweging;
     }
     const Eigen::VectorXd geschaald = uitkomst.x.head(n);
     const double arbeid = w.dot(geschaald);
     if (!(arbeid > ArbeidsRuis * w.cwiseAbs().dot(geschaald.cwiseAbs()))) {
-        beweging.Bezwijklast = Oneindig();
+        beweging.Bezwijklast = OneindigeLast;
         return beweging;
     }
     beweging.Bezwijklast = moment / (kracht * arbeid);

@@ -1,21 +1,33 @@
 #pragma once
 
+#include "engine/Toleranties.h"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
 namespace kx {
 
-// Engine constants.
+// The coordinate of a rotation centre's far point: the centre of a part that translates.
 inline constexpr double Oneindig = 1e10;
 
-// A value at Oneindig or beyond (or NaN) stands for infinity.
+// A coordinate at Oneindig or beyond (or NaN) is a far point.
 inline bool IsOneindig(double waarde) {
     return !(std::fabs(waarde) < 0.5 * Oneindig);
 }
-inline constexpr double Tolerantie = 1e-5;
+
+// The collapse load of a mechanism whose loads do no work, and the static theorem's load when
+// the loads can grow without bound.
+inline constexpr double OneindigeLast = std::numeric_limits<double>::infinity();
+
+inline bool IsOneindigeLast(double last) {
+    return std::isinf(last);
+}
+
+// Engine constants.
 inline constexpr double VirtueleRotatie = 0.01;
 inline constexpr double Vergroting = 15.0;
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kx {
 
@@ -99,8 +100,8 @@ QVariant TMechanismeModel::Tekst(int rij, int kolom) const {
     case kolScharnieren:
         return scharnieren_[static_cast<std::size_t>(rij)];
     case kolBezwijklast:
-        return IsOneindig(fp) ? QStringLiteral("∞")
-                              : Q(AlgemeenGetal(fp, 4, analyse_.Decimaalteken));
+        return IsOneindigeLast(fp) ? QStringLiteral("∞")
+                                   : Q(AlgemeenGetal(fp, 4, analyse_.Decimaalteken));
     default: {
         const auto verhouding = PiekMomentverhouding(krachten_, rij);
         return verhouding ? Q(AlgemeenGetal(*verhouding, 3, analyse_.Decimaalteken)) : QString();
@@ -118,7 +119,8 @@ QVariant TMechanismeModel::Sorteerwaarde(int rij, int kolom) const {
         return analyse_.Mechanismen[static_cast<std::size_t>(rij)].Vgl.Bezwijklast;
     default:
         // Rows without a value sort after every value.
-        return PiekMomentverhouding(krachten_, rij).value_or(Oneindig);
+        return PiekMomentverhouding(krachten_, rij)
+            .value_or(std::numeric_limits<double>::infinity());
     }
 }
 

@@ -199,7 +199,7 @@ TEST(Krachtsverdeling, MechanismeZonderArbeidHeeftGeenVerdeling) {
     const TEvenwicht evenwicht(o.c.Constructie);
     const auto v = BepaalKrachtsverdeling(evenwicht, {0, 2}, 0.0);
     EXPECT_FALSE(v.Bestaat);
-    EXPECT_EQ(v.Bezwijklast, Oneindig);
+    EXPECT_EQ(v.Bezwijklast, OneindigeLast);
     // Places where no moment can form (pinned feet) make no mechanism at all.
     EXPECT_FALSE(BepaalKrachtsverdeling(evenwicht, {1, 3}, 7.0).Bestaat);
 
@@ -223,23 +223,23 @@ TEST(Krachtsverdeling, MechanismeZonderArbeidHeeftGeenVerdeling) {
         std::vector<std::vector<int>> plaatsen = geval.Plaatsen;
         for (const auto& opgave : MechanismeOpgaven(p.a)) {
             if (geval.Plaatsen.empty()) {
-                EXPECT_EQ(opgave.Bezwijklast, Oneindig);
+                EXPECT_EQ(opgave.Bezwijklast, OneindigeLast);
                 plaatsen.push_back(opgave.Plaatsen);
             }
         }
         const TEvenwicht e(p.c.Constructie);
         for (const auto& mechanisme : plaatsen) {
-            for (const double fp : {0.0, 50.0, Oneindig}) {
+            for (const double fp : {0.0, 50.0, OneindigeLast}) {
                 const auto w = BepaalKrachtsverdeling(e, mechanisme, fp);
                 EXPECT_FALSE(w.Bestaat) << mechanisme[0] << " " << mechanisme[1] << " " << fp;
-                EXPECT_EQ(w.Bezwijklast, Oneindig);
+                EXPECT_EQ(w.Bezwijklast, OneindigeLast);
             }
         }
     }
     Opstelling keten;
     KetenMetLastOpInklemming(keten);
     // Zero moments carry any load factor.
-    EXPECT_EQ(BepaalWareBezwijklast(TEvenwicht(keten.c.Constructie)).Bezwijklast, Oneindig);
+    EXPECT_EQ(BepaalWareBezwijklast(TEvenwicht(keten.c.Constructie)).Bezwijklast, OneindigeLast);
 }
 
 TEST(Krachtsverdeling, LiggerMetRolInDeLijnDraagtAlleenMetDeInklemming) {

@@ -1,4 +1,5 @@
 #include "BestandHulp.h"
+#include "EngineHulp.h"
 #include "Raamwerken.h"
 #include "cli/Rapport.h"
 
@@ -42,7 +43,8 @@ TEST_F(KxAnalyse, JsonVanHetVoorbeeldGeeftDeHandberekendeUitkomsten) {
     EXPECT_EQ(mechanismen[2]["scharnieren"], (std::vector<int>{1, 3}));
     EXPECT_NEAR(mechanismen[0]["bezwijklast"].get<double>(), 175.0 / 3, 1e-12);
     EXPECT_NEAR(mechanismen[1]["bezwijklast"].get<double>(), 250.0 / 3, 1e-12);
-    EXPECT_EQ(mechanismen[2]["bezwijklast"].get<double>(), 1e10);
+    // The beam only translates: its vertical load does no work, and JSON has no infinity.
+    EXPECT_TRUE(mechanismen[2]["bezwijklast"].is_null());
     // Three parts (the left column merged with the left half of the beam, the right half, the
     // right column) and one load; five terms do work: four hinge ends and the vertical load.
     const auto& termen = mechanismen[0]["termen"];
@@ -56,6 +58,62 @@ TEST_F(KxAnalyse, JsonVanHetVoorbeeldGeeftDeHandberekendeUitkomsten) {
     EXPECT_NEAR(mechanismen[1]["momentverhouding"].get<double>(), 2.0, 1e-9);
     EXPECT_TRUE(mechanismen[2]["momentverhouding"].is_null());
     EXPECT_FALSE(json.contains("staafmomenten"));
+}
+
+// Loads at the ends of what the check lets through are written as they are: neither a large
+// one as infinite nor a small one as 0, in the report and in the JSON.
+TEST_F(KxAnalyse, GroteEnKleineBezwijklastenZoalsZeZijn) {
+    struct TGeval {
+        std::string Naam;
+        void (*Bouw)(Opstelling&);
+        double Fp;
+        std::string Tekst;
+    };
+    const std::vector<TGeval> gevallen = {
+        // A propped cantilever of 0.75 m loaded at 0.5 m from the clamp: Fp = Mp (2 l - a) /
+        // (a (l - a) F) = 8 Mp / F.
+        {"schoorligger",
+         [](Opstelling& o) {
+             o.Knoop(0, 0, 0, Inklemming);
+             o.Knoop(1, 0.5, 0);
+             o.Knoop(2, 0.75, 0, RolHorizontaal);
+             o.Staaf(0, 0, 1, 1e6);
+             o.Staaf(1, 1, 2, 1e6);
+             o.Last(0, 1, 0, 0.001);
+         },
+         8e9, "8 000 000 000"},
+        // A simply supported beam of 10000 m loaded at mid-span: Fp = 4 Mp / (l F).
+        {"ligger",
+         [](Opstelling& o) {
+             Ligger(o, 5000, 10000, Scharnierend, RolHorizontaal, 1e6);
+             o.c.Constructie.Staven[0].Mp = 0.001;
+             o.c.Constructie.Staven[1].Mp = 0.001;
+         },
+         4e-13, "0.000 000 000 000 4"},
+    };
+    for (const auto& geval : gevallen) {
+        SCOPED_TRACE(geval.Naam);
+        Opstelling o;
+        geval.Bouw(o);
+        ASSERT_EQ(Sla(o.c, Pad("frame.kx")), "");
+        const auto uitvoer = Voer({"--json", Pad("frame.kx")});
+        ASSERT_EQ(uitvoer.Status, 0) << uitvoer.Fout;
+        const auto json = nlohmann::json::parse(uitvoer.Uit);
+        ASSERT_EQ(json["mechanismen"].size(), 1U);
+        ASSERT_TRUE(json["mechanismen"][0]["bezwijklast"].is_number());
+        EXPECT_NEAR(json["mechanismen"][0]["bezwijklast"].get<double>(), geval.Fp,
+                    GelijkeLasten * geval.Fp);
+        ASSERT_TRUE(json["bezwijklast_exact"].is_number());
+        // The static theorem's program meets its bounds to about 1e-10 on its own scale.
+        EXPECT_NEAR(json["bezwijklast_exact"].get<double>(), geval.Fp, 1e-7 * geval.Fp);
+        EXPECT_EQ(json["bevestigd"], true);
+
+        const auto rapport = Voer({Pad("frame.kx")}).Uit;
+        const std::string fp = "Fp = " + Gegroepeerd(geval.Tekst) + " kN";
+        EXPECT_NE(rapport.find("Bezwijklast: " + fp + "\n"), std::string::npos) << rapport;
+        EXPECT_NE(rapport.find("statische stelling: " + fp), std::string::npos) << rapport;
+        EXPECT_EQ(rapport.find("∞"), std::string::npos) << rapport;
+    }
 }
 
 // Sagging positive per bar from its first to its second node; both corners hog, the left one at
@@ -162,14 +220,25 @@ TEST_F(KxAnalyse, DeGroteKetenHeeftAchttienhonderdtwintigMechanismen) {
     // C(16, 4) combinations, the first on the last four places and the last on the first four.
     EXPECT_EQ(json["mechanismen"][0]["scharnieren"], (std::vector<int>{13, 14, 15, 16}));
     EXPECT_EQ(json["mechanismen"][1819]["scharnieren"], (std::vector<int>{1, 2, 3, 4}));
+    // Infinite loads are null and govern no chain that has a finite one.
     std::vector<double> lasten;
     for (const auto& mechanisme : json["mechanismen"]) {
-        lasten.push_back(mechanisme["bezwijklast"].get<double>());
-        EXPECT_TRUE(std::isfinite(lasten.back()));
+        const auto& last = mechanisme["bezwijklast"];
+        lasten.push_back(last.is_null() ? OneindigeLast : last.get<double>());
     }
-    // The lowest collapse load governs, the first of equal ones; the report marks it once.
-    const auto laagste = std::min_element(lasten.begin(), lasten.end()) - lasten.begin();
-    EXPECT_EQ(json["maatgevend"], laagste + 1);
+    ASSERT_TRUE(std::isfinite(*std::min_element(lasten.begin(), lasten.end())));
+    // The lowest collapse load governs, the first of those equal to it up to rounding; the
+    // report marks it once.
+    const int laagste = json["maatgevend"].get<int>() - 1;
+    ASSERT_GE(laagste, 0);
+    ASSERT_LT(laagste, 1820);
+    const double fp = lasten[static_cast<std::size_t>(laagste)];
+    for (std::size_t i = 0; i < lasten.size(); ++i) {
+        EXPECT_LE(fp * (1.0 - GelijkeLasten), lasten[i]) << i;
+        if (static_cast<int>(i) < laagste) {
+            EXPECT_GT(lasten[i] * (1.0 - GelijkeLasten), fp) << i;
+        }
+    }
     const auto rapport = Voer({std::string(KX_FIXTURES) + "/keten15.kx"}).Uit;
     const auto regel = "Mechanisme " + std::to_string(laagste + 1) + ": ";
     const auto plaats = rapport.find(regel);

@@ -49,7 +49,6 @@ public:
     TConstructie c;
 
 private:
-
     int knopen_ = 0;
     int staven_ = 0;
     int lasten_ = 0;

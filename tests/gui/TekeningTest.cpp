@@ -417,7 +417,7 @@ TEST_F(View, PlastischScharnierIsGeelInDeCel) {
 
     // A rotation centre at infinity leaves a finite view.
     analyse.Mechanismen[0].avStaven.back().RC = {Oneindig, Oneindig};
-    analyse.Mechanismen[0].Vgl.Bezwijklast = Oneindig;
+    analyse.Mechanismen[0].Vgl.Bezwijklast = OneindigeLast;
     const double onder = Arbeid(0);
     EXPECT_TRUE(std::isfinite(onder));
     EXPECT_LT(onder, 3000);
