@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <string_view>
 
 namespace kx {
 
@@ -53,41 +52,10 @@ void VoegVastGetalToe(std::string& tekst, double v, int cijfers, char decimaalte
     std::replace(buffer.data(), laatste, '.', decimaalteken);
     tekst.append(buffer.data(), laatste);
 }
+} // namespace
 
-// A narrow no-break space (U+202F) in UTF-8: SI's separator of digit groups, which no line
-// break splits.
-constexpr std::string_view Groepsteken = "\xE2\x80\xAF";
-
-// Digits in groups of three counted from the decimal separator, when there are more than four.
-void VoegGroepenToe(std::string& tekst, std::string_view cijfers, bool naDeScheiding) {
-    if (cijfers.size() <= 4) {
-        tekst += cijfers;
-        return;
-    }
-    const std::size_t eerste = naDeScheiding ? 3 : (cijfers.size() - 1) % 3 + 1;
-    tekst += cijfers.substr(0, eerste);
-    for (std::size_t i = eerste; i < cijfers.size(); i += 3) {
-        tekst += Groepsteken;
-        tekst += cijfers.substr(i, 3);
-    }
-}
-
-// The number written from begin on, its digits grouped on either side of the separator.
-void Groepeer(std::string& tekst, std::size_t begin, char decimaalteken) {
-    const std::string getal = tekst.substr(begin);
-    tekst.resize(begin);
-    const std::size_t cijfers = getal.starts_with('-') ? 1 : 0;
-    const std::size_t scheiding = std::min(getal.find(decimaalteken), getal.size());
-    tekst.append(getal, 0, cijfers);
-    VoegGroepenToe(tekst, std::string_view(getal).substr(cijfers, scheiding - cijfers), false);
-    if (scheiding < getal.size()) {
-        tekst += decimaalteken;
-        VoegGroepenToe(tekst, std::string_view(getal).substr(scheiding + 1), true);
-    }
-}
-
-// The plain decimal form, without groups.
-void VoegDecimaalToe(std::string& tekst, double v, int cijfers, char decimaalteken) {
+void VoegAlgemeenGetalToe(std::string& tekst, double v, int cijfers, char decimaalteken) {
+    cijfers = std::max(cijfers, 1);
     std::int64_t mantisse = 0;
     int exponent = 0;
     if (v == 0.0) {
@@ -122,13 +90,6 @@ void VoegDecimaalToe(std::string& tekst, double v, int cijfers, char decimaaltek
         }
     }
     tekst.append(breuk, einde);
-}
-} // namespace
-
-void VoegAlgemeenGetalToe(std::string& tekst, double v, int cijfers, char decimaalteken) {
-    const std::size_t begin = tekst.size();
-    VoegDecimaalToe(tekst, v, std::max(cijfers, 1), decimaalteken);
-    Groepeer(tekst, begin, decimaalteken);
 }
 
 std::string AlgemeenGetal(double v, int cijfers, char decimaalteken) {

@@ -59,11 +59,6 @@ QString Getal(double v, int cijfers) {
     return QString::fromStdString(AlgemeenGetal(v, cijfers, Decimaalteken()));
 }
 
-// A table cell is typed over, so it shows its digits ungrouped, as the input reads them.
-QString Celgetal(double v, int cijfers) {
-    return Getal(v, cijfers).remove(QChar(0x202F));
-}
-
 // A small picture of a support or connection for the node menu: a bar ending in the node, the
 // support turned away from it.
 QIcon SymboolIcoon(int soort) {
@@ -599,9 +594,8 @@ void TfrmConstructie::VernieuwTabel() {
     if (tab == TabKnopen) {
         for (int i = 0; i < static_cast<int>(c.Knopen.size()); ++i) {
             if (c.Knopen[i].Bestaat) {
-                rijen.push_back({QString::number(i + 1), Celgetal(c.Knopen[i].X, 4),
-                                 Celgetal(c.Knopen[i].Y, 4),
-                                 QString::number(c.Knopen[i].Vrijheid)});
+                rijen.push_back({QString::number(i + 1), Getal(c.Knopen[i].X, 4),
+                                 Getal(c.Knopen[i].Y, 4), QString::number(c.Knopen[i].Vrijheid)});
             }
         }
     } else if (tab == TabStaven) {
@@ -609,15 +603,15 @@ void TfrmConstructie::VernieuwTabel() {
             if (c.Staven[i].Bestaat) {
                 rijen.push_back({QString::number(i + 1), QString::number(c.Staven[i].Knoop0 + 1),
                                  QString::number(c.Staven[i].Knoop1 + 1),
-                                 Celgetal(c.Staven[i].Mp, 15)});
+                                 Getal(c.Staven[i].Mp, 15)});
             }
         }
     } else {
         for (int i = 0; i < static_cast<int>(c.Belastingen.size()); ++i) {
             if (c.Belastingen[i].Bestaat) {
-                rijen.push_back(
-                    {QString::number(i + 1), QString::number(c.Belastingen[i].Knoop + 1),
-                     Celgetal(c.Belastingen[i].Fx, 15), Celgetal(c.Belastingen[i].Fy, 15)});
+                rijen.push_back({QString::number(i + 1),
+                                 QString::number(c.Belastingen[i].Knoop + 1),
+                                 Getal(c.Belastingen[i].Fx, 15), Getal(c.Belastingen[i].Fy, 15)});
             }
         }
     }

@@ -120,15 +120,6 @@ inline std::string Delen(const TMechanisme& m) {
     return uit;
 }
 
-// A number as AlgemeenGetal writes it, given with plain spaces between its digit groups.
-inline std::string Gegroepeerd(const std::string& tekst) {
-    std::string uit;
-    for (const char c : tekst) {
-        uit += c == ' ' ? std::string("\u202F") : std::string(1, c);
-    }
-    return uit;
-}
-
 // Puts a single hand-made mechanism of these parts into the analysis.
 inline void ZetMechanisme(TAnalyse& a, std::vector<TStaaf> delen) {
     TMechanisme m;
