@@ -81,7 +81,7 @@ TEST_F(KxAnalyse, GroteEnKleineBezwijklastenZoalsZeZijn) {
              o.Staaf(1, 1, 2, 1e6);
              o.Last(0, 1, 0, 0.001);
          },
-         8e9, "8 000 000 000"},
+         8e9, "8000000000"},
         // A simply supported beam of 10000 m loaded at mid-span: Fp = 4 Mp / (l F).
         {"ligger",
          [](Opstelling& o) {
@@ -89,7 +89,7 @@ TEST_F(KxAnalyse, GroteEnKleineBezwijklastenZoalsZeZijn) {
              o.c.Constructie.Staven[0].Mp = 0.001;
              o.c.Constructie.Staven[1].Mp = 0.001;
          },
-         4e-13, "0.000 000 000 000 4"},
+         4e-13, "0.0000000000004"},
     };
     for (const auto& geval : gevallen) {
         SCOPED_TRACE(geval.Naam);
@@ -109,7 +109,7 @@ TEST_F(KxAnalyse, GroteEnKleineBezwijklastenZoalsZeZijn) {
         EXPECT_EQ(json["bevestigd"], true);
 
         const auto rapport = Voer({Pad("frame.kx")}).Uit;
-        const std::string fp = "Fp = " + Gegroepeerd(geval.Tekst) + " kN";
+        const std::string fp = "Fp = " + std::string(geval.Tekst) + " kN";
         EXPECT_NE(rapport.find("Bezwijklast: " + fp + "\n"), std::string::npos) << rapport;
         EXPECT_NE(rapport.find("statische stelling: " + fp), std::string::npos) << rapport;
         EXPECT_EQ(rapport.find("∞"), std::string::npos) << rapport;
