@@ -141,7 +141,7 @@ std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse, bo
         if (berekend.Nummer == 0) {
             uitslag.Reserveer(analyse.AantalMechanismen);
         }
-        uitslag.VoegToe(berekend, json);
+        uitslag.VoegToe(berekend, analyse.Plaatsen, json);
     });
     uitslag.Maatgevend = analyse.MaatgevendMechanisme;
     const TEvenwicht evenwicht(constructie.Constructie);
@@ -150,8 +150,8 @@ std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse, bo
                             : ControleerMaatgevend(evenwicht, uitslag.Opgaven, uitslag.Maatgevend);
     if (!uitslag.Opgaven.empty()) {
         const auto& maatgevend = uitslag.Opgaven[static_cast<std::size_t>(uitslag.Maatgevend)];
-        uitslag.Krachten =
-            BepaalKrachtsverdeling(evenwicht, maatgevend.Plaatsen, maatgevend.Bezwijklast);
+        uitslag.Krachten = BepaalKrachtsverdeling(evenwicht, maatgevend.Plaatsen,
+                                                  maatgevend.Bezwijklast, maatgevend.Staven);
     }
     if (!analyse.TermenSchrijven && analyse.AantalMechanismen > 0) {
         analyse.SchrijfTermen(uitslag.MaatgevendMechanisme);
@@ -270,10 +270,11 @@ void TUitslag::Reserveer(int mechanismen) {
     Opgaven.reserve(aantal);
 }
 
-void TUitslag::VoegToe(const TBerekendMechanisme& berekend, bool metTermen) {
+void TUitslag::VoegToe(const TBerekendMechanisme& berekend,
+                       const std::vector<TScharnierplaats>& plaatsen, bool metTermen) {
     const auto& m = berekend.Mechanisme;
     Bezwijklasten.push_back(m.Vgl.Bezwijklast);
-    Opgaven.push_back(Opgave(m));
+    Opgaven.push_back(Opgave(m, plaatsen));
     Plaatsen.push_back(m.Plaatsen);
     Draaiend.push_back(m.DraaiendePlaatsen);
     Namen.push_back(m.Naam);

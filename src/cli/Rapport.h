@@ -40,7 +40,9 @@ struct TUitslag {
     TKrachtsverdeling Krachten;
 
     void Reserveer(int mechanismen);
-    void VoegToe(const TBerekendMechanisme& berekend, bool metTermen);
+    // With the frame's hinge places, which the mechanism's places index.
+    void VoegToe(const TBerekendMechanisme& berekend, const std::vector<TScharnierplaats>& plaatsen,
+                 bool metTermen);
 };
 
 // A hinge place as the student reads it: the node number, with the bar where the node has more

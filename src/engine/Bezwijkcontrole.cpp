@@ -138,8 +138,8 @@ TBezwijkcontrole Controleer(const TEvenwicht& evenwicht,
             controle.Bezwijklasten.push_back(mechanisme.Bezwijklast);
             continue;
         }
-        const auto verdeling =
-            BepaalKrachtsverdeling(evenwicht, mechanisme.Plaatsen, mechanisme.Bezwijklast);
+        const auto verdeling = BepaalKrachtsverdeling(evenwicht, mechanisme.Plaatsen,
+                                                      mechanisme.Bezwijklast, mechanisme.Staven);
         controle.Momentverhoudingen.push_back(verdeling.Bestaat ? verdeling.Momentverhouding : 0.0);
         controle.Bezwijklasten.push_back(verdeling.Bezwijklast);
     }

@@ -22,6 +22,9 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht);
 struct TMechanismeOpgave {
     std::vector<int> Plaatsen;
     double Bezwijklast = 0.0;
+    // The bar whose end turns at each place, where a node holds a place per bar end; empty, or
+    // -1 for a place, where the place is the node's weakest bar end.
+    std::vector<int> Staven;
 };
 
 // The moment check of every mechanism and the static theorem, once per analysis.

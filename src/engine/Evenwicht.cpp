@@ -190,10 +190,13 @@ void TEvenwicht::VulMatrix(const TConstructie& constructie) {
     }
 }
 
-int TEvenwicht::ScharnierKolom(int knoop) const {
+int TEvenwicht::ScharnierKolom(int knoop, int slot) const {
     int beste = -1;
     double mp = 0.0;
     for (const auto& staaf : Staven) {
+        if (slot != -1 && staaf.Slot != slot) {
+            continue;
+        }
         for (int e = 0; e < 2; ++e) {
             if (staaf.Knoop[e] == knoop && staaf.MomentKolom[e] != -1 &&
                 (beste == -1 || staaf.Mp < mp)) {

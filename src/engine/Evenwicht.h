@@ -65,9 +65,9 @@ public:
 
     int AantalVergelijkingen() const { return static_cast<int>(A.rows()); }
     int AantalOnbekenden() const { return static_cast<int>(A.cols()); }
-    // The bar end moment column where a plastic hinge at the node forms: the end of the bar
-    // with the smallest Mp there; -1 when no bar end at the node can carry a moment.
-    int ScharnierKolom(int knoop) const;
+    // The bar end moment column where a plastic hinge at the node forms: the end of bar staaf,
+    // or, for -1, of the bar with the smallest Mp there; -1 when no such bar end carries a moment.
+    int ScharnierKolom(int knoop, int staaf = -1) const;
     // The node of a moment column.
     int KnoopVanKolom(int kolom) const;
     bool IsMoment(int kolom) const {

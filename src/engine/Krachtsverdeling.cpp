@@ -17,10 +17,12 @@ struct TScharnierRijen {
     Eigen::VectorXd Xb;
 };
 
-TScharnierRijen ScharnierRijen(const TEvenwicht& evenwicht, const std::vector<int>& plaatsen) {
+TScharnierRijen ScharnierRijen(const TEvenwicht& evenwicht, const std::vector<int>& plaatsen,
+                               const std::vector<int>& staven) {
     TScharnierRijen h;
-    for (const int plaats : plaatsen) {
-        h.Kolommen.push_back(evenwicht.ScharnierKolom(plaats));
+    for (std::size_t i = 0; i < plaatsen.size(); ++i) {
+        const int staaf = i < staven.size() ? staven[i] : -1;
+        h.Kolommen.push_back(evenwicht.ScharnierKolom(plaatsen[i], staaf));
         if (h.Kolommen.back() != -1) {
             h.Rijen.push_back(h.Kolommen.back());
         }
@@ -202,13 +204,14 @@ double Momentverhouding(const TEvenwicht& evenwicht, const Eigen::VectorXd& x) {
 } // namespace
 
 TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
-                                         const std::vector<int>& plaatsen, double bezwijklast) {
+                                         const std::vector<int>& plaatsen, double bezwijklast,
+                                         const std::vector<int>& staven) {
     TKrachtsverdeling verdeling;
     if (!evenwicht.Draagt) {
         // The frame moves before any hinge forms: it carries nothing.
         return verdeling;
     }
-    const TScharnierRijen h = ScharnierRijen(evenwicht, plaatsen);
+    const TScharnierRijen h = ScharnierRijen(evenwicht, plaatsen, staven);
     const auto n = static_cast<std::size_t>(h.Rijen.size());
     if (n == 0) {
         // No place that can carry a plastic moment: no mechanism to check.

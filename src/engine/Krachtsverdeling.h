@@ -55,7 +55,8 @@ struct TKrachtsverdeling {
     double Ondergrens() const { return Bezwijklast / Momentverhouding; }
 };
 
-// The forces at collapse for the mechanism with plastic hinges at the nodes in plaatsen.
+// The forces at collapse for the mechanism with plastic hinges at the nodes in plaatsen, each
+// at the end of the bar staven gives for it (the node's weakest bar end where none is given).
 // Compatible hinge rotations do no work on any state of self-stress. When that leaves one
 // motion, it gives the hinge moments' signs and the collapse load by virtual work, and
 // bezwijklast is not used. When it leaves more, the forces are found at bezwijklast with the
@@ -64,7 +65,8 @@ struct TKrachtsverdeling {
 // moment within Mp, and where equilibrium leaves freedom the distribution with the least peak
 // |M| / Mp is taken.
 TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
-                                         const std::vector<int>& plaatsen, double bezwijklast);
+                                         const std::vector<int>& plaatsen, double bezwijklast,
+                                         const std::vector<int>& staven = {});
 
 // The largest |entry| of v; 0 for an empty v.
 double GrootsteWaarde(const Eigen::VectorXd& v);

@@ -224,6 +224,24 @@ inline std::vector<TLeerboekRaamwerk> LeerboekRaamwerken() {
         b.Last(m2, 0, 1);
         raamwerken.push_back({"portaal met twee velden", b.c, 11 * 50.0 / 10});
     }
+    {
+        // The same two-bay portal with a weak middle column (Mp 10) and only the left beam
+        // loaded: the beam turns at its own end of the middle joint, not at the column's, which
+        // would take the column and the right beam along (10 + 50 > 50): 4 Mp / 3.
+        TRaamwerkBouwer b;
+        const int v1 = b.Knoop(0, 4, Inklemming);
+        const int t1 = b.Knoop(0, 0);
+        const int m1 = b.Knoop(3, 0);
+        const int t2 = b.Knoop(6, 0);
+        const int v2 = b.Knoop(6, 4, Inklemming);
+        const int m2 = b.Knoop(9, 0);
+        const int t3 = b.Knoop(12, 0);
+        const int v3 = b.Knoop(12, 4, Inklemming);
+        b.Keten({v1, t1, m1, t2, m2, t3, v3});
+        b.Staaf(t2, v2, 10.0);
+        b.Last(m1, 0, 1);
+        raamwerken.push_back({"portaal met twee velden, slappe middenkolom", b.c, 4 * 50.0 / 3});
+    }
     return raamwerken;
 }
 
