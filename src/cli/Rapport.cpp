@@ -150,8 +150,12 @@ std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse, bo
                             : ControleerMaatgevend(evenwicht, uitslag.Opgaven, uitslag.Maatgevend);
     if (!uitslag.Opgaven.empty()) {
         const auto& maatgevend = uitslag.Opgaven[static_cast<std::size_t>(uitslag.Maatgevend)];
-        uitslag.Krachten = BepaalKrachtsverdeling(evenwicht, maatgevend.Plaatsen,
-                                                  maatgevend.Bezwijklast, maatgevend.Staven);
+        // A confirmed mechanism collapses with the static theorem's distribution.
+        const auto& waar = uitslag.Controle.Waar;
+        uitslag.Krachten = uitslag.Controle.Bevestigd && waar.Verdeling.Bestaat
+                               ? waar.Verdeling
+                               : BepaalKrachtsverdeling(evenwicht, maatgevend.Plaatsen,
+                                                        maatgevend.Bezwijklast, maatgevend.Staven);
     }
     if (!analyse.TermenSchrijven && analyse.AantalMechanismen > 0) {
         analyse.SchrijfTermen(uitslag.MaatgevendMechanisme);

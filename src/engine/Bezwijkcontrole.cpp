@@ -1,6 +1,6 @@
 #include "engine/Bezwijkcontrole.h"
 
-#include "engine/LineairProgramma.h"
+#include "engine/IjlProgramma.h"
 #include "engine/Records.h"
 #include "engine/Toleranties.h"
 
@@ -20,75 +20,99 @@ std::vector<int> Momentkolommen(const TEvenwicht& evenwicht) {
     return momenten;
 }
 
-// The scales of the static theorem's program: the largest Mp and the largest moment the loads
-// cause at factor 1.
-struct TSterkteschaal {
-    double Mp = 0.0;
-    double Moment = 0.0;
-};
-
-TSterkteschaal Sterkteschaal(const TEvenwicht& evenwicht, const std::vector<int>& momenten) {
-    TSterkteschaal schaal;
-    for (const int j : momenten) {
-        schaal.Mp = std::max(schaal.Mp, evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp);
-        schaal.Moment = std::max(schaal.Moment, std::fabs(evenwicht.Xb(j)));
-    }
-    return schaal;
+bool IsMomentreactie(const TEvenwicht& evenwicht, Eigen::Index kolom) {
+    return std::any_of(evenwicht.Opleggingen.begin(), evenwicht.Opleggingen.end(),
+                       [kolom](const auto& o) { return o.MKolom == kolom; });
 }
 
-// Maximise the load factor with every bar end moment within Mp, on the program's own scale:
-// the factor in units of Mp / Moment, the self-stress in units of Mp. Returns the factor in
-// those units; infinite when the loads can grow without bound.
-double GeschaaldeSterkte(const TEvenwicht& evenwicht, const std::vector<int>& momenten,
-                         const TSterkteschaal& schaal, Eigen::VectorXd& z) {
-    const auto k = evenwicht.Nul.cols();
-    const auto rijen = static_cast<Eigen::Index>(momenten.size());
-    TLineairProgramma lp;
-    lp.R.resize(rijen, k + 1);
-    lp.RijOnder.resize(rijen);
-    lp.RijBoven.resize(rijen);
-    for (Eigen::Index r = 0; r < rijen; ++r) {
-        const int j = momenten[static_cast<std::size_t>(r)];
-        lp.R(r, 0) = evenwicht.Xb(j) / schaal.Moment;
-        lp.R.row(r).tail(k) = evenwicht.Nul.row(j);
-        lp.RijBoven(r) = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp / schaal.Mp;
-        lp.RijOnder(r) = -lp.RijBoven(r);
+// The static theorem as one sparse program on the equilibrium equations themselves: maximise
+// lambda over A x = lambda b with every bar end moment within its Mp. Moments are counted in the
+// largest Mp, forces in that over the longest bar, the load factor in that force over the
+// largest load, and every row divided by its largest entry, so that the solver's tolerances mean
+// the same for every frame. Returns the load factor with x; infinite when the loads can grow
+// without bound.
+double LosSterkteOp(const TEvenwicht& evenwicht, const std::vector<int>& momenten,
+                    Eigen::VectorXd& x) {
+    const Eigen::Index n = evenwicht.A.cols();
+    double mp = 0.0;
+    for (const int j : momenten) {
+        mp = std::max(mp, evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp);
     }
-    lp.KolomOnder = Eigen::VectorXd::Constant(k + 1, -TLineairProgramma::Onbegrensd);
-    lp.KolomBoven = Eigen::VectorXd::Constant(k + 1, TLineairProgramma::Onbegrensd);
-    lp.KolomOnder(0) = 0.0;
-    lp.c = Eigen::VectorXd::Zero(k + 1);
-    lp.c(0) = -1.0;
-    const auto uitkomst = LosOp(lp);
-    // A bound that only rounding of Xb sets: its moments cancel against self-stress.
-    if (uitkomst.Status != TLpUitkomst::Optimaal || uitkomst.x(0) * XbRuis >= 1.0) {
+    double lengte = 0.0;
+    for (const auto& staaf : evenwicht.Staven) {
+        lengte = std::max(lengte, staaf.Lengte);
+    }
+    const double last = evenwicht.b.cwiseAbs().maxCoeff();
+    if (!(mp > 0.0) || !(last > 0.0)) {
         return OneindigeLast;
     }
-    z = schaal.Mp * uitkomst.x.tail(k);
+    const double kracht = mp / (lengte > 0.0 ? lengte : 1.0);
+    Eigen::VectorXd schaal = Eigen::VectorXd::Constant(n, kracht);
+    for (Eigen::Index j = 0; j < n; ++j) {
+        const auto& onbekende = evenwicht.Onbekenden[static_cast<std::size_t>(j)];
+        const bool moment =
+            onbekende.Soort == TOnbekende::Moment ||
+            (onbekende.Soort == TOnbekende::Reactie && IsMomentreactie(evenwicht, j));
+        schaal(j) = moment ? mp : kracht;
+    }
+    std::vector<Eigen::Triplet<double>> termen;
+    for (Eigen::Index r = 0; r < evenwicht.A.rows(); ++r) {
+        double grootste = kracht * std::fabs(evenwicht.b(r)) / last;
+        for (Eigen::Index j = 0; j < n; ++j) {
+            grootste = std::max(grootste, std::fabs(evenwicht.A(r, j)) * schaal(j));
+        }
+        if (grootste == 0.0) {
+            continue;
+        }
+        for (Eigen::Index j = 0; j < n; ++j) {
+            if (evenwicht.A(r, j) != 0.0) {
+                termen.emplace_back(static_cast<int>(r), static_cast<int>(j),
+                                    evenwicht.A(r, j) * schaal(j) / grootste);
+            }
+        }
+        if (evenwicht.b(r) != 0.0) {
+            termen.emplace_back(static_cast<int>(r), static_cast<int>(n),
+                                -kracht * evenwicht.b(r) / last / grootste);
+        }
+    }
+    TIjlProgramma lp;
+    lp.R.resize(evenwicht.A.rows(), n + 1);
+    lp.R.setFromTriplets(termen.begin(), termen.end());
+    lp.RijOnder = Eigen::VectorXd::Zero(evenwicht.A.rows());
+    lp.RijBoven = Eigen::VectorXd::Zero(evenwicht.A.rows());
+    lp.KolomOnder = Eigen::VectorXd::Constant(n + 1, -TIjlProgramma::Onbegrensd);
+    lp.KolomBoven = Eigen::VectorXd::Constant(n + 1, TIjlProgramma::Onbegrensd);
+    for (const int j : momenten) {
+        lp.KolomBoven(j) = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp / mp;
+        lp.KolomOnder(j) = -lp.KolomBoven(j);
+    }
+    lp.KolomOnder(n) = 0.0;
+    lp.c = Eigen::VectorXd::Zero(n + 1);
+    lp.c(n) = -1.0;
+    const auto uitkomst = LosOp(lp);
+    if (uitkomst.Status == TIjlUitkomst::Onbegrensd) {
+        return OneindigeLast;
+    }
+    if (uitkomst.Status != TIjlUitkomst::Optimaal) {
+        return 0.0;
+    }
+    x = uitkomst.x.head(n).cwiseProduct(schaal);
     // A trace of rounding is no strength.
-    return uitkomst.x(0) < Sterktespoor ? 0.0 : uitkomst.x(0);
+    const double factor = uitkomst.x(n) < Sterktespoor ? 0.0 : uitkomst.x(n);
+    return factor * kracht / last;
 }
 } // namespace
 
 TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
     TWareBezwijklast waar;
-    if (!evenwicht.Draagt) {
-        return waar;
-    }
     const std::vector<int> momenten = Momentkolommen(evenwicht);
-    const TSterkteschaal schaal = Sterkteschaal(evenwicht, momenten);
-    Eigen::VectorXd z;
-    // Loads that cause no moment beyond Xb's rounding can grow without bound.
-    const double geschaald = schaal.Moment <= XbRuis * GrootsteWaarde(evenwicht.Xb)
-                                 ? OneindigeLast
-                                 : GeschaaldeSterkte(evenwicht, momenten, schaal, z);
-    if (IsOneindigeLast(geschaald)) {
+    Eigen::VectorXd x;
+    const double lambda = LosSterkteOp(evenwicht, momenten, x);
+    if (IsOneindigeLast(lambda)) {
         waar.Bezwijklast = OneindigeLast;
         waar.Verdeling.Bezwijklast = OneindigeLast;
         return waar;
     }
-    const double lambda = geschaald * schaal.Mp / schaal.Moment;
-    const Eigen::VectorXd x = lambda * evenwicht.Xb + evenwicht.Nul * z;
     waar.Bezwijklast = lambda;
     auto& verdeling = waar.Verdeling;
     verdeling.Bezwijklast = lambda;
@@ -131,10 +155,21 @@ TBezwijkcontrole Controleer(const TEvenwicht& evenwicht,
     controle.Maatgevend = maatgevend;
     controle.Momentverhoudingen.reserve(mechanismen.size());
     controle.Bezwijklasten.reserve(mechanismen.size());
+    controle.Waar = BepaalWareBezwijklast(evenwicht);
+    const auto& waar = controle.Waar;
     for (std::size_t i = 0; i < mechanismen.size(); ++i) {
         const auto& mechanisme = mechanismen[i];
         if (!controleer(static_cast<int>(i))) {
             controle.Momentverhoudingen.push_back(0.0);
+            controle.Bezwijklasten.push_back(mechanisme.Bezwijklast);
+            continue;
+        }
+        // A mechanism at the static theorem's load collapses with its distribution: a moment
+        // line in equilibrium within Mp at that load, which no other check can better.
+        if (static_cast<int>(i) == maatgevend && waar.Verdeling.Bestaat &&
+            std::fabs(mechanisme.Bezwijklast - waar.Bezwijklast) <=
+                GelijkeLasten * mechanisme.Bezwijklast) {
+            controle.Momentverhoudingen.push_back(std::max(waar.Verdeling.Momentverhouding, 1.0));
             controle.Bezwijklasten.push_back(mechanisme.Bezwijklast);
             continue;
         }
@@ -143,7 +178,6 @@ TBezwijkcontrole Controleer(const TEvenwicht& evenwicht,
         controle.Momentverhoudingen.push_back(verdeling.Bestaat ? verdeling.Momentverhouding : 0.0);
         controle.Bezwijklasten.push_back(verdeling.Bezwijklast);
     }
-    controle.Waar = BepaalWareBezwijklast(evenwicht);
     if (maatgevend >= 0 && maatgevend < static_cast<int>(mechanismen.size())) {
         const double verhouding = controle.Momentverhoudingen[static_cast<std::size_t>(maatgevend)];
         controle.Bevestigd = verhouding > 0.0 && verhouding <= 1.0 + Verhoudingstolerantie;

@@ -19,44 +19,53 @@ struct TKnoopRijen {
 TEvenwicht::TEvenwicht(const TConstructie& constructie) {
     NummerOnbekenden(constructie);
     VulMatrix(constructie);
-    BepaalOplossingsruimte();
 }
 
-void TEvenwicht::BepaalOplossingsruimte() {
+const TEvenwicht::TOplossingsruimte& TEvenwicht::Oplossingsruimte() const {
+    if (!oplossingsruimte_) {
+        oplossingsruimte_ = BepaalOplossingsruimte();
+    }
+    return *oplossingsruimte_;
+}
+
+TEvenwicht::TOplossingsruimte TEvenwicht::BepaalOplossingsruimte() const {
+    TOplossingsruimte ruimte;
     Eigen::CompleteOrthogonalDecomposition<Eigen::MatrixXd> cod(A);
     cod.setThreshold(EvenwichtsRangdrempel);
-    Xb = cod.solve(b);
+    ruimte.Xb = cod.solve(b);
     // Relative to the loads alone: a frame of small loads is judged as one of large loads.
-    Draagt = (A * Xb - b).norm() <= Draagtolerantie * b.norm();
+    ruimte.Draagt = (A * ruimte.Xb - b).norm() <= Draagtolerantie * b.norm();
     // The null space of A is the orthogonal complement of the range of its transpose.
     Eigen::ColPivHouseholderQR<Eigen::MatrixXd> qr(A.transpose());
     qr.setThreshold(EvenwichtsRangdrempel);
     const Eigen::MatrixXd q = qr.householderQ();
-    Nul = q.rightCols(A.cols() - qr.rank());
-    HoudMomentdragendeSpanningen();
+    ruimte.Nul = q.rightCols(A.cols() - qr.rank());
+    HoudMomentdragendeSpanningen(ruimte);
+    return ruimte;
 }
 
-void TEvenwicht::HoudMomentdragendeSpanningen() {
+void TEvenwicht::HoudMomentdragendeSpanningen(TOplossingsruimte& ruimte) const {
+    auto& nul = ruimte.Nul;
     std::vector<Eigen::Index> momenten;
     for (std::size_t j = 0; j < Onbekenden.size(); ++j) {
         if (Onbekenden[j].Soort == TOnbekende::Moment) {
             momenten.push_back(static_cast<Eigen::Index>(j));
         }
     }
-    if (Nul.cols() == 0 || momenten.empty()) {
-        Nul.resize(Nul.rows(), 0);
+    if (nul.cols() == 0 || momenten.empty()) {
+        nul.resize(nul.rows(), 0);
         return;
     }
     // The right singular vectors with a singular value are the self-stress combinations that
     // carry moments; the columns of Nul are orthonormal, so the values are on the scale of 1.
-    const Eigen::MatrixXd momentRijen = Nul(momenten, Eigen::all);
+    const Eigen::MatrixXd momentRijen = nul(momenten, Eigen::all);
     Eigen::JacobiSVD<Eigen::MatrixXd> svd(momentRijen, Eigen::ComputeFullV);
     Eigen::Index rang = 0;
     while (rang < svd.singularValues().size() &&
            svd.singularValues()(rang) > EvenwichtsRangdrempel) {
         ++rang;
     }
-    Nul = Nul * svd.matrixV().leftCols(rang);
+    nul = nul * svd.matrixV().leftCols(rang);
 }
 
 void TEvenwicht::NummerOnbekenden(const TConstructie& constructie) {

@@ -5,6 +5,7 @@
 #include <Eigen/Dense>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace kx {
@@ -56,9 +57,11 @@ public:
     // line of bars, say). No moment condition fixes r, so the distributions leave it out.
     // Draagt is false when no distribution carries the loads: the frame moves without any
     // plastic hinge.
-    Eigen::VectorXd Xb;
-    Eigen::MatrixXd Nul;
-    bool Draagt = false;
+    // Worked out on first use: a dense decomposition of A, which only the distributions of
+    // single mechanisms need.
+    const Eigen::VectorXd& Xb() const { return Oplossingsruimte().Xb; }
+    const Eigen::MatrixXd& Nul() const { return Oplossingsruimte().Nul; }
+    bool Draagt() const { return Oplossingsruimte().Draagt; }
     std::vector<TEvenwichtStaaf> Staven;
     std::vector<TEvenwichtOplegging> Opleggingen;
     std::vector<TOnbekende> Onbekenden;
@@ -77,8 +80,16 @@ public:
 private:
     void NummerOnbekenden(const TConstructie& constructie);
     void VulMatrix(const TConstructie& constructie);
-    void BepaalOplossingsruimte();
-    void HoudMomentdragendeSpanningen();
+    struct TOplossingsruimte {
+        Eigen::VectorXd Xb;
+        Eigen::MatrixXd Nul;
+        bool Draagt = false;
+    };
+    const TOplossingsruimte& Oplossingsruimte() const;
+    TOplossingsruimte BepaalOplossingsruimte() const;
+    void HoudMomentdragendeSpanningen(TOplossingsruimte& ruimte) const;
+
+    mutable std::optional<TOplossingsruimte> oplossingsruimte_;
 };
 
 } // namespace kx

@@ -28,11 +28,11 @@ TScharnierRijen ScharnierRijen(const TEvenwicht& evenwicht, const std::vector<in
         }
     }
     const auto n = static_cast<Eigen::Index>(h.Rijen.size());
-    h.Nul.resize(n, evenwicht.Nul.cols());
+    h.Nul.resize(n, evenwicht.Nul().cols());
     h.Xb.resize(n);
     for (Eigen::Index i = 0; i < n; ++i) {
-        h.Nul.row(i) = evenwicht.Nul.row(h.Rijen[static_cast<std::size_t>(i)]);
-        h.Xb(i) = evenwicht.Xb(h.Rijen[static_cast<std::size_t>(i)]);
+        h.Nul.row(i) = evenwicht.Nul().row(h.Rijen[static_cast<std::size_t>(i)]);
+        h.Xb(i) = evenwicht.Xb()(h.Rijen[static_cast<std::size_t>(i)]);
     }
     return h;
 }
@@ -89,7 +89,7 @@ TBeweging Beweging(const Eigen::MatrixXd& nul) {
 bool LastenDoenArbeid(const TEvenwicht& evenwicht, const TBeweging& beweging,
                       const TScharnierRijen& h) {
     const double arbeid = (beweging.Vrij.transpose() * h.Xb).norm();
-    return arbeid > XbRuis * evenwicht.Xb.norm();
+    return arbeid > XbRuis * evenwicht.Xb().norm();
 }
 
 // The motion of least dissipation among those the hinges allow, for loads doing unit work:
@@ -142,7 +142,7 @@ bool KleinsteDissipatie(const TEvenwicht& evenwicht, const TScharnierRijen& h,
 Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnierRijen& h,
                                    const std::vector<bool>& vast, const Eigen::VectorXd& m,
                                    double lambda) {
-    const auto k = evenwicht.Nul.cols();
+    const auto k = evenwicht.Nul().cols();
     std::vector<int> momenten;
     double mpSchaal = 0.0;
     for (std::size_t j = 0; j < evenwicht.Onbekenden.size(); ++j) {
@@ -171,11 +171,11 @@ Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnier
     }
     for (const int j : momenten) {
         const double mp = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp / mpSchaal;
-        const double last = lambda * evenwicht.Xb(j) / mpSchaal;
-        lp.R.row(r).head(k) = evenwicht.Nul.row(j);
+        const double last = lambda * evenwicht.Xb()(j) / mpSchaal;
+        lp.R.row(r).head(k) = evenwicht.Nul().row(j);
         lp.R(r, k) = -mp;
         lp.RijBoven(r++) = -last;
-        lp.R.row(r).head(k) = -evenwicht.Nul.row(j);
+        lp.R.row(r).head(k) = -evenwicht.Nul().row(j);
         lp.R(r, k) = -mp;
         lp.RijBoven(r++) = last;
     }
@@ -207,7 +207,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
                                          const std::vector<int>& plaatsen, double bezwijklast,
                                          const std::vector<int>& staven) {
     TKrachtsverdeling verdeling;
-    if (!evenwicht.Draagt) {
+    if (!evenwicht.Draagt()) {
         // The frame moves before any hinge forms: it carries nothing.
         return verdeling;
     }
@@ -270,7 +270,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     }
     verdeling.Bezwijklast = lambda;
 
-    const auto k = evenwicht.Nul.cols();
+    const auto k = evenwicht.Nul().cols();
     Eigen::VectorXd z = Eigen::VectorXd::Zero(k);
     const bool alleVast = std::all_of(vast.begin(), vast.end(), [](bool v) { return v; });
     if (k > 0 && beweging.Eenduidig() && alleVast && beweging.VolleRang) {
@@ -284,7 +284,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     } else {
         verdeling.Eenduidig = true;
     }
-    const Eigen::VectorXd x = lambda * evenwicht.Xb + evenwicht.Nul * z;
+    const Eigen::VectorXd x = lambda * evenwicht.Xb() + evenwicht.Nul() * z;
     VulKrachten(evenwicht, x, lambda, verdeling);
     if (!InEvenwicht(evenwicht, x, lambda, verdeling.Residu)) {
         TKrachtsverdeling geen;

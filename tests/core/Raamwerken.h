@@ -54,6 +54,32 @@ private:
     int lasten_ = 0;
 };
 
+// A building frame of the given storeys (4 m) and bays (6 m) with clamped feet, Mp 50 kNm: at
+// every floor F across at the left and F down at every mid-span.
+inline TConstructie Gebouw(int verdiepingen, int velden) {
+    TRaamwerkBouwer b;
+    std::vector<int> onder;
+    for (int k = 0; k <= velden; ++k) {
+        onder.push_back(b.Knoop(6.0 * k, 0.0, Inklemming));
+    }
+    for (int v = 1; v <= verdiepingen; ++v) {
+        std::vector<int> boven;
+        for (int k = 0; k <= velden; ++k) {
+            boven.push_back(b.Knoop(6.0 * k, -4.0 * v));
+            b.Staaf(onder[static_cast<std::size_t>(k)], boven.back());
+        }
+        b.Last(boven.front(), 1, 0);
+        for (int k = 0; k < velden; ++k) {
+            const int midden = b.Knoop(6.0 * k + 3.0, -4.0 * v);
+            b.Keten({boven[static_cast<std::size_t>(k)], midden,
+                     boven[static_cast<std::size_t>(k) + 1]});
+            b.Last(midden, 0, 1);
+        }
+        onder = boven;
+    }
+    return b.c;
+}
+
 // Textbook frames with their collapse loads worked by hand, Mp = 50 kNm.
 struct TLeerboekRaamwerk {
     const char* Naam;
