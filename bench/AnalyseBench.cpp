@@ -1,5 +1,8 @@
 // Costs of a whole analysis, in process and through the command-line analyser.
+#include "Raamwerken.h"
 #include "engine/Analyse.h"
+#include "engine/Bezwijkcontrole.h"
+#include "engine/Evenwicht.h"
 #include "engine/Krachtenanalyse.h"
 #include "engine/MechanismeOpgaven.h"
 #include "model/Bestand.h"
@@ -85,6 +88,48 @@ void AnalyseMetControle(benchmark::State& state, const std::string& bron) {
     }
 }
 
+// A building frame analysed as kx-analyse does for its report: the check, the list of
+// mechanisms, the static theorem and the governing mechanism's moment line.
+void Gebouw(benchmark::State& state, int verdiepingen, int velden) {
+    const kx::Teksten teksten;
+    kx::TManipuleerConstructie constructie(teksten);
+    constructie.Constructie = kx::test::Gebouw(verdiepingen, velden);
+    for (auto _ : state) {
+        if (!kx::ControleerVoorAnalyse(constructie).empty()) {
+            state.SkipWithError("de constructie wordt afgekeurd");
+            return;
+        }
+        kx::TAnalyse analyse(teksten);
+        analyse.TermenSchrijven = false;
+        std::vector<kx::TMechanismeOpgave> opgaven;
+        analyse.BerekenElkMechanisme(constructie, [&](const kx::TBerekendMechanisme& berekend) {
+            opgaven.push_back({{}, berekend.Mechanisme.Vgl.Bezwijklast, {}});
+        });
+        const kx::TEvenwicht evenwicht(constructie.Constructie);
+        const auto controle =
+            kx::ControleerMaatgevend(evenwicht, opgaven, analyse.MaatgevendMechanisme);
+        if (!controle.Bevestigd || !controle.Waar.Verdeling.Bestaat) {
+            state.SkipWithError("het maatgevende mechanisme is niet bevestigd");
+            return;
+        }
+        benchmark::DoNotOptimize(controle.Waar.Verdeling.Staven.data());
+        state.counters["mechanismen"] = analyse.AantalMechanismen;
+    }
+}
+
+// The building frame of 6 storeys and 3 bays as a structure file for kx-analyse.
+std::string GebouwBestand() {
+    const kx::Teksten teksten;
+    kx::TManipuleerConstructie constructie(teksten);
+    constructie.Constructie = kx::test::Gebouw(6, 3);
+    const std::string pad = "/tmp/kx-bench-gebouw-6x3.kx";
+    if (const auto melding = kx::SchrijfConstructieNaarBestand(pad, constructie, "", "");
+        !melding.empty()) {
+        throw std::runtime_error(melding);
+    }
+    return pad;
+}
+
 void KxAnalyse(benchmark::State& state, std::vector<std::string> argumenten) {
     argumenten.insert(argumenten.begin(), KX_ANALYSE);
     std::vector<char*> argv;
@@ -121,3 +166,8 @@ BENCHMARK_CAPTURE(KxAnalyse, voorbeeld, std::vector<std::string>{"--voorbeeld"})
 BENCHMARK_CAPTURE(KxAnalyse, keten_1820, std::vector<std::string>{Keten})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK_CAPTURE(KxAnalyse, gebouw_6x3, std::vector<std::string>{GebouwBestand()})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(Gebouw, gebouw_10x3, 10, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Gebouw, gebouw_20x5, 20, 5)->Unit(benchmark::kMillisecond);

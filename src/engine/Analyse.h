@@ -136,6 +136,8 @@ private:
     // whether its mechanisms are built along the chain of parts.
     TConstructie constructie_;
     std::optional<TRaamwerk> raamwerk_;
+    // The collapse mechanism of the whole frame, which closes a list of independent mechanisms.
+    std::optional<TBeweging> bezwijkmechanisme_;
     bool keten_ = true;
 };
 

@@ -357,6 +357,10 @@ void TAnalyse::Begin(const TEnumeratie& enumeratie, const TManipuleerConstructie
     keten_ = enumeratie.Keten() && Lijst == TLijst::Combinaties;
     Basis.clear();
     MaatgevendeCombinatie.clear();
+    bezwijkmechanisme_.reset();
+    if (Lijst == TLijst::Onafhankelijk) {
+        bezwijkmechanisme_ = raamwerk_->Bezwijkmechanisme();
+    }
     if (Lijst == TLijst::Onafhankelijk || raamwerk_->AantalOnafhankelijkeMechanismen() > 1) {
         Basis = OnafhankelijkeMechanismen(constructie_, *raamwerk_, *teksten_);
     }
@@ -369,7 +373,7 @@ void TAnalyse::BepaalMechanismen(const TManipuleerConstructie& constructie) {
         for (const auto& mechanisme : Basis) {
             Combinaties.push_back(Rij(Plaatsen, raamwerk_->Draaiend(mechanisme.d)));
         }
-        Combinaties.push_back(Rij(Plaatsen, raamwerk_->Bezwijkmechanisme().Draaiend));
+        Combinaties.push_back(Rij(Plaatsen, bezwijkmechanisme_->Draaiend));
         return;
     }
     Combinaties.reserve(static_cast<std::size_t>(enumeratie.AantalCombinaties()));
@@ -392,7 +396,8 @@ void TAnalyse::BouwMechanisme(int i, const std::vector<std::int32_t>& rij,
         kx::BouwMechanisme(constructie_, *raamwerk_, onafhankelijk.d, plaatsen, mechanisme);
         mechanisme.Naam = onafhankelijk.Naam;
     } else if (Lijst == TLijst::Onafhankelijk) {
-        kx::BouwMechanisme(constructie_, *raamwerk_, AllePlaatsen(*raamwerk_), mechanisme);
+        kx::BouwMechanisme(constructie_, *raamwerk_, bezwijkmechanisme_->d,
+                           AllePlaatsen(*raamwerk_), mechanisme);
         mechanisme.Naam = (*teksten_)[TekstGecombineerdMechanisme];
     } else {
         kx::BouwMechanisme(constructie_, *raamwerk_, plaatsen, mechanisme);
@@ -411,6 +416,8 @@ void TAnalyse::Combineer(const std::vector<std::int32_t>& rij) {
     Eigen::VectorXd d;
     if (Lijst == TLijst::Onafhankelijk && i < Basis.size()) {
         d = Basis[i].d;
+    } else if (Lijst == TLijst::Onafhankelijk) {
+        d = bezwijkmechanisme_->d;
     } else {
         d = raamwerk_->KleinsteBeweging(PlaatsIndices(rij)).d;
     }
@@ -472,7 +479,7 @@ TAnalyse::BerekenElkMechanisme(const TManipuleerConstructie& constructie,
         for (const auto& mechanisme : Basis) {
             rijen.push_back(Rij(Plaatsen, raamwerk_->Draaiend(mechanisme.d)));
         }
-        rijen.push_back(Rij(Plaatsen, raamwerk_->Bezwijkmechanisme().Draaiend));
+        rijen.push_back(Rij(Plaatsen, bezwijkmechanisme_->Draaiend));
     }
     AantalMechanismen = Lijst == TLijst::Onafhankelijk ? static_cast<std::int32_t>(rijen.size())
                                                        : enumeratie.AantalCombinaties();

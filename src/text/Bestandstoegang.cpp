@@ -229,10 +229,17 @@ TBestandsfout LeesGewoonBestand(const std::string& pad, std::size_t grens, std::
     if (static_cast<std::size_t>(status.st_size) > grens) {
         return teGroot;
     }
-    // The file may grow while it is read; one byte beyond the limit is enough to tell.
-    std::string gelezen(grens + 1, '\0');
+    // The file may grow while it is read; one byte beyond the limit is enough to tell. The
+    // buffer starts at the file's size and grows only when the file did.
+    std::string gelezen(static_cast<std::size_t>(status.st_size) + 1, '\0');
     std::size_t lengte = 0;
-    while (lengte < gelezen.size()) {
+    while (true) {
+        if (lengte == gelezen.size()) {
+            if (gelezen.size() > grens) {
+                break;
+            }
+            gelezen.resize(std::min(2 * gelezen.size(), grens + 1), '\0');
+        }
         const ssize_t n = ::read(fd.Fd(), gelezen.data() + lengte, gelezen.size() - lengte);
         if (n < 0 && errno == EINTR) {
             continue;
