@@ -1,4 +1,5 @@
 #include "Hulp.h"
+#include "Raamwerken.h"
 #include "ui/MechanismeTabel.h"
 
 #include <QClipboard>
@@ -344,6 +345,46 @@ TEST_F(Analysevenster, DeGrootsteConstructieTekentElkePaginaEnElkMechanisme) {
     ASSERT_EQ(laatste.size(), 16U);
     EXPECT_EQ(laatste.front(), 1804);
     EXPECT_EQ(laatste.back(), 1819);
+}
+
+} // namespace
+} // namespace kx
+
+namespace kx {
+namespace {
+
+// Frames beyond a single chain: a two-bay portal (every combination listed, a joint of three
+// bars), a continuous beam over inner supports and a building of six storeys (independent
+// mechanisms). Each analysis window draws every mechanism of the first page.
+TEST_F(Analysevenster, AlgemeneRaamwerkenTekenenInElkVenster) {
+    const auto raamwerken = test::LeerboekRaamwerken();
+    const std::vector<std::pair<std::string, TConstructie>> gevallen{
+        {raamwerken[11].Naam, raamwerken[11].Constructie},
+        {raamwerken[7].Naam, raamwerken[7].Constructie},
+        {"gebouw 6 x 3", test::Gebouw(6, 3)}};
+    StartGroot();
+    for (const auto& [naam, constructie] : gevallen) {
+        SCOPED_TRACE(naam);
+        venster->Document().Bewerk({},
+                                   [&](TManipuleerConstructie& c) { c.Constructie = constructie; });
+        TfrmHoeBezwijken& m = OpenMechanismen(600, 950);
+        ASSERT_TRUE(dialogen.Meldingen.isEmpty()) << dialogen.Meldingen.join("\n").toStdString();
+        ASSERT_TRUE(venster->Document().ResultatenGeldig());
+        ASSERT_GT(venster->Analyse().AantalMechanismen, 0);
+        EXPECT_FALSE(Pagina(m).empty());
+        for (int cel = 0; cel < 16; ++cel) {
+            const int doel = m.Gebieden()[static_cast<std::size_t>(cel)].Doel;
+            if (doel < 0) {
+                continue;
+            }
+            Klik(m.Vlak(), Midden(m.Gebieden()[static_cast<std::size_t>(cel)]));
+            ASSERT_EQ(Gekozen(), doel);
+            EXPECT_GT(Hoogte(Kind::kindWanneerBezwijken), 0) << doel;
+        }
+        venster->ToonKrachtsverdeling();
+        QApplication::processEvents();
+        EXPECT_GT(Hoogte(Kind::kindKrachtsverdeling), 0);
+    }
 }
 
 } // namespace
