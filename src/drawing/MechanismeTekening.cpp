@@ -17,14 +17,6 @@ constexpr double Rechts = std::numbers::pi;      // a support right of its node
 constexpr double PixelsPerBelasting = 12.5;
 constexpr double ScharnierDiameter = 5.0;
 
-enum TSoort : std::uint8_t {
-    soRolHorizontaal = 0,
-    soRolVerticaal = 1,
-    soScharnierend = 2,
-    soInklemming = 3,
-    soScharnier = 4,
-};
-
 TPunt Wereld(const TConstructieKnoop& k) {
     return {k.X, -k.Y};
 }
@@ -58,19 +50,19 @@ void SchetsBelastingen(QPainter& painter, const TConstructie& c, const TCelAfbee
 
 void EindSymbool(QPainter& painter, const TKnoop& eind, TPunt p, TPunt ander, QColor kleur,
                  const TOpmaak& opmaak) {
-    if (eind.Soort == soScharnier) {
+    if (eind.Soort == KnoopVrijScharnierend) {
         TekenScharnier(painter, kleur, KleurWit, 1.0, opmaak, "", p);
         return;
     }
-    // Kinds 0 to 3 are the supports with codes 1, -1, 2 and 3.
+    // The support kinds in their order, with their codes.
     constexpr std::array<std::int32_t, 4> Codes{RolHorizontaal, RolVerticaal, Scharnierend,
                                                 Inklemming};
-    if (eind.Soort > soInklemming) {
+    if (!IsOplegging(eind)) {
         return;
     }
-    const double hoek = eind.Soort == soRolHorizontaal ? Onder
-                        : eind.Soort == soRolVerticaal ? Rechts
-                                                       : Richtingshoek(p, ander);
+    const double hoek = eind.Soort == KnoopRolHorizontaal ? Onder
+                        : eind.Soort == KnoopRolVerticaal ? Rechts
+                                                          : Richtingshoek(p, ander);
     TekenOplegSymbool(painter, Codes[eind.Soort], kleur, KleurWit, opmaak, p, hoek);
 }
 } // namespace

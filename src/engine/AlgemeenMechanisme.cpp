@@ -14,15 +14,15 @@ namespace {
 std::uint8_t Soort(const TConstructieKnoop& knoop) {
     switch (knoop.Oplegging) {
     case RolHorizontaal:
-        return 0;
+        return KnoopRolHorizontaal;
     case RolVerticaal:
-        return 1;
+        return KnoopRolVerticaal;
     case Scharnierend:
-        return 2;
+        return KnoopScharnierend;
     case Inklemming:
-        return HoudtRotatieVast(knoop) ? 3 : 2;
+        return HoudtRotatieVast(knoop) ? KnoopIngeklemd : KnoopScharnierend;
     default:
-        return IsStijf(knoop) ? 5 : 4;
+        return IsStijf(knoop) ? KnoopVrijStijf : KnoopVrijScharnierend;
     }
 }
 

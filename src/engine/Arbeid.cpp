@@ -65,9 +65,9 @@ void BepaalPlastischeMomenten(TMechanisme& mechanisme) {
         for (int n = 0; n < 2; ++n) {
             TKnoop& knoop = staven[static_cast<std::size_t>(b)].Knopen[n];
             const double gamma = staven[static_cast<std::size_t>(b)].gamma;
-            if (knoop.Soort < 4 && knoop.Stijf) {
+            if (IsOplegging(knoop) && knoop.Stijf) {
                 knoop.M = Teken(-gamma, grens) * knoop.Mp;
-            } else if (knoop.Soort > 3 && knoop.Stijf) {
+            } else if (!IsOplegging(knoop) && knoop.Stijf) {
                 // A hinge without a part on its other side does no work.
                 const std::int32_t c = BepaalAansluitendeStaaf(mechanisme, b, n);
                 knoop.M = c == -1

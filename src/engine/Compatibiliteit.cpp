@@ -69,7 +69,7 @@ TVergelijkingen StelOp(const TMechanisme& m, double schaal) {
     for (int b = 0; b < aantal; ++b) {
         for (int n = 0; n < 2; ++n) {
             const TKnoop& eind = m.avStaven[static_cast<std::size_t>(b)].Knopen[n];
-            if (eind.Soort < 4) {
+            if (IsOplegging(eind)) {
                 vgl.Gelijk(b, n, -1, 0);
             }
             for (int c = b + 1; c < aantal; ++c) {

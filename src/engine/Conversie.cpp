@@ -8,20 +8,20 @@ namespace kx {
 
 namespace {
 
-// Kinds 0 to 3 are supports, 4 and 5 free nodes; only 3 and 5 carry a plastic moment. An
-// unknown support code counts as no support.
+// Only a clamped end and a rigid free node carry a plastic moment. An unknown support code counts
+// as no support.
 std::uint8_t KnoopSoort(const TVKnoop& knoop) {
     switch (knoop.Oplegging) {
     case RolHorizontaal:
-        return 0;
+        return KnoopRolHorizontaal;
     case RolVerticaal:
-        return 1;
+        return KnoopRolVerticaal;
     case Scharnierend:
-        return 2;
+        return KnoopScharnierend;
     case Inklemming:
-        return 3;
+        return KnoopIngeklemd;
     default:
-        return knoop.Vrijheid == ScharnierendeVerbinding ? 4 : 5;
+        return knoop.Vrijheid == ScharnierendeVerbinding ? KnoopVrijScharnierend : KnoopVrijStijf;
     }
 }
 
@@ -33,7 +33,7 @@ char KnoopNaam(int n) {
 void VulKnoop(TKnoop& knoop, const TVConstructie& v, std::int32_t n) {
     const TVKnoop& bron = v.Knopen[static_cast<std::size_t>(n)];
     knoop.Soort = KnoopSoort(bron);
-    knoop.Stijf = knoop.Soort == 3 || knoop.Soort == 5;
+    knoop.Stijf = knoop.Soort == KnoopIngeklemd || knoop.Soort == KnoopVrijStijf;
     knoop.Naam.assign(1, KnoopNaam(n));
     knoop.x = bron.x;
     knoop.y = -bron.y;

@@ -22,10 +22,6 @@ bool ValtSamen(const TKnoop& a, const TKnoop& b) {
     return Afkappen(a.x - b.x) == 0.0 && Afkappen(a.y - b.y) == 0.0;
 }
 
-bool IsOplegging(const TKnoop& knoop) {
-    return knoop.Soort < 4;
-}
-
 double Kruis(double ax, double ay, double bx, double by) {
     return ax * by - ay * bx;
 }
@@ -378,7 +374,7 @@ void BepaalRotatieCentra(TMechanisme& mechanisme) {
 TEersteStaaf BepaalEersteStaaf(const TMechanisme& mechanisme) {
     const auto& staven = mechanisme.avStaven;
     if (staven.size() == 1) {
-        return {0, staven[0].Knopen[0].Soort > 3 ? 1 : 0};
+        return {0, IsOplegging(staven[0].Knopen[0]) ? 0 : 1};
     }
     TEersteStaaf keuze{0, 0};
     for (int b = 0; b < static_cast<int>(staven.size()); ++b) {

@@ -79,9 +79,19 @@ struct TVConstructie {
 using TVMechanismen = std::vector<TVConstructie>;
 
 // Analysis records: coordinate-based copies of the replacement structures, y pointing up.
+// The kind of a part's end: the supports first, then the free nodes.
+enum TKnoopSoort : std::uint8_t {
+    KnoopRolHorizontaal = 0,
+    KnoopRolVerticaal = 1,
+    KnoopScharnierend = 2,
+    KnoopIngeklemd = 3,
+    KnoopVrijScharnierend = 4,
+    KnoopVrijStijf = 5,
+};
+
 struct TKnoop {
-    std::uint8_t Soort = 0; // 0,1 rollers; 2 pinned; 3 fixed; 4 hinged free node; 5 rigid free node
-    bool Stijf = false;     // a plastic moment can develop at this bar end
+    std::uint8_t Soort = KnoopRolHorizontaal; // a TKnoopSoort
+    bool Stijf = false;                       // a plastic moment can develop at this bar end
     std::string Naam;
     double x = 0.0;
     double y = 0.0;
@@ -91,6 +101,11 @@ struct TKnoop {
     double Mp = 0.0;
     std::int32_t Index = -1; // node of the replacement structure, -1 when made by hand
 };
+
+// The ground holds an end of any support kind.
+inline bool IsOplegging(const TKnoop& knoop) {
+    return knoop.Soort <= KnoopIngeklemd;
+}
 
 using TKnoopArray = std::array<TKnoop, 2>;
 

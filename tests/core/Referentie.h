@@ -35,7 +35,7 @@ public:
             rij(2 * Punt(p) + 1) -= q.y - p.y;
             rijen.push_back(rij);
             for (const TKnoop& k : deel.Knopen) {
-                for (int r = 0; r < 2 && k.Soort < 4; ++r) {
+                for (int r = 0; r < 2 && IsOplegging(k); ++r) {
                     Eigen::RowVectorXd vast = Eigen::RowVectorXd::Zero(n);
                     vast(2 * Punt(k) + r) = 1.0;
                     rijen.push_back(vast);
@@ -111,7 +111,7 @@ public:
             EXPECT_NEAR(Rotatie(eigen, b), deel.gamma, grens) << "deel " << b;
             for (const TKnoop& k : deel.Knopen) {
                 // ...and coinciding ends move together, supported ones not at all.
-                if (k.Soort < 4) {
+                if (IsOplegging(k)) {
                     EXPECT_NEAR(std::hypot(k.dx, k.dy), 0.0, grens) << "deel " << b;
                 }
                 const Eigen::Index i = 2 * Punt(k);
@@ -157,7 +157,7 @@ public:
                 for (Eigen::Index j = 0; j < k; ++j) {
                     rij(j) = Rotatie(kern_.col(j), b);
                 }
-                if (eind.Soort < 4) {
+                if (IsOplegging(eind)) {
                     rotaties.push_back(rij);
                     mp.push_back(eind.Mp);
                     continue;
