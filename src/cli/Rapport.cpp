@@ -326,7 +326,7 @@ void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie
                     const TAnalyse& analyse, const TUitslag& uitslag) {
     const char decimaalteken = analyse.Decimaalteken;
     const Teksten& teksten = constructie.Tekst();
-    const auto& telling = constructie.Onbepaaldheid;
+    const auto& telling = analyse.Telling;
     uit << "Aantal onbekenden: " << telling.AantalOnbekenden << "\n"
         << "Aantal evenwichtsvergelijkingen: " << telling.AantalVergelijkingen << "\n"
         << "Mate van statische onbepaaldheid: " << telling.S() << "\n"
@@ -355,7 +355,7 @@ void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie
 
 nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const TAnalyse& analyse,
                                 const TUitslag& uitslag, bool momenten) {
-    const auto& telling = constructie.Onbepaaldheid;
+    const auto& telling = analyse.Telling;
     const auto nummers = [](const std::vector<int>& indices) {
         std::vector<int> uit(indices.begin(), indices.end());
         for (int& n : uit) {

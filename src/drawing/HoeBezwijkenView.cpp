@@ -34,7 +34,7 @@ std::string Getal(const TViewContext& ctx, double v, int cijfers) {
 
 double TekenOnbepaaldheid(QPainter& painter, const TRechthoek& gebied, double y,
                           const TViewContext& ctx) {
-    const TOnbepaaldheid& o = ctx.Constructie.Onbepaaldheid;
+    const TOnbepaaldheid& o = ctx.Analyse.Telling;
     const Teksten& t = ctx.Tekst;
     y = TekenBlok(painter, gebied, y, t[TekstKopOnbepaaldheid], opKop, KleurZwart);
     if (ctx.Opties[woUitlegStatOnbep]) {

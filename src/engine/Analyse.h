@@ -3,6 +3,7 @@
 #include "engine/Onafhankelijk.h"
 #include "engine/Raamwerk.h"
 #include "engine/Records.h"
+#include "model/ManipuleerConstructie.h"
 
 #include <cstdint>
 #include <functional>
@@ -78,6 +79,8 @@ public:
     TMechanismeArray Mechanismen;
     std::int32_t AantalMechanismen = 0;
     std::int32_t MaatgevendMechanisme = 0;
+    // The counts of the frame analysed: unknowns, equations, hinge places.
+    TOnbepaaldheid Telling;
     std::int32_t Onbepaaldheid = 0;  // n
     std::int32_t AantalPlaatsen = 0; // m
 

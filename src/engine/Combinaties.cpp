@@ -56,9 +56,9 @@ std::uint64_t Binomiaal(int m, int k) {
 
 TEnumeratie::TEnumeratie(const TManipuleerConstructie& constructie)
     : constructie_(constructie), raamwerk_(constructie.Constructie) {
-    const TOnbepaaldheid telling = constructie.TelOnbepaaldheid();
-    n_ = telling.S();
-    m_ = telling.AantalScharnierplaatsen;
+    telling_ = TelOnbepaaldheid(constructie.Constructie);
+    n_ = telling_.S();
+    m_ = telling_.AantalScharnierplaatsen;
     keten_ = IsKeten(constructie.Constructie);
     if (keten_) {
         sjabloon_ = MaakSjabloon(constructie);

@@ -345,6 +345,7 @@ std::vector<int> AllePlaatsen(const TRaamwerk& raamwerk) {
 } // namespace
 
 void TAnalyse::Begin(const TEnumeratie& enumeratie, const TManipuleerConstructie& constructie) {
+    Telling = enumeratie.Telling();
     Onbepaaldheid = enumeratie.Onbepaaldheid();
     AantalPlaatsen = enumeratie.AantalPlaatsen();
     VMechanismen.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Raamwerk.h"
+#include "model/ManipuleerConstructie.h"
 #include "engine/Records.h"
 
 #include <cstdint>
@@ -22,6 +23,7 @@ class TEnumeratie {
 public:
     explicit TEnumeratie(const TManipuleerConstructie& constructie);
 
+    const TOnbepaaldheid& Telling() const { return telling_; }
     std::int32_t Onbepaaldheid() const { return n_; }
     std::int32_t AantalPlaatsen() const { return m_; }
     // Hinges per combination: n + 1, or every place when there are fewer.
@@ -51,6 +53,7 @@ private:
 
     const TManipuleerConstructie& constructie_;
     TRaamwerk raamwerk_;
+    TOnbepaaldheid telling_;
     std::int32_t n_ = 0;
     std::int32_t m_ = 0;
     std::int32_t k_ = 0;

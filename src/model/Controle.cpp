@@ -24,37 +24,34 @@ bool BinnenGrenzen(double v) {
 }
 } // namespace
 
-std::int32_t TManipuleerConstructie::BepaalOnbepaaldheid() {
-    Onbepaaldheid = TelOnbepaaldheid();
-    return Onbepaaldheid.S();
-}
-
-TOnbepaaldheid TManipuleerConstructie::TelOnbepaaldheid() const {
+TOnbepaaldheid TelOnbepaaldheid(const TConstructie& constructie) {
     TOnbepaaldheid telling;
-    for (const auto& staaf : Constructie.Staven) {
-        if (!staaf.Bestaat || !KnoopBestaat(staaf.Knoop0) || !KnoopBestaat(staaf.Knoop1)) {
+    const auto bestaat = [&](std::int32_t k) {
+        return k >= 0 && static_cast<std::size_t>(k) < constructie.Knopen.size() &&
+               constructie.Knopen[static_cast<std::size_t>(k)].Bestaat;
+    };
+    for (const auto& staaf : constructie.Staven) {
+        if (!staaf.Bestaat || !bestaat(staaf.Knoop0) || !bestaat(staaf.Knoop1)) {
             continue;
         }
-        telling.AantalOnbekenden += std::abs(Constructie.Knopen[staaf.Knoop0].Vrijheid) +
-                                    std::abs(Constructie.Knopen[staaf.Knoop1].Vrijheid);
+        telling.AantalOnbekenden +=
+            std::abs(constructie.Knopen[static_cast<std::size_t>(staaf.Knoop0)].Vrijheid) +
+            std::abs(constructie.Knopen[static_cast<std::size_t>(staaf.Knoop1)].Vrijheid);
         telling.AantalVergelijkingen += 3;
     }
-    for (std::size_t i = 0; i < Constructie.Knopen.size(); ++i) {
-        const auto& knoop = Constructie.Knopen[i];
-        if (!knoop.Bestaat) {
-            continue;
+    for (const auto& knoop : constructie.Knopen) {
+        if (knoop.Bestaat) {
+            telling.AantalOnbekenden += std::abs(knoop.Oplegging);
+            telling.AantalVergelijkingen += std::abs(knoop.Vrijheid);
         }
-        telling.AantalOnbekenden += std::abs(knoop.Oplegging);
-        telling.AantalVergelijkingen += std::abs(knoop.Vrijheid);
     }
     telling.AantalScharnierplaatsen =
-        static_cast<std::int32_t>(Scharnierplaatsen(Constructie).size());
+        static_cast<std::int32_t>(Scharnierplaatsen(constructie).size());
     return telling;
 }
 
 std::string TManipuleerConstructie::ControleerConstructie() {
     NormaliseerVolledig();
-    BepaalOnbepaaldheid();
     const Teksten& t = Tekst();
     std::string melding;
     if (std::none_of(Constructie.Belastingen.begin(), Constructie.Belastingen.end(),

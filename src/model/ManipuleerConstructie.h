@@ -24,6 +24,9 @@ struct TOnbepaaldheid {
     std::int32_t S() const { return AantalOnbekenden - AantalVergelijkingen; }
 };
 
+// The counts of a frame: unknowns, equations and hinge places.
+TOnbepaaldheid TelOnbepaaldheid(const TConstructie& constructie);
+
 // Direction of the vector from -> to, counter-clockwise as seen on a y-down screen, in [0, 2pi).
 double Richtingshoek(TPunt van, TPunt naar);
 
@@ -53,8 +56,6 @@ public:
     TConstructie Constructie;
     std::int32_t Schaal = 1; // metres per grid cell
 
-    // Counts left behind by the last BepaalOnbepaaldheid.
-    TOnbepaaldheid Onbepaaldheid;
 
     const Teksten& Tekst() const { return *teksten_; }
 
@@ -98,11 +99,7 @@ public:
     // Side on which a support lies, as a multiple of pi (0 left, 0.5 below, 1 right, 1.5 above).
     double Oplegrichting(std::int32_t knoop, std::int32_t soort) const;
 
-    // Structure check.
-    std::int32_t BepaalOnbepaaldheid();
-    // The same counts without storing them.
-    TOnbepaaldheid TelOnbepaaldheid() const;
-    // Normalises, then returns every complaint as one message; empty when the structure passes.
+    // Structure check. Normalises, then returns every complaint as one message; empty when the structure passes.
     std::string ControleerConstructie();
     // The complaints about what the kinematic method of this program cannot take: nodes
     // joining three or more bars, and sizes outside the bounds the analysis can handle.

@@ -14,7 +14,7 @@ TEST(Controle, HetVoorbeeldSlaagtMetZijnTellingen) {
     Tekenaar t;
     t.c.VulVoorbeeld();
     EXPECT_EQ(t.c.ControleerConstructie(), "");
-    const auto& n = t.c.Onbepaaldheid;
+    const auto n = TelOnbepaaldheid(t.c.Constructie);
     EXPECT_EQ(n.AantalOnbekenden, 26);
     EXPECT_EQ(n.AantalVergelijkingen, 25);
     EXPECT_EQ(n.AantalScharnierplaatsen, 3);
@@ -22,8 +22,16 @@ TEST(Controle, HetVoorbeeldSlaagtMetZijnTellingen) {
 
     // A vertical roller (code -1) adds one support reaction, not minus one: 26 - 2 + 1.
     t.c.Constructie.Knopen[3].Oplegging = RolVerticaal;
-    t.c.BepaalOnbepaaldheid();
-    EXPECT_EQ(n.AantalOnbekenden, 25);
+    EXPECT_EQ(TelOnbepaaldheid(t.c.Constructie).AantalOnbekenden, 25);
+    // A roller or pin with a rigid connection holds no moment: it is no hinge place.
+    t.c.Constructie.Knopen[3].Vrijheid = VasteVerbinding;
+    t.c.Constructie.Knopen[1].Vrijheid = VasteVerbinding;
+    EXPECT_EQ(TelOnbepaaldheid(t.c.Constructie).AantalScharnierplaatsen, 3);
+    // A clamp holds its bar's end rigidly, a place; with a hinged connection it is a pin.
+    t.c.Constructie.Knopen[1].Oplegging = Inklemming;
+    EXPECT_EQ(TelOnbepaaldheid(t.c.Constructie).AantalScharnierplaatsen, 4);
+    t.c.Constructie.Knopen[1].Vrijheid = ScharnierendeVerbinding;
+    EXPECT_EQ(TelOnbepaaldheid(t.c.Constructie).AantalScharnierplaatsen, 3);
 }
 
 TEST(Controle, AlleenWatNietTeBerekenenIsWordtGeweigerd) {
