@@ -37,6 +37,9 @@ double Lengteschaal(const TConstructie& constructie) {
 // column beyond the rank gives one kernel vector through the triangle of R.
 Eigen::MatrixXd Kern(Eigen::SparseMatrix<double> a) {
     const Eigen::Index n = a.cols();
+    if (n == 0) {
+        return Eigen::MatrixXd(0, 0);
+    }
     if (a.rows() < n) {
         // More unknowns than equations: rows of zeros change no kernel and keep R square.
         a.conservativeResize(n, n);
