@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/Raamwerk.h"
-#include "model/ManipuleerConstructie.h"
 #include "engine/Records.h"
+#include "model/ManipuleerConstructie.h"
 
 #include <cstdint>
 #include <functional>

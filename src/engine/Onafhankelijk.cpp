@@ -81,6 +81,12 @@ private:
         }
     }
 
+    // The other end of bar s.
+    std::int32_t Ander(std::int32_t s, std::int32_t knoop) const {
+        const auto& staaf = c_.Staven[static_cast<std::size_t>(s)];
+        return staaf.Knoop0 == knoop ? staaf.Knoop1 : staaf.Knoop0;
+    }
+
     // A rigid node inside a straight member: two bars in line, no support.
     bool IsTussenknoop(std::size_t k) const {
         const auto& knoop = c_.Knopen[k];
@@ -137,6 +143,71 @@ private:
         return {k, s};
     }
 
+    // The beam mechanism of the member through loaded node k: its ends stay, k moves across the
+    // member and the member turns about its ends. Where that does not hold (an end that is not
+    // held, say), the least motion of the places does.
+    Eigen::VectorXd Balkmechanisme(std::int32_t k, const std::vector<int>& plaatsen) const {
+        Eigen::VectorXd d = Eigen::VectorXd::Zero(r_.AantalVrijheidsgraden());
+        const auto& hier = c_.Knopen[static_cast<std::size_t>(k)];
+        // Across the member, y up: one direction for both sides.
+        const auto& buur =
+            c_.Knopen[static_cast<std::size_t>(Ander(staven_[static_cast<std::size_t>(k)][0], k))];
+        const double l = std::hypot(buur.X - hier.X, buur.Y - hier.Y);
+        const double nx = (buur.Y - hier.Y) / l;
+        const double ny = (buur.X - hier.X) / l;
+        r_.ZetVerplaatsing(d, k, nx, ny);
+        std::vector<std::pair<std::int32_t, std::int32_t>> einden;
+        for (const std::int32_t s : staven_[static_cast<std::size_t>(k)]) {
+            // Along one side: the nodes up to the end, each at its share of the way.
+            std::vector<std::int32_t> zijde;
+            std::int32_t knoop = k;
+            std::int32_t staaf = s;
+            for (std::size_t stap = 0; stap < c_.Staven.size(); ++stap) {
+                knoop = Ander(staaf, knoop);
+                zijde.push_back(knoop);
+                if (!IsTussenknoop(static_cast<std::size_t>(knoop))) {
+                    break;
+                }
+                const auto& daar = staven_[static_cast<std::size_t>(knoop)];
+                staaf = daar[0] == staaf ? daar[1] : daar[0];
+            }
+            einden.emplace_back(knoop, staaf);
+            const auto& eind = c_.Knopen[static_cast<std::size_t>(knoop)];
+            const double lengte = std::hypot(eind.X - hier.X, eind.Y - hier.Y);
+            for (const std::int32_t p : zijde) {
+                const auto& punt = c_.Knopen[static_cast<std::size_t>(p)];
+                const double w = 1.0 - std::hypot(punt.X - hier.X, punt.Y - hier.Y) / lengte;
+                r_.ZetVerplaatsing(d, p, w * nx, w * ny);
+            }
+        }
+        const auto& plaatsenVanRaamwerk = r_.Plaatsen();
+        // Every node inside the member turns with its bars; k with the bar that is not its
+        // place; an end with the member unless the member's end there is a place.
+        for (std::size_t p = 0; p < c_.Knopen.size(); ++p) {
+            if (IsTussenknoop(p) && static_cast<std::int32_t>(p) != k) {
+                r_.ZetDraaiing(d, static_cast<std::int32_t>(p), r_.Gamma(d, staven_[p][0]));
+            }
+        }
+        for (const auto& plaats : plaatsenVanRaamwerk) {
+            if (plaats.Knoop == k) {
+                const auto& daar = staven_[static_cast<std::size_t>(k)];
+                r_.ZetDraaiing(d, k, r_.Gamma(d, daar[0] == plaats.Staaf ? daar[1] : daar[0]));
+            }
+        }
+        for (const auto& [eind, staaf] : einden) {
+            const bool vrij = std::any_of(plaatsen.begin(), plaatsen.end(), [&](int p) {
+                const auto& plaats = plaatsenVanRaamwerk[static_cast<std::size_t>(p)];
+                return plaats.Knoop == eind && plaats.Staaf == staaf;
+            });
+            r_.ZetDraaiing(d, eind, vrij ? 0.0 : r_.Gamma(d, staaf));
+        }
+        if (r_.IsBeweging(d, plaatsen)) {
+            return d;
+        }
+        const TBeweging kleinste = r_.KleinsteBeweging(plaatsen);
+        return kleinste.d.size() > 0 ? kleinste.d : r_.EenBeweging(plaatsen);
+    }
+
     void Balken() {
         std::vector<bool> belast(c_.Knopen.size(), false);
         for (const auto& last : c_.Belastingen) {
@@ -157,8 +228,7 @@ private:
                 plaatsen.insert(plaatsen.end(), daar.begin(), daar.end());
             }
             std::sort(plaatsen.begin(), plaatsen.end());
-            const TBeweging kleinste = r_.KleinsteBeweging(plaatsen);
-            const Eigen::VectorXd d = kleinste.d.size() > 0 ? kleinste.d : r_.EenBeweging(plaatsen);
+            const Eigen::VectorXd d = Balkmechanisme(knoop, plaatsen);
             const auto voor = mechanismen_.size();
             Neem(TOnafhankelijkMechanisme::Balk,
                  VulIn(t_[TekstBalkmechanisme], {std::to_string(nummer + 1)}), d, plaatsen);

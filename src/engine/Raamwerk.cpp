@@ -413,6 +413,40 @@ Eigen::VectorXd TRaamwerk::Dimensieloos(const Eigen::VectorXd& d) const {
     return geschaald;
 }
 
+void TRaamwerk::ZetVerplaatsing(Eigen::VectorXd& d, std::int32_t knoop, double u, double v) const {
+    const auto& vrijheden = vrijheden_[static_cast<std::size_t>(knoop)];
+    if (vrijheden.U >= 0) {
+        d(vrijheden.U) = u;
+        d(vrijheden.V) = v;
+    }
+}
+
+void TRaamwerk::ZetDraaiing(Eigen::VectorXd& d, std::int32_t knoop, double phi) const {
+    const int kolom = vrijheden_[static_cast<std::size_t>(knoop)].Phi;
+    if (kolom >= 0) {
+        d(kolom) = phi;
+    }
+}
+
+bool TRaamwerk::IsBeweging(const Eigen::VectorXd& d, const std::vector<int>& plaatsen) const {
+    std::vector<bool> vrij(rijen_.size(), false);
+    for (const int p : plaatsen) {
+        vrij[static_cast<std::size_t>(plaatsRij_[static_cast<std::size_t>(p)])] = true;
+    }
+    const Eigen::VectorXd geschaald = Dimensieloos(d);
+    const double grootte = geschaald.cwiseAbs().maxCoeff();
+    for (std::size_t r = 0; r < rijen_.size(); ++r) {
+        double waarde = 0.0;
+        for (const auto& [kolom, factor] : rijen_[r]) {
+            waarde += factor * Schaal(kolom) * geschaald(kolom);
+        }
+        if (!vrij[r] && std::fabs(waarde) > KinematischeRangdrempel * grootte) {
+            return false;
+        }
+    }
+    return grootte > 0.0;
+}
+
 double TRaamwerk::Rotatie(const Eigen::VectorXd& d, int p) const {
     return d.size() == 0 ? 0.0 : RijWaarde(plaatsRij_[static_cast<std::size_t>(p)], d);
 }

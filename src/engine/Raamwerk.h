@@ -55,6 +55,13 @@ public:
     Eigen::VectorXd KnoopDraaiing(std::int32_t knoop) const;
     // The rotation of place p in motion d.
     double Rotatie(const Eigen::VectorXd& d, int p) const;
+    // Writes a node's displacement or rotation into motion d; a rotation only where the node
+    // has one of its own.
+    void ZetVerplaatsing(Eigen::VectorXd& d, std::int32_t knoop, double u, double v) const;
+    void ZetDraaiing(Eigen::VectorXd& d, std::int32_t knoop, double phi) const;
+    // Whether d is a motion in which only the given places turn: every other condition holds
+    // within rounding of its size.
+    bool IsBeweging(const Eigen::VectorXd& d, const std::vector<int>& plaatsen) const;
     // The places that turn in motion d, ascending.
     std::vector<int> Draaiend(const Eigen::VectorXd& d) const;
     // The largest rotation of a bar or node in motion d.
