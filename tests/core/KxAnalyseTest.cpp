@@ -315,3 +315,36 @@ TEST_F(KxAnalyse, LeerboekRaamwerkenGevenDeWareBezwijklastBevestigd) {
 
 } // namespace
 } // namespace kx::test
+
+namespace kx::test {
+namespace {
+
+// A triangle of hinged bars on a pin and a roller stands but has no place for a plastic hinge:
+// it is analysed, the report says it cannot collapse by bending, and no load is a stand-in.
+TEST_F(KxAnalyse, EenVakwerkBezwijktNietDoorBuiging) {
+    const Teksten teksten;
+    TRaamwerkBouwer b;
+    const int p = b.Knoop(0, 0, Scharnierend);
+    const int q = b.Knoop(4, 0, RolHorizontaal);
+    const int top = b.Knoop(2, -2);
+    b.Verbinding(top, ScharnierendeVerbinding);
+    b.Keten({p, q, top, p});
+    b.Last(top, 0, 1);
+    TManipuleerConstructie c(teksten);
+    c.Constructie = b.c;
+    ASSERT_EQ(Sla(c, Pad("vakwerk.kx")), "");
+    const auto rapport = Voer({Pad("vakwerk.kx")});
+    ASSERT_EQ(rapport.Status, 0) << rapport.Fout;
+    EXPECT_NE(rapport.Uit.find("de constructie kan niet door buiging bezwijken, Fp = ∞."),
+              std::string::npos)
+        << rapport.Uit;
+    EXPECT_NE(rapport.Uit.find("statische stelling: Fp = ∞"), std::string::npos) << rapport.Uit;
+    const auto json = nlohmann::json::parse(Voer({"--json", Pad("vakwerk.kx")}).Uit);
+    EXPECT_EQ(json["scharnierplaatsen"], 0);
+    EXPECT_TRUE(json["mechanismen"].empty());
+    EXPECT_TRUE(json["maatgevend"].is_null());
+    EXPECT_TRUE(json["bezwijklast_exact"].is_null());
+}
+
+} // namespace
+} // namespace kx::test
