@@ -135,7 +135,6 @@ void BouwMechanisme(const TConstructie& constructie, const TRaamwerk& raamwerk,
     const auto& alle = raamwerk.Plaatsen();
     std::vector<double> balans(constructie.Knopen.size(), 0.0);
     std::vector<int> draaiend;
-    std::vector<bool> draaitMee(constructie.Knopen.size(), false);
     for (const int p : plaatsen) {
         const double theta = raamwerk.Rotatie(d, p);
         if (std::fabs(theta) <= RotatieRuis * grootste || grootste == 0.0) {

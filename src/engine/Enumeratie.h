@@ -26,8 +26,6 @@ public:
     const TOnbepaaldheid& Telling() const { return telling_; }
     std::int32_t Onbepaaldheid() const { return n_; }
     std::int32_t AantalPlaatsen() const { return m_; }
-    // Hinges per combination: n + 1, or every place when there are fewer.
-    std::int32_t AantalScharnieren() const { return k_; }
     std::int32_t AantalCombinaties() const { return aantal_; }
     // Too many combinations to list: the independent mechanisms are listed instead.
     bool Onafhankelijk() const { return onafhankelijk_; }

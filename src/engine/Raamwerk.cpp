@@ -485,12 +485,6 @@ std::int32_t TRaamwerk::BeweeglijkeKnoop() const {
     return knoop;
 }
 
-int TRaamwerk::PlaatsVanKnoop(std::int32_t knoop) const {
-    const auto plaats = std::find_if(plaatsen_.begin(), plaatsen_.end(),
-                                     [knoop](const auto& p) { return p.Knoop == knoop; });
-    return plaats == plaatsen_.end() ? -1 : static_cast<int>(plaats - plaatsen_.begin());
-}
-
 double TRaamwerk::U(const Eigen::VectorXd& d, std::int32_t knoop) const {
     const auto& v = vrijheden_[static_cast<std::size_t>(knoop)];
     return v.U >= 0 && d.size() > 0 ? d(v.U) : 0.0;

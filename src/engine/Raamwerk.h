@@ -36,8 +36,6 @@ public:
     const std::vector<TScharnierplaats>& Plaatsen() const { return plaatsen_; }
     int AantalVrijheidsgraden() const { return static_cast<int>(aantalVrijheden_); }
     std::int32_t AantalKnopen() const { return static_cast<std::int32_t>(vrijheden_.size()); }
-    // The place of a node joining at most two bars, or -1.
-    int PlaatsVanKnoop(std::int32_t knoop) const;
 
     // Of every motion in which only the given places (indices into Plaatsen) turn, the one with
     // the least dissipation per unit of load work.
