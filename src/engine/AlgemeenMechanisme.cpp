@@ -11,37 +11,11 @@ namespace kx {
 
 namespace {
 
-std::uint8_t Soort(const TConstructieKnoop& knoop) {
-    switch (knoop.Oplegging) {
-    case RolHorizontaal:
-        return KnoopRolHorizontaal;
-    case RolVerticaal:
-        return KnoopRolVerticaal;
-    case Scharnierend:
-        return KnoopScharnierend;
-    case Inklemming:
-        return HoudtRotatieVast(knoop) ? KnoopIngeklemd : KnoopScharnierend;
-    default:
-        return IsStijf(knoop) ? KnoopVrijStijf : KnoopVrijScharnierend;
-    }
-}
-
-// A to Z, a to z, then the node number.
-std::string Naam(std::int32_t n) {
-    if (n < 26) {
-        return std::string(1, static_cast<char>('A' + n));
-    }
-    if (n < 52) {
-        return std::string(1, static_cast<char>('a' + n - 26));
-    }
-    return std::to_string(n + 1);
-}
-
 TKnoop Eind(const TConstructie& constructie, std::int32_t n, double mp) {
     const auto& bron = constructie.Knopen[static_cast<std::size_t>(n)];
     TKnoop eind;
-    eind.Soort = Soort(bron);
-    eind.Naam = Naam(n);
+    eind.Soort = KnoopSoort(bron.Oplegging, bron.Vrijheid);
+    eind.Naam = KnoopNaam(n);
     eind.x = bron.X;
     eind.y = -bron.Y;
     eind.Mp = mp;

@@ -7,34 +7,11 @@
 namespace kx {
 
 namespace {
-
-// Only a clamped end and a rigid free node carry a plastic moment. An unknown support code counts
-// as no support.
-std::uint8_t KnoopSoort(const TVKnoop& knoop) {
-    switch (knoop.Oplegging) {
-    case RolHorizontaal:
-        return KnoopRolHorizontaal;
-    case RolVerticaal:
-        return KnoopRolVerticaal;
-    case Scharnierend:
-        return KnoopScharnierend;
-    case Inklemming:
-        return KnoopIngeklemd;
-    default:
-        return knoop.Vrijheid == ScharnierendeVerbinding ? KnoopVrijScharnierend : KnoopVrijStijf;
-    }
-}
-
-// A to Z for the first 26 nodes, then a, b, ...
-char KnoopNaam(int n) {
-    return n < 26 ? static_cast<char>('A' + n) : static_cast<char>('a' + n - 26);
-}
-
 void VulKnoop(TKnoop& knoop, const TVConstructie& v, std::int32_t n) {
     const TVKnoop& bron = v.Knopen[static_cast<std::size_t>(n)];
-    knoop.Soort = KnoopSoort(bron);
+    knoop.Soort = KnoopSoort(bron.Oplegging, bron.Vrijheid);
     knoop.Stijf = knoop.Soort == KnoopIngeklemd || knoop.Soort == KnoopVrijStijf;
-    knoop.Naam.assign(1, KnoopNaam(n));
+    knoop.Naam = KnoopNaam(n);
     knoop.x = bron.x;
     knoop.y = -bron.y;
     knoop.Mp = bron.Mp;
@@ -50,6 +27,32 @@ template <typename Tabel> std::size_t AantalBestaand(const Tabel& tabel) {
 }
 
 } // namespace
+
+std::uint8_t KnoopSoort(std::int32_t oplegging, std::int32_t vrijheid) {
+    const bool stijf = vrijheid != ScharnierendeVerbinding;
+    switch (oplegging) {
+    case RolHorizontaal:
+        return KnoopRolHorizontaal;
+    case RolVerticaal:
+        return KnoopRolVerticaal;
+    case Scharnierend:
+        return KnoopScharnierend;
+    case Inklemming:
+        return stijf ? KnoopIngeklemd : KnoopScharnierend;
+    default:
+        return stijf ? KnoopVrijStijf : KnoopVrijScharnierend;
+    }
+}
+
+std::string KnoopNaam(std::int32_t n) {
+    if (n < 26) {
+        return std::string(1, static_cast<char>('A' + n));
+    }
+    if (n < 52) {
+        return std::string(1, static_cast<char>('a' + n - 26));
+    }
+    return std::to_string(n + 1);
+}
 
 void ConverteerVervangendeConstructie(const TVConstructie& v, TMechanisme& mechanisme) {
     mechanisme.avStaven.clear();

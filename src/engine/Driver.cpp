@@ -120,10 +120,7 @@ public:
     void Mechanisme(TMechanisme& mechanisme, int i,
                     const std::vector<TStarreBeweging>& opgelegd = {}) {
         opgelegd_ = &opgelegd;
-        const std::string kop =
-            voortgang_.Actief() ? begin_ + ok_ + t_[TekstMechanismeLabel] + std::to_string(i + 1) +
-                                      " (" + std::to_string(n_) + "):" + t_[TekstRotatiecentra]
-                                : std::string();
+        const std::string kop = Kop(i);
         log_.Mechanisme(mechanisme, i);
         voortgang_.Label(kop);
         Stap(130, "BepaalRotatieCentra", i, [&] { BepaalRotatieCentra(mechanisme); });
@@ -139,10 +136,7 @@ public:
 
     // Mechanism i built whole from the frame's kinematics: only its bookkeeping is left.
     void Gebouwd(TMechanisme& mechanisme, int i) {
-        const std::string kop =
-            voortgang_.Actief() ? begin_ + ok_ + t_[TekstMechanismeLabel] + std::to_string(i + 1) +
-                                      " (" + std::to_string(n_) + "):" + t_[TekstRotatiecentra]
-                                : std::string();
+        const std::string kop = Kop(i);
         log_.Mechanisme(mechanisme, i);
         voortgang_.Label(kop);
         Afronden(mechanisme, i, kop, true);
@@ -185,6 +179,14 @@ public:
     }
 
 private:
+    // The progress label of mechanism i up to its first step; without a listener none is built.
+    std::string Kop(int i) const {
+        return voortgang_.Actief()
+                   ? begin_ + ok_ + t_[TekstMechanismeLabel] + std::to_string(i + 1) + " (" +
+                         std::to_string(n_) + "):" + t_[TekstRotatiecentra]
+                   : std::string();
+    }
+
     // The bar at x mechanisms done; without a listener there is nothing to compute.
     void Balk(double x) {
         if (voortgang_.Actief()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/IjlProgramma.h"
+
 #include <Eigen/Dense>
 
 #include <vector>
@@ -19,13 +21,11 @@ struct TLineairProgramma {
     Eigen::VectorXd c;
 };
 
-struct TLpUitkomst {
-    enum Status { Optimaal, Onuitvoerbaar, Onbegrensd, Mislukt } Status = Mislukt;
-    Eigen::VectorXd x;
-};
+using TLpUitkomst = TIjlUitkomst;
 
-// Solves the program with COIN-OR CLP; the solver writes nothing. Its tolerances are absolute
-// (LpPrimaleTolerantie, LpDualeTolerantie), so a caller poses the program on the scale of 1.
+// Solves the program as a sparse one, its rounding noise left out; the solver's tolerances are
+// absolute (LpPrimaleTolerantie, LpDualeTolerantie), so a caller poses the program on the scale
+// of 1.
 TLpUitkomst LosOp(const TLineairProgramma& programma);
 
 } // namespace kx

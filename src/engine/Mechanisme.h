@@ -4,6 +4,7 @@
 #include "engine/Records.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace kx {
@@ -15,6 +16,13 @@ struct TEersteStaaf {
     std::int32_t Staaf = 0;
     std::int32_t Eind = 0;
 };
+
+// The kind of a part's end at a node with these codes. Only a clamped end and a rigid free node
+// carry a plastic moment; a clamp with a hinged connection is a pin, and an unknown support code
+// counts as no support.
+std::uint8_t KnoopSoort(std::int32_t oplegging, std::int32_t vrijheid);
+// A to Z for the first 26 nodes, then a to z, then the node number.
+std::string KnoopNaam(std::int32_t n);
 
 // The steps of one mechanism, each on the record alone, in the order the driver runs them.
 
