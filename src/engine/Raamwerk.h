@@ -79,8 +79,10 @@ public:
     double V(const Eigen::VectorXd& d, std::int32_t knoop) const;
     double Phi(const Eigen::VectorXd& d, std::int32_t knoop) const;
     double Gamma(const Eigen::VectorXd& d, std::int32_t staaf) const;
-    // The work of the loads at load factor 1 in motion d.
-    double Arbeid(const Eigen::VectorXd& d) const { return w_.dot(d); }
+    // The work of the loads at load factor 1 in motion d; none in the empty motion.
+    double Arbeid(const Eigen::VectorXd& d) const {
+        return d.size() == w_.size() ? w_.dot(d) : 0.0;
+    }
 
 private:
     struct TKnoopVrijheden {
