@@ -353,8 +353,7 @@ void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie
     SchrijfControle(uit, uitslag, decimaalteken);
 }
 
-nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const TAnalyse& analyse,
-                                const TUitslag& uitslag, bool momenten) {
+nlohmann::ordered_json MaakJson(const TAnalyse& analyse, const TUitslag& uitslag, bool momenten) {
     const auto& telling = analyse.Telling;
     const auto nummers = [](const std::vector<int>& indices) {
         std::vector<int> uit(indices.begin(), indices.end());
@@ -490,7 +489,7 @@ int VoerAnalyseUit(const std::vector<std::string>& argumenten, std::ostream& uit
         return 1;
     }
     if (opdracht.Json) {
-        uit << MaakJson(constructie, analyse, uitslag, opdracht.Momenten).dump(2) << "\n";
+        uit << MaakJson(analyse, uitslag, opdracht.Momenten).dump(2) << "\n";
     } else {
         SchrijfRapport(uit, constructie, analyse, uitslag);
         if (opdracht.Momenten) {

@@ -59,8 +59,8 @@ void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie
 
 // The same results, machine-readable; with momenten also the governing mechanism's bar end
 // moments and support reactions.
-nlohmann::ordered_json MaakJson(const TManipuleerConstructie& constructie, const TAnalyse& analyse,
-                                const TUitslag& uitslag, bool momenten = false);
+nlohmann::ordered_json MaakJson(const TAnalyse& analyse, const TUitslag& uitslag,
+                                bool momenten = false);
 
 // The governing mechanism's bar end moments and support reactions as report lines.
 void SchrijfMomenten(std::ostream& uit, const TManipuleerConstructie& constructie,

@@ -40,7 +40,7 @@ public:
         std::vector<int> aantal(knopen.size(), 0);
         for (int j = 0; j < 3; ++j) {
             for (int i = 0; i < 4; ++i) {
-                for (const auto [di, dj] : {std::pair{1, 0}, {0, 1}, {1, 1}, {-1, 1}}) {
+                for (const auto& [di, dj] : {std::pair{1, 0}, {0, 1}, {1, 1}, {-1, 1}}) {
                     const int p = i + di;
                     const int q = j + dj;
                     if (p < 0 || p > 3 || q > 2 || !Kans(di != 0 && dj != 0 ? 0.15 : 0.45)) {
