@@ -194,12 +194,12 @@ private:
                 r_.ZetDraaiing(d, k, r_.Gamma(d, daar[0] == plaats.Staaf ? daar[1] : daar[0]));
             }
         }
-        for (const auto& [eind, staaf] : einden) {
+        for (const auto& einde : einden) {
             const bool vrij = std::any_of(plaatsen.begin(), plaatsen.end(), [&](int p) {
                 const auto& plaats = plaatsenVanRaamwerk[static_cast<std::size_t>(p)];
-                return plaats.Knoop == eind && plaats.Staaf == staaf;
+                return plaats.Knoop == einde.first && plaats.Staaf == einde.second;
             });
-            r_.ZetDraaiing(d, eind, vrij ? 0.0 : r_.Gamma(d, staaf));
+            r_.ZetDraaiing(d, einde.first, vrij ? 0.0 : r_.Gamma(d, einde.second));
         }
         if (r_.IsBeweging(d, plaatsen)) {
             return d;
