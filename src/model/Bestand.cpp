@@ -129,8 +129,31 @@ template <typename Slot> std::size_t TotLaatsteInGebruik(const std::vector<Slot>
     return static_cast<std::size_t>(tabel.rend() - laatste);
 }
 
+// Nodes up to the highest in use or named by a bar or load in use, which the reader checks
+// against the node count even where the node itself is free.
+std::size_t KnopenTotLaatsteGenoemd(const TConstructie& c) {
+    std::size_t aantal = TotLaatsteInGebruik(c.Knopen);
+    const auto noem = [&aantal](std::int32_t knoop) {
+        if (knoop >= 0) {
+            aantal = std::max(aantal, static_cast<std::size_t>(knoop) + 1);
+        }
+    };
+    for (const auto& staaf : c.Staven) {
+        if (staaf.Bestaat) {
+            noem(staaf.Knoop0);
+            noem(staaf.Knoop1);
+        }
+    }
+    for (const auto& last : c.Belastingen) {
+        if (last.Bestaat) {
+            noem(last.Knoop);
+        }
+    }
+    return aantal;
+}
+
 TAantallen Aantallen(const TConstructie& c) {
-    const TAantallen inGebruik{TotLaatsteInGebruik(c.Knopen), TotLaatsteInGebruik(c.Staven),
+    const TAantallen inGebruik{KnopenTotLaatsteGenoemd(c), TotLaatsteInGebruik(c.Staven),
                                TotLaatsteInGebruik(c.Belastingen)};
     const bool binnenDeLegeTabellen = inGebruik.Knopen <= AantalKnoopSlots &&
                                       inGebruik.Staven <= AantalStaafSlots &&

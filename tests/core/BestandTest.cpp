@@ -224,6 +224,21 @@ TEST_F(BestandTest, EenSlotBuitenDeLegeTabellenKortElkeTabelIn) {
     EXPECT_TRUE(ZelfdeStructuur(*gelezen.Constructie, c.Constructie));
 }
 
+// A bar in use may name a free node, as a file read before its normalisation holds it: the
+// node table reaches that node, so that the file reads back.
+TEST_F(BestandTest, EenStaafNaarEenVrijeKnoopKomtTerug) {
+    c.VulVoorbeeld();
+    c.Constructie.Belastingen.resize(21);
+    c.Constructie.Belastingen[20] = {2, 1.0, 0.0, true};
+    c.Constructie.Knopen.resize(12);
+    c.Constructie.Staven[5] = {4, 11, 50.0, true};
+    const std::string tekst = AlsTekst(c);
+    EXPECT_EQ(Regels(tekst)[11], "aantal knopen:       12");
+    const TLeesResultaat gelezen = Lees(tekst);
+    ASSERT_TRUE(gelezen.Gelukt()) << gelezen.Melding;
+    EXPECT_TRUE(ZelfdeStructuur(*gelezen.Constructie, c.Constructie));
+}
+
 TEST_F(BestandTest, KnopenKomenInHunSlotEnTekstNaHetLaatsteGetalTeltNiet) {
     // The count lines read "... 4" and "... 2": a misread count would take a header line as data.
     const std::string z = " 0 0 3" + Rust + " 1";
