@@ -364,8 +364,10 @@ void TAnalyse::Begin(const TEnumeratie& enumeratie, const TManipuleerConstructie
     if (Lijst == TLijst::Onafhankelijk) {
         bezwijkmechanisme_ = raamwerk_->Bezwijkmechanisme();
     }
-    if (Lijst == TLijst::Onafhankelijk || raamwerk_->AantalOnafhankelijkeMechanismen() > 1) {
-        Basis = OnafhankelijkeMechanismen(constructie_, *raamwerk_, *teksten_);
+    // A single mechanism is its own combination: no basis to name.
+    Basis = OnafhankelijkeMechanismen(constructie_, *raamwerk_, *teksten_);
+    if (Lijst == TLijst::Combinaties && Basis.size() < 2) {
+        Basis.clear();
     }
 }
 

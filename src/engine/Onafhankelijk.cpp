@@ -216,7 +216,7 @@ private:
             }
         }
         int nummer = 0;
-        for (std::size_t k = 0; k < c_.Knopen.size(); ++k) {
+        for (std::size_t k = 0; k < c_.Knopen.size() && !Vol(); ++k) {
             if (!belast[k] || !IsTussenknoop(k)) {
                 continue;
             }
@@ -238,7 +238,7 @@ private:
 
     void Knopen() {
         const auto& plaatsen = r_.Plaatsen();
-        for (std::size_t k = 0; k < c_.Knopen.size(); ++k) {
+        for (std::size_t k = 0; k < c_.Knopen.size() && !Vol(); ++k) {
             if (!IsGewrichtKnoop(k)) {
                 continue;
             }
@@ -257,6 +257,9 @@ private:
 
     // The members between their ends move as rigid pieces: sideways, or as a gable.
     void Zijdelings() {
+        if (Vol()) {
+            return;
+        }
         std::vector<int> einden;
         const auto& plaatsen = r_.Plaatsen();
         for (std::size_t p = 0; p < plaatsen.size(); ++p) {
@@ -267,7 +270,7 @@ private:
         const Eigen::MatrixXd bewegingen = r_.Bewegingen(einden);
         int zijdelings = 0;
         int gevel = 0;
-        for (Eigen::Index j = 0; j < bewegingen.cols(); ++j) {
+        for (Eigen::Index j = 0; j < bewegingen.cols() && !Vol(); ++j) {
             const Eigen::VectorXd d = ZonderKnoopDraaiing(bewegingen.col(j));
             const bool opzij = Opzij(d);
             int& nummer = opzij ? zijdelings : gevel;
@@ -313,6 +316,9 @@ private:
     }
 
     void Overige() {
+        if (Vol()) {
+            return;
+        }
         std::vector<int> alle(r_.Plaatsen().size());
         for (std::size_t p = 0; p < alle.size(); ++p) {
             alle[p] = static_cast<int>(p);
