@@ -6,7 +6,9 @@
 #include "engine/Krachtenanalyse.h"
 #include "engine/MechanismeOpgaven.h"
 #include "model/Bestand.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
+#include "model/Bewerkingen.h"
+#include "model/Controle.h"
 #include "text/Teksten.h"
 
 #include <benchmark/benchmark.h>
@@ -25,8 +27,8 @@ namespace {
 
 const std::string Keten = std::string(KX_FIXTURES) + "/keten15.kx";
 
-void Laad(kx::TManipuleerConstructie& constructie, const std::string& bron) {
-    if (const auto melding = kx::LaadConstructie(constructie, bron); !melding.empty()) {
+void Laad(kx::TConstructie& constructie, const std::string& bron, const kx::Teksten& teksten) {
+    if (const auto melding = kx::LaadConstructie(constructie, bron, teksten); !melding.empty()) {
         throw std::runtime_error(melding);
     }
 }
@@ -34,11 +36,11 @@ void Laad(kx::TManipuleerConstructie& constructie, const std::string& bron) {
 // Check, enumeration and driver, with every equation written out as the program does.
 void Analyse(benchmark::State& state, const std::string& bron) {
     const kx::Teksten teksten;
-    kx::TManipuleerConstructie constructie(teksten);
-    Laad(constructie, bron);
+    kx::TConstructie constructie;
+    Laad(constructie, bron, teksten);
     for (auto _ : state) {
         kx::TAnalyse analyse(teksten);
-        if (!kx::ControleerVoorAnalyse(constructie).empty()) {
+        if (!kx::ControleerVoorAnalyse(constructie, teksten).empty()) {
             state.SkipWithError("de constructie wordt afgekeurd");
             return;
         }
@@ -51,12 +53,12 @@ void Analyse(benchmark::State& state, const std::string& bron) {
 // The same analysis as kx-analyse runs it: each mechanism released once read.
 void AnalysePerMechanisme(benchmark::State& state, const std::string& bron) {
     const kx::Teksten teksten;
-    kx::TManipuleerConstructie constructie(teksten);
-    Laad(constructie, bron);
+    kx::TConstructie constructie;
+    Laad(constructie, bron, teksten);
     for (auto _ : state) {
         kx::TAnalyse analyse(teksten);
         analyse.TermenSchrijven = false;
-        if (!kx::ControleerVoorAnalyse(constructie).empty()) {
+        if (!kx::ControleerVoorAnalyse(constructie, teksten).empty()) {
             state.SkipWithError("de constructie wordt afgekeurd");
             return;
         }
@@ -71,19 +73,18 @@ void AnalysePerMechanisme(benchmark::State& state, const std::string& bron) {
 // The analysis of F6 followed by the moment check of every mechanism and the static theorem.
 void AnalyseMetControle(benchmark::State& state, const std::string& bron) {
     const kx::Teksten teksten;
-    kx::TManipuleerConstructie constructie(teksten);
-    Laad(constructie, bron);
+    kx::TConstructie constructie;
+    Laad(constructie, bron, teksten);
     for (auto _ : state) {
         kx::TAnalyse analyse(teksten);
-        if (!constructie.ControleerConstructie().empty()) {
+        if (!ControleerConstructie(constructie, teksten).empty()) {
             state.SkipWithError("de constructie wordt afgekeurd");
             return;
         }
         analyse.BepaalMechanismen(constructie);
         analyse.BerekeningDeel2();
         kx::TKrachtenanalyse krachten;
-        krachten.Bereken(constructie.Constructie, kx::MechanismeOpgaven(analyse),
-                         analyse.MaatgevendMechanisme);
+        krachten.Bereken(constructie, kx::MechanismeOpgaven(analyse), analyse.MaatgevendMechanisme);
         benchmark::DoNotOptimize(krachten.Controle().Bevestigd);
     }
 }
@@ -92,10 +93,9 @@ void AnalyseMetControle(benchmark::State& state, const std::string& bron) {
 // mechanisms, the static theorem and the governing mechanism's moment line.
 void Gebouw(benchmark::State& state, int verdiepingen, int velden) {
     const kx::Teksten teksten;
-    kx::TManipuleerConstructie constructie(teksten);
-    constructie.Constructie = kx::test::Gebouw(verdiepingen, velden);
+    kx::TConstructie constructie = kx::test::Gebouw(verdiepingen, velden);
     for (auto _ : state) {
-        if (!kx::ControleerVoorAnalyse(constructie).empty()) {
+        if (!kx::ControleerVoorAnalyse(constructie, teksten).empty()) {
             state.SkipWithError("de constructie wordt afgekeurd");
             return;
         }
@@ -105,7 +105,7 @@ void Gebouw(benchmark::State& state, int verdiepingen, int velden) {
         analyse.BerekenElkMechanisme(constructie, [&](const kx::TBerekendMechanisme& berekend) {
             opgaven.push_back({{}, berekend.Mechanisme.Vgl.Bezwijklast, {}});
         });
-        const kx::TEvenwicht evenwicht(constructie.Constructie);
+        const kx::TEvenwicht evenwicht(constructie);
         const auto controle =
             kx::ControleerMaatgevend(evenwicht, opgaven, analyse.MaatgevendMechanisme);
         if (!controle.Bevestigd || !controle.Waar.Verdeling.Bestaat) {
@@ -120,10 +120,9 @@ void Gebouw(benchmark::State& state, int verdiepingen, int velden) {
 // The building frame of 6 storeys and 3 bays as a structure file for kx-analyse.
 std::string GebouwBestand() {
     const kx::Teksten teksten;
-    kx::TManipuleerConstructie constructie(teksten);
-    constructie.Constructie = kx::test::Gebouw(6, 3);
+    kx::TConstructie constructie = kx::test::Gebouw(6, 3);
     const std::string pad = "/tmp/kx-bench-gebouw-6x3.kx";
-    if (const auto melding = kx::SchrijfConstructieNaarBestand(pad, constructie, "", "");
+    if (const auto melding = kx::SchrijfConstructieNaarBestand(pad, constructie, teksten, "", "");
         !melding.empty()) {
         throw std::runtime_error(melding);
     }

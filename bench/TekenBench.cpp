@@ -3,7 +3,9 @@
 #include "engine/Krachtenanalyse.h"
 #include "engine/MechanismeOpgaven.h"
 #include "model/Bestand.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
+#include "model/Bewerkingen.h"
+#include "model/Controle.h"
 #include "text/Teksten.h"
 
 #include <benchmark/benchmark.h>
@@ -26,18 +28,17 @@ namespace {
 // The 1820-mechanism frame, analysed once for all drawing benchmarks.
 struct TGeanalyseerdeKeten {
     kx::Teksten Teksten;
-    kx::TManipuleerConstructie Constructie{Teksten};
+    kx::TConstructie Constructie;
     kx::TAnalyse Analyse{Teksten};
     kx::TWeergaveOpties Opties;
     kx::TKrachtenanalyse Krachten;
 
     TGeanalyseerdeKeten() {
-        kx::LaadConstructie(Constructie, std::string(KX_FIXTURES) + "/keten15.kx");
-        kx::ControleerVoorAnalyse(Constructie);
+        kx::LaadConstructie(Constructie, std::string(KX_FIXTURES) + "/keten15.kx", Teksten);
+        kx::ControleerVoorAnalyse(Constructie, Teksten);
         Analyse.BepaalMechanismen(Constructie);
         Analyse.BerekeningDeel2();
-        Krachten.Bereken(Constructie.Constructie, kx::MechanismeOpgaven(Analyse),
-                         Analyse.MaatgevendMechanisme);
+        Krachten.Bereken(Constructie, kx::MechanismeOpgaven(Analyse), Analyse.MaatgevendMechanisme);
     }
     kx::TViewContext Context() const { return {Analyse, Constructie, Opties, Teksten}; }
 };

@@ -1,5 +1,6 @@
 #include "engine/Analyse.h"
 #include "model/Bestand.h"
+#include "model/Bewerkingen.h"
 #include "text/Teksten.h"
 
 #include <cmath>
@@ -13,7 +14,7 @@ namespace {
 
 std::string Schrijf(const kx::TConstructie& constructie) {
     std::ostringstream uit;
-    kx::SchrijfConstructie(uit, constructie, 1, "01-01-2000", "00:00:00");
+    kx::SchrijfConstructie(uit, constructie, "01-01-2000", "00:00:00");
     return uit.str();
 }
 
@@ -39,10 +40,8 @@ void ControleerRondgang(const kx::TConstructie& gelezen) {
 // collapse load may come out as NaN.
 void Analyseer(const kx::TConstructie& gelezen) {
     const kx::Teksten teksten;
-    kx::TManipuleerConstructie constructie(teksten);
-    constructie.Constructie = gelezen;
-    constructie.NormaliseerVolledig();
-    if (!constructie.ControleerConstructie().empty()) {
+    kx::TConstructie constructie = gelezen;
+    if (!kx::ControleerVoorAnalyse(constructie, teksten).empty()) {
         return;
     }
     kx::TAnalyse analyse(teksten);

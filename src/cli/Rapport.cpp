@@ -6,7 +6,7 @@
 #include "engine/Getalnotatie.h"
 #include "engine/MechanismeOpgaven.h"
 #include "model/Bestand.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Controle.h"
 #include "text/SymboolTekens.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
@@ -131,9 +131,8 @@ void MechanismeRegel(std::string& regel, const Teksten& teksten, const TAnalyse&
 
 // Runs the check and the analysis, keeping what the output needs; returns the check's message,
 // empty when analysed.
-std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse, bool json,
-                      TUitslag& uitslag) {
-    const std::string melding = ControleerVoorAnalyse(constructie);
+std::string Analyseer(TConstructie& constructie, TAnalyse& analyse, bool json, TUitslag& uitslag) {
+    const std::string melding = ControleerVoorAnalyse(constructie, analyse.Tekst());
     if (!melding.empty()) {
         return melding;
     }
@@ -144,7 +143,7 @@ std::string Analyseer(TManipuleerConstructie& constructie, TAnalyse& analyse, bo
         uitslag.VoegToe(berekend, analyse.Plaatsen, json);
     });
     uitslag.Maatgevend = analyse.MaatgevendMechanisme;
-    const TEvenwicht evenwicht(constructie.Constructie);
+    const TEvenwicht evenwicht(constructie);
     // The report names the ratio of the governing mechanism only; JSON lists every mechanism's.
     uitslag.Controle = json ? ControleerMechanismen(evenwicht, uitslag.Opgaven, uitslag.Maatgevend)
                             : ControleerMaatgevend(evenwicht, uitslag.Opgaven, uitslag.Maatgevend);
@@ -322,10 +321,10 @@ void SchrijfTelling(std::ostream& uit, const TAnalyse& analyse) {
 }
 } // namespace
 
-void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie,
-                    const TAnalyse& analyse, const TUitslag& uitslag) {
+void SchrijfRapport(std::ostream& uit, const TConstructie& constructie, const TAnalyse& analyse,
+                    const TUitslag& uitslag) {
     const char decimaalteken = analyse.Decimaalteken;
-    const Teksten& teksten = constructie.Tekst();
+    const Teksten& teksten = analyse.Tekst();
     const auto& telling = analyse.Telling;
     uit << "Aantal onbekenden: " << telling.AantalOnbekenden << "\n"
         << "Aantal evenwichtsvergelijkingen: " << telling.AantalVergelijkingen << "\n"
@@ -430,8 +429,8 @@ nlohmann::ordered_json MaakJson(const TAnalyse& analyse, const TUitslag& uitslag
     return json;
 }
 
-void SchrijfMomenten(std::ostream& uit, const TManipuleerConstructie& constructie,
-                     const TUitslag& uitslag, char decimaalteken) {
+void SchrijfMomenten(std::ostream& uit, const TConstructie& constructie, const TUitslag& uitslag,
+                     char decimaalteken) {
     const auto& krachten = uitslag.Krachten;
     if (!krachten.Bestaat) {
         return;
@@ -442,7 +441,7 @@ void SchrijfMomenten(std::ostream& uit, const TManipuleerConstructie& constructi
     uit << "\nStaafmomenten bij bezwijken (kNm, positief: trek rechts van de staaf van knoop a "
            "naar knoop b):\n";
     for (const auto& staaf : krachten.Staven) {
-        const auto& bron = constructie.Constructie.Staven[static_cast<std::size_t>(staaf.Slot)];
+        const auto& bron = constructie.Staven[static_cast<std::size_t>(staaf.Slot)];
         uit << "Staaf " << staaf.Slot + 1 << " (knoop " << bron.Knoop0 + 1 << " - "
             << bron.Knoop1 + 1 << "): " << getal(staaf.M0) << " en " << getal(staaf.M1) << "\n";
     }
@@ -465,13 +464,14 @@ int VoerAnalyseUit(const std::vector<std::string>& argumenten, std::ostream& uit
         return 64;
     }
     const Teksten teksten;
-    TManipuleerConstructie constructie(teksten);
-    if (const auto melding = LaadConstructie(constructie, opdracht.Bron); !melding.empty()) {
+    TConstructie constructie;
+    if (const auto melding = LaadConstructie(constructie, opdracht.Bron, teksten);
+        !melding.empty()) {
         fout << melding << "\n";
         return 2;
     }
     if (!opdracht.Opslaan.empty()) {
-        const auto melding = SchrijfConstructieNaarBestand(opdracht.Opslaan, constructie,
+        const auto melding = SchrijfConstructieNaarBestand(opdracht.Opslaan, constructie, teksten,
                                                            HuidigeDatum(), HuidigeTijd());
         if (!melding.empty()) {
             fout << melding << "\n";

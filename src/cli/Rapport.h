@@ -15,7 +15,7 @@
 namespace kx {
 
 class TAnalyse;
-class TManipuleerConstructie;
+struct TConstructie;
 struct TBerekendMechanisme;
 
 // What the output needs of the mechanisms, gathered while the engine analyses them one at a
@@ -54,8 +54,8 @@ std::vector<int> Knoopnummers(const std::vector<std::int32_t>& knopen);
 
 // The Dutch report a student reads: counts, one line per mechanism and the governing
 // mechanism's virtual work equation, symbol markup as Unicode.
-void SchrijfRapport(std::ostream& uit, const TManipuleerConstructie& constructie,
-                    const TAnalyse& analyse, const TUitslag& uitslag);
+void SchrijfRapport(std::ostream& uit, const TConstructie& constructie, const TAnalyse& analyse,
+                    const TUitslag& uitslag);
 
 // The same results, machine-readable; with momenten also the governing mechanism's bar end
 // moments and support reactions.
@@ -63,12 +63,12 @@ nlohmann::ordered_json MaakJson(const TAnalyse& analyse, const TUitslag& uitslag
                                 bool momenten = false);
 
 // The governing mechanism's bar end moments and support reactions as report lines.
-void SchrijfMomenten(std::ostream& uit, const TManipuleerConstructie& constructie,
-                     const TUitslag& uitslag, char decimaalteken);
+void SchrijfMomenten(std::ostream& uit, const TConstructie& constructie, const TUitslag& uitslag,
+                     char decimaalteken);
 
 // Writes the report as a PDF file; returns why it failed, empty on success.
-using PdfSchrijver = std::function<std::string(
-    const std::string& pad, const TManipuleerConstructie&, const TAnalyse&, const TUitslag&)>;
+using PdfSchrijver = std::function<std::string(const std::string& pad, const TConstructie&,
+                                               const TAnalyse&, const TUitslag&)>;
 
 // The whole command: arguments without the program name; returns the exit status
 // (0 analysed, 1 refused by the check, 2 file not readable or writable, 64 wrong arguments).

@@ -2,8 +2,8 @@
 
 #include "drawing/Gebieden.h"
 #include "engine/Records.h"
+#include "model/Bevraging.h"
 #include "model/Constructie.h"
-#include "model/ManipuleerConstructie.h"
 
 namespace kx {
 

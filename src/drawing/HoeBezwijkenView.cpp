@@ -5,7 +5,7 @@
 #include "drawing/Tekst.h"
 #include "engine/Analyse.h"
 #include "engine/Getalnotatie.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
@@ -85,7 +85,7 @@ double TekenFormule(QPainter& painter, const TRechthoek& gebied, double y,
 
 void TekenCel(QPainter& painter, const TCelAfbeelding& cel, int i, const TViewContext& ctx) {
     const TMechanisme& mechanisme = ctx.Analyse.Mechanismen[static_cast<std::size_t>(i)];
-    TekenSchets(painter, ctx.Constructie.Constructie, cel, true);
+    TekenSchets(painter, ctx.Constructie, cel, true);
     TekenDelen(painter, mechanisme, cel, KleurMiddengrijs, false);
     TekenEindSymbolen(painter, mechanisme, cel, KleurMiddengrijs, false);
     TekenDelen(painter, mechanisme, cel, KleurZwart, true);
@@ -149,9 +149,9 @@ double TekenMechanismen(QPainter& painter, const TRechthoek& gebied, double y,
                 continue;
             }
             const double links = gebied.Left + (c + 1) * Tussenruimte + c * celBreedte;
-            const TCelAfbeelding cel = MaakCel(ctx.Analyse.Mechanismen[static_cast<std::size_t>(i)],
-                                               ctx.Constructie.Constructie, links, y + Tussenruimte,
-                                               links + celBreedte, false);
+            const TCelAfbeelding cel =
+                MaakCel(ctx.Analyse.Mechanismen[static_cast<std::size_t>(i)], ctx.Constructie,
+                        links, y + Tussenruimte, links + celBreedte, false);
             rijHoogte =
                 std::max(rijHoogte, static_cast<double>(Pixel(cel.Cel.Bottom - cel.Cel.Top)));
             klik[static_cast<std::size_t>(r * k + c)] = {
@@ -220,9 +220,8 @@ void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int La
 }
 
 void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int Laatste,
-                       Klikgebieden& klik, const TAnalyse& analyse,
-                       const TManipuleerConstructie& constructie, const TWeergaveOpties& opties,
-                       const Teksten& teksten) {
+                       Klikgebieden& klik, const TAnalyse& analyse, const TConstructie& constructie,
+                       const TWeergaveOpties& opties, const Teksten& teksten) {
     TekenHoeBezwijken(painter, gebied, Eerste, Laatste, klik,
                       TViewContext{analyse, constructie, opties, teksten});
 }

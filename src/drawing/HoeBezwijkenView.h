@@ -28,8 +28,7 @@ TPagina PaginaVoor(const TRechthoek& gebied, int Eerste, int Laatste, const TAna
 void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int Laatste,
                        Klikgebieden& klik, const TViewContext& context);
 void TekenHoeBezwijken(QPainter& painter, TRechthoek& gebied, int Eerste, int Laatste,
-                       Klikgebieden& klik, const TAnalyse& analyse,
-                       const TManipuleerConstructie& constructie, const TWeergaveOpties& opties,
-                       const Teksten& teksten);
+                       Klikgebieden& klik, const TAnalyse& analyse, const TConstructie& constructie,
+                       const TWeergaveOpties& opties, const Teksten& teksten);
 
 } // namespace kx

@@ -3,7 +3,7 @@
 #include "drawing/LabelPlaatser.h"
 #include "drawing/MechanismeTekening.h"
 #include "drawing/Opmaak.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
 
 #include <QColor>
 #include <QPainter>

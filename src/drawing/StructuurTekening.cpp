@@ -39,9 +39,9 @@ void GridLijnen(QPainter& painter, int lengte, int breedte, int stap, int gridSi
     }
 }
 
-void TekenStaven(QPainter& painter, const TManipuleerConstructie& mc, const TSelectie& gevonden,
+void TekenStaven(QPainter& painter, const TConstructie& mc, const TSelectie& gevonden,
                  const TEditorInstellingen& inst, const TOpmaak& opmaak) {
-    const TConstructie& c = mc.Constructie;
+    const TConstructie& c = mc;
     for (std::size_t i = 0; i < c.Staven.size(); ++i) {
         const TConstructieStaaf& s = c.Staven[i];
         if (!s.Bestaat || !IsKnoop(c, s.Knoop0) || !IsKnoop(c, s.Knoop1)) {
@@ -54,23 +54,23 @@ void TekenStaven(QPainter& painter, const TManipuleerConstructie& mc, const TSel
     }
 }
 
-void TekenOplegging(QPainter& painter, const TManipuleerConstructie& mc, std::int32_t i, TPunt p,
-                    QColor vul, const TOpmaak& opmaak) {
-    const std::int32_t soort = mc.Constructie.Knopen[static_cast<std::size_t>(i)].Oplegging;
-    const double hoek = mc.Oplegrichting(i, soort) * std::numbers::pi;
+void TekenOplegging(QPainter& painter, const TConstructie& mc, std::int32_t i, TPunt p, QColor vul,
+                    const TOpmaak& opmaak) {
+    const std::int32_t soort = mc.Knopen[static_cast<std::size_t>(i)].Oplegging;
+    const double hoek = Oplegrichting(mc, i, soort) * std::numbers::pi;
     TekenOplegSymbool(painter, soort, KleurZwart, vul, opmaak, p, hoek);
 }
 
-void TekenKnopen(QPainter& painter, const TManipuleerConstructie& mc, const TSelectie& gevonden,
+void TekenKnopen(QPainter& painter, const TConstructie& mc, const TSelectie& gevonden,
                  const TEditorInstellingen& inst, const TOpmaak& opmaak) {
-    const auto aantal = static_cast<std::int32_t>(mc.Constructie.Knopen.size());
+    const auto aantal = static_cast<std::int32_t>(mc.Knopen.size());
     for (std::int32_t i = 0; i < aantal; ++i) {
-        const TConstructieKnoop& k = mc.Constructie.Knopen[static_cast<std::size_t>(i)];
+        const TConstructieKnoop& k = mc.Knopen[static_cast<std::size_t>(i)];
         if (!k.Bestaat) {
             continue;
         }
         const QColor vul = i == gevonden.GevondenKnoop ? KleurBlauw : KleurRood;
-        const TPunt p = Positie(mc.Constructie, i, inst);
+        const TPunt p = Positie(mc, i, inst);
         if (k.Vrijheid == ScharnierendeVerbinding) {
             TekenScharnier(painter, KleurZwart, vul, 1.0, opmaak, "", p);
         } else {
@@ -80,10 +80,9 @@ void TekenKnopen(QPainter& painter, const TManipuleerConstructie& mc, const TSel
     }
 }
 
-void TekenBelastingen(QPainter& painter, const TManipuleerConstructie& mc,
-                      const TSelectie& gevonden, const TEditorInstellingen& inst,
-                      const TOpmaak& opmaak) {
-    const TConstructie& c = mc.Constructie;
+void TekenBelastingen(QPainter& painter, const TConstructie& mc, const TSelectie& gevonden,
+                      const TEditorInstellingen& inst, const TOpmaak& opmaak) {
+    const TConstructie& c = mc;
     for (std::size_t i = 0; i < c.Belastingen.size(); ++i) {
         const TConstructieBelasting& b = c.Belastingen[i];
         if (!b.Bestaat || !IsKnoop(c, b.Knoop)) {
@@ -148,9 +147,8 @@ void TekenGrid(QPainter& painter, int w, int h, int gridSize, int fijnheid) {
     painter.restore();
 }
 
-void TekenConstructie(QPainter& painter, const TManipuleerConstructie& constructie,
-                      const TSelectie& gevonden, const TEditorInstellingen& instellingen,
-                      QSize grootte) {
+void TekenConstructie(QPainter& painter, const TConstructie& constructie, const TSelectie& gevonden,
+                      const TEditorInstellingen& instellingen, QSize grootte) {
     TekenGrid(painter, grootte.width(), grootte.height(), instellingen.GridSize,
               instellingen.Fijnheid);
     const TOpmaak opmaak = Opmaak(opTekening);

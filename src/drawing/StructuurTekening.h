@@ -1,7 +1,8 @@
 #pragma once
 
 #include "drawing/Afbeelding.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
+#include "model/Selectie.h"
 
 #include <QPainter>
 #include <QSize>
@@ -14,9 +15,8 @@ void TekenGrid(QPainter& painter, int w, int h, int gridSize, int fijnheid);
 
 // Grid, bars, node symbols and loads of the structure as the editor shows it, with the items
 // found under the mouse in blue. Draws the structure as it is: the caller normalises it first.
-void TekenConstructie(QPainter& painter, const TManipuleerConstructie& constructie,
-                      const TSelectie& gevonden, const TEditorInstellingen& instellingen,
-                      QSize grootte);
+void TekenConstructie(QPainter& painter, const TConstructie& constructie, const TSelectie& gevonden,
+                      const TEditorInstellingen& instellingen, QSize grootte);
 
 // What follows the mouse in the editor during a drag: the bar or load arrow from the press point
 // to the snapped mouse point, or the line along which a node is moved; red where the drop would

@@ -3,7 +3,7 @@
 #include "model/Constructie.h"
 
 #include "drawing/Opmaak.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
 
 #include <QColor>
 #include <QPainter>

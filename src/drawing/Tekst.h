@@ -2,7 +2,7 @@
 
 #include "drawing/Gebieden.h"
 #include "drawing/Opmaak.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
 
 #include <QColor>
 #include <QPainter>

@@ -5,14 +5,14 @@
 namespace kx {
 
 class TAnalyse;
-class TManipuleerConstructie;
+struct TConstructie;
 class Teksten;
 
 // What the analysis views read: the results, the structure with its indeterminacy counts, the
 // display options and the text table. Numbers use the analysis's decimal separator.
 struct TViewContext {
     const TAnalyse& Analyse;
-    const TManipuleerConstructie& Constructie;
+    const TConstructie& Constructie;
     const TWeergaveOpties& Opties;
     const Teksten& Tekst;
 };

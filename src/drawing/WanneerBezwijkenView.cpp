@@ -7,7 +7,7 @@
 #include "drawing/Tekst.h"
 #include "engine/Analyse.h"
 #include "engine/Getalnotatie.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
@@ -373,7 +373,7 @@ void TArbeidsView::TekenMomenten(const TCelAfbeelding& cel, TLabelPlaatser& labe
 }
 
 double TArbeidsView::TekenTekening(double y) {
-    const TConstructie& constructie = ctx_.Constructie.Constructie;
+    const TConstructie& constructie = ctx_.Constructie;
     TCelAfbeelding cel =
         MaakCel(m_, constructie, gebied_.Left, y + TekeningMarge, gebied_.Right, true);
     // Load arrows longer than the margin would reach into the heading: the drawing moves down.

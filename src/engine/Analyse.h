@@ -3,7 +3,7 @@
 #include "engine/Onafhankelijk.h"
 #include "engine/Raamwerk.h"
 #include "engine/Records.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Controle.h"
 
 #include <cstdint>
 #include <functional>
@@ -15,7 +15,7 @@
 namespace kx {
 
 class TEnumeratie;
-class TManipuleerConstructie;
+struct TConstructie;
 class Teksten;
 
 // What the analysis driver tells the shell while it runs: the progress label and bar position
@@ -64,13 +64,15 @@ private:
 
 // Structure check followed by the check that the structure cannot move before a plastic hinge
 // forms; returns every complaint as one message, empty when the analysis may run.
-std::string ControleerVoorAnalyse(TManipuleerConstructie& constructie);
+std::string ControleerVoorAnalyse(TConstructie& constructie, const Teksten& teksten);
 
 // The results of one collapse analysis, which the views and kx-analyse read, and the driver
 // that fills them. Each analysis rebuilds every result; between analyses they stay.
 class TAnalyse {
 public:
     explicit TAnalyse(const Teksten& teksten);
+
+    const Teksten& Tekst() const { return *teksten_; }
 
     // Results: the replacement structures and hinge rows of the enumeration, the analysed
     // mechanisms in the same order, and the governing mechanism.
@@ -109,7 +111,7 @@ public:
     std::string LogPad = "Voortgang.txt";
 
     // Enumeration of the mechanisms of a checked structure.
-    void BepaalMechanismen(const TManipuleerConstructie& constructie);
+    void BepaalMechanismen(const TConstructie& constructie);
 
     // Every mechanism analysed, the governing one picked. Returns its index, which the shell
     // makes the chosen one.
@@ -120,7 +122,7 @@ public:
     // mechanism is held at a time: VMechanismen, Combinaties and Mechanismen stay empty. Sets
     // AantalMechanismen and MaatgevendMechanisme and returns the latter.
     std::int32_t
-    BerekenElkMechanisme(const TManipuleerConstructie& constructie,
+    BerekenElkMechanisme(const TConstructie& constructie,
                          const std::function<void(const TBerekendMechanisme&)>& verwerk);
 
     // The printed terms of a mechanism, in this analysis's texts and decimal separator.
@@ -128,7 +130,7 @@ public:
 
 private:
     // The counts, the frame, its kinematics and the kind of list of a new analysis.
-    void Begin(const TEnumeratie& enumeratie, const TManipuleerConstructie& constructie);
+    void Begin(const TEnumeratie& enumeratie, const TConstructie& constructie);
     // Mechanism i of a list that is not built along the chain of parts, from its row.
     void BouwMechanisme(int i, const std::vector<std::int32_t>& rij, TMechanisme& mechanisme) const;
     // The governing mechanism, whose row is given, as a combination of the independent ones.

@@ -1,6 +1,6 @@
 #include "engine/Enumeratie.h"
+#include "model/Controle.h"
 #include "model/Knoopbetekenis.h"
-#include "model/ManipuleerConstructie.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -54,12 +54,12 @@ std::uint64_t Binomiaal(int m, int k) {
     return uitkomst;
 }
 
-TEnumeratie::TEnumeratie(const TManipuleerConstructie& constructie)
-    : constructie_(constructie), raamwerk_(constructie.Constructie) {
-    telling_ = TelOnbepaaldheid(constructie.Constructie);
+TEnumeratie::TEnumeratie(const TConstructie& constructie)
+    : constructie_(constructie), raamwerk_(constructie) {
+    telling_ = TelOnbepaaldheid(constructie);
     n_ = telling_.S();
     m_ = telling_.AantalScharnierplaatsen;
-    keten_ = IsKeten(constructie.Constructie);
+    keten_ = IsKeten(constructie);
     if (keten_) {
         sjabloon_ = MaakSjabloon(constructie);
     }
@@ -74,7 +74,7 @@ TEnumeratie::TEnumeratie(const TManipuleerConstructie& constructie)
         onafhankelijk_ = true;
         return;
     }
-    plaatsen_ = Plaatsknopen(constructie.Constructie);
+    plaatsen_ = Plaatsknopen(constructie);
     aantal_ = static_cast<std::int32_t>(aantal);
 }
 

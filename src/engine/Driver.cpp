@@ -5,7 +5,8 @@
 #include "engine/Enumeratie.h"
 #include "engine/Mechanisme.h"
 #include "engine/Voortgangslog.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Bewerkingen.h"
+#include "model/Controle.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
@@ -290,14 +291,15 @@ void TGelijkeMechanismen::Markeer(TMechanisme& mechanisme, std::int32_t i) {
     }
 }
 
-std::string ControleerVoorAnalyse(TManipuleerConstructie& constructie) {
-    std::string melding = constructie.ControleerConstructie();
+std::string ControleerVoorAnalyse(TConstructie& constructie, const Teksten& teksten) {
+    NormaliseerVolledig(constructie);
+    std::string melding = ControleerConstructie(constructie, teksten);
     if (!melding.empty()) {
         return melding;
     }
-    const std::int32_t knoop = TRaamwerk(constructie.Constructie).BeweeglijkeKnoop();
+    const std::int32_t knoop = TRaamwerk(constructie).BeweeglijkeKnoop();
     if (knoop != -1) {
-        melding = VulIn(constructie.Tekst()[TekstBeweeglijk], {std::to_string(knoop + 1)});
+        melding = VulIn(teksten[TekstBeweeglijk], {std::to_string(knoop + 1)});
     }
     return melding;
 }
@@ -346,14 +348,14 @@ std::vector<int> AllePlaatsen(const TRaamwerk& raamwerk) {
 }
 } // namespace
 
-void TAnalyse::Begin(const TEnumeratie& enumeratie, const TManipuleerConstructie& constructie) {
+void TAnalyse::Begin(const TEnumeratie& enumeratie, const TConstructie& constructie) {
     Telling = enumeratie.Telling();
     Onbepaaldheid = enumeratie.Onbepaaldheid();
     AantalPlaatsen = enumeratie.AantalPlaatsen();
     VMechanismen.clear();
     Combinaties.clear();
     Mechanismen.clear();
-    constructie_ = constructie.Constructie;
+    constructie_ = constructie;
     raamwerk_ = enumeratie.Raamwerk();
     Plaatsen = raamwerk_->Plaatsen();
     Lijst = enumeratie.Onafhankelijk() ? TLijst::Onafhankelijk : TLijst::Combinaties;
@@ -371,7 +373,7 @@ void TAnalyse::Begin(const TEnumeratie& enumeratie, const TManipuleerConstructie
     }
 }
 
-void TAnalyse::BepaalMechanismen(const TManipuleerConstructie& constructie) {
+void TAnalyse::BepaalMechanismen(const TConstructie& constructie) {
     const TEnumeratie enumeratie(constructie);
     Begin(enumeratie, constructie);
     if (Lijst == TLijst::Onafhankelijk) {
@@ -475,7 +477,7 @@ std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
 }
 
 std::int32_t
-TAnalyse::BerekenElkMechanisme(const TManipuleerConstructie& constructie,
+TAnalyse::BerekenElkMechanisme(const TConstructie& constructie,
                                const std::function<void(const TBerekendMechanisme&)>& verwerk) {
     const TEnumeratie enumeratie(constructie);
     Begin(enumeratie, constructie);

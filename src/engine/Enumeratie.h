@@ -2,7 +2,7 @@
 
 #include "engine/Raamwerk.h"
 #include "engine/Records.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Controle.h"
 
 #include <cstdint>
 #include <functional>
@@ -10,7 +10,7 @@
 
 namespace kx {
 
-class TManipuleerConstructie;
+struct TConstructie;
 
 // Up to this many combinations of hinge places the student's list holds every one of them, as
 // many as a student pages through; beyond it the list holds the independent mechanisms.
@@ -21,7 +21,7 @@ inline constexpr std::uint64_t GrootsteAantalCombinaties = 5000;
 // each built as a replacement structure. Reads the structure, never changes it.
 class TEnumeratie {
 public:
-    explicit TEnumeratie(const TManipuleerConstructie& constructie);
+    explicit TEnumeratie(const TConstructie& constructie);
 
     const TOnbepaaldheid& Telling() const { return telling_; }
     std::int32_t Onbepaaldheid() const { return n_; }
@@ -47,9 +47,9 @@ public:
     bool Keten() const { return keten_; }
 
 private:
-    static TVConstructie MaakSjabloon(const TManipuleerConstructie& constructie);
+    static TVConstructie MaakSjabloon(const TConstructie& constructie);
 
-    const TManipuleerConstructie& constructie_;
+    const TConstructie& constructie_;
     TRaamwerk raamwerk_;
     TOnbepaaldheid telling_;
     std::int32_t n_ = 0;

@@ -1,8 +1,8 @@
 #include "engine/VervangendeConstructie.h"
 
 #include "engine/Enumeratie.h"
+#include "model/Bevraging.h"
 #include "model/Knoopbetekenis.h"
-#include "model/ManipuleerConstructie.h"
 
 #include <algorithm>
 #include <cmath>
@@ -135,8 +135,8 @@ bool SchrapIngeklemdeStaven(TVConstructie& v, TAansluitingen& aansluitingen) {
 // After a pass that removed nothing no bar touches a clamped node without a hinge, and a merge
 // keeps it so (the bars at v move to the far end of a bar that is still there): the next pass
 // is only needed after a removal.
-void VoegStarreStavenSamen(TVConstructie& v, const TManipuleerConstructie& constructie) {
-    const auto& bron = constructie.Constructie;
+void VoegStarreStavenSamen(TVConstructie& v, const TConstructie& constructie) {
+    const auto& bron = constructie;
     TAansluitingen aansluitingen(v);
     bool opnieuw = true;
     for (std::int32_t knoop = 0; knoop < static_cast<std::int32_t>(bron.Knopen.size()); ++knoop) {
@@ -149,7 +149,7 @@ void VoegStarreStavenSamen(TVConstructie& v, const TManipuleerConstructie& const
     }
 }
 
-void ControleerBelastingen(TVConstructie& v, const TManipuleerConstructie& constructie) {
+void ControleerBelastingen(TVConstructie& v, const TConstructie& constructie) {
     for (auto& belasting : v.Belastingen) {
         if (!belasting.Bestaat) {
             continue;
@@ -157,14 +157,14 @@ void ControleerBelastingen(TVConstructie& v, const TManipuleerConstructie& const
         const bool gedragen = belasting.s >= 0 &&
                               belasting.s < static_cast<std::int32_t>(v.Staven.size()) &&
                               v.Staven[belasting.s].Bestaat;
-        const std::int32_t knoop = constructie.ZoekKnoop(belasting.x, belasting.y);
+        const std::int32_t knoop = ZoekKnoop(constructie, belasting.x, belasting.y);
         const bool vrij = IsKnoopIndex(v, knoop) && v.Knopen[knoop].Oplegging == GeenOplegging;
         belasting.Bestaat = gedragen && vrij;
     }
 }
 
-void VulVervangendeConstructie(TVConstructie& v, const TManipuleerConstructie& constructie) {
-    const auto& bron = constructie.Constructie;
+void VulVervangendeConstructie(TVConstructie& v, const TConstructie& constructie) {
+    const auto& bron = constructie;
     v.Knopen.assign(bron.Knopen.size(), TVKnoop{});
     v.Staven.assign(bron.Staven.size(), TVStaaf{});
     v.Belastingen.assign(bron.Belastingen.size(), TVBelasting{});
@@ -204,8 +204,8 @@ void VulVervangendeConstructie(TVConstructie& v, const TManipuleerConstructie& c
     }
 }
 
-void KoppelBelastingen(TVConstructie& v, const TManipuleerConstructie& constructie) {
-    const auto& bron = constructie.Constructie;
+void KoppelBelastingen(TVConstructie& v, const TConstructie& constructie) {
+    const auto& bron = constructie;
     for (std::size_t j = 0; j < v.Belastingen.size(); ++j) {
         auto& belasting = v.Belastingen[j];
         if (!belasting.Bestaat) {
@@ -268,8 +268,8 @@ std::int32_t VrijePendelstaaf(TVConstructie& vc, const TConstructie& bron) {
 
 // The free slots are looked for in the replacement structure, so that a second roller does not
 // take over the first one's pendulum.
-void VervangRolOplegging(TVConstructie& vc, int v, const TManipuleerConstructie& constructie) {
-    const auto& bron = constructie.Constructie;
+void VervangRolOplegging(TVConstructie& vc, int v, const TConstructie& constructie) {
+    const auto& bron = constructie;
     const std::int32_t w = VrijePendelknoop(vc, bron);
     const std::int32_t b = VrijePendelstaaf(vc, bron);
     const std::int32_t code = bron.Knopen[v].Oplegging;
@@ -281,7 +281,7 @@ void VervangRolOplegging(TVConstructie& vc, int v, const TManipuleerConstructie&
     pendel.Scharnier = true;
 
     const double d = GemiddeldeStaaflengte(vc);
-    const double richting = constructie.Oplegrichting(v, code);
+    const double richting = Oplegrichting(constructie, v, code);
     const auto& rol = vc.Knopen[v];
     if (code == RolVerticaal) {
         pendel.y = rol.y;
@@ -294,8 +294,8 @@ void VervangRolOplegging(TVConstructie& vc, int v, const TManipuleerConstructie&
 }
 
 void PlaatsScharnieren(TVConstructie& vc, const std::vector<std::int32_t>& rij,
-                       const TManipuleerConstructie& constructie) {
-    const auto& bron = constructie.Constructie;
+                       const TConstructie& constructie) {
+    const auto& bron = constructie;
     std::vector<bool> isPlaats(bron.Knopen.size(), false);
     for (const auto& plaats : Scharnierplaatsen(bron)) {
         isPlaats[static_cast<std::size_t>(plaats.Knoop)] = true;
@@ -320,7 +320,7 @@ void PlaatsScharnieren(TVConstructie& vc, const std::vector<std::int32_t>& rij,
     }
 }
 
-TVConstructie TEnumeratie::MaakSjabloon(const TManipuleerConstructie& constructie) {
+TVConstructie TEnumeratie::MaakSjabloon(const TConstructie& constructie) {
     TVConstructie sjabloon;
     VulVervangendeConstructie(sjabloon, constructie);
     KoppelBelastingen(sjabloon, constructie);

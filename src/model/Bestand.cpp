@@ -1,5 +1,6 @@
 #include "model/Bestand.h"
 
+#include "model/Bewerkingen.h"
 #include "text/Bestandstoegang.h"
 
 #include <algorithm>
@@ -204,9 +205,9 @@ std::tm LokaleTijd() {
 
 } // namespace
 
-void SchrijfConstructie(std::ostream& uit, const TConstructie& constructie, std::int32_t schaal,
+void SchrijfConstructie(std::ostream& uit, const TConstructie& constructie,
                         const std::string& datum, const std::string& tijd) {
-    const double deler = static_cast<double>(schaal);
+    const double deler = static_cast<double>(constructie.Schaal);
     Schrijver s(uit);
     s.Streep();
     s.Regel(std::string(50, ' ') + "KX - PLASTOKINETICA");
@@ -235,42 +236,34 @@ void SchrijfConstructie(std::ostream& uit, const TConstructie& constructie, std:
     s.Titel("      EINDE");
 }
 
-void SchrijfConstructie(std::ostream& uit, const TManipuleerConstructie& c,
-                        const std::string& datum, const std::string& tijd) {
-    SchrijfConstructie(uit, c.Constructie, c.Schaal, datum, tijd);
-}
-
-std::string SchrijfConstructieNaarBestand(const std::string& pad, const TManipuleerConstructie& c,
-                                          const std::string& datum, const std::string& tijd) {
+std::string SchrijfConstructieNaarBestand(const std::string& pad, const TConstructie& c,
+                                          const Teksten& teksten, const std::string& datum,
+                                          const std::string& tijd) {
     TBestandsfout fout{TBestandsfout::TSoort::OngeldigGetal, {}, 0};
-    if (c.Schaal >= 1 && IsEindig(c.Constructie)) {
+    if (c.Schaal >= 1 && IsEindig(c)) {
         std::ostringstream inhoud;
         SchrijfConstructie(inhoud, c, datum, tijd);
         fout = SchrijfBestandVeilig(pad, inhoud.view());
     }
-    return fout ? OpslagMelding(c.Tekst(), pad, fout) : std::string();
+    return fout ? OpslagMelding(teksten, pad, fout) : std::string();
 }
 
-std::string LaadConstructie(TManipuleerConstructie& c, const std::string& bron) {
+std::string LaadConstructie(TConstructie& c, const std::string& bron, const Teksten& teksten) {
     if (bron.empty() || bron == "Voorbeeld") {
-        c.MaakLeeg();
-        if (!bron.empty()) {
-            c.VulVoorbeeld();
-        }
+        c = bron.empty() ? TConstructie{} : Voorbeeld();
         return "";
     }
     std::string inhoud;
     if (const TBestandsfout fout = LeesGewoonBestand(bron, GrootsteConstructiebestand, inhoud)) {
-        return LeesMelding(c.Tekst(), bron, fout);
+        return LeesMelding(teksten, bron, fout);
     }
     std::istringstream in(std::move(inhoud));
-    TLeesResultaat gelezen = LeesConstructie(in, bron, c.Tekst());
+    TLeesResultaat gelezen = LeesConstructie(in, bron, teksten);
     if (!gelezen.Gelukt()) {
         return gelezen.Melding;
     }
-    c.MaakLeeg();
-    c.Constructie = *gelezen.Constructie;
-    c.NormaliseerVolledig();
+    c = *gelezen.Constructie;
+    NormaliseerVolledig(c);
     return "";
 }
 

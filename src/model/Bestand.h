@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/Constructie.h"
-#include "model/ManipuleerConstructie.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,18 +26,17 @@ struct TLeesResultaat {
 };
 
 // Writes the structure file byte for byte: Windows-1252, CR LF line ends, node coordinates
-// divided by schaal. While every entry in use lies within the empty structure's slots, each
+// divided by the scale. While every entry in use lies within the empty structure's slots, each
 // table writes all of those, free ones too; otherwise each table writes its slots up to the
 // highest in use. datum and tijd are copied into the date and time lines.
-void SchrijfConstructie(std::ostream& uit, const TConstructie& constructie, std::int32_t schaal,
-                        const std::string& datum, const std::string& tijd);
-void SchrijfConstructie(std::ostream& uit, const TManipuleerConstructie& c,
+void SchrijfConstructie(std::ostream& uit, const TConstructie& constructie,
                         const std::string& datum, const std::string& tijd);
 
 // Saves through SchrijfBestandVeilig: the old file survives every failure byte for byte.
-// Returns "" or the message, in the texts of c.
-std::string SchrijfConstructieNaarBestand(const std::string& pad, const TManipuleerConstructie& c,
-                                          const std::string& datum, const std::string& tijd);
+// Returns "" or the message, in teksten.
+std::string SchrijfConstructieNaarBestand(const std::string& pad, const TConstructie& c,
+                                          const Teksten& teksten, const std::string& datum,
+                                          const std::string& tijd);
 
 // Reads a structure file on top of the empty tables. Refuses the file as a whole at the first
 // fault, with a message from teksten naming naam, the line and what was expected there.
@@ -46,8 +44,8 @@ TLeesResultaat LeesConstructie(std::istream& in, const std::string& naam, const 
 
 // "" gives the empty structure, "Voorbeeld" the example, anything else is a file to read: only a
 // regular file of at most GrootsteConstructiebestand bytes. A file that cannot be read leaves c
-// untouched. Returns "" or the message, in the texts of c.
-std::string LaadConstructie(TManipuleerConstructie& c, const std::string& bron);
+// untouched; a file read is normalised. Returns "" or the message, in teksten.
+std::string LaadConstructie(TConstructie& c, const std::string& bron, const Teksten& teksten);
 
 // The local date as "dd-mm-jjjj" and time as "hh:mm:ss", independent of any locale.
 std::string HuidigeDatum();

@@ -1,6 +1,7 @@
 // Editing operations of the structure: two-phase mouse operations, menu operations, rescaling and
 // normalisation.
-#include "model/ManipuleerConstructie.h"
+#include "model/Bewerkingen.h"
+#include "model/Bevraging.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
@@ -20,14 +21,9 @@ template <typename Slot> Slot& NieuwSlot(std::vector<Slot>& tabel, std::int32_t 
     }
     return tabel[static_cast<std::size_t>(slot)];
 }
-} // namespace
 
-bool TManipuleerConstructie::HeeftVrijeKnoop() const {
-    return EersteVrijeKnoop() < MaxSlots;
-}
-
-void TManipuleerConstructie::ZetKnoop(std::int32_t slot, double x, double y) {
-    auto& knoop = NieuwSlot(Constructie.Knopen, slot);
+void ZetKnoop(TConstructie& c, std::int32_t slot, double x, double y) {
+    auto& knoop = NieuwSlot(c.Knopen, slot);
     knoop.X = x;
     knoop.Y = y;
     knoop.Oplegging = GeenOplegging;
@@ -36,54 +32,73 @@ void TManipuleerConstructie::ZetKnoop(std::int32_t slot, double x, double y) {
     knoop.Bestaat = true;
 }
 
-std::int32_t TManipuleerConstructie::MaakKnoop(double x, double y) {
-    const std::int32_t slot = EersteVrijeKnoop();
-    ZetKnoop(slot, x, y);
+std::int32_t MaakKnoop(TConstructie& c, double x, double y) {
+    const std::int32_t slot = EersteVrijeKnoop(c);
+    ZetKnoop(c, slot, x, y);
     return slot;
 }
 
 // The first end at the release: the node pressed, or one made now at the press point where the
 // press found none; -1 when there is no free end to start from.
-std::int32_t TManipuleerConstructie::StaafBegin(const TSelectie& sel) {
+std::int32_t StaafBegin(TConstructie& c, const TSelectie& sel) {
     if (sel.NieuwStaafBegin) {
-        return HeeftVrijeKnoop() ? MaakKnoop(sel.NieuwStaafBegin->x, sel.NieuwStaafBegin->y) : -1;
+        return HeeftVrijeKnoop(c) ? MaakKnoop(c, sel.NieuwStaafBegin->x, sel.NieuwStaafBegin->y)
+                                  : -1;
     }
-    const bool vrij = IsSlot(Constructie.Knopen, sel.StaafBegin) && IsVrijUiteinde(sel.StaafBegin);
+    const bool vrij = IsSlot(c.Knopen, sel.StaafBegin) && IsVrijUiteinde(c, sel.StaafBegin);
     return vrij ? sel.StaafBegin : -1;
 }
 
-std::string TManipuleerConstructie::VoegStaafToe(TSelectie& sel, int fase, double x, double y) {
-    sel.GevondenKnoop = ZoekKnoop(x, y);
+std::int32_t DeelStaaf(TConstructie& c, const TSelectie& sel, double x, double y) {
+    if (!IsSlot(c.Staven, sel.GevondenStaaf) || !c.Staven[sel.GevondenStaaf].Bestaat ||
+        StavenVol(c) || !HeeftVrijeKnoop(c)) {
+        return -1;
+    }
+    const std::int32_t n = MaakKnoop(c, x, y);
+    auto& nieuw = NieuwSlot(c.Staven, EersteVrijeStaaf(c));
+    auto& gedeeld = c.Staven[sel.GevondenStaaf];
+    nieuw.Knoop0 = gedeeld.Knoop0;
+    nieuw.Knoop1 = n;
+    nieuw.Mp = gedeeld.Mp;
+    nieuw.Bestaat = true;
+    gedeeld.Knoop0 = n;
+    return n;
+}
+} // namespace
+
+std::string VoegStaafToe(TConstructie& c, TSelectie& sel, int fase, double x, double y,
+                         const Teksten& teksten) {
+    sel.GevondenKnoop = ZoekKnoop(c, x, y);
     if (fase == 0) {
         sel.StaafBegin = sel.GevondenKnoop;
         sel.NieuwStaafBegin.reset();
-        if (sel.GevondenKnoop == -1 && HeeftVrijeKnoop()) {
+        if (sel.GevondenKnoop == -1 && HeeftVrijeKnoop(c)) {
             sel.NieuwStaafBegin = TPunt{x, y};
         }
         return {};
     }
 
-    if (!IsVrijUiteinde(sel.GevondenKnoop)) {
+    if (!IsVrijUiteinde(c, sel.GevondenKnoop)) {
         return {};
     }
-    if (StavenVol()) {
-        return std::to_string(MaxSlots) + " " + Tekst()[TekstMaxStaven];
+    if (StavenVol(c)) {
+        return std::to_string(MaxSlots) + " " + teksten[TekstMaxStaven];
     }
-    const std::int32_t knoop0 = StaafBegin(sel);
+    const std::int32_t knoop0 = StaafBegin(c, sel);
     if (knoop0 == -1) {
         return {};
     }
-    sel.GevondenKnoop = ZoekKnoop(x, y);
+    sel.GevondenKnoop = ZoekKnoop(c, x, y);
     std::int32_t knoop1 = sel.GevondenKnoop;
     if (knoop1 == -1) {
-        if (!HeeftVrijeKnoop()) {
+        if (!HeeftVrijeKnoop(c)) {
             return {};
         }
-        knoop1 = MaakKnoop(x, y);
+        knoop1 = MaakKnoop(c, x, y);
     }
     // A release on the press point makes no bar; a node made there goes at the normalisation.
     if (knoop1 != knoop0) {
-        auto& staaf = NieuwSlot(Constructie.Staven, EersteVrijeStaaf());
+        auto& staaf = NieuwSlot(c.Staven, EersteVrijeStaaf(c));
         staaf.Knoop0 = knoop0;
         staaf.Knoop1 = knoop1;
         staaf.Bestaat = true;
@@ -91,36 +106,28 @@ std::string TManipuleerConstructie::VoegStaafToe(TSelectie& sel, int fase, doubl
     return {};
 }
 
-void TManipuleerConstructie::WisStaaf(const TSelectie& sel) {
-    if (!IsSlot(Constructie.Staven, sel.GevondenStaaf)) {
+void WisStaaf(TConstructie& c, const TSelectie& sel) {
+    if (!IsSlot(c.Staven, sel.GevondenStaaf)) {
         return;
     }
-    auto& staaf = Constructie.Staven[sel.GevondenStaaf];
+    auto& staaf = c.Staven[sel.GevondenStaaf];
     staaf.Bestaat = false;
     staaf.Mp = StandaardMp;
     staaf.Knoop0 = 0;
     staaf.Knoop1 = 0;
 }
 
-bool TManipuleerConstructie::VerbindtStaaf(std::int32_t a, std::int32_t b) const {
-    return std::any_of(
-        Constructie.Staven.begin(), Constructie.Staven.end(), [a, b](const TConstructieStaaf& s) {
-            return s.Bestaat &&
-                   ((s.Knoop0 == a && s.Knoop1 == b) || (s.Knoop0 == b && s.Knoop1 == a));
-        });
-}
-
-void TManipuleerConstructie::VerplaatsKnoop(TSelectie& sel, int fase, double x, double y) {
+void VerplaatsKnoop(TConstructie& c, TSelectie& sel, int fase, double x, double y) {
     if (fase == 0) {
-        sel.SleepKnoop = KnoopBestaat(sel.GevondenKnoop) ? sel.GevondenKnoop : -1;
+        sel.SleepKnoop = KnoopBestaat(c, sel.GevondenKnoop) ? sel.GevondenKnoop : -1;
         return;
     }
     const std::int32_t sleep = sel.SleepKnoop;
     sel.SleepKnoop = -1;
-    if (!KnoopBestaat(sleep)) {
+    if (!KnoopBestaat(c, sleep)) {
         return;
     }
-    auto& gesleept = Constructie.Knopen[sleep];
+    auto& gesleept = c.Knopen[sleep];
     if (sel.GevondenKnoop == -1) {
         gesleept.X = x;
         gesleept.Y = y;
@@ -128,18 +135,18 @@ void TManipuleerConstructie::VerplaatsKnoop(TSelectie& sel, int fase, double x, 
     }
     const std::int32_t ander = sel.GevondenKnoop;
     // Merging the two ends of one bar would leave a bar from a node to itself.
-    if (ander == sleep || !KnoopBestaat(ander) || !IsVrijUiteinde(ander) ||
-        !IsVrijUiteinde(sleep) || VerbindtStaaf(sleep, ander)) {
+    if (ander == sleep || !KnoopBestaat(c, ander) || !IsVrijUiteinde(c, ander) ||
+        !IsVrijUiteinde(c, sleep) || VerbindtStaaf(c, sleep, ander)) {
         return;
     }
-    const auto& andereKnoop = Constructie.Knopen[ander];
+    const auto& andereKnoop = c.Knopen[ander];
     gesleept.Vrijheid = std::max(gesleept.Vrijheid, andereKnoop.Vrijheid);
     if (std::abs(andereKnoop.Oplegging) > std::abs(gesleept.Oplegging)) {
         gesleept.Oplegging = andereKnoop.Oplegging;
     }
     gesleept.X = x;
     gesleept.Y = y;
-    for (auto& staaf : Constructie.Staven) {
+    for (auto& staaf : c.Staven) {
         if (staaf.Knoop0 == ander) {
             staaf.Knoop0 = sleep;
         }
@@ -148,15 +155,15 @@ void TManipuleerConstructie::VerplaatsKnoop(TSelectie& sel, int fase, double x, 
         }
     }
     sel.GevondenKnoop = ander;
-    WisKnoop(sel);
+    WisKnoop(c, sel);
     sel.GevondenKnoop = sleep;
 }
 
-void TManipuleerConstructie::WisKnoop(const TSelectie& sel) {
-    if (!IsSlot(Constructie.Knopen, sel.GevondenKnoop)) {
+void WisKnoop(TConstructie& c, const TSelectie& sel) {
+    if (!IsSlot(c.Knopen, sel.GevondenKnoop)) {
         return;
     }
-    auto& knoop = Constructie.Knopen[sel.GevondenKnoop];
+    auto& knoop = c.Knopen[sel.GevondenKnoop];
     knoop.Oplegging = GeenOplegging;
     knoop.Bestaat = false;
     knoop.Vrijheid = VasteVerbinding;
@@ -164,10 +171,11 @@ void TManipuleerConstructie::WisKnoop(const TSelectie& sel) {
     knoop.Y = 0.0;
 }
 
-std::string TManipuleerConstructie::VoegBelastingToe(TSelectie& sel, int fase, double x, double y) {
+std::string VoegBelastingToe(TConstructie& c, TSelectie& sel, int fase, double x, double y,
+                             const Teksten& teksten) {
     if (fase == 0) {
-        if (!BelastingenVol()) {
-            sel.BelastingSlot = EersteVrijeBelasting();
+        if (!BelastingenVol(c)) {
+            sel.BelastingSlot = EersteVrijeBelasting(c);
             sel.BelastingStaart = {x, y};
         }
         return {};
@@ -175,63 +183,47 @@ std::string TManipuleerConstructie::VoegBelastingToe(TSelectie& sel, int fase, d
     if (sel.GevondenStaaf == -1 && sel.GevondenKnoop == -1) {
         return {};
     }
-    if (BelastingenVol()) {
-        return std::to_string(MaxSlots) + " " + Tekst()[TekstMaxBelastingen];
+    if (BelastingenVol(c)) {
+        return std::to_string(MaxSlots) + " " + teksten[TekstMaxBelastingen];
     }
-    if (StavenVol() && sel.GevondenKnoop == -1) {
-        return Tekst()[TekstStaafVerdeeld];
+    if (StavenVol(c) && sel.GevondenKnoop == -1) {
+        return teksten[TekstStaafVerdeeld];
     }
     // The press took the slot a new load takes; it still is that one.
-    if (sel.BelastingSlot != EersteVrijeBelasting()) {
+    if (sel.BelastingSlot != EersteVrijeBelasting(c)) {
         return {};
     }
     std::int32_t knoop = sel.GevondenKnoop;
-    if (!KnoopBestaat(knoop)) {
-        knoop = DeelStaaf(sel, x, y);
+    if (!KnoopBestaat(c, knoop)) {
+        knoop = DeelStaaf(c, sel, x, y);
         if (knoop == -1) {
             return {};
         }
     }
-    auto& belasting = NieuwSlot(Constructie.Belastingen, sel.BelastingSlot);
-    belasting.Fx = (x - sel.BelastingStaart.x) / Schaal;
-    belasting.Fy = (y - sel.BelastingStaart.y) / Schaal;
+    auto& belasting = NieuwSlot(c.Belastingen, sel.BelastingSlot);
+    belasting.Fx = (x - sel.BelastingStaart.x) / c.Schaal;
+    belasting.Fy = (y - sel.BelastingStaart.y) / c.Schaal;
     belasting.Knoop = knoop;
     belasting.Bestaat = true;
     return {};
 }
 
-std::int32_t TManipuleerConstructie::DeelStaaf(const TSelectie& sel, double x, double y) {
-    if (!IsSlot(Constructie.Staven, sel.GevondenStaaf) ||
-        !Constructie.Staven[sel.GevondenStaaf].Bestaat || StavenVol() || !HeeftVrijeKnoop()) {
-        return -1;
-    }
-    const std::int32_t n = MaakKnoop(x, y);
-    auto& nieuw = NieuwSlot(Constructie.Staven, EersteVrijeStaaf());
-    auto& gedeeld = Constructie.Staven[sel.GevondenStaaf];
-    nieuw.Knoop0 = gedeeld.Knoop0;
-    nieuw.Knoop1 = n;
-    nieuw.Mp = gedeeld.Mp;
-    nieuw.Bestaat = true;
-    gedeeld.Knoop0 = n;
-    return n;
-}
-
-void TManipuleerConstructie::WisBelasting(const TSelectie& sel) {
-    if (!IsSlot(Constructie.Belastingen, sel.GevondenBelasting)) {
+void WisBelasting(TConstructie& c, const TSelectie& sel) {
+    if (!IsSlot(c.Belastingen, sel.GevondenBelasting)) {
         return;
     }
-    auto& belasting = Constructie.Belastingen[sel.GevondenBelasting];
+    auto& belasting = c.Belastingen[sel.GevondenBelasting];
     belasting.Bestaat = false;
     belasting.Fx = 0.0;
     belasting.Fy = 0.0;
     belasting.Knoop = 0;
 }
 
-void TManipuleerConstructie::ZetOplegging(const TSelectie& sel, std::int32_t code) {
-    if (!KnoopBestaat(sel.GevondenKnoop)) {
+void ZetOplegging(TConstructie& c, const TSelectie& sel, std::int32_t code) {
+    if (!KnoopBestaat(c, sel.GevondenKnoop)) {
         return;
     }
-    auto& knoop = Constructie.Knopen[sel.GevondenKnoop];
+    auto& knoop = c.Knopen[sel.GevondenKnoop];
     if (code == GeenOplegging) {
         knoop.Oplegging = GeenOplegging;
         knoop.Vrijheid = VasteVerbinding;
@@ -241,26 +233,26 @@ void TManipuleerConstructie::ZetOplegging(const TSelectie& sel, std::int32_t cod
         code != Inklemming) {
         return;
     }
-    if (IsVrijUiteinde(sel.GevondenKnoop) || knoop.Oplegging != GeenOplegging) {
+    if (IsVrijUiteinde(c, sel.GevondenKnoop) || knoop.Oplegging != GeenOplegging) {
         knoop.Oplegging = code;
         knoop.Vrijheid = code == Inklemming ? VasteVerbinding : ScharnierendeVerbinding;
     }
 }
 
-void TManipuleerConstructie::ZetVerbinding(const TSelectie& sel, std::int32_t code) {
-    if (!KnoopBestaat(sel.GevondenKnoop) ||
+void ZetVerbinding(TConstructie& c, const TSelectie& sel, std::int32_t code) {
+    if (!KnoopBestaat(c, sel.GevondenKnoop) ||
         (code != ScharnierendeVerbinding && code != VasteVerbinding)) {
         return;
     }
-    auto& knoop = Constructie.Knopen[sel.GevondenKnoop];
+    auto& knoop = c.Knopen[sel.GevondenKnoop];
     if (knoop.Oplegging == GeenOplegging) {
         knoop.Vrijheid = code;
     }
 }
 
-void TManipuleerConstructie::ZetMp(const TSelectie& sel, double waarde) {
-    if (IsSlot(Constructie.Staven, sel.GevondenStaaf)) {
-        Constructie.Staven[sel.GevondenStaaf].Mp = waarde;
+void ZetMp(TConstructie& c, const TSelectie& sel, double waarde) {
+    if (IsSlot(c.Staven, sel.GevondenStaaf)) {
+        c.Staven[sel.GevondenStaaf].Mp = waarde;
     }
 }
 
@@ -275,23 +267,23 @@ double HerschaalCoordinaat(double waarde, double oud, double nieuw) {
 }
 } // namespace
 
-void TManipuleerConstructie::HerschaalKnopen(std::int32_t nieuweSchaal) {
-    if (nieuweSchaal < 1 || nieuweSchaal == Schaal) {
+void HerschaalKnopen(TConstructie& c, std::int32_t nieuweSchaal) {
+    if (nieuweSchaal < 1 || nieuweSchaal == c.Schaal) {
         return;
     }
-    const double oud = Schaal;
-    for (auto& knoop : Constructie.Knopen) {
+    const double oud = c.Schaal;
+    for (auto& knoop : c.Knopen) {
         knoop.X = HerschaalCoordinaat(knoop.X, oud, nieuweSchaal);
         knoop.Y = HerschaalCoordinaat(knoop.Y, oud, nieuweSchaal);
     }
-    Schaal = nieuweSchaal;
+    c.Schaal = nieuweSchaal;
 }
 
-bool TManipuleerConstructie::Normaliseer() {
+bool Normaliseer(TConstructie& c) {
     bool veranderd = false;
-    const auto verbindingen = Verbindingen();
+    const auto verbindingen = Verbindingen(c);
     for (std::size_t i = 0; i < verbindingen.size(); ++i) {
-        auto& knoop = Constructie.Knopen[i];
+        auto& knoop = c.Knopen[i];
         if (verbindingen[i] == 0) {
             veranderd = veranderd || knoop.Bestaat;
             knoop.Oplegging = GeenOplegging;
@@ -299,14 +291,14 @@ bool TManipuleerConstructie::Normaliseer() {
             knoop.Vrijheid = VasteVerbinding;
         }
     }
-    for (auto& staaf : Constructie.Staven) {
-        if (staaf.Bestaat && (!KnoopBestaat(staaf.Knoop0) || !KnoopBestaat(staaf.Knoop1))) {
+    for (auto& staaf : c.Staven) {
+        if (staaf.Bestaat && (!KnoopBestaat(c, staaf.Knoop0) || !KnoopBestaat(c, staaf.Knoop1))) {
             staaf.Bestaat = false;
             veranderd = true;
         }
     }
-    for (auto& belasting : Constructie.Belastingen) {
-        if (belasting.Bestaat && !KnoopBestaat(belasting.Knoop)) {
+    for (auto& belasting : c.Belastingen) {
+        if (belasting.Bestaat && !KnoopBestaat(c, belasting.Knoop)) {
             belasting.Bestaat = false;
             veranderd = true;
         }
@@ -314,9 +306,41 @@ bool TManipuleerConstructie::Normaliseer() {
     return veranderd;
 }
 
-void TManipuleerConstructie::NormaliseerVolledig() {
-    while (Normaliseer()) {
+void NormaliseerVolledig(TConstructie& c) {
+    while (Normaliseer(c)) {
     }
+}
+
+TConstructie Voorbeeld() {
+    TConstructie c;
+    struct Knoop {
+        double x, y;
+        std::int32_t oplegging, vrijheid;
+    };
+    constexpr Knoop knopen[] = {
+        {2, 3, GeenOplegging, VasteVerbinding}, {2, 6, Scharnierend, ScharnierendeVerbinding},
+        {8, 3, GeenOplegging, VasteVerbinding}, {8, 9, Scharnierend, ScharnierendeVerbinding},
+        {5, 3, GeenOplegging, VasteVerbinding},
+    };
+    for (std::int32_t i = 0; i < 5; ++i) {
+        ZetKnoop(c, i, knopen[i].x, knopen[i].y);
+        c.Knopen[i].Oplegging = knopen[i].oplegging;
+        c.Knopen[i].Vrijheid = knopen[i].vrijheid;
+    }
+    constexpr std::int32_t staven[][2] = {{0, 1}, {4, 2}, {2, 3}, {0, 4}};
+    for (std::int32_t i = 0; i < 4; ++i) {
+        auto& staaf = c.Staven[i];
+        staaf.Knoop0 = staven[i][0];
+        staaf.Knoop1 = staven[i][1];
+        staaf.Mp = StandaardMp;
+        staaf.Bestaat = true;
+    }
+    auto& belasting = c.Belastingen[0];
+    belasting.Knoop = 4;
+    belasting.Fx = 0.0;
+    belasting.Fy = 1.0;
+    belasting.Bestaat = true;
+    return c;
 }
 
 } // namespace kx

@@ -60,12 +60,20 @@ inline constexpr int AantalBelastingSlots = 16;
 inline constexpr int MaxSlots = 999;
 inline constexpr double StandaardMp = 50.0;
 
-// The slot tables of one frame. Entries are identified by slot index and never moved.
+// A point in metres, y growing downward.
+struct TPunt {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// One frame as drawn: its slot tables, whose entries are identified by slot index and never
+// moved, and the scale of its grid.
 struct TConstructie {
     std::vector<TConstructieKnoop> Knopen = std::vector<TConstructieKnoop>(AantalKnoopSlots);
     std::vector<TConstructieBelasting> Belastingen =
         std::vector<TConstructieBelasting>(AantalBelastingSlots);
     std::vector<TConstructieStaaf> Staven = std::vector<TConstructieStaaf>(AantalStaafSlots);
+    std::int32_t Schaal = 1; // metres per grid cell
 
     bool operator==(const TConstructie&) const = default;
 };
@@ -90,10 +98,11 @@ bool ZelfdeInGebruik(const std::vector<Slot>& a, const std::vector<Slot>& b) {
     return true;
 }
 
-// Whether two frames hold the same entries in use; what a free slot keeps does not count.
+// Whether two frames hold the same entries in use at the same scale; what a free slot keeps does
+// not count.
 inline bool ZelfdeStructuur(const TConstructie& a, const TConstructie& b) {
-    return ZelfdeInGebruik(a.Knopen, b.Knopen) && ZelfdeInGebruik(a.Staven, b.Staven) &&
-           ZelfdeInGebruik(a.Belastingen, b.Belastingen);
+    return a.Schaal == b.Schaal && ZelfdeInGebruik(a.Knopen, b.Knopen) &&
+           ZelfdeInGebruik(a.Staven, b.Staven) && ZelfdeInGebruik(a.Belastingen, b.Belastingen);
 }
 
 } // namespace kx

@@ -1,6 +1,7 @@
 // Structure check: indeterminacy counts and the complaints that keep a structure from analysis.
+#include "model/Controle.h"
+#include "model/Bevraging.h"
 #include "model/Knoopbetekenis.h"
-#include "model/ManipuleerConstructie.h"
 #include "text/Teksten.h"
 
 #include "text/TekstNamen.h"
@@ -50,17 +51,15 @@ TOnbepaaldheid TelOnbepaaldheid(const TConstructie& constructie) {
     return telling;
 }
 
-std::string TManipuleerConstructie::ControleerConstructie() {
-    NormaliseerVolledig();
-    const Teksten& t = Tekst();
+std::string ControleerConstructie(const TConstructie& c, const Teksten& t) {
     std::string melding;
-    if (std::none_of(Constructie.Belastingen.begin(), Constructie.Belastingen.end(),
+    if (std::none_of(c.Belastingen.begin(), c.Belastingen.end(),
                      [](const auto& b) { return b.Bestaat; })) {
         melding += t[TekstGeenKrachten];
     }
     std::int32_t staafZonderMp = -1;
-    for (std::int32_t i = 0; i < static_cast<std::int32_t>(Constructie.Staven.size()); ++i) {
-        const auto& staaf = Constructie.Staven[i];
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(c.Staven.size()); ++i) {
+        const auto& staaf = c.Staven[i];
         if (staaf.Bestaat && !(staaf.Mp > 0.0)) {
             staafZonderMp = static_cast<std::int32_t>(i);
         }
@@ -68,23 +67,23 @@ std::string TManipuleerConstructie::ControleerConstructie() {
     if (staafZonderMp != -1) {
         melding += t[TekstGeenMp] + std::to_string(staafZonderMp + 1) + ". ";
     }
-    for (std::int32_t i = 0; i < static_cast<std::int32_t>(Constructie.Staven.size()); ++i) {
-        const auto& staaf = Constructie.Staven[i];
-        if (staaf.Bestaat && Positie(staaf.Knoop0).x == Positie(staaf.Knoop1).x &&
-            Positie(staaf.Knoop0).y == Positie(staaf.Knoop1).y) {
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(c.Staven.size()); ++i) {
+        const auto& staaf = c.Staven[i];
+        if (staaf.Bestaat && KnoopBestaat(c, staaf.Knoop0) && KnoopBestaat(c, staaf.Knoop1) &&
+            Positie(c, staaf.Knoop0).x == Positie(c, staaf.Knoop1).x &&
+            Positie(c, staaf.Knoop0).y == Positie(c, staaf.Knoop1).y) {
             melding += VulIn(t[TekstStaafZonderLengte], {std::to_string(i + 1)});
             break;
         }
     }
-    melding += BuitenDeMethode();
+    melding += BuitenDeMethode(c, t);
     return melding;
 }
 
-std::string TManipuleerConstructie::BuitenDeMethode() const {
-    const Teksten& t = Tekst();
+std::string BuitenDeMethode(const TConstructie& c, const Teksten& t) {
     std::string melding;
     const bool coordinatenTeGroot =
-        std::any_of(Constructie.Knopen.begin(), Constructie.Knopen.end(), [](const auto& k) {
+        std::any_of(c.Knopen.begin(), c.Knopen.end(), [](const auto& k) {
             return k.Bestaat &&
                    !(std::fabs(k.X) <= GrootsteCoordinaat && std::fabs(k.Y) <= GrootsteCoordinaat);
         });
@@ -92,14 +91,14 @@ std::string TManipuleerConstructie::BuitenDeMethode() const {
         melding += t[TekstCoordinatenTeGroot];
     }
     // Mp 0 or less has its own complaint.
-    const bool mpBuiten =
-        std::any_of(Constructie.Staven.begin(), Constructie.Staven.end(),
-                    [](const auto& s) { return s.Bestaat && s.Mp > 0.0 && !BinnenGrenzen(s.Mp); });
+    const bool mpBuiten = std::any_of(c.Staven.begin(), c.Staven.end(), [](const auto& s) {
+        return s.Bestaat && s.Mp > 0.0 && !BinnenGrenzen(s.Mp);
+    });
     if (mpBuiten) {
         melding += t[TekstMpBuitenGrenzen];
     }
-    const bool lastBuiten = std::any_of(
-        Constructie.Belastingen.begin(), Constructie.Belastingen.end(), [](const auto& b) {
+    const bool lastBuiten =
+        std::any_of(c.Belastingen.begin(), c.Belastingen.end(), [](const auto& b) {
             return b.Bestaat &&
                    ((b.Fx != 0.0 && !BinnenGrenzen(b.Fx)) || (b.Fy != 0.0 && !BinnenGrenzen(b.Fy)));
         });
@@ -107,36 +106,6 @@ std::string TManipuleerConstructie::BuitenDeMethode() const {
         melding += t[TekstBelastingBuitenGrenzen];
     }
     return melding;
-}
-
-void TManipuleerConstructie::VulVoorbeeld() {
-    struct Knoop {
-        double x, y;
-        std::int32_t oplegging, vrijheid;
-    };
-    constexpr Knoop knopen[] = {
-        {2, 3, GeenOplegging, VasteVerbinding}, {2, 6, Scharnierend, ScharnierendeVerbinding},
-        {8, 3, GeenOplegging, VasteVerbinding}, {8, 9, Scharnierend, ScharnierendeVerbinding},
-        {5, 3, GeenOplegging, VasteVerbinding},
-    };
-    for (std::int32_t i = 0; i < 5; ++i) {
-        ZetKnoop(i, knopen[i].x, knopen[i].y);
-        Constructie.Knopen[i].Oplegging = knopen[i].oplegging;
-        Constructie.Knopen[i].Vrijheid = knopen[i].vrijheid;
-    }
-    constexpr std::int32_t staven[][2] = {{0, 1}, {4, 2}, {2, 3}, {0, 4}};
-    for (std::int32_t i = 0; i < 4; ++i) {
-        auto& staaf = Constructie.Staven[i];
-        staaf.Knoop0 = staven[i][0];
-        staaf.Knoop1 = staven[i][1];
-        staaf.Mp = StandaardMp;
-        staaf.Bestaat = true;
-    }
-    auto& belasting = Constructie.Belastingen[0];
-    belasting.Knoop = 4;
-    belasting.Fx = 0.0;
-    belasting.Fy = 1.0;
-    belasting.Bestaat = true;
 }
 
 } // namespace kx

@@ -1,4 +1,5 @@
 #include "model/Invoer.h"
+#include "model/Bevraging.h"
 
 #include "text/TekstNamen.h"
 
@@ -56,7 +57,7 @@ std::optional<double> LeesGetal(std::string_view tekst) {
     return waarde;
 }
 
-TInvoer InvoerKnoopCoordinaat(const TManipuleerConstructie& c, std::int32_t knoop, int as,
+TInvoer InvoerKnoopCoordinaat(const TConstructie& c, std::int32_t knoop, int as,
                               std::string_view tekst, int fijnheid) {
     const auto getal = LeesGetal(tekst);
     if (!getal) {
@@ -67,13 +68,13 @@ TInvoer InvoerKnoopCoordinaat(const TManipuleerConstructie& c, std::int32_t knoo
         return Geweigerd(TekstInvoerCoordinaat, grens);
     }
     const double waarde = Rond(*getal / c.Schaal, Onderdelen(fijnheid)) * c.Schaal;
-    if (!c.KnoopBestaat(knoop)) {
+    if (!KnoopBestaat(c, knoop)) {
         return Geweigerd(TekstInvoerGeenGetal);
     }
-    const auto& k = c.Constructie.Knopen[knoop];
+    const auto& k = c.Knopen[knoop];
     const double x = as == 0 ? waarde : k.X;
     const double y = as == 0 ? k.Y : waarde;
-    if (const std::int32_t daar = c.ZoekKnoop(x, y); daar != -1 && daar != knoop) {
+    if (const std::int32_t daar = ZoekKnoop(c, x, y); daar != -1 && daar != knoop) {
         return Geweigerd(TekstInvoerKnoopBezet);
     }
     return {waarde, -1, 0.0};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ManipuleerConstructie.h"
+#include "model/Constructie.h"
 
 #include <optional>
 #include <string_view>
@@ -24,7 +24,7 @@ std::optional<double> LeesGetal(std::string_view tekst);
 // Node coordinate (as 0 is X, 1 is Y) in metres, snapped to the grid at fijnheid (1 whole cells,
 // 2 halves, 3 quarters) as a mouse press would snap it; refused outside the drawing's reach or
 // where another node stands.
-TInvoer InvoerKnoopCoordinaat(const TManipuleerConstructie& c, std::int32_t knoop, int as,
+TInvoer InvoerKnoopCoordinaat(const TConstructie& c, std::int32_t knoop, int as,
                               std::string_view tekst, int fijnheid);
 // Plastic moment in kNm: a whole number from 1 to 999, as the Mp dialog takes it.
 TInvoer InvoerMp(std::string_view tekst);

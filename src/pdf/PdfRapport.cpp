@@ -5,7 +5,7 @@
 #include "drawing/Tekst.h"
 #include "drawing/WanneerBezwijkenView.h"
 #include "engine/Analyse.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Controle.h"
 #include "text/Bestandstoegang.h"
 
 #include <QBuffer>
@@ -57,7 +57,7 @@ double TekenRapport(QPainter& painter, const std::vector<std::string>& regels,
 }
 } // namespace
 
-std::string SchrijfPdfRapport(const std::string& pad, const TManipuleerConstructie& constructie,
+std::string SchrijfPdfRapport(const std::string& pad, const TConstructie& constructie,
                               const TAnalyse& analyse, const TUitslag& uitslag) {
     StartGuiModule();
     std::ostringstream rapport;
@@ -71,7 +71,7 @@ std::string SchrijfPdfRapport(const std::string& pad, const TManipuleerConstruct
         maatgevend.Mechanismen.back() = uitslag.MaatgevendMechanisme;
     }
     const TWeergaveOpties opties;
-    const TViewContext context{maatgevend, constructie, opties, constructie.Tekst()};
+    const TViewContext context{maatgevend, constructie, opties, analyse.Tekst()};
 
     QPicture meting;
     QPainter meter(&meting);
@@ -94,7 +94,7 @@ std::string SchrijfPdfRapport(const std::string& pad, const TManipuleerConstruct
     if (const TBestandsfout fout =
             SchrijfBestandVeilig(pad, std::string_view(inhoud.constData(), inhoud.size()));
         fout) {
-        return OpslagMelding(constructie.Tekst(), pad, fout);
+        return OpslagMelding(analyse.Tekst(), pad, fout);
     }
     return {};
 }

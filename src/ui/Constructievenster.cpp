@@ -3,8 +3,9 @@
 #include "drawing/Opmaak.h"
 #include "drawing/Symbolen.h"
 #include "engine/Getalnotatie.h"
+#include "model/Bevraging.h"
+#include "model/Bewerkingen.h"
 #include "model/Invoer.h"
-#include "model/ManipuleerConstructie.h"
 #include "model/Raaktest.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
@@ -121,10 +122,10 @@ void TfrmConstructie::MaakOnderdelen() {
     ImageConstructie_->Teken = [this](QPainter& painter) {
         ++tekenbeurten_;
         const TEditorInstellingen inst = Instellingen();
-        const TManipuleerConstructie& c = Constructie();
+        const TConstructie& c = Constructie();
         TekenConstructie(painter, c, selectie_, inst, ImageConstructie_->size());
-        if (c.KnoopBestaat(selectie_.GevondenKnoop)) {
-            const auto& k = c.Constructie.Knopen[selectie_.GevondenKnoop];
+        if (KnoopBestaat(c, selectie_.GevondenKnoop)) {
+            const auto& k = c.Knopen[selectie_.GevondenKnoop];
             TekenKnoopMarkering(painter, StructuurNaarScherm({k.X, k.Y}, inst));
         }
         TekenSleepbeeld(painter, Sleepbeeld());
@@ -228,16 +229,15 @@ void TfrmConstructie::MaakMenus() {
     PopupBelastingen_ = new QMenu(this);
     const auto knoopActie = [this](int oplegging) {
         return [this, oplegging] {
-            VoerMenuUit(TekstStapOplegging, [this, oplegging](TManipuleerConstructie& c) {
-                c.ZetOplegging(selectie_, oplegging);
+            VoerMenuUit(TekstStapOplegging, [this, oplegging](TConstructie& c) {
+                ZetOplegging(c, selectie_, oplegging);
             });
         };
     };
     const auto verbindingActie = [this](int code) {
         return [this, code] {
-            VoerMenuUit(TekstStapVerbinding, [this, code](TManipuleerConstructie& c) {
-                c.ZetVerbinding(selectie_, code);
-            });
+            VoerMenuUit(TekstStapVerbinding,
+                        [this, code](TConstructie& c) { ZetVerbinding(c, selectie_, code); });
         };
     };
     PopupKnopen_->addAction(SymboolIcoon(Scharnierend), {}, this, knoopActie(Scharnierend));
@@ -252,17 +252,15 @@ void TfrmConstructie::MaakMenus() {
                             verbindingActie(VasteVerbinding));
     PopupKnopen_->addSeparator();
     PopupKnopen_->addAction({}, this, [this] {
-        VoerMenuUit(TekstStapKnoopVerwijderen,
-                    [this](TManipuleerConstructie& c) { c.WisKnoop(selectie_); });
+        VoerMenuUit(TekstStapKnoopVerwijderen, [this](TConstructie& c) { WisKnoop(c, selectie_); });
     });
     PopupStaven_->addAction({}, this, [this] { MpClick(); });
     PopupStaven_->addAction({}, this, [this] {
-        VoerMenuUit(TekstStapStaafVerwijderen,
-                    [this](TManipuleerConstructie& c) { c.WisStaaf(selectie_); });
+        VoerMenuUit(TekstStapStaafVerwijderen, [this](TConstructie& c) { WisStaaf(c, selectie_); });
     });
     PopupBelastingen_->addAction({}, this, [this] {
         VoerMenuUit(TekstStapBelastingVerwijderen,
-                    [this](TManipuleerConstructie& c) { c.WisBelasting(selectie_); });
+                    [this](TConstructie& c) { WisBelasting(c, selectie_); });
     });
 }
 
@@ -318,7 +316,7 @@ void TfrmConstructie::ZetSchaalStil(int schaal) {
     SpinEditSchaal_->setValue(schaal);
 }
 
-const TManipuleerConstructie& TfrmConstructie::Constructie() const {
+const TConstructie& TfrmConstructie::Constructie() const {
     return document_.Constructie();
 }
 
@@ -332,7 +330,7 @@ void TfrmConstructie::DocumentGewijzigd() {
     Herteken();
 }
 
-void TfrmConstructie::Bewerk(int stap, const std::function<void(TManipuleerConstructie&)>& actie) {
+void TfrmConstructie::Bewerk(int stap, const std::function<void(TConstructie&)>& actie) {
     document_.Bewerk(QString::fromStdString(teksten_[stap]), actie);
 }
 
@@ -352,18 +350,18 @@ bool TfrmConstructie::eventFilter(QObject* object, QEvent* gebeurtenis) {
 }
 
 void TfrmConstructie::SchaalGewijzigd(int schaal) {
-    Bewerk(TekstStapSchaal, [schaal](TManipuleerConstructie& c) { c.HerschaalKnopen(schaal); });
+    Bewerk(TekstStapSchaal, [schaal](TConstructie& c) { HerschaalKnopen(c, schaal); });
 }
 
 void TfrmConstructie::ZoekOnderMuis(int px, int py) {
     const TEditorInstellingen inst = Instellingen();
     const double ppm = static_cast<double>(inst.GridSize) / inst.Schaal;
-    const TManipuleerConstructie& c = Constructie();
+    const TConstructie& c = Constructie();
     selectie_.GevondenKnoop =
-        c.ZoekKnoop(PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal),
-                    PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal));
-    selectie_.GevondenStaaf = ZoekStaaf(c.Constructie, px, py, ppm);
-    selectie_.GevondenBelasting = ZoekBelasting(c.Constructie, px, py, ppm, inst.GridSize);
+        ZoekKnoop(c, PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal),
+                  PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal));
+    selectie_.GevondenStaaf = ZoekStaaf(c, px, py, ppm);
+    selectie_.GevondenBelasting = ZoekBelasting(c, px, py, ppm, inst.GridSize);
 }
 
 void TfrmConstructie::ToonMelding(const std::string& melding) {
@@ -398,27 +396,26 @@ void TfrmConstructie::ImageConstructieMouseDown(Qt::MouseButton knop, int px, in
         weigering_ = StaafWeigering(false, x, y);
         emit Aanwijzing(weigering_);
         Bewerk(TekstStapStaafToevoegen,
-               [this, x, y](TManipuleerConstructie& c) { c.VoegStaafToe(selectie_, 0, x, y); });
+               [this, x, y](TConstructie& c) { VoegStaafToe(c, selectie_, 0, x, y, teksten_); });
         break;
     case TBewerking::StaafVerwijderen:
-        Bewerk(TekstStapStaafVerwijderen,
-               [this](TManipuleerConstructie& c) { c.WisStaaf(selectie_); });
+        Bewerk(TekstStapStaafVerwijderen, [this](TConstructie& c) { WisStaaf(c, selectie_); });
         break;
     case TBewerking::KnoopAanpassen:
         Bewerk(TekstStapKnoopVerplaatsen,
-               [this, x, y](TManipuleerConstructie& c) { c.VerplaatsKnoop(selectie_, 0, x, y); });
+               [this, x, y](TConstructie& c) { VerplaatsKnoop(c, selectie_, 0, x, y); });
         break;
     case TBewerking::KnoopVerwijderen:
-        Bewerk(TekstStapKnoopVerwijderen,
-               [this](TManipuleerConstructie& c) { c.WisKnoop(selectie_); });
+        Bewerk(TekstStapKnoopVerwijderen, [this](TConstructie& c) { WisKnoop(c, selectie_); });
         break;
     case TBewerking::BelastingToevoegen:
-        Bewerk(TekstStapBelastingToevoegen,
-               [this, x, y](TManipuleerConstructie& c) { c.VoegBelastingToe(selectie_, 0, x, y); });
+        Bewerk(TekstStapBelastingToevoegen, [this, x, y](TConstructie& c) {
+            VoegBelastingToe(c, selectie_, 0, x, y, teksten_);
+        });
         break;
     case TBewerking::BelastingVerwijderen:
         Bewerk(TekstStapBelastingVerwijderen,
-               [this](TManipuleerConstructie& c) { c.WisBelasting(selectie_); });
+               [this](TConstructie& c) { WisBelasting(c, selectie_); });
         break;
     }
     ImageConstructie_->update();
@@ -438,7 +435,7 @@ void TfrmConstructie::ImageConstructieMouseMove(int px, int py) {
 }
 
 void TfrmConstructie::ToonHint() {
-    const auto& c = Constructie().Constructie;
+    const auto& c = Constructie();
     QString hint;
     if (selectie_.GevondenStaaf != -1) {
         hint = "Mp = " + Getal(c.Staven[selectie_.GevondenStaaf].Mp, 15) + " kNm";
@@ -462,10 +459,9 @@ void TfrmConstructie::ImageConstructieMouseUp(Qt::MouseButton knop, int px, int 
     const double x = PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal);
     const double y = PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal);
     // The release's own edit; returns the message the operation gives.
-    const auto LosLaten = [this](int stap,
-                                 const std::function<std::string(TManipuleerConstructie&)>& actie) {
+    const auto LosLaten = [this](int stap, const std::function<std::string(TConstructie&)>& actie) {
         std::string melding;
-        Bewerk(stap, [&](TManipuleerConstructie& c) { melding = actie(c); });
+        Bewerk(stap, [&](TConstructie& c) { melding = actie(c); });
         return melding;
     };
     if (knop == Qt::LeftButton && MuisIngedrukt) {
@@ -477,19 +473,19 @@ void TfrmConstructie::ImageConstructieMouseUp(Qt::MouseButton knop, int px, int 
                 weigering_ = StaafWeigering(true, x, y);
                 emit Aanwijzing(weigering_);
             }
-            ToonMelding(LosLaten(TekstStapStaafToevoegen, [&](TManipuleerConstructie& c) {
-                return c.VoegStaafToe(selectie_, 1, x, y);
+            ToonMelding(LosLaten(TekstStapStaafToevoegen, [&](TConstructie& c) {
+                return VoegStaafToe(c, selectie_, 1, x, y, teksten_);
             }));
             break;
         case TBewerking::KnoopAanpassen:
-            LosLaten(TekstStapKnoopVerplaatsen, [&](TManipuleerConstructie& c) {
-                c.VerplaatsKnoop(selectie_, 1, x, y);
+            LosLaten(TekstStapKnoopVerplaatsen, [&](TConstructie& c) {
+                VerplaatsKnoop(c, selectie_, 1, x, y);
                 return std::string();
             });
             break;
         case TBewerking::BelastingToevoegen:
-            ToonMelding(LosLaten(TekstStapBelastingToevoegen, [&](TManipuleerConstructie& c) {
-                return c.VoegBelastingToe(selectie_, 1, x, y);
+            ToonMelding(LosLaten(TekstStapBelastingToevoegen, [&](TConstructie& c) {
+                return VoegBelastingToe(c, selectie_, 1, x, y, teksten_);
             }));
             break;
         default:
@@ -504,8 +500,7 @@ void TfrmConstructie::ImageConstructieMouseUp(Qt::MouseButton knop, int px, int 
     }
 }
 
-void TfrmConstructie::VoerMenuUit(int stap,
-                                  const std::function<void(TManipuleerConstructie&)>& actie) {
+void TfrmConstructie::VoerMenuUit(int stap, const std::function<void(TConstructie&)>& actie) {
     selectie_.GevondenKnoop = popupItems_[0];
     selectie_.GevondenStaaf = popupItems_[1];
     selectie_.GevondenBelasting = popupItems_[2];
@@ -513,15 +508,15 @@ void TfrmConstructie::VoerMenuUit(int stap,
 }
 
 int TfrmConstructie::StaafWeigering(bool bijLoslaten, double x, double y) const {
-    const TManipuleerConstructie& c = Constructie();
-    if (c.StavenVol()) {
+    const TConstructie& c = Constructie();
+    if (StavenVol(c)) {
         return TekstStavenVolAanwijzing;
     }
-    const std::int32_t begin = bijLoslaten ? selectie_.StaafBegin : c.ZoekKnoop(x, y);
-    if (!c.IsVrijUiteinde(begin)) {
+    const std::int32_t begin = bijLoslaten ? selectie_.StaafBegin : ZoekKnoop(c, x, y);
+    if (!IsVrijUiteinde(c, begin)) {
         return TekstStaafBeginGeweigerd;
     }
-    if (bijLoslaten && !c.IsVrijUiteinde(c.ZoekKnoop(x, y))) {
+    if (bijLoslaten && !IsVrijUiteinde(c, ZoekKnoop(c, x, y))) {
         return TekstStaafEindGeweigerd;
     }
     return -1;
@@ -540,14 +535,14 @@ TSleepbeeld TfrmConstructie::Sleepbeeld() const {
     }
     switch (toestand_.Bewerking) {
     case TBewerking::StaafToevoegen: {
-        const bool eindBezet = !Constructie().IsVrijUiteinde(selectie_.GevondenKnoop);
+        const bool eindBezet = !IsVrijUiteinde(Constructie(), selectie_.GevondenKnoop);
         return {TSleepbeeld::Staaf, drukPunt_, muisPunt_, weigering_ != -1 || eindBezet};
     }
     case TBewerking::BelastingToevoegen:
-        return {TSleepbeeld::Belasting, drukPunt_, muisPunt_, Constructie().BelastingenVol()};
+        return {TSleepbeeld::Belasting, drukPunt_, muisPunt_, BelastingenVol(Constructie())};
     case TBewerking::KnoopAanpassen:
-        if (Constructie().KnoopBestaat(selectie_.SleepKnoop)) {
-            const auto& k = Constructie().Constructie.Knopen[selectie_.SleepKnoop];
+        if (KnoopBestaat(Constructie(), selectie_.SleepKnoop)) {
+            const auto& k = Constructie().Knopen[selectie_.SleepKnoop];
             return {TSleepbeeld::Knoop, StructuurNaarScherm({k.X, k.Y}, Instellingen()), muisPunt_,
                     false};
         }
@@ -559,13 +554,12 @@ TSleepbeeld TfrmConstructie::Sleepbeeld() const {
 
 void TfrmConstructie::MpClick() {
     const std::int32_t staaf = popupItems_[1];
-    if (!IsSlot(Constructie().Constructie.Staven, staaf)) {
+    if (!IsSlot(Constructie().Staven, staaf)) {
         return;
     }
-    const auto waarde = vraagMp_(Constructie().Constructie.Staven[staaf].Mp);
+    const auto waarde = vraagMp_(Constructie().Staven[staaf].Mp);
     if (waarde) {
-        VoerMenuUit(TekstStapMp,
-                    [this, waarde](TManipuleerConstructie& c) { c.ZetMp(selectie_, *waarde); });
+        VoerMenuUit(TekstStapMp, [this, waarde](TConstructie& c) { ZetMp(c, selectie_, *waarde); });
     }
 }
 
@@ -590,7 +584,7 @@ void TfrmConstructie::VernieuwTabel() {
         grdConstructie_->setColumnWidth(kolom, maat.horizontalAdvance(koppen[kolom]) + 10 + 12);
     }
     std::vector<QStringList> rijen;
-    const auto& c = Constructie().Constructie;
+    const auto& c = Constructie();
     if (tab == TabKnopen) {
         for (int i = 0; i < static_cast<int>(c.Knopen.size()); ++i) {
             if (c.Knopen[i].Bestaat) {
@@ -650,27 +644,27 @@ void TfrmConstructie::ZetCel(int rij, int kolom, const QString& tekst) {
     const std::int32_t slot = nummer->text().toInt() - 1;
     const std::string invoer = tekst.toStdString();
     const int fijnheid = udFijnheid_->value();
-    const TManipuleerConstructie& c = Constructie();
+    const TConstructie& c = Constructie();
     TInvoer uitkomst;
     int stap = TekstStapKnoopPositie;
-    std::function<void(TManipuleerConstructie&, double)> zet;
-    if (tab == TabKnopen && IsSlot(c.Constructie.Knopen, slot)) {
+    std::function<void(TConstructie&, double)> zet;
+    if (tab == TabKnopen && IsSlot(c.Knopen, slot)) {
         const int as = kolom - 1;
         uitkomst = InvoerKnoopCoordinaat(c, slot, as, invoer, fijnheid);
-        zet = [slot, as](TManipuleerConstructie& m, double w) {
-            auto& k = m.Constructie.Knopen[slot];
+        zet = [slot, as](TConstructie& m, double w) {
+            auto& k = m.Knopen[slot];
             (as == 0 ? k.X : k.Y) = w;
         };
-    } else if (tab == TabStaven && IsSlot(c.Constructie.Staven, slot)) {
+    } else if (tab == TabStaven && IsSlot(c.Staven, slot)) {
         uitkomst = InvoerMp(invoer);
         stap = TekstStapMp;
-        zet = [slot](TManipuleerConstructie& m, double w) { m.Constructie.Staven[slot].Mp = w; };
-    } else if (tab == TabBelastingen && IsSlot(c.Constructie.Belastingen, slot)) {
+        zet = [slot](TConstructie& m, double w) { m.Staven[slot].Mp = w; };
+    } else if (tab == TabBelastingen && IsSlot(c.Belastingen, slot)) {
         const int as = kolom - 2;
-        uitkomst = InvoerBelastingComponent(c.Constructie.Belastingen[slot], as, invoer, fijnheid);
+        uitkomst = InvoerBelastingComponent(c.Belastingen[slot], as, invoer, fijnheid);
         stap = TekstStapBelastingGrootte;
-        zet = [slot, as](TManipuleerConstructie& m, double w) {
-            auto& b = m.Constructie.Belastingen[slot];
+        zet = [slot, as](TConstructie& m, double w) {
+            auto& b = m.Belastingen[slot];
             (as == 0 ? b.Fx : b.Fy) = w;
         };
     }
@@ -683,7 +677,7 @@ void TfrmConstructie::ZetCel(int rij, int kolom, const QString& tekst) {
     emit Aanwijzing(-1);
     const double waarde = *uitkomst.Waarde;
     if (!document_.Bewerk(QString::fromStdString(teksten_[stap]),
-                          [&zet, waarde](TManipuleerConstructie& m) { zet(m, waarde); })) {
+                          [&zet, waarde](TConstructie& m) { zet(m, waarde); })) {
         // The same value in another form: the cell shows it as the table does.
         VernieuwTabel();
     }

@@ -66,7 +66,7 @@ public:
     QMenu* PopupKnopen() const { return PopupKnopen_; }
     QMenu* PopupStaven() const { return PopupStaven_; }
     QMenu* PopupBelastingen() const { return PopupBelastingen_; }
-    const TManipuleerConstructie& Constructie() const;
+    const TConstructie& Constructie() const;
     const TSelectie& Gevonden() const { return selectie_; }
     // Number of paints of the drawing surface so far.
     int AantalTekenbeurten() const { return tekenbeurten_; }
@@ -93,9 +93,9 @@ private:
     void ToonHint();
     void ToonMelding(const std::string& melding);
     // One edit through the document, named by a text index.
-    void Bewerk(int stap, const std::function<void(TManipuleerConstructie&)>& actie);
+    void Bewerk(int stap, const std::function<void(TConstructie&)>& actie);
     // Runs a menu action on the item that was found when the menu opened.
-    void VoerMenuUit(int stap, const std::function<void(TManipuleerConstructie&)>& actie);
+    void VoerMenuUit(int stap, const std::function<void(TConstructie&)>& actie);
     void MpClick();
     void DocumentGewijzigd();
     void CelGewijzigd(QTableWidgetItem* item);

@@ -1,20 +1,17 @@
 #include "ui/Document.h"
 
 #include "model/Bestand.h"
+#include "model/Bewerkingen.h"
 
 #include <QUndoCommand>
 
 namespace kx {
 
 namespace {
-bool Zelfde(const TMomentopname& a, const TMomentopname& b) {
-    return a.Schaal == b.Schaal && ZelfdeStructuur(a.Constructie, b.Constructie);
-}
-
 // One undo step: the structure before and after an edit.
 class TStap : public QUndoCommand {
 public:
-    TStap(TDocument& document, TMomentopname voor, TMomentopname na, const QString& naam)
+    TStap(TDocument& document, TConstructie voor, TConstructie na, const QString& naam)
         : QUndoCommand(naam), document_(document), voor_(std::move(voor)), na_(std::move(na)) {}
 
     void undo() override { document_.Herstel(voor_); }
@@ -28,36 +25,29 @@ public:
 
 private:
     TDocument& document_;
-    TMomentopname voor_;
-    TMomentopname na_;
+    TConstructie voor_;
+    TConstructie na_;
     bool gedaan_ = false;
 };
 } // namespace
 
-TDocument::TDocument(const Teksten& teksten, QObject* ouder)
-    : QObject(ouder), constructie_(teksten) {}
+TDocument::TDocument(const Teksten& teksten, QObject* ouder) : QObject(ouder), teksten_(&teksten) {}
 
-TMomentopname TDocument::Momentopname() const {
-    return {constructie_.Constructie, constructie_.Schaal};
-}
-
-void TDocument::Herstel(const TMomentopname& momentopname) {
-    constructie_.Constructie = momentopname.Constructie;
-    constructie_.Schaal = momentopname.Schaal;
+void TDocument::Herstel(const TConstructie& momentopname) {
+    constructie_ = momentopname;
     resultatenGeldig_ = false;
     emit StructuurGewijzigd();
 }
 
-void TDocument::Voeg(const TMomentopname& voor, const QString& naam) {
-    geschiedenis_.push(new TStap(*this, voor, Momentopname(), naam));
+void TDocument::Voeg(const TConstructie& voor, const QString& naam) {
+    geschiedenis_.push(new TStap(*this, voor, constructie_, naam));
 }
 
-bool TDocument::Bewerk(const QString& naam,
-                       const std::function<void(TManipuleerConstructie&)>& actie) {
-    const TMomentopname voor = Momentopname();
+bool TDocument::Bewerk(const QString& naam, const std::function<void(TConstructie&)>& actie) {
+    const TConstructie voor = constructie_;
     actie(constructie_);
-    constructie_.NormaliseerVolledig();
-    if (Zelfde(voor, Momentopname())) {
+    NormaliseerVolledig(constructie_);
+    if (ZelfdeStructuur(voor, constructie_)) {
         return false;
     }
     Voeg(voor, naam);
@@ -67,17 +57,17 @@ bool TDocument::Bewerk(const QString& naam,
 }
 
 std::string TDocument::Laad(const std::string& bron, const QString& stapnaam) {
-    TManipuleerConstructie nieuw = constructie_;
-    if (std::string melding = LaadConstructie(nieuw, bron); !melding.empty()) {
+    TConstructie nieuw = constructie_;
+    if (std::string melding = LaadConstructie(nieuw, bron, *teksten_); !melding.empty()) {
         return melding;
     }
-    nieuw.NormaliseerVolledig();
-    const TMomentopname voor = Momentopname();
-    constructie_ = nieuw;
+    NormaliseerVolledig(nieuw);
+    const TConstructie voor = constructie_;
+    constructie_ = std::move(nieuw);
     if (stapnaam.isEmpty()) {
         geschiedenis_.clear();
     } else {
-        if (!Zelfde(voor, Momentopname())) {
+        if (!ZelfdeStructuur(voor, constructie_)) {
             Voeg(voor, stapnaam);
         }
         geschiedenis_.setClean();

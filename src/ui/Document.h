@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ManipuleerConstructie.h"
+#include "model/Constructie.h"
 
 #include <QObject>
 #include <QString>
@@ -13,12 +13,6 @@ namespace kx {
 
 class Teksten;
 
-// The structure with its scale, as one undo step keeps it.
-struct TMomentopname {
-    TConstructie Constructie;
-    std::int32_t Schaal = 1;
-};
-
 // The one structure of the program with its file name, whether it changed since it was saved or
 // opened, whether the analysis results still belong to it, and its edit history. Every edit goes
 // through Bewerk or Laad; windows follow the StructuurGewijzigd signal.
@@ -27,10 +21,8 @@ class TDocument : public QObject {
 public:
     explicit TDocument(const Teksten& teksten, QObject* ouder = nullptr);
 
-    const TManipuleerConstructie& Constructie() const { return constructie_; }
-    // For the structure check before an analysis, which leaves its counts in the object; it
-    // normalises, which changes nothing in a structure that came through Bewerk or Laad.
-    TManipuleerConstructie& VoorAnalyse() { return constructie_; }
+    const TConstructie& Constructie() const { return constructie_; }
+    const Teksten& Tekst() const { return *teksten_; }
 
     const std::string& Bestandsnaam() const { return bestandsnaam_; }
     // Changed since it was last opened, saved or begun anew.
@@ -41,7 +33,7 @@ public:
 
     // Runs actie on the structure, normalises it and, when the structure or its scale differs
     // from before, makes it one undo step called naam. Returns whether it differs.
-    bool Bewerk(const QString& naam, const std::function<void(TManipuleerConstructie&)>& actie);
+    bool Bewerk(const QString& naam, const std::function<void(TConstructie&)>& actie);
     // Loads "", "Voorbeeld" or a file (see LaadConstructie). With a step name the load is one
     // undo step; without, the history starts anew. Either way the result counts as unchanged.
     // Returns the reader's message, empty on success; on failure nothing changes.
@@ -51,17 +43,17 @@ public:
     void Opgeslagen(const std::string& naam);
 
     // Puts a snapshot in place; used by the undo steps.
-    void Herstel(const TMomentopname& momentopname);
-    TMomentopname Momentopname() const;
+    void Herstel(const TConstructie& momentopname);
 
 signals:
     // The structure or its scale changed: by an edit, an undo or redo, or a load.
     void StructuurGewijzigd();
 
 private:
-    void Voeg(const TMomentopname& voor, const QString& naam);
+    void Voeg(const TConstructie& voor, const QString& naam);
 
-    TManipuleerConstructie constructie_;
+    const Teksten* teksten_;
+    TConstructie constructie_;
     std::string bestandsnaam_;
     bool resultatenGeldig_ = false;
     QUndoStack geschiedenis_;

@@ -421,7 +421,7 @@ std::string TmdiPlastokinetica::KiesOpslagnaam() {
 bool TmdiPlastokinetica::SlaOpAls(const std::string& naam) {
     const QLocale locale;
     const std::string melding = SchrijfConstructieNaarBestand(
-        naam, document_.Constructie(),
+        naam, document_.Constructie(), teksten_,
         locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
         locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
     if (!melding.empty()) {
@@ -490,7 +490,9 @@ void TmdiPlastokinetica::KiesBewerking(TBewerking bewerking) {
 }
 
 void TmdiPlastokinetica::VoerAnalyseUit() {
-    const std::string melding = ControleerVoorAnalyse(document_.VoorAnalyse());
+    // Edits and loads leave the document normalised, so the copy checked is the one analysed.
+    TConstructie gecontroleerd = document_.Constructie();
+    const std::string melding = ControleerVoorAnalyse(gecontroleerd, teksten_);
     if (!melding.empty()) {
         dialogen_.Informatie(this, Q(melding));
         ToonConstructievenster();
@@ -504,7 +506,7 @@ void TmdiPlastokinetica::VoerAnalyseUit() {
     voortgang.repaint();
     analyse_.BepaalMechanismen(document_.Constructie());
     toestand_.GekozenMechanisme = analyse_.BerekeningDeel2(&voortgang);
-    krachten_.Bereken(document_.Constructie().Constructie, MechanismeOpgaven(analyse_),
+    krachten_.Bereken(document_.Constructie(), MechanismeOpgaven(analyse_),
                       analyse_.MaatgevendMechanisme);
     document_.ZetResultatenGeldig(true);
     ++aantalAnalyses_;

@@ -3,7 +3,7 @@
 #include "drawing/Bladzijden.h"
 #include "engine/Analyse.h"
 #include "engine/Krachtenanalyse.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
 #include "text/Teksten.h"
 #include "ui/Document.h"
 #include "ui/StartInfo.h"
@@ -78,7 +78,7 @@ public:
     void Opstarten();
 
     const TToestand& Toestand() const { return toestand_; }
-    const TManipuleerConstructie& Constructie() const { return document_.Constructie(); }
+    const TConstructie& Constructie() const { return document_.Constructie(); }
     TDocument& Document() { return document_; }
     const TDocument& Document() const { return document_; }
     QAction* OngedaanMakenActie() const { return ongedaanMaken_; }

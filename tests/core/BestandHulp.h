@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Bestand.h"
+#include "model/Bewerkingen.h"
 #include "text/Teksten.h"
 
 #include <gtest/gtest.h>
@@ -48,14 +49,14 @@ inline std::string Lezen(const std::string& pad) {
     return "Het bestand \"" + pad + "\" kan niet worden gelezen: ";
 }
 
-inline std::string AlsTekst(const TManipuleerConstructie& c) {
+inline std::string AlsTekst(const TConstructie& c) {
     std::ostringstream uit;
     SchrijfConstructie(uit, c, Datum, Tijd);
     return uit.str();
 }
 
-inline std::string Sla(const TManipuleerConstructie& c, const std::string& pad) {
-    return SchrijfConstructieNaarBestand(pad, c, Datum, Tijd);
+inline std::string Sla(const TConstructie& c, const std::string& pad) {
+    return SchrijfConstructieNaarBestand(pad, c, Teksten(), Datum, Tijd);
 }
 
 // Each test gets an empty folder of its own, removed afterwards with all it holds.
@@ -82,14 +83,14 @@ protected:
 class Bestanden : public TijdelijkeMap {
 protected:
     Bestanden() {
-        voorbeeld.VulVoorbeeld();
-        gewijzigd.VulVoorbeeld();
-        gewijzigd.Constructie.Staven[1].Mp = 75.0;
+        voorbeeld = kx::Voorbeeld();
+        gewijzigd = kx::Voorbeeld();
+        gewijzigd.Staven[1].Mp = 75.0;
     }
 
     Teksten teksten;
-    TManipuleerConstructie voorbeeld{teksten};
-    TManipuleerConstructie gewijzigd{teksten};
+    TConstructie voorbeeld;
+    TConstructie gewijzigd;
 };
 
 } // namespace kx::test

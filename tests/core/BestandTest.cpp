@@ -61,7 +61,7 @@ class BestandTest : public Bestanden {
 protected:
     static std::string Fixture() { return LeesAlles(fs::path(KX_FIXTURES) / "voorbeeld.kx"); }
 
-    TManipuleerConstructie c{teksten};
+    TConstructie c;
 };
 
 TEST_F(BestandTest, VoorbeeldByteVoorByteGeschrevenEnMetCrLfOfLfTeruggelezen) {
@@ -72,14 +72,14 @@ TEST_F(BestandTest, VoorbeeldByteVoorByteGeschrevenEnMetCrLfOfLfTeruggelezen) {
     for (const auto& bestand : {tekst, alleenLf}) {
         const TLeesResultaat gelezen = Lees(bestand);
         ASSERT_TRUE(gelezen.Gelukt()) << gelezen.Melding;
-        EXPECT_EQ(*gelezen.Constructie, voorbeeld.Constructie);
+        EXPECT_EQ(*gelezen.Constructie, voorbeeld);
     }
 }
 
 TEST_F(BestandTest, RealsHebbenTekenplaatsZeventienDecimalenEnVierExponentcijfers) {
-    auto& knoop = c.Constructie.Knopen[0];
+    auto& knoop = c.Knopen[0];
     knoop = {-1.5, 0.0625, RolVerticaal, true, ScharnierendeVerbinding, 1024.0};
-    c.Constructie.Knopen[1] = {-0.0, 2.0, GeenOplegging, true, VasteVerbinding, -0.0};
+    c.Knopen[1] = {-0.0, 2.0, GeenOplegging, true, VasteVerbinding, -0.0};
     const auto regels = Regels(AlsTekst(c));
     EXPECT_EQ(regels[20], "  0 -1.50000000000000000E+0000  6.25000000000000000E-0002"
                           "               -1         2  1.02400000000000000E+0003"
@@ -91,22 +91,22 @@ TEST_F(BestandTest, RealsHebbenTekenplaatsZeventienDecimalenEnVierExponentcijfer
 }
 
 TEST_F(BestandTest, SchaalDrieKomtTerugOpSchaalEen) {
-    c.Constructie = voorbeeld.Constructie;
-    for (auto& knoop : c.Constructie.Knopen) {
+    c = voorbeeld;
+    for (auto& knoop : c.Knopen) {
         knoop.X *= 3;
         knoop.Y *= 3;
     }
-    c.Constructie.Knopen[4].X = 7.0; // not a whole number of grid cells
+    c.Knopen[4].X = 7.0; // not a whole number of grid cells
     c.Schaal = 3;
     const std::string pad = Pad("schaal.kx");
-    ASSERT_EQ(SchrijfConstructieNaarBestand(pad, c, Datum, Tijd), "");
+    ASSERT_EQ(SchrijfConstructieNaarBestand(pad, c, teksten, Datum, Tijd), "");
 
-    TManipuleerConstructie terug{teksten};
+    TConstructie terug;
     terug.Schaal = 2;
-    ASSERT_EQ(LaadConstructie(terug, pad), "");
-    TConstructie verwacht = voorbeeld.Constructie;
+    ASSERT_EQ(LaadConstructie(terug, pad, teksten), "");
+    TConstructie verwacht = voorbeeld;
     verwacht.Knopen[4].X = 7.0 / 3.0;
-    EXPECT_EQ(terug.Constructie, verwacht);
+    EXPECT_EQ(terug, verwacht);
     EXPECT_EQ(terug.Schaal, 1);
 }
 
@@ -126,7 +126,7 @@ TEST_F(BestandTest, OudeBestandenKomenNaHeenEnTerugByteVoorByteTerug) {
         const TLeesResultaat gelezen = Lees(oud);
         ASSERT_TRUE(gelezen.Gelukt()) << gelezen.Melding;
         std::ostringstream uit;
-        SchrijfConstructie(uit, *gelezen.Constructie, 1, regels[3].substr(8), regels[4].substr(8));
+        SchrijfConstructie(uit, *gelezen.Constructie, regels[3].substr(8), regels[4].substr(8));
         EXPECT_EQ(uit.str(), oud);
     }
     EXPECT_GE(bestanden, 5);
@@ -190,28 +190,28 @@ TEST_F(BestandTest, GroteConstructieHeenEnTerug) {
 
         const std::string pad = Pad("lang.kx");
         ASSERT_EQ(Sla(t.c, pad), "");
-        TManipuleerConstructie terug{teksten};
-        ASSERT_EQ(LaadConstructie(terug, pad), "");
-        EXPECT_EQ(terug.Constructie, t.c.Constructie);
+        TConstructie terug;
+        ASSERT_EQ(LaadConstructie(terug, pad, teksten), "");
+        EXPECT_EQ(terug, t.c);
 
         // A last slot freed again is not written.
         t.sel.GevondenBelasting = staven / 2 - 1;
-        t.c.WisBelasting(t.sel);
+        WisBelasting(t.c, t.sel);
         const std::string korter = AlsTekst(t.c);
         EXPECT_EQ(Regels(korter)[13], "aantal belastingen:  " + std::to_string(staven / 2 - 1));
         const TLeesResultaat gelezen = Lees(korter);
         ASSERT_TRUE(gelezen.Gelukt()) << gelezen.Melding;
         EXPECT_EQ(gelezen.Constructie->Belastingen.size(), std::size_t(staven / 2 - 1));
-        EXPECT_TRUE(ZelfdeStructuur(*gelezen.Constructie, t.c.Constructie));
+        EXPECT_TRUE(ZelfdeStructuur(*gelezen.Constructie, t.c));
     }
 }
 
 // One entry beyond the empty structure's slots and every table lists its slots up to the
 // highest in use, also a table that would fit.
 TEST_F(BestandTest, EenSlotBuitenDeLegeTabellenKortElkeTabelIn) {
-    c.VulVoorbeeld();
-    c.Constructie.Belastingen.resize(21);
-    c.Constructie.Belastingen[20] = {2, 1.0, 0.0, true};
+    c = kx::Voorbeeld();
+    c.Belastingen.resize(21);
+    c.Belastingen[20] = {2, 1.0, 0.0, true};
     const std::string tekst = AlsTekst(c);
     const auto regels = Regels(tekst);
     EXPECT_EQ(regels[11], "aantal knopen:       5");
@@ -221,22 +221,22 @@ TEST_F(BestandTest, EenSlotBuitenDeLegeTabellenKortElkeTabelIn) {
     const TLeesResultaat gelezen = Lees(tekst);
     ASSERT_TRUE(gelezen.Gelukt()) << gelezen.Melding;
     EXPECT_EQ(gelezen.Constructie->Knopen.size(), std::size_t{AantalKnoopSlots});
-    EXPECT_TRUE(ZelfdeStructuur(*gelezen.Constructie, c.Constructie));
+    EXPECT_TRUE(ZelfdeStructuur(*gelezen.Constructie, c));
 }
 
 // A bar in use may name a free node, as a file read before its normalisation holds it: the
 // node table reaches that node, so that the file reads back.
 TEST_F(BestandTest, EenStaafNaarEenVrijeKnoopKomtTerug) {
-    c.VulVoorbeeld();
-    c.Constructie.Belastingen.resize(21);
-    c.Constructie.Belastingen[20] = {2, 1.0, 0.0, true};
-    c.Constructie.Knopen.resize(12);
-    c.Constructie.Staven[5] = {4, 11, 50.0, true};
+    c = kx::Voorbeeld();
+    c.Belastingen.resize(21);
+    c.Belastingen[20] = {2, 1.0, 0.0, true};
+    c.Knopen.resize(12);
+    c.Staven[5] = {4, 11, 50.0, true};
     const std::string tekst = AlsTekst(c);
     EXPECT_EQ(Regels(tekst)[11], "aantal knopen:       12");
     const TLeesResultaat gelezen = Lees(tekst);
     ASSERT_TRUE(gelezen.Gelukt()) << gelezen.Melding;
-    EXPECT_TRUE(ZelfdeStructuur(*gelezen.Constructie, c.Constructie));
+    EXPECT_TRUE(ZelfdeStructuur(*gelezen.Constructie, c));
 }
 
 TEST_F(BestandTest, KnopenKomenInHunSlotEnTekstNaHetLaatsteGetalTeltNiet) {
@@ -329,9 +329,9 @@ KapotteBestanden(const std::vector<std::string>& goed) {
 TEST_F(BestandTest, KapotBestandWordtGeweigerdEnLaatDeConstructieOngemoeid) {
     voorbeeld.Schaal = 2;
     const auto geweigerd = [&](const std::string& pad, const std::string& reden) {
-        TManipuleerConstructie ervoor = voorbeeld;
-        EXPECT_EQ(LaadConstructie(ervoor, pad), Lezen(pad) + reden);
-        EXPECT_EQ(ervoor.Constructie, voorbeeld.Constructie) << reden;
+        TConstructie ervoor = voorbeeld;
+        EXPECT_EQ(LaadConstructie(ervoor, pad, teksten), Lezen(pad) + reden);
+        EXPECT_EQ(ervoor, voorbeeld) << reden;
         EXPECT_EQ(ervoor.Schaal, 2);
     };
     for (const auto& [regels, reden] : KapotteBestanden(Regels(Fixture()))) {
@@ -383,16 +383,18 @@ TEST_F(BestandTest, MeldingenInDeTaalVanDeTeksten) {
     const std::string kapot = (map / "kapot.kx").string();
     const std::string zonderMap = (map / "weg" / "nieuw.kx").string();
     for (const bool inHetEngels : {false, true}) {
-        TManipuleerConstructie lezer(inHetEngels ? engels : teksten);
+        TConstructie lezer;
         const std::string lezen = inHetEngels
                                       ? "The file \"" + kapot + "\" cannot be read: "
                                       : "Het bestand \"" + kapot + "\" kan niet worden gelezen: ";
         for (const Geval& g : gevallen) {
             SchrijfAlles(kapot, Samen(g.regels));
-            EXPECT_EQ(LaadConstructie(lezer, kapot), lezen + (inHetEngels ? g.en : g.nl));
+            EXPECT_EQ(LaadConstructie(lezer, kapot, inHetEngels ? engels : teksten),
+                      lezen + (inHetEngels ? g.en : g.nl));
         }
-        lezer.VulVoorbeeld();
-        EXPECT_EQ(SchrijfConstructieNaarBestand(zonderMap, lezer, Datum, Tijd),
+        lezer = kx::Voorbeeld();
+        EXPECT_EQ(SchrijfConstructieNaarBestand(zonderMap, lezer, inHetEngels ? engels : teksten,
+                                                Datum, Tijd),
                   inHetEngels
                       ? "The file \"" + zonderMap + "\" cannot be saved: the folder does not exist."
                       : "Het bestand \"" + zonderMap +
@@ -403,9 +405,9 @@ TEST_F(BestandTest, MeldingenInDeTaalVanDeTeksten) {
 TEST_F(BestandTest, GeladenBestandWordtGenormaliseerd) {
     const std::string losseKnoop = "7" + Rust + Rust + " 0 3" + Rust + " 1";
     SchrijfAlles(Pad("los.kx"), KortBestand({losseKnoop}));
-    c.VulVoorbeeld();
-    ASSERT_EQ(LaadConstructie(c, Pad("los.kx")), "");
-    EXPECT_EQ(c.Constructie, TConstructie{});
+    c = kx::Voorbeeld();
+    ASSERT_EQ(LaadConstructie(c, Pad("los.kx"), teksten), "");
+    EXPECT_EQ(c, TConstructie{});
 }
 
 TEST_F(BestandTest, LegeBronEnVoorbeeldLezenGeenBestand) {
@@ -414,14 +416,14 @@ TEST_F(BestandTest, LegeBronEnVoorbeeldLezenGeenBestand) {
     const fs::path eerder = fs::current_path();
     fs::current_path(map);
     c.Schaal = 4;
-    const std::string melding = LaadConstructie(c, "Voorbeeld");
+    const std::string melding = LaadConstructie(c, "Voorbeeld", teksten);
     fs::current_path(eerder);
     EXPECT_EQ(melding, "");
-    EXPECT_EQ(c.Constructie, voorbeeld.Constructie);
+    EXPECT_EQ(c, voorbeeld);
     EXPECT_EQ(c.Schaal, 1);
 
-    EXPECT_EQ(LaadConstructie(c, ""), "");
-    EXPECT_EQ(c.Constructie, TConstructie{});
+    EXPECT_EQ(LaadConstructie(c, "", teksten), "");
+    EXPECT_EQ(c, TConstructie{});
 }
 
 TEST_F(BestandTest, BewaardeKapotteBestandenLeidenNietTotEenFout) {
@@ -436,7 +438,7 @@ TEST_F(BestandTest, BewaardeKapotteBestandenLeidenNietTotEenFout) {
             continue;
         }
         std::ostringstream uit;
-        SchrijfConstructie(uit, *gelezen.Constructie, 1, Datum, Tijd);
+        SchrijfConstructie(uit, *gelezen.Constructie, Datum, Tijd);
         const TLeesResultaat terug = Lees(uit.str());
         ASSERT_TRUE(terug.Gelukt()) << bestand.path() << ": " << terug.Melding;
         EXPECT_EQ(*terug.Constructie, *gelezen.Constructie) << bestand.path();

@@ -31,11 +31,11 @@ TEST_F(Betrouwbaarheid, GeweigerdOpslaanLaatHetOudeBestandEnGeenTijdelijkBestand
     fs::permissions(map / "alleen-lezen.kx", fs::perms::owner_read);
     fs::create_directory(map / "map.kx");
     ASSERT_EQ(mkfifo(Pad("fifo.kx").c_str(), 0600), 0);
-    TManipuleerConstructie ongeldig = voorbeeld;
-    ongeldig.Constructie.Staven[2].Mp = std::numeric_limits<double>::infinity();
+    TConstructie ongeldig = voorbeeld;
+    ongeldig.Staven[2].Mp = std::numeric_limits<double>::infinity();
     const struct {
         std::string naam;
-        const TManipuleerConstructie& constructie;
+        const TConstructie& constructie;
         std::string reden;
     } gevallen[] = {
         {"ontbreekt/x.kx", voorbeeld, "de map bestaat niet."},
@@ -128,9 +128,9 @@ TEST_F(Betrouwbaarheid, AlleenGewoneBestandenBinnenDeGrensWordenGelezen) {
         {"groot.kx", te},
     };
     for (const auto& [naam, reden] : gevallen) {
-        TManipuleerConstructie c = voorbeeld;
-        EXPECT_EQ(LaadConstructie(c, Pad(naam)), Lezen(Pad(naam)) + reden);
-        EXPECT_EQ(c.Constructie, voorbeeld.Constructie);
+        TConstructie c = voorbeeld;
+        EXPECT_EQ(LaadConstructie(c, Pad(naam), teksten), Lezen(Pad(naam)) + reden);
+        EXPECT_EQ(c, voorbeeld);
     }
 
     // kx-analyse neither waits on a FIFO nor writes through one.
@@ -191,9 +191,8 @@ TEST(Bestandsfout, SysteemfoutenInHetNederlands) {
 // Runs in a child of its own, with a mount namespace of its own, so that the small disk
 // disappears with it. Exit status 0 passed, 77 no disk could be mounted, else failed; what
 // went wrong is written to verslag.
-int VolleSchijfInEigenNaamruimte(const fs::path& map, int verslag,
-                                 const TManipuleerConstructie& oud,
-                                 const TManipuleerConstructie& nieuw) {
+int VolleSchijfInEigenNaamruimte(const fs::path& map, int verslag, const TConstructie& oud,
+                                 const TConstructie& nieuw) {
     const auto meld = [verslag](const std::string& tekst, int status) {
         [[maybe_unused]] const auto n = write(verslag, tekst.data(), tekst.size());
         return status;

@@ -11,33 +11,33 @@ constexpr double pi = std::numbers::pi;
 
 TEST(Structuur, EenOpleggingTeltAlsVerbinding) {
     Tekenaar t;
-    EXPECT_EQ(t.c.ZoekKnoop(0, 0), -1);
-    EXPECT_EQ(t.c.AantalVerbindingen(-1), 0);
-    EXPECT_TRUE(t.c.IsVrijUiteinde(-1));
+    EXPECT_EQ(ZoekKnoop(t.c, 0, 0), -1);
+    EXPECT_EQ(AantalVerbindingen(t.c, -1), 0);
+    EXPECT_TRUE(IsVrijUiteinde(t.c, -1));
     t.Staaf(0, 0, 2, 0);
     t.Oplegging(0, 0, Scharnierend);
-    EXPECT_EQ(t.c.AantalVerbindingen(0), 2);
-    EXPECT_FALSE(t.c.IsVrijUiteinde(0));
-    EXPECT_TRUE(t.c.IsVrijUiteinde(1));
+    EXPECT_EQ(AantalVerbindingen(t.c, 0), 2);
+    EXPECT_FALSE(IsVrijUiteinde(t.c, 0));
+    EXPECT_TRUE(IsVrijUiteinde(t.c, 1));
 }
 
 TEST(Structuur, AlleVerbindingenTegelijkGelijkAanPerKnoop) {
     Tekenaar t;
-    t.c.VulVoorbeeld();
-    t.c.Constructie.Staven[7] = {9, 9, 50.0, true}; // a bar from a node to itself counts once
-    t.c.Constructie.Staven[8] = {40, 2, 50.0, true};
-    const auto alle = t.c.Verbindingen();
-    ASSERT_EQ(alle.size(), t.c.Constructie.Knopen.size());
+    t.c = kx::Voorbeeld();
+    t.c.Staven[7] = {9, 9, 50.0, true}; // a bar from a node to itself counts once
+    t.c.Staven[8] = {40, 2, 50.0, true};
+    const auto alle = Verbindingen(t.c);
+    ASSERT_EQ(alle.size(), t.c.Knopen.size());
     for (std::size_t i = 0; i < alle.size(); ++i) {
-        EXPECT_EQ(alle[i], t.c.AantalVerbindingen(static_cast<std::int32_t>(i))) << i;
+        EXPECT_EQ(alle[i], AantalVerbindingen(t.c, static_cast<std::int32_t>(i))) << i;
     }
 }
 
 // Tables of other lengths hold the same structure when the entries in use are the same.
 TEST(Structuur, ZelfdeStructuurTeltVrijeSlotsNiet) {
     Tekenaar t;
-    t.c.VulVoorbeeld();
-    const TConstructie voorbeeld = t.c.Constructie;
+    t.c = kx::Voorbeeld();
+    const TConstructie voorbeeld = t.c;
     TConstructie langer = voorbeeld;
     langer.Staven.resize(40);
     langer.Staven[30] = {7, 8, 80.0, false};
@@ -57,13 +57,12 @@ TEST(Structuur, ZelfdeStructuurTeltVrijeSlotsNiet) {
 TEST(StaafToevoegen, MaaktTweeKnopenEnEenStaafEnGaatDoorVanafEenVrijUiteinde) {
     Tekenaar t;
     EXPECT_EQ(t.Staaf(1, 1, 3, 1), "");
-    EXPECT_EQ(t.c.Constructie.Knopen[1],
-              (TConstructieKnoop{3, 1, GeenOplegging, true, VasteVerbinding, 0.0}));
-    EXPECT_EQ(t.c.Constructie.Staven[0], (TConstructieStaaf{0, 1, 50.0, true}));
+    EXPECT_EQ(t.c.Knopen[1], (TConstructieKnoop{3, 1, GeenOplegging, true, VasteVerbinding, 0.0}));
+    EXPECT_EQ(t.c.Staven[0], (TConstructieStaaf{0, 1, 50.0, true}));
 
     t.Staaf(3, 1, 3, 4);
     EXPECT_EQ(t.AantalStaven(), 2);
-    EXPECT_EQ(t.c.Constructie.Staven[1].Knoop0, 1);
+    EXPECT_EQ(t.c.Staven[1].Knoop0, 1);
     // The middle node now joins two bars: a third bar from it is refused.
     t.Staaf(3, 1, 6, 1);
     EXPECT_EQ(t.AantalStaven(), 2);
@@ -77,20 +76,20 @@ TEST(StaafToevoegen, MaaktTweeKnopenEnEenStaafEnGaatDoorVanafEenVrijUiteinde) {
 TEST(StaafToevoegen, DeDrukLaatDeConstructieOngemoeid) {
     Tekenaar t;
     t.Staaf(0, 0, 2, 0);
-    const TConstructie voor = t.c.Constructie;
+    const TConstructie voor = t.c;
     t.Wijs(5, 5);
-    t.c.VoegStaafToe(t.sel, 0, 5, 5);
-    EXPECT_EQ(t.c.Constructie, voor);
+    VoegStaafToe(t.c, t.sel, 0, 5, 5, t.teksten);
+    EXPECT_EQ(t.c, voor);
     EXPECT_EQ(t.sel.StaafBegin, -1);
     ASSERT_TRUE(t.sel.NieuwStaafBegin);
     t.Wijs(2, 0);
-    t.c.VoegStaafToe(t.sel, 0, 2, 0);
-    EXPECT_EQ(t.c.Constructie, voor);
+    VoegStaafToe(t.c, t.sel, 0, 2, 0, t.teksten);
+    EXPECT_EQ(t.c, voor);
     EXPECT_EQ(t.sel.StaafBegin, 1);
     EXPECT_FALSE(t.sel.NieuwStaafBegin);
     // The release starts the bar at the pressed free end.
-    t.c.VoegStaafToe(t.sel, 1, 2, 3);
-    EXPECT_EQ(t.c.Constructie.Staven[1], (TConstructieStaaf{1, 2, 50.0, true}));
+    VoegStaafToe(t.c, t.sel, 1, 2, 3, t.teksten);
+    EXPECT_EQ(t.c.Staven[1], (TConstructieStaaf{1, 2, 50.0, true}));
 }
 
 // A new entry takes the lowest free slot; with every slot in use its table grows by one slot,
@@ -100,30 +99,30 @@ TEST(StaafToevoegen, TabellenGroeienMetEenSlotAlsAllesInGebruikIs) {
     for (int i = 0; i < AantalStaafSlots; ++i) {
         ASSERT_EQ(t.Staaf(i, 0, i + 1, 0), "") << i;
     }
-    EXPECT_EQ(t.c.Constructie.Staven.size(), std::size_t{AantalStaafSlots});
+    EXPECT_EQ(t.c.Staven.size(), std::size_t{AantalStaafSlots});
     t.Staaf(AantalStaafSlots, 0, AantalStaafSlots + 1, 0);
-    ASSERT_EQ(t.c.Constructie.Staven.size(), std::size_t{AantalStaafSlots} + 1);
-    EXPECT_EQ(t.c.Constructie.Staven[AantalStaafSlots],
+    ASSERT_EQ(t.c.Staven.size(), std::size_t{AantalStaafSlots} + 1);
+    EXPECT_EQ(t.c.Staven[AantalStaafSlots],
               (TConstructieStaaf{AantalStaafSlots, AantalStaafSlots + 1, 50.0, true}));
     t.sel.GevondenStaaf = 3;
-    t.c.WisStaaf(t.sel);
+    WisStaaf(t.c, t.sel);
     t.Staaf(3, 0, 4, 0);
-    EXPECT_EQ(t.c.Constructie.Staven[3], (TConstructieStaaf{3, 4, 50.0, true}));
-    EXPECT_EQ(t.c.Constructie.Staven.size(), std::size_t{AantalStaafSlots} + 1);
+    EXPECT_EQ(t.c.Staven[3], (TConstructieStaaf{3, 4, 50.0, true}));
+    EXPECT_EQ(t.c.Staven.size(), std::size_t{AantalStaafSlots} + 1);
 
     // The loads likewise; the nodes of a longer chain too.
     for (int i = 0; i <= AantalBelastingSlots; ++i) {
         ASSERT_EQ(t.Belasting(i, -1, i, 0), "") << i;
     }
-    EXPECT_EQ(t.c.Constructie.Belastingen.size(), std::size_t{AantalBelastingSlots} + 1);
-    EXPECT_EQ(t.c.Constructie.Belastingen[AantalBelastingSlots],
+    EXPECT_EQ(t.c.Belastingen.size(), std::size_t{AantalBelastingSlots} + 1);
+    EXPECT_EQ(t.c.Belastingen[AantalBelastingSlots],
               (TConstructieBelasting{AantalBelastingSlots, 0.0, 1.0, true}));
     for (int i = AantalStaafSlots + 1; i < AantalKnoopSlots; ++i) {
         t.Staaf(i, 0, i + 1, 0);
     }
     EXPECT_EQ(t.AantalKnopen(), AantalKnoopSlots + 1);
-    EXPECT_EQ(t.c.Constructie.Knopen.size(), std::size_t{AantalKnoopSlots} + 1);
-    EXPECT_EQ(t.c.ZoekKnoop(AantalKnoopSlots, 0), AantalKnoopSlots);
+    EXPECT_EQ(t.c.Knopen.size(), std::size_t{AantalKnoopSlots} + 1);
+    EXPECT_EQ(ZoekKnoop(t.c, AantalKnoopSlots, 0), AantalKnoopSlots);
 }
 
 TEST(KnoopVerwijderen, MiddenknoopNeemtBeideStavenMeeEnLaatDeBuitensteEenSlagLanger) {
@@ -131,11 +130,11 @@ TEST(KnoopVerwijderen, MiddenknoopNeemtBeideStavenMeeEnLaatDeBuitensteEenSlagLan
     t.Staaf(0, 0, 2, 0);
     t.Staaf(2, 0, 4, 0);
     t.Wijs(2, 0);
-    t.c.WisKnoop(t.sel);
-    t.c.Normaliseer();
+    WisKnoop(t.c, t.sel);
+    Normaliseer(t.c);
     EXPECT_EQ(t.AantalStaven(), 0);
     EXPECT_EQ(t.AantalKnopen(), 2);
-    t.c.Normaliseer();
+    Normaliseer(t.c);
     EXPECT_EQ(t.AantalKnopen(), 0);
 }
 
@@ -153,9 +152,9 @@ TEST(KnoopVerplaatsen, SamenvoegenVanVrijeUiteindenNeemtOplegEnVerbindingOver) {
     t.Verplaats(2, 0, 4, 0);
     EXPECT_EQ(t.AantalKnopen(), 3);
     EXPECT_EQ(t.AantalBelastingen(), 0);
-    const int samen = t.c.ZoekKnoop(4, 0);
+    const int samen = ZoekKnoop(t.c, 4, 0);
     ASSERT_EQ(samen, 1);
-    EXPECT_EQ(t.c.AantalVerbindingen(samen), 2);
+    EXPECT_EQ(AantalVerbindingen(t.c, samen), 2);
 }
 
 // Two free ends merge into the dragged node: it takes the larger connection code, and the other
@@ -176,7 +175,7 @@ TEST(KnoopVerplaatsen, SamenvoegenNeemtDeGrootsteVrijheidEnDeSterksteOplegging) 
         t.Staaf(0, 0, 2, 0); // nodes 0 and 1
         t.Staaf(4, 0, 6, 0); // nodes 2 and 3
         // A node with a support stands on its own, without a bar, in a slot of its own.
-        auto& knopen = t.c.Constructie.Knopen;
+        auto& knopen = t.c.Knopen;
         auto& gesleept = knopen[g.oplegging != GeenOplegging ? 10 : 1];
         auto& doel = knopen[g.doelOplegging != GeenOplegging ? 11 : 2];
         gesleept = {.X = gesleept.Bestaat ? gesleept.X : 2,
@@ -199,14 +198,14 @@ TEST(KnoopVerplaatsen, SamenvoegenNeemtDeGrootsteVrijheidEnDeSterksteOplegging) 
 TEST(KnoopVerplaatsen, VerschuiftZonderDoelEnLaatDeEigenPlekEnEenLosseStaafMet) {
     Tekenaar t;
     t.Staaf(0, 0, 2, 0);
-    const auto voor = t.c.Constructie;
+    const auto voor = t.c;
     t.Verplaats(2, 0, 2, 0);
-    EXPECT_EQ(t.c.Constructie, voor);
+    EXPECT_EQ(t.c, voor);
     // Both ends of one lone bar are free ends; merging them is refused.
     t.Verplaats(2, 0, 0, 0);
-    EXPECT_EQ(t.c.Constructie, voor);
+    EXPECT_EQ(t.c, voor);
     t.Verplaats(2, 0, 3, 1);
-    EXPECT_EQ(t.c.ZoekKnoop(3, 1), 1);
+    EXPECT_EQ(ZoekKnoop(t.c, 3, 1), 1);
     EXPECT_EQ(t.AantalStaven(), 1);
 }
 
@@ -215,12 +214,12 @@ TEST(BelastingToevoegen, OpEenStaafDeeltDeStaaf) {
     t.Staaf(0, 0, 4, 0);
     t.Wijs(4, 0);
     t.sel.GevondenStaaf = 0;
-    t.c.ZetMp(t.sel, 80);
+    ZetMp(t.c, t.sel, 80);
     EXPECT_EQ(t.Belasting(2, -1, 2, 0, 0), "");
     ASSERT_EQ(t.AantalStaven(), 2);
     ASSERT_EQ(t.AantalBelastingen(), 1);
-    const auto& c = t.c.Constructie;
-    ASSERT_EQ(t.c.ZoekKnoop(2, 0), 2);
+    const auto& c = t.c;
+    ASSERT_EQ(ZoekKnoop(t.c, 2, 0), 2);
     EXPECT_EQ(c.Belastingen[0], (TConstructieBelasting{2, 0.0, 1.0, true}));
     // The new bar takes the first half and the Mp of the bar it splits.
     EXPECT_EQ(c.Staven[1], (TConstructieStaaf{0, 2, 80.0, true}));
@@ -231,12 +230,12 @@ TEST(BelastingToevoegen, OpEenStaafDeeltDeStaaf) {
 // The arrow is measured in grid cells: at 2 m per cell a drag of 2 m down is one unit.
 TEST(BelastingToevoegen, InHokjesOpElkeSchaal) {
     Tekenaar t;
-    t.c.HerschaalKnopen(2);
+    HerschaalKnopen(t.c, 2);
     t.Staaf(0, 0, 4, 0);
     t.Belasting(4, -2, 4, 0);
     t.Belasting(2, 0, 0, 0);
-    EXPECT_EQ(t.c.Constructie.Belastingen[0], (TConstructieBelasting{1, 0.0, 1.0, true}));
-    EXPECT_EQ(t.c.Constructie.Belastingen[1], (TConstructieBelasting{0, -1.0, 0.0, true}));
+    EXPECT_EQ(t.c.Belastingen[0], (TConstructieBelasting{1, 0.0, 1.0, true}));
+    EXPECT_EQ(t.c.Belastingen[1], (TConstructieBelasting{0, -1.0, 0.0, true}));
 }
 
 // A removed bar leaves its slot as new: the next bar there gets 50 kNm again.
@@ -244,12 +243,12 @@ TEST(StaafVerwijderen, ZetHetSlotTerug) {
     Tekenaar t;
     t.Staaf(0, 0, 4, 0);
     t.sel.GevondenStaaf = 0;
-    t.c.ZetMp(t.sel, 80);
-    t.c.WisStaaf(t.sel);
-    EXPECT_EQ(t.c.Constructie.Staven[0], (TConstructieStaaf{0, 0, 50.0, false}));
-    t.c.NormaliseerVolledig();
+    ZetMp(t.c, t.sel, 80);
+    WisStaaf(t.c, t.sel);
+    EXPECT_EQ(t.c.Staven[0], (TConstructieStaaf{0, 0, 50.0, false}));
+    NormaliseerVolledig(t.c);
     t.Staaf(0, 0, 4, 0);
-    EXPECT_EQ(t.c.Constructie.Staven[0].Mp, 50.0);
+    EXPECT_EQ(t.c.Staven[0].Mp, 50.0);
 }
 
 // MaxSlots bars in triangles of three nodes each fill the bar and node tables; a full table
@@ -264,17 +263,17 @@ TEST(VolleTabellen, GevenHunMeldingEnLatenAllesStaan) {
     }
     ASSERT_EQ(t.AantalStaven(), MaxSlots);
     ASSERT_EQ(t.AantalKnopen(), MaxSlots);
-    const auto voor = t.c.Constructie;
+    const auto voor = t.c;
     EXPECT_EQ(t.Staaf(0, 5, 1, 5), "999 staven is het maximum");
     EXPECT_EQ(t.Belasting(0.5, -1, 0.5, 0, 0),
               "Deze belasting verdeelt de staaf. U heb het maximum aantal staven bereikt.");
-    EXPECT_EQ(t.c.Constructie, voor);
+    EXPECT_EQ(t.c, voor);
     // With one bar less the nodes are still full: a bar that needs a new node is not made.
     t.sel.GevondenStaaf = 0;
-    t.c.WisStaaf(t.sel);
+    WisStaaf(t.c, t.sel);
     EXPECT_EQ(t.Staaf(0, 5, 1, 5), "");
     EXPECT_EQ(t.AantalStaven(), MaxSlots - 1);
-    EXPECT_EQ(t.c.Constructie.Knopen.size(), std::size_t{MaxSlots});
+    EXPECT_EQ(t.c.Knopen.size(), std::size_t{MaxSlots});
 
     for (int i = 0; i < MaxSlots; ++i) {
         const double x = 3.0 * (i / 3) + (i % 3 == 1 ? 1 : 0);
@@ -283,14 +282,14 @@ TEST(VolleTabellen, GevenHunMeldingEnLatenAllesStaan) {
     }
     EXPECT_EQ(t.Belasting(0, -1, 0, 0), "999 belastingen is het maximum");
     EXPECT_EQ(t.AantalBelastingen(), MaxSlots);
-    EXPECT_EQ(t.c.Constructie.Belastingen.size(), std::size_t{MaxSlots});
+    EXPECT_EQ(t.c.Belastingen.size(), std::size_t{MaxSlots});
     // Nothing under the head: nothing happens.
     t.Wijs(-20, 20);
     t.sel.GevondenBelasting = 3;
-    t.c.WisBelasting(t.sel);
+    WisBelasting(t.c, t.sel);
     EXPECT_EQ(t.Belasting(-20, 19, -20, 20), "");
     EXPECT_EQ(t.AantalBelastingen(), MaxSlots - 1);
-    EXPECT_EQ(t.c.Constructie.Belastingen[3], TConstructieBelasting{});
+    EXPECT_EQ(t.c.Belastingen[3], TConstructieBelasting{});
 }
 
 // Every operation reaches slots beyond a hundred: a chain of 110 bars, node k at (k, 0).
@@ -299,7 +298,7 @@ TEST(GroteTabellen, ElkeBewerkingWerktVoorbijHonderdStaven) {
     for (int i = 0; i < 110; ++i) {
         ASSERT_EQ(t.Staaf(i, 0, i + 1, 0), "") << i;
     }
-    const auto& c = t.c.Constructie;
+    const auto& c = t.c;
     // A load on the middle of bar 105 splits it: bar 110 and node 111 are new.
     EXPECT_EQ(t.Belasting(105.5, -1, 105.5, 0, 105), "");
     EXPECT_EQ(c.Staven[110], (TConstructieStaaf{105, 111, 50.0, true}));
@@ -307,31 +306,31 @@ TEST(GroteTabellen, ElkeBewerkingWerktVoorbijHonderdStaven) {
     EXPECT_EQ(c.Belastingen[0], (TConstructieBelasting{111, 0.0, 1.0, true}));
 
     t.sel.GevondenStaaf = 108;
-    t.c.ZetMp(t.sel, 80);
+    ZetMp(t.c, t.sel, 80);
     EXPECT_EQ(c.Staven[108].Mp, 80.0);
     t.Wijs(104, 0);
-    t.c.ZetVerbinding(t.sel, ScharnierendeVerbinding);
+    ZetVerbinding(t.c, t.sel, ScharnierendeVerbinding);
     EXPECT_EQ(c.Knopen[104].Vrijheid, ScharnierendeVerbinding);
     // Without bar 107 the nodes 107 and 108 are free ends: one takes a support, the other
     // merges with the end of the chain.
     t.sel.GevondenStaaf = 107;
-    t.c.WisStaaf(t.sel);
-    t.c.Normaliseer();
+    WisStaaf(t.c, t.sel);
+    Normaliseer(t.c);
     t.Oplegging(108, 0, Scharnierend);
     EXPECT_EQ(c.Knopen[108].Oplegging, Scharnierend);
     t.Verplaats(107, 0, 110, 0);
-    EXPECT_EQ(t.c.ZoekKnoop(110, 0), 107);
+    EXPECT_EQ(ZoekKnoop(t.c, 110, 0), 107);
     EXPECT_FALSE(c.Knopen[110].Bestaat);
     EXPECT_EQ(c.Staven[109], (TConstructieStaaf{109, 107, 50.0, true}));
     // Removing node 103 takes its two bars; removing the load leaves its slot free.
     t.Wijs(103, 0);
-    t.c.WisKnoop(t.sel);
-    t.c.NormaliseerVolledig();
+    WisKnoop(t.c, t.sel);
+    NormaliseerVolledig(t.c);
     EXPECT_FALSE(c.Staven[102].Bestaat);
     EXPECT_FALSE(c.Staven[103].Bestaat);
     EXPECT_EQ(t.AantalStaven(), 108);
     t.sel.GevondenBelasting = 0;
-    t.c.WisBelasting(t.sel);
+    WisBelasting(t.c, t.sel);
     EXPECT_EQ(t.AantalBelastingen(), 0);
 }
 
@@ -340,37 +339,37 @@ TEST(Opleggingen, AlleenAanEenUiteindeEnGeenOpleggingMaaktDeKnoopStijf) {
     t.Staaf(0, 0, 2, 0);
     t.Staaf(2, 0, 4, 0);
     t.Wijs(2, 0);
-    t.c.ZetVerbinding(t.sel, ScharnierendeVerbinding);
-    t.c.ZetOplegging(t.sel, Inklemming);
-    const auto& midden = t.c.Constructie.Knopen[1];
+    ZetVerbinding(t.c, t.sel, ScharnierendeVerbinding);
+    ZetOplegging(t.c, t.sel, Inklemming);
+    const auto& midden = t.c.Knopen[1];
     EXPECT_EQ(midden.Oplegging, GeenOplegging);
     EXPECT_EQ(midden.Vrijheid, ScharnierendeVerbinding);
-    t.c.ZetOplegging(t.sel, GeenOplegging);
+    ZetOplegging(t.c, t.sel, GeenOplegging);
     EXPECT_EQ(midden.Vrijheid, VasteVerbinding);
 
     t.Oplegging(0, 0, RolHorizontaal);
-    EXPECT_EQ(t.c.Constructie.Knopen[0].Vrijheid, ScharnierendeVerbinding);
+    EXPECT_EQ(t.c.Knopen[0].Vrijheid, ScharnierendeVerbinding);
     // A supported node keeps the connection its support set, and may change its support.
-    t.c.ZetVerbinding(t.sel, VasteVerbinding);
-    EXPECT_EQ(t.c.Constructie.Knopen[0].Vrijheid, ScharnierendeVerbinding);
-    t.c.ZetOplegging(t.sel, Inklemming);
-    EXPECT_EQ(t.c.Constructie.Knopen[0].Oplegging, Inklemming);
-    EXPECT_EQ(t.c.Constructie.Knopen[0].Vrijheid, VasteVerbinding);
+    ZetVerbinding(t.c, t.sel, VasteVerbinding);
+    EXPECT_EQ(t.c.Knopen[0].Vrijheid, ScharnierendeVerbinding);
+    ZetOplegging(t.c, t.sel, Inklemming);
+    EXPECT_EQ(t.c.Knopen[0].Oplegging, Inklemming);
+    EXPECT_EQ(t.c.Knopen[0].Vrijheid, VasteVerbinding);
 }
 
 TEST(Schaal, HerschalenVerandertDeMetersExactEnNietDeBelastingen) {
     Tekenaar t;
     t.Staaf(0.5, 1.25, 3, 1);
     t.Belasting(3, 0, 3, 1);
-    t.c.HerschaalKnopen(2);
-    EXPECT_EQ(t.c.Constructie.Knopen[0].X, 1.0);
-    EXPECT_EQ(t.c.Constructie.Knopen[0].Y, 2.5);
-    EXPECT_EQ(t.c.Constructie.Belastingen[0].Fy, 1.0);
-    t.c.HerschaalKnopen(3);
-    t.c.HerschaalKnopen(7);
-    t.c.HerschaalKnopen(1);
-    EXPECT_EQ(t.c.Constructie.Knopen[0].X, 0.5);
-    EXPECT_EQ(t.c.Constructie.Knopen[0].Y, 1.25);
+    HerschaalKnopen(t.c, 2);
+    EXPECT_EQ(t.c.Knopen[0].X, 1.0);
+    EXPECT_EQ(t.c.Knopen[0].Y, 2.5);
+    EXPECT_EQ(t.c.Belastingen[0].Fy, 1.0);
+    HerschaalKnopen(t.c, 3);
+    HerschaalKnopen(t.c, 7);
+    HerschaalKnopen(t.c, 1);
+    EXPECT_EQ(t.c.Knopen[0].X, 0.5);
+    EXPECT_EQ(t.c.Knopen[0].Y, 1.25);
     EXPECT_EQ(t.c.Schaal, 1);
 }
 
@@ -381,15 +380,15 @@ TEST(Richting, HoekenOpHetSchermEnDeZijdeVanEenOplegging) {
     EXPECT_DOUBLE_EQ(Richtingshoek({0, 0}, {-1, 1}), 5 * pi / 4);
 
     Tekenaar t;
-    t.Staaf(2, 0, 2, 3);                                // column, foot at (2, 3)
-    t.Staaf(4, 0, 7, 0);                                // beam
-    EXPECT_EQ(t.c.Oplegrichting(1, Scharnierend), 0.5); // neighbour above: support below
-    EXPECT_EQ(t.c.Oplegrichting(2, Inklemming), 0.0);   // left end of a beam: hatch left
-    EXPECT_EQ(t.c.Oplegrichting(3, RolVerticaal), 1.0); // bar leaves to the left
-    EXPECT_EQ(t.c.Oplegrichting(2, RolVerticaal), 0.0);
-    EXPECT_EQ(t.c.Oplegrichting(1, RolHorizontaal), 0.5);
-    EXPECT_EQ(t.c.Oplegrichting(0, RolHorizontaal), -0.5);
-    EXPECT_EQ(t.c.Oplegrichting(20, Scharnierend), 0.0);
+    t.Staaf(2, 0, 2, 3);                                 // column, foot at (2, 3)
+    t.Staaf(4, 0, 7, 0);                                 // beam
+    EXPECT_EQ(Oplegrichting(t.c, 1, Scharnierend), 0.5); // neighbour above: support below
+    EXPECT_EQ(Oplegrichting(t.c, 2, Inklemming), 0.0);   // left end of a beam: hatch left
+    EXPECT_EQ(Oplegrichting(t.c, 3, RolVerticaal), 1.0); // bar leaves to the left
+    EXPECT_EQ(Oplegrichting(t.c, 2, RolVerticaal), 0.0);
+    EXPECT_EQ(Oplegrichting(t.c, 1, RolHorizontaal), 0.5);
+    EXPECT_EQ(Oplegrichting(t.c, 0, RolHorizontaal), -0.5);
+    EXPECT_EQ(Oplegrichting(t.c, 20, Scharnierend), 0.0);
 
     // The boundaries of each sector belong to the sector that starts there.
     struct Geval {
@@ -405,7 +404,7 @@ TEST(Richting, HoekenOpHetSchermEnDeZijdeVanEenOplegging) {
                           Geval{11, 10, Inklemming, 0.0}}) {
         Tekenaar s;
         s.Staaf(10, 10, g.buurX, g.buurY);
-        EXPECT_EQ(s.c.Oplegrichting(0, g.soort), g.richting) << g.buurX << ',' << g.buurY;
+        EXPECT_EQ(Oplegrichting(s.c, 0, g.soort), g.richting) << g.buurX << ',' << g.buurY;
     }
 }
 

@@ -86,8 +86,8 @@ TEST(EngineEnumeratie, VervangendeConstructiesVanDeUitkraging) {
 TEST(EngineEnumeratie, VervangendeConstructieVanHetVoorbeeld) {
     Opstelling o;
     Voorbeeld(o);
-    o.c.Constructie.Staven[3].Mp = 30.0; // 0-4
-    o.c.Constructie.Staven[1].Mp = 80.0; // 4-2
+    o.c.Staven[3].Mp = 30.0; // 0-4
+    o.c.Staven[1].Mp = 80.0; // 4-2
     ASSERT_EQ(o.Enumereer(), "");
 
     // Mechanism 1, hinges at nodes 2 and 4: the left column merges through node 0.
@@ -168,8 +168,8 @@ TEST(EngineEnumeratie, TweeRollenKrijgenElkEenEigenPendel) {
         Opstelling o;
         Ligger(o, 3, 6, RolHorizontaal, RolVerticaal);
         if (vol) {
-            o.c.Constructie.Knopen.resize(3);
-            o.c.Constructie.Staven.resize(2);
+            o.c.Knopen.resize(3);
+            o.c.Staven.resize(2);
         }
         PlaatsEnVoegSamen(o, Rij{1});
         const auto& m = o.a.VMechanismen[0];

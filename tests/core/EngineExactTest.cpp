@@ -33,7 +33,7 @@ struct Frame {
 
 std::function<void(Opstelling&)> Bestand(const std::string& naam) {
     return [naam](Opstelling& o) {
-        ASSERT_EQ(LaadConstructie(o.c, std::string(KX_FIXTURES) + "/" + naam), "");
+        ASSERT_EQ(LaadConstructie(o.c, std::string(KX_FIXTURES) + "/" + naam, o.teksten), "");
     };
 }
 
@@ -91,7 +91,7 @@ const std::vector<Frame>& Frames() {
         {"schoorligger op schaal 2: Fp = 6 Mp / L",
          [](Opstelling& o) {
              SchoorLigger(o);
-             o.c.HerschaalKnopen(2);
+             HerschaalKnopen(o.c, 2);
          },
          {{25, {{"AB", -1}, {"BC", 1}, {"CD", 0}}, {{0, -6}}}},
          0},

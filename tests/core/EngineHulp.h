@@ -3,7 +3,9 @@
 #include "engine/Analyse.h"
 #include "engine/Mechanisme.h"
 #include "engine/VervangendeConstructie.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
+#include "model/Bewerkingen.h"
+#include "model/Controle.h"
 #include "text/Teksten.h"
 
 #include <string>
@@ -15,33 +17,32 @@ namespace kx::test {
 // A structure with its text table and an analysis of it.
 struct Opstelling {
     Teksten teksten;
-    TManipuleerConstructie c{teksten};
+    TConstructie c;
     TAnalyse a{teksten};
 
     // The connection follows from the support, as the editor sets it.
     void Knoop(int slot, double x, double y, int oplegging = GeenOplegging) {
         const bool scharnierend = oplegging != GeenOplegging && oplegging != Inklemming;
-        c.Constructie.Knopen[slot] = {
+        c.Knopen[slot] = {
             x, y, oplegging, true, scharnierend ? ScharnierendeVerbinding : VasteVerbinding, 0.0};
     }
-    void Staaf(int slot, int k0, int k1, double mp = 50.0) {
-        c.Constructie.Staven[slot] = {k0, k1, mp, true};
-    }
+    void Staaf(int slot, int k0, int k1, double mp = 50.0) { c.Staven[slot] = {k0, k1, mp, true}; }
     void Last(int slot, int knoop, double fx, double fy) {
-        c.Constructie.Belastingen[slot] = {knoop, fx, fy, true};
+        c.Belastingen[slot] = {knoop, fx, fy, true};
     }
 
     // The check followed by the enumeration, or by the whole analysis; returns the check's
     // message.
     std::string Enumereer() {
-        auto melding = c.ControleerConstructie();
+        NormaliseerVolledig(c);
+        auto melding = ControleerConstructie(c, teksten);
         if (melding.empty()) {
             a.BepaalMechanismen(c);
         }
         return melding;
     }
     std::string Analyseer(TVoortgangsMelder* melder = nullptr) {
-        auto melding = ControleerVoorAnalyse(c);
+        auto melding = ControleerVoorAnalyse(c, teksten);
         if (melding.empty()) {
             a.BepaalMechanismen(c);
             a.BerekeningDeel2(melder);
@@ -62,7 +63,7 @@ struct Opstelling {
 
 // The example portal frame.
 inline void Voorbeeld(Opstelling& o) {
-    o.c.VulVoorbeeld();
+    o.c = kx::Voorbeeld();
 }
 
 // A beam of two bars on nodes 0, 1 and 2 at x = 0, midden and eind, with a load fy (down on the

@@ -48,7 +48,7 @@ TEST(InvoerKnoopCoordinaat, OpHetRasterVanElkeFijnheidEnSchaal) {
     for (const Geval& g : gevallen) {
         Tekenaar t;
         t.Staaf(0, 0, 4, 0);
-        t.c.HerschaalKnopen(g.schaal);
+        HerschaalKnopen(t.c, g.schaal);
         const TInvoer x = InvoerKnoopCoordinaat(t.c, 1, 0, "7,3", g.fijnheid);
         EXPECT_EQ(x.Waarde, g.verwacht) << g.schaal << " " << g.fijnheid;
         EXPECT_EQ(InvoerKnoopCoordinaat(t.c, 1, 1, "7.3", g.fijnheid).Waarde, g.verwacht);
@@ -80,7 +80,7 @@ TEST(InvoerKnoopCoordinaat, WeigertBuitenBereikEnEenBezettePlaats) {
     // Its own place is no refusal; the limit grows with the scale.
     EXPECT_EQ(InvoerKnoopCoordinaat(t.c, 1, 0, "4", 2).Waarde, 4.0);
     EXPECT_EQ(InvoerKnoopCoordinaat(t.c, 0, 0, "30,5", 2).Grens, 30.0);
-    t.c.HerschaalKnopen(2);
+    HerschaalKnopen(t.c, 2);
     // 30.5 m is 15.25 cells: the nearest half cell is 15.5, 31 m.
     EXPECT_EQ(InvoerKnoopCoordinaat(t.c, 0, 0, "30,5", 2).Waarde, 31.0);
 }

@@ -35,7 +35,7 @@ TEST(Leerboek, ElkRaamwerkBezwijktBijDeLastVanHetLeerboekEnDeStatischeStellingBe
     for (const auto& r : LeerboekRaamwerken()) {
         SCOPED_TRACE(r.Naam);
         Opstelling o;
-        o.c.Constructie = r.Constructie;
+        o.c = r.Constructie;
         ASSERT_EQ(o.Analyseer(), "");
         ASSERT_GT(o.a.AantalMechanismen, 0);
         const auto& maatgevend =
@@ -46,7 +46,7 @@ TEST(Leerboek, ElkRaamwerkBezwijktBijDeLastVanHetLeerboekEnDeStatischeStellingBe
             // No mechanism lies below the true collapse load.
             EXPECT_GE(m.Vgl.Bezwijklast, r.Bezwijklast * (1.0 - Relatief));
         }
-        const TEvenwicht evenwicht(o.c.Constructie);
+        const TEvenwicht evenwicht(o.c);
         const auto controle =
             ControleerMaatgevend(evenwicht, MechanismeOpgaven(o.a), o.a.MaatgevendMechanisme);
         EXPECT_NEAR(controle.Waar.Bezwijklast, r.Bezwijklast, Relatief * r.Bezwijklast);
@@ -65,7 +65,7 @@ TEST(Leerboek, BijMeerScharnierenDanPlaatsenIsErEenCombinatieVanAllePlaatsen) {
     // Fixed-ended beam with the load at mid-span: n = 3 counts the normal force, and the three
     // places make the one mechanism.
     Opstelling o;
-    o.c.Constructie = LeerboekRaamwerken()[0].Constructie;
+    o.c = LeerboekRaamwerken()[0].Constructie;
     ASSERT_EQ(o.Analyseer(), "");
     EXPECT_EQ(o.a.Onbepaaldheid, 3);
     EXPECT_EQ(o.a.AantalPlaatsen, 3);

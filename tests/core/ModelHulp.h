@@ -1,6 +1,8 @@
 #pragma once
 
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
+#include "model/Bewerkingen.h"
+#include "model/Controle.h"
 #include "text/Teksten.h"
 
 #include <algorithm>
@@ -16,46 +18,44 @@ namespace kx::test {
 // mouse position runs before each press and release.
 class Tekenaar {
 public:
-    Tekenaar() : c(teksten) {}
-
     Teksten teksten;
-    TManipuleerConstructie c;
+    TConstructie c;
     TSelectie sel;
 
     void Wijs(double x, double y) {
-        sel.GevondenKnoop = c.ZoekKnoop(x, y);
+        sel.GevondenKnoop = ZoekKnoop(c, x, y);
         sel.GevondenStaaf = -1;
         sel.GevondenBelasting = -1;
     }
     std::string Staaf(double x0, double y0, double x1, double y1) {
-        c.VoegStaafToe(sel, 0, x0, y0);
-        auto melding = c.VoegStaafToe(sel, 1, x1, y1);
-        c.Normaliseer();
+        VoegStaafToe(c, sel, 0, x0, y0, teksten);
+        auto melding = VoegStaafToe(c, sel, 1, x1, y1, teksten);
+        Normaliseer(c);
         return melding;
     }
     void Verplaats(double x0, double y0, double x1, double y1) {
         Wijs(x0, y0);
-        c.VerplaatsKnoop(sel, 0, x0, y0);
+        VerplaatsKnoop(c, sel, 0, x0, y0);
         Wijs(x1, y1);
-        c.VerplaatsKnoop(sel, 1, x1, y1);
-        c.Normaliseer();
+        VerplaatsKnoop(c, sel, 1, x1, y1);
+        Normaliseer(c);
     }
     // A load from tail (x0, y0) to head (x1, y1); staaf is the bar under the head, or -1.
     std::string Belasting(double x0, double y0, double x1, double y1, int staaf = -1) {
-        c.VoegBelastingToe(sel, 0, x0, y0);
+        VoegBelastingToe(c, sel, 0, x0, y0, teksten);
         Wijs(x1, y1);
         sel.GevondenStaaf = staaf;
-        auto melding = c.VoegBelastingToe(sel, 1, x1, y1);
-        c.Normaliseer();
+        auto melding = VoegBelastingToe(c, sel, 1, x1, y1, teksten);
+        Normaliseer(c);
         return melding;
     }
     void Oplegging(double x, double y, int code) {
         Wijs(x, y);
-        c.ZetOplegging(sel, code);
+        ZetOplegging(c, sel, code);
     }
-    int AantalStaven() const { return Tel(c.Constructie.Staven); }
-    int AantalKnopen() const { return Tel(c.Constructie.Knopen); }
-    int AantalBelastingen() const { return Tel(c.Constructie.Belastingen); }
+    int AantalStaven() const { return Tel(c.Staven); }
+    int AantalKnopen() const { return Tel(c.Knopen); }
+    int AantalBelastingen() const { return Tel(c.Belastingen); }
 
 private:
     template <typename T> static int Tel(const T& tabel) {
@@ -79,13 +79,13 @@ public:
         for (std::size_t k = 1; k + 1 < punten_.size(); ++k) {
             if (Kans(0.15)) {
                 t.Wijs(punten_[k].x, punten_[k].y);
-                t.c.ZetVerbinding(t.sel, ScharnierendeVerbinding);
+                ZetVerbinding(t.c, t.sel, ScharnierendeVerbinding);
             }
         }
         for (int b = 0; b < AantalStaafSlots; ++b) {
-            if (t.c.Constructie.Staven[b].Bestaat && Kans(0.3)) {
+            if (t.c.Staven[b].Bestaat && Kans(0.3)) {
                 t.sel.GevondenStaaf = b;
-                t.c.ZetMp(t.sel, Getal(20, 100));
+                ZetMp(t.c, t.sel, Getal(20, 100));
             }
         }
         const int lasten = Getal(1, 3);
@@ -96,7 +96,7 @@ public:
                 LastOpStaaf(t);
             }
         }
-        return t.c.Constructie;
+        return t.c;
     }
 
 private:
@@ -144,12 +144,12 @@ private:
     // A load released on a grid point inside a bar splits that bar there.
     void LastOpStaaf(Tekenaar& t) {
         const int b = Getal(0, AantalStaafSlots - 1);
-        const auto& staaf = t.c.Constructie.Staven[b];
+        const auto& staaf = t.c.Staven[b];
         if (!staaf.Bestaat) {
             return;
         }
-        const auto& k0 = t.c.Constructie.Knopen[staaf.Knoop0];
-        const auto& k1 = t.c.Constructie.Knopen[staaf.Knoop1];
+        const auto& k0 = t.c.Knopen[staaf.Knoop0];
+        const auto& k1 = t.c.Knopen[staaf.Knoop1];
         const int cellen =
             static_cast<int>(std::max(std::fabs(k1.X - k0.X), std::fabs(k1.Y - k0.Y)));
         if (cellen >= 2) {

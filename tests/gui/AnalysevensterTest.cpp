@@ -178,7 +178,7 @@ TEST_F(Analysevenster, OntwerpgrootteHoogtesEnEenNieuweAnalyse) {
     EXPECT_EQ(Hoogte(Kind::kindWanneerBezwijken), arbeid);
 
     ASSERT_EQ(m.Gebieden()[KlikVolgende].Doel, GeenDoel); // three mechanisms fit one page
-    venster->Document().Bewerk({}, [](TManipuleerConstructie& c) { test::VulVijfMechanismen(c); });
+    venster->Document().Bewerk({}, [](TConstructie& c) { test::VulVijfMechanismen(c); });
     Klik(m.Vlak(), Midden(m.Gebieden()[1]));
     ASSERT_EQ(venster->AantalAnalyses(), 2);
     EXPECT_EQ(venster->Zijpaneel()->MechanismeKeuze()->count(), 5);
@@ -365,8 +365,7 @@ TEST_F(Analysevenster, AlgemeneRaamwerkenTekenenInElkVenster) {
     StartGroot();
     for (const auto& [naam, constructie] : gevallen) {
         SCOPED_TRACE(naam);
-        venster->Document().Bewerk({},
-                                   [&](TManipuleerConstructie& c) { c.Constructie = constructie; });
+        venster->Document().Bewerk({}, [&](TConstructie& c) { c = constructie; });
         TfrmHoeBezwijken& m = OpenMechanismen(600, 950);
         ASSERT_TRUE(dialogen.Meldingen.isEmpty()) << dialogen.Meldingen.join("\n").toStdString();
         ASSERT_TRUE(venster->Document().ResultatenGeldig());

@@ -33,7 +33,7 @@ protected:
     QString Gevonden(int soort) const { return editor.GevondenLabel(soort)->text(); }
     QString Hint() const { return editor.Tekenvlak()->toolTip(); }
 
-    const TConstructie& C() const { return document.Constructie().Constructie; }
+    const TConstructie& C() const { return document.Constructie(); }
     std::pair<double, double> Plek(int knoop) const {
         const auto& k = C().Knopen[static_cast<std::size_t>(knoop)];
         return {k.X, k.Y};
@@ -268,9 +268,9 @@ TEST_F(Constructievenster, AlleenEenEchteWijzigingTelt) {
 
     // A table with MaxSlots bars in use takes no more: the release says so and the hint line
     // tells why. Copies of the first bar fill it here, faster than drawing them.
-    document.Bewerk("vullen", [](TManipuleerConstructie& c) {
-        const TConstructieStaaf eerste = c.Constructie.Staven[0];
-        c.Constructie.Staven.resize(MaxSlots, eerste);
+    document.Bewerk("vullen", [](TConstructie& c) {
+        const TConstructieStaaf eerste = c.Staven[0];
+        c.Staven.resize(MaxSlots, eerste);
     });
     ASSERT_EQ(Aantal(C().Staven), MaxSlots);
     const int knopen = Aantal(C().Knopen);

@@ -4,7 +4,9 @@
 #include "drawing/Opmaak.h"
 #include "drawing/Tekst.h"
 #include "engine/Analyse.h"
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
+#include "model/Bewerkingen.h"
+#include "model/Controle.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 #include "ui/AnalyseVenster.h"
@@ -161,21 +163,21 @@ inline QAction* Actie(const QMenu* menu, const QString& tekst) {
 
 // A frame of four bars clamped at both feet with one load: S = 3 and five hinge places, so
 // C(5, 4) = 5 mechanisms.
-inline void VulVijfMechanismen(TManipuleerConstructie& c) {
-    c.MaakLeeg();
+inline void VulVijfMechanismen(TConstructie& c) {
+    c = TConstructie{};
     const std::array<TPunt, 5> punten{{{2, 6}, {2, 2}, {5, 2}, {8, 2}, {8, 6}}};
     for (std::size_t i = 0; i < punten.size(); ++i) {
         const bool voet = i == 0 || i == 4;
-        c.Constructie.Knopen[i] = {.X = punten[i].x,
-                                   .Y = punten[i].y,
-                                   .Oplegging = voet ? Inklemming : GeenOplegging,
-                                   .Bestaat = true};
+        c.Knopen[i] = {.X = punten[i].x,
+                       .Y = punten[i].y,
+                       .Oplegging = voet ? Inklemming : GeenOplegging,
+                       .Bestaat = true};
         if (i < 4) {
             const auto n = static_cast<std::int32_t>(i);
-            c.Constructie.Staven[i] = {.Knoop0 = n, .Knoop1 = n + 1, .Bestaat = true};
+            c.Staven[i] = {.Knoop0 = n, .Knoop1 = n + 1, .Bestaat = true};
         }
     }
-    c.Constructie.Belastingen[0] = {.Knoop = 2, .Fy = 1, .Bestaat = true};
+    c.Belastingen[0] = {.Knoop = 2, .Fy = 1, .Bestaat = true};
 }
 
 // The main window with scripted dialogs, shown as the program shows it.
@@ -197,15 +199,14 @@ protected:
         venster->resize(1400, 900);
         venster->Editorvenster()->showNormal();
         if (vijfMechanismen) {
-            venster->Document().Bewerk({},
-                                       [](TManipuleerConstructie& c) { VulVijfMechanismen(c); });
+            venster->Document().Bewerk({}, [](TConstructie& c) { VulVijfMechanismen(c); });
         } else {
             venster->LaadConstructie("Voorbeeld");
         }
     }
 
     TfrmConstructie& Editor() { return *venster->Constructievenster(); }
-    int AantalStaven() const { return Aantal(venster->Constructie().Constructie.Staven); }
+    int AantalStaven() const { return Aantal(venster->Constructie().Staven); }
 
     // Draws a bar from (2, 2) to (7, 2) m; like any press in the editor it marks a change.
     void Bewerk() { Sleep(Editor(), {80, 80}, {280, 80}); }

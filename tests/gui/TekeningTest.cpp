@@ -120,13 +120,13 @@ TEST(Afbeelding, CelEnGrenzenVanDeWereld) {
 class Structuur : public ::testing::Test {
 protected:
     Teksten teksten;
-    TManipuleerConstructie c{teksten};
+    TConstructie c;
     TSelectie gevonden;
     QImage beeld = WitVlak(300, 300);
 
-    void SetUp() override { c.MaakLeeg(); }
+    void SetUp() override { c = TConstructie{}; }
     void Knoop(int i, double x, double y, std::int32_t oplegging = GeenOplegging) {
-        c.Constructie.Knopen[static_cast<std::size_t>(i)] = {
+        c.Knopen[static_cast<std::size_t>(i)] = {
             .X = x,
             .Y = y,
             .Oplegging = oplegging,
@@ -134,7 +134,7 @@ protected:
             .Vrijheid = oplegging == Scharnierend ? ScharnierendeVerbinding : VasteVerbinding};
     }
     void Staaf(int i, int van, int naar, double mp = 50.0) {
-        c.Constructie.Staven[static_cast<std::size_t>(i)] = {
+        c.Staven[static_cast<std::size_t>(i)] = {
             .Knoop0 = van, .Knoop1 = naar, .Mp = mp, .Bestaat = true};
     }
     // At zoom 40, fineness 2 and scale 1.
@@ -176,7 +176,7 @@ TEST_F(Structuur, SymbolenAanDeKantVanDeStaaf) {
     EXPECT_EQ(Zwart(QRect(60, 110, 15, 16)), 0);
     EXPECT_EQ(Zwart(QRect(86, 110, 15, 16)), 0);
 
-    c.MaakLeeg();
+    c = TConstructie{};
     Knoop(0, 2, 2, Inklemming);
     Knoop(1, 5, 2);
     Staaf(0, 0, 1);
@@ -185,8 +185,8 @@ TEST_F(Structuur, SymbolenAanDeKantVanDeStaaf) {
     EXPECT_EQ(Zwart(QRect(60, 65, 14, 31)), 0);
 
     Knoop(0, 2, 2);
-    c.Constructie.Staven[0].Mp = 0;
-    c.Constructie.Belastingen[0] = {.Knoop = 0, .Bestaat = true};
+    c.Staven[0].Mp = 0;
+    c.Belastingen[0] = {.Knoop = 0, .Bestaat = true};
     Teken();
     const auto rood = [&](int y) { return Inkt(beeld, QRect(65, y, 31, 1), QColor(255, 0, 0)); };
     EXPECT_EQ(rood(70), 0);
@@ -333,7 +333,7 @@ TEST(Pagina, KolommenNaarBreedte) {
 class View : public ::testing::Test {
 protected:
     Teksten teksten;
-    TManipuleerConstructie constructie{teksten};
+    TConstructie constructie;
     TAnalyse analyse{teksten};
     TWeergaveOpties opties;
     Klikgebieden klik;
@@ -343,12 +343,11 @@ protected:
     const TRechthoek gebied{0, 0, 600, 3000};
 
     void SetUp() override {
-        constructie.VulVoorbeeld();
+        constructie = kx::Voorbeeld();
         analyse.BepaalMechanismen(constructie);
         analyse.BerekeningDeel2();
         ASSERT_GT(analyse.AantalMechanismen, 0);
-        krachten.Bereken(constructie.Constructie, MechanismeOpgaven(analyse),
-                         analyse.MaatgevendMechanisme);
+        krachten.Bereken(constructie, MechanismeOpgaven(analyse), analyse.MaatgevendMechanisme);
     }
     // Each returns the height used.
     double Teken(const std::function<void(QPainter&, TRechthoek&)>& view) {
@@ -402,7 +401,7 @@ TEST_F(View, PlastischScharnierIsGeelInDeCel) {
     Hoe();
     const TMechanisme& m = analyse.Mechanismen[0];
     const TCelAfbeelding cel =
-        MaakCel(m, constructie.Constructie, klik[0].Left, klik[0].Top, klik[0].Right, false);
+        MaakCel(m, constructie, klik[0].Left, klik[0].Top, klik[0].Right, false);
     int scharnieren = 0;
     for (const TStaaf& deel : m.avStaven) {
         for (const TKnoop& eind : deel.Knopen) {
@@ -427,7 +426,7 @@ TEST_F(View, PlastischScharnierIsGeelInDeCel) {
 // A load of 2 F has an arrow of 100 pixels, longer than the room above the drawing: the drawing
 // moves down so that the title and the heading stay as they are drawn alone.
 TEST_F(View, LangeLastpijlBlijftOnderDeKop) {
-    constructie.Constructie.Belastingen[0].Fy = 2;
+    constructie.Belastingen[0].Fy = 2;
     analyse.BepaalMechanismen(constructie);
     analyse.BerekeningDeel2();
     QImage alleenKop = WitVlak(600, 3000);

@@ -1,4 +1,4 @@
-#include "model/ManipuleerConstructie.h"
+#include "model/Bevraging.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,25 +6,16 @@
 
 namespace kx {
 
-TManipuleerConstructie::TManipuleerConstructie(const Teksten& teksten) : teksten_(&teksten) {
-    MaakLeeg();
+bool KnoopBestaat(const TConstructie& c, std::int32_t knoop) {
+    return IsSlot(c.Knopen, knoop) && c.Knopen[knoop].Bestaat;
 }
 
-void TManipuleerConstructie::MaakLeeg() {
-    Schaal = 1;
-    Constructie = TConstructie{};
-}
-
-bool TManipuleerConstructie::KnoopBestaat(std::int32_t knoop) const {
-    return IsSlot(Constructie.Knopen, knoop) && Constructie.Knopen[knoop].Bestaat;
-}
-
-std::int32_t TManipuleerConstructie::AantalVerbindingen(std::int32_t knoop) const {
-    if (!IsSlot(Constructie.Knopen, knoop)) {
+std::int32_t AantalVerbindingen(const TConstructie& c, std::int32_t knoop) {
+    if (!IsSlot(c.Knopen, knoop)) {
         return 0;
     }
-    std::int32_t aantal = Constructie.Knopen[knoop].Oplegging != GeenOplegging ? 1 : 0;
-    for (const auto& staaf : Constructie.Staven) {
+    std::int32_t aantal = c.Knopen[knoop].Oplegging != GeenOplegging ? 1 : 0;
+    for (const auto& staaf : c.Staven) {
         if (staaf.Bestaat && (staaf.Knoop0 == knoop || staaf.Knoop1 == knoop)) {
             ++aantal;
         }
@@ -32,8 +23,8 @@ std::int32_t TManipuleerConstructie::AantalVerbindingen(std::int32_t knoop) cons
     return aantal;
 }
 
-std::vector<std::int32_t> TManipuleerConstructie::Verbindingen() const {
-    const auto& knopen = Constructie.Knopen;
+std::vector<std::int32_t> Verbindingen(const TConstructie& c) {
+    const auto& knopen = c.Knopen;
     std::vector<std::int32_t> aantal(knopen.size());
     for (std::size_t i = 0; i < knopen.size(); ++i) {
         aantal[i] = knopen[i].Oplegging != GeenOplegging ? 1 : 0;
@@ -43,7 +34,7 @@ std::vector<std::int32_t> TManipuleerConstructie::Verbindingen() const {
             ++aantal[static_cast<std::size_t>(eind)];
         }
     };
-    for (const auto& staaf : Constructie.Staven) {
+    for (const auto& staaf : c.Staven) {
         if (staaf.Bestaat) {
             tel(staaf.Knoop0);
             if (staaf.Knoop1 != staaf.Knoop0) {
@@ -54,12 +45,12 @@ std::vector<std::int32_t> TManipuleerConstructie::Verbindingen() const {
     return aantal;
 }
 
-bool TManipuleerConstructie::IsVrijUiteinde(std::int32_t knoop) const {
-    return AantalVerbindingen(knoop) < 2;
+bool IsVrijUiteinde(const TConstructie& c, std::int32_t knoop) {
+    return AantalVerbindingen(c, knoop) < 2;
 }
 
-bool TManipuleerConstructie::IsLos(std::int32_t knoop) const {
-    return AantalVerbindingen(knoop) == 0;
+bool IsLos(const TConstructie& c, std::int32_t knoop) {
+    return AantalVerbindingen(c, knoop) == 0;
 }
 
 namespace {
@@ -75,36 +66,46 @@ template <typename Tabel> bool IsVol(const Tabel& tabel) {
 }
 } // namespace
 
-std::int32_t TManipuleerConstructie::EersteVrijeKnoop() const {
-    return EersteVrije(Constructie.Knopen);
+std::int32_t EersteVrijeKnoop(const TConstructie& c) {
+    return EersteVrije(c.Knopen);
 }
-std::int32_t TManipuleerConstructie::EersteVrijeStaaf() const {
-    return EersteVrije(Constructie.Staven);
+std::int32_t EersteVrijeStaaf(const TConstructie& c) {
+    return EersteVrije(c.Staven);
 }
-std::int32_t TManipuleerConstructie::EersteVrijeBelasting() const {
-    return EersteVrije(Constructie.Belastingen);
+std::int32_t EersteVrijeBelasting(const TConstructie& c) {
+    return EersteVrije(c.Belastingen);
 }
-bool TManipuleerConstructie::StavenVol() const {
-    return IsVol(Constructie.Staven);
+bool StavenVol(const TConstructie& c) {
+    return IsVol(c.Staven);
 }
-bool TManipuleerConstructie::BelastingenVol() const {
-    return IsVol(Constructie.Belastingen);
+bool BelastingenVol(const TConstructie& c) {
+    return IsVol(c.Belastingen);
 }
 
-std::int32_t TManipuleerConstructie::ZoekKnoop(double x, double y) const {
-    const auto& knopen = Constructie.Knopen;
+bool HeeftVrijeKnoop(const TConstructie& c) {
+    return EersteVrijeKnoop(c) < MaxSlots;
+}
+
+bool VerbindtStaaf(const TConstructie& c, std::int32_t a, std::int32_t b) {
+    return std::any_of(c.Staven.begin(), c.Staven.end(), [a, b](const TConstructieStaaf& s) {
+        return s.Bestaat && ((s.Knoop0 == a && s.Knoop1 == b) || (s.Knoop0 == b && s.Knoop1 == a));
+    });
+}
+
+std::int32_t ZoekKnoop(const TConstructie& c, double x, double y) {
+    const auto& knopen = c.Knopen;
     const auto gevonden = std::find_if(knopen.begin(), knopen.end(), [x, y](const auto& knoop) {
         return knoop.Bestaat && knoop.X == x && knoop.Y == y;
     });
     return gevonden == knopen.end() ? -1 : static_cast<std::int32_t>(gevonden - knopen.begin());
 }
 
-TPunt TManipuleerConstructie::Positie(std::int32_t knoop) const {
-    return {Constructie.Knopen[knoop].X, Constructie.Knopen[knoop].Y};
+TPunt Positie(const TConstructie& c, std::int32_t knoop) {
+    return {c.Knopen[knoop].X, c.Knopen[knoop].Y};
 }
 
-std::int32_t TManipuleerConstructie::BuurKnoop(std::int32_t knoop) const {
-    for (const auto& staaf : Constructie.Staven) {
+std::int32_t BuurKnoop(const TConstructie& c, std::int32_t knoop) {
+    for (const auto& staaf : c.Staven) {
         if (!staaf.Bestaat) {
             continue;
         }
@@ -132,12 +133,12 @@ double Richtingshoek(TPunt van, TPunt naar) {
     return dy > 0.0 ? pi + a : pi - a;
 }
 
-double TManipuleerConstructie::Oplegrichting(std::int32_t knoop, std::int32_t soort) const {
-    const std::int32_t buur = BuurKnoop(knoop);
-    if (!IsSlot(Constructie.Knopen, buur) || !IsSlot(Constructie.Knopen, knoop)) {
+double Oplegrichting(const TConstructie& c, std::int32_t knoop, std::int32_t soort) {
+    const std::int32_t buur = BuurKnoop(c, knoop);
+    if (!IsSlot(c.Knopen, buur) || !IsSlot(c.Knopen, knoop)) {
         return 0.0;
     }
-    const double a = Richtingshoek(Positie(knoop), Positie(buur)) / std::numbers::pi;
+    const double a = Richtingshoek(Positie(c, knoop), Positie(c, buur)) / std::numbers::pi;
     switch (soort) {
     case RolVerticaal:
         return (a >= 0.5 && a < 1.5) ? 1.0 : 0.0;
