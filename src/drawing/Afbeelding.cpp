@@ -63,8 +63,18 @@ int SnapStap(int gridSize, int fijnheid) {
     return std::max(1, gridSize / std::max(1, sub));
 }
 
+namespace {
+int Onderverdeling(int fijnheid) {
+    return std::max(1, static_cast<int>(std::pow(2.0, fijnheid - 1)));
+}
+} // namespace
+
+double Rasterstap(int fijnheid, double schaal) {
+    return schaal / Onderverdeling(fijnheid);
+}
+
 double PixelNaarX(int pixel, int gridSize, int fijnheid, double schaal) {
-    const int sub = std::max(1, static_cast<int>(std::pow(2.0, fijnheid - 1)));
+    const int sub = Onderverdeling(fijnheid);
     const int stap = SnapStap(gridSize, fijnheid);
     const int n = (pixel + stap / 2) / stap;
     return static_cast<double>(n) / sub * schaal;

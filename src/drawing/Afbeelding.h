@@ -23,6 +23,8 @@ int Pixel(double v);
 int SnapStap(int gridSize, int fijnheid);
 
 // Structure coordinate (metres) of the snap point nearest to an editor pixel; both axes alike.
+// Metres between the grid points that a mouse press snaps to.
+double Rasterstap(int fijnheid, double schaal);
 double PixelNaarX(int pixel, int gridSize, int fijnheid, double schaal);
 double PixelNaarY(int pixel, int gridSize, int fijnheid, double schaal);
 

@@ -49,6 +49,12 @@ bool IsVrijUiteinde(const TConstructie& c, std::int32_t knoop) {
     return AantalVerbindingen(c, knoop) < 2;
 }
 
+std::int32_t AantalStaven(const TConstructie& c, std::int32_t knoop) {
+    const bool heeftOplegging =
+        IsSlot(c.Knopen, knoop) && c.Knopen[knoop].Oplegging != GeenOplegging;
+    return AantalVerbindingen(c, knoop) - (heeftOplegging ? 1 : 0);
+}
+
 bool IsLos(const TConstructie& c, std::int32_t knoop) {
     return AantalVerbindingen(c, knoop) == 0;
 }
@@ -102,6 +108,43 @@ std::int32_t ZoekKnoop(const TConstructie& c, double x, double y) {
 
 TPunt Positie(const TConstructie& c, std::int32_t knoop) {
     return {c.Knopen[knoop].X, c.Knopen[knoop].Y};
+}
+
+namespace {
+// Relative to the bar's squared length: grid points are exact multiples of the step, so a point
+// on the line misses it by rounding only.
+constexpr double OpDeLijn = 1e-9;
+} // namespace
+
+std::optional<TPunt> PuntOpStaaf(const TConstructie& c, std::int32_t staaf, TPunt p, double stap) {
+    if (!IsSlot(c.Staven, staaf) || !c.Staven[staaf].Bestaat ||
+        !KnoopBestaat(c, c.Staven[staaf].Knoop0) || !KnoopBestaat(c, c.Staven[staaf].Knoop1)) {
+        return std::nullopt;
+    }
+    const TPunt a = Positie(c, c.Staven[staaf].Knoop0);
+    const TPunt b = Positie(c, c.Staven[staaf].Knoop1);
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double lengte2 = dx * dx + dy * dy;
+    std::optional<TPunt> beste;
+    double besteAfstand = 0.0;
+    for (int i = -1; i <= 1; ++i) {
+        for (int j = -1; j <= 1; ++j) {
+            const TPunt q{p.x + i * stap, p.y + j * stap};
+            const double kruis = (q.x - a.x) * dy - (q.y - a.y) * dx;
+            const double langs = ((q.x - a.x) * dx + (q.y - a.y) * dy) / lengte2;
+            const bool binnen = langs * std::sqrt(lengte2) > OpDeLijn * stap &&
+                                (1.0 - langs) * std::sqrt(lengte2) > OpDeLijn * stap;
+            const double afstand = std::hypot(q.x - p.x, q.y - p.y);
+            // A node already there is not a point at which to split.
+            if (lengte2 > 0.0 && std::fabs(kruis) <= OpDeLijn * lengte2 && binnen &&
+                ZoekKnoop(c, q.x, q.y) == -1 && (!beste || afstand < besteAfstand)) {
+                beste = q;
+                besteAfstand = afstand;
+            }
+        }
+    }
+    return beste;
 }
 
 std::int32_t BuurKnoop(const TConstructie& c, std::int32_t knoop) {

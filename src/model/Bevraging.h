@@ -3,6 +3,7 @@
 #include "model/Constructie.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace kx {
@@ -14,6 +15,8 @@ std::int32_t AantalVerbindingen(const TConstructie& c, std::int32_t knoop);
 // AantalVerbindingen of every node slot at once.
 std::vector<std::int32_t> Verbindingen(const TConstructie& c);
 bool IsVrijUiteinde(const TConstructie& c, std::int32_t knoop);
+// Bars at the node; a support does not count.
+std::int32_t AantalStaven(const TConstructie& c, std::int32_t knoop);
 bool IsLos(const TConstructie& c, std::int32_t knoop);
 // The slot a new entry takes: the lowest free one, or the table's length when every slot is in
 // use and the table grows.
@@ -28,6 +31,10 @@ bool HeeftVrijeKnoop(const TConstructie& c);
 std::int32_t ZoekKnoop(const TConstructie& c, double x, double y);
 // Whether a bar joins a and b.
 bool VerbindtStaaf(const TConstructie& c, std::int32_t a, std::int32_t b);
+// The grid point strictly inside the bar that lies nearest to the grid point p, among p and its
+// eight neighbours at distance stap (metres between grid points); none when no such point lies
+// on the bar.
+std::optional<TPunt> PuntOpStaaf(const TConstructie& c, std::int32_t staaf, TPunt p, double stap);
 // The other end of the first bar at the node, or -1.
 std::int32_t BuurKnoop(const TConstructie& c, std::int32_t knoop);
 

@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace kx {
 
@@ -38,25 +40,37 @@ std::int32_t MaakKnoop(TConstructie& c, double x, double y) {
     return slot;
 }
 
-// The first end at the release: the node pressed, or one made now at the press point where the
-// press found none; -1 when there is no free end to start from.
-std::int32_t StaafBegin(TConstructie& c, const TSelectie& sel) {
-    if (sel.NieuwStaafBegin) {
-        return HeeftVrijeKnoop(c) ? MaakKnoop(c, sel.NieuwStaafBegin->x, sel.NieuwStaafBegin->y)
-                                  : -1;
-    }
-    const bool vrij = IsSlot(c.Knopen, sel.StaafBegin) && IsVrijUiteinde(c, sel.StaafBegin);
-    return vrij ? sel.StaafBegin : -1;
+template <typename Tabel> std::int32_t AantalInGebruik(const Tabel& tabel) {
+    return static_cast<std::int32_t>(
+        std::count_if(tabel.begin(), tabel.end(), [](const auto& slot) { return slot.Bestaat; }));
 }
 
-std::int32_t DeelStaaf(TConstructie& c, const TSelectie& sel, double x, double y) {
-    if (!IsSlot(c.Staven, sel.GevondenStaaf) || !c.Staven[sel.GevondenStaaf].Bestaat ||
-        StavenVol(c) || !HeeftVrijeKnoop(c)) {
+// Whether n more nodes and b more bars fit in their tables.
+bool PastErBij(const TConstructie& c, std::int32_t n, std::int32_t b) {
+    return AantalInGebruik(c.Knopen) + n <= MaxSlots && AantalInGebruik(c.Staven) + b <= MaxSlots;
+}
+
+// The bar on which p lies strictly between its ends, or -1.
+std::int32_t StaafDoor(const TConstructie& c, TPunt p) {
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(c.Staven.size()); ++i) {
+        const auto punt = PuntOpStaaf(c, i, p, 0.0);
+        if (punt && punt->x == p.x && punt->y == p.y) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Splits the bar on which p lies at p: a new rigid node there, and the bar's part from its first
+// end to p in a new slot with the same Mp. PastErBij(c, 1, 1) must hold.
+std::int32_t DeelStaafOp(TConstructie& c, TPunt p) {
+    const std::int32_t staaf = StaafDoor(c, p);
+    if (staaf == -1) {
         return -1;
     }
-    const std::int32_t n = MaakKnoop(c, x, y);
+    const std::int32_t n = MaakKnoop(c, p.x, p.y);
     auto& nieuw = NieuwSlot(c.Staven, EersteVrijeStaaf(c));
-    auto& gedeeld = c.Staven[sel.GevondenStaaf];
+    auto& gedeeld = c.Staven[staaf];
     nieuw.Knoop0 = gedeeld.Knoop0;
     nieuw.Knoop1 = n;
     nieuw.Mp = gedeeld.Mp;
@@ -64,45 +78,116 @@ std::int32_t DeelStaaf(TConstructie& c, const TSelectie& sel, double x, double y
     gedeeld.Knoop0 = n;
     return n;
 }
+
+// Whether a bar from a to b would run along part of a bar that exists: two bars on one line
+// that share more than a point.
+bool Overlapt(const TConstructie& c, TPunt a, TPunt b) {
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double lengte2 = dx * dx + dy * dy;
+    const auto langs = [&](TPunt p) { return ((p.x - a.x) * dx + (p.y - a.y) * dy) / lengte2; };
+    const auto opDeLijn = [&](TPunt p) {
+        return std::fabs((p.x - a.x) * dy - (p.y - a.y) * dx) <= 1e-9 * lengte2;
+    };
+    return std::any_of(c.Staven.begin(), c.Staven.end(), [&](const TConstructieStaaf& s) {
+        if (!s.Bestaat || !KnoopBestaat(c, s.Knoop0) || !KnoopBestaat(c, s.Knoop1)) {
+            return false;
+        }
+        const TPunt p = Positie(c, s.Knoop0);
+        const TPunt q = Positie(c, s.Knoop1);
+        if (!opDeLijn(p) || !opDeLijn(q)) {
+            return false;
+        }
+        const double van = std::max(0.0, std::min(langs(p), langs(q)));
+        const double tot = std::min(1.0, std::max(langs(p), langs(q)));
+        return tot - van > 1e-9;
+    });
+}
+
+// Where a bar end pressed or released at (x, y) goes: the node found there, else a grid point on
+// the bar found there, else (x, y) itself; none on a bar without a grid point near.
+struct TStaafeind {
+    std::int32_t Knoop = -1;
+    std::optional<TPunt> Punt;
+    bool OpStaaf = false;
+};
+
+std::optional<TStaafeind> Staafeind(const TConstructie& c, const TSelectie& sel, double x,
+                                    double y) {
+    const std::int32_t knoop = ZoekKnoop(c, x, y);
+    if (knoop != -1) {
+        return TStaafeind{knoop, std::nullopt, false};
+    }
+    if (sel.GevondenStaaf == -1) {
+        return TStaafeind{-1, TPunt{x, y}, false};
+    }
+    const auto punt = PuntOpStaaf(c, sel.GevondenStaaf, {x, y}, sel.Rasterstap);
+    if (!punt) {
+        return std::nullopt;
+    }
+    return TStaafeind{-1, punt, true};
+}
+
+// The node of a bar end, made now where it is a point: on a bar by splitting it.
+std::int32_t MaakStaafeind(TConstructie& c, const TStaafeind& eind) {
+    if (eind.Knoop != -1) {
+        return eind.Knoop;
+    }
+    return eind.OpStaaf ? DeelStaafOp(c, *eind.Punt) : MaakKnoop(c, eind.Punt->x, eind.Punt->y);
+}
+
+TPunt PlaatsVan(const TConstructie& c, const TStaafeind& eind) {
+    return eind.Knoop != -1 ? Positie(c, eind.Knoop) : *eind.Punt;
+}
+
+std::int32_t NieuweKnopen(const TStaafeind& eind) {
+    return eind.Knoop == -1 ? 1 : 0;
+}
+std::int32_t NieuweStaven(const TStaafeind& eind) {
+    return eind.OpStaaf ? 1 : 0;
+}
 } // namespace
 
 std::string VoegStaafToe(TConstructie& c, TSelectie& sel, int fase, double x, double y,
                          const Teksten& teksten) {
-    sel.GevondenKnoop = ZoekKnoop(c, x, y);
     if (fase == 0) {
-        sel.StaafBegin = sel.GevondenKnoop;
-        sel.NieuwStaafBegin.reset();
-        if (sel.GevondenKnoop == -1 && HeeftVrijeKnoop(c)) {
-            sel.NieuwStaafBegin = TPunt{x, y};
-        }
-        return {};
-    }
-
-    if (!IsVrijUiteinde(c, sel.GevondenKnoop)) {
+        sel.GevondenKnoop = ZoekKnoop(c, x, y);
+        const auto begin = Staafeind(c, sel, x, y);
+        sel.StaafBegin = begin ? begin->Knoop : -1;
+        sel.NieuwStaafBegin = begin ? begin->Punt : std::nullopt;
+        sel.StaafBeginOpStaaf = begin && begin->OpStaaf ? sel.GevondenStaaf : -1;
         return {};
     }
     if (StavenVol(c)) {
         return std::to_string(MaxSlots) + " " + teksten[TekstMaxStaven];
     }
-    const std::int32_t knoop0 = StaafBegin(c, sel);
-    if (knoop0 == -1) {
+    sel.GevondenKnoop = ZoekKnoop(c, x, y);
+    const auto eind = Staafeind(c, sel, x, y);
+    const bool beginBestaat = KnoopBestaat(c, sel.StaafBegin);
+    if (!eind || (!beginBestaat && !sel.NieuwStaafBegin)) {
         return {};
     }
-    sel.GevondenKnoop = ZoekKnoop(c, x, y);
-    std::int32_t knoop1 = sel.GevondenKnoop;
-    if (knoop1 == -1) {
-        if (!HeeftVrijeKnoop(c)) {
-            return {};
-        }
-        knoop1 = MaakKnoop(c, x, y);
+    const TStaafeind begin{beginBestaat ? sel.StaafBegin : -1,
+                           beginBestaat ? std::nullopt : sel.NieuwStaafBegin,
+                           !beginBestaat && sel.StaafBeginOpStaaf != -1};
+    const TPunt van = PlaatsVan(c, begin);
+    const TPunt naar = PlaatsVan(c, *eind);
+    // A release on the press point makes no bar, nor does one along a bar that is there.
+    if ((van.x == naar.x && van.y == naar.y) || Overlapt(c, van, naar) ||
+        !PastErBij(c, NieuweKnopen(begin) + NieuweKnopen(*eind),
+                   1 + NieuweStaven(begin) + NieuweStaven(*eind))) {
+        return {};
     }
-    // A release on the press point makes no bar; a node made there goes at the normalisation.
-    if (knoop1 != knoop0) {
-        auto& staaf = NieuwSlot(c.Staven, EersteVrijeStaaf(c));
-        staaf.Knoop0 = knoop0;
-        staaf.Knoop1 = knoop1;
-        staaf.Bestaat = true;
+    const std::int32_t knoop0 = MaakStaafeind(c, begin);
+    const std::int32_t knoop1 = MaakStaafeind(c, *eind);
+    if (knoop0 == -1 || knoop1 == -1) {
+        return {};
     }
+    auto& staaf = NieuwSlot(c.Staven, EersteVrijeStaaf(c));
+    staaf.Knoop0 = knoop0;
+    staaf.Knoop1 = knoop1;
+    staaf.Bestaat = true;
+    sel.GevondenKnoop = knoop1;
     return {};
 }
 
@@ -117,28 +202,28 @@ void WisStaaf(TConstructie& c, const TSelectie& sel) {
     staaf.Knoop1 = 0;
 }
 
-void VerplaatsKnoop(TConstructie& c, TSelectie& sel, int fase, double x, double y) {
-    if (fase == 0) {
-        sel.SleepKnoop = KnoopBestaat(c, sel.GevondenKnoop) ? sel.GevondenKnoop : -1;
-        return;
+namespace {
+// Whether some node is joined by a bar to both a and b: merging them would double that bar.
+bool HebbenGemeenschappelijkeBuur(const TConstructie& c, std::int32_t a, std::int32_t b) {
+    std::vector<std::int32_t> buren;
+    for (const auto& staaf : c.Staven) {
+        if (staaf.Bestaat && (staaf.Knoop0 == a || staaf.Knoop1 == a)) {
+            buren.push_back(staaf.Knoop0 == a ? staaf.Knoop1 : staaf.Knoop0);
+        }
     }
-    const std::int32_t sleep = sel.SleepKnoop;
-    sel.SleepKnoop = -1;
-    if (!KnoopBestaat(c, sleep)) {
-        return;
-    }
+    return std::any_of(buren.begin(), buren.end(),
+                       [&](std::int32_t buur) { return VerbindtStaaf(c, buur, b); });
+}
+
+bool RaaktStaaf(const TConstructie& c, std::int32_t staaf, std::int32_t knoop) {
+    return IsSlot(c.Staven, staaf) &&
+           (c.Staven[staaf].Knoop0 == knoop || c.Staven[staaf].Knoop1 == knoop);
+}
+
+// Joins node ander into node sleep at (x, y): sleep takes the stronger support and connection
+// and every bar of ander; ander goes, with the loads on it.
+void VoegKnopenSamen(TConstructie& c, std::int32_t sleep, std::int32_t ander, double x, double y) {
     auto& gesleept = c.Knopen[sleep];
-    if (sel.GevondenKnoop == -1) {
-        gesleept.X = x;
-        gesleept.Y = y;
-        return;
-    }
-    const std::int32_t ander = sel.GevondenKnoop;
-    // Merging the two ends of one bar would leave a bar from a node to itself.
-    if (ander == sleep || !KnoopBestaat(c, ander) || !IsVrijUiteinde(c, ander) ||
-        !IsVrijUiteinde(c, sleep) || VerbindtStaaf(c, sleep, ander)) {
-        return;
-    }
     const auto& andereKnoop = c.Knopen[ander];
     gesleept.Vrijheid = std::max(gesleept.Vrijheid, andereKnoop.Vrijheid);
     if (std::abs(andereKnoop.Oplegging) > std::abs(gesleept.Oplegging)) {
@@ -154,8 +239,48 @@ void VerplaatsKnoop(TConstructie& c, TSelectie& sel, int fase, double x, double 
             staaf.Knoop1 = sleep;
         }
     }
-    sel.GevondenKnoop = ander;
-    WisKnoop(c, sel);
+    TSelectie weg;
+    weg.GevondenKnoop = ander;
+    WisKnoop(c, weg);
+}
+} // namespace
+
+void VerplaatsKnoop(TConstructie& c, TSelectie& sel, int fase, double x, double y) {
+    if (fase == 0) {
+        sel.SleepKnoop = KnoopBestaat(c, sel.GevondenKnoop) ? sel.GevondenKnoop : -1;
+        return;
+    }
+    const std::int32_t sleep = sel.SleepKnoop;
+    sel.SleepKnoop = -1;
+    if (!KnoopBestaat(c, sleep)) {
+        return;
+    }
+    std::int32_t ander = sel.GevondenKnoop;
+    if (ander == -1 && sel.GevondenStaaf != -1 && !RaaktStaaf(c, sel.GevondenStaaf, sleep)) {
+        // Dropped on a bar: joined to it at a grid point on it, or not moved at all.
+        const auto punt = PuntOpStaaf(c, sel.GevondenStaaf, {x, y}, sel.Rasterstap);
+        if (!punt || !PastErBij(c, 1, 1)) {
+            return;
+        }
+        const TConstructieStaaf& staaf = c.Staven[sel.GevondenStaaf];
+        if (VerbindtStaaf(c, sleep, staaf.Knoop0) || VerbindtStaaf(c, sleep, staaf.Knoop1)) {
+            return;
+        }
+        ander = DeelStaafOp(c, *punt);
+        x = punt->x;
+        y = punt->y;
+    }
+    if (ander == -1) {
+        c.Knopen[sleep].X = x;
+        c.Knopen[sleep].Y = y;
+        return;
+    }
+    // Merging the two ends of one bar would leave a bar from a node to itself.
+    if (ander == sleep || !KnoopBestaat(c, ander) || VerbindtStaaf(c, sleep, ander) ||
+        HebbenGemeenschappelijkeBuur(c, sleep, ander)) {
+        return;
+    }
+    VoegKnopenSamen(c, sleep, ander, x, y);
     sel.GevondenKnoop = sleep;
 }
 
@@ -195,10 +320,11 @@ std::string VoegBelastingToe(TConstructie& c, TSelectie& sel, int fase, double x
     }
     std::int32_t knoop = sel.GevondenKnoop;
     if (!KnoopBestaat(c, knoop)) {
-        knoop = DeelStaaf(c, sel, x, y);
-        if (knoop == -1) {
+        const auto punt = PuntOpStaaf(c, sel.GevondenStaaf, {x, y}, sel.Rasterstap);
+        if (!punt || !PastErBij(c, 1, 1)) {
             return {};
         }
+        knoop = DeelStaafOp(c, *punt);
     }
     auto& belasting = NieuwSlot(c.Belastingen, sel.BelastingSlot);
     belasting.Fx = (x - sel.BelastingStaart.x) / c.Schaal;
@@ -233,8 +359,10 @@ void ZetOplegging(TConstructie& c, const TSelectie& sel, std::int32_t code) {
         code != Inklemming) {
         return;
     }
-    if (IsVrijUiteinde(c, sel.GevondenKnoop) || knoop.Oplegging != GeenOplegging) {
-        knoop.Oplegging = code;
+    knoop.Oplegging = code;
+    // Where bars meet the support leaves their joint as it is: a continuous beam stays
+    // continuous over an inner support.
+    if (AantalStaven(c, sel.GevondenKnoop) <= 1) {
         knoop.Vrijheid = code == Inklemming ? VasteVerbinding : ScharnierendeVerbinding;
     }
 }
@@ -244,10 +372,7 @@ void ZetVerbinding(TConstructie& c, const TSelectie& sel, std::int32_t code) {
         (code != ScharnierendeVerbinding && code != VasteVerbinding)) {
         return;
     }
-    auto& knoop = c.Knopen[sel.GevondenKnoop];
-    if (knoop.Oplegging == GeenOplegging) {
-        knoop.Vrijheid = code;
-    }
+    c.Knopen[sel.GevondenKnoop].Vrijheid = code;
 }
 
 void ZetMp(TConstructie& c, const TSelectie& sel, double waarde) {

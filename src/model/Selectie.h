@@ -22,6 +22,11 @@ struct TSelectie {
     // makes it.
     std::int32_t StaafBegin = -1;
     std::optional<TPunt> NieuwStaafBegin;
+    // The bar that a press without a node found, split by the release at NieuwStaafBegin; -1
+    // when the press was on an empty point.
+    std::int32_t StaafBeginOpStaaf = -1;
+    // Metres between grid points as the editor snaps: where a bar may be split.
+    double Rasterstap = 1.0;
 };
 
 } // namespace kx

@@ -121,7 +121,7 @@ enum TekstNaam : int {
     TekstStaafBeginGeweigerd,
     TekstStaafEindGeweigerd,
     TekstStavenVolAanwijzing,
-    TekstDrieStaven,
+    TekstGeenRasterpuntOpStaaf,
     TekstCoordinatenTeGroot,
     TekstMpBuitenGrenzen,
     TekstBelastingBuitenGrenzen,

@@ -305,14 +305,16 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstVertalingGenegeerd, "Vertaling - genegeerd",
      " De ingebouwde teksten blijven in gebruik."},
     {TekstStaafBeginGeweigerd, "lblAanwijzing.Caption - Staaf begint niet",
-     "Hier kan geen staaf beginnen: deze knoop heeft al twee verbindingen."},
+     "Hier kan geen staaf beginnen: op deze plaats van de staaf ligt geen rasterpunt. Kies een "
+     "knoop of een rasterpunt op de staaf."},
     {TekstStaafEindGeweigerd, "lblAanwijzing.Caption - Staaf eindigt niet",
-     "Hier kan de staaf niet eindigen: deze knoop heeft al twee verbindingen."},
+     "Hier kan de staaf niet eindigen: op deze plaats van de staaf ligt geen rasterpunt. Kies een "
+     "knoop of een rasterpunt op de staaf."},
     {TekstStavenVolAanwijzing, "lblAanwijzing.Caption - Staven vol",
      "%1 staven is het maximum: verwijder eerst een staaf."},
-    {TekstDrieStaven, "Fout: drie staven",
-     "Er komen drie of meer staven samen in een knoop; dat kan dit programma niet berekenen. "
-     "Het gaat om knoop nummer "},
+    {TekstGeenRasterpuntOpStaaf, "lblAanwijzing.Caption - Geen rasterpunt op staaf",
+     "Hier ligt geen rasterpunt op de staaf: kies een knoop, een rasterpunt op de staaf of een "
+     "fijner raster."},
     {TekstCoordinatenTeGroot, "Fout: coördinaten",
      "Een knoop ligt te ver weg: coördinaten mogen hoogstens 10000 m groot zijn. "},
     {TekstMpBuitenGrenzen, "Fout: Mp-grenzen", "Een Mp moet tussen 0,001 en 1000000 kNm liggen. "},

@@ -362,6 +362,7 @@ void TfrmConstructie::ZoekOnderMuis(int px, int py) {
                   PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal));
     selectie_.GevondenStaaf = ZoekStaaf(c, px, py, ppm);
     selectie_.GevondenBelasting = ZoekBelasting(c, px, py, ppm, inst.GridSize);
+    selectie_.Rasterstap = Rasterstap(inst.Fijnheid, inst.Schaal);
 }
 
 void TfrmConstructie::ToonMelding(const std::string& melding) {
@@ -391,6 +392,7 @@ void TfrmConstructie::ImageConstructieMouseDown(Qt::MouseButton knop, int px, in
     MuisIngedrukt = true;
     drukPunt_ = SchermPunt(px, py);
     muisPunt_ = drukPunt_;
+    muisMeters_ = {x, y};
     switch (toestand_.Bewerking) {
     case TBewerking::StaafToevoegen:
         weigering_ = StaafWeigering(false, x, y);
@@ -427,6 +429,8 @@ void TfrmConstructie::ImageConstructieMouseMove(int px, int py) {
     LabelY_->setText(Getal(PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal), 4));
     ZoekOnderMuis(px, py);
     muisPunt_ = SchermPunt(px, py);
+    muisMeters_ = {PixelNaarX(px, inst.GridSize, inst.Fijnheid, inst.Schaal),
+                   PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal)};
     ImageConstructie_->update();
     LabelGevonden_[0]->setText(QString::number(selectie_.GevondenKnoop + 1));
     LabelGevonden_[1]->setText(QString::number(selectie_.GevondenStaaf + 1));
@@ -478,12 +482,14 @@ void TfrmConstructie::ImageConstructieMouseUp(Qt::MouseButton knop, int px, int 
             }));
             break;
         case TBewerking::KnoopAanpassen:
+            MeldGeenRasterpunt(x, y);
             LosLaten(TekstStapKnoopVerplaatsen, [&](TConstructie& c) {
                 VerplaatsKnoop(c, selectie_, 1, x, y);
                 return std::string();
             });
             break;
         case TBewerking::BelastingToevoegen:
+            MeldGeenRasterpunt(x, y);
             ToonMelding(LosLaten(TekstStapBelastingToevoegen, [&](TConstructie& c) {
                 return VoegBelastingToe(c, selectie_, 1, x, y, teksten_);
             }));
@@ -512,14 +518,20 @@ int TfrmConstructie::StaafWeigering(bool bijLoslaten, double x, double y) const 
     if (StavenVol(c)) {
         return TekstStavenVolAanwijzing;
     }
-    const std::int32_t begin = bijLoslaten ? selectie_.StaafBegin : ZoekKnoop(c, x, y);
-    if (!IsVrijUiteinde(c, begin)) {
-        return TekstStaafBeginGeweigerd;
-    }
-    if (bijLoslaten && !IsVrijUiteinde(c, ZoekKnoop(c, x, y))) {
-        return TekstStaafEindGeweigerd;
+    if (!OpRasterpunt(x, y)) {
+        return bijLoslaten ? TekstStaafEindGeweigerd : TekstStaafBeginGeweigerd;
     }
     return -1;
+}
+
+void TfrmConstructie::MeldGeenRasterpunt(double x, double y) {
+    emit Aanwijzing(OpRasterpunt(x, y) ? -1 : TekstGeenRasterpuntOpStaaf);
+}
+
+bool TfrmConstructie::OpRasterpunt(double x, double y) const {
+    const TConstructie& c = Constructie();
+    return ZoekKnoop(c, x, y) != -1 || selectie_.GevondenStaaf == -1 ||
+           PuntOpStaaf(c, selectie_.GevondenStaaf, {x, y}, selectie_.Rasterstap).has_value();
 }
 
 TPunt TfrmConstructie::SchermPunt(int px, int py) const {
@@ -535,7 +547,7 @@ TSleepbeeld TfrmConstructie::Sleepbeeld() const {
     }
     switch (toestand_.Bewerking) {
     case TBewerking::StaafToevoegen: {
-        const bool eindBezet = !IsVrijUiteinde(Constructie(), selectie_.GevondenKnoop);
+        const bool eindBezet = !OpRasterpunt(muisMeters_.x, muisMeters_.y);
         return {TSleepbeeld::Staaf, drukPunt_, muisPunt_, weigering_ != -1 || eindBezet};
     }
     case TBewerking::BelastingToevoegen:

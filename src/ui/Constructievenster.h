@@ -103,6 +103,11 @@ private:
     // Why a bar would be refused now (a text index), or -1: at the press, or at the release at
     // the snapped point (x, y) in metres.
     int StaafWeigering(bool bijLoslaten, double x, double y) const;
+    // Whether a bar end or a load can go at the snapped point (x, y) under the mouse: a node is
+    // there, no bar is, or the bar there has a grid point near.
+    bool OpRasterpunt(double x, double y) const;
+    // Says in the hint line why a drop on a bar at (x, y) is refused; else the tool's own hint.
+    void MeldGeenRasterpunt(double x, double y);
     TPunt SchermPunt(int px, int py) const;
 
     TDocument& document_;
@@ -116,6 +121,7 @@ private:
     // Snapped editor pixels of the press and of the mouse now.
     TPunt drukPunt_;
     TPunt muisPunt_;
+    TPunt muisMeters_;
     int weigering_ = -1;
 
     QScrollArea* ScrollBox1_ = nullptr;

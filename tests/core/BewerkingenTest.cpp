@@ -54,7 +54,7 @@ TEST(Structuur, ZelfdeStructuurTeltVrijeSlotsNiet) {
     EXPECT_FALSE(ZelfdeStructuur(korter, voorbeeld));
 }
 
-TEST(StaafToevoegen, MaaktTweeKnopenEnEenStaafEnGaatDoorVanafEenVrijUiteinde) {
+TEST(StaafToevoegen, MaaktTweeKnopenEnEenStaafEnGaatDoorVanafElkeKnoop) {
     Tekenaar t;
     EXPECT_EQ(t.Staaf(1, 1, 3, 1), "");
     EXPECT_EQ(t.c.Knopen[1], (TConstructieKnoop{3, 1, GeenOplegging, true, VasteVerbinding, 0.0}));
@@ -63,13 +63,20 @@ TEST(StaafToevoegen, MaaktTweeKnopenEnEenStaafEnGaatDoorVanafEenVrijUiteinde) {
     t.Staaf(3, 1, 3, 4);
     EXPECT_EQ(t.AantalStaven(), 2);
     EXPECT_EQ(t.c.Staven[1].Knoop0, 1);
-    // The middle node now joins two bars: a third bar from it is refused.
+    // A third bar from the middle node makes a T-joint there.
     t.Staaf(3, 1, 6, 1);
-    EXPECT_EQ(t.AantalStaven(), 2);
+    EXPECT_EQ(t.AantalStaven(), 3);
+    EXPECT_EQ(AantalStaven(t.c, 1), 3);
+    // A bar along one that is there, whole or in part, is refused.
+    t.Staaf(1, 1, 3, 1);
+    t.Staaf(3, 1, 1, 1);
+    t.Staaf(3, 1, 5, 1);
+    t.Staaf(2, 1, 8, 1);
+    EXPECT_EQ(t.AantalStaven(), 3);
     // A release on the press point makes no bar and leaves no node behind.
     t.Staaf(8, 8, 8, 8);
-    EXPECT_EQ(t.AantalStaven(), 2);
-    EXPECT_EQ(t.AantalKnopen(), 3);
+    EXPECT_EQ(t.AantalStaven(), 3);
+    EXPECT_EQ(t.AantalKnopen(), 4);
 }
 
 // The press keeps its first end in the selection: no free slot is written before the release.
@@ -138,23 +145,62 @@ TEST(KnoopVerwijderen, MiddenknoopNeemtBeideStavenMeeEnLaatDeBuitensteEenSlagLan
     EXPECT_EQ(t.AantalKnopen(), 0);
 }
 
-TEST(KnoopVerplaatsen, SamenvoegenVanVrijeUiteindenNeemtOplegEnVerbindingOver) {
+TEST(KnoopVerplaatsen, SamenvoegenVanTweeKnopenNeemtOplegEnVerbindingOver) {
     Tekenaar t;
     t.Staaf(0, 0, 2, 0);
     t.Staaf(4, 0, 2, 2);
     t.Oplegging(2, 2, Scharnierend);
     t.Belasting(4, -1, 4, 0);
     ASSERT_EQ(t.AantalBelastingen(), 1);
-    // Node (2, 2) has a bar and a support, so it is no free end: nothing happens.
+    // The end (2, 0) dropped on the supported end (2, 2) of the other bar joins the two bars
+    // there, on the support.
     t.Verplaats(2, 0, 2, 2);
-    EXPECT_EQ(t.AantalKnopen(), 4);
-    // The free end (2, 0) dropped on the free end (4, 0) merges; the load there goes.
-    t.Verplaats(2, 0, 4, 0);
     EXPECT_EQ(t.AantalKnopen(), 3);
-    EXPECT_EQ(t.AantalBelastingen(), 0);
-    const int samen = ZoekKnoop(t.c, 4, 0);
+    const int samen = ZoekKnoop(t.c, 2, 2);
     ASSERT_EQ(samen, 1);
-    EXPECT_EQ(AantalVerbindingen(t.c, samen), 2);
+    EXPECT_EQ(AantalStaven(t.c, samen), 2);
+    EXPECT_EQ(t.c.Knopen[samen].Oplegging, Scharnierend);
+    EXPECT_EQ(t.AantalBelastingen(), 1);
+    // Dropped on the loaded end, (0, 0) would double the bar to (2, 2): refused.
+    const auto voor = t.c;
+    t.Verplaats(0, 0, 4, 0);
+    EXPECT_EQ(t.c, voor);
+    // Dropped elsewhere, the loaded node merges into the dragged one and its load goes.
+    t.Staaf(6, 0, 8, 0);
+    t.Verplaats(6, 0, 4, 0);
+    EXPECT_EQ(ZoekKnoop(t.c, 4, 0), 3); // the slot the earlier merge freed
+    EXPECT_EQ(AantalStaven(t.c, 3), 2);
+    EXPECT_EQ(t.AantalBelastingen(), 0);
+}
+
+// A node dropped on the middle of a bar joins it at the grid point there; a node dropped where
+// the bar has no grid point near stays where it was.
+TEST(KnoopVerplaatsen, OpEenStaafVerbindtMetDeStaaf) {
+    Tekenaar t;
+    t.Staaf(0, 0, 4, 0);
+    t.Staaf(2, 3, 2, 5);
+    t.sel.Rasterstap = 1.0;
+    t.Wijs(2, 3);
+    VerplaatsKnoop(t.c, t.sel, 0, 2, 3);
+    t.Wijs(2, 0);
+    t.sel.GevondenStaaf = 0;
+    VerplaatsKnoop(t.c, t.sel, 1, 2, 0);
+    NormaliseerVolledig(t.c);
+    const int t_knoop = ZoekKnoop(t.c, 2, 0);
+    ASSERT_NE(t_knoop, -1);
+    EXPECT_EQ(AantalStaven(t.c, t_knoop), 3);
+    EXPECT_EQ(t.AantalStaven(), 3);
+
+    Tekenaar schuin;
+    schuin.Staaf(0, 0, 3, 1); // no grid point strictly inside
+    schuin.Staaf(5, 5, 6, 5);
+    const auto voor = schuin.c;
+    schuin.Wijs(5, 5);
+    VerplaatsKnoop(schuin.c, schuin.sel, 0, 5, 5);
+    schuin.Wijs(2, 1);
+    schuin.sel.GevondenStaaf = 0;
+    VerplaatsKnoop(schuin.c, schuin.sel, 1, 2, 1);
+    EXPECT_EQ(schuin.c, voor);
 }
 
 // Two free ends merge into the dragged node: it takes the larger connection code, and the other
@@ -201,7 +247,7 @@ TEST(KnoopVerplaatsen, VerschuiftZonderDoelEnLaatDeEigenPlekEnEenLosseStaafMet) 
     const auto voor = t.c;
     t.Verplaats(2, 0, 2, 0);
     EXPECT_EQ(t.c, voor);
-    // Both ends of one lone bar are free ends; merging them is refused.
+    // Merging the two ends of one bar is refused.
     t.Verplaats(2, 0, 0, 0);
     EXPECT_EQ(t.c, voor);
     t.Verplaats(2, 0, 3, 1);
@@ -334,23 +380,31 @@ TEST(GroteTabellen, ElkeBewerkingWerktVoorbijHonderdStaven) {
     EXPECT_EQ(t.AantalBelastingen(), 0);
 }
 
-TEST(Opleggingen, AlleenAanEenUiteindeEnGeenOpleggingMaaktDeKnoopStijf) {
+// A support at a free end sets the connection its kind implies; at a node joining bars it keeps
+// the joint as it is. "Geen oplegging" makes the node rigid.
+TEST(Opleggingen, OpElkeKnoopEnAlleenAanEenUiteindeBepaaltZeDeVerbinding) {
     Tekenaar t;
     t.Staaf(0, 0, 2, 0);
     t.Staaf(2, 0, 4, 0);
     t.Wijs(2, 0);
+    ZetOplegging(t.c, t.sel, RolHorizontaal);
+    const auto& midden = t.c.Knopen[1];
+    EXPECT_EQ(midden.Oplegging, RolHorizontaal);
+    EXPECT_EQ(midden.Vrijheid, VasteVerbinding);
     ZetVerbinding(t.c, t.sel, ScharnierendeVerbinding);
     ZetOplegging(t.c, t.sel, Inklemming);
-    const auto& midden = t.c.Knopen[1];
-    EXPECT_EQ(midden.Oplegging, GeenOplegging);
+    EXPECT_EQ(midden.Oplegging, Inklemming);
     EXPECT_EQ(midden.Vrijheid, ScharnierendeVerbinding);
     ZetOplegging(t.c, t.sel, GeenOplegging);
+    EXPECT_EQ(midden.Oplegging, GeenOplegging);
     EXPECT_EQ(midden.Vrijheid, VasteVerbinding);
 
     t.Oplegging(0, 0, RolHorizontaal);
     EXPECT_EQ(t.c.Knopen[0].Vrijheid, ScharnierendeVerbinding);
-    // A supported node keeps the connection its support set, and may change its support.
+    // The hinge tool works on a supported node too; a new support at the end sets it again.
     ZetVerbinding(t.c, t.sel, VasteVerbinding);
+    EXPECT_EQ(t.c.Knopen[0].Vrijheid, VasteVerbinding);
+    ZetOplegging(t.c, t.sel, Scharnierend);
     EXPECT_EQ(t.c.Knopen[0].Vrijheid, ScharnierendeVerbinding);
     ZetOplegging(t.c, t.sel, Inklemming);
     EXPECT_EQ(t.c.Knopen[0].Oplegging, Inklemming);

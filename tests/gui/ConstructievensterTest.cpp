@@ -60,8 +60,8 @@ protected:
                            }};
 };
 
-// Mouse drags on the grid draw bars (on from a free end, never from a node of two bars), move
-// and merge nodes and put a load on the middle of a bar; the table shows the active tool's rows.
+// Mouse drags on the grid draw bars (on from any node), move and merge nodes and put a load on
+// the middle of a bar; the table shows the active tool's rows.
 TEST_F(Constructievenster, MuisBewerkingenOpHetRaster) {
     document.ZetResultatenGeldig(true);
     QTest::mousePress(editor.Tekenvlak(), Qt::LeftButton, {}, QPoint(80, 80));
@@ -75,31 +75,32 @@ TEST_F(Constructievenster, MuisBewerkingenOpHetRaster) {
     ASSERT_EQ(Aantal(C().Staven), 2);
     EXPECT_EQ(Einden(1), std::pair(1, 2));
     EXPECT_EQ(Plek(2), std::pair(7.0, 5.0));
+    // From a node that joins two bars a third one makes a T-joint.
     Sleep(editor, {280, 80}, {400, 80});
-    EXPECT_EQ(Aantal(C().Staven), 2);
-    EXPECT_EQ(Aantal(C().Knopen), 3);
+    EXPECT_EQ(Aantal(C().Staven), 3);
+    EXPECT_EQ(Aantal(C().Knopen), 4);
     ASSERT_EQ(editor.Tabs()->currentIndex(), 1);
-    ASSERT_EQ(editor.Tabel()->rowCount(), 2);
+    ASSERT_EQ(editor.Tabel()->rowCount(), 3);
     EXPECT_EQ(Rij(1), (QStringList{"2", "2", "3", "50"}));
 
     Sleep(editor, {80, 320}, {280, 320});
     Kies(TBewerking::KnoopAanpassen);
     EXPECT_EQ(editor.Tabs()->currentIndex(), 0);
     Sleep(editor, {280, 320}, {320, 280});
-    EXPECT_EQ(Plek(4), std::pair(8.0, 7.0));
+    EXPECT_EQ(Plek(5), std::pair(8.0, 7.0));
     // Dropped on the free end of the other bar: one node at the drop point joins both bars.
     Sleep(editor, {320, 280}, {280, 200});
-    EXPECT_EQ(Aantal(C().Knopen), 4);
+    EXPECT_EQ(Aantal(C().Knopen), 5);
     EXPECT_FALSE(C().Knopen[2].Bestaat);
-    EXPECT_EQ(Plek(4), std::pair(7.0, 5.0));
-    // A node that joins two bars cannot be merged into.
+    EXPECT_EQ(Plek(5), std::pair(7.0, 5.0));
+    // Merging (2, 8) into (7, 2) would double the bar both have to (7, 5): refused.
     Sleep(editor, {80, 320}, {280, 80});
-    EXPECT_EQ(Plek(3), std::pair(2.0, 8.0));
-    EXPECT_EQ(editor.Tabel()->rowCount(), 4);
+    EXPECT_EQ(Plek(4), std::pair(2.0, 8.0));
+    EXPECT_EQ(editor.Tabel()->rowCount(), 5);
 
     Kies(TBewerking::BelastingToevoegen);
     Sleep(editor, {180, 0}, {180, 80});
-    ASSERT_EQ(Aantal(C().Staven), 4);
+    ASSERT_EQ(Aantal(C().Staven), 5);
     const auto& last = C().Belastingen[0];
     ASSERT_EQ(last.Knoop, 2); // the first free slot
     EXPECT_EQ(Plek(2), std::pair(4.5, 2.0));
@@ -208,7 +209,9 @@ TEST_F(Constructievenster, RaaktestEnSchaal) {
 // hint line, also the one a full table has no room for.
 TEST_F(Constructievenster, AlleenEenEchteWijzigingTelt) {
     Sleep(editor, {80, 80}, {280, 80});
-    Sleep(editor, {280, 80}, {280, 200}); // the node at (280, 80) now joins two bars
+    Sleep(editor, {280, 80}, {280, 200});
+    // From (0, 0) to (3.5, 0.5): no half-metre grid point lies inside this bar.
+    Sleep(editor, {0, 0}, {140, 20});
     QSignalSpy aanwijzingen(&editor, &TfrmConstructie::Aanwijzing);
     struct Geval {
         TBewerking bewerking;
@@ -217,8 +220,10 @@ TEST_F(Constructievenster, AlleenEenEchteWijzigingTelt) {
         int aanwijzing;
     };
     const std::vector<Geval> gevallen{
-        {TBewerking::StaafToevoegen, {280, 80}, {400, 80}, false, TekstStaafBeginGeweigerd},
-        {TBewerking::StaafToevoegen, {400, 200}, {280, 80}, false, TekstStaafEindGeweigerd},
+        {TBewerking::StaafToevoegen, {70, 10}, {400, 80}, false, TekstStaafBeginGeweigerd},
+        {TBewerking::StaafToevoegen, {400, 200}, {70, 10}, false, TekstStaafEindGeweigerd},
+        {TBewerking::BelastingToevoegen, {70, 100}, {70, 10}, false, TekstGeenRasterpuntOpStaaf},
+        {TBewerking::KnoopAanpassen, {280, 200}, {70, 10}, false, TekstGeenRasterpuntOpStaaf},
         {TBewerking::StaafToevoegen, {400, 200}, {400, 200}, false, -1},
         {TBewerking::StaafVerwijderen, {400, 400}, {400, 400}, false, -1},
         {TBewerking::KnoopAanpassen, {80, 80}, {80, 80}, false, -1},
@@ -233,7 +238,7 @@ TEST_F(Constructievenster, AlleenEenEchteWijzigingTelt) {
         Kies(g.bewerking);
         Sleep(editor, g.van, g.naar);
         EXPECT_EQ(document.Gewijzigd(), g.gewijzigd);
-        if (g.bewerking == TBewerking::StaafToevoegen) {
+        if (g.bewerking == TBewerking::StaafToevoegen || g.aanwijzing != -1) {
             ASSERT_FALSE(aanwijzingen.isEmpty());
             EXPECT_EQ(aanwijzingen.back().at(0).toInt(), g.aanwijzing);
         }
@@ -250,7 +255,7 @@ TEST_F(Constructievenster, AlleenEenEchteWijzigingTelt) {
     // Bars beyond the 16 slots of an empty structure: the table grows one slot at a time, the
     // bars tab shows every bar, and an undo takes the grown slot back.
     Kies(TBewerking::StaafToevoegen);
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < 13; ++i) {
         Sleep(editor, {40 * (i + 1), 600}, {40 * (i + 2), 600});
     }
     ASSERT_EQ(Aantal(C().Staven), 17);
@@ -313,10 +318,12 @@ TEST_F(Constructievenster, SlepenToontDeStaafEnDeKnoopOnderDeMuis) {
     Beweeg({277, 203}); // snaps to (280, 200)
     EXPECT_GT(kleur(QRect(100, 196, 160, 9), KleurBlauw), 40);
     editor.ImageConstructieMouseUp(Qt::LeftButton, 277, 203);
-    editor.ImageConstructieMouseDown(Qt::LeftButton, 280, 80);
-    Beweeg({480, 80});
-    EXPECT_GT(kleur(QRect(300, 76, 160, 9), KleurRood), 40);
-    editor.ImageConstructieMouseUp(Qt::LeftButton, 480, 80);
+    // Pressed on a bar without a grid point near, the drag is drawn refused.
+    Sleep(editor, {0, 0}, {140, 20});
+    editor.ImageConstructieMouseDown(Qt::LeftButton, 70, 10);
+    Beweeg({280, 20});
+    EXPECT_GT(kleur(QRect(100, 16, 160, 9), KleurRood), 40);
+    editor.ImageConstructieMouseUp(Qt::LeftButton, 280, 20);
 }
 
 // Refused values leave the structure and the history as they were, put the old value back in
@@ -397,6 +404,47 @@ TEST_F(Constructievenster, IntypenInDeCelZetDeWaarde) {
         EXPECT_EQ(Rij(1)[1], g.getoond);
         Beweeg({g.pixel, 200});
         EXPECT_EQ(Gevonden(0), "2");
+    }
+}
+
+// A continuous beam drawn with the mouse stays continuous over a roller put on its inner node;
+// a column pressed on the middle of the beam joins it in a T-joint; a hinge set on the inner
+// support keeps the support. Each edit is one undo step, and undo walks back through them all.
+TEST_F(Constructievenster, DoorgaandeLiggerEnTVerbindingMetDeMuis) {
+    std::vector<TConstructie> standen{C()};
+    const auto stap = [&](const std::function<void()>& doe) {
+        doe();
+        ASSERT_FALSE(ZelfdeStructuur(C(), standen.back()));
+        standen.push_back(C());
+    };
+    stap([&] { Sleep(editor, {80, 80}, {240, 80}); });  // (2, 2) to (6, 2)
+    stap([&] { Sleep(editor, {240, 80}, {400, 80}); }); // on to (10, 2)
+    stap([&] {
+        Rechts({240, 80});
+        Actie(editor.PopupKnopen(), "Rolscharnier horizontaal")->trigger();
+    });
+    const int binnen = 1;
+    EXPECT_EQ(C().Knopen[binnen].Oplegging, RolHorizontaal);
+    EXPECT_EQ(C().Knopen[binnen].Vrijheid, VasteVerbinding);
+    // Pressed on the beam at (4, 2), a column down to (4, 5) joins the beam there.
+    stap([&] { Sleep(editor, {160, 80}, {160, 200}); });
+    const int t = static_cast<int>(std::find_if(C().Knopen.begin(), C().Knopen.end(),
+                                                [](const TConstructieKnoop& k) {
+                                                    return k.Bestaat && k.X == 4.0 && k.Y == 2.0;
+                                                }) -
+                                   C().Knopen.begin());
+    ASSERT_LT(t, static_cast<int>(C().Knopen.size()));
+    EXPECT_EQ(Aantal(C().Staven), 4);
+    stap([&] {
+        Rechts({240, 80});
+        Actie(editor.PopupKnopen(), "Scharnierende verbinding")->trigger();
+    });
+    EXPECT_EQ(C().Knopen[binnen].Oplegging, RolHorizontaal);
+    EXPECT_EQ(C().Knopen[binnen].Vrijheid, ScharnierendeVerbinding);
+
+    for (int i = static_cast<int>(standen.size()) - 2; i >= 0; --i) {
+        document.Geschiedenis().undo();
+        EXPECT_TRUE(ZelfdeStructuur(C(), standen[static_cast<std::size_t>(i)])) << i;
     }
 }
 
