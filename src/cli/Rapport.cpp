@@ -321,8 +321,7 @@ void SchrijfTelling(std::ostream& uit, const TAnalyse& analyse) {
 }
 } // namespace
 
-void SchrijfRapport(std::ostream& uit, const TConstructie& constructie, const TAnalyse& analyse,
-                    const TUitslag& uitslag) {
+void SchrijfRapport(std::ostream& uit, const TAnalyse& analyse, const TUitslag& uitslag) {
     const char decimaalteken = analyse.Decimaalteken;
     const Teksten& teksten = analyse.Tekst();
     const auto& telling = analyse.Telling;
@@ -491,7 +490,7 @@ int VoerAnalyseUit(const std::vector<std::string>& argumenten, std::ostream& uit
     if (opdracht.Json) {
         uit << MaakJson(analyse, uitslag, opdracht.Momenten).dump(2) << "\n";
     } else {
-        SchrijfRapport(uit, constructie, analyse, uitslag);
+        SchrijfRapport(uit, analyse, uitslag);
         if (opdracht.Momenten) {
             SchrijfMomenten(uit, constructie, uitslag, analyse.Decimaalteken);
         }

@@ -54,8 +54,7 @@ std::vector<int> Knoopnummers(const std::vector<std::int32_t>& knopen);
 
 // The Dutch report a student reads: counts, one line per mechanism and the governing
 // mechanism's virtual work equation, symbol markup as Unicode.
-void SchrijfRapport(std::ostream& uit, const TConstructie& constructie, const TAnalyse& analyse,
-                    const TUitslag& uitslag);
+void SchrijfRapport(std::ostream& uit, const TAnalyse& analyse, const TUitslag& uitslag);
 
 // The same results, machine-readable; with momenten also the governing mechanism's bar end
 // moments and support reactions.

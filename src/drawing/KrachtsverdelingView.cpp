@@ -7,6 +7,7 @@
 #include "drawing/Opmaak.h"
 #include "drawing/Symbolen.h"
 #include "drawing/Tekst.h"
+#include "engine/Evenwichtssommen.h"
 #include "engine/Getalnotatie.h"
 #include "engine/Krachtenanalyse.h"
 #include "engine/Records.h"
@@ -115,7 +116,9 @@ private:
     void Pijl(TPunt kop, double hoek, QColor kleur, const std::string& label,
               TLabelPlaatser& labels);
     void Boog(TPunt midden, bool linksom, const std::string& label, TLabelPlaatser& labels);
-    std::string Som(const std::string& naam, const std::vector<double>& termen) const;
+    std::string Som(const std::string& naam, const std::vector<double>& termen,
+                    const std::string& eenheid) const;
+    double TekenKnoopevenwicht(double y, const TKrachtsverdeling& v);
 
     QPainter& p_;
     const TRechthoek& gebied_;
@@ -324,6 +327,7 @@ double TKrachtView::TekenMomentenlijn(double y) {
         TekenOpleggingen(cel, KleurZwart);
         TekenScharnieren(cel, v);
         y = cel.Cel.Bottom + TekeningMarge;
+        y = TekenKnoopevenwicht(y, v);
     }
     return TekenToets(y, v);
 }
@@ -408,7 +412,8 @@ void TKrachtView::TekenReacties(const TCelAfbeelding& cel, const TKrachtsverdeli
     }
 }
 
-std::string TKrachtView::Som(const std::string& naam, const std::vector<double>& termen) const {
+std::string TKrachtView::Som(const std::string& naam, const std::vector<double>& termen,
+                             const std::string& eenheid) const {
     std::string tekst = "**gS" + naam + " = ";
     double som = 0.0;
     double grootste = 0.0;
@@ -426,7 +431,7 @@ std::string TKrachtView::Som(const std::string& naam, const std::vector<double>&
         tekst += "0";
     }
     const double rest = std::fabs(som) <= Ruis * std::max(grootste, 1.0) ? 0.0 : som;
-    return tekst + " = " + Getal(rest) + " kN";
+    return tekst + " = " + Getal(rest) + " " + eenheid;
 }
 
 double TKrachtView::TekenOplegreacties(double y) {
@@ -446,27 +451,29 @@ double TKrachtView::TekenOplegreacties(double y) {
     TekenReacties(cel, v, labels);
     y = cel.Cel.Bottom + TekeningMarge + PijlPixels;
 
-    std::vector<double> horizontaal;
-    std::vector<double> verticaal;
-    for (const auto& r : v.Reacties) {
-        const auto& k = Knoop(r.Knoop);
-        if (k.Oplegging != RolHorizontaal) {
-            horizontaal.push_back(r.Rx);
-        }
-        if (k.Oplegging != RolVerticaal) {
-            verticaal.push_back(r.Ry);
-        }
+    const TEvenwichtssommen sommen = BepaalEvenwichtssommen(c_, v);
+    y = TekenBlok(p_, gebied_, y, Som("H", sommen.H, "kN"), opBerekening, KleurZwart);
+    y = TekenBlok(p_, gebied_, y, Som("V", sommen.V, "kN"), opBerekening, KleurZwart);
+    if (sommen.MomentpuntKnoop == -1) {
+        return y;
     }
-    for (const auto& b : c_.Belastingen) {
-        if (b.Bestaat && b.Fx != 0.0) {
-            horizontaal.push_back(v.Bezwijklast * b.Fx);
-        }
-        if (b.Bestaat && b.Fy != 0.0) {
-            verticaal.push_back(-v.Bezwijklast * b.Fy);
-        }
+    const std::string om = VulIn(T(TekstKrachtMomentOm), {Knoopnummer(sommen.MomentpuntKnoop)});
+    return TekenBlok(p_, gebied_, y, Som(om, sommen.M, "kNm"), opBerekening, KleurZwart);
+}
+
+double TKrachtView::TekenKnoopevenwicht(double y, const TKrachtsverdeling& v) {
+    const TEvenwichtssommen sommen = BepaalEvenwichtssommen(c_, v);
+    if (sommen.Knopen.empty()) {
+        return y;
     }
-    y = TekenBlok(p_, gebied_, y, Som("H", horizontaal), opBerekening, KleurZwart);
-    return TekenBlok(p_, gebied_, y, Som("V", verticaal), opBerekening, KleurZwart);
+    y = TekenBlok(p_, gebied_, y, T(TekstKrachtUitlegKnopen), opBerekening, KleurZwart);
+    for (const auto& knoop : sommen.Knopen) {
+        y = TekenBlok(p_, gebied_, y,
+                      VulIn(T(TekstKrachtKnoopevenwicht), {Knoopnummer(knoop.Knoop)}) +
+                          Som("M", knoop.Termen, "kNm"),
+                      opBerekening, KleurZwart);
+    }
+    return y;
 }
 } // namespace
 

@@ -58,8 +58,9 @@ public:
     void Markeer(TMechanisme& mechanisme, std::int32_t i);
 
 private:
-    // The first index per set of rotating hinges, as the ascending node indices.
-    std::map<std::vector<std::int32_t>, std::int32_t> eerste_;
+    // The first index per set of rotating hinges, as the ascending place indices: at a joint
+    // two mechanisms may turn the same node at different bar ends.
+    std::map<std::vector<int>, std::int32_t> eerste_;
 };
 
 // Structure check followed by the check that the structure cannot move before a plastic hinge

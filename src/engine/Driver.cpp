@@ -282,10 +282,10 @@ bool TMaatgevendeRegel::Neem(std::int32_t i, double fp) {
 void TGelijkeMechanismen::Markeer(TMechanisme& mechanisme, std::int32_t i) {
     mechanisme.GelijkAan = -1;
     // A mechanism that does not move repeats nothing.
-    if (mechanisme.DraaiendeScharnieren.empty()) {
+    if (mechanisme.DraaiendePlaatsen.empty()) {
         return;
     }
-    const auto [plek, nieuw] = eerste_.try_emplace(mechanisme.DraaiendeScharnieren, i);
+    const auto [plek, nieuw] = eerste_.try_emplace(mechanisme.DraaiendePlaatsen, i);
     if (!nieuw) {
         mechanisme.GelijkAan = plek->second;
     }

@@ -61,7 +61,7 @@ std::string SchrijfPdfRapport(const std::string& pad, const TConstructie& constr
                               const TAnalyse& analyse, const TUitslag& uitslag) {
     StartGuiModule();
     std::ostringstream rapport;
-    SchrijfRapport(rapport, constructie, analyse, uitslag);
+    SchrijfRapport(rapport, analyse, uitslag);
     const std::vector<std::string> regels = Regels(rapport.str());
 
     // The view reads the governing mechanism at its own index; the others are not kept.

@@ -234,6 +234,9 @@ enum TekstNaam : int {
     TekstGevelmechanisme,
     TekstOverigMechanisme,
     TekstGecombineerdMechanisme,
+    TekstKrachtMomentOm,
+    TekstKrachtUitlegKnopen,
+    TekstKrachtKnoopevenwicht,
     EindeTekstTabel
 };
 

@@ -161,15 +161,15 @@ TEST(EngineExact, DraaiendeScharnierenEnHerhaaldeMechanismen) {
     }
 }
 
-// Rotating hinges are told apart by their node, also beyond the first 32 nodes of a grown table.
-TEST(EngineExact, HerhalingHerkendAanDeKnopenOokVoorbijDeEerste32) {
+// Rotating hinges are told apart by their place, also beyond the first 32 places: at a joint two
+// places share a node.
+TEST(EngineExact, HerhalingHerkendAanDePlaatsenOokVoorbijDeEerste32) {
     TGelijkeMechanismen gelijk;
-    const std::vector<std::vector<std::int32_t>> draaiend{{0, 5},     {5, 32}, {5, 32},
-                                                          {0, 5, 64}, {0, 5},  {}};
+    const std::vector<std::vector<int>> draaiend{{0, 5}, {5, 32}, {5, 32}, {0, 5, 64}, {0, 5}, {}};
     const std::vector<std::int32_t> verwacht{-1, -1, 1, -1, 0, -1};
     for (std::size_t i = 0; i < draaiend.size(); ++i) {
         TMechanisme m;
-        m.DraaiendeScharnieren = draaiend[i];
+        m.DraaiendePlaatsen = draaiend[i];
         gelijk.Markeer(m, static_cast<std::int32_t>(i));
         EXPECT_EQ(m.GelijkAan, verwacht[i]) << i;
     }

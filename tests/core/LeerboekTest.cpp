@@ -43,6 +43,17 @@ TEST(Leerboek, ElkRaamwerkBezwijktBijDeLastVanHetLeerboekEnDeStatischeStellingBe
         EXPECT_NEAR(maatgevend.Vgl.Bezwijklast, r.Bezwijklast, Relatief * r.Bezwijklast);
         for (const auto& m : o.a.Mechanismen) {
             ControleerVergelijking(m);
+            // A mechanism said to equal an earlier one turns the same hinges at the same load.
+            if (m.GelijkAan != -1) {
+                const auto& eerder = o.a.Mechanismen[static_cast<std::size_t>(m.GelijkAan)];
+                EXPECT_EQ(m.DraaiendePlaatsen, eerder.DraaiendePlaatsen);
+                if (IsOneindig(eerder.Vgl.Bezwijklast)) {
+                    EXPECT_TRUE(IsOneindig(m.Vgl.Bezwijklast));
+                } else {
+                    EXPECT_NEAR(m.Vgl.Bezwijklast, eerder.Vgl.Bezwijklast,
+                                Relatief * eerder.Vgl.Bezwijklast);
+                }
+            }
             // No mechanism lies below the true collapse load.
             EXPECT_GE(m.Vgl.Bezwijklast, r.Bezwijklast * (1.0 - Relatief));
         }
