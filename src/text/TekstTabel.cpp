@@ -481,7 +481,7 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstGevelmechanisme, "Mechanisme - gevel", "gevelmechanisme"},
     {TekstOverigMechanisme, "Mechanisme - overig", "mechanisme %1"},
     {TekstGecombineerdMechanisme, "Mechanisme - gecombineerd", "gecombineerd mechanisme"},
-    {TekstKrachtMomentOm, "Krachtsverdeling moment om", "M om knoop %1"},
+    {TekstKrachtMomentOm, "Krachtsverdeling moment om", "M (om knoop %1)"},
     {TekstKrachtUitlegKnopen, "Krachtsverdeling uitleg knopen",
      "Evenwicht van de knopen waar drie of meer staven stijf samenkomen: de momenten die de "
      "staafeinden en de oplegging op de knoop uitoefenen, linksom positief, heffen elkaar op."},
