@@ -30,8 +30,12 @@ TScharnierRijen ScharnierRijen(const TEvenwicht& evenwicht, const std::vector<in
     const auto n = static_cast<Eigen::Index>(h.Rijen.size());
     h.Nul.resize(n, evenwicht.Nul().cols());
     h.Xb.resize(n);
+    // A row of a basis without columns would offset the null pointer of its empty storage.
+    const bool spanningen = evenwicht.Nul().cols() > 0;
     for (Eigen::Index i = 0; i < n; ++i) {
-        h.Nul.row(i) = evenwicht.Nul().row(h.Rijen[static_cast<std::size_t>(i)]);
+        if (spanningen) {
+            h.Nul.row(i) = evenwicht.Nul().row(h.Rijen[static_cast<std::size_t>(i)]);
+        }
         h.Xb(i) = evenwicht.Xb()(h.Rijen[static_cast<std::size_t>(i)]);
     }
     return h;
@@ -164,7 +168,9 @@ Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnier
     for (std::size_t i = 0; i < vast.size(); ++i) {
         if (vast[i]) {
             const auto rij = static_cast<Eigen::Index>(i);
-            lp.R.row(r).head(k) = h.Nul.row(rij);
+            if (k > 0) {
+                lp.R.row(r).head(k) = h.Nul.row(rij);
+            }
             lp.RijOnder(r) = (m(rij) - lambda * h.Xb(rij)) / mpSchaal;
             lp.RijBoven(r++) = (m(rij) - lambda * h.Xb(rij)) / mpSchaal;
         }
@@ -172,10 +178,12 @@ Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnier
     for (const int j : momenten) {
         const double mp = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp / mpSchaal;
         const double last = lambda * evenwicht.Xb()(j) / mpSchaal;
-        lp.R.row(r).head(k) = evenwicht.Nul().row(j);
+        if (k > 0) {
+            lp.R.row(r).head(k) = evenwicht.Nul().row(j);
+            lp.R.row(r + 1).head(k) = -evenwicht.Nul().row(j);
+        }
         lp.R(r, k) = -mp;
         lp.RijBoven(r++) = -last;
-        lp.R.row(r).head(k) = -evenwicht.Nul().row(j);
         lp.R(r, k) = -mp;
         lp.RijBoven(r++) = last;
     }
