@@ -6,6 +6,7 @@
 #include "drawing/Symbolen.h"
 #include "drawing/Tekst.h"
 #include "engine/Analyse.h"
+#include "engine/GedeeldeCentra.h"
 #include "engine/Getalnotatie.h"
 #include "engine/Scharniertermen.h"
 #include "model/Bevraging.h"
@@ -53,11 +54,13 @@ constexpr double KopRuimte = 100.0;
 const char* const DeltaTheta = " ¬d¬q";
 const char* const Maal = " ¬× ";
 
-// A part that neither turns nor moves has no rotation centre to show.
-bool Beweegt(const TStaaf& deel) {
-    return deel.gamma != 0.0 ||
-           std::any_of(deel.Knopen.begin(), deel.Knopen.end(),
-                       [](const TKnoop& k) { return k.dx != 0.0 || k.dy != 0.0; });
+// The parts about one centre as its label's subscript: "AB, BC".
+std::string Namen(const TGedeeldCentrum& centrum) {
+    std::string namen;
+    for (const std::string& deel : centrum.Delen) {
+        namen += (namen.empty() ? "" : ", ") + deel;
+    }
+    return namen;
 }
 
 class TArbeidsView {
@@ -83,12 +86,6 @@ private:
     double Factor(int q) const;
     int Laatste() const { return 2 * (m_.AantalStaven + m_.AantalBelastingen) + 1; }
     std::string Term(int q) const;
-    // Parts sharing a rotation centre, named together.
-    struct TCentrum {
-        TRotatiecentrum RC;
-        std::string Namen;
-    };
-    std::vector<TCentrum> Centra() const;
     TCelAfbeelding Cel(double boven) const;
 
     struct TLastpijl {
@@ -189,25 +186,6 @@ TRechthoek TArbeidsView::RCLabelVak(TPunt centrum, const std::string& namen) con
     return {links, plek.y, links + breedte, plek.y + h / 2.0 + fm.height()};
 }
 
-std::vector<TArbeidsView::TCentrum> TArbeidsView::Centra() const {
-    std::vector<TCentrum> centra;
-    for (const TStaaf& deel : m_.avStaven) {
-        if (!IsEindig(deel.RC) || !Beweegt(deel)) {
-            continue;
-        }
-        const std::string naam = deel.Knopen[0].Naam + deel.Knopen[1].Naam;
-        const auto zelfde = std::find_if(centra.begin(), centra.end(), [&](const TCentrum& c) {
-            return Afkappen(c.RC.x - deel.RC.x) == 0.0 && Afkappen(c.RC.y - deel.RC.y) == 0.0;
-        });
-        if (zelfde == centra.end()) {
-            centra.push_back({deel.RC, naam});
-        } else {
-            zelfde->Namen += ", " + naam;
-        }
-    }
-    return centra;
-}
-
 // The cell fitted to the area's width, and to the visible height of the window where the
 // drawing would pass it: the heading above it, the explanation on request and the equation's
 // first line below it stay in sight.
@@ -302,8 +280,8 @@ TRechthoek TArbeidsView::Bereik(const TCelAfbeelding& cel) const {
 // What keeps its place: the rotation centres' names, the moment arcs and the dimension ticks;
 // then the load labels, beside the arrow's tail on whichever side is clear.
 void TArbeidsView::ReserveerVasteVormen(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
-    for (const TCentrum& c : Centra()) {
-        labels.Bezet(RCLabelVak(cel.Scherm(TPunt{c.RC.x, c.RC.y}), c.Namen));
+    for (const TGedeeldCentrum& c : GedeeldeCentra(m_)) {
+        labels.Bezet(RCLabelVak(cel.Scherm(TPunt{c.RC.x, c.RC.y}), Namen(c)));
     }
     for (const TStaaf& deel : m_.avStaven) {
         for (std::size_t e = 0; e < 2; ++e) {
@@ -420,7 +398,7 @@ void TArbeidsView::TekenHoeken(const TCelAfbeelding& cel, TLabelPlaatser& labels
 void TArbeidsView::TekenRotatiecentra(const TCelAfbeelding& cel) {
     const TOpmaak opmaak = Opmaak(opTekening);
     const int h = RegelHoogte(p_, opmaak);
-    for (const TCentrum& centrum : Centra()) {
+    for (const TGedeeldCentrum& centrum : GedeeldeCentra(m_)) {
         const TPunt c = cel.Scherm(TPunt{centrum.RC.x, centrum.RC.y});
         p_.save();
         p_.setPen(QPen(KleurZwart, 1));
@@ -428,7 +406,8 @@ void TArbeidsView::TekenRotatiecentra(const TCelAfbeelding& cel) {
         TekenCirkel(p_, c, RCDiameter);
         p_.restore();
 
-        const TRechthoek vak = RCLabelVak(c, centrum.Namen);
+        const std::string namen = Namen(centrum);
+        const TRechthoek vak = RCLabelVak(c, namen);
         TPunt eind;
         TekenRegel(p_, {vak.Left, vak.Top}, eind, KleurZwart, opmaak, "RC", uitLinks);
         QFont klein = Lettertype(opmaak.Tekst);
@@ -438,7 +417,7 @@ void TArbeidsView::TekenRotatiecentra(const TCelAfbeelding& cel) {
         p_.setPen(KleurZwart);
         const QFontMetrics fm(klein, p_.device());
         p_.drawText(Pixel(eind.x), Pixel(vak.Top + h / 2.0) + fm.ascent(),
-                    QString::fromStdString(centrum.Namen));
+                    QString::fromStdString(namen));
         p_.restore();
     }
 }

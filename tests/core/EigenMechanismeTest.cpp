@@ -1,7 +1,6 @@
 #include "engine/EigenMechanisme.h"
 #include "Raamwerken.h"
 #include "engine/Analyse.h"
-#include "engine/Scharniertermen.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
@@ -170,30 +169,6 @@ TEST(Oordeel, GelijkeLastenBinnenDeTolerantie) {
     EXPECT_EQ(VergelijkMetBezwijklast(50.0 * (1 + 1e-6), 50.0), TOordeel::TeHoog);
     EXPECT_EQ(VergelijkMetBezwijklast(OneindigeLast, 50.0), TOordeel::GeenArbeid);
     EXPECT_EQ(VergelijkMetBezwijklast(OneindigeLast, OneindigeLast), TOordeel::GeenArbeid);
-}
-
-// In every mechanism of frames with joints, chains and clamps, the hinge terms add up to the
-// internal work, each is Mp times its rotation, and no hinge is written twice.
-TEST(Scharniertermen, TellenOpTotDeInterneArbeid) {
-    Teksten t;
-    for (const TConstructie& c :
-         {Portaal(VasteVerbinding), TweeveldsPortaal(50.0, true), Gebouw(2, 2)}) {
-        TAnalyse analyse(t);
-        analyse.BepaalMechanismen(c);
-        analyse.BerekeningDeel2();
-        ASSERT_GT(analyse.AantalMechanismen, 0);
-        for (const TMechanisme& m : analyse.Mechanismen) {
-            const auto termen = Scharniertermen(m, t, '.');
-            double som = 0.0;
-            for (const auto& term : termen) {
-                EXPECT_NEAR(term.Arbeid, -term.Mp * term.Rotatie, 1e-12 * Mp);
-                EXPECT_EQ(term.Term.substr(0, 2), "- ");
-                som += term.Arbeid;
-            }
-            EXPECT_NEAR(som, InterneArbeid(m), 1e-12 * Mp);
-            EXPECT_EQ(termen.size(), m.DraaiendePlaatsen.size());
-        }
-    }
 }
 
 } // namespace
