@@ -23,6 +23,8 @@ namespace {
 constexpr int KopHoogte = 25;
 constexpr int GroepBreedte = 245;
 const QColor Groepkleur(230, 230, 230);
+// The own-mechanism button while it is on: the yellow of a chosen hinge, lighter.
+const QColor EigenKleur(255, 240, 150);
 
 // Texts of the groups: collapse caption/hint when expanded, when collapsed, header caption/hint.
 struct TGroepTeksten {
@@ -180,8 +182,10 @@ void TZijpaneel::MaakGroep(int groep, int y, const std::vector<int>& opties) {
         btnEigenMechanisme_->setGeometry(136, 29, 101, 24);
         btnEigenMechanisme_->setCheckable(true);
         btnEigenMechanisme_->setFocusPolicy(Qt::ClickFocus);
-        connect(btnEigenMechanisme_, &QPushButton::clicked, this,
-                [this](bool aan) { emit EigenMechanismeGewisseld(aan); });
+        connect(btnEigenMechanisme_, &QPushButton::clicked, this, [this](bool aan) {
+            KleurEigenMechanisme();
+            emit EigenMechanismeGewisseld(aan);
+        });
         vinkjeY = 56;
     }
     for (const int optie : opties) {
@@ -277,6 +281,15 @@ void TZijpaneel::KiesMechanismeStil(int index) {
 void TZijpaneel::ZetEigenMechanismeStil(bool aan) {
     const QSignalBlocker stil(btnEigenMechanisme_);
     btnEigenMechanisme_->setChecked(aan);
+    KleurEigenMechanisme();
+}
+
+void TZijpaneel::KleurEigenMechanisme() {
+    QPalette palet = btnEigenMechanisme_->palette();
+    palet.setColor(QPalette::Button, btnEigenMechanisme_->isChecked()
+                                         ? EigenKleur
+                                         : palette().color(QPalette::Button));
+    btnEigenMechanisme_->setPalette(palet);
 }
 
 void TZijpaneel::ZetGroep(int groep, bool uitgeklapt) {

@@ -78,6 +78,8 @@ private:
     QCheckBox* MaakVinkje(QWidget* ouder, int optie, int x, int y);
     void ZetGroep(int groep, bool uitgeklapt);
     void HoofdvinkjeGewijzigd(int optie);
+    // The own-mechanism button shows whether it is on by its colour too.
+    void KleurEigenMechanisme();
 
     const Teksten& teksten_;
     QGroupBox* grpConstructieAanpassen_ = nullptr;

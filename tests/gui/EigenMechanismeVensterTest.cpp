@@ -148,6 +148,36 @@ TEST_F(EigenMechanismeVenster, KeuzeBlijftBijEenNieuweAnalyse) {
     EXPECT_TRUE(Gekozen().empty());
 }
 
+// At the middle joint of a two-bay portal every bar end is a place of its own: the view draws
+// them apart along their bars, so that a click on each chooses that one; a click beside all of
+// them chooses none.
+TEST(PlaatsKiezen, ElkStaafeindApart) {
+    Teksten teksten;
+    TAnalyse analyse(teksten);
+    const TConstructie c = test::TweeveldsPortaal(50.0, true);
+    const TEigenAnalyse eigen(c, teksten, ',');
+    const TEigenMechanisme geen = eigen.Bereken({});
+    TWeergaveOpties opties;
+    QImage beeld = test::WitVlak(800, 2000);
+    QPainter p(&beeld);
+    TRechthoek gebied{0, 0, 800, 2000};
+    std::vector<TPlaatsPunt> punten;
+    TekenEigenMechanisme(p, gebied, {eigen, geen}, {analyse, c, opties, teksten, 600}, punten);
+    p.end();
+    ASSERT_EQ(punten.size(), eigen.Plaatsen().size());
+    int opDeKnoop = 0;
+    for (const TPlaatsPunt& punt : punten) {
+        EXPECT_EQ(ZoekPlaats(punten, punt.Punt), punt.Plaats);
+        // Drawn as an open circle: white inside, grey on its rim.
+        EXPECT_EQ(beeld.pixelColor(QPointF(punt.Punt.x, punt.Punt.y).toPoint()), QColor(Qt::white));
+        opDeKnoop += eigen.Plaatsen()[static_cast<std::size_t>(punt.Plaats)].Knoop == 3 ? 1 : 0;
+    }
+    EXPECT_EQ(opDeKnoop, 3);
+    const TPunt naast{punten.front().Punt.x + 2 * PlaatsStraal,
+                      punten.front().Punt.y - 2 * PlaatsStraal};
+    EXPECT_EQ(ZoekPlaats(punten, naast), -1);
+}
+
 // A six-storey frame drawn for a window 500 pixels high keeps its drawing within that height, so
 // that the equation follows in sight; drawn for no window it takes the full width.
 TEST(ArbeidTekening, PastInDeHoogteVanHetVenster) {
