@@ -285,7 +285,7 @@ void TArbeidsView::ReserveerVasteVormen(const TCelAfbeelding& cel, TLabelPlaatse
     }
     for (const TStaaf& deel : m_.avStaven) {
         for (std::size_t e = 0; e < 2; ++e) {
-            if (deel.Knopen[e].M != 0.0) {
+            if (deel.Knopen[e].M != 0.0 && !IsKnoopdeel(deel)) {
                 labels.Bezet(MomentpijlVak(cel.Scherm(deel.Knopen[e], true),
                                            cel.Scherm(deel.Knopen[1 - e], true)));
             }
@@ -425,7 +425,11 @@ void TArbeidsView::TekenRotatiecentra(const TCelAfbeelding& cel) {
 void TArbeidsView::TekenMomenten(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     const TOpmaak opmaak = Opmaak(opLabel);
     const TPunt midden{(cel.Cel.Left + cel.Cel.Right) / 2.0, (cel.Cel.Top + cel.Cel.Bottom) / 2.0};
+    // A joint's balance of its hinges' moments acts along no bar: it has no arrow.
     for (const TStaaf& deel : m_.avStaven) {
+        if (IsKnoopdeel(deel)) {
+            continue;
+        }
         for (int e = 0; e < 2; ++e) {
             const TKnoop& eind = deel.Knopen[static_cast<std::size_t>(e)];
             if (eind.M == 0.0) {
@@ -474,21 +478,25 @@ double TArbeidsView::TekenVergelijking(double y) {
     TPunt eind;
     TekenRegel(p_, {x0, y0}, eind, KleurZwart, opmaak, Regel1(0), uitLinks);
     double xEind = eind.x;
+    // A caption wider than its term widens the term's room, so that captions keep apart.
     const auto tekenTerm = [&](const std::string& term, const std::string& onderschrift) {
         if (term.empty()) {
             return;
         }
+        const double breedte = RegelBreedte(p_, opmaak, term);
+        const double ruimte = std::max(breedte, RegelBreedte(p_, opmaak, onderschrift) + 2.0);
         double x = xEind + TermAfstand;
-        if (x + RegelBreedte(p_, opmaak, term) > gebied_.Right - RechterMarge) {
+        if (x + ruimte > gebied_.Right - RechterMarge) {
             x = x0;
             y0 += 3.0 * h;
         }
+        x += (ruimte - breedte) / 2.0;
         TekenRegel(p_, {x, y0}, eind, KleurZwart, opmaak, term, uitLinks);
         TekenAccolade(p_, KleurZwart, x, y0 + h + 1.0, eind.x, y0 + 1.5 * h + 1.0);
         TPunt onder;
         TekenRegel(p_, {(x + eind.x) / 2.0, y0 + 1.5 * h + 2.0}, onder, KleurZwart, opmaak,
                    onderschrift, uitMidden);
-        xEind = eind.x;
+        xEind = std::max(eind.x, x + breedte / 2.0 + ruimte / 2.0);
     };
     // The internal work once per hinge, as a student writes it; then every load.
     for (const TScharnierterm& term : termen_) {

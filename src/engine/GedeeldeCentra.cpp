@@ -4,6 +4,14 @@
 
 namespace kx {
 
+bool IsKnoopdeel(const TStaaf& deel) {
+    return deel.Knopen[0].Naam == deel.Knopen[1].Naam;
+}
+
+std::string DeelNaam(const TStaaf& deel) {
+    return IsKnoopdeel(deel) ? deel.Knopen[0].Naam : deel.Knopen[0].Naam + deel.Knopen[1].Naam;
+}
+
 bool Beweegt(const TStaaf& deel) {
     return deel.gamma != 0.0 ||
            std::any_of(deel.Knopen.begin(), deel.Knopen.end(),
@@ -20,7 +28,7 @@ std::vector<TGedeeldCentrum> GedeeldeCentra(const TMechanisme& mechanisme) {
             std::find_if(centra.begin(), centra.end(), [&](const TGedeeldCentrum& c) {
                 return Afkappen(c.RC.x - deel.RC.x) == 0.0 && Afkappen(c.RC.y - deel.RC.y) == 0.0;
             });
-        const std::string naam = deel.Knopen[0].Naam + deel.Knopen[1].Naam;
+        const std::string naam = DeelNaam(deel);
         if (zelfde == centra.end()) {
             centra.push_back({deel.RC, {naam}});
         } else {

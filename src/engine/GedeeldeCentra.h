@@ -14,6 +14,11 @@ struct TGedeeldCentrum {
     std::vector<std::string> Delen;
 };
 
+// A joint that turns against all of its bars is a part of its own, with both ends at its node.
+bool IsKnoopdeel(const TStaaf& deel);
+// "AB" after its ends, "D" for a joint.
+std::string DeelNaam(const TStaaf& deel);
+
 // A part that neither turns nor moves has no rotation centre to show.
 bool Beweegt(const TStaaf& deel);
 

@@ -1,5 +1,6 @@
 #include "engine/Scharniertermen.h"
 
+#include "engine/GedeeldeCentra.h"
 #include "engine/Getalnotatie.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
@@ -29,7 +30,8 @@ class TTermen {
 public:
     TTermen(const Teksten& teksten, char decimaalteken) : t_(teksten), d_(decimaalteken) {}
 
-    void Voeg(const std::string& naam, double mp, double rotatie, double arbeid) {
+    void Voeg(const std::string& naam, double mp, double rotatie, double arbeid,
+              const std::string& deel = {}) {
         TScharnierterm& term = termen_.emplace_back();
         term.Naam = naam;
         term.Mp = mp;
@@ -41,6 +43,9 @@ public:
         VoegAlgemeenGetalToe(term.Term, rotatie / VirtueleRotatie, 3, d_);
         term.Term += t_[MaalDeltaTheta];
         term.Onderschrift = t_[TekstScharnierOnderschrift] + naam;
+        if (!deel.empty()) {
+            term.Onderschrift += " (" + deel + ")";
+        }
     }
 
     // The hinges at one node, given every part end there.
@@ -62,11 +67,13 @@ public:
                  a.Eind->M * a.Deel->gamma + b.Eind->M * b.Deel->gamma);
             return;
         }
-        // Against the joint, or against the ground at a support.
+        // Against the joint, or against the ground at a support; several hinges at one node are
+        // told apart by their part.
         const double grond = phi.value_or(0.0);
         for (const TEindVanDeel& h : scharnieren) {
             const double relatief = h.Deel->gamma - grond;
-            Voeg(naam, std::fabs(h.Eind->M), std::fabs(relatief), h.Eind->M * relatief);
+            Voeg(naam, std::fabs(h.Eind->M), std::fabs(relatief), h.Eind->M * relatief,
+                 scharnieren.size() > 1 ? DeelNaam(*h.Deel) : std::string());
         }
     }
 

@@ -106,5 +106,33 @@ TEST(GedeeldeCentra, StilstaandeDelenHebbenGeenCentrum) {
     EXPECT_EQ(CentrumBij(centra, 6.0, 0.0)->Delen, (std::vector<std::string>{"CD"}));
 }
 
+// The middle joint of the two-bay portal turning against its three bars: three hinges at one
+// node, told apart by their bar, and the joint as a part of its own turning about itself.
+TEST(Scharniertermen, EenKnoopDraaitTegenAlleStaven) {
+    Teksten t;
+    const TEigenAnalyse analyse(TweeveldsPortaal(50.0, true), t, '.');
+    std::vector<int> plaatsen;
+    for (std::size_t p = 0; p < analyse.Plaatsen().size(); ++p) {
+        if (analyse.Plaatsen()[p].Knoop == 3) {
+            plaatsen.push_back(static_cast<int>(p));
+        }
+    }
+    const TEigenMechanisme eigen = analyse.Bereken(plaatsen);
+    ASSERT_EQ(eigen.AantalBewegingen, 1);
+    EXPECT_TRUE(IsOneindigeLast(eigen.Bezwijklast));
+    ASSERT_EQ(eigen.Termen.size(), 3u);
+    const std::vector<std::string> onder{"scharnier D (CD)", "scharnier D (DF)",
+                                         "scharnier D (DE)"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(eigen.Termen[i].Term, "- 50 ¬× 1 ¬× ¬d¬q ") << i;
+        EXPECT_EQ(eigen.Termen[i].Onderschrift, onder[i]);
+    }
+    const auto centra = GedeeldeCentra(eigen.Mechanisme);
+    ASSERT_EQ(centra.size(), 1u);
+    EXPECT_EQ(centra[0].Delen, (std::vector<std::string>{"D"}));
+    EXPECT_NEAR(centra[0].RC.x, 6.0, 1e-9);
+    EXPECT_NEAR(centra[0].RC.y, 0.0, 1e-9);
+}
+
 } // namespace
 } // namespace kx::test
