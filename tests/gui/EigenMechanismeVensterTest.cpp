@@ -78,6 +78,16 @@ TEST_F(EigenMechanismeVenster, KiezenIsGeenBewerking) {
         EXPECT_EQ(Kleur(knoop), QColor(Qt::white)) << knoop;
     }
 
+    // The hand shows over a place only.
+    const auto cursor = [this](QPointF plaats) {
+        QMouseEvent e(QEvent::MouseMove, plaats, Arbeid().Vlak()->mapToGlobal(plaats), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Arbeid().Vlak(), &e);
+        return Arbeid().Vlak()->cursor().shape();
+    };
+    EXPECT_EQ(cursor(Plaats(1)), Qt::PointingHandCursor);
+    EXPECT_EQ(cursor(Plaats(1) + QPointF(0, 3 * PlaatsStraal)), Qt::ArrowCursor);
+
     KlikKnoop(0);
     KlikKnoop(2);
     EXPECT_EQ(Gekozen(), (std::vector<int>{0, 2}));
