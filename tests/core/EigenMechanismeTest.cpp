@@ -163,6 +163,41 @@ TEST_F(EigenMechanisme, ZonderArbeidIsFpOneindig) {
               "mechanisme zegt niets over de bezwijklast. De bezwijklast is 66,67 kN.");
 }
 
+// A choice is kept by node and bar: at a node of two bars the place follows the weaker bar, so
+// the node alone decides; at a joint of three bars each bar end is a place of its own.
+TEST(PlaatsKeuze, VolgtKnoopEnStaaf) {
+    TConstructie c = TweeveldsPortaal(50.0, true);
+    std::vector<TScharnierplaats> keuze;
+    const auto voor = Scharnierplaatsen(c);
+    const auto plaats = [](const std::vector<TScharnierplaats>& alle, int knoop, int staaf) {
+        for (const auto& p : alle) {
+            if (p.Knoop == knoop && (staaf == -1 || p.Staaf == staaf)) {
+                return p;
+            }
+        }
+        ADD_FAILURE() << knoop << " " << staaf;
+        return TScharnierplaats{};
+    };
+    WisselPlaats(voor, keuze, plaats(voor, 1, -1)); // the top of the left column
+    WisselPlaats(voor, keuze, plaats(voor, 3, 2));  // the left beam's end at the middle joint
+    ASSERT_EQ(keuze.size(), 2u);
+    // The left column made stronger: the place at its top moves to the beam.
+    c.Staven[0].Mp = 80.0;
+    const auto na = Scharnierplaatsen(c);
+    ASSERT_EQ(plaats(na, 1, -1).Staaf, 1);
+    const std::vector<int> indices = IndicesVan(na, keuze);
+    ASSERT_EQ(indices.size(), 2u);
+    EXPECT_EQ(na[static_cast<std::size_t>(indices[0])].Knoop, 1);
+    EXPECT_EQ(na[static_cast<std::size_t>(indices[1])], plaats(na, 3, 2));
+    // A second click on a chosen place takes it back, found by node and bar.
+    WisselPlaats(na, keuze, plaats(na, 1, -1));
+    WisselPlaats(na, keuze, plaats(na, 3, 6));
+    ASSERT_EQ(keuze.size(), 2u);
+    EXPECT_EQ(IndicesVan(na, keuze).size(), 2u);
+    EXPECT_EQ(keuze[0], plaats(voor, 3, 2));
+    EXPECT_EQ(keuze[1], plaats(na, 3, 6));
+}
+
 TEST(Oordeel, GelijkeLastenBinnenDeTolerantie) {
     EXPECT_EQ(VergelijkMetBezwijklast(50.0 * (1 + 1e-12), 50.0), TOordeel::Bezwijklast);
     EXPECT_EQ(VergelijkMetBezwijklast(50.0 * (1 - 1e-12), 50.0), TOordeel::Bezwijklast);
