@@ -30,6 +30,8 @@ constexpr double PlaatsDiameter = 9.0;
 // Share of the visible height the drawing of the places may take.
 constexpr double KeuzeDeel = 0.35;
 constexpr double KleinsteKeuze = 150.0;
+// A flat frame is drawn this share of its width high: room for its loads or its moment line.
+constexpr double KeuzeHoogteDeel = 0.2;
 constexpr double PixelsPerBelasting = 30.0;
 
 TPunt Wereld(const TConstructieKnoop& k) {
@@ -116,8 +118,8 @@ void TekenEigenMechanisme(QPainter& painter, TRechthoek& gebied, const TEigenCon
     if (context.Opties[woUitlegVirtArbVgl]) {
         y = TekenBlok(painter, gebied, y, t[TekstEigenUitleg], opUitleg, KleurZwart);
     }
-    const TCelAfbeelding cel =
-        MaakTekeningCel(c, gebied, y + KeuzeMarge, KeuzeHoogte(context.ZichtbareHoogte));
+    const TCelAfbeelding cel = MaakTekeningCel(
+        c, gebied, y + KeuzeMarge, KeuzeHoogte(context.ZichtbareHoogte), KeuzeHoogteDeel);
     TekenStaven(painter, c, cel, KleurZwart, 2.0);
     TekenOpleggingen(painter, c, cel, KleurZwart);
     TekenLasten(painter, c, cel, context.Analyse.Decimaalteken);
@@ -139,7 +141,8 @@ void TekenEigenMechanisme(QPainter& painter, TRechthoek& gebied, const TEigenCon
                 painter, gebied, y,
                 VulIn(t[TekstEigenMomentenlijn], {AlgemeenGetal(m.Bezwijklast, 4, teken)}),
                 opBerekening, KleurZwart);
-            y = TekenMomentenlijn(painter, gebied, y, c, m.Momentenlijn, teken);
+            y = TekenMomentenlijn(painter, gebied, y, c, m.Momentenlijn, teken,
+                                  KeuzeHoogte(context.ZichtbareHoogte), KeuzeHoogteDeel);
         }
     }
     gebied.Bottom = y + 50.0;

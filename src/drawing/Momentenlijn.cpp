@@ -37,7 +37,7 @@ const TConstructieKnoop& Knoop(const TConstructie& c, int k) {
 } // namespace
 
 TCelAfbeelding MaakTekeningCel(const TConstructie& c, const TRechthoek& gebied, double y,
-                               double maxHoogte) {
+                               double maxHoogte, double hoogteDeel) {
     TGrenzen grenzen;
     bool eerste = true;
     for (const auto& k : c.Knopen) {
@@ -51,6 +51,11 @@ TCelAfbeelding MaakTekeningCel(const TConstructie& c, const TRechthoek& gebied, 
         }
         grenzen = {std::min(grenzen.xmin, p.x), std::min(grenzen.ymin, p.y),
                    std::max(grenzen.xmax, p.x), std::max(grenzen.ymax, p.y)};
+    }
+    if (grenzen.Hoogte() < hoogteDeel * grenzen.Breedte()) {
+        const double midden = (grenzen.ymin + grenzen.ymax) / 2.0;
+        grenzen.ymin = midden - hoogteDeel * grenzen.Breedte() / 2.0;
+        grenzen.ymax = midden + hoogteDeel * grenzen.Breedte() / 2.0;
     }
     grenzen = Schaalbaar(grenzen);
     TRechthoek cel{gebied.Left, y, gebied.Right, y};
@@ -174,8 +179,8 @@ void TekenScharnieren(QPainter& painter, const TConstructie& c, const TCelAfbeel
 
 double TekenMomentenlijn(QPainter& painter, const TRechthoek& gebied, double y,
                          const TConstructie& c, const TKrachtsverdeling& v, char decimaalteken,
-                         double maxHoogte) {
-    const TCelAfbeelding cel = MaakTekeningCel(c, gebied, y + TekeningMarge, maxHoogte);
+                         double maxHoogte, double hoogteDeel) {
+    const TCelAfbeelding cel = MaakTekeningCel(c, gebied, y + TekeningMarge, maxHoogte, hoogteDeel);
     TLabelPlaatser labels({gebied.Left, y, gebied.Right, cel.Cel.Bottom + TekeningMarge});
     TekenMomentvlakken(painter, c, cel, v, labels, decimaalteken);
     TekenStaven(painter, c, cel, KleurZwart, 2.0);

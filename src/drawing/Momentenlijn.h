@@ -17,9 +17,10 @@ namespace kx {
 inline constexpr double MaxTekeningHoogte = 340.0;
 
 // The cell of a drawing of the structure at y: the width of the area, or less for a frame so
-// high that the drawing would pass maxHoogte.
+// high that the drawing would pass maxHoogte. A flat frame's box is at least hoogteDeel of its
+// width high; with 0 it is as high as the scaling of a line needs.
 TCelAfbeelding MaakTekeningCel(const TConstructie& c, const TRechthoek& gebied, double y,
-                               double maxHoogte = MaxTekeningHoogte);
+                               double maxHoogte = MaxTekeningHoogte, double hoogteDeel = 0.0);
 
 void TekenStaven(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel, QColor kleur,
                  double breedte);
@@ -35,10 +36,10 @@ void TekenMomentvlakken(QPainter& painter, const TConstructie& c, const TCelAfbe
 void TekenScharnieren(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
                       const TKrachtsverdeling& v);
 
-// The whole picture of a distribution at y: areas, bars, supports and hinges. Returns the y
-// below it.
+// The whole picture of a distribution at y: areas, bars, supports and hinges, in a cell as
+// MaakTekeningCel makes it. Returns the y below it.
 double TekenMomentenlijn(QPainter& painter, const TRechthoek& gebied, double y,
                          const TConstructie& c, const TKrachtsverdeling& v, char decimaalteken,
-                         double maxHoogte = MaxTekeningHoogte);
+                         double maxHoogte = MaxTekeningHoogte, double hoogteDeel = 0.0);
 
 } // namespace kx
