@@ -29,10 +29,12 @@ constexpr double GekozenDiameter = 11.0;
 constexpr double PlaatsDiameter = 9.0;
 // Share of the visible height the drawing of the places may take.
 constexpr double KeuzeDeel = 0.35;
+// The drawing of the places never shrinks below this height to fit a window.
 constexpr double KleinsteKeuze = 150.0;
 // A flat frame is drawn this share of its width high: room for its loads or its moment line.
 constexpr double KeuzeHoogteDeel = 0.2;
-constexpr double PixelsPerBelasting = 30.0;
+// The largest load's arrow; the others in proportion, so that any size stays in the margin.
+constexpr double LastPijl = 30.0;
 
 TPunt Wereld(const TConstructieKnoop& k) {
     return {k.X, -k.Y};
@@ -65,6 +67,10 @@ std::vector<TPlaatsPunt> PlaatsPunten(const TEigenAnalyse& analyse, const TCelAf
 void TekenLasten(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
                  char decimaalteken) {
     const TOpmaak opmaak = Opmaak(opLabel);
+    double grootste = 0.0;
+    for (const TConstructieBelasting& b : c.Belastingen) {
+        grootste = b.Bestaat ? std::max(grootste, std::hypot(b.Fx, b.Fy)) : grootste;
+    }
     for (const TConstructieBelasting& b : c.Belastingen) {
         const double grootte = std::hypot(b.Fx, b.Fy);
         if (!b.Bestaat || !IsSlot(c.Knopen, b.Knoop) || Afkappen(grootte) == 0.0) {
@@ -73,7 +79,7 @@ void TekenLasten(QPainter& painter, const TConstructie& c, const TCelAfbeelding&
         TekenBelasting(painter, KleurMiddengrijs, KleurMiddengrijs, 1.0, opmaak,
                        AlgemeenGetal(grootte, 3, decimaalteken) + " F",
                        cel.Scherm(Wereld(c.Knopen[static_cast<std::size_t>(b.Knoop)])),
-                       Richtingshoek({0.0, 0.0}, {b.Fx, b.Fy}), PixelsPerBelasting * grootte);
+                       Richtingshoek({0.0, 0.0}, {b.Fx, b.Fy}), LastPijl * grootte / grootste);
     }
 }
 
