@@ -4,6 +4,7 @@
 #include "drawing/LabelPlaatser.h"
 #include "drawing/Maatvoering.h"
 #include "drawing/MechanismeTekening.h"
+#include "drawing/Momentenlijn.h"
 #include "drawing/Opmaak.h"
 #include "drawing/Symbolen.h"
 #include "drawing/Tekst.h"
@@ -29,11 +30,8 @@ namespace kx {
 
 namespace {
 constexpr double TekeningMarge = 10.0;
-constexpr double MaxTekeningHoogte = 340.0;
-constexpr double OrdinaatPixels = 45.0;
 constexpr double PijlPixels = 40.0;
 constexpr double BoogStraal = 16.0;
-constexpr double ScharnierDiameter = 7.0;
 constexpr int Cijfers = 4;
 constexpr double Onder = std::numbers::pi / 2.0;
 constexpr double Rechts = std::numbers::pi;
@@ -52,34 +50,6 @@ std::string Opsomming(const std::vector<std::string>& delen, const std::string& 
 
 TPunt Wereld(const TConstructieKnoop& k) {
     return {k.X, -k.Y};
-}
-
-// The cell of a drawing of the structure at y: the width of the area, or less for a frame so
-// high that the drawing would pass MaxTekeningHoogte.
-TCelAfbeelding MaakTekeningCel(const TConstructie& c, const TRechthoek& gebied, double y) {
-    TGrenzen grenzen;
-    bool eerste = true;
-    for (const auto& k : c.Knopen) {
-        if (!k.Bestaat) {
-            continue;
-        }
-        const TPunt p = Wereld(k);
-        if (eerste) {
-            grenzen = {p.x, p.y, p.x, p.y};
-            eerste = false;
-        }
-        grenzen = {std::min(grenzen.xmin, p.x), std::min(grenzen.ymin, p.y),
-                   std::max(grenzen.xmax, p.x), std::max(grenzen.ymax, p.y)};
-    }
-    grenzen = Schaalbaar(grenzen);
-    TRechthoek cel{gebied.Left, y, gebied.Right, y};
-    PasHoogteAan(grenzen, cel);
-    if (cel.Bottom - cel.Top > MaxTekeningHoogte) {
-        const double breedte = (cel.Right - cel.Left) * MaxTekeningHoogte / (cel.Bottom - cel.Top);
-        const double midden = (cel.Left + cel.Right) / 2.0;
-        cel = {midden - breedte / 2.0, y, midden + breedte / 2.0, y + MaxTekeningHoogte};
-    }
-    return {grenzen, cel};
 }
 
 class TKrachtView {
@@ -102,11 +72,6 @@ private:
 
     double TekenMomentenlijn(double y);
     double TekenToets(double y, const TKrachtsverdeling& v);
-    void TekenStaven(const TCelAfbeelding& cel, QColor kleur, double breedte);
-    void TekenOpleggingen(const TCelAfbeelding& cel, QColor kleur);
-    void TekenMomentvlakken(const TCelAfbeelding& cel, const TKrachtsverdeling& v,
-                            TLabelPlaatser& labels);
-    void TekenScharnieren(const TCelAfbeelding& cel, const TKrachtsverdeling& v);
     std::string Overschrijdingen(const TKrachtsverdeling& v) const;
 
     double TekenOplegreacties(double y);
@@ -151,111 +116,6 @@ double TKrachtView::Teken() {
         }
     }
     return y;
-}
-
-void TKrachtView::TekenStaven(const TCelAfbeelding& cel, QColor kleur, double breedte) {
-    p_.save();
-    p_.setPen(QPen(kleur, breedte));
-    for (const auto& s : c_.Staven) {
-        if (s.Bestaat) {
-            const TPunt a = cel.Scherm(Wereld(Knoop(s.Knoop0)));
-            const TPunt b = cel.Scherm(Wereld(Knoop(s.Knoop1)));
-            p_.drawLine(QPointF(a.x, a.y), QPointF(b.x, b.y));
-        }
-    }
-    p_.restore();
-}
-
-void TKrachtView::TekenOpleggingen(const TCelAfbeelding& cel, QColor kleur) {
-    const TOpmaak opmaak = Opmaak(opTekening);
-    for (const auto& k : c_.Knopen) {
-        if (!k.Bestaat) {
-            continue;
-        }
-        const TPunt p = cel.Scherm(Wereld(k));
-        if (HeeftOplegSymbool(k.Oplegging)) {
-            TekenOplegSymbool(p_, k.Oplegging, kleur, KleurWit, opmaak, p,
-                              k.Oplegging == RolVerticaal ? Rechts : Onder);
-        } else if (k.Vrijheid == ScharnierendeVerbinding) {
-            TekenScharnier(p_, kleur, KleurWit, 1.0, opmaak, "", p);
-        }
-    }
-}
-
-void TKrachtView::TekenMomentvlakken(const TCelAfbeelding& cel, const TKrachtsverdeling& v,
-                                     TLabelPlaatser& labels) {
-    double grootste = 0.0;
-    for (const auto& s : v.Staven) {
-        grootste = std::max({grootste, std::fabs(s.M0), std::fabs(s.M1)});
-    }
-    if (grootste <= 0.0) {
-        return;
-    }
-    const double schaal = OrdinaatPixels / grootste;
-    const TOpmaak opmaak = Opmaak(opLabel);
-    const int h = RegelHoogte(p_, opmaak);
-    // Per node the values written so far: two bar ends with the same moment get one label.
-    std::map<int, std::vector<double>> geschreven;
-    for (const auto& s : v.Staven) {
-        const auto& staaf = c_.Staven[static_cast<std::size_t>(s.Slot)];
-        const std::array<int, 2> knopen{staaf.Knoop0, staaf.Knoop1};
-        const std::array<double, 2> m{s.M0, s.M1};
-        const TPunt a = cel.Scherm(Wereld(Knoop(knopen[0])));
-        const TPunt b = cel.Scherm(Wereld(Knoop(knopen[1])));
-        const double lengte = std::hypot(b.x - a.x, b.y - a.y);
-        if (lengte <= 0.0) {
-            continue;
-        }
-        // The right side of the bar as seen on the screen, walking from Knoop0 to Knoop1.
-        const TPunt rechts{-(b.y - a.y) / lengte, (b.x - a.x) / lengte};
-        const std::array<TPunt, 2> voet{a, b};
-        std::array<TPunt, 2> top{};
-        for (int e = 0; e < 2; ++e) {
-            top[e] = {voet[e].x + rechts.x * m[e] * schaal, voet[e].y + rechts.y * m[e] * schaal};
-        }
-        p_.save();
-        p_.setPen(QPen(KleurMiddengrijs, 1));
-        p_.setBrush(KleurLichtgrijs);
-        const QPointF vlak[] = {{a.x, a.y}, {top[0].x, top[0].y}, {top[1].x, top[1].y}, {b.x, b.y}};
-        p_.drawPolygon(vlak, 4);
-        p_.restore();
-        for (int e = 0; e < 2; ++e) {
-            const double waarde = std::fabs(m[e]);
-            if (waarde <= Ruis * grootste) {
-                continue;
-            }
-            const bool teGroot = waarde > staaf.Mp * (1.0 + Verhoudingstolerantie);
-            if (teGroot) {
-                p_.save();
-                p_.setPen(QPen(KleurRood, 2));
-                p_.drawLine(QPointF(voet[e].x, voet[e].y), QPointF(top[e].x, top[e].y));
-                p_.restore();
-            }
-            auto& eerder = geschreven[knopen[e]];
-            if (!teGroot && std::any_of(eerder.begin(), eerder.end(), [&](double w) {
-                    return std::fabs(w - waarde) <= 1e-6 * grootste;
-                })) {
-                continue;
-            }
-            eerder.push_back(waarde);
-            const TPunt t = top[e];
-            labels.Plaats(p_, teGroot ? KleurRood : KleurZwart, opmaak, Getal(waarde),
-                          {{{t.x + 4.0, t.y - h / 2.0}, uitLinks},
-                           {{t.x - 4.0, t.y - h / 2.0}, uitRechts},
-                           {{t.x, t.y - h - 3.0}, uitMidden},
-                           {{t.x, t.y + 3.0}, uitMidden}});
-        }
-    }
-}
-
-void TKrachtView::TekenScharnieren(const TCelAfbeelding& cel, const TKrachtsverdeling& v) {
-    p_.save();
-    p_.setPen(QPen(KleurRood, 1));
-    for (const auto& s : v.Scharnieren) {
-        p_.setBrush(s.Draait ? KleurGeel : KleurWit);
-        TekenCirkel(p_, cel.Scherm(Wereld(Knoop(s.Knoop))), ScharnierDiameter);
-    }
-    p_.restore();
 }
 
 std::string TKrachtView::Overschrijdingen(const TKrachtsverdeling& v) const {
@@ -320,13 +180,7 @@ double TKrachtView::TekenMomentenlijn(double y) {
     y = TekenBlok(p_, gebied_, y, VulIn(T(TekstKrachtMechanisme), {std::to_string(i_ + 1), fp}),
                   opBerekening, KleurZwart);
     if (v.Bestaat) {
-        const TCelAfbeelding cel = MaakTekeningCel(c_, gebied_, y + TekeningMarge);
-        TLabelPlaatser labels({gebied_.Left, y, gebied_.Right, cel.Cel.Bottom + TekeningMarge});
-        TekenMomentvlakken(cel, v, labels);
-        TekenStaven(cel, KleurZwart, 2.0);
-        TekenOpleggingen(cel, KleurZwart);
-        TekenScharnieren(cel, v);
-        y = cel.Cel.Bottom + TekeningMarge;
+        y = kx::TekenMomentenlijn(p_, gebied_, y, c_, v, ctx_.Decimaalteken);
         y = TekenKnoopevenwicht(y, v);
     }
     return TekenToets(y, v);
@@ -445,8 +299,8 @@ double TKrachtView::TekenOplegreacties(double y) {
     const TCelAfbeelding cel = MaakTekeningCel(c_, gebied_, y + TekeningMarge + PijlPixels);
     TLabelPlaatser labels(
         {gebied_.Left, y, gebied_.Right, cel.Cel.Bottom + TekeningMarge + PijlPixels});
-    TekenStaven(cel, KleurZilver, 2.0);
-    TekenOpleggingen(cel, KleurZilver);
+    TekenStaven(p_, c_, cel, KleurZilver, 2.0);
+    TekenOpleggingen(p_, c_, cel, KleurZilver);
     TekenBelastingen(cel, v.Bezwijklast, labels);
     TekenReacties(cel, v, labels);
     y = cel.Cel.Bottom + TekeningMarge + PijlPixels;

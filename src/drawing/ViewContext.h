@@ -15,6 +15,9 @@ struct TViewContext {
     const TConstructie& Constructie;
     const TWeergaveOpties& Opties;
     const Teksten& Tekst;
+    // The height of the window's visible part, which a large drawing of one mechanism keeps
+    // within so that what follows it is in sight; 0 where there is no window.
+    double ZichtbareHoogte = 0.0;
 };
 
 } // namespace kx

@@ -6,13 +6,16 @@
 #include "drawing/Symbolen.h"
 #include "drawing/Tekst.h"
 #include "engine/Analyse.h"
+#include "engine/GedeeldeCentra.h"
 #include "engine/Getalnotatie.h"
+#include "engine/Scharniertermen.h"
 #include "model/Bevraging.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
 #include <QFontMetrics>
 #include <QPen>
+#include <QPicture>
 
 #include <algorithm>
 #include <cmath>
@@ -41,15 +44,31 @@ constexpr double RechterMarge = 10.0;
 constexpr double TermAfstand = 3.0;
 constexpr int CijfersMaat = 3;
 constexpr int CijfersUitkomst = 4;
+// Below the drawing in the visible part of the window: room for the equation's first line.
+constexpr double VergelijkingRuimte = 60.0;
+// A drawing never shrinks below this height to fit a window.
+constexpr double KleinsteTekening = 150.0;
+// What a drawing far down the view keeps in sight above it: its heading.
+constexpr double KopRuimte = 100.0;
 
 const char* const DeltaTheta = " ¬d¬q";
 const char* const Maal = " ¬× ";
+
+// The parts about one centre as its label's subscript: "AB, BC".
+std::string Namen(const TGedeeldCentrum& centrum) {
+    std::string namen;
+    for (const std::string& deel : centrum.Delen) {
+        namen += (namen.empty() ? "" : ", ") + deel;
+    }
+    return namen;
+}
 
 class TArbeidsView {
 public:
     TArbeidsView(QPainter& painter, const TRechthoek& gebied, const TMechanisme& mechanisme,
                  const TViewContext& ctx)
-        : p_(painter), gebied_(gebied), m_(mechanisme), ctx_(ctx) {}
+        : p_(painter), gebied_(gebied), m_(mechanisme), ctx_(ctx),
+          termen_(Scharniertermen(mechanisme, ctx.Tekst, ctx.Analyse.Decimaalteken)) {}
 
     double TekenTekening(double y);
     double TekenVergelijking(double y);
@@ -67,6 +86,7 @@ private:
     double Factor(int q) const;
     int Laatste() const { return 2 * (m_.AantalStaven + m_.AantalBelastingen) + 1; }
     std::string Term(int q) const;
+    TCelAfbeelding Cel(double boven) const;
 
     struct TLastpijl {
         TPunt Punt;
@@ -76,7 +96,7 @@ private:
     };
     std::vector<TLastpijl> Lastpijlen(const TCelAfbeelding& cel, const TBelasting& last,
                                       bool verplaatst, bool metLabels) const;
-    TRechthoek RCLabelVak(TPunt centrum, const TStaaf& deel) const;
+    TRechthoek RCLabelVak(TPunt centrum, const std::string& namen) const;
     std::vector<TMaat> Afstandsmaten() const;
     std::vector<TMaat> Verplaatsingsmaten() const;
     // The box the drawing, its load arrows and their labels take.
@@ -95,6 +115,7 @@ private:
     const TRechthoek& gebied_;
     const TMechanisme& m_;
     const TViewContext& ctx_;
+    const std::vector<TScharnierterm> termen_;
     // The labels of the displaced load arrows, placed before anything that must keep clear.
     std::vector<std::pair<TLabelPlek, std::string>> lastLabels_;
 };
@@ -150,7 +171,7 @@ std::vector<TArbeidsView::TLastpijl> TArbeidsView::Lastpijlen(const TCelAfbeeldi
 
 // "RC" Links pixels right of the centre and Onder pixels above it, with the part's end names
 // as a subscript.
-TRechthoek TArbeidsView::RCLabelVak(TPunt centrum, const TStaaf& deel) const {
+TRechthoek TArbeidsView::RCLabelVak(TPunt centrum, const std::string& namen) const {
     const TOpmaak opmaak = Opmaak(opTekening);
     const TPunt plek = LabelPositie(p_, opmaak, centrum);
     const double h = RegelHoogte(p_, opmaak);
@@ -158,18 +179,46 @@ TRechthoek TArbeidsView::RCLabelVak(TPunt centrum, const TStaaf& deel) const {
     klein.setPointSizeF(Subschrift * opmaak.Tekst.Grootte);
     const QFontMetrics fm(klein, p_.device());
     const double breedte =
-        RegelBreedte(p_, opmaak, "RC") +
-        fm.horizontalAdvance(QString::fromStdString(deel.Knopen[0].Naam + deel.Knopen[1].Naam));
+        RegelBreedte(p_, opmaak, "RC") + fm.horizontalAdvance(QString::fromStdString(namen));
     // Mirrored to the left of the centre where it would run out of the view.
     const double links =
         plek.x + breedte > gebied_.Right ? 2.0 * centrum.x - plek.x - breedte : plek.x;
     return {links, plek.y, links + breedte, plek.y + h / 2.0 + fm.height()};
 }
 
+// The cell fitted to the area's width, and to the visible height of the window where the
+// drawing would pass it: the heading above it, the explanation on request and the equation's
+// first line below it stay in sight.
+TCelAfbeelding TArbeidsView::Cel(double boven) const {
+    TCelAfbeelding cel = MaakCel(m_, ctx_.Constructie, gebied_.Left, boven, gebied_.Right, true);
+    if (ctx_.ZichtbareHoogte <= 0.0) {
+        return cel;
+    }
+    double onder = TekeningMarge + VergelijkingRuimte;
+    if (ctx_.Opties[woUitlegVirtArbVgl]) {
+        QPicture meting;
+        QPainter maat(&meting);
+        onder += TekenBlok(maat, gebied_, 0.0, ctx_.Tekst[TekstUitlegVergelijking], opUitleg,
+                           KleurZwart);
+    }
+    const double kop = std::min(boven - gebied_.Top, KopRuimte);
+    const double grens = std::max(KleinsteTekening, ctx_.ZichtbareHoogte - kop - onder);
+    const double hoogte = cel.Cel.Bottom - cel.Cel.Top;
+    if (hoogte > grens) {
+        const double breedte = (cel.Cel.Right - cel.Cel.Left) * grens / hoogte;
+        const double midden = (cel.Cel.Left + cel.Cel.Right) / 2.0;
+        cel.Cel = {midden - breedte / 2.0, boven, midden + breedte / 2.0, boven + grens};
+    }
+    return cel;
+}
+
 // Distances from both ends of every part to its rotation centre.
 std::vector<TMaat> TArbeidsView::Afstandsmaten() const {
     std::vector<TMaat> maten;
     for (const TStaaf& deel : m_.avStaven) {
+        if (!Beweegt(deel)) {
+            continue;
+        }
         for (const TKnoop& eind : deel.Knopen) {
             maten.push_back({{eind.x, eind.y},
                              {deel.RC.x, deel.RC.y},
@@ -231,12 +280,12 @@ TRechthoek TArbeidsView::Bereik(const TCelAfbeelding& cel) const {
 // What keeps its place: the rotation centres' names, the moment arcs and the dimension ticks;
 // then the load labels, beside the arrow's tail on whichever side is clear.
 void TArbeidsView::ReserveerVasteVormen(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
+    for (const TGedeeldCentrum& c : GedeeldeCentra(m_)) {
+        labels.Bezet(RCLabelVak(cel.Scherm(TPunt{c.RC.x, c.RC.y}), Namen(c)));
+    }
     for (const TStaaf& deel : m_.avStaven) {
-        if (IsEindig(deel.RC)) {
-            labels.Bezet(RCLabelVak(cel.Scherm(TPunt{deel.RC.x, deel.RC.y}), deel));
-        }
         for (std::size_t e = 0; e < 2; ++e) {
-            if (deel.Knopen[e].M != 0.0) {
+            if (deel.Knopen[e].M != 0.0 && !IsKnoopdeel(deel)) {
                 labels.Bezet(MomentpijlVak(cel.Scherm(deel.Knopen[e], true),
                                            cel.Scherm(deel.Knopen[1 - e], true)));
             }
@@ -310,37 +359,55 @@ void TArbeidsView::TekenVerplaatsingen(const TCelAfbeelding& cel, TLabelPlaatser
 }
 
 // The rotation of every part about its centre, shown at the end farthest from the centre.
+// The rotation of every part about its centre, shown at the end farthest from the centre; parts
+// that turn alike about one centre, the bars of one rigid part, share one mark.
 void TArbeidsView::TekenHoeken(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     const TOpmaak opmaak = Opmaak(opWaarde);
+    struct THoek {
+        const TStaaf* Deel;
+        const TKnoop* Eind;
+        double Afstand;
+    };
+    std::vector<THoek> hoeken;
     for (const TStaaf& deel : m_.avStaven) {
-        if (!IsEindig(deel.RC)) {
+        if (!IsEindig(deel.RC) || !Beweegt(deel)) {
             continue;
         }
-        const auto afstand = [&](const TKnoop& k) {
-            return std::hypot(k.x - deel.RC.x, k.y - deel.RC.y);
-        };
-        const TKnoop& eind =
-            afstand(deel.Knopen[0]) >= afstand(deel.Knopen[1]) ? deel.Knopen[0] : deel.Knopen[1];
+        for (const TKnoop& eind : deel.Knopen) {
+            const double afstand = std::hypot(eind.x - deel.RC.x, eind.y - deel.RC.y);
+            const auto zelfde = std::find_if(hoeken.begin(), hoeken.end(), [&](const THoek& h) {
+                return Afkappen(h.Deel->RC.x - deel.RC.x) == 0.0 &&
+                       Afkappen(h.Deel->RC.y - deel.RC.y) == 0.0 &&
+                       std::fabs(h.Deel->gamma - deel.gamma) <= RotatieRuis * VirtueleRotatie;
+            });
+            if (zelfde == hoeken.end()) {
+                hoeken.push_back({&deel, &eind, afstand});
+            } else if (afstand > zelfde->Afstand) {
+                *zelfde = {&deel, &eind, afstand};
+            }
+        }
+    }
+    for (const THoek& hoek : hoeken) {
+        const TStaaf& deel = *hoek.Deel;
         TekenHoekmarkering(p_, KleurZwart, opmaak, cel.Scherm(TPunt{deel.RC.x, deel.RC.y}),
-                           cel.Scherm(eind, false), cel.Scherm(eind, true), Rotatie(deel), labels);
+                           cel.Scherm(*hoek.Eind, false), cel.Scherm(*hoek.Eind, true),
+                           Rotatie(deel), labels);
     }
 }
 
 void TArbeidsView::TekenRotatiecentra(const TCelAfbeelding& cel) {
     const TOpmaak opmaak = Opmaak(opTekening);
     const int h = RegelHoogte(p_, opmaak);
-    for (const TStaaf& deel : m_.avStaven) {
-        if (!IsEindig(deel.RC)) {
-            continue;
-        }
-        const TPunt c = cel.Scherm(TPunt{deel.RC.x, deel.RC.y});
+    for (const TGedeeldCentrum& centrum : GedeeldeCentra(m_)) {
+        const TPunt c = cel.Scherm(TPunt{centrum.RC.x, centrum.RC.y});
         p_.save();
         p_.setPen(QPen(KleurZwart, 1));
         p_.setBrush(Qt::NoBrush);
         TekenCirkel(p_, c, RCDiameter);
         p_.restore();
 
-        const TRechthoek vak = RCLabelVak(c, deel);
+        const std::string namen = Namen(centrum);
+        const TRechthoek vak = RCLabelVak(c, namen);
         TPunt eind;
         TekenRegel(p_, {vak.Left, vak.Top}, eind, KleurZwart, opmaak, "RC", uitLinks);
         QFont klein = Lettertype(opmaak.Tekst);
@@ -350,7 +417,7 @@ void TArbeidsView::TekenRotatiecentra(const TCelAfbeelding& cel) {
         p_.setPen(KleurZwart);
         const QFontMetrics fm(klein, p_.device());
         p_.drawText(Pixel(eind.x), Pixel(vak.Top + h / 2.0) + fm.ascent(),
-                    QString::fromStdString(deel.Knopen[0].Naam + deel.Knopen[1].Naam));
+                    QString::fromStdString(namen));
         p_.restore();
     }
 }
@@ -358,7 +425,11 @@ void TArbeidsView::TekenRotatiecentra(const TCelAfbeelding& cel) {
 void TArbeidsView::TekenMomenten(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     const TOpmaak opmaak = Opmaak(opLabel);
     const TPunt midden{(cel.Cel.Left + cel.Cel.Right) / 2.0, (cel.Cel.Top + cel.Cel.Bottom) / 2.0};
+    // A joint's balance of its hinges' moments acts along no bar: it has no arrow.
     for (const TStaaf& deel : m_.avStaven) {
+        if (IsKnoopdeel(deel)) {
+            continue;
+        }
         for (int e = 0; e < 2; ++e) {
             const TKnoop& eind = deel.Knopen[static_cast<std::size_t>(e)];
             if (eind.M == 0.0) {
@@ -374,13 +445,11 @@ void TArbeidsView::TekenMomenten(const TCelAfbeelding& cel, TLabelPlaatser& labe
 
 double TArbeidsView::TekenTekening(double y) {
     const TConstructie& constructie = ctx_.Constructie;
-    TCelAfbeelding cel =
-        MaakCel(m_, constructie, gebied_.Left, y + TekeningMarge, gebied_.Right, true);
+    TCelAfbeelding cel = Cel(y + TekeningMarge);
     // Load arrows longer than the margin would reach into the heading: the drawing moves down.
     const double boven = Bereik(cel).Top - LabelRuimte;
     if (boven < y) {
-        cel = MaakCel(m_, constructie, gebied_.Left, y + TekeningMarge + (y - boven), gebied_.Right,
-                      true);
+        cel = Cel(y + TekeningMarge + (y - boven));
     }
     const double onder = std::max(cel.Cel.Bottom, Bereik(cel).Bottom) + TekeningMarge;
     TLabelPlaatser labels({gebied_.Left, y, gebied_.Right, onder});
@@ -409,28 +478,33 @@ double TArbeidsView::TekenVergelijking(double y) {
     TPunt eind;
     TekenRegel(p_, {x0, y0}, eind, KleurZwart, opmaak, Regel1(0), uitLinks);
     double xEind = eind.x;
-    const auto tekenTerm = [&](int q) {
-        const std::string term = Term(q);
+    // A caption wider than its term widens the term's room, so that captions keep apart.
+    const auto tekenTerm = [&](const std::string& term, const std::string& onderschrift) {
         if (term.empty()) {
             return;
         }
+        const double breedte = RegelBreedte(p_, opmaak, term);
+        const double ruimte = std::max(breedte, RegelBreedte(p_, opmaak, onderschrift) + 2.0);
         double x = xEind + TermAfstand;
-        if (x + RegelBreedte(p_, opmaak, term) > gebied_.Right - RechterMarge) {
+        if (x + ruimte > gebied_.Right - RechterMarge) {
             x = x0;
             y0 += 3.0 * h;
         }
+        x += (ruimte - breedte) / 2.0;
         TekenRegel(p_, {x, y0}, eind, KleurZwart, opmaak, term, uitLinks);
         TekenAccolade(p_, KleurZwart, x, y0 + h + 1.0, eind.x, y0 + 1.5 * h + 1.0);
         TPunt onder;
         TekenRegel(p_, {(x + eind.x) / 2.0, y0 + 1.5 * h + 2.0}, onder, KleurZwart, opmaak,
-                   Regel2(q), uitMidden);
-        xEind = eind.x;
+                   onderschrift, uitMidden);
+        xEind = std::max(eind.x, x + breedte / 2.0 + ruimte / 2.0);
     };
-    for (int i = 0; i < m_.AantalStaven; ++i) {
-        tekenTerm(2 * i + 1);
+    // The internal work once per hinge, as a student writes it; then every load.
+    for (const TScharnierterm& term : termen_) {
+        tekenTerm(term.Term, term.Onderschrift);
     }
     for (int j = 0; j < m_.AantalBelastingen; ++j) {
-        tekenTerm(2 * m_.AantalStaven + 2 * j + 1);
+        const int q = 2 * m_.AantalStaven + 2 * j + 1;
+        tekenTerm(Term(q), Regel2(q));
     }
     TekenRegel(p_, {xEind + TermAfstand, y0}, eind, KleurZwart, opmaak, Regel1(Laatste()),
                uitLinks);
@@ -444,10 +518,8 @@ std::string TArbeidsView::GereduceerdeVergelijking() const {
     };
     std::string tekst;
     const int staafEinde = 2 * m_.AantalStaven;
-    for (int q = 1; q <= staafEinde; ++q) {
-        if (Factor(q) != 0.0) {
-            tekst += term(Factor(q));
-        }
+    for (const TScharnierterm& scharnier : termen_) {
+        tekst += term(scharnier.Arbeid);
     }
     for (int q = staafEinde + 1; q < Laatste(); ++q) {
         if (Factor(q) != 0.0) {
@@ -466,20 +538,10 @@ std::string Bezwijklast(const TMechanisme& m, char decimaalteken) {
 }
 } // namespace
 
-void TekenWanneerBezwijken(QPainter& painter, TRechthoek& gebied, int mechanisme,
-                           Klikgebieden& klik, const TViewContext& context) {
-    klik[KlikArbeid] = {{}, -1};
+double TekenArbeid(QPainter& painter, const TRechthoek& gebied, double y, const TMechanisme& m,
+                   const TViewContext& context) {
     const Teksten& t = context.Tekst;
     const TWeergaveOpties& o = context.Opties;
-    const TAnalyse& analyse = context.Analyse;
-    double y = TekenBlok(painter, gebied, gebied.Top, t[TekstWanneerTitel], opTitel, KleurZwart);
-    const int aantal =
-        std::min(analyse.AantalMechanismen, static_cast<int>(analyse.Mechanismen.size()));
-    if (mechanisme < 0 || mechanisme >= aantal) {
-        gebied.Bottom = y + 50.0;
-        return;
-    }
-    const TMechanisme& m = analyse.Mechanismen[static_cast<std::size_t>(mechanisme)];
     TArbeidsView view(painter, gebied, m, context);
     if (o[woVirtArbVgl]) {
         y = TekenBlok(painter, gebied, y, t[TekstKopVergelijking], opKop, KleurZwart);
@@ -501,8 +563,27 @@ void TekenWanneerBezwijken(QPainter& painter, TRechthoek& gebied, int mechanisme
         y = TekenBlok(painter, gebied, y, t[TekstUitlegOplossen], opUitleg, KleurZwart);
     }
     if (o[woBezwijklast]) {
-        y = TekenBlok(painter, gebied, y, Bezwijklast(m, analyse.Decimaalteken), opBerekening,
-                      KleurZwart);
+        y = TekenBlok(painter, gebied, y, Bezwijklast(m, context.Analyse.Decimaalteken),
+                      opBerekening, KleurZwart);
+    }
+    return y;
+}
+
+void TekenWanneerBezwijken(QPainter& painter, TRechthoek& gebied, int mechanisme,
+                           Klikgebieden& klik, const TViewContext& context) {
+    klik[KlikArbeid] = {{}, -1};
+    const Teksten& t = context.Tekst;
+    const TAnalyse& analyse = context.Analyse;
+    double y = TekenBlok(painter, gebied, gebied.Top, t[TekstWanneerTitel], opTitel, KleurZwart);
+    const int aantal =
+        std::min(analyse.AantalMechanismen, static_cast<int>(analyse.Mechanismen.size()));
+    if (mechanisme < 0 || mechanisme >= aantal) {
+        gebied.Bottom = y + 50.0;
+        return;
+    }
+    y = TekenArbeid(painter, gebied, y, analyse.Mechanismen[static_cast<std::size_t>(mechanisme)],
+                    context);
+    if (context.Opties[woBezwijklast]) {
         const int oordeel =
             mechanisme == analyse.MaatgevendMechanisme ? TekstWelMaatgevend : TekstNietMaatgevend;
         y = TekenBlok(painter, gebied, y, t[oordeel], opUitleg, KleurZwart);

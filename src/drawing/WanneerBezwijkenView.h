@@ -2,6 +2,7 @@
 
 #include "drawing/Gebieden.h"
 #include "drawing/ViewContext.h"
+#include "engine/Records.h"
 
 #include <QPainter>
 
@@ -13,5 +14,11 @@ namespace kx {
 // the results draws only the title.
 void TekenWanneerBezwijken(QPainter& painter, TRechthoek& gebied, int mechanisme,
                            Klikgebieden& klik, const TViewContext& context);
+
+// The blocks of one mechanism that the display options switch on, from y: the annotated
+// drawing, the equation with one term per hinge and one per load, the reduced equation and Fp.
+// Returns the y below them.
+double TekenArbeid(QPainter& painter, const TRechthoek& gebied, double y, const TMechanisme& m,
+                   const TViewContext& context);
 
 } // namespace kx

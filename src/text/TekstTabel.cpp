@@ -486,6 +486,51 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
      "Evenwicht van de knopen waar drie of meer staven stijf samenkomen: de momenten die de "
      "staafeinden en de oplegging op de knoop uitoefenen, linksom positief, heffen elkaar op."},
     {TekstKrachtKnoopevenwicht, "Krachtsverdeling knoopevenwicht", "Knoop %1: "},
+    {TekstScharnierOnderschrift, "Virtuele arbeidsvergelijking - scharnier", "scharnier "},
+    {TekstEigenMechanisme, "btnEigenMechanisme.Caption", "Eigen mechanisme"},
+    {TekstEigenMechanismeHint, "btnEigenMechanisme.Hint",
+     "Zelf de plastische scharnieren kiezen en het mechanisme laten doorrekenen"},
+    {TekstEigenWissen, "btnEigenWissen.Caption", "Wissen"},
+    {TekstEigenWissenHint, "btnEigenWissen.Hint", "Alle gekozen scharnieren weghalen"},
+    {TekstEigenKop, "Eigen mechanisme - Kop", "**g· Eigen mechanisme"},
+    {TekstEigenUitleg, "Eigen mechanisme - Uitleg",
+     "Klik op de constructie de plaatsen aan waar volgens u plastische scharnieren ontstaan; een "
+     "tweede klik haalt een scharnier weer weg. Het programma zegt of de constructie met deze "
+     "scharnieren kan bewegen, rekent de virtuele arbeid van die beweging door en vergelijkt haar "
+     "Fp met de bezwijklast. Volgens de kinematische stelling is de Fp van ieder mechanisme een "
+     "bovengrens van de bezwijklast."},
+    {TekstEigenGeenKeuze, "Eigen mechanisme - geen keuze", "Er is nog geen scharnier gekozen."},
+    {TekstEigenStar, "Eigen mechanisme - star",
+     "Met deze scharnieren kan de constructie niet bewegen. Zij is %1-voudig statisch "
+     "onbepaald en ieder scharnier neemt één onbekende weg: met %2 scharnier(en) blijft zij "
+     "%3-voudig statisch onbepaald. Kies meer scharnieren of andere plaatsen."},
+    {TekstEigenStarAlgemeen, "Eigen mechanisme - star algemeen",
+     "Met deze scharnieren kan de constructie niet bewegen. Kies andere plaatsen."},
+    {TekstEigenBeweegt, "Eigen mechanisme - beweegt",
+     "Met deze scharnieren kan de constructie bewegen."},
+    {TekstEigenMinderScharnieren, "Eigen mechanisme - minder scharnieren",
+     "Dat kan ook met minder dan n + 1 = %1 scharnieren: de rest van de constructie blijft dan "
+     "statisch onbepaald."},
+    {TekstEigenMeerBewegingen, "Eigen mechanisme - meer bewegingen",
+     "Deze scharnieren laten %1 onafhankelijke bewegingen toe; getekend is de beweging met de "
+     "laagste Fp."},
+    {TekstEigenDraaitNiet, "Eigen mechanisme - draait niet",
+     "Het scharnier in %1 draait in deze beweging niet."},
+    {TekstEigenDraaienNiet, "Eigen mechanisme - draaien niet",
+     "De scharnieren in %1 draaien in deze beweging niet."},
+    {TekstEigenPlaats, "Eigen mechanisme - plaats", "knoop %1"},
+    {TekstEigenPlaatsStaaf, "Eigen mechanisme - plaats aan een staaf", "knoop %1 (staaf %2)"},
+    {TekstEigenBezwijklast, "Eigen mechanisme - bezwijklast",
+     "Fp = %1 kN: dit is de bezwijklast, en dit mechanisme is het bezwijkmechanisme."},
+    {TekstEigenTeHoog, "Eigen mechanisme - te hoog",
+     "Fp = %1 kN is te hoog: dit is een bovengrens; de bezwijklast is %2 kN."},
+    {TekstEigenGeenArbeid, "Eigen mechanisme - geen arbeid",
+     "Bij deze beweging verrichten de belastingen geen arbeid, dus Fp = %1 en dit mechanisme zegt "
+     "niets over de bezwijklast."},
+    {TekstEigenWareLast, "Eigen mechanisme - ware bezwijklast", "De bezwijklast is %1 kN."},
+    {TekstEigenMomentenlijn, "Eigen mechanisme - momentenlijn",
+     "Momentenlijn van het eigen mechanisme bij Fp = %1 kN, in kNm; rood waar zij Mp "
+     "overschrijdt:"},
 }};
 
 consteval bool IndexenOpVolgorde() {

@@ -1,5 +1,6 @@
 #include "ui/Hoofdvenster.h"
 
+#include "drawing/EigenMechanismeView.h"
 #include "drawing/HoeBezwijkenView.h"
 #include "drawing/KrachtsverdelingView.h"
 #include "drawing/ViewContext.h"
@@ -21,6 +22,7 @@
 #include "ui/StartInfo.h"
 #include "ui/VensterTekst.h"
 #include "ui/Voortgang.h"
+#include "ui/WanneerBezwijkenVenster.h"
 #include "ui/Zijpaneel.h"
 
 #include <QCloseEvent>
@@ -36,6 +38,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTime>
 
@@ -146,6 +149,8 @@ TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& progr
     });
     connect(zijpaneel_, &TZijpaneel::MechanismeGekozen, this,
             &TmdiPlastokinetica::MechanismeGekozen);
+    connect(zijpaneel_, &TZijpaneel::EigenMechanismeGewisseld, this,
+            &TmdiPlastokinetica::EigenMechanismeGewisseld);
 
     mpDialoog_ = std::make_unique<TFormMpInvullen>(teksten_, this);
     help_ = std::make_unique<TfrmHelpOnderwerpen>(teksten_, programmaMap_);
@@ -382,9 +387,12 @@ std::string TmdiPlastokinetica::LaadConstructie(const std::string& bron, int sta
         return melding;
     }
     SluitAnalysevensters();
-    // The mechanisms of the previous structure are no longer on offer.
+    // The mechanisms of the previous structure are no longer on offer, nor its hinge places.
     zijpaneel_->VulMechanismeKeuze({}, -1);
     toestand_.GekozenMechanisme = 0;
+    toestand_.EigenScharnieren.clear();
+    eigenAnalyse_.reset();
+    eigen_ = {};
     return {};
 }
 
@@ -510,6 +518,10 @@ void TmdiPlastokinetica::VoerAnalyseUit() {
                       analyse_.MaatgevendMechanisme);
     document_.ZetResultatenGeldig(true);
     ++aantalAnalyses_;
+    eigenAnalyse_.reset();
+    if (toestand_.EigenMechanisme) {
+        VernieuwEigenMechanisme();
+    }
     // Windows left open show the new results and the newly chosen mechanism at once.
     HertekenAnalysevensters();
     VernieuwMechanismeTabel();
@@ -563,13 +575,26 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
         return venster;
     }
     if (kind == kindWanneerBezwijken) {
-        auto* venster =
-            new TAnalyseVenster(Q(teksten_[TekstWanneerVensterTitel]), {300, 172}, false, teksten_);
-        venster->ZetTekenaar([this](QPainter& painter, Weergavegebied& gebied, Klikgebieden& klik) {
-            const TViewContext context{analyse_, document_.Constructie(), toestand_.WeergaveOpties,
-                                       teksten_};
-            TekenWanneerBezwijken(painter, gebied, toestand_.GekozenMechanisme, klik, context);
+        auto* venster = new TfrmWanneerBezwijken(teksten_);
+        venster->ZetTekenaar([this, venster](QPainter& painter, Weergavegebied& gebied,
+                                             Klikgebieden& klik) {
+            const TViewContext context{
+                analyse_, document_.Constructie(), toestand_.WeergaveOpties, teksten_,
+                static_cast<double>(venster->ScrollBox()->viewport()->height())};
+            if (venster->EigenGetoond() && eigenAnalyse_) {
+                klik[KlikArbeid] = {{}, -1};
+                TekenEigenMechanisme(painter, gebied, {*eigenAnalyse_, eigen_}, context,
+                                     venster->Punten);
+            } else {
+                venster->Punten.clear();
+                TekenWanneerBezwijken(painter, gebied, toestand_.GekozenMechanisme, klik, context);
+            }
         });
+        connect(venster, &TfrmWanneerBezwijken::PlaatsAangeklikt, this,
+                &TmdiPlastokinetica::EigenPlaatsAangeklikt);
+        connect(venster, &TfrmWanneerBezwijken::Wissen, this,
+                &TmdiPlastokinetica::WisEigenMechanisme);
+        venster->ToonEigen(toestand_.EigenMechanisme);
         return venster;
     }
     auto* venster = new TAnalyseVenster(Q(teksten_[TekstKrachtsverdelingVensterTitel]), {238, 151},
@@ -593,6 +618,10 @@ TAnalyseVenster* TmdiPlastokinetica::Analysevenster(int kind) const {
 
 TfrmHoeBezwijken* TmdiPlastokinetica::Mechanismevenster() const {
     return static_cast<TfrmHoeBezwijken*>(Analysevenster(kindHoeBezwijken));
+}
+
+TfrmWanneerBezwijken* TmdiPlastokinetica::Arbeidsvenster() const {
+    return static_cast<TfrmWanneerBezwijken*>(Analysevenster(kindWanneerBezwijken));
 }
 
 void TmdiPlastokinetica::SluitAnalysevensters() {
@@ -622,6 +651,7 @@ void TmdiPlastokinetica::VernieuwMechanismeTabel() {
 }
 
 void TmdiPlastokinetica::MechanismeGekozen(int index) {
+    VerlaatEigenMechanisme();
     toestand_.GekozenMechanisme = index;
     if (auto* venster = Mechanismevenster()) {
         venster->ToonVanaf(index);
@@ -638,10 +668,63 @@ void TmdiPlastokinetica::HertekenGekozen() {
 }
 
 void TmdiPlastokinetica::MechanismeAangeklikt(int index) {
+    VerlaatEigenMechanisme();
     toestand_.GekozenMechanisme = index;
     zijpaneel_->KiesMechanismeStil(index);
     HertekenGekozen();
     ToonWanneerBezwijken();
+}
+
+void TmdiPlastokinetica::EigenMechanismeGewisseld(bool aan) {
+    toestand_.EigenMechanisme = aan;
+    zijpaneel_->ZetEigenMechanismeStil(aan);
+    if (aan) {
+        ToonWanneerBezwijken();
+        VernieuwEigenMechanisme();
+    }
+    HertekenArbeid();
+}
+
+void TmdiPlastokinetica::VerlaatEigenMechanisme() {
+    toestand_.EigenMechanisme = false;
+    zijpaneel_->ZetEigenMechanismeStil(false);
+    if (auto* venster = Arbeidsvenster()) {
+        venster->ToonEigen(false);
+    }
+}
+
+void TmdiPlastokinetica::EigenPlaatsAangeklikt(int plaats) {
+    if (!eigenAnalyse_ || plaats < 0 ||
+        static_cast<std::size_t>(plaats) >= eigenAnalyse_->Plaatsen().size()) {
+        return;
+    }
+    WisselPlaats(eigenAnalyse_->Plaatsen(), toestand_.EigenScharnieren,
+                 eigenAnalyse_->Plaatsen()[static_cast<std::size_t>(plaats)]);
+    VernieuwEigenMechanisme();
+    HertekenArbeid();
+}
+
+void TmdiPlastokinetica::WisEigenMechanisme() {
+    toestand_.EigenScharnieren.clear();
+    VernieuwEigenMechanisme();
+    HertekenArbeid();
+}
+
+void TmdiPlastokinetica::VernieuwEigenMechanisme() {
+    if (!eigenAnalyse_ && krachten_.Berekend()) {
+        eigenAnalyse_ = std::make_unique<TEigenAnalyse>(krachten_.Constructie(), teksten_,
+                                                        analyse_.Decimaalteken);
+    }
+    eigen_ = eigenAnalyse_ ? eigenAnalyse_->Bereken(
+                                 IndicesVan(eigenAnalyse_->Plaatsen(), toestand_.EigenScharnieren))
+                           : TEigenMechanisme{};
+}
+
+void TmdiPlastokinetica::HertekenArbeid() {
+    if (auto* venster = Arbeidsvenster()) {
+        venster->ToonEigen(toestand_.EigenMechanisme);
+        venster->Herteken();
+    }
 }
 
 void TmdiPlastokinetica::Rangschikken() {

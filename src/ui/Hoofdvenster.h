@@ -2,6 +2,7 @@
 
 #include "drawing/Bladzijden.h"
 #include "engine/Analyse.h"
+#include "engine/EigenMechanisme.h"
 #include "engine/Krachtenanalyse.h"
 #include "model/Bevraging.h"
 #include "text/Teksten.h"
@@ -31,6 +32,7 @@ class TfrmConstructie;
 class TfrmDeTheorie;
 class TfrmHelpOnderwerpen;
 class TfrmHoeBezwijken;
+class TfrmWanneerBezwijken;
 class TZijpaneel;
 
 // The program's frame: the side panel, the child windows, the menus, the application state,
@@ -92,6 +94,10 @@ public:
     QMdiSubWindow* Editorvenster() const { return editorVenster_; }
     TAnalyseVenster* Analysevenster(int kind) const;
     TfrmHoeBezwijken* Mechanismevenster() const;
+    TfrmWanneerBezwijken* Arbeidsvenster() const;
+    // The student's own mechanism as last worked out; empty before one is asked for.
+    const TEigenMechanisme& EigenMechanisme() const { return eigen_; }
+    const TEigenAnalyse* EigenAnalyse() const { return eigenAnalyse_.get(); }
     TfrmStartInfo* Startscherm() const { return startscherm_; }
     QMdiArea* Werkvlak() const { return mdiArea_; }
     int AantalAnalyses() const { return aantalAnalyses_; }
@@ -125,6 +131,16 @@ private:
     void HertekenAnalysevensters();
     void MechanismeGekozen(int index);
     void MechanismeAangeklikt(int index);
+    // The own mechanism: switched on or off beside the chooser, a place clicked in the virtual
+    // work window, or the choice cleared. None of it touches the document.
+    void EigenMechanismeGewisseld(bool aan);
+    void EigenPlaatsAangeklikt(int plaats);
+    void WisEigenMechanisme();
+    // Back to the chosen mechanism, as a choice in the chooser or the mechanism window asks.
+    void VerlaatEigenMechanisme();
+    // Works the chosen places out against the frame of the last analysis.
+    void VernieuwEigenMechanisme();
+    void HertekenArbeid();
     // Redraws the windows that show the chosen mechanism.
     void HertekenGekozen();
     void ToonKindvenster(QMdiSubWindow* venster);
@@ -139,6 +155,9 @@ private:
     TAnalyse analyse_;
     TKrachtenanalyse krachten_;
     TToestand toestand_;
+    // The frame of the last analysis for the own mechanism, made when first asked for.
+    std::unique_ptr<TEigenAnalyse> eigenAnalyse_;
+    TEigenMechanisme eigen_;
 
     TZijpaneel* zijpaneel_ = nullptr;
     QSplitter* splScheidslijn_ = nullptr;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "drawing/WeergaveOpties.h"
+#include "model/Knoopbetekenis.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kx {
 
@@ -24,6 +26,11 @@ struct TToestand {
     TBewerking Bewerking = TBewerking::StaafToevoegen;
     std::int32_t GekozenMechanisme = 0;
     TWeergaveOpties WeergaveOpties;
+    // The virtual work window shows the student's own mechanism: the hinge places chosen by hand,
+    // by node and bar so that they outlast a new analysis. They belong to no document: choosing
+    // is no edit, and nothing of it is saved.
+    bool EigenMechanisme = false;
+    std::vector<TScharnierplaats> EigenScharnieren;
 };
 
 // The name as chosen, with ".kx" appended unless it already ends in exactly ".kx".

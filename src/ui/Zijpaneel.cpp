@@ -10,6 +10,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListView>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -21,6 +23,8 @@ namespace {
 constexpr int KopHoogte = 25;
 constexpr int GroepBreedte = 245;
 const QColor Groepkleur(230, 230, 230);
+// The own-mechanism button while it is on: the yellow of a chosen hinge, lighter.
+const QColor EigenKleur(255, 240, 150);
 
 // Texts of the groups: collapse caption/hint when expanded, when collapsed, header caption/hint.
 struct TGroepTeksten {
@@ -166,11 +170,22 @@ void TZijpaneel::MaakGroep(int groep, int y, const std::vector<int>& opties) {
 
     int vinkjeY = 32;
     if (groep == grpWanneerBezwijken) {
+        // The chooser leaves room beside it for the own mechanism; its list keeps the full width.
         cmbMechanisme_ = new QComboBox(paneel);
-        cmbMechanisme_->setGeometry(8, 30, 229, 22);
+        cmbMechanisme_->setGeometry(8, 30, 124, 22);
         cmbMechanisme_->setEditable(false);
+        cmbMechanisme_->view()->setMinimumWidth(229);
         connect(cmbMechanisme_, &QComboBox::activated, this,
                 [this](int index) { emit MechanismeGekozen(index); });
+        btnEigenMechanisme_ = new QPushButton(paneel);
+        btnEigenMechanisme_->setObjectName("btnEigenMechanisme");
+        btnEigenMechanisme_->setGeometry(136, 29, 101, 24);
+        btnEigenMechanisme_->setCheckable(true);
+        btnEigenMechanisme_->setFocusPolicy(Qt::ClickFocus);
+        connect(btnEigenMechanisme_, &QPushButton::clicked, this, [this](bool aan) {
+            KleurEigenMechanisme();
+            emit EigenMechanismeGewisseld(aan);
+        });
         vinkjeY = 56;
     }
     for (const int optie : opties) {
@@ -222,6 +237,8 @@ void TZijpaneel::ZetTeksten() {
         vinkjes_[optie]->setText(tekst(VinkjeTekst[optie]));
     }
     cmbMechanisme_->clear();
+    btnEigenMechanisme_->setText(tekst(TekstEigenMechanisme));
+    btnEigenMechanisme_->setToolTip(tekst(TekstEigenMechanismeHint));
 }
 
 TPaneelKnop* TZijpaneel::Gereedschap(TBewerking bewerking) const {
@@ -259,6 +276,20 @@ void TZijpaneel::VulMechanismeKeuze(const std::vector<std::string>& items, int g
 void TZijpaneel::KiesMechanismeStil(int index) {
     const QSignalBlocker stil(cmbMechanisme_);
     cmbMechanisme_->setCurrentIndex(index);
+}
+
+void TZijpaneel::ZetEigenMechanismeStil(bool aan) {
+    const QSignalBlocker stil(btnEigenMechanisme_);
+    btnEigenMechanisme_->setChecked(aan);
+    KleurEigenMechanisme();
+}
+
+void TZijpaneel::KleurEigenMechanisme() {
+    QPalette palet = btnEigenMechanisme_->palette();
+    palet.setColor(QPalette::Button, btnEigenMechanisme_->isChecked()
+                                         ? EigenKleur
+                                         : palette().color(QPalette::Button));
+    btnEigenMechanisme_->setPalette(palet);
 }
 
 void TZijpaneel::ZetGroep(int groep, bool uitgeklapt) {

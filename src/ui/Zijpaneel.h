@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 
 namespace kx {
 
@@ -38,6 +39,7 @@ public:
     TPaneelKnop* Inklapknop(int groep) const { return inklapknoppen_[groep]; }
     QCheckBox* Vinkje(int optie) const { return vinkjes_[optie]; }
     QComboBox* MechanismeKeuze() const { return cmbMechanisme_; }
+    QPushButton* EigenMechanismeKnop() const { return btnEigenMechanisme_; }
     QGroupBox* GroepConstructieAanpassen() const { return grpConstructieAanpassen_; }
     QLabel* Aanwijzing() const { return lblAanwijzing_; }
 
@@ -45,6 +47,8 @@ public:
     void VulMechanismeKeuze(const std::vector<std::string>& items, int gekozen);
     // Selects an entry of the chooser without reporting it as the user's choice.
     void KiesMechanismeStil(int index);
+    // Sets the own-mechanism button without reporting it as the user's choice.
+    void ZetEigenMechanismeStil(bool aan);
 
     // Collapsing and expanding.
     bool Uitgeklapt(int groep) const { return tag_[groep] == 1; }
@@ -65,6 +69,7 @@ signals:
     void KopGeklikt(int groep);
     void WeergaveGewijzigd();
     void MechanismeGekozen(int index);
+    void EigenMechanismeGewisseld(bool aan);
 
 private:
     void MaakGereedschap();
@@ -73,6 +78,8 @@ private:
     QCheckBox* MaakVinkje(QWidget* ouder, int optie, int x, int y);
     void ZetGroep(int groep, bool uitgeklapt);
     void HoofdvinkjeGewijzigd(int optie);
+    // The own-mechanism button shows whether it is on by its colour too.
+    void KleurEigenMechanisme();
 
     const Teksten& teksten_;
     QGroupBox* grpConstructieAanpassen_ = nullptr;
@@ -86,6 +93,7 @@ private:
     std::array<int, 4> tag_{1, 1, 1, 1};
     std::array<QCheckBox*, TWeergaveOpties::Aantal> vinkjes_{};
     QComboBox* cmbMechanisme_ = nullptr;
+    QPushButton* btnEigenMechanisme_ = nullptr;
     TWeergaveOpties opties_;
     bool kleinScherm_ = false;
 };

@@ -1,0 +1,138 @@
+#include "Raamwerken.h"
+#include "engine/Analyse.h"
+#include "engine/EigenMechanisme.h"
+#include "engine/GedeeldeCentra.h"
+#include "engine/Scharniertermen.h"
+#include "text/Teksten.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace kx::test {
+namespace {
+
+constexpr double Mp = 50.0;
+
+// The internal work of a record: every bar-end factor.
+double InterneArbeid(const TMechanisme& m) {
+    double som = 0.0;
+    for (int q = 1; q <= 2 * m.AantalStaven; ++q) {
+        som += m.Vgl.Factoren[static_cast<std::size_t>(q)];
+    }
+    return som;
+}
+
+const TGedeeldCentrum* CentrumBij(const std::vector<TGedeeldCentrum>& centra, double x, double y) {
+    for (const auto& c : centra) {
+        if (std::fabs(c.RC.x - x) < 1e-9 && std::fabs(c.RC.y - y) < 1e-9) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+// In every mechanism of frames with joints, chains and clamps, the hinge terms add up to the
+// internal work, each is Mp times its rotation, and no hinge is written twice.
+TEST(Scharniertermen, TellenOpTotDeInterneArbeid) {
+    Teksten t;
+    for (const TConstructie& c :
+         {Portaal(VasteVerbinding), TweeveldsPortaal(50.0, true), Gebouw(2, 2)}) {
+        TAnalyse analyse(t);
+        analyse.BepaalMechanismen(c);
+        analyse.BerekeningDeel2();
+        ASSERT_GT(analyse.AantalMechanismen, 0);
+        for (const TMechanisme& m : analyse.Mechanismen) {
+            const auto termen = Scharniertermen(m, t, '.');
+            double som = 0.0;
+            for (const auto& term : termen) {
+                EXPECT_NEAR(term.Arbeid, -term.Mp * term.Rotatie, 1e-12 * Mp);
+                EXPECT_EQ(term.Term.substr(0, 2), "- ");
+                som += term.Arbeid;
+            }
+            EXPECT_NEAR(som, InterneArbeid(m), 1e-12 * Mp);
+            EXPECT_EQ(termen.size(), m.DraaiendePlaatsen.size());
+        }
+    }
+}
+
+// In the combined mechanism of the two-bay portal the left column turns with the left half of
+// the beam about foot A, the middle column with the right beam's first half about foot E: one
+// centre each, naming both bars.
+TEST(GedeeldeCentra, StarreDelenDelenHunCentrum) {
+    Teksten t;
+    TAnalyse analyse(t);
+    analyse.BepaalMechanismen(TweeveldsPortaal(50.0, true));
+    analyse.BerekeningDeel2();
+    const auto centra =
+        GedeeldeCentra(analyse.Mechanismen[static_cast<std::size_t>(analyse.MaatgevendMechanisme)]);
+    const TGedeeldCentrum* a = CentrumBij(centra, 0.0, -4.0);
+    const TGedeeldCentrum* e = CentrumBij(centra, 6.0, -4.0);
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(a->Delen, (std::vector<std::string>{"AB", "BC"}));
+    EXPECT_EQ(e->Delen, (std::vector<std::string>{"DF", "DE"}));
+    std::size_t delen = 0;
+    for (const auto& c : centra) {
+        delen += c.Delen.size();
+    }
+    EXPECT_EQ(delen, 7u);
+}
+
+// A beam mechanism of the left bay moves two bars: each turns about its end at a column; the
+// bars that stand still have no centre.
+TEST(GedeeldeCentra, StilstaandeDelenHebbenGeenCentrum) {
+    Teksten t;
+    const TEigenAnalyse analyse(TweeveldsPortaal(50.0, true), t, '.');
+    std::vector<int> plaatsen;
+    for (std::size_t p = 0; p < analyse.Plaatsen().size(); ++p) {
+        const auto& plaats = analyse.Plaatsen()[p];
+        // Nodes B and C, and the end at D of the beam CD (slot 2).
+        if (plaats.Knoop == 1 || plaats.Knoop == 2 || (plaats.Knoop == 3 && plaats.Staaf == 2)) {
+            plaatsen.push_back(static_cast<int>(p));
+        }
+    }
+    ASSERT_EQ(plaatsen.size(), 3u);
+    const TEigenMechanisme eigen = analyse.Bereken(plaatsen);
+    ASSERT_TRUE(eigen.Beweegt());
+    EXPECT_NEAR(eigen.Bezwijklast, 4 * Mp / 3, 1e-6);
+    const auto centra = GedeeldeCentra(eigen.Mechanisme);
+    ASSERT_EQ(centra.size(), 2u);
+    ASSERT_NE(CentrumBij(centra, 0.0, 0.0), nullptr);
+    ASSERT_NE(CentrumBij(centra, 6.0, 0.0), nullptr);
+    EXPECT_EQ(CentrumBij(centra, 0.0, 0.0)->Delen, (std::vector<std::string>{"BC"}));
+    EXPECT_EQ(CentrumBij(centra, 6.0, 0.0)->Delen, (std::vector<std::string>{"CD"}));
+}
+
+// The middle joint of the two-bay portal turning against its three bars: three hinges at one
+// node, told apart by their bar, and the joint as a part of its own turning about itself.
+TEST(Scharniertermen, EenKnoopDraaitTegenAlleStaven) {
+    Teksten t;
+    const TEigenAnalyse analyse(TweeveldsPortaal(50.0, true), t, '.');
+    std::vector<int> plaatsen;
+    for (std::size_t p = 0; p < analyse.Plaatsen().size(); ++p) {
+        if (analyse.Plaatsen()[p].Knoop == 3) {
+            plaatsen.push_back(static_cast<int>(p));
+        }
+    }
+    const TEigenMechanisme eigen = analyse.Bereken(plaatsen);
+    ASSERT_EQ(eigen.AantalBewegingen, 1);
+    EXPECT_TRUE(IsOneindigeLast(eigen.Bezwijklast));
+    ASSERT_EQ(eigen.Termen.size(), 3u);
+    const std::vector<std::string> onder{"scharnier D (CD)", "scharnier D (DF)",
+                                         "scharnier D (DE)"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(eigen.Termen[i].Term, "- 50 ¬× 1 ¬× ¬d¬q ") << i;
+        EXPECT_EQ(eigen.Termen[i].Onderschrift, onder[i]);
+    }
+    const auto centra = GedeeldeCentra(eigen.Mechanisme);
+    ASSERT_EQ(centra.size(), 1u);
+    EXPECT_EQ(centra[0].Delen, (std::vector<std::string>{"D"}));
+    EXPECT_NEAR(centra[0].RC.x, 6.0, 1e-9);
+    EXPECT_NEAR(centra[0].RC.y, 0.0, 1e-9);
+}
+
+} // namespace
+} // namespace kx::test
