@@ -1,6 +1,7 @@
 #include "drawing/KrachtsverdelingView.h"
 
 #include "drawing/Afbeelding.h"
+#include "drawing/Knoopstand.h"
 #include "drawing/LabelPlaatser.h"
 #include "drawing/Maatvoering.h"
 #include "drawing/MechanismeTekening.h"
@@ -164,17 +165,11 @@ void TKrachtView::TekenStaven(const TCelAfbeelding& cel, QColor kleur, double br
 }
 
 void TKrachtView::TekenOpleggingen(const TCelAfbeelding& cel, QColor kleur) {
-    const TOpmaak opmaak = Opmaak(opTekening);
-    for (const auto& k : c_.Knopen) {
-        if (!k.Bestaat) {
-            continue;
-        }
-        const TPunt p = cel.Scherm(Wereld(k));
-        if (HeeftOplegSymbool(k.Oplegging)) {
-            TekenOplegSymbool(p_, k.Oplegging, kleur, KleurWit, opmaak, p,
-                              k.Oplegging == RolVerticaal ? Rechts : Onder);
-        } else if (k.Vrijheid == ScharnierendeVerbinding) {
-            TekenScharnier(p_, kleur, KleurWit, 1.0, opmaak, "", p);
+    const auto richtingen = StaafRichtingen(c_);
+    for (std::size_t i = 0; i < c_.Knopen.size(); ++i) {
+        const auto& k = c_.Knopen[i];
+        if (k.Bestaat) {
+            TekenAnalyseKnoop(p_, k, cel.Scherm(Wereld(k)), richtingen[i], kleur);
         }
     }
 }
