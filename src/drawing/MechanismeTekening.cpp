@@ -188,7 +188,7 @@ bool BeperkHoogte(TGrenzen& g, double breedte) {
 TGrenzen PasInCel(const TGrenzen& grenzen, const std::vector<TUitsteek>& uitsteeksels,
                   double breedte) {
     TGrenzen g = Schaalbaar(grenzen);
-    if (!(breedte > 0.0)) {
+    if (!(breedte > 0.0) || !std::isfinite(g.Breedte()) || !std::isfinite(g.Hoogte())) {
         return g;
     }
     for (int ronde = 0; ronde < AantalPasrondes; ++ronde) {

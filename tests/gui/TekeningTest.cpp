@@ -347,6 +347,35 @@ TEST(MechanismeTekening, KnooppuntInDeSchets) {
     }
 }
 
+// Three parts of a mechanism meeting at a rigid joint: a black dot on the joint, and the plastic
+// hinge of the one end that turns on its own part, 7 pixels from the joint, not on the joint.
+TEST(MechanismeTekening, PlastischScharnierOpZijnStaafBijEenKnooppunt) {
+    TMechanisme m;
+    for (const auto& [x, y] : {std::pair{-4.0, 0.0}, {4.0, 0.0}, {0.0, -4.0}}) {
+        TStaaf deel;
+        deel.Knopen[0].Soort = KnoopVrijStijf;
+        deel.Knopen[1].Soort = KnoopIngeklemd;
+        deel.Knopen[1].x = x;
+        deel.Knopen[1].y = y;
+        m.avStaven.push_back(deel);
+    }
+    m.avStaven[1].Knopen[0].Stijf = true;
+    m.avStaven[1].Knopen[0].M = 50.0;
+    QImage beeld = WitVlak(300, 300);
+    const TCelAfbeelding cel = MaakCel(m, TConstructie{}, 20, 20, 280, false);
+    {
+        QPainter p(&beeld);
+        TekenEindSymbolen(p, m, cel, Qt::black, true);
+        TekenPlastischeScharnieren(p, m, cel);
+    }
+    const TPunt knoop = cel.Scherm(TPunt{0, 0});
+    const int x = Pixel(knoop.x);
+    const int y = Pixel(knoop.y);
+    EXPECT_EQ(beeld.pixelColor(x, y), QColor(Qt::black));
+    EXPECT_EQ(beeld.pixelColor(x + 7, y), QColor(255, 255, 0));
+    EXPECT_EQ(Inkt(beeld, QRect(x - 9, y - 3, 5, 7), QColor(255, 255, 0)), 0);
+}
+
 // Large and flat frames each drawn into a cell 240 pixels wide: no symbol or sketched load
 // reaches outside the cell, and no cell is higher than one and a half times its width.
 TEST(MechanismeTekening, GrootRaamwerkBinnenZijnCel) {
