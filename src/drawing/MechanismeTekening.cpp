@@ -103,6 +103,7 @@ void EindSymbool(QPainter& painter, const TKnoop& eind, TPunt p, TPunt ander,
         TekenOplegSymbool(painter, code, kleur, KleurWit, opmaak, p, Opleghoek(code, richtingen));
     }
 }
+
 // Something drawn at a world point that reaches beyond it by a box of pixels about the point.
 struct TUitsteek {
     TPunt Wereld;
