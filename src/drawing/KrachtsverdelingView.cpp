@@ -104,8 +104,14 @@ private:
     double TekenToets(double y, const TKrachtsverdeling& v);
     void TekenStaven(const TCelAfbeelding& cel, QColor kleur, double breedte);
     void TekenOpleggingen(const TCelAfbeelding& cel, QColor kleur);
-    void TekenMomentvlakken(const TCelAfbeelding& cel, const TKrachtsverdeling& v,
-                            TLabelPlaatser& labels);
+    // A value written beside the moment line, placed once everything else is drawn.
+    struct TMomentLabel {
+        QColor Kleur;
+        std::string Tekst;
+        std::vector<TLabelPlek> Plekken;
+    };
+    std::vector<TMomentLabel> TekenMomentvlakken(const TCelAfbeelding& cel,
+                                                 const TKrachtsverdeling& v);
     void TekenScharnieren(const TCelAfbeelding& cel, const TKrachtsverdeling& v);
     std::string Overschrijdingen(const TKrachtsverdeling& v) const;
 
@@ -174,14 +180,17 @@ void TKrachtView::TekenOpleggingen(const TCelAfbeelding& cel, QColor kleur) {
     }
 }
 
-void TKrachtView::TekenMomentvlakken(const TCelAfbeelding& cel, const TKrachtsverdeling& v,
-                                     TLabelPlaatser& labels) {
+// The areas of the moment line, with the values to write beside them: a later area would cover
+// a value written before it, so they are written after all areas and bars.
+std::vector<TKrachtView::TMomentLabel> TKrachtView::TekenMomentvlakken(const TCelAfbeelding& cel,
+                                                                       const TKrachtsverdeling& v) {
+    std::vector<TMomentLabel> teSchrijven;
     double grootste = 0.0;
     for (const auto& s : v.Staven) {
         grootste = std::max({grootste, std::fabs(s.M0), std::fabs(s.M1)});
     }
     if (grootste <= 0.0) {
-        return;
+        return teSchrijven;
     }
     const double schaal = OrdinaatPixels / grootste;
     const TOpmaak opmaak = Opmaak(opLabel);
@@ -231,13 +240,15 @@ void TKrachtView::TekenMomentvlakken(const TCelAfbeelding& cel, const TKrachtsve
             }
             eerder.push_back(waarde);
             const TPunt t = top[e];
-            labels.Plaats(p_, teGroot ? KleurRood : KleurZwart, opmaak, Getal(waarde),
-                          {{{t.x + 4.0, t.y - h / 2.0}, uitLinks},
-                           {{t.x - 4.0, t.y - h / 2.0}, uitRechts},
-                           {{t.x, t.y - h - 3.0}, uitMidden},
-                           {{t.x, t.y + 3.0}, uitMidden}});
+            teSchrijven.push_back({teGroot ? KleurRood : KleurZwart,
+                                   Getal(waarde),
+                                   {{{t.x + 4.0, t.y - h / 2.0}, uitLinks},
+                                    {{t.x - 4.0, t.y - h / 2.0}, uitRechts},
+                                    {{t.x, t.y - h - 3.0}, uitMidden},
+                                    {{t.x, t.y + 3.0}, uitMidden}}});
         }
     }
+    return teSchrijven;
 }
 
 void TKrachtView::TekenScharnieren(const TCelAfbeelding& cel, const TKrachtsverdeling& v) {
@@ -314,10 +325,14 @@ double TKrachtView::TekenMomentenlijn(double y) {
     if (v.Bestaat) {
         const TCelAfbeelding cel = MaakTekeningCel(c_, gebied_, y + TekeningMarge);
         TLabelPlaatser labels({gebied_.Left, y, gebied_.Right, cel.Cel.Bottom + TekeningMarge});
-        TekenMomentvlakken(cel, v, labels);
+        const auto waarden = TekenMomentvlakken(cel, v);
         TekenStaven(cel, KleurZwart, 2.0);
         TekenOpleggingen(cel, KleurZwart);
         TekenScharnieren(cel, v);
+        const TOpmaak opmaak = Opmaak(opLabel);
+        for (const TMomentLabel& waarde : waarden) {
+            labels.Plaats(p_, waarde.Kleur, opmaak, waarde.Tekst, waarde.Plekken);
+        }
         y = cel.Cel.Bottom + TekeningMarge;
     }
     return TekenToets(y, v);
