@@ -13,6 +13,8 @@
 #include "engine/MechanismeOpgaven.h"
 
 #include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPaintEngine>
 
 #include <cmath>
 #include <numbers>
@@ -657,6 +659,82 @@ TEST_F(View, SymbolenBovenHetOnderschrift) {
             << i;
     }
     EXPECT_EQ(cellen, 4);
+}
+
+// A surface that keeps only the order of what is painted on it: 'v' for a polygon, 'p' a path,
+// 'l' lines, 'r' rectangles, 'e' an ellipse and 't' a piece of text.
+class TVolgorde : public QPaintDevice {
+public:
+    std::string Stappen;
+
+    QPaintEngine* paintEngine() const override { return &motor_; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth:
+            return 600;
+        case PdmHeight:
+            return 3000;
+        case PdmDepth:
+            return 32;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return 1;
+        }
+    }
+
+private:
+    class TMotor : public QPaintEngine {
+    public:
+        explicit TMotor(std::string& stappen) : stappen_(stappen) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override { stappen_ += 'v'; }
+        void drawPolygon(const QPoint*, int, PolygonDrawMode) override { stappen_ += 'v'; }
+        void drawTextItem(const QPointF&, const QTextItem&) override { stappen_ += 't'; }
+        void drawPath(const QPainterPath&) override { stappen_ += 'p'; }
+        void drawLines(const QLineF*, int) override { stappen_ += 'l'; }
+        void drawRects(const QRectF*, int) override { stappen_ += 'r'; }
+        void drawEllipse(const QRectF&) override { stappen_ += 'e'; }
+        Type type() const override { return User; }
+
+    private:
+        std::string& stappen_;
+    };
+    mutable TMotor motor_{Stappen};
+};
+
+// The moment line of the two-bay portal: every moment area is painted before any value is
+// written beside one, so no later area covers a value at a joint; the values come after them.
+TEST_F(View, MomentwaardenNaDeMomentvlakken) {
+    constructie = test::LeerboekRaamwerken()[11].Constructie;
+    analyse.BepaalMechanismen(constructie);
+    analyse.BerekeningDeel2();
+    krachten.Bereken(constructie, MechanismeOpgaven(analyse), analyse.MaatgevendMechanisme);
+    opties[woOplegreacties] = false;
+    TVolgorde volgorde;
+    {
+        QPainter p(&volgorde);
+        TRechthoek r = gebied;
+        TekenKrachtsverdeling(p, r, analyse.MaatgevendMechanisme, {krachten, opties, teksten, ','});
+    }
+    // One area per bar, and no text between the first and the last.
+    const std::string& s = volgorde.Stappen;
+    const auto eerste = s.find('v');
+    const auto laatste = s.rfind('v');
+    ASSERT_NE(eerste, std::string::npos);
+    EXPECT_EQ(std::count(s.begin(), s.end(), 'v'), 7) << s;
+    EXPECT_EQ(s.substr(eerste, laatste - eerste).find('t'), std::string::npos) << s;
+    EXPECT_GE(std::count(s.begin() + static_cast<std::ptrdiff_t>(laatste), s.end(), 't'), 12) << s;
 }
 
 // A load of 2 F has an arrow of 100 pixels, longer than the room above the drawing: the drawing
