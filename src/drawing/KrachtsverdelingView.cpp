@@ -1,6 +1,7 @@
 #include "drawing/KrachtsverdelingView.h"
 
 #include "drawing/Afbeelding.h"
+#include "drawing/Knoopstand.h"
 #include "drawing/LabelPlaatser.h"
 #include "drawing/Maatvoering.h"
 #include "drawing/MechanismeTekening.h"

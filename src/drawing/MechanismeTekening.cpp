@@ -1,34 +1,41 @@
 #include "drawing/MechanismeTekening.h"
 
+#include "drawing/Knoopstand.h"
 #include "drawing/Opmaak.h"
 #include "drawing/Symbolen.h"
+#include "model/Knoopbetekenis.h"
 
 #include <QPen>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
+#include <map>
+#include <utility>
+#include <vector>
 
 namespace kx {
 
 namespace {
-constexpr double Onder = std::numbers::pi / 2.0; // a support below its node
-constexpr double Rechts = std::numbers::pi;      // a support right of its node
 constexpr double PixelsPerBelasting = 12.5;
 constexpr double ScharnierDiameter = 5.0;
+// What a hinge circle or dot at a node takes, in pixels from the node.
+constexpr double KnoopRand = 4.0;
+// Half the width of a sketched load arrow's head, with its pen.
+constexpr double PijlRand = 4.0;
+// A cell is never higher than this, nor than this share of its width: a tall frame is drawn
+// narrower instead.
+constexpr double MaxCelHoogte = 900.0;
+constexpr double MaxCelVerhouding = 1.5;
+// Fitting the symbols into the cell changes the scale; a few rounds settle it.
+constexpr int AantalPasrondes = 8;
+constexpr double PasTolerantie = 0.5;
+// The support kinds of part ends in their order, with their codes.
+constexpr std::array<std::int32_t, 4> OplegCodes{RolHorizontaal, RolVerticaal, Scharnierend,
+                                                 Inklemming};
 
 TPunt Wereld(const TConstructieKnoop& k) {
     return {k.X, -k.Y};
-}
-
-void SchetsOplegging(QPainter& painter, const TConstructieKnoop& k, TPunt p,
-                     const TOpmaak& opmaak) {
-    if (HeeftOplegSymbool(k.Oplegging)) {
-        TekenOplegSymbool(painter, k.Oplegging, KleurLichtgrijs, KleurWit, opmaak, p,
-                          k.Oplegging == RolVerticaal ? Rechts : Onder);
-    } else if (k.Vrijheid == ScharnierendeVerbinding) {
-        TekenScharnier(painter, KleurLichtgrijs, KleurWit, 1.0, opmaak, "", p);
-    }
 }
 
 void SchetsBelastingen(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
@@ -48,22 +55,157 @@ void SchetsBelastingen(QPainter& painter, const TConstructie& c, const TCelAfbee
     }
 }
 
-void EindSymbool(QPainter& painter, const TKnoop& eind, TPunt p, TPunt ander, QColor kleur,
-                 const TOpmaak& opmaak) {
+// The screen directions of the parts meeting at every undisplaced end point; a part of no length
+// has none.
+using TEindpunten = std::map<std::pair<double, double>, std::vector<double>>;
+
+std::pair<double, double> Sleutel(const TKnoop& k) {
+    return {k.x, k.y};
+}
+
+// On the screen y points down.
+double SchermRichting(const TKnoop& van, const TKnoop& naar) {
+    return Richtingshoek({van.x, -van.y}, {naar.x, -naar.y});
+}
+
+TEindpunten Eindpunten(const TMechanisme& mechanisme) {
+    TEindpunten punten;
+    for (const TStaaf& deel : mechanisme.avStaven) {
+        auto& bij0 = punten[Sleutel(deel.Knopen[0])];
+        auto& bij1 = punten[Sleutel(deel.Knopen[1])];
+        if (Sleutel(deel.Knopen[0]) != Sleutel(deel.Knopen[1])) {
+            bij0.push_back(SchermRichting(deel.Knopen[0], deel.Knopen[1]));
+            bij1.push_back(SchermRichting(deel.Knopen[1], deel.Knopen[0]));
+        }
+    }
+    return punten;
+}
+
+// Where the symbol of a part end goes: on the part beside a joint, else at the end itself.
+TPunt EindPlek(TPunt p, TPunt ander, bool knooppunt) {
+    if (!knooppunt || (p.x == ander.x && p.y == ander.y)) {
+        return p;
+    }
+    return ScharnierBijKnooppunt(p, Richtingshoek(p, ander));
+}
+
+void EindSymbool(QPainter& painter, const TKnoop& eind, TPunt p, TPunt ander,
+                 const std::vector<double>& richtingen, QColor kleur, const TOpmaak& opmaak) {
+    const bool knooppunt = IsKnooppunt(richtingen);
     if (eind.Soort == KnoopVrijScharnierend) {
-        TekenScharnier(painter, kleur, KleurWit, 1.0, opmaak, "", p);
-        return;
+        TekenScharnier(painter, kleur, KleurWit, 1.0, opmaak, "", EindPlek(p, ander, knooppunt));
+    } else if (eind.Soort == KnoopVrijStijf) {
+        if (knooppunt) {
+            TekenStijveKnoop(painter, kleur, kleur, 1.0, p);
+        }
+    } else if (IsOplegging(eind)) {
+        const std::int32_t code = OplegCodes[eind.Soort];
+        TekenOplegSymbool(painter, code, kleur, KleurWit, opmaak, p, Opleghoek(code, richtingen));
     }
-    // The support kinds in their order, with their codes.
-    constexpr std::array<std::int32_t, 4> Codes{RolHorizontaal, RolVerticaal, Scharnierend,
-                                                Inklemming};
-    if (!IsOplegging(eind)) {
-        return;
+}
+
+// Something drawn at a world point that reaches beyond it by a box of pixels about the point.
+struct TUitsteek {
+    TPunt Wereld;
+    TRechthoek Vak;
+};
+
+TRechthoek Omvat(const TRechthoek& a, const TRechthoek& b) {
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
+}
+
+// The symbols, joint marks and sketched load arrows of the structure at its nodes.
+void NeemStructuur(std::vector<TUitsteek>& uit, const TConstructie& c) {
+    const auto richtingen = StaafRichtingen(c);
+    for (std::size_t i = 0; i < c.Knopen.size(); ++i) {
+        const TConstructieKnoop& k = c.Knopen[i];
+        if (!k.Bestaat) {
+            continue;
+        }
+        const double rand = IsKnooppunt(richtingen[i]) ? KnooppuntBereik : KnoopRand;
+        uit.push_back({Wereld(k),
+                       Omvat({-rand, -rand, rand, rand},
+                             OplegSymboolVak(k.Oplegging, Opleghoek(k.Oplegging, richtingen[i])))});
     }
-    const double hoek = eind.Soort == KnoopRolHorizontaal ? Onder
-                        : eind.Soort == KnoopRolVerticaal ? Rechts
-                                                          : Richtingshoek(p, ander);
-    TekenOplegSymbool(painter, Codes[eind.Soort], kleur, KleurWit, opmaak, p, hoek);
+    for (const TConstructieBelasting& b : c.Belastingen) {
+        if (!b.Bestaat || !IsSlot(c.Knopen, b.Knoop) ||
+            !c.Knopen[static_cast<std::size_t>(b.Knoop)].Bestaat) {
+            continue;
+        }
+        // The tail lies against the force, whose y points down as on the screen.
+        const TPunt staart{-PixelsPerBelasting * b.Fx, -PixelsPerBelasting * b.Fy};
+        uit.push_back({Wereld(c.Knopen[static_cast<std::size_t>(b.Knoop)]),
+                       {std::min(0.0, staart.x) - PijlRand, std::min(0.0, staart.y) - PijlRand,
+                        std::max(0.0, staart.x) + PijlRand, std::max(0.0, staart.y) + PijlRand}});
+    }
+}
+
+// The support symbols at the displaced part ends.
+void NeemVerplaatsteOpleggingen(std::vector<TUitsteek>& uit, const TMechanisme& mechanisme) {
+    const TEindpunten punten = Eindpunten(mechanisme);
+    for (const TStaaf& deel : mechanisme.avStaven) {
+        for (const TKnoop& eind : deel.Knopen) {
+            if (IsOplegging(eind)) {
+                const std::int32_t code = OplegCodes[eind.Soort];
+                uit.push_back({{eind.x + eind.dx, eind.y + eind.dy},
+                               OplegSymboolVak(code, Opleghoek(code, punten.at(Sleutel(eind))))});
+            }
+        }
+    }
+}
+
+// How many pixels each side of the cell lacks for what reaches beyond the box at scale s, with
+// the box's margin of 10% counted in.
+TRechthoek Tekort(const TGrenzen& g, const std::vector<TUitsteek>& uitsteeksels, double s) {
+    const double mx = 0.1 * g.Breedte() * s;
+    const double my = 0.1 * g.Hoogte() * s;
+    TRechthoek tekort{};
+    for (const TUitsteek& u : uitsteeksels) {
+        tekort.Left = std::max(tekort.Left, -u.Vak.Left - (u.Wereld.x - g.xmin) * s - mx);
+        tekort.Right = std::max(tekort.Right, u.Vak.Right - (g.xmax - u.Wereld.x) * s - mx);
+        tekort.Top = std::max(tekort.Top, -u.Vak.Top - (g.ymax - u.Wereld.y) * s - my);
+        tekort.Bottom = std::max(tekort.Bottom, u.Vak.Bottom - (u.Wereld.y - g.ymin) * s - my);
+    }
+    return tekort;
+}
+
+// Widens a box too high for a cell of the given width so that the cell stays within the
+// highest a cell may be; returns whether it did.
+bool BeperkHoogte(TGrenzen& g, double breedte) {
+    const double maxHoogte = std::min(MaxCelHoogte, MaxCelVerhouding * breedte);
+    if (breedte * g.Hoogte() / g.Breedte() <= maxHoogte + PasTolerantie) {
+        return false;
+    }
+    const double nieuw = breedte * g.Hoogte() / maxHoogte;
+    const double midden = (g.xmin + g.xmax) / 2.0;
+    g.xmin = midden - nieuw / 2.0;
+    g.xmax = midden + nieuw / 2.0;
+    return true;
+}
+
+// The box widened until everything drawn at fixed pixel sizes lies inside a cell of the given
+// width and the cell is not too high.
+TGrenzen PasInCel(const TGrenzen& grenzen, const std::vector<TUitsteek>& uitsteeksels,
+                  double breedte) {
+    TGrenzen g = Schaalbaar(grenzen);
+    if (!(breedte > 0.0) || !std::isfinite(g.Breedte()) || !std::isfinite(g.Hoogte())) {
+        return g;
+    }
+    for (int ronde = 0; ronde < AantalPasrondes; ++ronde) {
+        const double s = breedte / (1.2 * g.Breedte());
+        const TRechthoek tekort = Tekort(g, uitsteeksels, s);
+        g.xmin -= tekort.Left / s;
+        g.xmax += tekort.Right / s;
+        g.ymax += tekort.Top / s;
+        g.ymin -= tekort.Bottom / s;
+        const bool beperkt = BeperkHoogte(g, breedte);
+        if (!beperkt &&
+            std::max({tekort.Left, tekort.Right, tekort.Top, tekort.Bottom}) < PasTolerantie) {
+            break;
+        }
+    }
+    return g;
 }
 } // namespace
 
@@ -78,10 +220,23 @@ double TCelAfbeelding::Schaal() const {
 
 TCelAfbeelding MaakCel(const TMechanisme& mechanisme, const TConstructie& constructie, double links,
                        double boven, double rechts, bool metRotatiecentra) {
-    TCelAfbeelding cel{BepaalGrenzen(mechanisme, constructie, metRotatiecentra),
+    std::vector<TUitsteek> uitsteeksels;
+    NeemStructuur(uitsteeksels, constructie);
+    NeemVerplaatsteOpleggingen(uitsteeksels, mechanisme);
+    TCelAfbeelding cel{PasInCel(BepaalGrenzen(mechanisme, constructie, metRotatiecentra),
+                                uitsteeksels, rechts - links),
                        {links, boven, rechts, boven}};
     PasHoogteAan(cel.Grenzen, cel.Cel);
     return cel;
+}
+
+void TekenAnalyseKnoop(QPainter& painter, const TConstructieKnoop& knoop, TPunt punt,
+                       const std::vector<double>& staafRichtingen, QColor kleur) {
+    if (IsKnooppunt(staafRichtingen) || !HeeftOplegSymbool(knoop.Oplegging)) {
+        TekenVerbinding(painter, kleur, KleurWit, kleur, punt, IsStijf(knoop), staafRichtingen);
+    }
+    TekenOplegSymbool(painter, knoop.Oplegging, kleur, KleurWit, Opmaak(opTekening), punt,
+                      Opleghoek(knoop.Oplegging, staafRichtingen));
 }
 
 void TekenSchets(QPainter& painter, const TConstructie& constructie, const TCelAfbeelding& cel,
@@ -99,9 +254,11 @@ void TekenSchets(QPainter& painter, const TConstructie& constructie, const TCelA
         painter.drawLine(Pixel(a.x), Pixel(a.y), Pixel(b.x), Pixel(b.y));
     }
     painter.restore();
-    for (const TConstructieKnoop& k : constructie.Knopen) {
+    const auto richtingen = StaafRichtingen(constructie);
+    for (std::size_t i = 0; i < constructie.Knopen.size(); ++i) {
+        const TConstructieKnoop& k = constructie.Knopen[i];
         if (k.Bestaat) {
-            SchetsOplegging(painter, k, cel.Scherm(Wereld(k)), opmaak);
+            TekenAnalyseKnoop(painter, k, cel.Scherm(Wereld(k)), richtingen[i], KleurLichtgrijs);
         }
     }
     if (metBelastingen) {
@@ -124,19 +281,24 @@ void TekenDelen(QPainter& painter, const TMechanisme& mechanisme, const TCelAfbe
 void TekenEindSymbolen(QPainter& painter, const TMechanisme& mechanisme, const TCelAfbeelding& cel,
                        QColor kleur, bool verplaatst) {
     const TOpmaak opmaak = Opmaak(opTekening);
+    const TEindpunten punten = Eindpunten(mechanisme);
     for (const TStaaf& deel : mechanisme.avStaven) {
         const TPunt a = cel.Scherm(deel.Knopen[0], verplaatst);
         const TPunt b = cel.Scherm(deel.Knopen[1], verplaatst);
-        EindSymbool(painter, deel.Knopen[0], a, b, kleur, opmaak);
-        EindSymbool(painter, deel.Knopen[1], b, a, kleur, opmaak);
+        EindSymbool(painter, deel.Knopen[0], a, b, punten.at(Sleutel(deel.Knopen[0])), kleur,
+                    opmaak);
+        EindSymbool(painter, deel.Knopen[1], b, a, punten.at(Sleutel(deel.Knopen[1])), kleur,
+                    opmaak);
     }
 }
 
 void TekenPlastischeScharnieren(QPainter& painter, const TMechanisme& mechanisme,
                                 const TCelAfbeelding& cel) {
+    const TEindpunten punten = Eindpunten(mechanisme);
     painter.save();
     for (const TStaaf& deel : mechanisme.avStaven) {
-        for (const TKnoop& eind : deel.Knopen) {
+        for (std::size_t e = 0; e < 2; ++e) {
+            const TKnoop& eind = deel.Knopen[e];
             if (!eind.Stijf) {
                 continue;
             }
@@ -144,7 +306,10 @@ void TekenPlastischeScharnieren(QPainter& painter, const TMechanisme& mechanisme
             const bool draait = eind.M != 0.0;
             painter.setPen(QPen(draait ? KleurRood : KleurMiddengrijs, 1));
             painter.setBrush(draait ? KleurGeel : KleurWit);
-            TekenCirkel(painter, cel.Scherm(eind, true), ScharnierDiameter);
+            const TPunt plek =
+                EindPlek(cel.Scherm(eind, true), cel.Scherm(deel.Knopen[1 - e], true),
+                         IsKnooppunt(punten.at(Sleutel(eind))));
+            TekenCirkel(painter, plek, ScharnierDiameter);
         }
     }
     painter.restore();

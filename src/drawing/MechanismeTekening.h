@@ -8,6 +8,8 @@
 #include <QColor>
 #include <QPainter>
 
+#include <vector>
+
 namespace kx {
 
 // The mapping of one mechanism drawing: its world box and its cell on the screen.
@@ -21,9 +23,16 @@ struct TCelAfbeelding {
     double Schaal() const;
 };
 
-// A cell starting at (links, boven), rechts wide, fitted to the mechanism's box.
+// A cell from links to rechts starting at boven, fitted to the mechanism's box widened so that
+// the symbols and sketched loads, drawn at fixed pixel sizes, lie inside it. A cell is at most
+// 900 pixels and 1.5 times its width high: a taller frame is drawn narrower, in the middle.
 TCelAfbeelding MaakCel(const TMechanisme& mechanisme, const TConstructie& constructie, double links,
                        double boven, double rechts, bool metRotatiecentra);
+
+// A node of the structure in an analysis view, in the colour with white fills: its support
+// upright, and its connection where it has no support or joins three or more bars.
+void TekenAnalyseKnoop(QPainter& painter, const TConstructieKnoop& knoop, TPunt punt,
+                       const std::vector<double>& staafRichtingen, QColor kleur);
 
 // The drawn structure behind a mechanism, light grey with white symbols; the loads on request.
 void TekenSchets(QPainter& painter, const TConstructie& constructie, const TCelAfbeelding& cel,

@@ -1,5 +1,7 @@
 #include "drawing/Momentenlijn.h"
 
+#include "drawing/Knoopstand.h"
+#include "drawing/MechanismeTekening.h"
 #include "drawing/Opmaak.h"
 #include "drawing/Symbolen.h"
 #include "drawing/Tekst.h"
@@ -22,8 +24,6 @@ constexpr double TekeningMarge = 10.0;
 constexpr double OrdinaatPixels = 45.0;
 constexpr double ScharnierDiameter = 7.0;
 constexpr int Cijfers = 4;
-constexpr double Onder = std::numbers::pi / 2.0;
-constexpr double Rechts = std::numbers::pi;
 // Moments below this share of the largest one are rounding.
 constexpr double Ruis = 1e-9;
 
@@ -84,29 +84,34 @@ void TekenStaven(QPainter& painter, const TConstructie& c, const TCelAfbeelding&
 
 void TekenOpleggingen(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
                       QColor kleur) {
-    const TOpmaak opmaak = Opmaak(opTekening);
-    for (const auto& k : c.Knopen) {
-        if (!k.Bestaat) {
-            continue;
-        }
-        const TPunt p = cel.Scherm(Wereld(k));
-        if (HeeftOplegSymbool(k.Oplegging)) {
-            TekenOplegSymbool(painter, k.Oplegging, kleur, KleurWit, opmaak, p,
-                              k.Oplegging == RolVerticaal ? Rechts : Onder);
-        } else if (k.Vrijheid == ScharnierendeVerbinding) {
-            TekenScharnier(painter, kleur, KleurWit, 1.0, opmaak, "", p);
+    const auto richtingen = StaafRichtingen(c);
+    for (std::size_t i = 0; i < c.Knopen.size(); ++i) {
+        const auto& k = c.Knopen[i];
+        if (k.Bestaat) {
+            TekenAnalyseKnoop(painter, k, cel.Scherm(Wereld(k)), richtingen[i], kleur);
         }
     }
 }
 
-void TekenMomentvlakken(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
-                        const TKrachtsverdeling& v, TLabelPlaatser& labels, char decimaalteken) {
+// A value written beside the moment line, placed once everything else is drawn.
+struct TMomentLabel {
+    QColor Kleur;
+    std::string Tekst;
+    std::vector<TLabelPlek> Plekken;
+};
+
+// The areas of the moment line, with the values to write beside them: a later area would cover
+// a value written before it, so they are written after all areas and bars.
+std::vector<TMomentLabel> TekenMomentvlakken(QPainter& painter, const TConstructie& c,
+                                             const TCelAfbeelding& cel, const TKrachtsverdeling& v,
+                                             char decimaalteken) {
+    std::vector<TMomentLabel> teSchrijven;
     double grootste = 0.0;
     for (const auto& s : v.Staven) {
         grootste = std::max({grootste, std::fabs(s.M0), std::fabs(s.M1)});
     }
     if (grootste <= 0.0) {
-        return;
+        return teSchrijven;
     }
     const double schaal = OrdinaatPixels / grootste;
     const TOpmaak opmaak = Opmaak(opLabel);
@@ -156,14 +161,15 @@ void TekenMomentvlakken(QPainter& painter, const TConstructie& c, const TCelAfbe
             }
             eerder.push_back(waarde);
             const TPunt t = top[e];
-            labels.Plaats(painter, teGroot ? KleurRood : KleurZwart, opmaak,
-                          AlgemeenGetal(waarde, Cijfers, decimaalteken),
-                          {{{t.x + 4.0, t.y - h / 2.0}, uitLinks},
-                           {{t.x - 4.0, t.y - h / 2.0}, uitRechts},
-                           {{t.x, t.y - h - 3.0}, uitMidden},
-                           {{t.x, t.y + 3.0}, uitMidden}});
+            teSchrijven.push_back({teGroot ? KleurRood : KleurZwart,
+                                   AlgemeenGetal(waarde, Cijfers, decimaalteken),
+                                   {{{t.x + 4.0, t.y - h / 2.0}, uitLinks},
+                                    {{t.x - 4.0, t.y - h / 2.0}, uitRechts},
+                                    {{t.x, t.y - h - 3.0}, uitMidden},
+                                    {{t.x, t.y + 3.0}, uitMidden}}});
         }
     }
+    return teSchrijven;
 }
 
 void TekenScharnieren(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
@@ -182,10 +188,14 @@ double TekenMomentenlijn(QPainter& painter, const TRechthoek& gebied, double y,
                          double maxHoogte, double hoogteDeel) {
     const TCelAfbeelding cel = MaakTekeningCel(c, gebied, y + TekeningMarge, maxHoogte, hoogteDeel);
     TLabelPlaatser labels({gebied.Left, y, gebied.Right, cel.Cel.Bottom + TekeningMarge});
-    TekenMomentvlakken(painter, c, cel, v, labels, decimaalteken);
+    const auto waarden = TekenMomentvlakken(painter, c, cel, v, decimaalteken);
     TekenStaven(painter, c, cel, KleurZwart, 2.0);
     TekenOpleggingen(painter, c, cel, KleurZwart);
     TekenScharnieren(painter, c, cel, v);
+    const TOpmaak opmaak = Opmaak(opLabel);
+    for (const TMomentLabel& waarde : waarden) {
+        labels.Plaats(painter, waarde.Kleur, opmaak, waarde.Tekst, waarde.Plekken);
+    }
     return cel.Cel.Bottom + TekeningMarge;
 }
 

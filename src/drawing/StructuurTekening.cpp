@@ -1,13 +1,14 @@
 #include "drawing/StructuurTekening.h"
 
+#include "drawing/Knoopstand.h"
 #include "drawing/Opmaak.h"
 #include "drawing/Symbolen.h"
+#include "model/Knoopbetekenis.h"
 
 #include <QPen>
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace kx {
 
@@ -54,29 +55,23 @@ void TekenStaven(QPainter& painter, const TConstructie& mc, const TSelectie& gev
     }
 }
 
-void TekenOplegging(QPainter& painter, const TConstructie& mc, std::int32_t i, TPunt p, QColor vul,
-                    const TOpmaak& opmaak) {
-    const std::int32_t soort = mc.Knopen[static_cast<std::size_t>(i)].Oplegging;
-    const double hoek = Oplegrichting(mc, i, soort) * std::numbers::pi;
-    TekenOplegSymbool(painter, soort, KleurZwart, vul, opmaak, p, hoek);
-}
-
 void TekenKnopen(QPainter& painter, const TConstructie& mc, const TSelectie& gevonden,
                  const TEditorInstellingen& inst, const TOpmaak& opmaak) {
+    const auto richtingen = StaafRichtingen(mc);
     const auto aantal = static_cast<std::int32_t>(mc.Knopen.size());
     for (std::int32_t i = 0; i < aantal; ++i) {
         const TConstructieKnoop& k = mc.Knopen[static_cast<std::size_t>(i)];
         if (!k.Bestaat) {
             continue;
         }
-        const QColor vul = i == gevonden.GevondenKnoop ? KleurBlauw : KleurRood;
+        const bool isGevonden = i == gevonden.GevondenKnoop;
+        const QColor vul = isGevonden ? KleurBlauw : KleurRood;
         const TPunt p = Positie(mc, i, inst);
-        if (k.Vrijheid == ScharnierendeVerbinding) {
-            TekenScharnier(painter, KleurZwart, vul, 1.0, opmaak, "", p);
-        } else {
-            TekenVasteVerbinding(painter, KleurZwart, vul, 1.0, opmaak, "", p);
-        }
-        TekenOplegging(painter, mc, i, p, vul, opmaak);
+        const auto& hier = richtingen[static_cast<std::size_t>(i)];
+        TekenVerbinding(painter, KleurZwart, vul, isGevonden ? KleurBlauw : KleurZwart, p,
+                        IsStijf(k), hier);
+        TekenOplegSymbool(painter, k.Oplegging, KleurZwart, vul, opmaak, p,
+                          Opleghoek(k.Oplegging, hier));
     }
 }
 

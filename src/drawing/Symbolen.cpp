@@ -1,12 +1,14 @@
 #include "drawing/Symbolen.h"
 
 #include "drawing/Afbeelding.h"
+#include "drawing/Knoopstand.h"
 #include "drawing/Tekst.h"
 
 #include <QPen>
 #include <QPoint>
 #include <QPolygon>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -20,6 +22,9 @@ constexpr double HalveDriehoek = 6.5;
 constexpr double RolAfstand = 5.0;
 constexpr double ArceringDiepte = 5.0;
 constexpr int AantalArceringen = 5;
+constexpr double KnoopDiameter = 6.0;
+constexpr double PenRand = 1.0;
+constexpr double ScharnierAfstand = 7.0;
 
 // Places a point of a symbol's local frame (offsets in unscaled pixels).
 struct TLokaal {
@@ -140,9 +145,39 @@ void TekenScharnier(QPainter& painter, QColor lijn, QColor vul, double w, const 
     Label(painter, lijn, opmaak, label, punt);
 }
 
-void TekenVasteVerbinding(QPainter& painter, QColor lijn, QColor, double, const TOpmaak& opmaak,
-                          const std::string& label, TPunt punt) {
-    Label(painter, lijn, opmaak, label, punt);
+void TekenStijveKnoop(QPainter& painter, QColor lijn, QColor vul, double w, TPunt punt) {
+    painter.save();
+    ZetPenEnKwast(painter, lijn, vul, w);
+    TekenCirkel(painter, punt, KnoopDiameter * w);
+    painter.restore();
+}
+
+TPunt ScharnierBijKnooppunt(TPunt knoop, double richting, double w) {
+    const double d = ScharnierAfstand * w;
+    return {knoop.x + d * std::cos(richting), knoop.y - d * std::sin(richting)};
+}
+
+void TekenScharnierenPerStaaf(QPainter& painter, QColor lijn, QColor vul, double w, TPunt punt,
+                              const std::vector<double>& staafRichtingen) {
+    painter.save();
+    ZetPenEnKwast(painter, lijn, vul, w);
+    for (const double richting : staafRichtingen) {
+        TekenCirkel(painter, ScharnierBijKnooppunt(punt, richting, w), ScharnierDiameter * w);
+    }
+    painter.restore();
+}
+
+void TekenVerbinding(QPainter& painter, QColor lijn, QColor vul, QColor stip, TPunt punt,
+                     bool stijf, const std::vector<double>& staafRichtingen) {
+    if (IsKnooppunt(staafRichtingen)) {
+        if (stijf) {
+            TekenStijveKnoop(painter, lijn, stip, 1.0, punt);
+        } else {
+            TekenScharnierenPerStaaf(painter, lijn, vul, 1.0, punt, staafRichtingen);
+        }
+    } else if (!stijf) {
+        TekenScharnier(painter, lijn, vul, 1.0, Opmaak(opTekening), "", punt);
+    }
 }
 
 void TekenBelasting(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
@@ -159,6 +194,25 @@ void TekenBelasting(QPainter& painter, QColor lijn, QColor vul, double w, const 
     painter.drawPolygon(kop.data(), static_cast<int>(kop.size()));
     painter.restore();
     Label(painter, lijn, opmaak, label, staart);
+}
+
+TRechthoek OplegSymboolVak(std::int32_t oplegging, double hoek) {
+    if (!HeeftOplegSymbool(oplegging)) {
+        return {};
+    }
+    const double diepte = oplegging == Inklemming     ? ArceringDiepte
+                          : oplegging == Scharnierend ? DriehoekHoogte
+                                                      : DriehoekHoogte + RolAfstand;
+    const TLokaal p{{0.0, 0.0}, 1.0, hoek};
+    TRechthoek vak{};
+    for (const double x : {-diepte, 0.0}) {
+        for (const double y : {-HalveBasis, HalveBasis}) {
+            const TPunt hoekpunt = p(x, y);
+            vak = {std::min(vak.Left, hoekpunt.x), std::min(vak.Top, hoekpunt.y),
+                   std::max(vak.Right, hoekpunt.x), std::max(vak.Bottom, hoekpunt.y)};
+        }
+    }
+    return {vak.Left - PenRand, vak.Top - PenRand, vak.Right + PenRand, vak.Bottom + PenRand};
 }
 
 void TekenOplegSymbool(QPainter& painter, std::int32_t oplegging, QColor lijn, QColor vul,

@@ -2,6 +2,7 @@
 
 #include "model/Constructie.h"
 
+#include "drawing/Gebieden.h"
 #include "drawing/Opmaak.h"
 #include "model/Bevraging.h"
 
@@ -9,6 +10,7 @@
 #include <QPainter>
 
 #include <string>
+#include <vector>
 
 namespace kx {
 
@@ -36,9 +38,26 @@ void TekenInklemming(QPainter& painter, QColor lijn, QColor vul, double w, const
 void TekenScharnier(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
                     const std::string& label, TPunt punt);
 
-// Rigid connection: nothing but its label.
-void TekenVasteVerbinding(QPainter& painter, QColor lijn, QColor vul, double w,
-                          const TOpmaak& opmaak, const std::string& label, TPunt punt);
+// How far the marks of a joint of three or more bars reach from its node, in pixels at w = 1.
+inline constexpr double KnooppuntBereik = 11.0;
+
+// A rigid joint of three or more bars: a dot of diameter 6w filled with vul.
+void TekenStijveKnoop(QPainter& painter, QColor lijn, QColor vul, double w, TPunt punt);
+
+// A hinged joint of three or more bars: a hinge circle on every bar end, 7w from the node along
+// the bar, each bar's direction given counter-clockwise as seen on the screen.
+void TekenScharnierenPerStaaf(QPainter& painter, QColor lijn, QColor vul, double w, TPunt punt,
+                              const std::vector<double>& staafRichtingen);
+
+// The connection of a node's bars: a hinge circle where they are hinged, nothing where they are
+// rigid; at a joint of three or more bars a dot filled with stip where rigid and a circle per bar
+// end where hinged.
+void TekenVerbinding(QPainter& painter, QColor lijn, QColor vul, QColor stip, TPunt punt,
+                     bool stijf, const std::vector<double>& staafRichtingen);
+
+// Where the hinge of a bar end at a joint of three or more bars is drawn: 7w from the node along
+// the bar, whose direction is given counter-clockwise as seen on the screen.
+TPunt ScharnierBijKnooppunt(TPunt knoop, double richting, double w = 1.0);
 
 // Load arrow with its head at punt and a shaft of lengte pixels (not scaled by w) behind it; the
 // label's anchor is the tail.
@@ -58,6 +77,10 @@ inline bool HeeftOplegSymbool(std::int32_t oplegging) {
     return oplegging == RolHorizontaal || oplegging == RolVerticaal || oplegging == Scharnierend ||
            oplegging == Inklemming;
 }
+
+// The box the symbol of a support code turned by hoek takes about its node, in pixels relative to
+// the node with its pen; empty for a code without a symbol.
+TRechthoek OplegSymboolVak(std::int32_t oplegging, double hoek);
 
 // The symbol of a support code at punt, turned by hoek, without label; nothing for a code
 // without a symbol.

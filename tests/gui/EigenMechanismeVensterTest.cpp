@@ -210,8 +210,10 @@ TEST(ArbeidTekening, PastInDeHoogteVanHetVenster) {
         return gebied.Bottom;
     };
     const double titel = test::TitelOnder(teksten[TekstWanneerTitel], 600);
-    EXPECT_LT(onder(500), titel + 900);
-    EXPECT_GT(onder(0), titel + 1500);
+    const double beperkt = onder(500);
+    EXPECT_LT(beperkt, titel + 900);
+    // Without a window's height the picture only keeps to its own largest size.
+    EXPECT_GT(onder(0), beperkt + 200);
 }
 
 } // namespace

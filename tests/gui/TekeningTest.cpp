@@ -1,6 +1,8 @@
 #include "Hulp.h"
+#include "Raamwerken.h"
 #include "drawing/Afbeelding.h"
 #include "drawing/HoeBezwijkenView.h"
+#include "drawing/Knoopstand.h"
 #include "drawing/KrachtsverdelingView.h"
 #include "drawing/LabelPlaatser.h"
 #include "drawing/MechanismeTekening.h"
@@ -11,6 +13,8 @@
 #include "engine/MechanismeOpgaven.h"
 
 #include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPaintEngine>
 
 #include <cmath>
 #include <numbers>
@@ -193,6 +197,208 @@ TEST_F(Structuur, SymbolenAanDeKantVanDeStaaf) {
     EXPECT_EQ(rood(76), 0);
     EXPECT_GT(rood(92), rood(86));
     EXPECT_GT(rood(86), 0);
+}
+
+// A support lies on paper as it does under a real frame, whatever the slope of its bars: a pin
+// or horizontal roller below (above only under a bar hanging down), a vertical roller on the side
+// without bars, a clamp opposite the bars, below where they balance.
+TEST(Knoopstand, OpleggingRechtopAanDeKantZonderStaaf) {
+    const double rechts = 0.0;
+    const double boven = pi / 2.0;
+    const double links = pi;
+    const double onder = 3.0 * pi / 2.0;
+    struct Geval {
+        const char* naam;
+        std::int32_t oplegging;
+        std::vector<double> staven;
+        double zijde;
+    };
+    for (const Geval& g : std::vector<Geval>{
+             {"scharnier onder een kolom", Scharnierend, {boven}, OplegOnder},
+             {"rol aan het rechtereinde", RolHorizontaal, {links}, OplegOnder},
+             {"rol aan het linkereinde", RolHorizontaal, {rechts}, OplegOnder},
+             {"rol onder een tussenknoop", RolHorizontaal, {rechts, links}, OplegOnder},
+             {"scharnier onder een schuine staaf", Scharnierend, {pi / 6.0}, OplegOnder},
+             {"scharnier onder een dalende staaf",
+              Scharnierend,
+              {-pi / 4.0 + 2.0 * pi},
+              OplegOnder},
+             {"scharnier boven een hangende staaf", Scharnierend, {onder}, OplegBoven},
+             {"scharnier in een doorgaande kolom", Scharnierend, {boven, onder}, OplegLinks},
+             {"wandrol rechts van de balk", RolVerticaal, {links}, OplegRechts},
+             {"wandrol links van de balk", RolVerticaal, {rechts}, OplegLinks},
+             {"losse wandrol", RolVerticaal, {}, OplegRechts},
+             {"inklemming onder een kolom", Inklemming, {boven}, OplegOnder},
+             {"balk links in de muur", Inklemming, {rechts}, OplegLinks},
+             {"balk rechts in de muur", Inklemming, {links}, OplegRechts},
+             {"schuine balk in de muur", Inklemming, {pi / 6.0}, OplegLinks},
+             {"steile kolom", Inklemming, {pi / 3.0}, OplegOnder},
+             {"inklemming in een doorgaande balk", Inklemming, {rechts, links}, OplegOnder},
+             {"ingeklemde hoek", Inklemming, {boven, rechts}, OplegOnder},
+             {"inklemming aan het plafond", Inklemming, {onder}, OplegBoven},
+         }) {
+        EXPECT_DOUBLE_EQ(Opleghoek(g.oplegging, g.staven), g.zijde) << g.naam;
+    }
+
+    // The directions at each node of a T and of a bar of no length.
+    test::TRaamwerkBouwer b;
+    const int l = b.Knoop(0, 0);
+    const int m = b.Knoop(4, 0);
+    const int r = b.Knoop(8, 0);
+    const int o = b.Knoop(4, 3);
+    const int dubbel = b.Knoop(4, 3);
+    b.Keten({l, m, r});
+    b.Staaf(m, o);
+    b.Staaf(o, dubbel);
+    const auto richtingen = StaafRichtingen(b.c);
+    EXPECT_EQ(richtingen[static_cast<std::size_t>(m)], (std::vector<double>{links, rechts, onder}));
+    EXPECT_EQ(richtingen[static_cast<std::size_t>(l)], (std::vector<double>{rechts}));
+    EXPECT_EQ(richtingen[static_cast<std::size_t>(o)], (std::vector<double>{boven}));
+    EXPECT_TRUE(richtingen[static_cast<std::size_t>(dubbel)].empty());
+}
+
+// A T of bars with Mp 50 meeting at (120, 120): rigid, a black dot covers the joint off the
+// bars; hinged, no dot but a red-filled hinge circle on each bar 7 pixels from the joint, where
+// the rigid joint shows only its black bars.
+TEST_F(Structuur, KnooppuntStipOfScharnierPerStaaf) {
+    Knoop(0, 1, 3, Scharnierend);
+    Knoop(1, 3, 3);
+    Knoop(2, 5, 3, RolHorizontaal);
+    Knoop(3, 3, 5, Inklemming);
+    Staaf(0, 0, 1);
+    Staaf(1, 1, 2);
+    Staaf(2, 1, 3);
+    const QColor rood(255, 0, 0);
+    const std::vector<QRect> scharnieren{QRect(126, 118, 2, 2), QRect(112, 118, 2, 2),
+                                         QRect(119, 126, 2, 2)};
+    // Three corners of the dot between the bars.
+    const std::vector<QRect> stip{QRect(121, 121, 2, 2), QRect(118, 121, 1, 2),
+                                  QRect(121, 118, 2, 1)};
+    Teken();
+    for (const QRect& r : stip) {
+        EXPECT_EQ(Zwart(r), r.width() * r.height());
+    }
+    for (const QRect& r : scharnieren) {
+        EXPECT_EQ(Inkt(beeld, r, rood), 0);
+        EXPECT_GT(Zwart(r), 0);
+    }
+
+    c.Knopen[1].Vrijheid = ScharnierendeVerbinding;
+    Teken();
+    for (const QRect& r : stip) {
+        EXPECT_EQ(Zwart(r), 0);
+    }
+    for (const QRect& r : scharnieren) {
+        EXPECT_EQ(Inkt(beeld, r, rood), 4);
+    }
+}
+
+// A beam from (40, 120) to (200, 120) on a pin and a roller, and a support at its middle node
+// where the beam runs on: every support lies below its node, none above or beside the beam.
+TEST_F(Structuur, OpleggingenRechtopOnderDeBalk) {
+    for (const std::int32_t midden : {Scharnierend, RolHorizontaal, Inklemming}) {
+        SetUp();
+        Knoop(0, 1, 3, Scharnierend);
+        Knoop(1, 3, 3, midden);
+        c.Knopen[1].Vrijheid = VasteVerbinding;
+        Knoop(2, 5, 3, RolHorizontaal);
+        Staaf(0, 0, 1);
+        Staaf(1, 1, 2);
+        Teken();
+        for (const int x : {40, 120, 200}) {
+            EXPECT_GT(Zwart(QRect(x - 10, 124, 21, 14)), 4) << midden << ' ' << x;
+            EXPECT_EQ(Zwart(QRect(x - 15, 100, 31, 15)), 0) << midden << ' ' << x;
+        }
+        // The roller's wheels, red, lie below its base.
+        EXPECT_GT(Inkt(beeld, QRect(188, 131, 25, 8), QColor(255, 0, 0)), 4) << midden;
+    }
+}
+
+// The structure behind a mechanism, light grey: a rigid joint of three bars is a grey dot, a
+// hinged one a circle on each bar with white inside, where the rigid joint shows its grey bar.
+TEST(MechanismeTekening, KnooppuntInDeSchets) {
+    test::TRaamwerkBouwer b;
+    const int l = b.Knoop(0, 0, Scharnierend);
+    const int m = b.Knoop(4, 0);
+    const int r = b.Knoop(8, 0, RolHorizontaal);
+    const int o = b.Knoop(4, 4, Inklemming);
+    b.Keten({l, m, r});
+    b.Staaf(m, o);
+    const QColor grijs(224, 224, 224);
+    QImage beeld = WitVlak(300, 300);
+    const TCelAfbeelding cel = MaakCel(TMechanisme{}, b.c, 20, 20, 280, false);
+    const TPunt p = cel.Scherm(TPunt{4, 0});
+    const int x = Pixel(p.x);
+    const int y = Pixel(p.y);
+    const auto teken = [&] {
+        beeld.fill(Qt::white);
+        QPainter painter(&beeld);
+        TekenSchets(painter, b.c, cel, false);
+    };
+    teken();
+    EXPECT_EQ(beeld.pixelColor(x + 2, y + 2), grijs);
+    EXPECT_EQ(beeld.pixelColor(x + 7, y), grijs);
+    EXPECT_EQ(beeld.pixelColor(x, y + 7), grijs);
+
+    b.Verbinding(m, ScharnierendeVerbinding);
+    teken();
+    EXPECT_EQ(beeld.pixelColor(x + 2, y + 2), QColor(Qt::white));
+    for (const auto& [dx, dy] : {std::pair{7, 0}, {-7, 0}, {0, 7}}) {
+        EXPECT_EQ(beeld.pixelColor(x + dx, y + dy), QColor(Qt::white)) << dx << ' ' << dy;
+        EXPECT_GT(Inkt(beeld, QRect(x + dx - 3, y + dy - 3, 7, 7), grijs), 8) << dx << ' ' << dy;
+    }
+}
+
+// Three parts of a mechanism meeting at a rigid joint: a black dot on the joint, and the plastic
+// hinge of the one end that turns on its own part, 7 pixels from the joint, not on the joint.
+TEST(MechanismeTekening, PlastischScharnierOpZijnStaafBijEenKnooppunt) {
+    TMechanisme m;
+    for (const auto& [x, y] : {std::pair{-4.0, 0.0}, {4.0, 0.0}, {0.0, -4.0}}) {
+        TStaaf deel;
+        deel.Knopen[0].Soort = KnoopVrijStijf;
+        deel.Knopen[1].Soort = KnoopIngeklemd;
+        deel.Knopen[1].x = x;
+        deel.Knopen[1].y = y;
+        m.avStaven.push_back(deel);
+    }
+    m.avStaven[1].Knopen[0].Stijf = true;
+    m.avStaven[1].Knopen[0].M = 50.0;
+    QImage beeld = WitVlak(300, 300);
+    const TCelAfbeelding cel = MaakCel(m, TConstructie{}, 20, 20, 280, false);
+    {
+        QPainter p(&beeld);
+        TekenEindSymbolen(p, m, cel, Qt::black, true);
+        TekenPlastischeScharnieren(p, m, cel);
+    }
+    const TPunt knoop = cel.Scherm(TPunt{0, 0});
+    const int x = Pixel(knoop.x);
+    const int y = Pixel(knoop.y);
+    EXPECT_EQ(beeld.pixelColor(x, y), QColor(Qt::black));
+    EXPECT_EQ(beeld.pixelColor(x + 7, y), QColor(255, 255, 0));
+    EXPECT_EQ(Inkt(beeld, QRect(x - 9, y - 3, 5, 7), QColor(255, 255, 0)), 0);
+}
+
+// Large and flat frames each drawn into a cell 240 pixels wide: no symbol or sketched load
+// reaches outside the cell, and no cell is higher than one and a half times its width.
+TEST(MechanismeTekening, GrootRaamwerkBinnenZijnCel) {
+    const auto leerboek = test::LeerboekRaamwerken();
+    for (const auto& [naam, constructie] :
+         {std::pair<std::string, TConstructie>{"doorgaande balk", leerboek[7].Constructie},
+          {"gebouw 6 x 3", test::Gebouw(6, 3)},
+          {"gebouw 20 x 5", test::Gebouw(20, 5)},
+          {"gebouw 10 x 3, 100 staven", test::Gebouw(10, 3)}}) {
+        QImage beeld = WitVlak(400, 500);
+        const TCelAfbeelding cel = MaakCel(TMechanisme{}, constructie, 80, 60, 320, false);
+        {
+            QPainter painter(&beeld);
+            TekenSchets(painter, constructie, cel, true);
+        }
+        const QRect binnen(QPoint(Pixel(cel.Cel.Left), Pixel(cel.Cel.Top)),
+                           QPoint(Pixel(cel.Cel.Right), Pixel(cel.Cel.Bottom)));
+        EXPECT_LE(binnen.height(), 361) << naam;
+        EXPECT_GT(Inkt(beeld, binnen), 200) << naam;
+        EXPECT_EQ(Inkt(beeld, beeld.rect()), Inkt(beeld, binnen)) << naam;
+    }
 }
 
 // A load arrow pointing right has its head on the point and its shaft on the side of the force;
@@ -421,6 +627,114 @@ TEST_F(View, PlastischScharnierIsGeelInDeCel) {
     EXPECT_TRUE(std::isfinite(onder));
     EXPECT_LT(onder, 3000);
     EXPECT_GT(onder, 600);
+}
+
+// The flat cells of a continuous beam keep their supports above their captions: between a cell's
+// bottom and the caption's line there is only the caption's blue.
+TEST_F(View, SymbolenBovenHetOnderschrift) {
+    constructie = test::LeerboekRaamwerken()[7].Constructie;
+    analyse.BepaalMechanismen(constructie);
+    analyse.BerekeningDeel2();
+    Hoe();
+    const int h = RegelHoogte(QPainter(&beeld), Opmaak(opLink));
+    int cellen = 0;
+    for (int i = 0; i < 16; ++i) {
+        const TKlikgebied& g = klik[static_cast<std::size_t>(i)];
+        if (g.Doel < 0) {
+            continue;
+        }
+        ++cellen;
+        const int onder = Pixel(g.Bottom - 20.0);
+        int grijs = 0;
+        for (int y = onder; y < onder + h; ++y) {
+            for (int x = Pixel(g.Left); x < Pixel(g.Right); ++x) {
+                const QColor p = beeld.pixelColor(x, y);
+                grijs += p != QColor(Qt::white) && p.red() == p.blue() ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(grijs, 0) << i;
+        EXPECT_GT(Inkt(beeld, QRect(Pixel(g.Left), Pixel(g.Top), Pixel(g.Right - g.Left),
+                                    onder - Pixel(g.Top))),
+                  100)
+            << i;
+    }
+    EXPECT_EQ(cellen, 4);
+}
+
+// A surface that keeps only the order of what is painted on it: 'v' for a polygon, 'p' a path,
+// 'l' lines, 'r' rectangles, 'e' an ellipse and 't' a piece of text.
+class TVolgorde : public QPaintDevice {
+public:
+    std::string Stappen;
+
+    QPaintEngine* paintEngine() const override { return &motor_; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth:
+            return 600;
+        case PdmHeight:
+            return 3000;
+        case PdmDepth:
+            return 32;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return 1;
+        }
+    }
+
+private:
+    class TMotor : public QPaintEngine {
+    public:
+        explicit TMotor(std::string& stappen) : stappen_(stappen) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override { stappen_ += 'v'; }
+        void drawPolygon(const QPoint*, int, PolygonDrawMode) override { stappen_ += 'v'; }
+        void drawTextItem(const QPointF&, const QTextItem&) override { stappen_ += 't'; }
+        void drawPath(const QPainterPath&) override { stappen_ += 'p'; }
+        void drawLines(const QLineF*, int) override { stappen_ += 'l'; }
+        void drawRects(const QRectF*, int) override { stappen_ += 'r'; }
+        void drawEllipse(const QRectF&) override { stappen_ += 'e'; }
+        Type type() const override { return User; }
+
+    private:
+        std::string& stappen_;
+    };
+    mutable TMotor motor_{Stappen};
+};
+
+// The moment line of the two-bay portal: every moment area is painted before any value is
+// written beside one, so no later area covers a value at a joint; the values come after them.
+TEST_F(View, MomentwaardenNaDeMomentvlakken) {
+    constructie = test::LeerboekRaamwerken()[11].Constructie;
+    analyse.BepaalMechanismen(constructie);
+    analyse.BerekeningDeel2();
+    krachten.Bereken(constructie, MechanismeOpgaven(analyse), analyse.MaatgevendMechanisme);
+    opties[woOplegreacties] = false;
+    TVolgorde volgorde;
+    {
+        QPainter p(&volgorde);
+        TRechthoek r = gebied;
+        TekenKrachtsverdeling(p, r, analyse.MaatgevendMechanisme, {krachten, opties, teksten, ','});
+    }
+    // One area per bar, and no text between the first and the last.
+    const std::string& s = volgorde.Stappen;
+    const auto eerste = s.find('v');
+    const auto laatste = s.rfind('v');
+    ASSERT_NE(eerste, std::string::npos);
+    EXPECT_EQ(std::count(s.begin(), s.end(), 'v'), 7) << s;
+    EXPECT_EQ(s.substr(eerste, laatste - eerste).find('t'), std::string::npos) << s;
+    EXPECT_GE(std::count(s.begin() + static_cast<std::ptrdiff_t>(laatste), s.end(), 't'), 12) << s;
 }
 
 // A load of 2 F has an arrow of 100 pixels, longer than the room above the drawing: the drawing
