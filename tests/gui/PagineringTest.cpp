@@ -241,5 +241,30 @@ TEST_F(Paginering, HetOnderschriftIsKlikbaar) {
     }
 }
 
+// "pagina 2 van 5" stands between "Vorige" and "Volgende", black and as wide as its text.
+TEST_F(Paginering, DePaginaStaatTussenDeLinks) {
+    Lijst(20);
+    QImage beeld = test::WitVlak(500, 3000);
+    QPainter painter(&beeld);
+    TRechthoek gebied{0, 0, 500, 3000};
+    Klikgebieden klik{};
+    TekenHoeBezwijken(painter, gebied, 4, klik, ctx);
+    const int breedte = RegelBreedte(painter, Opmaak(opLink), "pagina 2 van 5");
+    painter.end();
+    const TKlikgebied& vorige = klik[KlikVorige];
+    const TKlikgebied& volgende = klik[KlikVolgende];
+    ASSERT_GE(vorige.Doel, 0);
+    ASSERT_GE(volgende.Doel, 0);
+    ASSERT_EQ(vorige.Top, volgende.Top);
+    const QRect tussen(Pixel(vorige.Right) + 1, Pixel(vorige.Top),
+                       Pixel(volgende.Left) - Pixel(vorige.Right) - 2,
+                       Pixel(vorige.Bottom - vorige.Top));
+    EXPECT_EQ(test::Inkt(beeld, tussen, KleurBlauw), 0);
+    const int links = test::RandInkt(beeld, tussen, false);
+    const int rechts = test::RandInkt(beeld, tussen, true);
+    ASSERT_GE(links, 0);
+    EXPECT_NEAR(rechts - links + 1, breedte, 3);
+}
+
 } // namespace
 } // namespace kx
