@@ -369,6 +369,12 @@ TEST_F(Analysevenster, DeGrootsteConstructieBladertMetToetsenEnLinks) {
     Klik(m.Vlak(), Midden(m.Gebieden()[KlikVorige]));
     EXPECT_EQ(Pagina(m), pagina(113));
     EXPECT_NEAR(inBeeld(m.Gebieden()[KlikVorige]), vorige, 1.0);
+    // Choosing a mechanism on the page leaves page and picture where they are.
+    const int waar = balk->value();
+    Klik(m.Vlak(), Midden(m.Gebieden()[15]));
+    EXPECT_EQ(Gekozen(), pagina(113).back());
+    EXPECT_EQ(balk->value(), waar);
+    EXPECT_EQ(Pagina(m), pagina(113));
 }
 
 } // namespace
