@@ -57,7 +57,7 @@ void HoeBezwijkenPagina(benchmark::State& state) {
         beeld.fill(Qt::white);
         QPainter painter(&beeld);
         kx::TRechthoek gebied{0, 0, 1000, 2600};
-        kx::TekenHoeBezwijken(painter, gebied, 900, -1, klik, keten.Context());
+        kx::TekenHoeBezwijken(painter, gebied, 900, klik, keten.Context());
         benchmark::DoNotOptimize(klik);
     }
 }

@@ -4,6 +4,7 @@
 #include "engine/Raamwerk.h"
 #include "engine/Records.h"
 #include "model/Controle.h"
+#include "model/Telling.h"
 
 #include <cstdint>
 #include <functional>
@@ -84,6 +85,7 @@ public:
     std::int32_t MaatgevendMechanisme = 0;
     // The counts of the frame analysed: unknowns, equations, hinge places.
     TOnbepaaldheid Telling;
+    TTellingDelen Delen;
     std::int32_t Onbepaaldheid = 0;  // n
     std::int32_t AantalPlaatsen = 0; // m
 
@@ -98,6 +100,9 @@ public:
     // their combination: one coefficient per independent mechanism.
     std::vector<TOnafhankelijkMechanisme> Basis;
     std::vector<double> MaatgevendeCombinatie;
+    // The independent mechanisms as records to draw, displacements magnified, when there are
+    // two or more and the list holds every combination instead of them.
+    TMechanismeArray BasisMechanismen;
     // "balk 1 + zijdelingse verplaatsing − gezamenlijk scharnier in knoop 4"; empty without a
     // combination.
     std::string CombinatieTekst() const;
@@ -136,6 +141,7 @@ private:
     void BouwMechanisme(int i, const std::vector<std::int32_t>& rij, TMechanisme& mechanisme) const;
     // The governing mechanism, whose row is given, as a combination of the independent ones.
     void Combineer(const std::vector<std::int32_t>& rij);
+    void BouwBasisMechanismen();
 
     const Teksten* teksten_;
     // The frame enumerated last, its kinematics, which give a mechanism its least motion, and

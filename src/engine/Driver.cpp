@@ -350,6 +350,7 @@ std::vector<int> AllePlaatsen(const TRaamwerk& raamwerk) {
 
 void TAnalyse::Begin(const TEnumeratie& enumeratie, const TConstructie& constructie) {
     Telling = enumeratie.Telling();
+    Delen = TelDelen(constructie);
     Onbepaaldheid = enumeratie.Onbepaaldheid();
     AantalPlaatsen = enumeratie.AantalPlaatsen();
     VMechanismen.clear();
@@ -362,6 +363,7 @@ void TAnalyse::Begin(const TEnumeratie& enumeratie, const TConstructie& construc
     keten_ = enumeratie.Keten() && Lijst == TLijst::Combinaties;
     Basis.clear();
     MaatgevendeCombinatie.clear();
+    BasisMechanismen.clear();
     bezwijkmechanisme_.reset();
     if (Lijst == TLijst::Onafhankelijk) {
         bezwijkmechanisme_ = raamwerk_->Bezwijkmechanisme();
@@ -432,6 +434,22 @@ void TAnalyse::Combineer(const std::vector<std::int32_t>& rij) {
     MaatgevendeCombinatie.assign(c.data(), c.data() + c.size());
 }
 
+void TAnalyse::BouwBasisMechanismen() {
+    BasisMechanismen.clear();
+    if (Lijst != TLijst::Combinaties || Basis.size() < 2) {
+        return;
+    }
+    BasisMechanismen.resize(Basis.size());
+    for (std::size_t i = 0; i < Basis.size(); ++i) {
+        auto& mechanisme = BasisMechanismen[i];
+        const std::vector<int> draaiend = raamwerk_->Draaiend(Basis[i].d);
+        kx::BouwMechanisme(constructie_, *raamwerk_, Basis[i].d, draaiend, mechanisme);
+        mechanisme.Naam = Basis[i].Naam;
+        mechanisme.Plaatsen = draaiend;
+        VergrootVervorming(mechanisme);
+    }
+}
+
 std::string TAnalyse::CombinatieTekst() const {
     return kx::CombinatieTekst(Basis, MaatgevendeCombinatie, Decimaalteken);
 }
@@ -468,6 +486,7 @@ std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
     MaatgevendMechanisme = regel.Index();
     if (raamwerk_ && AantalMechanismen > 0) {
         Combineer(Combinaties[static_cast<std::size_t>(MaatgevendMechanisme)]);
+        BouwBasisMechanismen();
     }
     for (auto& mechanisme : Mechanismen) {
         VergrootVervorming(mechanisme);

@@ -76,8 +76,13 @@ private:
     void Neem(TOnafhankelijkMechanisme::TSoort soort, std::string naam, const Eigen::VectorXd& d,
               std::vector<int> plaatsen) {
         if (!Vol() && basis_.Neem(d)) {
-            mechanismen_.push_back(
-                {soort, std::move(naam), Genormeerd(r_, d), std::move(plaatsen)});
+            Eigen::VectorXd genormeerd = Genormeerd(r_, d);
+            std::vector<double> rotaties(r_.Plaatsen().size());
+            for (std::size_t p = 0; p < rotaties.size(); ++p) {
+                rotaties[p] = r_.Rotatie(genormeerd, static_cast<int>(p));
+            }
+            mechanismen_.push_back({soort, std::move(naam), std::move(genormeerd),
+                                    std::move(plaatsen), std::move(rotaties)});
         }
     }
 

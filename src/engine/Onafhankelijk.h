@@ -21,6 +21,8 @@ struct TOnafhankelijkMechanisme {
     // The motion, and the places that may turn in it (indices into the frame's Plaatsen).
     Eigen::VectorXd d;
     std::vector<int> Plaatsen;
+    // The rotation in d of every place of the frame, in units of its largest rotation.
+    std::vector<double> Rotaties;
 };
 
 // A basis of the frame's mechanisms, as many as it has independent ones: a beam mechanism for

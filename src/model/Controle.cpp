@@ -1,14 +1,13 @@
 // Structure check: indeterminacy counts and the complaints that keep a structure from analysis.
 #include "model/Controle.h"
 #include "model/Bevraging.h"
-#include "model/Knoopbetekenis.h"
+#include "model/Telling.h"
 #include "text/Teksten.h"
 
 #include "text/TekstNamen.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 namespace kx {
@@ -26,29 +25,8 @@ bool BinnenGrenzen(double v) {
 } // namespace
 
 TOnbepaaldheid TelOnbepaaldheid(const TConstructie& constructie) {
-    TOnbepaaldheid telling;
-    const auto bestaat = [&](std::int32_t k) {
-        return k >= 0 && static_cast<std::size_t>(k) < constructie.Knopen.size() &&
-               constructie.Knopen[static_cast<std::size_t>(k)].Bestaat;
-    };
-    for (const auto& staaf : constructie.Staven) {
-        if (!staaf.Bestaat || !bestaat(staaf.Knoop0) || !bestaat(staaf.Knoop1)) {
-            continue;
-        }
-        telling.AantalOnbekenden +=
-            std::abs(constructie.Knopen[static_cast<std::size_t>(staaf.Knoop0)].Vrijheid) +
-            std::abs(constructie.Knopen[static_cast<std::size_t>(staaf.Knoop1)].Vrijheid);
-        telling.AantalVergelijkingen += 3;
-    }
-    for (const auto& knoop : constructie.Knopen) {
-        if (knoop.Bestaat) {
-            telling.AantalOnbekenden += std::abs(knoop.Oplegging);
-            telling.AantalVergelijkingen += std::abs(knoop.Vrijheid);
-        }
-    }
-    telling.AantalScharnierplaatsen =
-        static_cast<std::int32_t>(Scharnierplaatsen(constructie).size());
-    return telling;
+    const TTellingDelen delen = TelDelen(constructie);
+    return {delen.Onbekenden(), delen.Vergelijkingen(), delen.Plaatsen()};
 }
 
 std::string ControleerConstructie(const TConstructie& c, const Teksten& t) {

@@ -11,10 +11,13 @@
 #include <QPicture>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace kx {
 
@@ -140,12 +143,47 @@ void TAnalyseVenster::MuisLosgelaten(QPointF punt, Qt::MouseButton knop) {
 TfrmHoeBezwijken::TfrmHoeBezwijken(const Teksten& teksten, int gekozenMechanisme, QWidget* ouder)
     : TAnalyseVenster(QString::fromStdString(teksten[TekstHoeVensterTitel]), {281, 217}, true,
                       teksten, ouder),
-      Eerste(gekozenMechanisme) {}
+      Eerste(gekozenMechanisme) {
+    for (const auto& [toets, gebied] :
+         {std::pair{Qt::Key_PageUp, KlikVorige}, std::pair{Qt::Key_PageDown, KlikVolgende},
+          std::pair{Qt::Key_Home, KlikEerste}, std::pair{Qt::Key_End, KlikLaatste}}) {
+        // On the picture only: the mechanism table below keeps these keys for its rows.
+        auto* sneltoets = new QShortcut(QKeySequence(toets), ScrollBox());
+        sneltoets->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(sneltoets, &QShortcut::activated, this, [this, gebied = gebied] { Volg(gebied); });
+    }
+}
+
+namespace {
+// The top of the pager's first line: the highest of its active links, or nothing on a single page.
+std::optional<double> PagerBoven(const Klikgebieden& gebieden) {
+    std::optional<double> boven;
+    for (int i = KlikVorige; i < static_cast<int>(gebieden.size()); ++i) {
+        const TKlikgebied& g = gebieden[static_cast<std::size_t>(i)];
+        if (IsMechanismeGebied(i) && g.Doel >= 0 && (!boven || g.Top < *boven)) {
+            boven = g.Top;
+        }
+    }
+    return boven;
+}
+} // namespace
 
 void TfrmHoeBezwijken::ToonVanaf(int eerste) {
+    QScrollBar* balk = ScrollBox()->verticalScrollBar();
+    const std::optional<double> voor = PagerBoven(Gebieden());
+    const int positie = balk->value();
     Eerste = eerste;
-    Laatste = -1;
     Herteken();
+    // The pager stays where it was in the window, wherever the new page puts it in the picture.
+    const std::optional<double> na = PagerBoven(Gebieden());
+    balk->setValue(positie + (voor && na ? static_cast<int>(*na - *voor) : 0));
+}
+
+void TfrmHoeBezwijken::Volg(int gebied) {
+    const int doel = Gebieden()[static_cast<std::size_t>(gebied)].Doel;
+    if (doel >= 0) {
+        ToonVanaf(doel);
+    }
 }
 
 void TfrmHoeBezwijken::MuisBeweegt(QPointF punt) {
@@ -154,23 +192,14 @@ void TfrmHoeBezwijken::MuisBeweegt(QPointF punt) {
 }
 
 void TfrmHoeBezwijken::MuisIngedrukt(QPointF punt, Qt::MouseButton) {
-    const Klikgebieden gebieden = Gebieden();
-    for (int i = 0; i <= KlikVolgende; ++i) {
-        const TKlikgebied& gebied = gebieden[static_cast<std::size_t>(i)];
-        if (gebied.Doel < 0 || !gebied.Bevat(punt.x(), punt.y())) {
-            continue;
-        }
-        if (i == KlikVorige) {
-            Eerste = -1;
-            Laatste = gebied.Doel;
-            Herteken();
-        } else if (i == KlikVolgende) {
-            Eerste = gebied.Doel;
-            Laatste = -1;
-            Herteken();
-        } else {
-            emit MechanismeAangeklikt(gebied.Doel);
-        }
+    const int gebied = ZoekKlikgebied(Gebieden(), punt.x(), punt.y());
+    if (gebied == -1) {
+        return;
+    }
+    if (gebied < KlikVorige) {
+        emit MechanismeAangeklikt(Gebieden()[static_cast<std::size_t>(gebied)].Doel);
+    } else {
+        Volg(gebied);
     }
 }
 

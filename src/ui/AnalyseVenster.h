@@ -70,23 +70,28 @@ private:
     bool vrijeBreedte_;
 };
 
-// The mechanism window: pages of mechanism pictures with clickable pictures and page links.
+// The mechanism window: pages of mechanism pictures with clickable pictures and a pager, which
+// PgUp, PgDn, Home and End work too.
 class TfrmHoeBezwijken : public TAnalyseVenster {
     Q_OBJECT
 public:
     TfrmHoeBezwijken(const Teksten& teksten, int gekozenMechanisme, QWidget* ouder = nullptr);
 
-    // The page asked for; -1 in one of them is derived from the other when the page is laid out.
+    // A mechanism on the page asked for; the page is laid out around it.
     int Eerste = 0;
-    int Laatste = -1;
     const Klikgebieden& Gebieden() const { return Indeling(); }
 
+    // Shows the page of mechanism `eerste`, leaving the picture scrolled where it was.
     void ToonVanaf(int eerste);
     void MuisBeweegt(QPointF punt) override;
     void MuisIngedrukt(QPointF punt, Qt::MouseButton knop) override;
 
 signals:
     void MechanismeAangeklikt(int index);
+
+private:
+    // Follows the pager link of click region `gebied` when it is active.
+    void Volg(int gebied);
 };
 
 } // namespace kx

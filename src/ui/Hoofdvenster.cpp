@@ -559,12 +559,12 @@ void TmdiPlastokinetica::ToonKrachtsverdeling() {
 TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
     if (kind == kindHoeBezwijken) {
         auto* venster = new TfrmHoeBezwijken(teksten_, toestand_.GekozenMechanisme);
-        venster->ZetTekenaar([this, venster](QPainter& painter, Weergavegebied& gebied,
-                                             Klikgebieden& klik) {
-            const TViewContext context{analyse_, document_.Constructie(), toestand_.WeergaveOpties,
-                                       teksten_};
-            TekenHoeBezwijken(painter, gebied, venster->Eerste, venster->Laatste, klik, context);
-        });
+        venster->ZetTekenaar(
+            [this, venster](QPainter& painter, Weergavegebied& gebied, Klikgebieden& klik) {
+                const TViewContext context{analyse_, document_.Constructie(),
+                                           toestand_.WeergaveOpties, teksten_};
+                TekenHoeBezwijken(painter, gebied, venster->Eerste, klik, context);
+            });
         connect(venster, &TfrmHoeBezwijken::MechanismeAangeklikt, this,
                 &TmdiPlastokinetica::MechanismeAangeklikt);
         auto* tabel = new TMechanismeTabel(analyse_, krachten_, teksten_);

@@ -564,8 +564,7 @@ protected:
         return r.Bottom;
     }
     double Hoe() {
-        return Teken(
-            [&](QPainter& p, TRechthoek& r) { TekenHoeBezwijken(p, r, 0, -1, klik, ctx); });
+        return Teken([&](QPainter& p, TRechthoek& r) { TekenHoeBezwijken(p, r, 0, klik, ctx); });
     }
     double Arbeid(int m) {
         return Teken(
