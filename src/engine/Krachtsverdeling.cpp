@@ -1,5 +1,6 @@
 #include "engine/Krachtsverdeling.h"
 
+#include "engine/IjlProgramma.h"
 #include "engine/LineairProgramma.h"
 #include "engine/Records.h"
 
@@ -199,6 +200,94 @@ Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnier
     return mpSchaal * uitkomst.x.head(k);
 }
 
+// The same least peak |M| / Mp as KleinsteMomentpiek, as the whole distribution x: one sparse
+// program over A x = lambda b, the hinges marked vast held at their moments. Forces and moments
+// are counted as the static theorem's program counts them; every row is divided by its largest
+// entry. Empty when there is none.
+Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharnierRijen& h,
+                                      const std::vector<bool>& vast, const Eigen::VectorXd& m,
+                                      double lambda) {
+    const Eigen::Index n = evenwicht.A.cols();
+    double mp = 0.0;
+    double lengte = 0.0;
+    for (const auto& onbekende : evenwicht.Onbekenden) {
+        if (onbekende.Soort == TOnbekende::Moment) {
+            mp = std::max(mp, onbekende.Mp);
+        }
+    }
+    for (const auto& staaf : evenwicht.Staven) {
+        lengte = std::max(lengte, staaf.Lengte);
+    }
+    if (!(mp > 0.0)) {
+        return {};
+    }
+    const double kracht = mp / (lengte > 0.0 ? lengte : 1.0);
+    Eigen::VectorXd schaal(n);
+    std::vector<int> momenten;
+    for (Eigen::Index j = 0; j < n; ++j) {
+        const bool moment =
+            evenwicht.Onbekenden[static_cast<std::size_t>(j)].Soort == TOnbekende::Moment;
+        schaal(j) = moment ? mp : kracht;
+        if (moment) {
+            momenten.push_back(static_cast<int>(j));
+        }
+    }
+    const auto rijen = evenwicht.A.rows();
+    const auto momentRijen = 2 * static_cast<Eigen::Index>(momenten.size());
+    TIjlProgramma lp;
+    lp.RijOnder = Eigen::VectorXd::Zero(rijen + momentRijen);
+    lp.RijBoven = Eigen::VectorXd::Zero(rijen + momentRijen);
+    std::vector<Eigen::Triplet<double>> termen;
+    for (Eigen::Index r = 0; r < rijen; ++r) {
+        double grootste = 0.0;
+        for (Eigen::Index j = 0; j < n; ++j) {
+            grootste = std::max(grootste, std::fabs(evenwicht.A(r, j)) * schaal(j));
+        }
+        if (grootste == 0.0) {
+            continue;
+        }
+        for (Eigen::Index j = 0; j < n; ++j) {
+            if (evenwicht.A(r, j) != 0.0) {
+                termen.emplace_back(static_cast<int>(r), static_cast<int>(j),
+                                    evenwicht.A(r, j) * schaal(j) / grootste);
+            }
+        }
+        lp.RijOnder(r) = lambda * evenwicht.b(r) / grootste;
+        lp.RijBoven(r) = lp.RijOnder(r);
+    }
+    // |x_j| <= t Mp_j as x_j - t Mp_j <= 0 and -x_j - t Mp_j <= 0, in units of the largest Mp.
+    for (std::size_t i = 0; i < momenten.size(); ++i) {
+        const int j = momenten[i];
+        const double grens = evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp / mp;
+        const auto r = static_cast<int>(rijen + 2 * static_cast<Eigen::Index>(i));
+        termen.emplace_back(r, j, 1.0);
+        termen.emplace_back(r, static_cast<int>(n), -grens);
+        termen.emplace_back(r + 1, j, -1.0);
+        termen.emplace_back(r + 1, static_cast<int>(n), -grens);
+        lp.RijOnder(r) = -TIjlProgramma::Onbegrensd;
+        lp.RijOnder(r + 1) = -TIjlProgramma::Onbegrensd;
+    }
+    lp.R.resize(rijen + momentRijen, n + 1);
+    lp.R.setFromTriplets(termen.begin(), termen.end());
+    lp.KolomOnder = Eigen::VectorXd::Constant(n + 1, -TIjlProgramma::Onbegrensd);
+    lp.KolomBoven = Eigen::VectorXd::Constant(n + 1, TIjlProgramma::Onbegrensd);
+    for (std::size_t i = 0; i < vast.size(); ++i) {
+        if (vast[i]) {
+            const int kolom = h.Rijen[i];
+            lp.KolomOnder(kolom) = m(static_cast<Eigen::Index>(i)) / schaal(kolom);
+            lp.KolomBoven(kolom) = lp.KolomOnder(kolom);
+        }
+    }
+    lp.KolomOnder(n) = 0.0;
+    lp.c = Eigen::VectorXd::Zero(n + 1);
+    lp.c(n) = 1.0;
+    const auto uitkomst = LosOp(lp);
+    if (uitkomst.Status != TIjlUitkomst::Optimaal) {
+        return {};
+    }
+    return uitkomst.x.head(n).cwiseProduct(schaal);
+}
+
 double Momentverhouding(const TEvenwicht& evenwicht, const Eigen::VectorXd& x) {
     double piek = 0.0;
     for (std::size_t j = 0; j < evenwicht.Onbekenden.size(); ++j) {
@@ -213,7 +302,8 @@ double Momentverhouding(const TEvenwicht& evenwicht, const Eigen::VectorXd& x) {
 
 TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
                                          const std::vector<int>& plaatsen, double bezwijklast,
-                                         const std::vector<int>& staven) {
+                                         const std::vector<int>& staven,
+                                         Eigen::Index grootsteDicht) {
     TKrachtsverdeling verdeling;
     if (!evenwicht.Draagt()) {
         // The frame moves before any hinge forms: it carries nothing.
@@ -280,10 +370,22 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
 
     const auto k = evenwicht.Nul().cols();
     Eigen::VectorXd z = Eigen::VectorXd::Zero(k);
+    Eigen::VectorXd x;
     const bool alleVast = std::all_of(vast.begin(), vast.end(), [](bool v) { return v; });
+    const auto momenten =
+        std::count_if(evenwicht.Onbekenden.begin(), evenwicht.Onbekenden.end(),
+                      [](const TOnbekende& o) { return o.Soort == TOnbekende::Moment; });
+    const auto dicht =
+        (static_cast<Eigen::Index>(std::count(vast.begin(), vast.end(), true)) + 2 * momenten) *
+        (k + 1);
     if (k > 0 && beweging.Eenduidig() && alleVast && beweging.VolleRang) {
         z = beweging.Svd.solve(m - lambda * h.Xb);
         verdeling.Eenduidig = true;
+    } else if (k > 0 && dicht > grootsteDicht) {
+        x = KleinsteMomentpiekIjl(evenwicht, h, vast, m, lambda);
+        if (x.size() == 0) {
+            return verdeling;
+        }
     } else if (k > 0) {
         z = KleinsteMomentpiek(evenwicht, h, vast, m, lambda);
         if (z.size() == 0) {
@@ -292,7 +394,9 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     } else {
         verdeling.Eenduidig = true;
     }
-    const Eigen::VectorXd x = lambda * evenwicht.Xb() + evenwicht.Nul() * z;
+    if (x.size() == 0) {
+        x = lambda * evenwicht.Xb() + evenwicht.Nul() * z;
+    }
     VulKrachten(evenwicht, x, lambda, verdeling);
     if (!InEvenwicht(evenwicht, x, lambda, verdeling.Residu)) {
         TKrachtsverdeling geen;

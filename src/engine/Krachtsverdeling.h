@@ -55,6 +55,11 @@ struct TKrachtsverdeling {
     double Ondergrens() const { return Bezwijklast / Momentverhouding; }
 };
 
+// Entries of the dense least-peak program above which it is posed on the sparse equilibrium
+// equations instead: the dense program of a frame of some hundred bars takes CLP minutes, the
+// sparse one milliseconds. Smaller frames keep the dense program and its distributions.
+inline constexpr Eigen::Index GrootsteDichteProgramma = 20000;
+
 // The forces at collapse for the mechanism with plastic hinges at the nodes in plaatsen, each
 // at the end of the bar staven gives for it (the node's weakest bar end where none is given).
 // Compatible hinge rotations do no work on any state of self-stress. When that leaves one
@@ -63,10 +68,11 @@ struct TKrachtsverdeling {
 // hinges free, unless bezwijklast lies below what the least dissipating of those motions
 // gives: then at that motion's load, with its hinges at Mp. Hinges that do not turn keep a
 // moment within Mp, and where equilibrium leaves freedom the distribution with the least peak
-// |M| / Mp is taken.
+// |M| / Mp is taken, by the dense program or, above grootsteDicht entries, the sparse one.
 TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
                                          const std::vector<int>& plaatsen, double bezwijklast,
-                                         const std::vector<int>& staven = {});
+                                         const std::vector<int>& staven = {},
+                                         Eigen::Index grootsteDicht = GrootsteDichteProgramma);
 
 // The largest |entry| of v; 0 for an empty v.
 double GrootsteWaarde(const Eigen::VectorXd& v);

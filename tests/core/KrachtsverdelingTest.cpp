@@ -1,4 +1,5 @@
 #include "EngineHulp.h"
+#include "Raamwerken.h"
 #include "engine/Bezwijkcontrole.h"
 #include "engine/MechanismeOpgaven.h"
 
@@ -341,6 +342,45 @@ TEST(Krachtsverdeling, SpanningZonderMomentBlijftBuiten) {
         EXPECT_NEAR(Reactie(*u, 0).Rx, 0.0, Nauw);
         EXPECT_NEAR(Reactie(*u, 4).Rx, 0.0, Nauw);
         EXPECT_NEAR(Reactie(*u, 0).Ry, 25.0, Nauw);
+    }
+}
+
+// Large frames pose the least-peak program on the sparse equilibrium equations. On frames the
+// dense program still takes, both give every mechanism the same least peak |M| / Mp, and the
+// same moments at its turning hinges, each distribution in balance.
+TEST(Krachtsverdeling, IjlEnDichtProgrammaGevenDezelfdeKleinstePiek) {
+    for (const auto& [verdiepingen, velden] : {std::pair{2, 2}, std::pair{3, 1}}) {
+        SCOPED_TRACE(testing::Message() << verdiepingen << " x " << velden);
+        Opstelling o;
+        o.c = Gebouw(verdiepingen, velden);
+        ASSERT_EQ(o.Analyseer(), "");
+        const TEvenwicht evenwicht(o.c);
+        int vergeleken = 0;
+        for (const auto& m : MechanismeOpgaven(o.a)) {
+            if (IsOneindigeLast(m.Bezwijklast)) {
+                continue;
+            }
+            const auto dicht = BepaalKrachtsverdeling(evenwicht, m.Plaatsen, m.Bezwijklast,
+                                                      m.Staven, GrootsteDichteProgramma);
+            const auto ijl =
+                BepaalKrachtsverdeling(evenwicht, m.Plaatsen, m.Bezwijklast, m.Staven, 0);
+            ASSERT_EQ(ijl.Bestaat, dicht.Bestaat);
+            if (!dicht.Bestaat || dicht.Eenduidig) {
+                continue;
+            }
+            ++vergeleken;
+            EXPECT_NEAR(ijl.Momentverhouding, dicht.Momentverhouding,
+                        1e-7 * dicht.Momentverhouding);
+            EXPECT_EQ(ijl.Bezwijklast, dicht.Bezwijklast);
+            ASSERT_EQ(ijl.Scharnieren.size(), dicht.Scharnieren.size());
+            for (std::size_t i = 0; i < dicht.Scharnieren.size(); ++i) {
+                if (dicht.Scharnieren[i].Draait) {
+                    EXPECT_NEAR(ijl.Scharnieren[i].M, dicht.Scharnieren[i].M,
+                                1e-7 * dicht.Scharnieren[i].Mp);
+                }
+            }
+        }
+        EXPECT_GT(vergeleken, 3);
     }
 }
 
