@@ -6,6 +6,7 @@
 #include "drawing/Symbolen.h"
 #include "drawing/Tekst.h"
 #include "engine/Analyse.h"
+#include "engine/Enumeratie.h"
 #include "engine/GedeeldeCentra.h"
 #include "engine/Getalnotatie.h"
 #include "engine/Scharniertermen.h"
@@ -68,7 +69,8 @@ public:
     TArbeidsView(QPainter& painter, const TRechthoek& gebied, const TMechanisme& mechanisme,
                  const TViewContext& ctx)
         : p_(painter), gebied_(gebied), m_(mechanisme), ctx_(ctx),
-          termen_(Scharniertermen(mechanisme, ctx.Tekst, ctx.Analyse.Decimaalteken)) {}
+          termen_(Scharniertermen(mechanisme, ctx.Tekst, ctx.Analyse.Decimaalteken)),
+          perScharnier_(!IsKeten(ctx.Constructie)) {}
 
     double TekenTekening(double y);
     double TekenVergelijking(double y);
@@ -116,6 +118,9 @@ private:
     const TMechanisme& m_;
     const TViewContext& ctx_;
     const std::vector<TScharnierterm> termen_;
+    // A frame beyond a single chain writes its internal work once per hinge; a chain keeps one
+    // term per bar end, the equation its parts give.
+    const bool perScharnier_;
     // The labels of the displaced load arrows, placed before anything that must keep clear.
     std::vector<std::pair<TLabelPlek, std::string>> lastLabels_;
 };
@@ -498,9 +503,15 @@ double TArbeidsView::TekenVergelijking(double y) {
                    onderschrift, uitMidden);
         xEind = std::max(eind.x, x + breedte / 2.0 + ruimte / 2.0);
     };
-    // The internal work once per hinge, as a student writes it; then every load.
-    for (const TScharnierterm& term : termen_) {
-        tekenTerm(term.Term, term.Onderschrift);
+    // The internal work, once per hinge or once per bar end; then every load.
+    if (perScharnier_) {
+        for (const TScharnierterm& term : termen_) {
+            tekenTerm(term.Term, term.Onderschrift);
+        }
+    } else {
+        for (int i = 0; i < m_.AantalStaven; ++i) {
+            tekenTerm(Term(2 * i + 1), Regel2(2 * i + 1));
+        }
     }
     for (int j = 0; j < m_.AantalBelastingen; ++j) {
         const int q = 2 * m_.AantalStaven + 2 * j + 1;
@@ -518,8 +529,16 @@ std::string TArbeidsView::GereduceerdeVergelijking() const {
     };
     std::string tekst;
     const int staafEinde = 2 * m_.AantalStaven;
-    for (const TScharnierterm& scharnier : termen_) {
-        tekst += term(scharnier.Arbeid);
+    if (perScharnier_) {
+        for (const TScharnierterm& scharnier : termen_) {
+            tekst += term(scharnier.Arbeid);
+        }
+    } else {
+        for (int q = 1; q <= staafEinde; ++q) {
+            if (Factor(q) != 0.0) {
+                tekst += term(Factor(q));
+            }
+        }
     }
     for (int q = staafEinde + 1; q < Laatste(); ++q) {
         if (Factor(q) != 0.0) {

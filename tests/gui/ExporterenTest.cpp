@@ -1,9 +1,12 @@
 #include "ui/Exporteren.h"
 #include "Hulp.h"
+#include "Raamwerken.h"
 #include "drawing/Bladzijden.h"
+#include "drawing/WanneerBezwijkenView.h"
 
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
+#include <QSvgGenerator>
 #include <QXmlStreamReader>
 
 namespace kx {
@@ -206,6 +209,48 @@ TEST(KxAnalysePdf, RapportMetDeTekeningVanHetMaatgevendeMechanisme) {
                                  "Wanneer bezwijkt de constructie?", "Fp = 58.33 kN", "50 kNm"}) {
         EXPECT_TRUE(tekst.contains(QString::fromUtf8(verwacht))) << verwacht;
     }
+}
+
+// The equation of the virtual work view as drawn: a chain keeps one term per bar end, so the
+// example's governing mechanism reads - 50 - 50 - 25 - 50 + 3 Fp; a frame beyond a chain writes
+// each hinge once, so the two-bay portal's governing mechanism reads three feet at 50 and four
+// hinges at 100 (2 theta), against the loads' 3 + 4 + 3 Fp, whatever their order.
+TEST(ArbeidsVergelijking, EenKetenPerStaafeindEenRaamwerkPerScharnier) {
+    const Teksten teksten;
+    QTemporaryDir map;
+    const auto gereduceerd = [&](const TConstructie& c) {
+        TConstructie gecontroleerd = c;
+        EXPECT_EQ(ControleerVoorAnalyse(gecontroleerd, teksten), "");
+        TAnalyse analyse(teksten);
+        analyse.Decimaalteken = '.';
+        analyse.BepaalMechanismen(gecontroleerd);
+        analyse.BerekeningDeel2();
+        const TWeergaveOpties opties;
+        const QString pad = map.filePath("vgl.svg");
+        {
+            QSvgGenerator svg;
+            svg.setFileName(pad);
+            svg.setSize(QSize(900, 3000));
+            QPainter p(&svg);
+            TRechthoek gebied{0, 0, 900, 3000};
+            Klikgebieden klik{};
+            TekenWanneerBezwijken(p, gebied, analyse.MaatgevendMechanisme, klik,
+                                  {analyse, gecontroleerd, opties, teksten});
+        }
+        const QString tekst = SvgTekst(pad).simplified();
+        const auto begin = tekst.indexOf("Het volgende blijft over:");
+        EXPECT_NE(begin, -1);
+        return tekst.mid(begin).section("= 0", 0, 0);
+    };
+    const QString keten = gereduceerd(kx::Voorbeeld());
+    EXPECT_TRUE(keten.endsWith("- 50 - 50 - 25 - 50 + 3 Fp ")) << keten.toStdString();
+
+    const QString portaal = gereduceerd(test::TweeveldsPortaal(50.0, true));
+    EXPECT_EQ(portaal.count("- 100"), 4) << portaal.toStdString();
+    EXPECT_EQ(portaal.count("- 50"), 3) << portaal.toStdString();
+    // One term per load: 3 and 3 below the mid-spans, 4 across at the top.
+    EXPECT_EQ(portaal.count("+ 3 Fp"), 2) << portaal.toStdString();
+    EXPECT_EQ(portaal.count("+ 4 Fp"), 1) << portaal.toStdString();
 }
 
 } // namespace
