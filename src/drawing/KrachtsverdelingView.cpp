@@ -14,6 +14,7 @@
 #include "engine/Krachtenanalyse.h"
 #include "engine/Records.h"
 #include "engine/Toleranties.h"
+#include "text/Opsomming.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
@@ -39,15 +40,6 @@ constexpr double Rechts = std::numbers::pi;
 // Forces below this share of the largest one are rounding, not forces.
 constexpr double Ruis = 1e-9;
 
-// "a", "a en b", "a, b en c", with en the last separator.
-std::string Opsomming(const std::vector<std::string>& delen, const std::string& en) {
-    std::string tekst;
-    for (std::size_t i = 0; i < delen.size(); ++i) {
-        tekst += i == 0 ? "" : (i + 1 == delen.size() ? en : ", ");
-        tekst += delen[i];
-    }
-    return tekst;
-}
 
 TPunt Wereld(const TConstructieKnoop& k) {
     return {k.X, -k.Y};

@@ -6,6 +6,7 @@
 #include "engine/Mechanisme.h"
 #include "engine/Toleranties.h"
 #include "model/Controle.h"
+#include "text/Opsomming.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
@@ -28,15 +29,6 @@ std::vector<int> Geordend(std::vector<int> plaatsen, std::size_t aantal) {
     return plaatsen;
 }
 
-// "a", "a en b", "a, b en c".
-std::string Opsomming(const std::vector<std::string>& delen, const std::string& en) {
-    std::string tekst;
-    for (std::size_t i = 0; i < delen.size(); ++i) {
-        tekst += i == 0 ? "" : (i + 1 == delen.size() ? en : ", ");
-        tekst += delen[i];
-    }
-    return tekst;
-}
 } // namespace
 
 bool ZelfdePlaats(const std::vector<TScharnierplaats>& alle, const TScharnierplaats& plaats,
