@@ -101,6 +101,32 @@ void TLabelPlaatser::Plaats(QPainter& painter, QColor kleur, const TOpmaak& opma
     TekenRegel(painter, gekozen.Anker, eind, kleur, opmaak, label, gekozen.Uitlijning);
 }
 
+bool TLabelPlaatser::PlaatsAlsVrij(QPainter& painter, QColor kleur, const TOpmaak& opmaak,
+                                   const std::string& label,
+                                   const std::vector<TLabelPlek>& plekken) {
+    if (label.empty() || plekken.empty()) {
+        return false;
+    }
+    const std::optional<TLabelPlek> gekozen = VrijePlek(painter, opmaak, label, plekken);
+    if (!gekozen) {
+        return false;
+    }
+    bezet_.push_back(Vak(painter, opmaak, label, *gekozen));
+    TPunt eind;
+    TekenRegel(painter, gekozen->Anker, eind, kleur, opmaak, label, gekozen->Uitlijning);
+    return true;
+}
+
+std::optional<TLabelPlek> TLabelPlaatser::VrijePlek(const QPainter& painter, const TOpmaak& opmaak,
+                                                    const std::string& label,
+                                                    const std::vector<TLabelPlek>& plekken) const {
+    const auto vrij = std::find_if(plekken.begin(), plekken.end(), [&](const TLabelPlek& p) {
+        return Vrij(Vak(painter, opmaak, label, p));
+    });
+    return vrij != plekken.end() ? std::optional<TLabelPlek>(*vrij)
+                                 : Verschuif(painter, opmaak, label, plekken);
+}
+
 TLabelPlek TLabelPlaatser::Kies(const QPainter& painter, const TOpmaak& opmaak,
                                 const std::string& label, const std::vector<TLabelPlek>& plekken) {
     if (label.empty() || plekken.empty()) {
@@ -108,13 +134,8 @@ TLabelPlek TLabelPlaatser::Kies(const QPainter& painter, const TOpmaak& opmaak,
     }
     TLabelPlek gekozen = plekken.front();
     TRechthoek vak = Vak(painter, opmaak, label, gekozen);
-    const auto vrij = std::find_if(plekken.begin(), plekken.end(), [&](const TLabelPlek& p) {
-        return Vrij(Vak(painter, opmaak, label, p));
-    });
-    const std::optional<TLabelPlek> verschoven =
-        vrij == plekken.end() ? Verschuif(painter, opmaak, label, plekken) : std::nullopt;
-    if (vrij != plekken.end() || verschoven) {
-        gekozen = verschoven ? *verschoven : *vrij;
+    if (const std::optional<TLabelPlek> vrij = VrijePlek(painter, opmaak, label, plekken)) {
+        gekozen = *vrij;
         vak = Vak(painter, opmaak, label, gekozen);
     } else {
         // No place is clear: the one inside the area that covers the least of what is taken.

@@ -38,6 +38,11 @@ public:
     TLabelPlek Kies(const QPainter& painter, const TOpmaak& opmaak, const std::string& label,
                     const std::vector<TLabelPlek>& plekken);
 
+    // Draws the label at a place clear of what is taken, as Kies finds one, and returns true;
+    // draws nothing where no place is clear.
+    bool PlaatsAlsVrij(QPainter& painter, QColor kleur, const TOpmaak& opmaak,
+                       const std::string& label, const std::vector<TLabelPlek>& plekken);
+
     // Draws the label at the place Kies gives.
     void Plaats(QPainter& painter, QColor kleur, const TOpmaak& opmaak, const std::string& label,
                 const std::vector<TLabelPlek>& plekken);
@@ -53,6 +58,10 @@ private:
     };
 
     bool Vrij(const TRechthoek& vak) const;
+    // The first place that is clear, as it is or moved away a little; none when none is.
+    std::optional<TLabelPlek> VrijePlek(const QPainter& painter, const TOpmaak& opmaak,
+                                        const std::string& label,
+                                        const std::vector<TLabelPlek>& plekken) const;
     std::optional<TLabelPlek> Verschuif(const QPainter& painter, const TOpmaak& opmaak,
                                         const std::string& label,
                                         const std::vector<TLabelPlek>& plekken) const;

@@ -300,7 +300,7 @@ void TekenMomentpijl(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPu
             plekken.push_back({{basis.Anker.x, basis.Anker.y + dy}, basis.Uitlijning});
         }
     }
-    labels.Plaats(painter, kleur, opmaak, label, plekken);
+    labels.PlaatsAlsVrij(painter, kleur, opmaak, label, plekken);
 }
 
 } // namespace kx

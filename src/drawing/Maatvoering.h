@@ -56,7 +56,8 @@ void TekenHoekmarkering(QPainter& painter, QColor kleur, const TOpmaak& opmaak, 
 
 // A curved moment arrow at a part end: a half circle across the part near the end, turning
 // anticlockwise on the screen when linksom is set. The label goes beside the outer end of the
-// arc (away from midden), else beside the inner end.
+// arc (away from midden), else beside the inner end; where neither is clear of the labels
+// placed before it, it is left out: the equation holds the moment too.
 void TekenMomentpijl(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt eind,
                      TPunt ander, bool linksom, TPunt midden, const std::string& label,
                      TLabelPlaatser& labels);

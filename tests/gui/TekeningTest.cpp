@@ -528,6 +528,33 @@ TEST(LabelPlaatser, VrijePlekOfWegschuiven) {
     EXPECT_TRUE(labels.NieuweMaat({10, 10}, {10, 50}, "4 m"));
 }
 
+// A label that may be left out is drawn only where a place is clear: with every place and
+// everything within its reach taken it draws nothing and takes nothing; with one place clear it
+// is drawn there.
+TEST(LabelPlaatser, AlleenVrijWeglatenAlsAllesBezetIs) {
+    QImage beeld = WitVlak(200, 100);
+    QPainter p(&beeld);
+    const TOpmaak opmaak = Opmaak(opLabel);
+    TLabelPlaatser vol({0, 0, 200, 100});
+    vol.Bezet({0, 0, 200, 100});
+    EXPECT_FALSE(vol.PlaatsAlsVrij(p, Qt::black, opmaak, "50 kNm", {{{60, 40}, uitLinks}}));
+    EXPECT_EQ(Inkt(beeld, QRect(0, 0, 200, 100)), 0);
+
+    TLabelPlaatser half({0, 0, 200, 100});
+    half.Bezet({0, 0, 100, 100});
+    EXPECT_TRUE(half.PlaatsAlsVrij(p, Qt::black, opmaak, "50 kNm",
+                                   {{{10, 40}, uitLinks}, {{120, 40}, uitLinks}}));
+    p.end();
+    EXPECT_EQ(Inkt(beeld, QRect(0, 0, 100, 100)), 0);
+    EXPECT_GT(Inkt(beeld, QRect(120, 40, 80, 20)), 0);
+    // The label drawn takes its box: the same label there again goes elsewhere or not at all.
+    QImage tweede = WitVlak(200, 100);
+    QPainter q(&tweede);
+    half.PlaatsAlsVrij(q, Qt::black, opmaak, "50 kNm", {{{120, 40}, uitLinks}});
+    q.end();
+    EXPECT_EQ(Inkt(tweede, QRect(120, 45, 60, 8)), 0);
+}
+
 TEST(Pagina, KolommenNaarBreedte) {
     for (const auto& [breedte, kolommen] :
          {std::pair{400, 1}, {401, 2}, {600, 2}, {601, 3}, {800, 3}, {801, 4}}) {
