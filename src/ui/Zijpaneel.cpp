@@ -34,7 +34,7 @@ struct TGroepTeksten {
 constexpr std::array<TGroepTeksten, 4> GroepTeksten{{
     {49, 50, 51, 52, 53, 54, KopHoogte},
     {60, 61, 62, 63, 64, 65, 117},
-    {70, 71, 72, 73, 74, 75, 125},
+    {70, 71, 72, 73, 74, 75, 153},
     {83, 84, 85, 86, 87, 88, 101},
 }};
 
@@ -170,23 +170,22 @@ void TZijpaneel::MaakGroep(int groep, int y, const std::vector<int>& opties) {
 
     int vinkjeY = 32;
     if (groep == grpWanneerBezwijken) {
-        // The chooser leaves room beside it for the own mechanism; its list keeps the full width.
+        // The chooser keeps its full width; the own mechanism has a row of its own below it.
         cmbMechanisme_ = new QComboBox(paneel);
-        cmbMechanisme_->setGeometry(8, 30, 124, 22);
+        cmbMechanisme_->setGeometry(8, 30, 229, 22);
         cmbMechanisme_->setEditable(false);
-        cmbMechanisme_->view()->setMinimumWidth(229);
         connect(cmbMechanisme_, &QComboBox::activated, this,
                 [this](int index) { emit MechanismeGekozen(index); });
         btnEigenMechanisme_ = new QPushButton(paneel);
         btnEigenMechanisme_->setObjectName("btnEigenMechanisme");
-        btnEigenMechanisme_->setGeometry(136, 29, 101, 24);
+        btnEigenMechanisme_->setGeometry(8, 56, 229, 24);
         btnEigenMechanisme_->setCheckable(true);
         btnEigenMechanisme_->setFocusPolicy(Qt::ClickFocus);
         connect(btnEigenMechanisme_, &QPushButton::clicked, this, [this](bool aan) {
             KleurEigenMechanisme();
             emit EigenMechanismeGewisseld(aan);
         });
-        vinkjeY = 56;
+        vinkjeY = 84;
     }
     for (const int optie : opties) {
         MaakVinkje(paneel, optie, IsUitleg(optie) ? 24 : 8, vinkjeY);
