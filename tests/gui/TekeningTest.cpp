@@ -782,5 +782,117 @@ TEST_F(View, LangeLastpijlBlijftOnderDeKop) {
     }
 }
 
+// A surface that keeps every piece of text painted on it with the box it takes.
+class TTeksten : public QPaintDevice {
+public:
+    struct TStuk {
+        QString Tekst;
+        QRectF Vak;
+    };
+    std::vector<TStuk> Stukken;
+
+    QPaintEngine* paintEngine() const override { return &motor_; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth:
+            return 1200;
+        case PdmHeight:
+            return 3000;
+        case PdmDepth:
+            return 32;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return 1;
+        }
+    }
+
+private:
+    class TMotor : public QPaintEngine {
+    public:
+        explicit TMotor(std::vector<TStuk>& stukken) : stukken_(stukken) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState& toestand) override {
+            if (toestand.state() & QPaintEngine::DirtyTransform) {
+                transformatie_ = toestand.transform();
+            }
+        }
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawLines(const QLineF*, int) override {}
+        void drawRects(const QRectF*, int) override {}
+        void drawEllipse(const QRectF&) override {}
+        void drawTextItem(const QPointF& p, const QTextItem& item) override {
+            const QFontMetricsF maten(item.font());
+            const QRectF vak = maten.boundingRect(item.text()).translated(p);
+            stukken_.push_back({item.text(), transformatie_.mapRect(vak)});
+        }
+        Type type() const override { return User; }
+
+    private:
+        std::vector<TStuk>& stukken_;
+        QTransform transformatie_;
+    };
+    mutable TMotor motor_{Stukken};
+};
+
+// The virtual work view of a building of six storeys, fitted to a window's height: the moment
+// values ("50 kNm") written beside the arrows keep clear of each other and of every other label
+// of the drawing, however crowded its lowest storeys are.
+TEST_F(View, MomentwaardenBlijvenVrijInEenDrukkeTekening) {
+    constructie = test::Gebouw(6, 3);
+    analyse.BepaalMechanismen(constructie);
+    analyse.BerekeningDeel2();
+    opties = TWeergaveOpties{};
+    for (int i = 0; i < TWeergaveOpties::Aantal; ++i) {
+        opties[i] = i == woVirtArbVgl;
+    }
+    TTeksten teksten_;
+    {
+        QPainter p(&teksten_);
+        TRechthoek r{0, 0, 1200, 3000};
+        TekenWanneerBezwijken(p, r, analyse.MaatgevendMechanisme, klik,
+                              {analyse, constructie, opties, teksten, 700.0});
+    }
+    // Text is painted word by word: pieces drawn one after another on one baseline, each
+    // starting where the one before ends, make one label.
+    std::vector<TTeksten::TStuk> stukken;
+    for (const auto& stuk : teksten_.Stukken) {
+        if (!stukken.empty() && std::fabs(stuk.Vak.bottom() - stukken.back().Vak.bottom()) < 1.0 &&
+            stuk.Vak.left() >= stukken.back().Vak.right() - 1.0 &&
+            stuk.Vak.left() - stukken.back().Vak.right() < 4.0) {
+            stukken.back().Tekst += stuk.Tekst;
+            stukken.back().Vak = stukken.back().Vak.united(stuk.Vak);
+        } else {
+            stukken.push_back(stuk);
+        }
+    }
+    int momenten = 0;
+    for (std::size_t i = 0; i < stukken.size(); ++i) {
+        if (!stukken[i].Tekst.endsWith("kNm")) {
+            continue;
+        }
+        ++momenten;
+        for (std::size_t j = 0; j < stukken.size(); ++j) {
+            if (j != i) {
+                EXPECT_FALSE(stukken[i].Vak.adjusted(1, 1, -1, -1).intersects(stukken[j].Vak))
+                    << stukken[i].Tekst.toStdString() << " over " << stukken[j].Tekst.toStdString()
+                    << " at " << stukken[i].Vak.x() << "," << stukken[i].Vak.y();
+            }
+        }
+    }
+    EXPECT_GT(momenten, 4);
+}
+
 } // namespace
 } // namespace kx
