@@ -355,6 +355,11 @@ Eigen::MatrixXd TRaamwerk::Bewegingen(const std::vector<int>& plaatsen) const {
         }
     }
     Eigen::MatrixXd kern = Kern(Rijen(vast));
+    // Without motions there is nothing to scale, and a row of no columns would offset the null
+    // pointer of its empty storage.
+    if (kern.cols() == 0) {
+        return kern;
+    }
     for (Eigen::Index j = 0; j < kern.rows(); ++j) {
         kern.row(j) *= Schaal(static_cast<int>(j));
     }
