@@ -530,8 +530,13 @@ void TfrmConstructie::MeldGeenRasterpunt(double x, double y) {
 
 bool TfrmConstructie::OpRasterpunt(double x, double y) const {
     const TConstructie& c = Constructie();
-    return ZoekKnoop(c, x, y) != -1 || selectie_.GevondenStaaf == -1 ||
-           PuntOpStaaf(c, selectie_.GevondenStaaf, {x, y}, selectie_.Rasterstap).has_value();
+    const std::int32_t staaf = selectie_.GevondenStaaf;
+    // A dragged node may move along a bar of its own: it only shortens or turns that bar.
+    const bool eigenStaaf = selectie_.SleepKnoop != -1 && IsSlot(c.Staven, staaf) &&
+                            (c.Staven[staaf].Knoop0 == selectie_.SleepKnoop ||
+                             c.Staven[staaf].Knoop1 == selectie_.SleepKnoop);
+    return ZoekKnoop(c, x, y) != -1 || staaf == -1 || eigenStaaf ||
+           PuntOpStaaf(c, staaf, {x, y}, selectie_.Rasterstap).has_value();
 }
 
 TPunt TfrmConstructie::SchermPunt(int px, int py) const {

@@ -224,6 +224,8 @@ TEST_F(Constructievenster, AlleenEenEchteWijzigingTelt) {
         {TBewerking::StaafToevoegen, {400, 200}, {70, 10}, false, TekstStaafEindGeweigerd},
         {TBewerking::BelastingToevoegen, {70, 100}, {70, 10}, false, TekstGeenRasterpuntOpStaaf},
         {TBewerking::KnoopAanpassen, {280, 200}, {70, 10}, false, TekstGeenRasterpuntOpStaaf},
+        // Along its own bar a node moves without a word: (3.5, 0.5) to (3, 0.5) by its bar.
+        {TBewerking::KnoopAanpassen, {140, 20}, {120, 20}, true, -1},
         {TBewerking::StaafToevoegen, {400, 200}, {400, 200}, false, -1},
         {TBewerking::StaafVerwijderen, {400, 400}, {400, 400}, false, -1},
         {TBewerking::KnoopAanpassen, {80, 80}, {80, 80}, false, -1},
@@ -238,7 +240,8 @@ TEST_F(Constructievenster, AlleenEenEchteWijzigingTelt) {
         Kies(g.bewerking);
         Sleep(editor, g.van, g.naar);
         EXPECT_EQ(document.Gewijzigd(), g.gewijzigd);
-        if (g.bewerking == TBewerking::StaafToevoegen || g.aanwijzing != -1) {
+        if (g.bewerking == TBewerking::StaafToevoegen ||
+            g.bewerking == TBewerking::KnoopAanpassen) {
             ASSERT_FALSE(aanwijzingen.isEmpty());
             EXPECT_EQ(aanwijzingen.back().at(0).toInt(), g.aanwijzing);
         }
