@@ -1,6 +1,7 @@
 #include "engine/Bezwijkcontrole.h"
 
 #include "engine/IjlProgramma.h"
+#include "engine/Programmaschaal.h"
 #include "engine/Records.h"
 #include "engine/Toleranties.h"
 
@@ -20,11 +21,6 @@ std::vector<int> Momentkolommen(const TEvenwicht& evenwicht) {
     return momenten;
 }
 
-bool IsMomentreactie(const TEvenwicht& evenwicht, Eigen::Index kolom) {
-    return std::any_of(evenwicht.Opleggingen.begin(), evenwicht.Opleggingen.end(),
-                       [kolom](const auto& o) { return o.MKolom == kolom; });
-}
-
 // The static theorem as one sparse program on the equilibrium equations themselves: maximise
 // lambda over A x = lambda b with every bar end moment within its Mp. Moments are counted in the
 // largest Mp, forces in that over the longest bar, the load factor in that force over the
@@ -34,45 +30,20 @@ bool IsMomentreactie(const TEvenwicht& evenwicht, Eigen::Index kolom) {
 double LosSterkteOp(const TEvenwicht& evenwicht, const std::vector<int>& momenten,
                     Eigen::VectorXd& x) {
     const Eigen::Index n = evenwicht.A.cols();
-    double mp = 0.0;
-    for (const int j : momenten) {
-        mp = std::max(mp, evenwicht.Onbekenden[static_cast<std::size_t>(j)].Mp);
-    }
-    double lengte = 0.0;
-    for (const auto& staaf : evenwicht.Staven) {
-        lengte = std::max(lengte, staaf.Lengte);
-    }
+    const TProgrammaschaal eenheden = BepaalProgrammaschaal(evenwicht);
+    const double mp = eenheden.Mp;
+    const double kracht = eenheden.Kracht;
+    const Eigen::VectorXd& schaal = eenheden.Schaal;
     const double last = evenwicht.b.cwiseAbs().maxCoeff();
     if (!(mp > 0.0) || !(last > 0.0)) {
         return OneindigeLast;
     }
-    const double kracht = mp / (lengte > 0.0 ? lengte : 1.0);
-    Eigen::VectorXd schaal = Eigen::VectorXd::Constant(n, kracht);
-    for (Eigen::Index j = 0; j < n; ++j) {
-        const auto& onbekende = evenwicht.Onbekenden[static_cast<std::size_t>(j)];
-        const bool moment =
-            onbekende.Soort == TOnbekende::Moment ||
-            (onbekende.Soort == TOnbekende::Reactie && IsMomentreactie(evenwicht, j));
-        schaal(j) = moment ? mp : kracht;
-    }
     std::vector<Eigen::Triplet<double>> termen;
     for (Eigen::Index r = 0; r < evenwicht.A.rows(); ++r) {
-        double grootste = kracht * std::fabs(evenwicht.b(r)) / last;
-        for (Eigen::Index j = 0; j < n; ++j) {
-            grootste = std::max(grootste, std::fabs(evenwicht.A(r, j)) * schaal(j));
-        }
-        if (grootste == 0.0) {
-            continue;
-        }
-        for (Eigen::Index j = 0; j < n; ++j) {
-            if (evenwicht.A(r, j) != 0.0) {
-                termen.emplace_back(static_cast<int>(r), static_cast<int>(j),
-                                    evenwicht.A(r, j) * schaal(j) / grootste);
-            }
-        }
-        if (evenwicht.b(r) != 0.0) {
-            termen.emplace_back(static_cast<int>(r), static_cast<int>(n),
-                                -kracht * evenwicht.b(r) / last / grootste);
+        const double rechts = kracht * evenwicht.b(r) / last;
+        const double grootste = VoegGeschaaldeRijToe(evenwicht, r, eenheden, rechts, termen);
+        if (grootste != 0.0 && evenwicht.b(r) != 0.0) {
+            termen.emplace_back(static_cast<int>(r), static_cast<int>(n), -rechts / grootste);
         }
     }
     TIjlProgramma lp;

@@ -2,6 +2,7 @@
 
 #include "engine/IjlProgramma.h"
 #include "engine/LineairProgramma.h"
+#include "engine/Programmaschaal.h"
 #include "engine/Records.h"
 
 #include <algorithm>
@@ -208,29 +209,12 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
                                       const std::vector<bool>& vast, const Eigen::VectorXd& m,
                                       double lambda) {
     const Eigen::Index n = evenwicht.A.cols();
-    double mp = 0.0;
-    double lengte = 0.0;
-    for (const auto& onbekende : evenwicht.Onbekenden) {
-        if (onbekende.Soort == TOnbekende::Moment) {
-            mp = std::max(mp, onbekende.Mp);
-        }
-    }
-    for (const auto& staaf : evenwicht.Staven) {
-        lengte = std::max(lengte, staaf.Lengte);
-    }
+    const TProgrammaschaal eenheden = BepaalProgrammaschaal(evenwicht);
+    const double mp = eenheden.Mp;
+    const Eigen::VectorXd& schaal = eenheden.Schaal;
+    const std::vector<int>& momenten = eenheden.Momenten;
     if (!(mp > 0.0)) {
         return {};
-    }
-    const double kracht = mp / (lengte > 0.0 ? lengte : 1.0);
-    Eigen::VectorXd schaal(n);
-    std::vector<int> momenten;
-    for (Eigen::Index j = 0; j < n; ++j) {
-        const bool moment =
-            evenwicht.Onbekenden[static_cast<std::size_t>(j)].Soort == TOnbekende::Moment;
-        schaal(j) = moment ? mp : kracht;
-        if (moment) {
-            momenten.push_back(static_cast<int>(j));
-        }
     }
     const auto rijen = evenwicht.A.rows();
     const auto momentRijen = 2 * static_cast<Eigen::Index>(momenten.size());
@@ -239,21 +223,11 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
     lp.RijBoven = Eigen::VectorXd::Zero(rijen + momentRijen);
     std::vector<Eigen::Triplet<double>> termen;
     for (Eigen::Index r = 0; r < rijen; ++r) {
-        double grootste = 0.0;
-        for (Eigen::Index j = 0; j < n; ++j) {
-            grootste = std::max(grootste, std::fabs(evenwicht.A(r, j)) * schaal(j));
+        const double grootste = VoegGeschaaldeRijToe(evenwicht, r, eenheden, 0.0, termen);
+        if (grootste != 0.0) {
+            lp.RijOnder(r) = lambda * evenwicht.b(r) / grootste;
+            lp.RijBoven(r) = lp.RijOnder(r);
         }
-        if (grootste == 0.0) {
-            continue;
-        }
-        for (Eigen::Index j = 0; j < n; ++j) {
-            if (evenwicht.A(r, j) != 0.0) {
-                termen.emplace_back(static_cast<int>(r), static_cast<int>(j),
-                                    evenwicht.A(r, j) * schaal(j) / grootste);
-            }
-        }
-        lp.RijOnder(r) = lambda * evenwicht.b(r) / grootste;
-        lp.RijBoven(r) = lp.RijOnder(r);
     }
     // |x_j| <= t Mp_j as x_j - t Mp_j <= 0 and -x_j - t Mp_j <= 0, in units of the largest Mp.
     for (std::size_t i = 0; i < momenten.size(); ++i) {

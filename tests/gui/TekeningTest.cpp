@@ -687,19 +687,16 @@ TEST_F(View, SymbolenBovenHetOnderschrift) {
     EXPECT_EQ(cellen, 4);
 }
 
-// A surface that keeps only the order of what is painted on it: 'v' for a polygon, 'p' a path,
-// 'l' lines, 'r' rectangles, 'e' an ellipse and 't' a piece of text.
-class TVolgorde : public QPaintDevice {
+// A surface of breedte x 3000 pixels at 96 dpi that draws nothing itself; its engine records.
+class TOpnameVlak : public QPaintDevice {
 public:
-    std::string Stappen;
-
-    QPaintEngine* paintEngine() const override { return &motor_; }
+    explicit TOpnameVlak(int breedte) : breedte_(breedte) {}
 
 protected:
     int metric(PaintDeviceMetric m) const override {
         switch (m) {
         case PdmWidth:
-            return 600;
+            return breedte_;
         case PdmHeight:
             return 3000;
         case PdmDepth:
@@ -715,6 +712,19 @@ protected:
             return 1;
         }
     }
+
+private:
+    int breedte_;
+};
+
+// A surface that keeps only the order of what is painted on it: 'v' for a polygon, 'p' a path,
+// 'l' lines, 'r' rectangles, 'e' an ellipse and 't' a piece of text.
+class TVolgorde : public TOpnameVlak {
+public:
+    TVolgorde() : TOpnameVlak(600) {}
+    std::string Stappen;
+
+    QPaintEngine* paintEngine() const override { return &motor_; }
 
 private:
     class TMotor : public QPaintEngine {
@@ -783,8 +793,9 @@ TEST_F(View, LangeLastpijlBlijftOnderDeKop) {
 }
 
 // A surface that keeps every piece of text painted on it with the box it takes.
-class TTeksten : public QPaintDevice {
+class TTeksten : public TOpnameVlak {
 public:
+    TTeksten() : TOpnameVlak(1200) {}
     struct TStuk {
         QString Tekst;
         QRectF Vak;
@@ -792,27 +803,6 @@ public:
     std::vector<TStuk> Stukken;
 
     QPaintEngine* paintEngine() const override { return &motor_; }
-
-protected:
-    int metric(PaintDeviceMetric m) const override {
-        switch (m) {
-        case PdmWidth:
-            return 1200;
-        case PdmHeight:
-            return 3000;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        default:
-            return 1;
-        }
-    }
 
 private:
     class TMotor : public QPaintEngine {
