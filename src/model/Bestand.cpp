@@ -56,6 +56,11 @@ std::string Reeel(double waarde, std::size_t breedte) {
     return Veld(getal, breedte);
 }
 
+// A section title after the indent that every title line shares.
+std::string Titelregel(std::string_view titel) {
+    return std::string(51, ' ') + std::string(titel);
+}
+
 std::string Bestaan(bool bestaat) {
     return Geheel(bestaat ? 1 : 0, 9);
 }
@@ -69,15 +74,17 @@ public:
         uit_.write(RegelEinde.data(), static_cast<std::streamsize>(RegelEinde.size()));
     }
     void Streep() { Regel(std::string(RegelBreedte, '-')); }
-    void Titel(std::string_view titel) {
+    void Titel(std::string_view titelregel) {
         Streep();
-        Regel(std::string(51, ' ') + std::string(titel));
+        Regel(titelregel);
         Streep();
     }
-    void Sectie(std::string_view titel, std::string_view kolommen) {
+    // tussenregel takes the place of the empty line between the sections.
+    void Sectie(std::string_view titelregel, std::string_view kolommen,
+                std::string_view tussenregel = "") {
         Streep();
-        Regel("");
-        Titel(titel);
+        Regel(tussenregel);
+        Titel(titelregel);
         Regel(kolommen);
     }
 
@@ -100,6 +107,10 @@ std::string BelastingKoppen() {
     return Veld("#", 3) + Veld("knoop", 7) + Veld("Fx", 27) + Veld("Fy", 27) + Veld("bestaan", 9);
 }
 
+std::string VerdeeldeBelastingKoppen() {
+    return Veld("#", 3) + Veld("staaf", 7) + Veld("qx", 27) + Veld("qy", 27) + Veld("bestaan", 9);
+}
+
 std::string KnoopRegel(int slot, const TConstructieKnoop& k, double schaal) {
     return Geheel(slot, 3) + Reeel(k.X / schaal, 27) + Reeel(k.Y / schaal, 27) +
            Geheel(k.Oplegging, 17) + Geheel(k.Vrijheid, 10) + Reeel(k.Moment, 27) +
@@ -116,12 +127,20 @@ std::string BelastingRegel(int slot, const TConstructieBelasting& b) {
            Bestaan(b.Bestaat);
 }
 
+std::string VerdeeldeBelastingRegel(int slot, const TConstructieVerdeeldeBelasting& q) {
+    return Geheel(slot, 3) + Geheel(q.Staaf, 7) + Reeel(q.Qx, 27) + Reeel(q.Qy, 27) +
+           Bestaan(q.Bestaat);
+}
+
 // The slot lines of each table: every slot of the empty structure while the entries in use lie
 // within it, so that such a file reads as it always did; otherwise up to the highest slot in use.
+// Distributed loads have a table of their own only when one is in use, and then at least the
+// empty structure's slots.
 struct TAantallen {
     std::size_t Knopen;
     std::size_t Staven;
     std::size_t Belastingen;
+    std::size_t VerdeeldeBelastingen;
 };
 
 template <typename Slot> std::size_t TotLaatsteInGebruik(const std::vector<Slot>& tabel) {
@@ -153,26 +172,49 @@ std::size_t KnopenTotLaatsteGenoemd(const TConstructie& c) {
     return aantal;
 }
 
+// Bars up to the highest in use or named by a distributed load in use.
+std::size_t StavenTotLaatsteGenoemd(const TConstructie& c) {
+    std::size_t aantal = TotLaatsteInGebruik(c.Staven);
+    for (const auto& last : c.VerdeeldeBelastingen) {
+        if (last.Bestaat && last.Staaf >= 0) {
+            aantal = std::max(aantal, static_cast<std::size_t>(last.Staaf) + 1);
+        }
+    }
+    return aantal;
+}
+
 TAantallen Aantallen(const TConstructie& c) {
-    const TAantallen inGebruik{KnopenTotLaatsteGenoemd(c), TotLaatsteInGebruik(c.Staven),
-                               TotLaatsteInGebruik(c.Belastingen)};
+    const std::size_t verdeeld = TotLaatsteInGebruik(c.VerdeeldeBelastingen);
+    const TAantallen inGebruik{
+        KnopenTotLaatsteGenoemd(c), StavenTotLaatsteGenoemd(c), TotLaatsteInGebruik(c.Belastingen),
+        verdeeld == 0 ? 0 : std::max<std::size_t>(verdeeld, AantalVerdeeldeBelastingSlots)};
     const bool binnenDeLegeTabellen = inGebruik.Knopen <= AantalKnoopSlots &&
                                       inGebruik.Staven <= AantalStaafSlots &&
                                       inGebruik.Belastingen <= AantalBelastingSlots;
-    return binnenDeLegeTabellen
-               ? TAantallen{AantalKnoopSlots, AantalStaafSlots, AantalBelastingSlots}
-               : inGebruik;
+    return binnenDeLegeTabellen ? TAantallen{AantalKnoopSlots, AantalStaafSlots,
+                                             AantalBelastingSlots, inGebruik.VerdeeldeBelastingen}
+                                : inGebruik;
+}
+
+// The count line of a table: the number after the label, from column 22 on.
+std::string Aantal(std::string_view label, std::size_t aantal) {
+    std::string regel(label);
+    regel.resize(21, ' ');
+    return regel + std::to_string(aantal);
+}
+
+// The distributed loads' count, right-aligned in 4 characters after the label.
+std::string AantalVerdeeld(std::size_t aantal) {
+    return std::string(VerdeeldLabel) + Geheel(static_cast<std::int64_t>(aantal), 4);
+}
+
+std::string Schaalregel(std::int32_t schaal) {
+    return schaal == 1 ? std::string() : std::string(SchaalLabel) + " " + std::to_string(schaal);
 }
 
 // Slot i of the table; beyond a shorter table, a free slot as after MaakLeeg.
 template <typename Slot> Slot SlotOfLeeg(const std::vector<Slot>& tabel, std::size_t i) {
     return i < tabel.size() ? tabel[i] : Slot{};
-}
-
-std::string Aantal(std::string_view label, std::size_t aantal) {
-    std::string regel(label);
-    regel.resize(21, ' ');
-    return regel + std::to_string(aantal);
 }
 
 bool IsEindig(const TConstructie& c) {
@@ -183,9 +225,14 @@ bool IsEindig(const TConstructie& c) {
     const auto belastingEindig = [](const TConstructieBelasting& b) {
         return std::isfinite(b.Fx) && std::isfinite(b.Fy);
     };
+    const auto verdeeldEindig = [](const TConstructieVerdeeldeBelasting& q) {
+        return std::isfinite(q.Qx) && std::isfinite(q.Qy);
+    };
     return std::all_of(c.Knopen.begin(), c.Knopen.end(), knoopEindig) &&
            std::all_of(c.Staven.begin(), c.Staven.end(), staafEindig) &&
-           std::all_of(c.Belastingen.begin(), c.Belastingen.end(), belastingEindig);
+           std::all_of(c.Belastingen.begin(), c.Belastingen.end(), belastingEindig) &&
+           std::all_of(c.VerdeeldeBelastingen.begin(), c.VerdeeldeBelastingen.end(),
+                       verdeeldEindig);
 }
 
 std::string TweeCijfers(int waarde) {
@@ -216,24 +263,35 @@ void SchrijfConstructie(std::ostream& uit, const TConstructie& constructie,
     s.Regel("tijd:   " + tijd);
     s.Regel("versie: 1.0");
     const TAantallen aantallen = Aantallen(constructie);
-    s.Sectie("    AANTALLEN", Aantal("aantal knopen:", aantallen.Knopen));
+    s.Sectie(Titelregel("    AANTALLEN"), Aantal("aantal knopen:", aantallen.Knopen),
+             Schaalregel(constructie.Schaal));
     s.Regel(Aantal("aantal staven:", aantallen.Staven));
     s.Regel(Aantal("aantal belastingen:", aantallen.Belastingen));
-    s.Sectie("      KNOPEN", KnoopKoppen());
+    if (aantallen.VerdeeldeBelastingen > 0) {
+        s.Regel(AantalVerdeeld(aantallen.VerdeeldeBelastingen));
+    }
+    s.Sectie(Titelregel("      KNOPEN"), KnoopKoppen());
     for (std::size_t i = 0; i < aantallen.Knopen; ++i) {
         s.Regel(KnoopRegel(static_cast<int>(i), SlotOfLeeg(constructie.Knopen, i), deler));
     }
-    s.Sectie("      STAVEN", StaafKoppen());
+    s.Sectie(Titelregel("      STAVEN"), StaafKoppen());
     for (std::size_t i = 0; i < aantallen.Staven; ++i) {
         s.Regel(StaafRegel(static_cast<int>(i), SlotOfLeeg(constructie.Staven, i)));
     }
-    s.Sectie("   BELASTINGEN", BelastingKoppen());
+    s.Sectie(Titelregel("   BELASTINGEN"), BelastingKoppen());
     for (std::size_t i = 0; i < aantallen.Belastingen; ++i) {
         s.Regel(BelastingRegel(static_cast<int>(i), SlotOfLeeg(constructie.Belastingen, i)));
     }
+    if (aantallen.VerdeeldeBelastingen > 0) {
+        s.Sectie(Veld("VERDEELDE BELASTINGEN", 65), VerdeeldeBelastingKoppen());
+        for (std::size_t i = 0; i < aantallen.VerdeeldeBelastingen; ++i) {
+            s.Regel(VerdeeldeBelastingRegel(static_cast<int>(i),
+                                            SlotOfLeeg(constructie.VerdeeldeBelastingen, i)));
+        }
+    }
     s.Streep();
     s.Regel("");
-    s.Titel("      EINDE");
+    s.Titel(Titelregel("      EINDE"));
 }
 
 std::string SchrijfConstructieNaarBestand(const std::string& pad, const TConstructie& c,

@@ -8,14 +8,20 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace kx {
 
 class Teksten;
 
 // Largest structure file read: a written file is about 9 kB, one of MaxSlots slots per table
-// about 370 kB, and even that one with every line at the reader's longest stays below 12.5 MB.
+// about 490 kB, and even that one with every line at the reader's longest stays below 16.6 MB.
 inline constexpr std::size_t GrootsteConstructiebestand = 16 * 1024 * 1024;
+
+// Labels of the optional header lines: the scale, in the empty line before the counts when it
+// is not 1, and the count of distributed loads, after the loads' count when there is one.
+inline constexpr std::string_view SchaalLabel = "schaal:";
+inline constexpr std::string_view VerdeeldLabel = "aantal verdeelde belastingen:";
 
 // Outcome of reading a structure file: the tables, or the one message that says why not.
 struct TLeesResultaat {
@@ -26,9 +32,11 @@ struct TLeesResultaat {
 };
 
 // Writes the structure file byte for byte: Windows-1252, CR LF line ends, node coordinates
-// divided by the scale. While every entry in use lies within the empty structure's slots, each
-// table writes all of those, free ones too; otherwise each table writes its slots up to the
-// highest in use. datum and tijd are copied into the date and time lines.
+// divided by the scale, the scale itself only when it is not 1 and the distributed loads' table
+// only when one is in use, so that other files read as they always did. While every entry in use
+// lies within the empty structure's slots, each table writes all of those, free ones too; otherwise
+// each table writes its slots up to the highest in use. datum and tijd are copied into the date and
+// time lines.
 void SchrijfConstructie(std::ostream& uit, const TConstructie& constructie,
                         const std::string& datum, const std::string& tijd);
 

@@ -16,9 +16,9 @@ namespace {
 
 // Longest line the reader takes; a written line is 120 characters, 121 from slot 100 on.
 constexpr std::size_t LangsteRegel = 4096;
-// The lines read besides the slot lines: the header, the three counts and the section headers.
-constexpr std::size_t RegelsBuitenDeSlots = 11 + 3 + 3 * 6;
-static_assert((RegelsBuitenDeSlots + 3 * MaxSlots) * (LangsteRegel + 2) <=
+// The lines read besides the slot lines: the header, the four counts and the section headers.
+constexpr std::size_t RegelsBuitenDeSlots = 11 + 4 + 4 * 6;
+static_assert((RegelsBuitenDeSlots + 4 * MaxSlots) * (LangsteRegel + 2) <=
                   GrootsteConstructiebestand,
               "a file of full tables with every line at its longest must be admitted");
 // Nodes closer than this in both directions are one place to the analysis, which takes every
@@ -156,17 +156,20 @@ public:
         int knopen = 0;
         int staven = 0;
         int belastingen = 0;
-        const bool gelukt = SlaOver(11, TekstLeesKopregel) &&
-                            LeesAantal(TekstLeesHetAantalKnopen, TekstVeldAantalKnopen,
-                                       constructie_.Knopen, knopen) &&
-                            LeesAantal(TekstLeesHetAantalStaven, TekstVeldAantalStaven,
-                                       constructie_.Staven, staven) &&
-                            LeesAantal(TekstLeesHetAantalBelastingen, TekstVeldAantalBelastingen,
-                                       constructie_.Belastingen, belastingen) &&
-                            SlaOver(6, TekstLeesKopregelKnopen) && LeesKnopen(knopen) &&
-                            SlaOver(6, TekstLeesKopregelStaven) && LeesStaven(staven) &&
-                            SlaOver(6, TekstLeesKopregelBelastingen) &&
-                            LeesBelastingen(belastingen);
+        int verdeeld = 0;
+        const bool gelukt =
+            SlaOver(7, TekstLeesKopregel) && LeesSchaal() && SlaOver(3, TekstLeesKopregel) &&
+            LeesAantal(TekstLeesHetAantalKnopen, TekstVeldAantalKnopen, constructie_.Knopen,
+                       knopen) &&
+            LeesAantal(TekstLeesHetAantalStaven, TekstVeldAantalStaven, constructie_.Staven,
+                       staven) &&
+            LeesAantal(TekstLeesHetAantalBelastingen, TekstVeldAantalBelastingen,
+                       constructie_.Belastingen, belastingen) &&
+            LeesAantalVerdeeldOfKop(verdeeld) && SlaOver(5, TekstLeesKopregelKnopen) &&
+            LeesKnopen(knopen) && SlaOver(6, TekstLeesKopregelStaven) && LeesStaven(staven) &&
+            SlaOver(6, TekstLeesKopregelBelastingen) && LeesBelastingen(belastingen) &&
+            (verdeeld == 0 ||
+             (SlaOver(6, TekstLeesKopregelVerdeeld) && LeesVerdeeldeBelastingen(verdeeld)));
         if (!gelukt) {
             return {std::nullopt, melding_};
         }
@@ -206,6 +209,47 @@ private:
             }
         }
         return true;
+    }
+
+    // The empty line before the counts, or the scale of a structure drawn at another scale than
+    // 1. Coordinates are grid cells in the file and metres in memory.
+    bool LeesSchaal() {
+        if (!VolgendeRegel(TekstLeesKopregel)) {
+            return false;
+        }
+        std::string_view regel = regel_;
+        if (!regel.starts_with(SchaalLabel)) {
+            return true;
+        }
+        regel.remove_prefix(SchaalLabel.size());
+        const auto waarde = AlsAantal(regel);
+        if (!waarde || *waarde < KleinsteSchaal || *waarde > GrootsteSchaal) {
+            return VeldFout(VulIn(t_[TekstLeesSchaalTot],
+                                  {std::to_string(KleinsteSchaal), std::to_string(GrootsteSchaal)}),
+                            TekstVeldSchaal);
+        }
+        constructie_.Schaal = *waarde;
+        return true;
+    }
+
+    // The count of distributed loads when its label follows the loads' count; otherwise the
+    // line is the first of the nodes' section header.
+    bool LeesAantalVerdeeldOfKop(int& aantal) {
+        if (!VolgendeRegel(TekstLeesKopregelKnopen)) {
+            return false;
+        }
+        if (!std::string_view(regel_).starts_with(VerdeeldLabel)) {
+            return true;
+        }
+        const auto waarde = AlsAantal(std::string_view(regel_).substr(VerdeeldLabel.size()));
+        if (!waarde || *waarde > MaxSlots) {
+            return VeldFout(VulIn(t_[TekstLeesAantalTot], {std::to_string(MaxSlots)}),
+                            TekstVeldAantalVerdeeld);
+        }
+        aantal = *waarde;
+        auto& tabel = constructie_.VerdeeldeBelastingen;
+        tabel.resize(std::max(tabel.size(), static_cast<std::size_t>(aantal)));
+        return SlaOver(1, TekstLeesKopregelKnopen);
     }
 
     // The table grows to the count read; it never has fewer slots than the empty structure's.
@@ -259,15 +303,20 @@ private:
         return true;
     }
 
-    // The slot number of the line, below the table's length.
-    bool Slot(int veld, std::size_t slots, int& slot) {
+    // The slot number of the line, below the table's length and not given before in the table.
+    bool Slot(int veld, std::vector<bool>& gegeven, int& slot) {
         std::int32_t waarde = 0;
         if (!Geheel(0, veld, waarde)) {
             return false;
         }
-        if (waarde < 0 || static_cast<std::size_t>(waarde) >= slots) {
-            return VeldFout(VulIn(t_[TekstLeesNummerTot], {std::to_string(slots - 1)}), veld);
+        if (waarde < 0 || static_cast<std::size_t>(waarde) >= gegeven.size()) {
+            return VeldFout(VulIn(t_[TekstLeesNummerTot], {std::to_string(gegeven.size() - 1)}),
+                            veld);
         }
+        if (gegeven[static_cast<std::size_t>(waarde)]) {
+            return Fout(VulIn(t_[TekstLeesTweedeKeer], {std::to_string(waarde), t_[veld]}));
+        }
+        gegeven[static_cast<std::size_t>(waarde)] = true;
         slot = waarde;
         return true;
     }
@@ -281,6 +330,7 @@ private:
     }
 
     bool LeesKnopen(int aantal) {
+        gegeven_.assign(constructie_.Knopen.size(), false);
         for (int i = 0; i < aantal; ++i) {
             if (!VolgendeGegevensRegel(TekstLeesRegelKnoop, 7) || !LeesKnoop()) {
                 return false;
@@ -292,9 +342,8 @@ private:
     bool LeesKnoop() {
         int slot = 0;
         TConstructieKnoop k;
-        if (!Slot(TekstVeldKnoopNummer, constructie_.Knopen.size(), slot) ||
-            !Reeel(1, TekstVeldKnoopX, k.X) || !Reeel(2, TekstVeldKnoopY, k.Y) ||
-            !Geheel(3, TekstVeldKnoopOplegging, k.Oplegging) ||
+        if (!Slot(TekstVeldKnoopNummer, gegeven_, slot) || !Reeel(1, TekstVeldKnoopX, k.X) ||
+            !Reeel(2, TekstVeldKnoopY, k.Y) || !Geheel(3, TekstVeldKnoopOplegging, k.Oplegging) ||
             !Geheel(4, TekstVeldKnoopVrijheid, k.Vrijheid) ||
             !Reeel(5, TekstVeldKnoopMoment, k.Moment) ||
             !Bestaan(6, TekstVeldKnoopBestaan, k.Bestaat)) {
@@ -306,11 +355,14 @@ private:
         if (!IsVerbindingsCode(k.Vrijheid)) {
             return VeldFout(TekstLeesVerbindingscode, TekstVeldKnoopVrijheid);
         }
+        k.X *= constructie_.Schaal;
+        k.Y *= constructie_.Schaal;
         constructie_.Knopen[static_cast<std::size_t>(slot)] = k;
         return true;
     }
 
     bool LeesStaven(int aantal) {
+        gegeven_.assign(constructie_.Staven.size(), false);
         for (int i = 0; i < aantal; ++i) {
             if (!VolgendeGegevensRegel(TekstLeesRegelStaaf, 5) || !LeesStaaf()) {
                 return false;
@@ -322,17 +374,15 @@ private:
     bool LeesStaaf() {
         int slot = 0;
         TConstructieStaaf s;
-        if (!Slot(TekstVeldStaafNummer, constructie_.Staven.size(), slot) ||
+        if (!Slot(TekstVeldStaafNummer, gegeven_, slot) ||
             !Geheel(1, TekstVeldStaafKnoop0, s.Knoop0) ||
             !Geheel(2, TekstVeldStaafKnoop1, s.Knoop1) || !Reeel(3, TekstVeldStaafMp, s.Mp) ||
             !Bestaan(4, TekstVeldStaafBestaan, s.Bestaat)) {
             return false;
         }
-        if (s.Bestaat && !IsKnoopIndex(s.Knoop0)) {
-            return VeldFout(KnoopBereik(), TekstVeldBestaandeStaafKnoop0);
-        }
-        if (s.Bestaat && !IsKnoopIndex(s.Knoop1)) {
-            return VeldFout(KnoopBereik(), TekstVeldBestaandeStaafKnoop1);
+        if (s.Bestaat && (!IsKnoopInGebruik(s.Knoop0, TekstVeldBestaandeStaafKnoop0) ||
+                          !IsKnoopInGebruik(s.Knoop1, TekstVeldBestaandeStaafKnoop1))) {
+            return false;
         }
         if (s.Bestaat && !HeeftLengte(slot, s)) {
             return false;
@@ -359,6 +409,7 @@ private:
     }
 
     bool LeesBelastingen(int aantal) {
+        gegeven_.assign(constructie_.Belastingen.size(), false);
         for (int i = 0; i < aantal; ++i) {
             if (!VolgendeGegevensRegel(TekstLeesRegelBelasting, 5) || !LeesBelasting()) {
                 return false;
@@ -370,23 +421,74 @@ private:
     bool LeesBelasting() {
         int slot = 0;
         TConstructieBelasting b;
-        if (!Slot(TekstVeldBelastingNummer, constructie_.Belastingen.size(), slot) ||
+        if (!Slot(TekstVeldBelastingNummer, gegeven_, slot) ||
             !Geheel(1, TekstVeldBelastingKnoop, b.Knoop) || !Reeel(2, TekstVeldBelastingFx, b.Fx) ||
             !Reeel(3, TekstVeldBelastingFy, b.Fy) ||
             !Bestaan(4, TekstVeldBelastingBestaan, b.Bestaat)) {
             return false;
         }
-        if (b.Bestaat && !IsKnoopIndex(b.Knoop)) {
-            return VeldFout(KnoopBereik(), TekstVeldBestaandeBelastingKnoop);
+        if (b.Bestaat && !IsKnoopInGebruik(b.Knoop, TekstVeldBestaandeBelastingKnoop)) {
+            return false;
+        }
+        if (b.Bestaat && b.Fx == 0.0 && b.Fy == 0.0) {
+            return VeldFout(TekstLeesBelastingNietNul, TekstVeldBestaandeBelastingFxFy);
         }
         constructie_.Belastingen[static_cast<std::size_t>(slot)] = b;
         return true;
     }
 
-    bool IsKnoopIndex(std::int32_t index) const { return IsSlot(constructie_.Knopen, index); }
+    bool LeesVerdeeldeBelastingen(int aantal) {
+        gegeven_.assign(constructie_.VerdeeldeBelastingen.size(), false);
+        for (int i = 0; i < aantal; ++i) {
+            if (!VolgendeGegevensRegel(TekstLeesRegelVerdeeld, 5) || !LeesVerdeeldeBelasting()) {
+                return false;
+            }
+        }
+        return true;
+    }
 
-    std::string KnoopBereik() const {
-        return VulIn(t_[TekstLeesKnoopnummerTot], {std::to_string(constructie_.Knopen.size() - 1)});
+    bool LeesVerdeeldeBelasting() {
+        int slot = 0;
+        TConstructieVerdeeldeBelasting q;
+        if (!Slot(TekstVeldVerdeeldNummer, gegeven_, slot) ||
+            !Geheel(1, TekstVeldVerdeeldStaaf, q.Staaf) || !Reeel(2, TekstVeldVerdeeldQx, q.Qx) ||
+            !Reeel(3, TekstVeldVerdeeldQy, q.Qy) ||
+            !Bestaan(4, TekstVeldVerdeeldBestaan, q.Bestaat)) {
+            return false;
+        }
+        if (q.Bestaat && !IsStaafInGebruik(q.Staaf)) {
+            return false;
+        }
+        if (q.Bestaat && q.Qx == 0.0 && q.Qy == 0.0) {
+            return VeldFout(TekstLeesBelastingNietNul, TekstVeldBestaandeVerdeeldQ);
+        }
+        constructie_.VerdeeldeBelastingen[static_cast<std::size_t>(slot)] = q;
+        return true;
+    }
+
+    // A bar or load in use names a node slot that is in use itself.
+    bool IsKnoopInGebruik(std::int32_t knoop, int veld) {
+        if (!IsSlot(constructie_.Knopen, knoop)) {
+            return VeldFout(VulIn(t_[TekstLeesKnoopnummerTot],
+                                  {std::to_string(constructie_.Knopen.size() - 1)}),
+                            veld);
+        }
+        if (!constructie_.Knopen[static_cast<std::size_t>(knoop)].Bestaat) {
+            return VeldFout(TekstLeesKnoopInGebruik, veld);
+        }
+        return true;
+    }
+
+    bool IsStaafInGebruik(std::int32_t staaf) {
+        if (!IsSlot(constructie_.Staven, staaf)) {
+            return VeldFout(VulIn(t_[TekstLeesStaafnummerTot],
+                                  {std::to_string(constructie_.Staven.size() - 1)}),
+                            TekstVeldBestaandeVerdeeldStaaf);
+        }
+        if (!constructie_.Staven[static_cast<std::size_t>(staaf)].Bestaat) {
+            return VeldFout(TekstLeesStaafInGebruik, TekstVeldBestaandeVerdeeldStaaf);
+        }
+        return true;
     }
 
     RegelLezer regels_;
@@ -394,6 +496,8 @@ private:
     const Teksten& t_;
     std::string regel_;
     std::vector<std::string_view> velden_;
+    // The slots of the table being read that a line has named.
+    std::vector<bool> gegeven_;
     TConstructie constructie_;
     std::string melding_;
 };

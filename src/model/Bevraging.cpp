@@ -10,6 +10,10 @@ bool KnoopBestaat(const TConstructie& c, std::int32_t knoop) {
     return IsSlot(c.Knopen, knoop) && c.Knopen[knoop].Bestaat;
 }
 
+bool StaafBestaat(const TConstructie& c, std::int32_t staaf) {
+    return IsSlot(c.Staven, staaf) && c.Staven[staaf].Bestaat;
+}
+
 std::int32_t AantalVerbindingen(const TConstructie& c, std::int32_t knoop) {
     if (!IsSlot(c.Knopen, knoop)) {
         return 0;
@@ -81,11 +85,21 @@ std::int32_t EersteVrijeStaaf(const TConstructie& c) {
 std::int32_t EersteVrijeBelasting(const TConstructie& c) {
     return EersteVrije(c.Belastingen);
 }
+std::int32_t EersteVrijeVerdeeldeBelasting(const TConstructie& c) {
+    return EersteVrije(c.VerdeeldeBelastingen);
+}
 bool StavenVol(const TConstructie& c) {
     return IsVol(c.Staven);
 }
 bool BelastingenVol(const TConstructie& c) {
     return IsVol(c.Belastingen);
+}
+bool VerdeeldeBelastingenVol(const TConstructie& c) {
+    return IsVol(c.VerdeeldeBelastingen);
+}
+bool HeeftVerdeeldeBelasting(const TConstructie& c) {
+    return std::any_of(c.VerdeeldeBelastingen.begin(), c.VerdeeldeBelastingen.end(),
+                       [](const TConstructieVerdeeldeBelasting& q) { return q.Bestaat; });
 }
 
 bool HeeftVrijeKnoop(const TConstructie& c) {

@@ -9,6 +9,7 @@
 namespace kx {
 
 bool KnoopBestaat(const TConstructie& c, std::int32_t knoop);
+bool StaafBestaat(const TConstructie& c, std::int32_t staaf);
 TPunt Positie(const TConstructie& c, std::int32_t knoop);
 // Bars at the node, and one more for a support.
 std::int32_t AantalVerbindingen(const TConstructie& c, std::int32_t knoop);
@@ -23,9 +24,13 @@ bool IsLos(const TConstructie& c, std::int32_t knoop);
 std::int32_t EersteVrijeKnoop(const TConstructie& c);
 std::int32_t EersteVrijeStaaf(const TConstructie& c);
 std::int32_t EersteVrijeBelasting(const TConstructie& c);
+std::int32_t EersteVrijeVerdeeldeBelasting(const TConstructie& c);
 // MaxSlots entries in use.
 bool StavenVol(const TConstructie& c);
 bool BelastingenVol(const TConstructie& c);
+bool VerdeeldeBelastingenVol(const TConstructie& c);
+// Whether any distributed load is in use.
+bool HeeftVerdeeldeBelasting(const TConstructie& c);
 bool HeeftVrijeKnoop(const TConstructie& c);
 // The node at exactly (x, y), or -1.
 std::int32_t ZoekKnoop(const TConstructie& c, double x, double y);

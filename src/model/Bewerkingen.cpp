@@ -428,6 +428,12 @@ bool Normaliseer(TConstructie& c) {
             veranderd = true;
         }
     }
+    for (auto& last : c.VerdeeldeBelastingen) {
+        if (last.Bestaat && !StaafBestaat(c, last.Staaf)) {
+            last.Bestaat = false;
+            veranderd = true;
+        }
+    }
     return veranderd;
 }
 

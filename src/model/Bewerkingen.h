@@ -27,7 +27,8 @@ void ZetMp(TConstructie& c, const TSelectie& s, double waarde);
 // Keeps every node on the same grid point at the new number of metres per grid cell.
 void HerschaalKnopen(TConstructie& c, std::int32_t nieuweSchaal);
 
-// One pass: detached nodes, then bars and loads on missing nodes. Returns whether it changed
+// One pass: detached nodes, then bars and loads on missing nodes and distributed loads on
+// missing bars. Returns whether it changed
 // anything; nodes that lost their last bar in this pass go in the next one.
 bool Normaliseer(TConstructie& c);
 // Passes until nothing changes, as the editor's repeated redraws would.

@@ -52,13 +52,28 @@ struct TConstructieBelasting {
     bool operator==(const TConstructieBelasting&) const = default;
 };
 
+// A uniform load along a whole bar: Qx and Qy are multiples of F per metre of bar length, y
+// growing downward.
+struct TConstructieVerdeeldeBelasting {
+    std::int32_t Staaf = 0;
+    double Qx = 0.0;
+    double Qy = 0.0;
+    bool Bestaat = false;
+
+    bool operator==(const TConstructieVerdeeldeBelasting&) const = default;
+};
+
 // Slots of the empty structure; a table grows by one slot when a new entry finds none free.
 inline constexpr int AantalKnoopSlots = 31;
 inline constexpr int AantalStaafSlots = 16;
 inline constexpr int AantalBelastingSlots = 16;
+inline constexpr int AantalVerdeeldeBelastingSlots = 16;
 // Most slots of one table: a file's "#" column holds slot numbers of at most three digits.
 inline constexpr int MaxSlots = 999;
 inline constexpr double StandaardMp = 50.0;
+// Metres per grid cell that the editor offers.
+inline constexpr int KleinsteSchaal = 1;
+inline constexpr int GrootsteSchaal = 25;
 
 // A point in metres, y growing downward.
 struct TPunt {
@@ -73,6 +88,8 @@ struct TConstructie {
     std::vector<TConstructieBelasting> Belastingen =
         std::vector<TConstructieBelasting>(AantalBelastingSlots);
     std::vector<TConstructieStaaf> Staven = std::vector<TConstructieStaaf>(AantalStaafSlots);
+    std::vector<TConstructieVerdeeldeBelasting> VerdeeldeBelastingen =
+        std::vector<TConstructieVerdeeldeBelasting>(AantalVerdeeldeBelastingSlots);
     std::int32_t Schaal = 1; // metres per grid cell
 
     bool operator==(const TConstructie&) const = default;
@@ -102,7 +119,8 @@ bool ZelfdeInGebruik(const std::vector<Slot>& a, const std::vector<Slot>& b) {
 // not count.
 inline bool ZelfdeStructuur(const TConstructie& a, const TConstructie& b) {
     return a.Schaal == b.Schaal && ZelfdeInGebruik(a.Knopen, b.Knopen) &&
-           ZelfdeInGebruik(a.Staven, b.Staven) && ZelfdeInGebruik(a.Belastingen, b.Belastingen);
+           ZelfdeInGebruik(a.Staven, b.Staven) && ZelfdeInGebruik(a.Belastingen, b.Belastingen) &&
+           ZelfdeInGebruik(a.VerdeeldeBelastingen, b.VerdeeldeBelastingen);
 }
 
 } // namespace kx

@@ -1,4 +1,5 @@
 #include "BestandHulp.h"
+#include "EngineHulp.h"
 #include "ModelHulp.h"
 
 #include <gtest/gtest.h>
@@ -90,24 +91,54 @@ TEST_F(BestandTest, RealsHebbenTekenplaatsZeventienDecimalenEnVierExponentcijfer
                           "        1");
 }
 
-TEST_F(BestandTest, SchaalDrieKomtTerugOpSchaalEen) {
-    c = voorbeeld;
-    for (auto& knoop : c.Knopen) {
-        knoop.X *= 3;
-        knoop.Y *= 3;
-    }
-    c.Knopen[4].X = 7.0; // not a whole number of grid cells
-    c.Schaal = 3;
-    const std::string pad = Pad("schaal.kx");
-    ASSERT_EQ(SchrijfConstructieNaarBestand(pad, c, teksten, Datum, Tijd), "");
+// At scale 1 nothing marks the scale; at another scale the empty line before the counts names
+// it, every other line is the file of the same drawing at scale 1, and the metres come back.
+TEST_F(BestandTest, SchaalStaatInDeKopEnKomtTerug) {
+    const auto eenheid = Regels(AlsTekst(voorbeeld));
+    EXPECT_EQ(eenheid[7], "");
+    for (const int schaal : {2, 3, 25}) {
+        SCOPED_TRACE(schaal);
+        c = voorbeeld;
+        HerschaalKnopen(c, schaal);
+        c.Knopen[4].X = 7.0; // not a whole number of grid cells
+        auto regels = Regels(AlsTekst(c));
+        EXPECT_EQ(regels[7], "schaal: " + std::to_string(schaal));
+        TConstructie opSchaalEen = c;
+        HerschaalKnopen(opSchaalEen, 1);
+        auto verwacht = Regels(AlsTekst(opSchaalEen));
+        verwacht[7] = regels[7];
+        EXPECT_EQ(regels, verwacht);
 
+        const std::string pad = Pad("schaal.kx");
+        ASSERT_EQ(SchrijfConstructieNaarBestand(pad, c, teksten, Datum, Tijd), "");
+        TConstructie terug;
+        ASSERT_EQ(LaadConstructie(terug, pad, teksten), "");
+        EXPECT_EQ(terug.Schaal, schaal);
+        for (std::size_t i = 0; i < c.Knopen.size(); ++i) {
+            EXPECT_NEAR(terug.Knopen[i].X, c.Knopen[i].X, 1e-12 * schaal) << i;
+            EXPECT_NEAR(terug.Knopen[i].Y, c.Knopen[i].Y, 1e-12 * schaal) << i;
+        }
+    }
+}
+
+// The collapse load depends on the metres: a frame saved at scale 2 and read back collapses at
+// the load it had before saving, not at the load of the same drawing at scale 1.
+TEST_F(BestandTest, SchaalTweeHoudtDeBezwijklast) {
+    const auto bezwijklast = [](const TConstructie& constructie) {
+        Opstelling o;
+        o.c = constructie;
+        EXPECT_EQ(o.Analyseer(), "");
+        return o.a.Mechanismen[static_cast<std::size_t>(o.a.MaatgevendMechanisme)].Vgl.Bezwijklast;
+    };
+    c = voorbeeld;
+    HerschaalKnopen(c, 2);
+    const std::string pad = Pad("schaal2.kx");
+    ASSERT_EQ(Sla(c, pad), "");
     TConstructie terug;
-    terug.Schaal = 2;
     ASSERT_EQ(LaadConstructie(terug, pad, teksten), "");
-    TConstructie verwacht = voorbeeld;
-    verwacht.Knopen[4].X = 7.0 / 3.0;
-    EXPECT_EQ(terug, verwacht);
-    EXPECT_EQ(terug.Schaal, 1);
+    const double verwacht = bezwijklast(c);
+    EXPECT_NEAR(bezwijklast(terug), verwacht, 1e-9 * verwacht);
+    EXPECT_GT(std::abs(bezwijklast(voorbeeld) - verwacht), 1.0);
 }
 
 // Each old fixture is what the writer has always made of it: read and written again with its
@@ -224,21 +255,6 @@ TEST_F(BestandTest, EenSlotBuitenDeLegeTabellenKortElkeTabelIn) {
     EXPECT_TRUE(ZelfdeStructuur(*gelezen.Constructie, c));
 }
 
-// A bar in use may name a free node, as a file read before its normalisation holds it: the
-// node table reaches that node, so that the file reads back.
-TEST_F(BestandTest, EenStaafNaarEenVrijeKnoopKomtTerug) {
-    c = kx::Voorbeeld();
-    c.Belastingen.resize(21);
-    c.Belastingen[20] = {2, 1.0, 0.0, true};
-    c.Knopen.resize(12);
-    c.Staven[5] = {4, 11, 50.0, true};
-    const std::string tekst = AlsTekst(c);
-    EXPECT_EQ(Regels(tekst)[11], "aantal knopen:       12");
-    const TLeesResultaat gelezen = Lees(tekst);
-    ASSERT_TRUE(gelezen.Gelukt()) << gelezen.Melding;
-    EXPECT_TRUE(ZelfdeStructuur(*gelezen.Constructie, c));
-}
-
 TEST_F(BestandTest, KnopenKomenInHunSlotEnTekstNaHetLaatsteGetalTeltNiet) {
     // The count lines read "... 4" and "... 2": a misread count would take a header line as data.
     const std::string z = " 0 0 3" + Rust + " 1";
@@ -323,6 +339,24 @@ KapotteBestanden(const std::vector<std::string>& goed) {
     vervang({{80, "0 40 0 1 1"}}, "een knoopnummer van 0 tot en met 30 verwacht (knoop van een "
                                   "bestaande belasting).");
     vervang({{80, "0 4 1,5 1 1"}}, "een getal verwacht (Fx van een belasting).");
+    // The example's nodes are slots 0 to 4; slot 11 is free.
+    vervang({{58, "0 0 11 50 1"}},
+            "het nummer van een knoop in gebruik verwacht (knoop 1 van een bestaande staaf).");
+    vervang({{59, "1 11 2 50 1"}},
+            "het nummer van een knoop in gebruik verwacht (knoop 0 van een bestaande staaf).");
+    vervang({{80, "0 11 0 1 1"}}, "het nummer van een knoop in gebruik verwacht (knoop van een "
+                                  "bestaande belasting).");
+    vervang({{80, "0 4 0 -0 1"}}, "een belasting die niet nul is verwacht (Fx en Fy van een "
+                                  "bestaande belasting).");
+    vervang({{25, "  1" + Rust + Rust + " 0 3" + Rust + " 1"}},
+            "nummer 1 staat er voor de tweede keer (nummer van een knoop).");
+    vervang({{60, "0 -1 -1 50 0"}},
+            "nummer 0 staat er voor de tweede keer (nummer van een staaf).");
+    vervang({{95, "0 -1 0 0 0"}},
+            "nummer 0 staat er voor de tweede keer (nummer van een belasting).");
+    for (const std::string schaal : {"0", "26", "-1", "2.5", "twee", ""}) {
+        vervang({{8, "schaal: " + schaal}}, "een schaal van 1 tot en met 25 verwacht (schaal).");
+    }
     return bestanden;
 }
 
@@ -339,6 +373,94 @@ TEST_F(BestandTest, KapotBestandWordtGeweigerdEnLaatDeConstructieOngemoeid) {
         geweigerd(Pad("kapot.kx"), reden);
     }
     geweigerd(Pad("bestaat-niet.kx"), "het bestand bestaat niet.");
+}
+
+// A distributed load adds its count after the loads' count and its own section before the end;
+// every other line is the file without it.
+TEST_F(BestandTest, VerdeeldeBelastingKrijgtEenEigenSectie) {
+    c = voorbeeld;
+    c.VerdeeldeBelastingen[2] = {3, 0.5, -1.25, true};
+    const auto regels = Regels(AlsTekst(c));
+    const auto zonder = Regels(AlsTekst(voorbeeld));
+    EXPECT_EQ(regels[14], "aantal verdeelde belastingen:  16");
+    const std::vector<std::string> sectie{
+        std::string(120, '-'),
+        "",
+        std::string(120, '-'),
+        std::string(44, ' ') + "VERDEELDE BELASTINGEN",
+        std::string(120, '-'),
+        "  #  staaf                         qx                         qy  bestaan",
+    };
+    ASSERT_EQ(regels.size(), zonder.size() + 1 + sectie.size() + 16);
+    EXPECT_TRUE(std::equal(zonder.begin(), zonder.begin() + 14, regels.begin()));
+    // The loads' table ends on line 95 of the file without; the new section follows it.
+    EXPECT_TRUE(std::equal(zonder.begin() + 14, zonder.begin() + 95, regels.begin() + 15));
+    EXPECT_TRUE(std::equal(sectie.begin(), sectie.end(), regels.begin() + 96));
+    EXPECT_EQ(regels[102], "  0      0" + Rust + Rust + "        0");
+    EXPECT_EQ(regels[104], "  2      3  5.00000000000000000E-0001 -1.25000000000000000E+0000"
+                           "        1");
+    EXPECT_EQ(regels[117], " 15      0" + Rust + Rust + "        0");
+    EXPECT_TRUE(std::equal(zonder.begin() + 95, zonder.end(), regels.begin() + 118));
+
+    const TLeesResultaat gelezen = Lees(Samen(regels));
+    ASSERT_TRUE(gelezen.Gelukt()) << gelezen.Melding;
+    EXPECT_EQ(*gelezen.Constructie, c);
+
+    // Freed again, the structure writes the file it wrote before.
+    c.VerdeeldeBelastingen[2].Bestaat = false;
+    EXPECT_EQ(Regels(AlsTekst(c)), zonder);
+}
+
+TEST_F(BestandTest, VerdeeldeBelastingenVoorbijDeLegeTabelEnOpSchaal) {
+    c = voorbeeld;
+    HerschaalKnopen(c, 4);
+    c.VerdeeldeBelastingen.resize(40);
+    c.VerdeeldeBelastingen[39] = {0, 0.0, 2.0, true};
+    const auto regels = Regels(AlsTekst(c));
+    EXPECT_EQ(regels[7], "schaal: 4");
+    EXPECT_EQ(regels[14], "aantal verdeelde belastingen:  40");
+    const TLeesResultaat gelezen = Lees(Samen(regels));
+    ASSERT_TRUE(gelezen.Gelukt()) << gelezen.Melding;
+    EXPECT_TRUE(ZelfdeStructuur(*gelezen.Constructie, c));
+    EXPECT_EQ(gelezen.Constructie->VerdeeldeBelastingen.size(), 40U);
+}
+
+TEST_F(BestandTest, KapotteVerdeeldeBelastingWordtGeweigerd) {
+    c = voorbeeld;
+    c.VerdeeldeBelastingen[0] = {3, 0.0, 1.0, true};
+    const auto goed = Regels(AlsTekst(c));
+    const auto geweigerd = [&](const std::vector<std::pair<int, std::string>>& nieuw,
+                               const std::string& reden) {
+        std::vector<std::string> regels = goed;
+        for (const auto& [nummer, inhoud] : nieuw) {
+            regels[static_cast<std::size_t>(nummer - 1)] = inhoud;
+        }
+        EXPECT_EQ(Lees(Samen(regels)).Melding,
+                  "Het bestand \"portaal.kx\" kan niet worden gelezen: regel " +
+                      std::to_string(nieuw.back().first) + ": " + reden);
+    };
+    geweigerd({{15, "aantal verdeelde belastingen: 1000"}},
+              "een aantal van 0 tot en met 999 verwacht (aantal verdeelde belastingen).");
+    geweigerd({{103, "  0      7  0 1 1"}},
+              "het nummer van een staaf in gebruik verwacht (staaf van een bestaande verdeelde "
+              "belasting).");
+    geweigerd({{103, "  0     16  0 1 1"}},
+              "een staafnummer van 0 tot en met 15 verwacht (staaf van een bestaande verdeelde "
+              "belasting).");
+    geweigerd({{103, "  0      3  0 0 1"}},
+              "een belasting die niet nul is verwacht (qx en qy van een bestaande verdeelde "
+              "belasting).");
+    geweigerd({{103, "  0      3  0 x 1"}}, "een getal verwacht (qy van een verdeelde belasting).");
+    geweigerd({{110, "  0      0  0 0 0"}},
+              "nummer 0 staat er voor de tweede keer (nummer van een verdeelde belasting).");
+    std::vector<std::string> afgebroken(goed.begin(), goed.begin() + 105);
+    EXPECT_EQ(Lees(Samen(afgebroken)).Melding,
+              "Het bestand \"portaal.kx\" kan niet worden gelezen: regel 106: een regel met een "
+              "verdeelde belasting verwacht, maar het bestand houdt hier op.");
+    // Free slots keep whatever they hold, as in the other tables.
+    std::vector<std::string> vrij = goed;
+    vrij[104] = "  2     12  0 0 0";
+    EXPECT_TRUE(Lees(Samen(vrij)).Gelukt());
 }
 
 // The refusals and a failed save speak the language of the texts: the built-in Dutch or English.

@@ -137,10 +137,16 @@ TEST(KnoopVerwijderen, MiddenknoopNeemtBeideStavenMeeEnLaatDeBuitensteEenSlagLan
     t.Staaf(0, 0, 2, 0);
     t.Staaf(2, 0, 4, 0);
     t.Wijs(2, 0);
+    t.c.VerdeeldeBelastingen[1] = {1, 0.0, 1.0, true};
+    t.c.VerdeeldeBelastingen[3] = {0, 0.0, 1.0, false};
+    const auto vrijeSlot = t.c.VerdeeldeBelastingen[3];
     WisKnoop(t.c, t.sel);
     Normaliseer(t.c);
     EXPECT_EQ(t.AantalStaven(), 0);
     EXPECT_EQ(t.AantalKnopen(), 2);
+    // A distributed load goes with its bar, in the same pass.
+    EXPECT_FALSE(HeeftVerdeeldeBelasting(t.c));
+    EXPECT_EQ(t.c.VerdeeldeBelastingen[3], vrijeSlot);
     Normaliseer(t.c);
     EXPECT_EQ(t.AantalKnopen(), 0);
 }
