@@ -123,6 +123,24 @@ TEST_F(Hoofdvenster, OpslaanEnOpenenVullenPuntKxAan) {
     EXPECT_EQ(Titel(), "Plastokinetica - " + Pad("rek.txt.kx"));
 }
 
+// A structure saved at 2 m per grid cell opens at 2 m per grid cell, with the same metres.
+TEST_F(Hoofdvenster, GeopendBestandHoudtZijnSchaal) {
+    Start();
+    Editor().Schaal()->setValue(2);
+    const TConstructie getekend = venster->Constructie();
+    dialogen.OpslaanAntwoorden = {Pad("schaal")};
+    venster->OpslaanAls();
+    ASSERT_FALSE(Gewijzigd());
+    venster->Nieuw();
+    EXPECT_EQ(Editor().Schaal()->value(), 1);
+    dialogen.OpenAntwoorden = {Pad("schaal.kx")};
+    venster->Openen();
+    EXPECT_TRUE(dialogen.Meldingen.isEmpty());
+    EXPECT_EQ(Editor().Schaal()->value(), 2);
+    EXPECT_TRUE(ZelfdeStructuur(venster->Constructie(), getekend));
+    EXPECT_FALSE(Gewijzigd());
+}
+
 // The save question on Nieuw, Openen and closing: Ja with a name saves and goes on, Nee goes on;
 // Annuleren, a cancelled save dialog or a failed save (said in Dutch) stop the command with the
 // drawing, its name and the changed flag kept.
