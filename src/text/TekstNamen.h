@@ -290,6 +290,12 @@ enum TekstNaam : int {
     TekstLaatstePagina,
     TekstPaginaVan,
     TekstNaarPagina,
+    TekstVerouderd,
+    TekstInfoSluiten,
+    TekstInvoerGeheel,
+    TekstGeenVerhoudingOneindig,
+    TekstGeenVerhoudingNul,
+    TekstGeenVerhoudingEvenwicht,
     EindeTekstTabel
 };
 
