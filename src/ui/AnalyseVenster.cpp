@@ -93,6 +93,13 @@ void TAnalyseVenster::ZetVerouderd(bool verouderd) {
     }
     verouderd_ = verouderd;
     lblVerouderd_->setVisible(verouderd);
+    if (onder_ != nullptr) {
+        QPalette palet = onderPalet_;
+        if (verouderd) {
+            palet.setColor(QPalette::Text, palet.color(QPalette::Disabled, QPalette::Text));
+        }
+        onder_->setPalette(palet);
+    }
     vlak_->update();
 }
 
@@ -118,6 +125,8 @@ void TAnalyseVenster::VoegOnderToe(QWidget* onderdeel) {
     layout()->replaceWidget(scrollBox_, splitser);
     splitser->addWidget(scrollBox_);
     splitser->addWidget(onderdeel);
+    onder_ = onderdeel;
+    onderPalet_ = onderdeel->palette();
     // The part below keeps the height it asks for; every extra pixel goes to the picture.
     splitser->setStretchFactor(0, 1);
     splitser->setStretchFactor(1, 0);

@@ -46,7 +46,8 @@ public:
     QMenu* KopieerMenu() const { return popKopieren_; }
 
     // Marks the results shown as no longer those of the structure: a banner above the picture
-    // says so and the figures are drawn in grey, until the mark is taken off.
+    // says so, and the figures and the texts of the part below are grey, until the mark is
+    // taken off.
     void ZetVerouderd(bool verouderd);
     bool Verouderd() const { return verouderd_; }
     QLabel* Banier() const { return lblVerouderd_; }
@@ -79,6 +80,9 @@ private:
     QSize ontwerpGrootte_;
     bool vrijeBreedte_;
     bool verouderd_ = false;
+    // The part below the picture with its own colours, which the out-of-date mark greys.
+    QWidget* onder_ = nullptr;
+    QPalette onderPalet_;
 };
 
 // The mechanism window: pages of mechanism pictures with clickable pictures and a pager, which

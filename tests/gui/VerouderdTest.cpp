@@ -3,6 +3,7 @@
 #include "ui/WanneerBezwijkenVenster.h"
 
 #include <QPushButton>
+#include <QTableView>
 
 namespace kx {
 namespace {
@@ -44,6 +45,12 @@ protected:
     }
     // Every analysis window marked out of date or none, with or without its banner.
     void VerwachtVerouderd(bool verouderd) {
+        // The table below the mechanism pictures writes its numbers in black, or in grey.
+        if (verouderd) {
+            EXPECT_GT(DonkersteTabeltekst(), 100);
+        } else {
+            EXPECT_LT(DonkersteTabeltekst(), 60);
+        }
         for (int kind = 0; kind < 3; ++kind) {
             SCOPED_TRACE(kind);
             EXPECT_EQ(Venster(kind).Verouderd(), verouderd);
@@ -57,6 +64,18 @@ protected:
                 EXPECT_GT(Kleurig(Beeld(kind)), 0);
             }
         }
+    }
+    // The darkest grey of the mechanism table's rows.
+    int DonkersteTabeltekst() {
+        auto* tabel = venster->Mechanismevenster()->findChild<QTableView*>();
+        const QImage beeld = tabel->viewport()->grab().toImage();
+        int donkerst = 255;
+        for (int y = 0; y < beeld.height(); ++y) {
+            for (int x = 0; x < beeld.width(); ++x) {
+                donkerst = std::min(donkerst, qGray(beeld.pixel(x, y)));
+            }
+        }
+        return donkerst;
     }
     double Fp() const {
         const TAnalyse& a = venster->Analyse();
