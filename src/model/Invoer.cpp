@@ -91,6 +91,17 @@ TInvoer InvoerMp(std::string_view tekst) {
     return {*getal, -1, 0.0};
 }
 
+TInvoer InvoerGeheel(std::string_view tekst, int kleinste, int grootste) {
+    const auto getal = LeesGetal(tekst);
+    if (!getal) {
+        return Geweigerd(TekstInvoerGeenGetal);
+    }
+    if (*getal < kleinste || *getal > grootste || std::trunc(*getal) != *getal) {
+        return Geweigerd(TekstInvoerGeheel, grootste);
+    }
+    return {*getal, -1, 0.0};
+}
+
 TInvoer InvoerBelastingComponent(const TConstructieBelasting& belasting, int as,
                                  std::string_view tekst, int fijnheid) {
     const auto getal = LeesGetal(tekst);

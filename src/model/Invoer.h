@@ -28,6 +28,9 @@ TInvoer InvoerKnoopCoordinaat(const TConstructie& c, std::int32_t knoop, int as,
                               std::string_view tekst, int fijnheid);
 // Plastic moment in kNm: a whole number from 1 to 999, as the Mp dialog takes it.
 TInvoer InvoerMp(std::string_view tekst);
+// A whole number from kleinste to grootste, as the editor's zoom, fineness and scale boxes take
+// it; refused (with grootste as the limit) when it is no whole number or out of that range.
+TInvoer InvoerGeheel(std::string_view tekst, int kleinste, int grootste);
 // Load component (as 0 is Fx, 1 is Fy) in multiples of F, in steps of the grid at fijnheid; a
 // load that would become zero is refused.
 TInvoer InvoerBelastingComponent(const TConstructieBelasting& belasting, int as,

@@ -309,6 +309,12 @@ enum TekstNaam : int {
     TekstVeldBestaandeVerdeeldStaaf,
     TekstVeldBestaandeVerdeeldQ,
     TekstLeesStaafnummerTot,
+    TekstVerouderd,
+    TekstInfoSluiten,
+    TekstInvoerGeheel,
+    TekstGeenVerhoudingOneindig,
+    TekstGeenVerhoudingNul,
+    TekstGeenVerhoudingEvenwicht,
     EindeTekstTabel
 };
 

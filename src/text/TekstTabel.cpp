@@ -622,6 +622,18 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
      "qx en qy van een bestaande verdeelde belasting"},
     {TekstLeesStaafnummerTot, "Bestand lezen - verwacht staafnummer",
      "een staafnummer van 0 tot en met %1"},
+    {TekstVerouderd, "Analysevenster - verouderd",
+     "Verouderd: de constructie is gewijzigd — druk F6/F7/F8"},
+    {TekstInfoSluiten, "frmInfo.btnSluiten", "Sluiten"},
+    {TekstInvoerGeheel, "lblAanwijzing.Caption - geheel getal",
+     "%1 is een geheel getal van %2 tot en met %3. De oude waarde blijft staan."},
+    {TekstGeenVerhoudingOneindig, "grdMechanismen.|M|/Mp - oneindig",
+     "Geen momentenlijn: de belastingen verrichten in dit mechanisme geen arbeid (Fp is "
+     "oneindig)."},
+    {TekstGeenVerhoudingNul, "grdMechanismen.|M|/Mp - nul",
+     "Geen momentenlijn: dit mechanisme beweegt zonder dat er een scharnier draait (Fp is 0)."},
+    {TekstGeenVerhoudingEvenwicht, "grdMechanismen.|M|/Mp - geen evenwicht",
+     "Geen momentenlijn: bij deze bezwijklast is geen krachtsverdeling in evenwicht gevonden."},
 }};
 
 consteval bool IndexenOpVolgorde() {

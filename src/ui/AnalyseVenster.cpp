@@ -1,10 +1,12 @@
 #include "ui/AnalyseVenster.h"
 
+#include "drawing/Vergrijzing.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,8 +31,9 @@ int Afgekapt(double v) {
 
 TAnalyseVenster::TAnalyseVenster(const QString& titel, QSize ontwerpGrootte, bool vrijeBreedte,
                                  const Teksten& teksten, QWidget* ouder)
-    : QWidget(ouder), scrollBox_(new QScrollArea(this)), vlak_(new TTekenvlak(this)),
-      popKopieren_(new QMenu(this)), ontwerpGrootte_(ontwerpGrootte), vrijeBreedte_(vrijeBreedte) {
+    : QWidget(ouder), lblVerouderd_(new QLabel(this)), scrollBox_(new QScrollArea(this)),
+      vlak_(new TTekenvlak(this)), popKopieren_(new QMenu(this)), ontwerpGrootte_(ontwerpGrootte),
+      vrijeBreedte_(vrijeBreedte) {
     setWindowTitle(titel);
     resize(ontwerpGrootte);
     scrollBox_->setBackgroundRole(QPalette::Base);
@@ -43,7 +46,11 @@ TAnalyseVenster::TAnalyseVenster(const QString& titel, QSize ontwerpGrootte, boo
         geschilderd_ = {0, 0, static_cast<double>(vlak_->width()),
                         static_cast<double>(vlak_->height())};
         Klikgebieden klik{};
-        TekenOp(painter, geschilderd_, klik);
+        if (verouderd_) {
+            TekenVergrijsd(painter, klik);
+        } else {
+            TekenOp(painter, geschilderd_, klik);
+        }
     };
     connect(vlak_, &TTekenvlak::Geschilderd, this, [this] { PasGrootteAan(geschilderd_); });
     connect(vlak_, &TTekenvlak::Ingedrukt, this,
@@ -53,8 +60,17 @@ TAnalyseVenster::TAnalyseVenster(const QString& titel, QSize ontwerpGrootte, boo
             [this](QPointF p, Qt::MouseButton knop) { MuisLosgelaten(p, knop); });
     scrollBox_->setWidget(vlak_);
     scrollBox_->installEventFilter(this);
+    lblVerouderd_->setObjectName("lblVerouderd");
+    lblVerouderd_->setText(QString::fromStdString(teksten[TekstVerouderd]));
+    lblVerouderd_->setWordWrap(true);
+    lblVerouderd_->setStyleSheet(QStringLiteral(
+        "QLabel { background: #fff4c2; color: black; border-bottom: 1px solid #c8b45a; "
+        "padding: 4px 6px; font-weight: bold; }"));
+    lblVerouderd_->hide();
     auto* indeling = new QVBoxLayout(this);
     indeling->setContentsMargins(0, 0, 0, 0);
+    indeling->setSpacing(0);
+    indeling->addWidget(lblVerouderd_);
     indeling->addWidget(scrollBox_);
 
     auto* kopieren = popKopieren_->addAction(QString::fromStdString(teksten[TekstKopieren]));
@@ -71,11 +87,46 @@ void TAnalyseVenster::TekenOp(QPainter& painter, Weergavegebied& gebied, Klikgeb
     }
 }
 
+void TAnalyseVenster::ZetVerouderd(bool verouderd) {
+    if (verouderd == verouderd_) {
+        return;
+    }
+    verouderd_ = verouderd;
+    lblVerouderd_->setVisible(verouderd);
+    if (onder_ != nullptr) {
+        QPalette palet = onderPalet_;
+        if (verouderd) {
+            palet.setColor(QPalette::Text, palet.color(QPalette::Disabled, QPalette::Text));
+        }
+        onder_->setPalette(palet);
+    }
+    vlak_->update();
+}
+
+void TAnalyseVenster::TekenVergrijsd(QPainter& painter, Klikgebieden& klik) {
+    const QRect vak = vlak_->Bijwerkvak().isEmpty() ? vlak_->rect() : vlak_->Bijwerkvak();
+    const qreal verhouding = vlak_->devicePixelRatioF();
+    QImage beeld((QSizeF(vak.size()) * verhouding).toSize(), QImage::Format_RGB32);
+    beeld.setDevicePixelRatio(verhouding);
+    // Texts measure as on the surface, so the picture keeps its layout.
+    beeld.setDotsPerMeterX(qRound(vlak_->logicalDpiX() / 0.0254));
+    beeld.setDotsPerMeterY(qRound(vlak_->logicalDpiY() / 0.0254));
+    beeld.fill(Qt::white);
+    QPainter beeldPainter(&beeld);
+    beeldPainter.translate(-vak.topLeft());
+    TekenOp(beeldPainter, geschilderd_, klik);
+    beeldPainter.end();
+    Vergrijs(beeld);
+    painter.drawImage(vak.topLeft(), beeld);
+}
+
 void TAnalyseVenster::VoegOnderToe(QWidget* onderdeel) {
     auto* splitser = new QSplitter(Qt::Vertical, this);
     layout()->replaceWidget(scrollBox_, splitser);
     splitser->addWidget(scrollBox_);
     splitser->addWidget(onderdeel);
+    onder_ = onderdeel;
+    onderPalet_ = onderdeel->palette();
     // The part below keeps the height it asks for; every extra pixel goes to the picture.
     splitser->setStretchFactor(0, 1);
     splitser->setStretchFactor(1, 0);

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QLabel;
 class QMenu;
 class QScrollArea;
 
@@ -44,6 +45,13 @@ public:
     QScrollArea* ScrollBox() const { return scrollBox_; }
     QMenu* KopieerMenu() const { return popKopieren_; }
 
+    // Marks the results shown as no longer those of the structure: a banner above the picture
+    // says so, and the figures and the texts of the part below are grey, until the mark is
+    // taken off.
+    void ZetVerouderd(bool verouderd);
+    bool Verouderd() const { return verouderd_; }
+    QLabel* Banier() const { return lblVerouderd_; }
+
     // Mouse on the surface, in its pixels.
     virtual void MuisBeweegt(QPointF) {}
     virtual void MuisIngedrukt(QPointF, Qt::MouseButton) {}
@@ -58,7 +66,10 @@ protected:
 
 private:
     void PasGrootteAan(const Weergavegebied& gebied);
+    // The part of the picture being painted, drawn through an image and turned grey.
+    void TekenVergrijsd(QPainter& painter, Klikgebieden& klik);
 
+    QLabel* lblVerouderd_;
     QScrollArea* scrollBox_;
     TTekenvlak* vlak_;
     // The area the last paint drew in, whose size the surface then takes.
@@ -68,6 +79,10 @@ private:
     Klikgebieden indeling_{};
     QSize ontwerpGrootte_;
     bool vrijeBreedte_;
+    bool verouderd_ = false;
+    // The part below the picture with its own colours, which the out-of-date mark greys.
+    QWidget* onder_ = nullptr;
+    QPalette onderPalet_;
 };
 
 // The mechanism window: pages of mechanism pictures with clickable pictures and a pager, which

@@ -12,13 +12,13 @@
 #include "ui/Cursors.h"
 #include "ui/Dialogen.h"
 #include "ui/Document.h"
+#include "ui/GeheelVak.h"
 #include "ui/VensterTekst.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
@@ -182,20 +182,25 @@ QWidget* TfrmConstructie::MaakPaneel() {
     rooster->setContentsMargins(8, 6, 8, 6);
     rooster->setVerticalSpacing(2);
 
-    const auto spin = [this](int min, int max, int stap, int start) {
-        auto* vak = new QSpinBox(this);
-        vak->setRange(min, max);
-        vak->setSingleStep(stap);
-        vak->setValue(start);
-        vak->findChild<QLineEdit*>()->setReadOnly(true);
-        return vak;
-    };
-    udGridSize_ = spin(16, 96, 8, 40);
-    udFijnheid_ = spin(1, 3, 1, 2);
-    SpinEditSchaal_ = spin(1, 25, 1, 1);
     lblZoomen_ = new QLabel(this);
     lblFijnheid_ = new QLabel(this);
     lblSchaal_ = new QLabel(this);
+    // A refused number is named in the hint line with the range the box takes.
+    const auto spin = [this](QLabel* label, int min, int max, int stap, int start) {
+        auto* vak = new TGeheelVak(min, max, stap, start, this);
+        connect(vak, &TGeheelVak::Geweigerd, this, [this, label, min, max] {
+            QString naam = label->text();
+            if (naam.endsWith(u':')) {
+                naam.chop(1);
+            }
+            emit Weigering(QString::fromStdString(teksten_[TekstInvoerGeheel])
+                               .arg(naam, QString::number(min), QString::number(max)));
+        });
+        return vak;
+    };
+    udGridSize_ = spin(lblZoomen_, 16, 96, 8, 40);
+    udFijnheid_ = spin(lblFijnheid_, 1, 3, 1, 2);
+    SpinEditSchaal_ = spin(lblSchaal_, 1, 25, 1, 1);
     rooster->addWidget(lblZoomen_, 0, 0);
     rooster->addWidget(udGridSize_, 0, 1);
     rooster->addWidget(lblFijnheid_, 1, 0);

@@ -1,7 +1,9 @@
 #include "ui/Exporteren.h"
 
+#include "drawing/StructuurTekening.h"
 #include "text/Bestandstoegang.h"
 #include "ui/AnalyseVenster.h"
+#include "ui/Constructievenster.h"
 #include "ui/Tekenvlak.h"
 
 #include <QBuffer>
@@ -100,12 +102,12 @@ TPlaat PlaatVan(const TAnalyseVenster& venster) {
             }};
 }
 
-TPlaat PlaatVan(const TTekenvlak& vlak) {
-    return {vlak.size(),
-            [&vlak](QPainter& painter) {
-                if (vlak.Teken) {
-                    vlak.Teken(painter);
-                }
+TPlaat PlaatVan(const TfrmConstructie& editor) {
+    const QSize grootte = editor.Tekenvlak()->size();
+    return {grootte,
+            [&editor, grootte](QPainter& painter) {
+                TekenConstructie(painter, editor.Constructie(), TSelectie{}, editor.Instellingen(),
+                                 grootte);
             },
             false};
 }

@@ -13,7 +13,7 @@ class QWidget;
 namespace kx {
 
 class TAnalyseVenster;
-class TTekenvlak;
+class TfrmConstructie;
 class Teksten;
 
 enum class TExportSoort { Pdf, Svg, Png };
@@ -23,9 +23,10 @@ std::optional<TExportSoort> ExportSoort(const QString& naam);
 // The name as chosen, with ".pdf" appended when its extension names no export kind.
 QString MetExportExtensie(const QString& naam);
 
-// The whole picture of an analysis window or of the editor's drawing surface.
+// The whole picture of an analysis window, or the editor's drawing as output shows it: the
+// structure on its grid, without what follows the mouse (the items under it, a drag).
 TPlaat PlaatVan(const TAnalyseVenster& venster);
-TPlaat PlaatVan(const TTekenvlak& vlak);
+TPlaat PlaatVan(const TfrmConstructie& editor);
 
 // Writes the picture as PDF (A4 pages), SVG or PNG (its size in screen pixels) through the safe
 // save routine; on failure returns the message that says why, else an empty text.

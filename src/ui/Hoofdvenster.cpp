@@ -37,6 +37,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
@@ -151,6 +153,9 @@ TmdiPlastokinetica::TmdiPlastokinetica(TDialogen& dialogen, const QString& progr
             &TmdiPlastokinetica::MechanismeGekozen);
     connect(zijpaneel_, &TZijpaneel::EigenMechanismeGewisseld, this,
             &TmdiPlastokinetica::EigenMechanismeGewisseld);
+    connect(&document_, &TDocument::StructuurGewijzigd, this, &TmdiPlastokinetica::VolgGeldigheid);
+    connect(&document_.Geschiedenis(), &QUndoStack::cleanChanged, this,
+            [this](bool schoon) { setWindowModified(!schoon); });
 
     mpDialoog_ = std::make_unique<TFormMpInvullen>(teksten_, this);
     help_ = std::make_unique<TfrmHelpOnderwerpen>(teksten_, programmaMap_);
@@ -273,12 +278,20 @@ void TmdiPlastokinetica::Opnieuw() {
     document_.Geschiedenis().redo();
 }
 
-void TmdiPlastokinetica::ZetTitel() {
+QString TmdiPlastokinetica::Titeltekst() const {
     QString titel = Q(teksten_[TekstTitel]);
     if (!document_.Bestandsnaam().empty()) {
         titel += " - " + Q(document_.Bestandsnaam());
     }
-    setWindowTitle(titel);
+    return titel;
+}
+
+void TmdiPlastokinetica::ZetTitel() {
+    // The changed mark goes where the placeholder stands; one in the name itself is written
+    // twice, which the title shows as it is.
+    const QString markering = QStringLiteral("[*]");
+    setWindowTitle(Titeltekst().replace(markering, markering + markering) + markering);
+    setWindowModified(document_.Gewijzigd());
 }
 
 void TmdiPlastokinetica::showEvent(QShowEvent* gebeurtenis) {
@@ -347,12 +360,7 @@ void TmdiPlastokinetica::MaakEditor() {
                                   [this](double mp) { return mpDialoog_->Vraag(mp, this); });
     connect(editor_, &TfrmConstructie::Weigering, this,
             [this](const QString& tekst) { zijpaneel_->Aanwijzing()->setText(tekst); });
-    connect(editor_, &TfrmConstructie::Aanwijzing, this, [this](int tekst) {
-        const int eigen = TekstEersteAanwijzing + static_cast<int>(toestand_.Bewerking);
-        // The full-table hint names the most bars a structure holds.
-        zijpaneel_->Aanwijzing()->setText(
-            Q(VulIn(teksten_[tekst >= 0 ? tekst : eigen], {std::to_string(MaxSlots)})));
-    });
+    connect(editor_, &TfrmConstructie::Aanwijzing, this, &TmdiPlastokinetica::ToonAanwijzing);
     auto* venster = new TKindvenster;
     venster->setWidget(editor_);
     venster->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -362,6 +370,13 @@ void TmdiPlastokinetica::MaakEditor() {
     editorVenster_ = venster;
     editor_->ZetBewerking(toestand_.Bewerking);
     venster->showMaximized();
+}
+
+void TmdiPlastokinetica::ToonAanwijzing(int tekst) {
+    const int eigen = TekstEersteAanwijzing + static_cast<int>(toestand_.Bewerking);
+    // The full-table hint names the most bars a structure holds.
+    zijpaneel_->Aanwijzing()->setText(
+        Q(VulIn(teksten_[tekst >= 0 ? tekst : eigen], {std::to_string(MaxSlots)})));
 }
 
 void TmdiPlastokinetica::ToonKindvenster(QMdiSubWindow* venster) {
@@ -387,6 +402,8 @@ std::string TmdiPlastokinetica::LaadConstructie(const std::string& bron, int sta
         return melding;
     }
     SluitAnalysevensters();
+    // A refusal said about the previous structure no longer applies.
+    ToonAanwijzing(-1);
     // The mechanisms of the previous structure are no longer on offer, nor its hinge places.
     zijpaneel_->VulMechanismeKeuze({}, -1);
     toestand_.GekozenMechanisme = 0;
@@ -517,6 +534,7 @@ void TmdiPlastokinetica::VoerAnalyseUit() {
     krachten_.Bereken(document_.Constructie(), MechanismeOpgaven(analyse_),
                       analyse_.MaatgevendMechanisme);
     document_.ZetResultatenGeldig(true);
+    VolgGeldigheid();
     ++aantalAnalyses_;
     eigenAnalyse_.reset();
     if (toestand_.EigenMechanisme) {
@@ -556,12 +574,14 @@ void TmdiPlastokinetica::ToonKrachtsverdeling() {
     ToonAnalysevenster(kindKrachtsverdeling);
 }
 
+// The views draw the structure that was analysed, which an out-of-date window keeps showing
+// beside its results.
 TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
     if (kind == kindHoeBezwijken) {
         auto* venster = new TfrmHoeBezwijken(teksten_, toestand_.GekozenMechanisme);
         venster->ZetTekenaar(
             [this, venster](QPainter& painter, Weergavegebied& gebied, Klikgebieden& klik) {
-                const TViewContext context{analyse_, document_.Constructie(),
+                const TViewContext context{analyse_, krachten_.Constructie(),
                                            toestand_.WeergaveOpties, teksten_};
                 TekenHoeBezwijken(painter, gebied, venster->Eerste, klik, context);
             });
@@ -579,7 +599,7 @@ TAnalyseVenster* TmdiPlastokinetica::MaakAnalysevenster(int kind) {
         venster->ZetTekenaar([this, venster](QPainter& painter, Weergavegebied& gebied,
                                              Klikgebieden& klik) {
             const TViewContext context{
-                analyse_, document_.Constructie(), toestand_.WeergaveOpties, teksten_,
+                analyse_, krachten_.Constructie(), toestand_.WeergaveOpties, teksten_,
                 static_cast<double>(venster->ScrollBox()->viewport()->height())};
             if (venster->EigenGetoond() && eigenAnalyse_) {
                 klik[KlikArbeid] = {{}, -1};
@@ -637,6 +657,14 @@ void TmdiPlastokinetica::HertekenAnalysevensters() {
     for (int kind = 0; kind < 3; ++kind) {
         if (auto* venster = Analysevenster(kind)) {
             venster->Herteken();
+        }
+    }
+}
+
+void TmdiPlastokinetica::VolgGeldigheid() {
+    for (int kind = 0; kind < 3; ++kind) {
+        if (auto* venster = Analysevenster(kind)) {
+            venster->ZetVerouderd(!document_.ResultatenGeldig());
         }
     }
 }
@@ -746,7 +774,7 @@ std::optional<std::pair<TPlaat, QString>> TmdiPlastokinetica::ActievePlaat() con
         return std::nullopt;
     }
     if (actief == editorVenster_ && editor_) {
-        return std::pair{PlaatVan(*editor_->Tekenvlak()), windowTitle()};
+        return std::pair{PlaatVan(*editor_), Titeltekst()};
     }
     for (int kind = 0; kind < 3; ++kind) {
         if (actief == kinderen_[kind]) {
@@ -758,8 +786,19 @@ std::optional<std::pair<TPlaat, QString>> TmdiPlastokinetica::ActievePlaat() con
 }
 
 void TmdiPlastokinetica::Afdrukken() {
-    if (const auto plaat = ActievePlaat()) {
-        OpenAfdrukvoorbeeld(plaat->first, plaat->second, this);
+    const auto plaat = ActievePlaat();
+    if (!plaat) {
+        return;
+    }
+    QPrintPreviewDialog* voorbeeld = OpenAfdrukvoorbeeld(plaat->first, plaat->second, this);
+    // A page at a size that can be read: most of the screen, the page as wide as the window.
+    if (const QScreen* scherm = screen()) {
+        const QRect vlak = scherm->availableGeometry();
+        voorbeeld->resize(vlak.width() * 3 / 4, vlak.height() * 9 / 10);
+        voorbeeld->move(vlak.center() - voorbeeld->rect().center());
+    }
+    if (auto* pagina = voorbeeld->findChild<QPrintPreviewWidget*>()) {
+        pagina->fitToWidth();
     }
 }
 

@@ -123,12 +123,18 @@ private:
     void ZetGeschiedenisTeksten();
     // Opens a structure file; on failure shows why and changes nothing.
     bool OpenBestand(const std::string& naam);
+    // The program's name and the file's, without the changed mark.
+    QString Titeltekst() const;
     void ZetTitel();
     void MaakEditor();
     void ToonAnalysevenster(int kind);
     TAnalyseVenster* MaakAnalysevenster(int kind);
     void SluitAnalysevensters();
     void HertekenAnalysevensters();
+    // Marks the open analysis windows out of date while the results are stale.
+    void VolgGeldigheid();
+    // The hint line: a text by index, or the hint of the tool in use for -1.
+    void ToonAanwijzing(int tekst);
     void MechanismeGekozen(int index);
     void MechanismeAangeklikt(int index);
     // The own mechanism: switched on or off beside the chooser, a place clicked in the virtual

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 
 namespace kx {
 
@@ -19,7 +20,8 @@ TfrmInfo::TfrmInfo(const Teksten& teksten, QWidget* ouder)
     : QDialog(ouder, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       imaInfo_(new QLabel(this)), lblInfo_(new QLabel(this)),
       chkOpstartInfo_(new QCheckBox(VensterTekst(teksten[TekstInfoOpnieuwTonen]), this)),
-      cmbTaal_(new QComboBox(this)) {
+      cmbTaal_(new QComboBox(this)),
+      btnSluiten_(new QPushButton(VensterTekst(teksten[TekstInfoSluiten]), this)) {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(VensterTekst(teksten[TekstInfoTitel]));
     imaInfo_->setObjectName(QStringLiteral("imaInfo"));
@@ -54,6 +56,11 @@ TfrmInfo::TfrmInfo(const Teksten& teksten, QWidget* ouder)
     indeling->addWidget(lblInfo_, 0, 1, 1, 2);
     indeling->addWidget(chkOpstartInfo_, 1, 0, 1, 2);
     indeling->addWidget(cmbTaal_, 1, 2);
+    // The box has no frame of its own, so it carries its own way out; Escape works too.
+    btnSluiten_->setObjectName(QStringLiteral("btnSluiten"));
+    btnSluiten_->setDefault(true);
+    connect(btnSluiten_, &QPushButton::clicked, this, &QDialog::accept);
+    indeling->addWidget(btnSluiten_, 2, 2);
 
     imaInfo_->installEventFilter(this);
     lblInfo_->installEventFilter(this);

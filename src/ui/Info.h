@@ -5,13 +5,14 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 
 namespace kx {
 
 class Teksten;
 
-// The about box, shown modally; a click on its picture or text closes it. It is also where
-// the start screen can be switched on again and the language is chosen.
+// The about box, shown modally; its close button or a click on its picture or text closes it. It is
+// also where the start screen can be switched on again and the language is chosen.
 class TfrmInfo : public QDialog {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ public:
     QLabel* lblInfo() const { return lblInfo_; }
     QCheckBox* chkOpstartInfo() const { return chkOpstartInfo_; }
     QComboBox* cmbTaal() const { return cmbTaal_; }
+    QPushButton* btnSluiten() const { return btnSluiten_; }
 
 protected:
     bool eventFilter(QObject* object, QEvent* gebeurtenis) override;
@@ -35,6 +37,7 @@ private:
     QLabel* lblInfo_;
     QCheckBox* chkOpstartInfo_;
     QComboBox* cmbTaal_;
+    QPushButton* btnSluiten_;
 };
 
 } // namespace kx

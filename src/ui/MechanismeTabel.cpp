@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -53,6 +54,13 @@ std::optional<double> PiekMomentverhouding(const TKrachtenanalyse& krachten, int
     return verhoudingen[static_cast<std::size_t>(mechanisme)];
 }
 
+int WaaromGeenMomentverhouding(double bezwijklast) {
+    if (IsOneindigeLast(bezwijklast)) {
+        return TekstGeenVerhoudingOneindig;
+    }
+    return Afkappen(bezwijklast) == 0.0 ? TekstGeenVerhoudingNul : TekstGeenVerhoudingEvenwicht;
+}
+
 std::vector<int> DraaiendeScharnieren(const TMechanisme& mechanisme) {
     std::vector<int> nummers(mechanisme.DraaiendeScharnieren.begin(),
                              mechanisme.DraaiendeScharnieren.end());
@@ -80,6 +88,10 @@ void TMechanismeModel::Vernieuw() {
         sleutels_.push_back(Sorteersleutel(knopen));
     }
     endResetModel();
+}
+
+int TMechanismeModel::Maatgevend() const {
+    return analyse_.MaatgevendMechanisme;
 }
 
 int TMechanismeModel::rowCount(const QModelIndex& ouder) const {
@@ -134,6 +146,12 @@ QVariant TMechanismeModel::data(const QModelIndex& index, int rol) const {
     if (rol == SorteerRol) {
         return Sorteerwaarde(index.row(), index.column());
     }
+    if (rol == Qt::ToolTipRole && index.column() == kolMomentverhouding &&
+        !PiekMomentverhouding(krachten_, index.row())) {
+        const double fp =
+            analyse_.Mechanismen[static_cast<std::size_t>(index.row())].Vgl.Bezwijklast;
+        return Q(teksten_[WaaromGeenMomentverhouding(fp)]);
+    }
     if (rol == Qt::FontRole && index.row() == analyse_.MaatgevendMechanisme) {
         QFont vet;
         vet.setBold(true);
@@ -182,6 +200,29 @@ TMechanismeTabel::TMechanismeTabel(const TAnalyse& analyse, const TKrachtenanaly
 void TMechanismeTabel::Vernieuw() {
     model_->Vernieuw();
     resizeColumnsToContents();
+    PasMechanismekolomAan();
+}
+
+void TMechanismeTabel::PasMechanismekolomAan() {
+    const int kolom = TMechanismeModel::kolMechanisme;
+    const int rijen = model_->rowCount();
+    if (rijen == 0) {
+        return;
+    }
+    QFont vet = font();
+    vet.setBold(true);
+    const QFontMetrics maat(vet);
+    // Every number is at most as wide as the last; the governing row adds its words.
+    int breedte = maat.horizontalAdvance(model_->index(rijen - 1, kolom).data().toString());
+    for (const int rij : {0, model_->Maatgevend()}) {
+        if (rij >= 0 && rij < rijen) {
+            breedte = std::max(breedte,
+                               maat.horizontalAdvance(model_->index(rij, kolom).data().toString()));
+        }
+    }
+    // The cell's own margins on both sides, as the style pads a cell.
+    const int rand = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    setColumnWidth(kolom, std::max(columnWidth(kolom), breedte + 2 * rand));
 }
 
 QSize TMechanismeTabel::sizeHint() const {

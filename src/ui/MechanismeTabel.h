@@ -19,6 +19,9 @@ struct TMechanisme;
 // found no force distribution (as where Fp is infinite).
 std::optional<double> PiekMomentverhouding(const TKrachtenanalyse& krachten, int mechanisme);
 
+// Why a mechanism with this collapse load has no peak |M|/Mp: a text index.
+int WaaromGeenMomentverhouding(double bezwijklast);
+
 // Numbers (1-based, ascending) of the nodes at which a plastic hinge of the mechanism rotates.
 std::vector<int> DraaiendeScharnieren(const TMechanisme& mechanisme);
 
@@ -36,6 +39,8 @@ public:
 
     // Takes the results of a new analysis.
     void Vernieuw();
+    // The row of the governing mechanism.
+    int Maatgevend() const;
 
     int rowCount(const QModelIndex& ouder = {}) const override;
     int columnCount(const QModelIndex& ouder = {}) const override;
@@ -73,6 +78,10 @@ signals:
     void MechanismeAangeklikt(int index);
 
 private:
+    // The mechanism column as wide as its widest text, the governing row's in bold, which
+    // measuring the rows in sight can miss.
+    void PasMechanismekolomAan();
+
     TMechanismeModel* model_;
     QSortFilterProxyModel* sortering_;
 };

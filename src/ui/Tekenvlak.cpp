@@ -1,6 +1,7 @@
 #include "ui/Tekenvlak.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace kx {
@@ -9,7 +10,8 @@ TTekenvlak::TTekenvlak(QWidget* ouder) : QWidget(ouder) {
     setMouseTracking(true);
 }
 
-void TTekenvlak::paintEvent(QPaintEvent*) {
+void TTekenvlak::paintEvent(QPaintEvent* gebeurtenis) {
+    bijwerkvak_ = gebeurtenis->rect();
     QPainter painter(this);
     if (Teken) {
         Teken(painter);

@@ -14,6 +14,8 @@ public:
 
     // Draws the whole picture; called on every paint.
     std::function<void(QPainter&)> Teken;
+    // The part of the surface the paint in progress renews, in its pixels.
+    QRect Bijwerkvak() const { return bijwerkvak_; }
 
 signals:
     void Geschilderd();
@@ -26,6 +28,9 @@ protected:
     void mousePressEvent(QMouseEvent* gebeurtenis) override;
     void mouseMoveEvent(QMouseEvent* gebeurtenis) override;
     void mouseReleaseEvent(QMouseEvent* gebeurtenis) override;
+
+private:
+    QRect bijwerkvak_;
 };
 
 } // namespace kx

@@ -21,7 +21,8 @@ TfrmWanneerBezwijken::TfrmWanneerBezwijken(const Teksten& teksten, QWidget* oude
     rij->setContentsMargins(4, 2, 4, 2);
     rij->addWidget(wissen_);
     rij->addStretch(1);
-    static_cast<QBoxLayout*>(layout())->insertWidget(0, balk_);
+    // Below the banner that marks an out-of-date result.
+    static_cast<QBoxLayout*>(layout())->insertWidget(1, balk_);
     balk_->hide();
 }
 

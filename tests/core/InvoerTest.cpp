@@ -97,6 +97,22 @@ TEST(InvoerMp, GeheleGetallenVan1Tot999) {
     EXPECT_EQ(InvoerMp("Mp").Weigering, TekstInvoerGeenGetal);
 }
 
+// The zoom box: whole numbers within its range only, spaces and a trailing ",0" allowed.
+TEST(InvoerGeheel, GeheleGetallenBinnenHetBereik) {
+    for (const auto& [tekst, waarde] : std::vector<std::pair<std::string, double>>{
+             {"16", 16.0}, {" 48 ", 48.0}, {"96,0", 96.0}, {"+40", 40.0}}) {
+        EXPECT_EQ(InvoerGeheel(tekst, 16, 96).Waarde, waarde) << tekst;
+    }
+    for (const std::string tekst : {"15", "97", "0", "-40", "40,5", "1e2"}) {
+        const TInvoer uitkomst = InvoerGeheel(tekst, 16, 96);
+        EXPECT_FALSE(uitkomst.Waarde) << tekst;
+        EXPECT_EQ(uitkomst.Weigering, tekst == "1e2" ? TekstInvoerGeenGetal : TekstInvoerGeheel)
+            << tekst;
+    }
+    EXPECT_EQ(InvoerGeheel("", 1, 3).Weigering, TekstInvoerGeenGetal);
+    EXPECT_EQ(InvoerGeheel("4", 1, 3).Grens, 3.0);
+}
+
 TEST(InvoerBelastingComponent, InStappenVanDeFijnheidEnNooitNul) {
     const TConstructieBelasting omlaag{0, 0.0, 2.0, true};
     for (const auto& [fijnheid, verwacht] :

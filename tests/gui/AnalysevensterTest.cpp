@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 
 #include <numeric>
 
@@ -265,6 +266,10 @@ TEST_F(Analysevenster, MechanismeTabelVanHetVoorbeeld) {
     EXPECT_EQ(cel(0, 3), "1");
     EXPECT_GT(cel(1, 3).toDouble(), 1.0);
     EXPECT_EQ(cel(2, 3), QString());
+    // An empty cell says why in its tooltip; a cell with a value has none.
+    EXPECT_EQ(tabel.model()->index(2, 3).data(Qt::ToolTipRole).toString().toStdString(),
+              venster->Tekst()[TekstGeenVerhoudingOneindig]);
+    EXPECT_FALSE(tabel.model()->index(1, 3).data(Qt::ToolTipRole).isValid());
     EXPECT_TRUE(tabel.model()->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(tabel.model()->index(1, 0).data(Qt::FontRole).value<QFont>().bold());
 
@@ -318,6 +323,15 @@ TEST_F(Analysevenster, DeGrootsteConstructieBladertMetToetsenEnLinks) {
         return venster->Analyse().Mechanismen[static_cast<std::size_t>(nummer - 1)].Vgl.Bezwijklast;
     };
     EXPECT_EQ(volgorde.front() - 1, venster->Analyse().MaatgevendMechanisme);
+    // The governing row's number and words, in bold, fit their column with the cell's margins,
+    // wherever that row lies.
+    QFont vet = tabel.font();
+    vet.setBold(true);
+    const int rand = tabel.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &tabel) + 1;
+    const QString maatgevend =
+        tabel.Model()->index(venster->Analyse().MaatgevendMechanisme, 0).data().toString();
+    ASSERT_TRUE(maatgevend.endsWith(QStringLiteral(" (Maatgevend)")));
+    EXPECT_GE(tabel.columnWidth(0), QFontMetrics(vet).horizontalAdvance(maatgevend) + 2 * rand);
     for (std::size_t i = 1; i < volgorde.size(); ++i) {
         ASSERT_LE(fp(volgorde[i - 1]), fp(volgorde[i])) << i;
     }

@@ -33,9 +33,12 @@ protected:
     QString Pad(const QString& naam) const { return map.filePath(naam); }
     std::string Naam() const { return venster->Document().Bestandsnaam(); }
     bool Gewijzigd() const { return venster->Document().Gewijzigd(); }
-    // The caption without the " - [child]" that the frame adds while a child is maximised.
+    // The caption without the changed mark's place and the " - [child]" that the frame adds
+    // while a child is maximised.
     QString Titel() const {
-        return venster->windowTitle().remove(QRegularExpression(R"( - \[[^\]]*\]$)"));
+        return venster->windowTitle()
+            .remove(QRegularExpression(R"( - \[[^\]]*\]$)"))
+            .remove(QStringLiteral("[*]"));
     }
     QString Kwijt(const QString& pad, const QString& reden) const {
         return "Het bestand \"" + pad + "\" kan niet worden " + reden;
@@ -521,7 +524,7 @@ TEST_F(Opstart, EngelsAlsHetGekozenIsEnGevondenWordt) {
     StartIn(TTaal::Engels);
     Toon();
     EXPECT_EQ(Menus(), EngelseMenus);
-    EXPECT_EQ(venster->windowTitle().section(" - ", 0, 0), "Plastokinetica");
+    EXPECT_EQ(venster->windowTitle().section(" - ", 0, 0), "Plastokinetica[*]");
     const TZijpaneel& paneel = *venster->Zijpaneel();
     EXPECT_EQ(paneel.GroepConstructieAanpassen()->title(), "Structure input");
     EXPECT_EQ(paneel.Kop(TZijpaneel::grpHoeBezwijken)->Tekst(),

@@ -122,15 +122,19 @@ TEST_F(KleineVensters, StartschermBewaartHetVinkje) {
     }
 }
 
-// The about box is where the start screen is switched on again and the language chosen: a
-// click on its text or picture and Escape all close it and write both.
+// The about box is where the start screen is switched on again and the language chosen: its
+// close button, a click on its text or picture and Escape all close it and write both.
 TEST_F(KleineVensters, InfoBewaartVinkjeEnTaalBijElkeManierVanSluiten) {
     const std::function<void(TfrmInfo&)> manieren[] = {
         [](TfrmInfo& info) { QTest::mouseClick(info.lblInfo(), Qt::LeftButton); },
         [](TfrmInfo& info) {
             QTest::mouseClick(info.imaInfo(), Qt::LeftButton, {}, {40, 40});
         },
-        [](TfrmInfo& info) { QTest::keyClick(&info, Qt::Key_Escape); }};
+        [](TfrmInfo& info) { QTest::keyClick(&info, Qt::Key_Escape); },
+        [](TfrmInfo& info) {
+            EXPECT_EQ(info.btnSluiten()->text(), QStringLiteral("Sluiten"));
+            QTest::mouseClick(info.btnSluiten(), Qt::LeftButton);
+        }};
     bool toon = true;
     TTaal taal = TTaal::Nederlands;
     for (const auto& sluit : manieren) {
