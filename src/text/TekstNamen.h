@@ -290,6 +290,17 @@ enum TekstNaam : int {
     TekstLaatstePagina,
     TekstPaginaVan,
     TekstNaarPagina,
+    TekstFoutNaamTeLang,
+    TekstFoutTeVeelKoppelingen,
+    TekstFoutSchijffout,
+    TekstFoutTeGrootVoorSysteem,
+    TekstFoutTeVeelOpen,
+    TekstFoutInGebruik,
+    TekstFoutGeheugenVol,
+    TekstFoutMapAlleenLezen,
+    TekstFoutTijdelijkNietToegestaan,
+    TekstHerstelVraag,
+    TekstHerstelVraagZonderNaam,
     EindeTekstTabel
 };
 
