@@ -128,7 +128,8 @@ private:
     // Opens a structure file; on failure shows why and changes nothing.
     bool OpenBestand(const std::string& naam);
     void ZetTitel();
-    // Offers the recovery copies one by one; true when one was taken up.
+    // Offers the recovery copies one by one; true when one was chosen (a copy that cannot be
+    // read is said and stays for the next start).
     bool BiedHerstelkopieAan();
     void MaakEditor();
     void ToonAnalysevenster(int kind);
