@@ -1,10 +1,11 @@
+#include "text/Bestandstoegang.h"
 #include "ui/Dialogen.h"
+#include "ui/Herstelkopie.h"
 #include "ui/Hoofdvenster.h"
 #include "ui/Instellingen.h"
 #include "ui/Pictogram.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QFont>
 
 #include <cstdio>
@@ -59,10 +60,17 @@ int main(int argc, char* argv[]) {
     }
     kx::TStandaardDialogen dialogen;
     kx::TmdiPlastokinetica venster(dialogen);
-    // A structure file given by the desktop (a double-click, "Open with") is opened at once.
-    if (const QStringList argumenten = QApplication::arguments(); argumenten.size() > 1) {
-        venster.OpenBijStart(QFileInfo(argumenten.at(1)).absoluteFilePath().toStdString());
+    // A structure file given by the desktop (a double-click, "Open with") is opened at once. Qt
+    // has taken its own options out of argv; the name stays in bytes, whatever its encoding.
+    if (argc > 1) {
+        venster.OpenBijStart(kx::AbsoluutPad(argv[1]));
     }
+    // Stopped from outside, the unsaved edits go to a recovery copy first.
+    kx::TNoodstop noodstop;
+    QObject::connect(&noodstop, &kx::TNoodstop::Gestopt, &venster, [&venster](int signaal) {
+        venster.Noodopslag();
+        QCoreApplication::exit(128 + signaal);
+    });
     venster.showMaximized();
     return QApplication::exec();
 }

@@ -7,11 +7,12 @@
 #include <chrono>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace kx {
 
@@ -21,6 +22,9 @@ namespace fs = std::filesystem;
 using TSoort = TBestandsfout::TSoort;
 
 constexpr int PogingenVoorTijdelijkeNaam = 100;
+constexpr std::size_t HexCijfers = 16;
+// The point before, the point and hexadecimal digits after, and the closing "~".
+constexpr std::size_t TijdelijkeToevoeging = 1 + 1 + HexCijfers + 1;
 
 // A descriptor that is closed once; Sluit reports whether the close itself succeeded.
 class TDescriptor {
@@ -43,7 +47,7 @@ private:
 };
 
 TBestandsfout Fout(TSoort soort) {
-    return {soort, {}, 0};
+    return {soort, 0, 0};
 }
 
 std::string Reden(const Teksten& t, const TBestandsfout& fout) {
@@ -71,7 +75,25 @@ std::string Reden(const Teksten& t, const TBestandsfout& fout) {
     case TSoort::OngeldigGetal:
         return t[TekstFoutOngeldigGetal];
     case TSoort::Overig:
-        return VulIn(t[TekstFoutOverig], {fout.Systeemtekst});
+        return VulIn(t[TekstFoutOverig], {std::to_string(fout.Foutnummer)});
+    case TSoort::NaamTeLang:
+        return t[TekstFoutNaamTeLang];
+    case TSoort::TeVeelKoppelingen:
+        return t[TekstFoutTeVeelKoppelingen];
+    case TSoort::Schijffout:
+        return t[TekstFoutSchijffout];
+    case TSoort::BestandTeGrootVoorSysteem:
+        return t[TekstFoutTeGrootVoorSysteem];
+    case TSoort::TeVeelOpen:
+        return t[TekstFoutTeVeelOpen];
+    case TSoort::InGebruik:
+        return t[TekstFoutInGebruik];
+    case TSoort::GeheugenVol:
+        return t[TekstFoutGeheugenVol];
+    case TSoort::MapAlleenLezen:
+        return t[TekstFoutMapAlleenLezen];
+    case TSoort::TijdelijkNietToegestaan:
+        return t[TekstFoutTijdelijkNietToegestaan];
     }
     return {};
 }
@@ -108,28 +130,115 @@ TBestandsfout ControleerBestaand(const std::string& doel, struct stat& status, b
     return {};
 }
 
-std::string TijdelijkeNaam(const fs::path& doel, int poging) {
-    const auto tik = static_cast<unsigned long long>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
-    const unsigned long long getal =
-        (tik ^ (static_cast<unsigned long long>(::getpid()) << 20)) +
-        static_cast<unsigned long long>(poging) * 0x9E3779B97F4A7C15ULL;
-    std::array<char, 17> hex{};
-    for (std::size_t i = 0; i < 16; ++i) {
-        hex[i] = "0123456789abcdef"[(getal >> (4 * i)) & 0xF];
+// The file name, cut where a character begins, short enough to leave room for the addition.
+std::string Kern(const std::string& bestandsnaam) {
+    constexpr std::size_t ruimte = NAME_MAX - TijdelijkeToevoeging;
+    if (bestandsnaam.size() <= ruimte) {
+        return bestandsnaam;
     }
-    fs::path naam = doel.parent_path() / ("." + doel.filename().string() + "." + hex.data() + "~");
-    return naam.string();
+    std::size_t eind = ruimte;
+    while (eind > 0 && (static_cast<unsigned char>(bestandsnaam[eind]) & 0xC0U) == 0x80U) {
+        --eind;
+    }
+    return bestandsnaam.substr(0, eind);
 }
 
-// Creates a file of its own beside doel; never opens one that already exists.
+std::string TijdelijkeNaam(const fs::path& doel, unsigned long long getal) {
+    std::string hex(HexCijfers, '0');
+    for (std::size_t i = 0; i < HexCijfers; ++i) {
+        hex[i] = "0123456789abcdef"[(getal >> (4 * i)) & 0xFU];
+    }
+    return (doel.parent_path() / ("." + Kern(doel.filename().string()) + "." + hex + "~")).string();
+}
+
+bool IsTijdelijkeNaamVan(const std::string& naam, const fs::path& doel) {
+    const std::string begin = "." + Kern(doel.filename().string()) + ".";
+    if (naam.size() != begin.size() + HexCijfers + 1 || naam.compare(0, begin.size(), begin) != 0 ||
+        naam.back() != '~') {
+        return false;
+    }
+    const std::string_view hex = std::string_view(naam).substr(begin.size(), HexCijfers);
+    return hex.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+}
+
+unsigned long long Willekeurig(int poging) {
+    const auto tik = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    return (tik ^ (static_cast<unsigned long long>(::getpid()) << 20)) +
+           static_cast<unsigned long long>(poging) * 0x9E3779B97F4A7C15ULL;
+}
+
+bool ZelfdeBestand(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// A save holds a lock on its temporary file until the rename, so that a file without a lock was
+// left by a save that ended before its time. A file system without locks gives none: such a
+// file is then never taken for a leftover.
+enum class TSlot { Vast, BijIemandAnders, Onmogelijk };
+
+TSlot Vergrendel(int fd) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        return TSlot::Vast;
+    }
+    return errno == EWOULDBLOCK ? TSlot::BijIemandAnders : TSlot::Onmogelijk;
+}
+
+// Removes the file at pad when it is a regular file that no running save holds.
+void VerwijderAchtergebleven(const fs::path& pad) {
+    TDescriptor fd(::open(pad.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat geopend {};
+    struct stat nu {};
+    if (!fd.Open() || ::fstat(fd.Fd(), &geopend) != 0 || !S_ISREG(geopend.st_mode) ||
+        Vergrendel(fd.Fd()) != TSlot::Vast) {
+        return;
+    }
+    if (::lstat(pad.c_str(), &nu) == 0 && ZelfdeBestand(geopend, nu)) {
+        ::unlink(pad.c_str());
+    }
+}
+
+void RuimAchtergeblevenOp(const fs::path& doel) {
+    const fs::path map = doel.parent_path().empty() ? fs::path(".") : doel.parent_path();
+    std::error_code fout;
+    std::vector<fs::path> achtergebleven;
+    for (auto item = fs::directory_iterator(map, fout); !fout && item != fs::directory_iterator();
+         item.increment(fout)) {
+        if (IsTijdelijkeNaamVan(item->path().filename().string(), doel)) {
+            achtergebleven.push_back(item->path());
+        }
+    }
+    for (const fs::path& pad : achtergebleven) {
+        VerwijderAchtergebleven(pad);
+    }
+}
+
+// Whether fd, locked, is still the file called naam: a clean-up elsewhere may have taken it
+// for a leftover between its creation and the lock.
+bool NogVanOns(int fd, const std::string& naam) {
+    if (Vergrendel(fd) == TSlot::BijIemandAnders) {
+        return false;
+    }
+    struct stat geopend {};
+    struct stat nu {};
+    return ::fstat(fd, &geopend) == 0 && ::lstat(naam.c_str(), &nu) == 0 &&
+           ZelfdeBestand(geopend, nu);
+}
+
+// Creates and locks a file of its own beside doel; never opens one that already exists.
 int MaakTijdelijk(const fs::path& doel, std::string& naam) {
     for (int poging = 0; poging < PogingenVoorTijdelijkeNaam; ++poging) {
-        naam = TijdelijkeNaam(doel, poging);
+        naam = TijdelijkeNaam(doel, Willekeurig(poging));
         const int fd =
             ::open(naam.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd >= 0 || errno != EEXIST) {
+        if (fd < 0 && errno != EEXIST) {
             return fd;
+        }
+        if (fd >= 0 && NogVanOns(fd, naam)) {
+            return fd;
+        }
+        if (fd >= 0) {
+            ::close(fd);
         }
     }
     errno = EEXIST;
@@ -159,6 +268,26 @@ bool NeemRechtenOver(int fd, const struct stat& oud) {
     return ::fchmod(fd, oud.st_mode & 07777) == 0;
 }
 
+// Why no temporary file could be made beside the target: for a file that may itself be
+// written, the sentence says that a safe save needs one.
+TBestandsfout GeenTijdelijk(int fout, bool bestaand) {
+    if (fout != EACCES && fout != EPERM) {
+        return Systeemfout(fout, false);
+    }
+    return Fout(bestaand ? TSoort::TijdelijkNietToegestaan : TSoort::MapAlleenLezen);
+}
+
+// The owner's write bit of the folder counts as it does for the file.
+TBestandsfout ControleerMap(const fs::path& doel, bool bestaand) {
+    const fs::path map = doel.parent_path().empty() ? fs::path(".") : doel.parent_path();
+    struct stat status {};
+    if (::stat(map.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) ||
+        (status.st_mode & S_IWUSR) != 0) {
+        return {};
+    }
+    return GeenTijdelijk(EACCES, bestaand);
+}
+
 // Makes the rename itself durable; a folder that cannot be synced is no reason to fail.
 void SyncMap(const fs::path& map) {
     TDescriptor fd(::open(map.empty() ? "." : map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -170,8 +299,10 @@ void SyncMap(const fs::path& map) {
 TBestandsfout SchrijfTijdelijk(const fs::path& doel, const std::string& tijdelijk, int fd,
                                std::string_view inhoud, const struct stat* oud) {
     TDescriptor bestand(fd);
-    const bool gelukt = (oud == nullptr || NeemRechtenOver(fd, *oud)) && SchrijfAlles(fd, inhoud) &&
-                        ::fsync(fd) == 0 && bestand.Sluit() &&
+    // A second descriptor keeps the lock past the checked close, until after the rename.
+    const TDescriptor slot(::dup(fd));
+    const bool gelukt = slot.Open() && (oud == nullptr || NeemRechtenOver(fd, *oud)) &&
+                        SchrijfAlles(fd, inhoud) && ::fsync(fd) == 0 && bestand.Sluit() &&
                         ::rename(tijdelijk.c_str(), doel.c_str()) == 0;
     if (!gelukt) {
         const int fout = errno;
@@ -203,8 +334,24 @@ TBestandsfout Systeemfout(int fout, bool bijLezen) {
         return Fout(TSoort::SchijfAlleenLezen);
     case EISDIR:
         return Fout(TSoort::IsMap);
+    case ENAMETOOLONG:
+        return Fout(TSoort::NaamTeLang);
+    case ELOOP:
+        return Fout(TSoort::TeVeelKoppelingen);
+    case EIO:
+        return Fout(TSoort::Schijffout);
+    case EFBIG:
+        return Fout(TSoort::BestandTeGrootVoorSysteem);
+    case EMFILE:
+    case ENFILE:
+        return Fout(TSoort::TeVeelOpen);
+    case EBUSY:
+    case ETXTBSY:
+        return Fout(TSoort::InGebruik);
+    case ENOMEM:
+        return Fout(TSoort::GeheugenVol);
     default:
-        return {TSoort::Overig, std::strerror(fout), 0};
+        return {TSoort::Overig, fout, 0};
     }
 }
 
@@ -263,16 +410,26 @@ TBestandsfout LeesGewoonBestand(const std::string& pad, std::size_t grens, std::
 TBestandsfout SchrijfBestandVeilig(const std::string& pad, std::string_view inhoud) {
     const fs::path doel = Doel(pad);
     struct stat oud {};
-    bool bestaat = false;
-    if (const TBestandsfout fout = ControleerBestaand(doel.string(), oud, bestaat)) {
+    bool bestaand = false;
+    if (const TBestandsfout fout = ControleerBestaand(doel.string(), oud, bestaand)) {
         return fout;
     }
+    if (const TBestandsfout fout = ControleerMap(doel, bestaand)) {
+        return fout;
+    }
+    RuimAchtergeblevenOp(doel);
     std::string tijdelijk;
     const int fd = MaakTijdelijk(doel, tijdelijk);
     if (fd < 0) {
-        return Systeemfout(errno, false);
+        return GeenTijdelijk(errno, bestaand);
     }
-    return SchrijfTijdelijk(doel, tijdelijk, fd, inhoud, bestaat ? &oud : nullptr);
+    return SchrijfTijdelijk(doel, tijdelijk, fd, inhoud, bestaand ? &oud : nullptr);
+}
+
+std::string AbsoluutPad(const std::string& naam) {
+    std::error_code fout;
+    const fs::path pad = fs::absolute(fs::path(naam), fout);
+    return fout ? naam : pad.string();
 }
 
 std::string LeesMelding(const Teksten& teksten, const std::string& naam,

@@ -8,7 +8,7 @@ namespace kx {
 
 class Teksten;
 
-// Why a file could not be read or saved, in the user's terms; the system's own text is kept
+// Why a file could not be read or saved, in the user's terms; the system's error number is kept
 // only for failures without a sentence of their own.
 struct TBestandsfout {
     enum class TSoort {
@@ -24,10 +24,19 @@ struct TBestandsfout {
         TeGroot,
         OngeldigGetal, // the structure holds a number that cannot be written
         Overig,
+        NaamTeLang,
+        TeVeelKoppelingen,
+        Schijffout,
+        BestandTeGrootVoorSysteem,
+        TeVeelOpen,
+        InGebruik,
+        GeheugenVol,
+        MapAlleenLezen,         // a new file cannot be made in the folder
+        TijdelijkNietToegestaan // the file may be written, but no temporary file beside it
     };
 
     TSoort Soort = TSoort::Geen;
-    std::string Systeemtekst;
+    int Foutnummer = 0;    // the system's error number of Overig
     std::size_t Grens = 0; // the size limit that TeGroot exceeded
 
     explicit operator bool() const { return Soort != TSoort::Geen; }
@@ -42,11 +51,18 @@ TBestandsfout Systeemfout(int fout, bool bijLezen);
 TBestandsfout LeesGewoonBestand(const std::string& pad, std::size_t grens, std::string& inhoud);
 
 // Replaces the file at pad (or the file a link there points to) by inhoud, or creates it. The
-// bytes go to a new temporary file beside it, are flushed and synced, and only then renamed over
-// the target, which keeps the permissions of the file it replaces. Any failure leaves the old
-// file as it was and removes the temporary file; an existing file that is not writable, or
-// that is not a regular file, is never replaced.
+// bytes go to a new temporary file beside it, named "." + the file name + "." + 16 hexadecimal
+// digits + "~" and within NAME_MAX bytes (the file name shortened if need be), are flushed and
+// synced, and only then renamed over the target, which keeps the permissions of the file it
+// replaces. Any failure leaves the old file as it was and removes the temporary file; an existing
+// file that is not writable, or that is not a regular file, is never replaced; a folder in which no
+// temporary file may be made refuses the save. Temporary files of this target left by a save
+// that was killed are removed first; those of a save still running elsewhere stay.
 TBestandsfout SchrijfBestandVeilig(const std::string& pad, std::string_view inhoud);
+
+// naam made absolute against the working folder, byte for byte: a name that is not valid UTF-8
+// stays the name of the same file.
+std::string AbsoluutPad(const std::string& naam);
 
 // The sentences, from teksten, of a failed read or save of the file naam.
 std::string LeesMelding(const Teksten& teksten, const std::string& naam, const TBestandsfout& fout);

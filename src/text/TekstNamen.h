@@ -315,6 +315,17 @@ enum TekstNaam : int {
     TekstGeenVerhoudingOneindig,
     TekstGeenVerhoudingNul,
     TekstGeenVerhoudingEvenwicht,
+    TekstFoutNaamTeLang,
+    TekstFoutTeVeelKoppelingen,
+    TekstFoutSchijffout,
+    TekstFoutTeGrootVoorSysteem,
+    TekstFoutTeVeelOpen,
+    TekstFoutInGebruik,
+    TekstFoutGeheugenVol,
+    TekstFoutMapAlleenLezen,
+    TekstFoutTijdelijkNietToegestaan,
+    TekstHerstelVraag,
+    TekstHerstelVraagZonderNaam,
     EindeTekstTabel
 };
 

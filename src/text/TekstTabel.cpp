@@ -300,7 +300,7 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstFoutIsMap, "Bestand - reden", "dit is een map, geen bestand"},
     {TekstFoutGeenGewoonBestand, "Bestand - reden", "dit is geen gewoon bestand"},
     {TekstFoutTeGroot, "Bestand - reden", "het bestand is groter dan %1 kB"},
-    {TekstFoutOverig, "Bestand - reden", "het besturingssysteem meldt een fout (%1)"},
+    {TekstFoutOverig, "Bestand - reden", "het besturingssysteem meldt foutnummer %1"},
     {TekstFoutOngeldigGetal, "Bestand - reden", "de constructie bevat een ongeldig getal"},
     {TekstVertalingGenegeerd, "Vertaling - genegeerd",
      " De ingebouwde teksten blijven in gebruik."},
@@ -634,6 +634,26 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
      "Geen momentenlijn: dit mechanisme beweegt zonder dat er een scharnier draait (Fp is 0)."},
     {TekstGeenVerhoudingEvenwicht, "grdMechanismen.|M|/Mp - geen evenwicht",
      "Geen momentenlijn: bij deze bezwijklast is geen krachtsverdeling in evenwicht gevonden."},
+    {TekstFoutNaamTeLang, "Bestand - reden", "de naam is te lang"},
+    {TekstFoutTeVeelKoppelingen, "Bestand - reden", "de naam loopt via te veel koppelingen"},
+    {TekstFoutSchijffout, "Bestand - reden", "de schijf meldt een lees- of schrijffout"},
+    {TekstFoutTeGrootVoorSysteem, "Bestand - reden",
+     "het bestand wordt groter dan het systeem toestaat"},
+    {TekstFoutTeVeelOpen, "Bestand - reden", "er zijn te veel bestanden tegelijk open"},
+    {TekstFoutInGebruik, "Bestand - reden", "het bestand is in gebruik"},
+    {TekstFoutGeheugenVol, "Bestand - reden", "er is niet genoeg geheugen"},
+    {TekstFoutMapAlleenLezen, "Bestand - reden", "in deze map mogen geen bestanden worden gemaakt"},
+    {TekstFoutTijdelijkNietToegestaan, "Bestand - reden",
+     "het bestand zelf mag worden overschreven, maar in de map mogen geen bestanden worden "
+     "gemaakt, en veilig opslaan zet de nieuwe inhoud eerst in een tijdelijk bestand naast het "
+     "oude"},
+    {TekstHerstelVraag, "Herstelkopie - vraag",
+     "Het programma werd gestopt terwijl de constructie \"%1\" veranderd was en nog niet "
+     "opgeslagen. Er is een herstelkopie van bewaard. Wilt u die openen? Bij Nee wordt de kopie "
+     "verwijderd."},
+    {TekstHerstelVraagZonderNaam, "Herstelkopie - vraag",
+     "Het programma werd gestopt terwijl een nieuwe constructie nog niet was opgeslagen. Er is een "
+     "herstelkopie van bewaard. Wilt u die openen? Bij Nee wordt de kopie verwijderd."},
 }};
 
 consteval bool IndexenOpVolgorde() {

@@ -40,6 +40,10 @@ void TStandaardDialogen::Informatie(QWidget* ouder, const QString& tekst) {
     QMessageBox::information(ouder, QString(), tekst, QMessageBox::Ok);
 }
 
+void TStandaardDialogen::Waarschuwing(QWidget* ouder, const QString& tekst) {
+    QMessageBox::warning(ouder, QString(), tekst, QMessageBox::Ok);
+}
+
 TAntwoord TStandaardDialogen::VraagJaNeeAnnuleren(QWidget* ouder, const QString& tekst) {
     const auto knop = QMessageBox::warning(ouder, QString(), tekst,
                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
@@ -60,6 +64,8 @@ QString TStandaardDialogen::KiesTeOpenen(QWidget* ouder, const QString& filter, 
     QFileDialog dialoog(ouder, QString(), laatsteOpen_, filters.join(";;"));
     dialoog.setAcceptMode(QFileDialog::AcceptOpen);
     dialoog.setFileMode(QFileDialog::AnyFile);
+    // "PORTAAL.KX" is a structure too.
+    dialoog.setFilter(dialoog.filter() & ~QDir::CaseSensitive);
     dialoog.selectNameFilter(GekozenFilter(filters, filterIndex));
     if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty()) {
         return {};

@@ -16,6 +16,8 @@ public:
 
     // An information message with one OK button.
     virtual void Informatie(QWidget* ouder, const QString& tekst) = 0;
+    // A warning with one OK button: a file that could not be read or saved.
+    virtual void Waarschuwing(QWidget* ouder, const QString& tekst) = 0;
     // A warning with Yes, No and Cancel; closing the box cancels.
     virtual TAntwoord VraagJaNeeAnnuleren(QWidget* ouder, const QString& tekst) = 0;
     // A question with Yes and No, No the default; closing the box answers No.
@@ -31,6 +33,7 @@ public:
 class TStandaardDialogen : public TDialogen {
 public:
     void Informatie(QWidget* ouder, const QString& tekst) override;
+    void Waarschuwing(QWidget* ouder, const QString& tekst) override;
     TAntwoord VraagJaNeeAnnuleren(QWidget* ouder, const QString& tekst) override;
     bool VraagJaNee(QWidget* ouder, const QString& tekst) override;
     QString KiesTeOpenen(QWidget* ouder, const QString& filter, int filterIndex) override;

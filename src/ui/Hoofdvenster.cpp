@@ -13,6 +13,7 @@
 #include "ui/Datamap.h"
 #include "ui/Dialogen.h"
 #include "ui/Exporteren.h"
+#include "ui/Herstelkopie.h"
 #include "ui/HtmlVenster.h"
 #include "ui/Info.h"
 #include "ui/Instellingen.h"
@@ -43,6 +44,8 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTime>
+
+#include <cstdio>
 
 namespace kx {
 
@@ -308,7 +311,11 @@ void TmdiPlastokinetica::OpenBijStart(const std::string& naam) {
 
 void TmdiPlastokinetica::Opstarten() {
     if (!vertalingsMelding_.empty()) {
-        dialogen_.Informatie(this, Q(vertalingsMelding_));
+        dialogen_.Waarschuwing(this, Q(vertalingsMelding_));
+    }
+    if (BiedHerstelkopieAan()) {
+        NeemFocus();
+        return;
     }
     if (!startbestand_.empty() || !LeesToonOpstartscherm()) {
         ToonConstructievenster();
@@ -333,6 +340,42 @@ void TmdiPlastokinetica::Opstarten() {
         NeemFocus();
     });
     startscherm_->show();
+}
+
+bool TmdiPlastokinetica::BiedHerstelkopieAan() {
+    for (const THerstelkopie& kopie : Herstelkopieen()) {
+        const QString vraag = kopie.Bestandsnaam.empty()
+                                  ? Q(teksten_[TekstHerstelVraagZonderNaam])
+                                  : Q(VulIn(teksten_[TekstHerstelVraag], {kopie.Bestandsnaam}));
+        if (!dialogen_.VraagJaNee(this, vraag)) {
+            VerwijderHerstelkopie(kopie);
+            continue;
+        }
+        ToonConstructievenster();
+        LaadConstructie("");
+        if (const std::string melding = LaadConstructie(kopie.Pad); !melding.empty()) {
+            dialogen_.Waarschuwing(this, Q(melding));
+            return true;
+        }
+        VerwijderHerstelkopie(kopie);
+        document_.ZetBestandsnaam(kopie.Bestandsnaam);
+        // Taken up, the edits are as unsaved as they were.
+        document_.Geschiedenis().resetClean();
+        ZetTitel();
+        return true;
+    }
+    return false;
+}
+
+void TmdiPlastokinetica::Noodopslag() {
+    if (!document_.Gewijzigd()) {
+        return;
+    }
+    const std::string melding =
+        BewaarHerstelkopie(document_.Constructie(), document_.Bestandsnaam(), teksten_);
+    if (!melding.empty()) {
+        std::fprintf(stderr, "plastokinetica: %s\n", melding.c_str());
+    }
 }
 
 void TmdiPlastokinetica::NeemFocus() {
@@ -450,7 +493,7 @@ bool TmdiPlastokinetica::SlaOpAls(const std::string& naam) {
         locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
         locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
     if (!melding.empty()) {
-        dialogen_.Informatie(this, Q(melding));
+        dialogen_.Waarschuwing(this, Q(melding));
         return false;
     }
     document_.Opgeslagen(naam);
@@ -481,7 +524,7 @@ void TmdiPlastokinetica::Openen() {
 
 bool TmdiPlastokinetica::OpenBestand(const std::string& naam) {
     if (const std::string melding = LaadConstructie(naam); !melding.empty()) {
-        dialogen_.Informatie(this, Q(melding));
+        dialogen_.Waarschuwing(this, Q(melding));
         return false;
     }
     document_.ZetBestandsnaam(naam);
@@ -814,7 +857,7 @@ void TmdiPlastokinetica::Exporteren() {
     const QString naam = MetExportExtensie(gekozen);
     if (const QString melding = Exporteer(plaat->first, naam, plaat->second, teksten_);
         !melding.isEmpty()) {
-        dialogen_.Informatie(this, melding);
+        dialogen_.Waarschuwing(this, melding);
     }
 }
 

@@ -75,9 +75,13 @@ public:
     void Opnieuw();
     // A structure file to open at start-up instead of offering the start screen.
     void OpenBijStart(const std::string& naam);
-    // Start-up after the window is first shown: the message of a refused translation file, then
-    // the start screen or an empty structure, or the file given to open.
+    // Start-up after the window is first shown: the message of a refused translation file, a
+    // recovery copy to take up, then the start screen or an empty structure, or the file given
+    // to open.
     void Opstarten();
+    // For a stop from outside: a changed structure goes to a recovery copy, offered at the next
+    // start; a failure is said on stderr, as no window will show it.
+    void Noodopslag();
 
     const TToestand& Toestand() const { return toestand_; }
     const TConstructie& Constructie() const { return document_.Constructie(); }
@@ -126,6 +130,9 @@ private:
     // The program's name and the file's, without the changed mark.
     QString Titeltekst() const;
     void ZetTitel();
+    // Offers the recovery copies one by one; true when one was chosen (a copy that cannot be
+    // read is said and stays for the next start).
+    bool BiedHerstelkopieAan();
     void MaakEditor();
     void ToonAnalysevenster(int kind);
     TAnalyseVenster* MaakAnalysevenster(int kind);

@@ -1,7 +1,12 @@
 #include "ui/Instellingen.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <cstdio>
+#include <set>
 
 namespace kx {
 
@@ -13,9 +18,30 @@ const QString LeesNaam = QStringLiteral("ToonOpstartscherm");
 const QString SchrijfNaam = QStringLiteral("ToonOpstartScherm");
 const QString TaalNaam = QStringLiteral("Taal");
 
-std::unique_ptr<QSettings> TestInstellingen() {
+QString Instellingenbestand() {
     const QString map = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return std::make_unique<QSettings>(map + QStringLiteral("/Kx/Kx.ini"), QSettings::IniFormat);
+    return map + QStringLiteral("/Kx/Kx.ini");
+}
+
+// A missing file is fine: it is made at the first write.
+bool IsGewoonOfAfwezig(const QString& pad) {
+    const QFileInfo bestand(pad);
+    return !bestand.exists() || bestand.isFile();
+}
+
+// In both languages: the language is one of the settings skipped.
+void MeldOvergeslagen(const QString& pad) {
+    static std::set<QString> gemeld;
+    if (!gemeld.insert(pad).second) {
+        return;
+    }
+    const QByteArray naam = QFile::encodeName(pad);
+    std::fprintf(stderr,
+                 "plastokinetica: de instellingen in \"%s\" worden overgeslagen: dit is geen "
+                 "gewoon bestand.\n"
+                 "plastokinetica: the settings in \"%s\" are skipped: this is not a regular "
+                 "file.\n",
+                 naam.constData(), naam.constData());
 }
 
 // A 32-bit integer as written; a hand-edited "true" or "false" is read as meant.
@@ -28,21 +54,23 @@ bool AlsSchakelaar(const QVariant& waarde) {
 } // namespace
 
 std::unique_ptr<QSettings> OpenGebruikersInstellingen() {
-    if (QStandardPaths::isTestModeEnabled()) {
-        return TestInstellingen();
-    }
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Kx"),
-                                       QSettings::NativeFormat);
-#else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("Kx"), QStringLiteral("Kx"));
+    if (!QStandardPaths::isTestModeEnabled()) {
+        return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Kx"),
+                                           QSettings::NativeFormat);
+    }
 #endif
+    const QString pad = Instellingenbestand();
+    if (!IsGewoonOfAfwezig(pad)) {
+        MeldOvergeslagen(pad);
+        return nullptr;
+    }
+    return std::make_unique<QSettings>(pad, QSettings::IniFormat);
 }
 
 bool LeesToonOpstartscherm() {
     const auto instellingen = OpenGebruikersInstellingen();
-    if (instellingen->status() == QSettings::AccessError) {
+    if (!instellingen || instellingen->status() == QSettings::AccessError) {
         return false;
     }
     for (const QString& naam : {LeesNaam, SchrijfNaam}) {
@@ -56,7 +84,7 @@ bool LeesToonOpstartscherm() {
 
 void SchrijfToonOpstartscherm(bool toon) {
     const auto instellingen = OpenGebruikersInstellingen();
-    if (instellingen->status() == QSettings::AccessError) {
+    if (!instellingen || instellingen->status() == QSettings::AccessError) {
         return;
     }
     instellingen->remove(LeesNaam);
@@ -70,6 +98,9 @@ QString Taalnaam(TTaal taal) {
 
 TTaal LeesTaal() {
     const auto instellingen = OpenGebruikersInstellingen();
+    if (!instellingen) {
+        return TTaal::Nederlands;
+    }
     const QString naam = instellingen->value(TaalNaam).toString();
     return naam.compare(Taalnaam(TTaal::Engels), Qt::CaseInsensitive) == 0 ? TTaal::Engels
                                                                            : TTaal::Nederlands;
@@ -77,7 +108,7 @@ TTaal LeesTaal() {
 
 void SchrijfTaal(TTaal taal) {
     const auto instellingen = OpenGebruikersInstellingen();
-    if (instellingen->status() == QSettings::AccessError) {
+    if (!instellingen || instellingen->status() == QSettings::AccessError) {
         return;
     }
     instellingen->setValue(TaalNaam, Taalnaam(taal));

@@ -3,8 +3,10 @@
 #include "drawing/WeergaveOpties.h"
 #include "model/Knoopbetekenis.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kx {
@@ -33,14 +35,17 @@ struct TToestand {
     std::vector<TScharnierplaats> EigenScharnieren;
 };
 
-// The name as chosen, with ".kx" appended unless it already ends in exactly ".kx".
+// The name as chosen, with ".kx" appended unless it already ends in ".kx" in any case: the
+// open dialog shows "PORTAAL.KX" among the structures, so that name stands as it is.
 inline std::string MetExtensie(const std::string& naam) {
-    const std::string extensie = ".kx";
+    const std::string_view extensie = ".kx";
     if (naam.size() >= extensie.size() &&
-        naam.compare(naam.size() - extensie.size(), extensie.size(), extensie) == 0) {
+        std::equal(extensie.begin(), extensie.end(), naam.end() - 3, [](char klein, char c) {
+            return klein == (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+        })) {
         return naam;
     }
-    return naam + extensie;
+    return naam + std::string(extensie);
 }
 
 } // namespace kx

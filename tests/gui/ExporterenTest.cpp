@@ -127,7 +127,7 @@ TEST_F(ExporterenTest, ElkeViewHoudtZijnTekstenEnZijnGrootte) {
 }
 
 // The editor's drawing goes whole onto one page; a name without a known extension becomes a
-// PDF; a file that cannot be written is reported.
+// PDF; a file that cannot be written is reported with a warning.
 TEST_F(ExporterenTest, EditorOpEenBladzijdeEnFoutenGemeld) {
     venster->ToonConstructievenster();
     const QSize grootte = venster->Constructievenster()->Tekenvlak()->size();
@@ -141,6 +141,7 @@ TEST_F(ExporterenTest, EditorOpEenBladzijdeEnFoutenGemeld) {
     EXPECT_EQ(dialogen.Meldingen[0].toStdString(),
               "Het bestand \"" + map.filePath(QStringLiteral("geen/map/editor.svg")).toStdString() +
                   "\" kan niet worden opgeslagen: de map bestaat niet.");
+    EXPECT_EQ(dialogen.Waarschuwingen, dialogen.Meldingen);
 }
 
 // A long view fills several A4 pages: every page break lies in a white gap of the picture.

@@ -1,6 +1,8 @@
 #include "Hulp.h"
 #include "model/Bestand.h"
+#include "text/Bestandstoegang.h"
 #include "ui/Datamap.h"
+#include "ui/Herstelkopie.h"
 #include "ui/Pictogram.h"
 
 #include <QFontMetrics>
@@ -9,6 +11,8 @@
 #include <QPointer>
 #include <QRegularExpression>
 
+#include <csignal>
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace kx {
@@ -81,9 +85,8 @@ TEST_F(Hoofdvenster, VolleStaventabelNoemtHetMaximumInDeAanwijzing) {
 // "portaal" is saved as "portaal.kx". A file that only the appended ".kx" makes an existing one
 // is replaced only after a question of the program's own, No going back to the dialog; the full
 // name was the dialog's own question. A named file is saved without a dialog; a name chosen to
-// open gets ".kx" too.
+// open gets ".kx" too, unless it ends in ".kx" in any case.
 TEST_F(Hoofdvenster, OpslaanEnOpenenVullenPuntKxAan) {
-    EXPECT_EQ(MetExtensie("PORTAAL.KX"), "PORTAAL.KX.kx");
     Start();
     ASSERT_TRUE(QFile::copy(Voorbeeldbestand, Pad("portaal.kx")));
     const TConstructie bestaand = Lees(Pad("portaal.kx"));
@@ -124,6 +127,19 @@ TEST_F(Hoofdvenster, OpslaanEnOpenenVullenPuntKxAan) {
     EXPECT_TRUE(dialogen.Meldingen.isEmpty());
     EXPECT_EQ(venster->Constructie(), Lees(Voorbeeldbestand));
     EXPECT_EQ(Titel(), "Plastokinetica - " + Pad("rek.txt.kx"));
+
+    Bewerk();
+    dialogen.OpslaanAntwoorden = {Pad("PORTAAL.KX")};
+    venster->OpslaanAls();
+    const TConstructie bewerkt = venster->Constructie();
+    EXPECT_EQ(Lees(Pad("PORTAAL.KX")), bewerkt);
+    EXPECT_FALSE(QFile::exists(Pad("PORTAAL.KX.kx")));
+    venster->Nieuw();
+    dialogen.OpenAntwoorden = {Pad("PORTAAL.KX")};
+    venster->Openen();
+    EXPECT_TRUE(dialogen.Meldingen.isEmpty());
+    EXPECT_EQ(venster->Constructie(), bewerkt);
+    EXPECT_EQ(Naam(), Pad("PORTAAL.KX").toStdString());
 }
 
 // A structure saved at 2 m per grid cell opens at 2 m per grid cell, with the same metres.
@@ -201,6 +217,8 @@ TEST_F(Hoofdvenster, OpslaanvraagBijNieuwOpenenEnSluiten) {
             const QStringList melding{
                 Kwijt(Pad("ontbreekt/x.kx"), "opgeslagen: de map bestaat niet.")};
             EXPECT_EQ(dialogen.Meldingen, g.naam.contains("ontbreekt") ? melding : QStringList());
+            EXPECT_EQ(dialogen.Waarschuwingen, dialogen.Meldingen);
+            dialogen.Waarschuwingen.clear();
         }
     }
 }
@@ -237,6 +255,7 @@ TEST_F(Hoofdvenster, MisluktOpenenLaatAllesZoalsHetWas) {
     EXPECT_EQ(dialogen.Meldingen[1],
               Kwijt(Pad("bestaat-niet.kx"), "gelezen: het bestand bestaat niet."));
     EXPECT_EQ(dialogen.Meldingen[2], Kwijt(fifo, "gelezen: dit is geen gewoon bestand."));
+    EXPECT_EQ(dialogen.Waarschuwingen, dialogen.Meldingen);
     EXPECT_EQ(venster->Constructie(), voor);
     EXPECT_EQ(Naam(), Voorbeeldbestand.toStdString());
     EXPECT_EQ(Titel(), titel);
@@ -253,6 +272,7 @@ TEST_F(Hoofdvenster, AnalysevenstersLevenTotHetLaden) {
     venster->Editorvenster()->showMinimized();
     venster->ToonHoeBezwijken();
     EXPECT_EQ(dialogen.Meldingen, QStringList{"Er staan geen krachten op de constructie. "});
+    EXPECT_TRUE(dialogen.Waarschuwingen.isEmpty());
     EXPECT_FALSE(venster->Editorvenster()->isMinimized());
     EXPECT_EQ(venster->Werkvlak()->activeSubWindow(), venster->Editorvenster());
     EXPECT_FALSE(venster->Document().ResultatenGeldig());
@@ -571,6 +591,8 @@ TEST_F(Opstart, VertalingInDeWerkmap) {
         StartIn(taal);
         Toon();
         EXPECT_EQ(dialogen.Meldingen, QStringList{melding});
+        EXPECT_EQ(dialogen.Waarschuwingen, dialogen.Meldingen);
+        dialogen.Waarschuwingen.clear();
         EXPECT_EQ(Menus(), taal == TTaal::Engels ? EngelseMenus : NederlandseMenus);
         EXPECT_NE(venster->Constructievenster(), nullptr);
     }
@@ -604,6 +626,80 @@ TEST_F(Opstart, BestandBijDeStartOpentZonderStartscherm) {
         EXPECT_FALSE(Gewijzigd());
         EXPECT_EQ(AantalStaven(), g.staven);
     }
+
+    // A name that is not UTF-8, given relative to the working folder as a shell passes it, is
+    // opened byte for byte.
+    const std::string naam = "na\xefve \xff.kx";
+    const std::string volledig = QFile::encodeName(map.path()).toStdString() + "/" + naam;
+    ASSERT_TRUE(std::filesystem::copy_file(Voorbeeldbestand.toStdString(), volledig));
+    dialogen.Meldingen.clear();
+    {
+        const TWerkmap hier(map.path());
+        StartIn(TTaal::Nederlands, true).OpenBijStart(AbsoluutPad(naam));
+    }
+    Toon();
+    EXPECT_TRUE(dialogen.Meldingen.isEmpty()) << dialogen.Meldingen.join("\n").toStdString();
+    EXPECT_EQ(Naam(), volledig);
+    EXPECT_EQ(venster->Constructie(), Lees(Voorbeeldbestand));
+}
+
+// Stopped from outside with unsaved edits, the structure goes to a recovery copy in the user's
+// data folder; the next start offers it: Ja takes it up under its name and still unsaved, Nee
+// removes it. Without edits nothing is kept.
+TEST_F(Hoofdvenster, StopVanBuitenBewaartEenHerstelkopie) {
+    Start();
+    int gestopt = 0;
+    const auto stop = [&](int signaal) {
+        TNoodstop noodstop;
+        QObject::connect(&noodstop, &TNoodstop::Gestopt, [&](int s) {
+            gestopt = s;
+            venster->Noodopslag();
+        });
+        gestopt = 0;
+        std::raise(signaal);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return gestopt != 0; }, 2000));
+        EXPECT_EQ(gestopt, signaal);
+    };
+    stop(SIGTERM);
+    EXPECT_TRUE(Herstelkopieen().empty());
+
+    ASSERT_TRUE(QFile::copy(Voorbeeldbestand, Pad("portaal.kx")));
+    dialogen.OpenAntwoorden = {Pad("portaal.kx")};
+    venster->Openen();
+    Bewerk();
+    const TConstructie bewerkt = Nu();
+    stop(SIGTERM);
+    ASSERT_EQ(Herstelkopieen().size(), 1U);
+    EXPECT_EQ(Herstelkopieen()[0].Bestandsnaam, Pad("portaal.kx").toStdString());
+    EXPECT_EQ(Lees(Pad("portaal.kx")), Lees(Voorbeeldbestand));
+
+    dialogen.JaNeeAntwoorden = {true};
+    Start();
+    EXPECT_EQ(dialogen.Vragen,
+              QStringList{"Het programma werd gestopt terwijl de constructie \"" +
+                          Pad("portaal.kx") +
+                          "\" veranderd was en nog niet opgeslagen. Er is een herstelkopie van "
+                          "bewaard. Wilt u die openen? Bij Nee wordt de kopie verwijderd."});
+    EXPECT_EQ(Nu(), bewerkt);
+    EXPECT_TRUE(Gewijzigd());
+    EXPECT_EQ(Naam(), Pad("portaal.kx").toStdString());
+    EXPECT_EQ(Titel(), "Plastokinetica - " + Pad("portaal.kx"));
+    EXPECT_TRUE(Herstelkopieen().empty());
+
+    venster->Nieuw();
+    Bewerk();
+    stop(SIGHUP);
+    ASSERT_EQ(Herstelkopieen().size(), 1U);
+    dialogen.Vragen.clear();
+    Start();
+    EXPECT_EQ(dialogen.Vragen,
+              QStringList{"Het programma werd gestopt terwijl een nieuwe constructie nog niet was "
+                          "opgeslagen. Er is een herstelkopie van bewaard. Wilt u die openen? Bij "
+                          "Nee wordt de kopie verwijderd."});
+    EXPECT_EQ(AantalStaven(), 0);
+    EXPECT_FALSE(Gewijzigd());
+    EXPECT_TRUE(Herstelkopieen().empty());
+    EXPECT_TRUE(dialogen.Meldingen.isEmpty());
 }
 
 // Data files are found beside the program first, then in the installed data folder.

@@ -69,12 +69,18 @@ public:
     std::deque<QString> OpenAntwoorden;
     std::deque<QString> OpslaanAntwoorden;
 
+    // Every message in order; the warnings among them once more on their own.
     QStringList Meldingen;
+    QStringList Waarschuwingen;
     QStringList Vragen;
     int AantalOpenDialogen = 0;
     int AantalOpslaanDialogen = 0;
 
     void Informatie(QWidget*, const QString& tekst) override { Meldingen << tekst; }
+    void Waarschuwing(QWidget*, const QString& tekst) override {
+        Meldingen << tekst;
+        Waarschuwingen << tekst;
+    }
     TAntwoord VraagJaNeeAnnuleren(QWidget*, const QString& tekst) override {
         Vragen << tekst;
         return Neem(Antwoorden, TAntwoord::Nee);

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -14,8 +15,14 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <memory>
 #include <sstream>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace kx {
 namespace {
@@ -65,6 +72,68 @@ TEST_F(KleineVensters, InstellingenKerenTerug) {
     EXPECT_EQ(LeesTaal(), TTaal::Engels);
     Zet("Taal", "Klingon");
     EXPECT_EQ(LeesTaal(), TTaal::Nederlands);
+}
+
+// Runs lees in a thread of its own; a reader still waiting after two seconds counts as hung
+// and is released by a writer on the FIFO at pad.
+bool BlijftHangen(const QString& pad, const std::function<void()>& lees) {
+    std::atomic<bool> klaar = false;
+    std::thread draad([&] {
+        lees();
+        klaar = true;
+    });
+    for (int i = 0; i < 200 && !klaar; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    const bool hing = !klaar;
+    if (hing) {
+        ::close(::open(QFile::encodeName(pad).constData(), O_WRONLY | O_NONBLOCK));
+    }
+    draad.join();
+    return hing;
+}
+
+// Something other than a regular file where the settings live would hang the start (a FIFO
+// waits for a writer) or be replaced by one: the settings are skipped, said once on stderr in
+// both languages, read as if they could not be opened and never written.
+TEST_F(KleineVensters, InstellingenDieGeenGewoonBestandZijnWordenOvergeslagen) {
+    const QString pad = OpenGebruikersInstellingen()->fileName();
+    QFile::remove(pad);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(pad).path()));
+    const QByteArray naam = QFile::encodeName(pad);
+    const std::string melding = "plastokinetica: de instellingen in \"" + naam.toStdString() +
+                                "\" worden overgeslagen: dit is geen gewoon bestand.\n"
+                                "plastokinetica: the settings in \"" +
+                                naam.toStdString() +
+                                "\" are skipped: this is not a regular file.\n";
+    const struct {
+        std::function<bool()> maak;
+        std::string stderrTekst;
+    } gevallen[] = {
+        {[&] { return mkfifo(naam.constData(), 0600) == 0; }, melding},
+        {[&] { return QFile::link("/dev/null", pad); }, ""},
+    };
+    for (const auto& geval : gevallen) {
+        ASSERT_TRUE(geval.maak());
+        const QFileInfo voor(pad);
+        bool toon = true;
+        TTaal taal = TTaal::Engels;
+        testing::internal::CaptureStderr();
+        const bool hing = BlijftHangen(pad, [&] {
+            SchrijfToonOpstartscherm(true);
+            SchrijfTaal(TTaal::Engels);
+            toon = LeesToonOpstartscherm();
+            taal = LeesTaal();
+        });
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), geval.stderrTekst);
+        EXPECT_FALSE(hing);
+        EXPECT_FALSE(toon);
+        EXPECT_EQ(taal, TTaal::Nederlands);
+        const QFileInfo na(pad);
+        EXPECT_EQ(na.isSymLink(), voor.isSymLink());
+        EXPECT_FALSE(na.isFile());
+        ASSERT_TRUE(QFile::remove(pad));
+    }
 }
 
 // The check box follows the setting; each way out closes once, tells whether the example was
@@ -380,6 +449,66 @@ TEST(Dialogen, OpslaanvraagMetAnnulerenEnOpenenZonderExtensie) {
         dialogen.KiesTeOpenen(nullptr, "Alle (*.*)|*.*|Constructies (*.kx)|*.kx", 2);
     EXPECT_EQ(MetExtensie(gekozen.toStdString()), map.filePath("portaal.kx").toStdString());
     EXPECT_EQ(label, "Bestandsnaam:");
+}
+
+// A failed read or save warns; any other message informs.
+TEST(Dialogen, WaarschuwingEnInformatieHebbenHunEigenPictogram) {
+    TStandaardDialogen dialogen;
+    for (const bool waarschuwing : {true, false}) {
+        QMessageBox::Icon pictogram = QMessageBox::NoIcon;
+        QString tekst;
+        const auto nood = BijDialoog([&](QWidget* open) {
+            auto* box = qobject_cast<QMessageBox*>(open);
+            ASSERT_NE(box, nullptr);
+            pictogram = box->icon();
+            tekst = box->text();
+            ASSERT_NE(box->button(QMessageBox::Ok), nullptr);
+            box->button(QMessageBox::Ok)->click();
+        });
+        if (waarschuwing) {
+            dialogen.Waarschuwing(nullptr, "Kan niet worden gelezen.");
+        } else {
+            dialogen.Informatie(nullptr, "Er staan geen krachten op de constructie.");
+        }
+        EXPECT_EQ(pictogram, waarschuwing ? QMessageBox::Warning : QMessageBox::Information);
+        EXPECT_EQ(tekst, waarschuwing ? "Kan niet worden gelezen."
+                                      : "Er staan geen krachten op de constructie.");
+    }
+}
+
+// The open dialog lists structures whatever the case of their extension, and the name chosen
+// keeps its own extension.
+TEST(Dialogen, OpenenToontEenExtensieInHoofdletters) {
+    TStandaardDialogen dialogen;
+    QTemporaryDir map;
+    for (const char* naam : {"PORTAAL.KX", "klein.kx", "notitie.txt"}) {
+        QFile bestand(map.filePath(naam));
+        ASSERT_TRUE(bestand.open(QIODevice::WriteOnly));
+    }
+    QStringList getoond;
+    // The folder is read in the background: the list is taken a moment later.
+    const auto nood = BijDialoog([&](QWidget* open) {
+        auto* dialoog = qobject_cast<QFileDialog*>(open);
+        ASSERT_NE(dialoog, nullptr);
+        dialoog->setDirectory(map.path());
+        QTimer::singleShot(500, dialoog, [&map, &getoond, dialoog] {
+            const auto* model = dialoog->findChild<QFileSystemModel*>();
+            ASSERT_NE(model, nullptr);
+            const QModelIndex wortel = model->index(map.path());
+            for (int rij = 0; rij < model->rowCount(wortel); ++rij) {
+                getoond << model->index(rij, 0, wortel).data().toString();
+            }
+            getoond.sort();
+            auto* naam = dialoog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(naam, nullptr);
+            naam->setText("PORTAAL.KX");
+            QMetaObject::invokeMethod(dialoog, "accept");
+        });
+    });
+    const QString gekozen =
+        dialogen.KiesTeOpenen(nullptr, "Alle (*.*)|*.*|Constructies (*.kx)|*.kx", 2);
+    EXPECT_EQ(getoond, (QStringList{"PORTAAL.KX", "klein.kx"}));
+    EXPECT_EQ(MetExtensie(gekozen.toStdString()), map.filePath("PORTAAL.KX").toStdString());
 }
 
 // The plastic moment dialog keeps only the digits 0 to 9 (other scripts' digits would not
