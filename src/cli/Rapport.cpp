@@ -527,6 +527,34 @@ int AnalyseerBestand(const std::string& bron, const TOpdracht& opdracht, const T
     return melding.empty() ? 0 : 1;
 }
 
+// One file from reading to its output and PDF; returns its exit status.
+int VerwerkBestand(const std::string& bron, const TOpdracht& opdracht, const Teksten& teksten,
+                   TUitvoer& uitvoer, std::ostream& fout, const PdfSchrijver& pdf) {
+    TConstructie constructie;
+    TAnalyse analyse(teksten);
+    analyse.Decimaalteken = opdracht.Json || opdracht.Tabel ? '.' : Decimaalteken();
+    // The report prints only the governing mechanism's equation.
+    analyse.TermenSchrijven = opdracht.Json;
+    TUitslag uitslag;
+    std::string melding;
+    const int status =
+        AnalyseerBestand(bron, opdracht, teksten, constructie, analyse, uitslag, melding);
+    if (status != 0) {
+        uitvoer.Geweigerd(bron, status, melding);
+        return status;
+    }
+    uitvoer.Geanalyseerd(bron, constructie, analyse, uitslag);
+    if (opdracht.Pdf.empty()) {
+        return 0;
+    }
+    melding = pdf(opdracht.Pdf, constructie, analyse, uitslag);
+    if (!melding.empty()) {
+        fout << melding << "\n";
+        return 2;
+    }
+    return 0;
+}
+
 int Weiger(std::ostream& fout, const std::string& klacht, bool metGebruik) {
     fout << "kx-analyse: " << klacht << "\n";
     if (metGebruik) {
@@ -555,32 +583,10 @@ int VoerAnalyseUit(const std::vector<std::string>& argumenten, std::ostream& uit
         return Weiger(fout, klacht, false);
     }
     const Teksten teksten;
-    const char decimaalteken = opdracht.Json || opdracht.Tabel ? '.' : Decimaalteken();
     TUitvoer uitvoer(opdracht, uit, fout);
     int hoogste = 0;
     for (const auto& bron : opdracht.Bronnen) {
-        TConstructie constructie;
-        TAnalyse analyse(teksten);
-        analyse.Decimaalteken = decimaalteken;
-        // The report prints only the governing mechanism's equation.
-        analyse.TermenSchrijven = opdracht.Json;
-        TUitslag uitslag;
-        std::string melding;
-        int status =
-            AnalyseerBestand(bron, opdracht, teksten, constructie, analyse, uitslag, melding);
-        if (status == 0) {
-            uitvoer.Geanalyseerd(bron, constructie, analyse, uitslag);
-            if (!opdracht.Pdf.empty()) {
-                melding = pdf(opdracht.Pdf, constructie, analyse, uitslag);
-                status = melding.empty() ? 0 : 2;
-                if (status != 0) {
-                    fout << melding << "\n";
-                }
-            }
-        } else {
-            uitvoer.Geweigerd(bron, status, melding);
-        }
-        hoogste = std::max(hoogste, status);
+        hoogste = std::max(hoogste, VerwerkBestand(bron, opdracht, teksten, uitvoer, fout, pdf));
         if (!UitvoerGeschreven(uit, fout)) {
             return 2;
         }
