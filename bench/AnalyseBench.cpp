@@ -17,6 +17,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -129,6 +130,32 @@ std::string GebouwBestand() {
     return pad;
 }
 
+// A teacher's folder: 200 structure files, the textbook frames and the example in turn.
+std::vector<std::string> MapBestanden() {
+    const kx::Teksten teksten;
+    const std::filesystem::path map = "/tmp/kx-bench-map";
+    std::filesystem::create_directories(map);
+    auto raamwerken = kx::test::LeerboekRaamwerken();
+    raamwerken.push_back({"voorbeeld", kx::Voorbeeld(), 0.0});
+    std::vector<std::string> paden;
+    for (std::size_t i = 0; i < 200; ++i) {
+        const auto pad = (map / ("opgave-" + std::to_string(i + 1) + ".kx")).string();
+        if (const auto melding = kx::SchrijfConstructieNaarBestand(
+                pad, raamwerken[i % raamwerken.size()].Constructie, teksten, "", "");
+            !melding.empty()) {
+            throw std::runtime_error(melding);
+        }
+        paden.push_back(pad);
+    }
+    return paden;
+}
+
+std::vector<std::string> MetOpties(std::vector<std::string> opties) {
+    static const std::vector<std::string> bestanden = MapBestanden();
+    opties.insert(opties.end(), bestanden.begin(), bestanden.end());
+    return opties;
+}
+
 void KxAnalyse(benchmark::State& state, std::vector<std::string> argumenten) {
     argumenten.insert(argumenten.begin(), KX_ANALYSE);
     std::vector<char*> argv;
@@ -166,6 +193,15 @@ BENCHMARK_CAPTURE(KxAnalyse, keten_1820, std::vector<std::string>{Keten})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(KxAnalyse, gebouw_6x3, std::vector<std::string>{GebouwBestand()})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(KxAnalyse, map_200_tabel, MetOpties({"--tabel"}))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(KxAnalyse, map_200_rapport, MetOpties({}))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(KxAnalyse, map_200_json, MetOpties({"--json"}))
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(Gebouw, gebouw_10x3, 10, 3)->Unit(benchmark::kMillisecond);

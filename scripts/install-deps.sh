@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running need, only when one is missing.
+# Installs the Debian packages that building, testing, running and checking the package need,
+# only when one is missing.
 set -euo pipefail
 packages=(
     build-essential cmake make pkg-config
@@ -8,6 +9,7 @@ packages=(
     coinor-libclp-dev
     clang libclang-rt-14-dev
     fonts-liberation fonts-dejavu-core
+    lintian
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -10,13 +10,30 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
 // Without a display Qt would abort with advice to reinstall; a plain line serves the user
-// better, in both languages, since the language setting is only read once Qt runs. A platform
-// chosen by the caller is left to Qt.
+// better, in both languages, since the language setting is only read once Qt runs.
+[[noreturn]] void MeldGeenBeeldscherm(const std::string& redenNl, const std::string& redenEn) {
+    const std::string nl = "plastokinetica: er kan geen beeldscherm worden geopend (" + redenNl +
+                           "); start het programma in een grafische sessie.\n";
+    const std::string en = "plastokinetica: no display could be opened (" + redenEn +
+                           "); start the program in a graphical session.\n";
+    std::fputs((nl + en).c_str(), stderr);
+    std::_Exit(1);
+}
+
+std::string Omgeving(const char* naam) {
+    const char* waarde = std::getenv(naam);
+    return waarde != nullptr ? waarde : "";
+}
+
+// A platform chosen by the caller is left to Qt.
 bool HeeftBeeldscherm(int argc, char* argv[]) {
 #ifdef __linux__
     for (int i = 1; i < argc; ++i) {
@@ -24,11 +41,8 @@ bool HeeftBeeldscherm(int argc, char* argv[]) {
             return true;
         }
     }
-    const auto gezet = [](const char* naam) {
-        const char* waarde = std::getenv(naam);
-        return waarde != nullptr && *waarde != '\0';
-    };
-    return gezet("QT_QPA_PLATFORM") || gezet("DISPLAY") || gezet("WAYLAND_DISPLAY");
+    return !Omgeving("QT_QPA_PLATFORM").empty() || !Omgeving("DISPLAY").empty() ||
+           !Omgeving("WAYLAND_DISPLAY").empty();
 #else
     (void)argc;
     (void)argv;
@@ -36,18 +50,51 @@ bool HeeftBeeldscherm(int argc, char* argv[]) {
 #endif
 }
 
+// While the platform starts, Qt's messages wait: when it cannot open the display it ends with
+// a fatal message, which becomes the plain one; when it starts they are passed on.
+class TOpstartberichten {
+public:
+    TOpstartberichten() { Vorige = qInstallMessageHandler(&Bewaar); }
+    ~TOpstartberichten() {
+        qInstallMessageHandler(Vorige);
+        for (const auto& bericht : Berichten) {
+            Vorige(bericht.Soort, QMessageLogContext(), bericht.Tekst);
+        }
+    }
+    TOpstartberichten(const TOpstartberichten&) = delete;
+    TOpstartberichten& operator=(const TOpstartberichten&) = delete;
+
+private:
+    struct TBericht {
+        QtMsgType Soort;
+        QString Tekst;
+    };
+
+    static void Bewaar(QtMsgType soort, const QMessageLogContext&, const QString& tekst) {
+        if (soort == QtFatalMsg) {
+            const std::string scherm = Omgeving("DISPLAY");
+            const std::string reden = scherm.empty()
+                                          ? "QT_QPA_PLATFORM=" + Omgeving("QT_QPA_PLATFORM")
+                                          : "DISPLAY=" + scherm;
+            MeldGeenBeeldscherm(reden, reden);
+        }
+        Berichten.push_back({soort, tekst});
+    }
+
+    static inline QtMessageHandler Vorige = nullptr;
+    static inline std::vector<TBericht> Berichten;
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (!HeeftBeeldscherm(argc, argv)) {
-        std::fputs("plastokinetica: geen beeldscherm gevonden (DISPLAY en WAYLAND_DISPLAY zijn "
-                   "leeg); start het programma in een grafische sessie.\n"
-                   "plastokinetica: no display found (DISPLAY and WAYLAND_DISPLAY are empty); "
-                   "start the program in a graphical session.\n",
-                   stderr);
-        return 1;
+        MeldGeenBeeldscherm("DISPLAY en WAYLAND_DISPLAY zijn leeg",
+                            "DISPLAY and WAYLAND_DISPLAY are empty");
     }
+    std::optional<TOpstartberichten> opstart(std::in_place);
     QApplication app(argc, argv);
+    opstart.reset();
     QApplication::setApplicationName("Plastokinetica");
     QApplication::setOrganizationName("Kx");
     // Ties the windows to the installed menu entry and its icon.

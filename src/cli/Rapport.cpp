@@ -1,5 +1,7 @@
 #include "cli/Rapport.h"
 
+#include "cli/Opdracht.h"
+#include "cli/Tabel.h"
 #include "engine/Analyse.h"
 #include "engine/Enumeratie.h"
 #include "engine/Evenwicht.h"
@@ -13,35 +15,17 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <ostream>
 
 namespace kx {
 
 namespace {
-constexpr const char* Gebruik =
-    "Gebruik: kx-analyse [--json] [--momenten] [--opslaan UITVOER.kx] [--pdf RAPPORT.pdf]\n"
-    "                    (BESTAND.kx | --voorbeeld)\n"
-    "\n"
-    "Analyseert een constructie met de kinematische methode en drukt de mate van statische\n"
-    "onbepaaldheid, alle mogelijke bezwijkmechanismen met hun bezwijklast en de virtuele\n"
-    "arbeidsvergelijking van het maatgevende mechanisme af, met de controle van zijn\n"
-    "momentenlijn en de bezwijklast volgens de statische stelling.\n"
-    "\n"
-    "  --voorbeeld          het ingebouwde voorbeeld (een portaal) in plaats van een bestand\n"
-    "  --json               de resultaten als JSON\n"
-    "  --momenten           ook de staafmomenten en oplegreacties van het maatgevende\n"
-    "                       mechanisme bij bezwijken\n"
-    "  --opslaan BESTAND    schrijft de ingelezen constructie ook als constructiebestand\n"
-    "  --pdf BESTAND        schrijft het rapport met de tekening en de vergelijking van het\n"
-    "                       maatgevende mechanisme ook als PDF (A4)\n"
-    "\n"
-    "Afsluitcode: 0 geanalyseerd, 1 constructie afgekeurd, 2 bestand niet leesbaar of\n"
-    "schrijfbaar, 64 verkeerde argumenten.\n";
-
 char Decimaalteken() {
     const std::lconv* conventie = std::localeconv();
     return conventie && conventie->decimal_point && *conventie->decimal_point
@@ -162,37 +146,6 @@ std::string Analyseer(TConstructie& constructie, TAnalyse& analyse, bool json, T
     return {};
 }
 
-struct TOpdracht {
-    std::string Bron;
-    std::string Opslaan;
-    std::string Pdf;
-    bool Json = false;
-    bool Momenten = false;
-};
-
-bool LeesArgumenten(const std::vector<std::string>& argumenten, TOpdracht& opdracht) {
-    for (std::size_t i = 0; i < argumenten.size(); ++i) {
-        const std::string& a = argumenten[i];
-        if (a == "--json") {
-            opdracht.Json = true;
-        } else if (a == "--momenten") {
-            opdracht.Momenten = true;
-        } else if (a == "--voorbeeld" && opdracht.Bron.empty()) {
-            opdracht.Bron = "Voorbeeld";
-        } else if (a == "--opslaan" && i + 1 < argumenten.size() && opdracht.Opslaan.empty() &&
-                   !argumenten[i + 1].empty()) {
-            opdracht.Opslaan = argumenten[++i];
-        } else if (a == "--pdf" && i + 1 < argumenten.size() && opdracht.Pdf.empty()) {
-            opdracht.Pdf = argumenten[++i];
-        } else if (!a.empty() && a[0] != '-' && opdracht.Bron.empty()) {
-            // A file named like the example word is still a file.
-            opdracht.Bron = a == "Voorbeeld" ? "./Voorbeeld" : a;
-        } else {
-            return false;
-        }
-    }
-    return !opdracht.Bron.empty();
-}
 std::string KnoopOpsomming(const std::vector<int>& knopen) {
     std::string tekst;
     for (std::size_t k = 0; k < knopen.size(); ++k) {
@@ -284,6 +237,10 @@ void TUitslag::VoegToe(const TBerekendMechanisme& berekend,
     GelijkAan.push_back(m.GelijkAan);
     if (metTermen) {
         Termen.push_back(kx::Termen(m));
+        // The report joins the terms by their spaces; a term of its own has none at its end.
+        for (auto& term : Termen.back()) {
+            term.erase(term.find_last_not_of(' ') + 1);
+        }
         Factoren.push_back(m.Vgl.Factoren);
     }
     if (berekend.Maatgevend) {
@@ -451,58 +408,191 @@ void SchrijfMomenten(std::ostream& uit, const TConstructie& constructie, const T
     }
 }
 
+namespace {
+
+// Where each file's output goes: one report after another, one JSON document (an array when
+// there are several files) or one table.
+class TUitvoer {
+public:
+    TUitvoer(const TOpdracht& opdracht, std::ostream& uit, std::ostream& fout)
+        : Opdracht(opdracht), Uit(uit), Fout(fout) {
+        if (Opdracht.Tabel) {
+            Uit << TabelKop();
+        }
+    }
+
+    void Geanalyseerd(const std::string& bron, const TConstructie& constructie,
+                      const TAnalyse& analyse, const TUitslag& uitslag) {
+        if (Opdracht.Tabel) {
+            Uit << TabelRegel(bron, analyse, uitslag);
+        } else if (Opdracht.Json) {
+            auto json = MaakJson(analyse, uitslag, Opdracht.Momenten);
+            if (Opdracht.MeerdereBronnen()) {
+                Reeks.push_back(Element(bron, 0, "", json));
+            } else {
+                Uit << json.dump(2) << "\n";
+            }
+        } else {
+            Kop(bron);
+            SchrijfRapport(Uit, analyse, uitslag);
+            if (Opdracht.Momenten) {
+                SchrijfMomenten(Uit, constructie, uitslag, analyse.Decimaalteken);
+            }
+        }
+    }
+
+    // A file that was not analysed: its message on standard error, naming the file when there
+    // are several, and its place in the output.
+    void Geweigerd(const std::string& bron, int status, const std::string& melding) {
+        // A message about reading or writing names its file already.
+        const bool noemBestand = Opdracht.MeerdereBronnen() && status == 1;
+        Fout << (noemBestand ? bron + ": " : "") << melding << "\n";
+        if (Opdracht.Tabel) {
+            Uit << TabelRegel(bron, melding);
+        } else if (Opdracht.Json && Opdracht.MeerdereBronnen()) {
+            Reeks.push_back(Element(bron, status, melding, nlohmann::ordered_json::object()));
+        } else if (Opdracht.MeerdereBronnen()) {
+            Kop(bron);
+            Uit << "Niet geanalyseerd: " << melding << "\n";
+        }
+    }
+
+    void Sluit() {
+        if (Opdracht.Json && Opdracht.MeerdereBronnen()) {
+            Uit << Reeks.dump(2) << "\n";
+        }
+    }
+
+private:
+    // Several reports are told apart by a line naming the file, after an empty line.
+    void Kop(const std::string& bron) {
+        if (Opdracht.MeerdereBronnen()) {
+            Uit << (Koppen++ > 0 ? "\n" : "") << "Bestand: " << bron << "\n\n";
+        }
+    }
+
+    static nlohmann::ordered_json Element(const std::string& bron, int status,
+                                          const std::string& melding,
+                                          const nlohmann::ordered_json& analyse) {
+        nlohmann::ordered_json element = {{"bestand", bron},
+                                          {"afsluitcode", status},
+                                          {"melding", melding.empty()
+                                                          ? nlohmann::ordered_json()
+                                                          : nlohmann::ordered_json(melding)}};
+        element.update(analyse);
+        return element;
+    }
+
+    const TOpdracht& Opdracht;
+    std::ostream& Uit;
+    std::ostream& Fout;
+    nlohmann::ordered_json Reeks = nlohmann::ordered_json::array();
+    int Koppen = 0;
+};
+
+// Whether everything written so far reached its destination; says so on standard error when
+// not, with the system's reason.
+bool UitvoerGeschreven(std::ostream& uit, std::ostream& fout) {
+    // A write that failed before left its reason; nothing after it touched the stream.
+    if (uit) {
+        errno = 0;
+        uit.flush();
+    }
+    if (uit) {
+        return true;
+    }
+    const int reden = errno;
+    fout << "kx-analyse: de uitvoer kan niet worden geschreven"
+         << (reden != 0 ? std::string(": ") + std::strerror(reden) : std::string()) << "\n";
+    return false;
+}
+
+// Reads one file, saves it where asked and analyses it; returns its exit status and, when
+// that is not 0, the message why.
+int AnalyseerBestand(const std::string& bron, const TOpdracht& opdracht, const Teksten& teksten,
+                     TConstructie& constructie, TAnalyse& analyse, TUitslag& uitslag,
+                     std::string& melding) {
+    melding = LaadConstructie(constructie, bron, teksten);
+    if (!melding.empty()) {
+        return 2;
+    }
+    if (!opdracht.Opslaan.empty()) {
+        melding = SchrijfConstructieNaarBestand(opdracht.Opslaan, constructie, teksten,
+                                                HuidigeDatum(), HuidigeTijd());
+        if (!melding.empty()) {
+            return 2;
+        }
+    }
+    melding = Analyseer(constructie, analyse, opdracht.Json, uitslag);
+    return melding.empty() ? 0 : 1;
+}
+
+// One file from reading to its output and PDF; returns its exit status.
+int VerwerkBestand(const std::string& bron, const TOpdracht& opdracht, const Teksten& teksten,
+                   TUitvoer& uitvoer, std::ostream& fout, const PdfSchrijver& pdf) {
+    TConstructie constructie;
+    TAnalyse analyse(teksten);
+    analyse.Decimaalteken = opdracht.Json || opdracht.Tabel ? '.' : Decimaalteken();
+    // The report prints only the governing mechanism's equation.
+    analyse.TermenSchrijven = opdracht.Json;
+    TUitslag uitslag;
+    std::string melding;
+    const int status =
+        AnalyseerBestand(bron, opdracht, teksten, constructie, analyse, uitslag, melding);
+    if (status != 0) {
+        uitvoer.Geweigerd(bron, status, melding);
+        return status;
+    }
+    uitvoer.Geanalyseerd(bron, constructie, analyse, uitslag);
+    if (opdracht.Pdf.empty()) {
+        return 0;
+    }
+    melding = pdf(opdracht.Pdf, constructie, analyse, uitslag);
+    if (!melding.empty()) {
+        fout << melding << "\n";
+        return 2;
+    }
+    return 0;
+}
+
+int Weiger(std::ostream& fout, const std::string& klacht, bool metGebruik) {
+    fout << "kx-analyse: " << klacht << "\n";
+    if (metGebruik) {
+        fout << "\n" << Gebruik;
+    }
+    return 64;
+}
+
+} // namespace
+
 int VoerAnalyseUit(const std::vector<std::string>& argumenten, std::ostream& uit,
                    std::ostream& fout, const PdfSchrijver& pdf) {
     TOpdracht opdracht;
-    if (!LeesArgumenten(argumenten, opdracht)) {
-        fout << Gebruik;
-        return 64;
+    if (const auto klacht = LeesArgumenten(argumenten, opdracht); !klacht.empty()) {
+        return Weiger(fout, klacht, true);
+    }
+    if (opdracht.Hulp) {
+        uit << Gebruik;
+        return UitvoerGeschreven(uit, fout) ? 0 : 2;
     }
     if (!opdracht.Pdf.empty() && !pdf) {
         fout << "PDF-uitvoer is in deze uitvoering van kx-analyse niet beschikbaar.\n";
         return 64;
     }
+    if (const auto klacht = ControleerUitvoerbestanden(opdracht); !klacht.empty()) {
+        return Weiger(fout, klacht, false);
+    }
     const Teksten teksten;
-    TConstructie constructie;
-    if (const auto melding = LaadConstructie(constructie, opdracht.Bron, teksten);
-        !melding.empty()) {
-        fout << melding << "\n";
-        return 2;
-    }
-    if (!opdracht.Opslaan.empty()) {
-        const auto melding = SchrijfConstructieNaarBestand(opdracht.Opslaan, constructie, teksten,
-                                                           HuidigeDatum(), HuidigeTijd());
-        if (!melding.empty()) {
-            fout << melding << "\n";
+    TUitvoer uitvoer(opdracht, uit, fout);
+    int hoogste = 0;
+    for (const auto& bron : opdracht.Bronnen) {
+        hoogste = std::max(hoogste, VerwerkBestand(bron, opdracht, teksten, uitvoer, fout, pdf));
+        if (!UitvoerGeschreven(uit, fout)) {
             return 2;
         }
     }
-    TAnalyse analyse(teksten);
-    analyse.Decimaalteken = opdracht.Json ? '.' : Decimaalteken();
-    // The report prints only the governing mechanism's equation.
-    analyse.TermenSchrijven = opdracht.Json;
-    TUitslag uitslag;
-    if (const auto melding = Analyseer(constructie, analyse, opdracht.Json, uitslag);
-        !melding.empty()) {
-        fout << melding << "\n";
-        return 1;
-    }
-    if (opdracht.Json) {
-        uit << MaakJson(analyse, uitslag, opdracht.Momenten).dump(2) << "\n";
-    } else {
-        SchrijfRapport(uit, analyse, uitslag);
-        if (opdracht.Momenten) {
-            SchrijfMomenten(uit, constructie, uitslag, analyse.Decimaalteken);
-        }
-    }
-    if (!opdracht.Pdf.empty()) {
-        if (const auto melding = pdf(opdracht.Pdf, constructie, analyse, uitslag);
-            !melding.empty()) {
-            fout << melding << "\n";
-            return 2;
-        }
-    }
-    return 0;
+    uitvoer.Sluit();
+    return UitvoerGeschreven(uit, fout) ? hoogste : 2;
 }
 
 } // namespace kx

@@ -5,6 +5,7 @@
 #include "ui/Herstelkopie.h"
 #include "ui/Pictogram.h"
 
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -369,6 +370,31 @@ TEST(Programma, ZonderBeeldschermEenDuidelijkeRegel) {
     EXPECT_EQ(fout.count('\n'), 2) << fout.toStdString();
     EXPECT_TRUE(fout.contains("geen beeldscherm")) << fout.toStdString();
     EXPECT_TRUE(fout.contains("no display")) << fout.toStdString();
+}
+
+// A display that is named but cannot be reached ends the same way, instead of in Qt's abort.
+TEST(Programma, OnbereikbaarBeeldschermEenDuidelijkeRegel) {
+    int nummer = 9000;
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(nummer))) {
+        ++nummer;
+    }
+    QProcess programma;
+    QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+    omgeving.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    omgeving.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(nummer));
+    omgeving.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    programma.setProcessEnvironment(omgeving);
+    programma.start(QStringLiteral(KX_PROGRAMMA), {});
+    ASSERT_TRUE(programma.waitForFinished(20000));
+    EXPECT_EQ(programma.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(programma.exitCode(), 1);
+    const QString fout = QString::fromUtf8(programma.readAllStandardError());
+    const QString scherm = QStringLiteral("(DISPLAY=:%1)").arg(nummer);
+    EXPECT_EQ(fout, "plastokinetica: er kan geen beeldscherm worden geopend " + scherm +
+                        "; start het programma in een grafische sessie.\n"
+                        "plastokinetica: no display could be opened " +
+                        scherm + "; start the program in a graphical session.\n")
+        << fout.toStdString();
 }
 
 // Every kind of edit is one step; undo goes back through every state drawn and redo forward
