@@ -3,6 +3,7 @@
 #include "drawing/MechanismeTekening.h"
 #include "drawing/Momentenlijn.h"
 #include "drawing/Opmaak.h"
+#include "drawing/StructuurTekening.h"
 #include "drawing/Symbolen.h"
 #include "drawing/Tekst.h"
 #include "drawing/WanneerBezwijkenView.h"
@@ -35,6 +36,8 @@ constexpr double KleinsteKeuze = 150.0;
 constexpr double KeuzeHoogteDeel = 0.2;
 // The largest load's arrow; the others in proportion, so that any size stays in the margin.
 constexpr double LastPijl = 30.0;
+// The arrows of a distributed load, whatever its size: its value is written beside them.
+constexpr double VerdeeldePijl = 18.0;
 
 TPunt Wereld(const TConstructieKnoop& k) {
     return {k.X, -k.Y};
@@ -80,6 +83,18 @@ void TekenLasten(QPainter& painter, const TConstructie& c, const TCelAfbeelding&
                        AlgemeenGetal(grootte, 3, decimaalteken) + " F",
                        cel.Scherm(Wereld(c.Knopen[static_cast<std::size_t>(b.Knoop)])),
                        Richtingshoek({0.0, 0.0}, {b.Fx, b.Fy}), LastPijl * grootte / grootste);
+    }
+    for (const TConstructieVerdeeldeBelasting& q : c.VerdeeldeBelastingen) {
+        const double grootte = std::hypot(q.Qx, q.Qy);
+        if (!q.Bestaat || !StaafBestaat(c, q.Staaf) || Afkappen(grootte) == 0.0) {
+            continue;
+        }
+        const TConstructieStaaf& s = c.Staven[static_cast<std::size_t>(q.Staaf)];
+        TekenVerdeeldeBelasting(painter, KleurMiddengrijs, KleurMiddengrijs, 1.0, opmaak,
+                                VerdeeldeBelastingLabel(grootte, decimaalteken),
+                                cel.Scherm(Wereld(c.Knopen[static_cast<std::size_t>(s.Knoop0)])),
+                                cel.Scherm(Wereld(c.Knopen[static_cast<std::size_t>(s.Knoop1)])),
+                                Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy}), VerdeeldePijl);
     }
 }
 

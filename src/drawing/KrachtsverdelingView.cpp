@@ -33,13 +33,14 @@ namespace kx {
 namespace {
 constexpr double TekeningMarge = 10.0;
 constexpr double PijlPixels = 40.0;
+// The arrows of a distributed load; they stay within the room kept for the point loads' arrows.
+constexpr double VerdeeldePijl = 24.0;
 constexpr double BoogStraal = 16.0;
 constexpr int Cijfers = 4;
 constexpr double Onder = std::numbers::pi / 2.0;
 constexpr double Rechts = std::numbers::pi;
 // Forces below this share of the largest one are rounding, not forces.
 constexpr double Ruis = 1e-9;
-
 
 TPunt Wereld(const TConstructieKnoop& k) {
     return {k.X, -k.Y};
@@ -217,6 +218,18 @@ void TKrachtView::Boog(TPunt midden, bool linksom, const std::string& label,
 
 void TKrachtView::TekenBelastingen(const TCelAfbeelding& cel, double lambda,
                                    TLabelPlaatser& labels) {
+    for (const auto& q : c_.VerdeeldeBelastingen) {
+        if (!q.Bestaat || !IsSlot(c_.Staven, q.Staaf) ||
+            !c_.Staven[static_cast<std::size_t>(q.Staaf)].Bestaat) {
+            continue;
+        }
+        const auto& staaf = c_.Staven[static_cast<std::size_t>(q.Staaf)];
+        TekenVerdeeldeBelasting(p_, KleurMiddengrijs, KleurMiddengrijs, 1.0, Opmaak(opLabel),
+                                Getal(lambda * std::hypot(q.Qx, q.Qy)) + " kN/m",
+                                cel.Scherm(Wereld(Knoop(staaf.Knoop0))),
+                                cel.Scherm(Wereld(Knoop(staaf.Knoop1))),
+                                Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy}), VerdeeldePijl);
+    }
     for (const auto& b : c_.Belastingen) {
         if (!b.Bestaat) {
             continue;

@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -52,6 +53,34 @@ void SchetsBelastingen(QPainter& painter, const TConstructie& c, const TCelAfbee
         const double hoek = Richtingshoek({0.0, 0.0}, {b.Fx, b.Fy});
         TekenBelasting(painter, KleurLichtgrijs, KleurLichtgrijs, 0.5, opmaak, "",
                        cel.Scherm(Wereld(k)), hoek, PixelsPerBelasting * grootte);
+    }
+}
+
+// The two ends of the bar of a distributed load in use, in the world frame; none for a load on a
+// bar that is not drawn.
+std::optional<std::pair<TPunt, TPunt>> VerdeeldeStaaf(const TConstructie& c,
+                                                      const TConstructieVerdeeldeBelasting& q) {
+    if (!q.Bestaat || !StaafBestaat(c, q.Staaf) || Afkappen(std::hypot(q.Qx, q.Qy)) == 0.0) {
+        return std::nullopt;
+    }
+    const TConstructieStaaf& s = c.Staven[static_cast<std::size_t>(q.Staaf)];
+    if (!KnoopBestaat(c, s.Knoop0) || !KnoopBestaat(c, s.Knoop1)) {
+        return std::nullopt;
+    }
+    return std::pair{Wereld(c.Knopen[static_cast<std::size_t>(s.Knoop0)]),
+                     Wereld(c.Knopen[static_cast<std::size_t>(s.Knoop1)])};
+}
+
+// A distributed load is sketched at one size whatever its value: its row of arrows shows where
+// and which way it acts.
+void SchetsVerdeeldeBelastingen(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
+                                const TOpmaak& opmaak) {
+    for (const TConstructieVerdeeldeBelasting& q : c.VerdeeldeBelastingen) {
+        if (const auto staaf = VerdeeldeStaaf(c, q)) {
+            TekenVerdeeldeBelasting(painter, KleurLichtgrijs, KleurLichtgrijs, 0.5, opmaak, "",
+                                    cel.Scherm(staaf->first), cel.Scherm(staaf->second),
+                                    Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy}), PixelsPerBelasting);
+        }
     }
 }
 
@@ -138,6 +167,20 @@ void NeemStructuur(std::vector<TUitsteek>& uit, const TConstructie& c) {
         uit.push_back({Wereld(c.Knopen[static_cast<std::size_t>(b.Knoop)]),
                        {std::min(0.0, staart.x) - PijlRand, std::min(0.0, staart.y) - PijlRand,
                         std::max(0.0, staart.x) + PijlRand, std::max(0.0, staart.y) + PijlRand}});
+    }
+    for (const TConstructieVerdeeldeBelasting& q : c.VerdeeldeBelastingen) {
+        const auto staaf = VerdeeldeStaaf(c, q);
+        if (!staaf) {
+            continue;
+        }
+        const double grootte = std::hypot(q.Qx, q.Qy);
+        const TPunt staart{-PixelsPerBelasting * q.Qx / grootte,
+                           -PixelsPerBelasting * q.Qy / grootte};
+        const TRechthoek vak{std::min(0.0, staart.x) - PijlRand, std::min(0.0, staart.y) - PijlRand,
+                             std::max(0.0, staart.x) + PijlRand,
+                             std::max(0.0, staart.y) + PijlRand};
+        uit.push_back({staaf->first, vak});
+        uit.push_back({staaf->second, vak});
     }
 }
 
@@ -262,6 +305,7 @@ void TekenSchets(QPainter& painter, const TConstructie& constructie, const TCelA
         }
     }
     if (metBelastingen) {
+        SchetsVerdeeldeBelastingen(painter, constructie, cel, opmaak);
         SchetsBelastingen(painter, constructie, cel, opmaak);
     }
 }

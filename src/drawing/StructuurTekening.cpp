@@ -3,6 +3,7 @@
 #include "drawing/Knoopstand.h"
 #include "drawing/Opmaak.h"
 #include "drawing/Symbolen.h"
+#include "engine/Getalnotatie.h"
 #include "model/Knoopbetekenis.h"
 
 #include <QPen>
@@ -91,7 +92,33 @@ void TekenBelastingen(QPainter& painter, const TConstructie& mc, const TSelectie
         TekenBelasting(painter, KleurZwart, vul, 1.0, opmaak, "", p, hoek, lengte);
     }
 }
+void TekenVerdeeldeBelastingen(QPainter& painter, const TConstructie& c, const TSelectie& gevonden,
+                               const TEditorInstellingen& inst, const TOpmaak& opmaak,
+                               char decimaalteken) {
+    for (std::size_t i = 0; i < c.VerdeeldeBelastingen.size(); ++i) {
+        const TConstructieVerdeeldeBelasting& q = c.VerdeeldeBelastingen[i];
+        if (!q.Bestaat || !StaafBestaat(c, q.Staaf)) {
+            continue;
+        }
+        const TConstructieStaaf& s = c.Staven[static_cast<std::size_t>(q.Staaf)];
+        if (!IsKnoop(c, s.Knoop0) || !IsKnoop(c, s.Knoop1)) {
+            continue;
+        }
+        const QColor vul = static_cast<std::int32_t>(i) == gevonden.GevondenVerdeeldeBelasting
+                               ? KleurBlauw
+                               : KleurRood;
+        const double grootte = std::hypot(q.Qx, q.Qy);
+        TekenVerdeeldeBelasting(painter, KleurZwart, vul, 1.0, opmaak,
+                                VerdeeldeBelastingLabel(grootte, decimaalteken),
+                                Positie(c, s.Knoop0, inst), Positie(c, s.Knoop1, inst),
+                                Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy}), grootte * inst.GridSize);
+    }
+}
 } // namespace
+
+std::string VerdeeldeBelastingLabel(double q, char decimaalteken) {
+    return "q = " + AlgemeenGetal(q, 4, decimaalteken) + " F/m";
+}
 
 int StaafDikte(double mp) {
     return static_cast<int>(std::clamp(mp / MpPerPixel, MinDikte, MaxDikte));
@@ -143,12 +170,13 @@ void TekenGrid(QPainter& painter, int w, int h, int gridSize, int fijnheid) {
 }
 
 void TekenConstructie(QPainter& painter, const TConstructie& constructie, const TSelectie& gevonden,
-                      const TEditorInstellingen& instellingen, QSize grootte) {
+                      const TEditorInstellingen& instellingen, QSize grootte, char decimaalteken) {
     TekenGrid(painter, grootte.width(), grootte.height(), instellingen.GridSize,
               instellingen.Fijnheid);
     const TOpmaak opmaak = Opmaak(opTekening);
     TekenStaven(painter, constructie, gevonden, instellingen, opmaak);
     TekenKnopen(painter, constructie, gevonden, instellingen, opmaak);
+    TekenVerdeeldeBelastingen(painter, constructie, gevonden, instellingen, opmaak, decimaalteken);
     TekenBelastingen(painter, constructie, gevonden, instellingen, opmaak);
 }
 

@@ -196,6 +196,51 @@ void TekenBelasting(QPainter& painter, QColor lijn, QColor vul, double w, const 
     Label(painter, lijn, opmaak, label, staart);
 }
 
+std::vector<double> VerdeeldePijlen(double staaflengte) {
+    constexpr double Tussenruimte = 25.0;
+    const int stappen = std::max(1, static_cast<int>(std::lround(staaflengte / Tussenruimte)));
+    std::vector<double> delen;
+    for (int i = 0; i <= stappen; ++i) {
+        delen.push_back(static_cast<double>(i) / stappen);
+    }
+    return delen;
+}
+
+void TekenVerdeeldeBelasting(QPainter& painter, QColor lijn, QColor vul, double w,
+                             const TOpmaak& opmaak, const std::string& label, TPunt van, TPunt naar,
+                             double hoek, double lengte) {
+    const double staaflengte = std::hypot(naar.x - van.x, naar.y - van.y);
+    // From a head back to its tail, against the load.
+    const TPunt terug{-lengte * std::cos(hoek), lengte * std::sin(hoek)};
+    for (const double deel : VerdeeldePijlen(staaflengte)) {
+        const TPunt kop{van.x + deel * (naar.x - van.x), van.y + deel * (naar.y - van.y)};
+        TekenBelasting(painter, lijn, vul, w, opmaak, "", kop, hoek, lengte);
+    }
+    const TPunt staart0{van.x + terug.x, van.y + terug.y};
+    const TPunt staart1{naar.x + terug.x, naar.y + terug.y};
+    painter.save();
+    ZetPenEnKwast(painter, lijn, vul, w);
+    Lijn(painter, staart0, staart1);
+    painter.restore();
+    if (label.empty()) {
+        return;
+    }
+    const TPunt midden{(staart0.x + staart1.x) / 2.0, (staart0.y + staart1.y) / 2.0};
+    const int hoogte = RegelHoogte(painter, opmaak);
+    const int breedte = RegelBreedte(painter, opmaak, label);
+    // Away from the bar: above the tails where they lie above it, else below, left or right.
+    TPunt plek{midden.x + opmaak.Tekst.Links, midden.y - opmaak.Tekst.Onder - hoogte};
+    if (std::fabs(terug.y) >= std::fabs(terug.x)) {
+        if (terug.y > 0.0) {
+            plek.y = midden.y + opmaak.Tekst.Onder;
+        }
+    } else {
+        plek = {terug.x > 0.0 ? midden.x + 4.0 : midden.x - 4.0 - breedte, midden.y - hoogte / 2.0};
+    }
+    TPunt eind;
+    TekenRegel(painter, plek, eind, lijn, opmaak, label, uitLinks);
+}
+
 TRechthoek OplegSymboolVak(std::int32_t oplegging, double hoek) {
     if (!HeeftOplegSymbool(oplegging)) {
         return {};

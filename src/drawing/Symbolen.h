@@ -64,6 +64,17 @@ TPunt ScharnierBijKnooppunt(TPunt knoop, double richting, double w = 1.0);
 void TekenBelasting(QPainter& painter, QColor lijn, QColor vul, double w, const TOpmaak& opmaak,
                     const std::string& label, TPunt punt, double hoek, double lengte);
 
+// A uniformly distributed load on the bar from van to naar: a row of arrows with their heads on
+// the bar, each with a shaft of lengte pixels pointing along hoek, and a line through their tails.
+// The label is written beside the middle of that line, on its side away from the bar.
+void TekenVerdeeldeBelasting(QPainter& painter, QColor lijn, QColor vul, double w,
+                             const TOpmaak& opmaak, const std::string& label, TPunt van, TPunt naar,
+                             double hoek, double lengte);
+
+// The heads of the arrows of TekenVerdeeldeBelasting along a bar of the given length in pixels:
+// both ends and equal steps of about 25 pixels between them, as shares of the length from 0 to 1.
+std::vector<double> VerdeeldePijlen(double staaflengte);
+
 // Top-left corner of a symbol label: Links pixels right of the anchor, ending Onder pixels above
 // it.
 TPunt LabelPositie(const QPainter& painter, const TOpmaak& opmaak, TPunt anker);

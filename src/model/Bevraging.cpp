@@ -102,6 +102,15 @@ bool HeeftVerdeeldeBelasting(const TConstructie& c) {
                        [](const TConstructieVerdeeldeBelasting& q) { return q.Bestaat; });
 }
 
+std::int32_t VerdeeldeBelastingOp(const TConstructie& c, std::int32_t staaf) {
+    const auto& tabel = c.VerdeeldeBelastingen;
+    const auto gevonden =
+        std::find_if(tabel.begin(), tabel.end(), [staaf](const TConstructieVerdeeldeBelasting& q) {
+            return q.Bestaat && q.Staaf == staaf;
+        });
+    return gevonden == tabel.end() ? -1 : static_cast<std::int32_t>(gevonden - tabel.begin());
+}
+
 bool HeeftVrijeKnoop(const TConstructie& c) {
     return EersteVrijeKnoop(c) < MaxSlots;
 }

@@ -31,6 +31,8 @@ bool BelastingenVol(const TConstructie& c);
 bool VerdeeldeBelastingenVol(const TConstructie& c);
 // Whether any distributed load is in use.
 bool HeeftVerdeeldeBelasting(const TConstructie& c);
+// The distributed load in use on the bar, the lowest slot, or -1.
+std::int32_t VerdeeldeBelastingOp(const TConstructie& c, std::int32_t staaf);
 bool HeeftVrijeKnoop(const TConstructie& c);
 // The node at exactly (x, y), or -1.
 std::int32_t ZoekKnoop(const TConstructie& c, double x, double y);

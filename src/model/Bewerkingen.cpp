@@ -2,6 +2,7 @@
 // normalisation.
 #include "model/Bewerkingen.h"
 #include "model/Bevraging.h"
+#include "model/Controle.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
@@ -69,13 +70,19 @@ std::int32_t DeelStaafOp(TConstructie& c, TPunt p) {
         return -1;
     }
     const std::int32_t n = MaakKnoop(c, p.x, p.y);
-    auto& nieuw = NieuwSlot(c.Staven, EersteVrijeStaaf(c));
+    const std::int32_t deel = EersteVrijeStaaf(c);
+    auto& nieuw = NieuwSlot(c.Staven, deel);
     auto& gedeeld = c.Staven[staaf];
     nieuw.Knoop0 = gedeeld.Knoop0;
     nieuw.Knoop1 = n;
     nieuw.Mp = gedeeld.Mp;
     nieuw.Bestaat = true;
     gedeeld.Knoop0 = n;
+    // A load per metre of bar length is the same on both parts.
+    if (const std::int32_t q = VerdeeldeBelastingOp(c, staaf); q != -1) {
+        const TConstructieVerdeeldeBelasting last = c.VerdeeldeBelastingen[q];
+        ZetVerdeeldeBelasting(c, deel, last.Qx, last.Qy);
+    }
     return n;
 }
 
@@ -195,6 +202,10 @@ void WisStaaf(TConstructie& c, const TSelectie& sel) {
     if (!IsSlot(c.Staven, sel.GevondenStaaf)) {
         return;
     }
+    // Its distributed load goes with it, before a new bar could take the slot.
+    TSelectie last;
+    last.GevondenVerdeeldeBelasting = VerdeeldeBelastingOp(c, sel.GevondenStaaf);
+    WisVerdeeldeBelasting(c, last);
     auto& staaf = c.Staven[sel.GevondenStaaf];
     staaf.Bestaat = false;
     staaf.Mp = StandaardMp;
@@ -343,6 +354,37 @@ void WisBelasting(TConstructie& c, const TSelectie& sel) {
     belasting.Fx = 0.0;
     belasting.Fy = 0.0;
     belasting.Knoop = 0;
+}
+
+void VoegVerdeeldeBelastingToe(TConstructie& c, TSelectie& sel, int fase, double x, double y) {
+    if (fase == 0) {
+        sel.BelastingStaart = {x, y};
+        return;
+    }
+    ZetVerdeeldeBelasting(c, sel.GevondenStaaf, (x - sel.BelastingStaart.x) / c.Schaal,
+                          (y - sel.BelastingStaart.y) / c.Schaal);
+}
+
+bool ZetVerdeeldeBelasting(TConstructie& c, std::int32_t staaf, double qx, double qy) {
+    if (!StaafBestaat(c, staaf) || !GeldigeVerdeeldeBelasting(qx, qy)) {
+        return false;
+    }
+    std::int32_t slot = VerdeeldeBelastingOp(c, staaf);
+    if (slot == -1) {
+        if (VerdeeldeBelastingenVol(c)) {
+            return false;
+        }
+        slot = EersteVrijeVerdeeldeBelasting(c);
+    }
+    auto& last = NieuwSlot(c.VerdeeldeBelastingen, slot);
+    last = {staaf, qx, qy, true};
+    return true;
+}
+
+void WisVerdeeldeBelasting(TConstructie& c, const TSelectie& sel) {
+    if (IsSlot(c.VerdeeldeBelastingen, sel.GevondenVerdeeldeBelasting)) {
+        c.VerdeeldeBelastingen[sel.GevondenVerdeeldeBelasting] = {};
+    }
 }
 
 void ZetOplegging(TConstructie& c, const TSelectie& sel, std::int32_t code) {

@@ -21,6 +21,14 @@ void WisKnoop(TConstructie& c, const TSelectie& s);
 std::string VoegBelastingToe(TConstructie& c, TSelectie& s, int fase, double x, double y,
                              const Teksten& teksten);
 void WisBelasting(TConstructie& c, const TSelectie& s);
+// A distributed load on the bar found at the release: the press marks the tail of its arrows, the
+// release on the bar their heads, the arrow from press to release being q in grid cells as a
+// point load's is F. A bar carries one distributed load; a new one replaces it.
+void VoegVerdeeldeBelastingToe(TConstructie& c, TSelectie& s, int fase, double x, double y);
+// Places or replaces the distributed load of the bar; refused (false, nothing changes) for a bar
+// not in use and for components that GeldigeVerdeeldeBelasting refuses.
+bool ZetVerdeeldeBelasting(TConstructie& c, std::int32_t staaf, double qx, double qy);
+void WisVerdeeldeBelasting(TConstructie& c, const TSelectie& s);
 void ZetOplegging(TConstructie& c, const TSelectie& s, std::int32_t code);
 void ZetVerbinding(TConstructie& c, const TSelectie& s, std::int32_t code);
 void ZetMp(TConstructie& c, const TSelectie& s, double waarde);

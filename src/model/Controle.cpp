@@ -22,7 +22,15 @@ bool BinnenGrenzen(double v) {
     const double a = std::fabs(v);
     return a >= KleinsteGrootheid && a <= GrootsteGrootheid;
 }
+
+bool NulOfBinnenGrenzen(double v) {
+    return v == 0.0 || BinnenGrenzen(v);
+}
 } // namespace
+
+bool GeldigeVerdeeldeBelasting(double qx, double qy) {
+    return (qx != 0.0 || qy != 0.0) && NulOfBinnenGrenzen(qx) && NulOfBinnenGrenzen(qy);
+}
 
 TOnbepaaldheid TelOnbepaaldheid(const TConstructie& constructie) {
     const TTellingDelen delen = TelDelen(constructie);
@@ -32,7 +40,8 @@ TOnbepaaldheid TelOnbepaaldheid(const TConstructie& constructie) {
 std::string ControleerConstructie(const TConstructie& c, const Teksten& t) {
     std::string melding;
     if (std::none_of(c.Belastingen.begin(), c.Belastingen.end(),
-                     [](const auto& b) { return b.Bestaat; })) {
+                     [](const auto& b) { return b.Bestaat; }) &&
+        !HeeftVerdeeldeBelasting(c)) {
         melding += t[TekstGeenKrachten];
     }
     std::int32_t staafZonderMp = -1;
@@ -82,6 +91,12 @@ std::string BuitenDeMethode(const TConstructie& c, const Teksten& t) {
         });
     if (lastBuiten) {
         melding += t[TekstBelastingBuitenGrenzen];
+    }
+    const bool verdeeldBuiten = std::any_of(
+        c.VerdeeldeBelastingen.begin(), c.VerdeeldeBelastingen.end(),
+        [](const auto& q) { return q.Bestaat && !GeldigeVerdeeldeBelasting(q.Qx, q.Qy); });
+    if (verdeeldBuiten) {
+        melding += t[TekstVerdeeldBuitenGrenzen];
     }
     return melding;
 }

@@ -22,6 +22,9 @@ TOnbepaaldheid TelOnbepaaldheid(const TConstructie& constructie);
 
 // Every complaint about a normalised structure as one message, in teksten; empty when it passes.
 std::string ControleerConstructie(const TConstructie& c, const Teksten& teksten);
+// Whether qx and qy make a distributed load the analysis can handle: not both zero, each either
+// zero or between 0.001 and 1000000 in magnitude.
+bool GeldigeVerdeeldeBelasting(double qx, double qy);
 // The complaints about sizes outside the bounds the analysis can handle.
 std::string BuitenDeMethode(const TConstructie& c, const Teksten& teksten);
 

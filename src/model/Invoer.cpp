@@ -1,5 +1,6 @@
 #include "model/Invoer.h"
 #include "model/Bevraging.h"
+#include "model/Controle.h"
 
 #include "text/TekstNamen.h"
 
@@ -118,6 +119,23 @@ TInvoer InvoerBelastingComponent(const TConstructieBelasting& belasting, int as,
         return Geweigerd(TekstInvoerBelastingNul);
     }
     return {waarde, -1, 0.0};
+}
+
+TInvoer InvoerVerdeeldeComponent(const TConstructieVerdeeldeBelasting& last, int as,
+                                 std::string_view tekst) {
+    const auto getal = LeesGetal(tekst);
+    if (!getal) {
+        return Geweigerd(TekstInvoerGeenGetal);
+    }
+    const double qx = as == 0 ? *getal + 0.0 : last.Qx;
+    const double qy = as == 0 ? last.Qy : *getal + 0.0;
+    if (qx == 0.0 && qy == 0.0) {
+        return Geweigerd(TekstInvoerBelastingNul);
+    }
+    if (!GeldigeVerdeeldeBelasting(qx, qy)) {
+        return Geweigerd(TekstInvoerVerdeeld);
+    }
+    return {*getal + 0.0, -1, 0.0};
 }
 
 } // namespace kx

@@ -35,5 +35,9 @@ TInvoer InvoerGeheel(std::string_view tekst, int kleinste, int grootste);
 // load that would become zero is refused.
 TInvoer InvoerBelastingComponent(const TConstructieBelasting& belasting, int as,
                                  std::string_view tekst, int fijnheid);
+// Distributed load component (as 0 is qx, 1 is qy) in multiples of F per metre, as typed: refused
+// where GeldigeVerdeeldeBelasting refuses it, zero for both components among that.
+TInvoer InvoerVerdeeldeComponent(const TConstructieVerdeeldeBelasting& last, int as,
+                                 std::string_view tekst);
 
 } // namespace kx

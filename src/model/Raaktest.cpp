@@ -72,4 +72,44 @@ std::int32_t ZoekBelasting(const TConstructie& constructie, double px, double py
         });
 }
 
+std::int32_t ZoekVerdeeldeBelasting(const TConstructie& constructie, double px, double py,
+                                    double ppm, int gridSize) {
+    constexpr double Rand = 4.0;
+    std::int32_t gevonden = -1;
+    double beste = 0.0;
+    for (std::size_t i = 0; i < constructie.VerdeeldeBelastingen.size(); ++i) {
+        const TConstructieVerdeeldeBelasting& q = constructie.VerdeeldeBelastingen[i];
+        if (!q.Bestaat || !IsSlot(constructie.Staven, q.Staaf)) {
+            continue;
+        }
+        const TConstructieStaaf& staaf = constructie.Staven[static_cast<std::size_t>(q.Staaf)];
+        const auto* a = Knoop(constructie, staaf.Knoop0);
+        const auto* b = Knoop(constructie, staaf.Knoop1);
+        if (!staaf.Bestaat || !a || !b) {
+            continue;
+        }
+        const double ux = (b->X - a->X) * ppm;
+        const double uy = (b->Y - a->Y) * ppm;
+        const double lengte = std::hypot(ux, uy);
+        if (!(lengte > 0.0)) {
+            continue;
+        }
+        // Along the bar from its first end (0 to 1), and across it in pixels.
+        const double dx = px - a->X * ppm;
+        const double dy = py - a->Y * ppm;
+        const double langs = (dx * ux + dy * uy) / (lengte * lengte);
+        const double dwars = (dx * uy - dy * ux) / lengte;
+        // The tails lie against the load, at this offset across the bar.
+        const double staarten = -gridSize * (q.Qx * uy - q.Qy * ux) / lengte;
+        const bool binnen = langs >= 0.0 && langs <= 1.0 &&
+                            dwars >= std::min(0.0, staarten) - Rand &&
+                            dwars <= std::max(0.0, staarten) + Rand;
+        if (binnen && (gevonden == -1 || std::fabs(dwars) < beste)) {
+            gevonden = static_cast<std::int32_t>(i);
+            beste = std::fabs(dwars);
+        }
+    }
+    return gevonden;
+}
+
 } // namespace kx

@@ -17,4 +17,11 @@ std::int32_t ZoekStaaf(const TConstructie& constructie, double px, double py, do
 std::int32_t ZoekBelasting(const TConstructie& constructie, double px, double py, double ppm,
                            int gridSize);
 
+// Distributed loads: the band that its row of arrows covers, from the bar to the line of the
+// tails (gridSize pixels per unit of load per metre, as the drawing draws them) widened by a few
+// pixels on both sides, along the bar's length. The one whose bar lies nearest wins, the lower
+// slot on a tie.
+std::int32_t ZoekVerdeeldeBelasting(const TConstructie& constructie, double px, double py,
+                                    double ppm, int gridSize);
+
 } // namespace kx

@@ -13,6 +13,7 @@ struct TSelectie {
     std::int32_t GevondenKnoop = -1;
     std::int32_t GevondenStaaf = -1;
     std::int32_t GevondenBelasting = -1;
+    std::int32_t GevondenVerdeeldeBelasting = -1;
     std::int32_t SleepKnoop = -1;
     std::int32_t BelastingSlot = 0;
     // Tail of the arrow pressed by phase 0 of VoegBelastingToe, in metres.

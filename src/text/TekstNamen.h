@@ -326,6 +326,21 @@ enum TekstNaam : int {
     TekstFoutTijdelijkNietToegestaan,
     TekstHerstelVraag,
     TekstHerstelVraagZonderNaam,
+    TekstVerdeeldBuitenGrenzen,
+    TekstInvoerVerdeeld,
+    TekstGereedschapVerdeeld,
+    TekstGereedschapVerdeeldHint,
+    TekstAanwijzingVerdeeld,
+    TekstMenuVerdeeld,
+    TekstStapVerdeeldToevoegen,
+    TekstStapVerdeeldVerwijderen,
+    TekstStapVerdeeldGrootte,
+    TekstEditorTabVerdeeld,
+    TekstKopVerdeeldNummer,
+    TekstKopVerdeeldStaaf,
+    TekstKopVerdeeldQx,
+    TekstKopVerdeeldQy,
+    TekstGevondenVerdeeld,
     EindeTekstTabel
 };
 

@@ -654,6 +654,31 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstHerstelVraagZonderNaam, "Herstelkopie - vraag",
      "Het programma werd gestopt terwijl een nieuwe constructie nog niet was opgeslagen. Er is een "
      "herstelkopie van bewaard. Wilt u die openen? Bij Nee wordt de kopie verwijderd."},
+    {TekstVerdeeldBuitenGrenzen, "Fout: grenzen verdeelde belasting",
+     "De componenten van een verdeelde belasting moeten 0 zijn of tussen 0.001 en 1000000 F/m "
+     "liggen. "},
+    {TekstInvoerVerdeeld, "lblAanwijzing.Caption - verdeelde belasting",
+     "Een component van een verdeelde belasting is 0 of ligt tussen 0.001 en 1000000 F/m. De oude "
+     "waarde blijft staan."},
+    {TekstGereedschapVerdeeld, "pnlVerdeeldeLast.Caption", "Verdeelde last"},
+    {TekstGereedschapVerdeeldHint, "pnlVerdeeldeLast.Hint",
+     "Zet een gelijkmatig verdeelde belasting op een staaf"},
+    {TekstAanwijzingVerdeeld, "lblAanwijzing.Caption - Verdeelde last",
+     "Klik t.p.v. de staart van een pijl, sleep de muis naar een staaf en laat de muisknop los. De "
+     "pijl is de last per meter staaf."},
+    {TekstMenuVerdeeld, "mnuItemVerdeeldeLast.Caption", "&Verdeelde last"},
+    {TekstStapVerdeeldToevoegen, "Stap - verdeelde belasting toevoegen",
+     "verdeelde belasting toevoegen"},
+    {TekstStapVerdeeldVerwijderen, "Stap - verdeelde belasting verwijderen",
+     "verdeelde belasting verwijderen"},
+    {TekstStapVerdeeldGrootte, "Stap - verdeelde belastingcomponent",
+     "verdeelde belasting wijzigen"},
+    {TekstEditorTabVerdeeld, "tabConstructie - tabVerdeeldeBelastingen", "Verdeelde belastingen"},
+    {TekstKopVerdeeldNummer, "grdConstructie - verdeeld #", "#"},
+    {TekstKopVerdeeldStaaf, "grdConstructie - verdeeld staaf", "Staaf"},
+    {TekstKopVerdeeldQx, "grdConstructie - verdeeld qx", "qx [-/m]"},
+    {TekstKopVerdeeldQy, "grdConstructie - verdeeld qy", "qy [-/m]"},
+    {TekstGevondenVerdeeld, "frmConstructie.lblGevondenVerdeeld", "Gevonden Verdeeld"},
 }};
 
 consteval bool IndexenOpVolgorde() {

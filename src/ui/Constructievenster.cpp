@@ -41,6 +41,8 @@ namespace {
 constexpr int TabKnopen = 0;
 constexpr int TabStaven = 1;
 constexpr int TabBelastingen = 2;
+constexpr int TabVerdeeld = 3;
+constexpr int AantalTabs = 4;
 
 // Cells that take a typed value: a node's X and Y, a bar's Mp, a load's Fx and Fy.
 bool IsInvoerkolom(int tab, int kolom) {
@@ -50,6 +52,7 @@ bool IsInvoerkolom(int tab, int kolom) {
     case TabStaven:
         return kolom == 3;
     case TabBelastingen:
+    case TabVerdeeld:
         return kolom == 2 || kolom == 3;
     default:
         return false;
@@ -101,6 +104,7 @@ TfrmConstructie::TfrmConstructie(TDocument& document, const TToestand& toestand,
     for (int tab = 0; tab < 3; ++tab) {
         tabConstructie_->addTab(QString::fromStdString(teksten_[TekstEersteEditorTab + tab]));
     }
+    tabConstructie_->addTab(QString::fromStdString(teksten_[TekstEditorTabVerdeeld]));
     VulTekstenIn();
     ImageConstructie_->setCursor(BewerkingsCursor(toestand_.Bewerking));
     tabConstructie_->setCurrentIndex(TabStaven);
@@ -123,7 +127,7 @@ void TfrmConstructie::MaakOnderdelen() {
         ++tekenbeurten_;
         const TEditorInstellingen inst = Instellingen();
         const TConstructie& c = Constructie();
-        TekenConstructie(painter, c, selectie_, inst, ImageConstructie_->size());
+        TekenConstructie(painter, c, selectie_, inst, ImageConstructie_->size(), Decimaalteken());
         if (KnoopBestaat(c, selectie_.GevondenKnoop)) {
             const auto& k = c.Knopen[selectie_.GevondenKnoop];
             TekenKnoopMarkering(painter, StructuurNaarScherm({k.X, k.Y}, inst));
@@ -214,7 +218,7 @@ QWidget* TfrmConstructie::MaakPaneel() {
     rooster->addWidget(LabelX_, 3, 1);
     rooster->addWidget(new QLabel("Y (m)", this), 4, 0);
     rooster->addWidget(LabelY_, 4, 1);
-    for (int soort = 0; soort < 3; ++soort) {
+    for (int soort = 0; soort < 4; ++soort) {
         lblGevonden_[soort] = new QLabel(this);
         LabelGevonden_[soort] = new QLabel("0", this);
         rooster->addWidget(lblGevonden_[soort], 5 + soort, 0);
@@ -264,8 +268,8 @@ void TfrmConstructie::MaakMenus() {
         VoerMenuUit(TekstStapStaafVerwijderen, [this](TConstructie& c) { WisStaaf(c, selectie_); });
     });
     PopupBelastingen_->addAction({}, this, [this] {
-        VoerMenuUit(TekstStapBelastingVerwijderen,
-                    [this](TConstructie& c) { WisBelasting(c, selectie_); });
+        NeemPopupItems();
+        WisGevondenLast();
     });
 }
 
@@ -277,6 +281,7 @@ void TfrmConstructie::VulTekstenIn() {
     for (int soort = 0; soort < 3; ++soort) {
         lblGevonden_[soort]->setText(tekst(TekstEersteGevonden + soort));
     }
+    lblGevonden_[3]->setText(tekst(TekstGevondenVerdeeld));
     QList<QAction*> items;
     items << PopupStaven_->actions();
     for (auto* actie : PopupKnopen_->actions()) {
@@ -308,6 +313,9 @@ void TfrmConstructie::ZetBewerking(TBewerking bewerking) {
     case TBewerking::KnoopAanpassen:
     case TBewerking::KnoopVerwijderen:
         tabConstructie_->setCurrentIndex(TabKnopen);
+        break;
+    case TBewerking::VerdeeldeBelastingToevoegen:
+        tabConstructie_->setCurrentIndex(TabVerdeeld);
         break;
     default:
         tabConstructie_->setCurrentIndex(TabBelastingen);
@@ -367,6 +375,7 @@ void TfrmConstructie::ZoekOnderMuis(int px, int py) {
                   PixelNaarY(py, inst.GridSize, inst.Fijnheid, inst.Schaal));
     selectie_.GevondenStaaf = ZoekStaaf(c, px, py, ppm);
     selectie_.GevondenBelasting = ZoekBelasting(c, px, py, ppm, inst.GridSize);
+    selectie_.GevondenVerdeeldeBelasting = ZoekVerdeeldeBelasting(c, px, py, ppm, inst.GridSize);
     selectie_.Rasterstap = Rasterstap(inst.Fijnheid, inst.Schaal);
 }
 
@@ -386,11 +395,13 @@ void TfrmConstructie::ImageConstructieMouseDown(Qt::MouseButton knop, int px, in
         MuisIngedrukt = false;
         if (knop == Qt::RightButton) {
             popupItems_ = {selectie_.GevondenKnoop, selectie_.GevondenStaaf,
-                           selectie_.GevondenBelasting};
-            popup_ = selectie_.GevondenKnoop != -1       ? PopupKnopen_
-                     : selectie_.GevondenStaaf != -1     ? PopupStaven_
-                     : selectie_.GevondenBelasting != -1 ? PopupBelastingen_
-                                                         : nullptr;
+                           selectie_.GevondenBelasting, selectie_.GevondenVerdeeldeBelasting};
+            const bool last =
+                selectie_.GevondenBelasting != -1 || selectie_.GevondenVerdeeldeBelasting != -1;
+            popup_ = selectie_.GevondenKnoop != -1   ? PopupKnopen_
+                     : selectie_.GevondenStaaf != -1 ? PopupStaven_
+                     : last                          ? PopupBelastingen_
+                                                     : nullptr;
         }
         return;
     }
@@ -421,8 +432,11 @@ void TfrmConstructie::ImageConstructieMouseDown(Qt::MouseButton knop, int px, in
         });
         break;
     case TBewerking::BelastingVerwijderen:
-        Bewerk(TekstStapBelastingVerwijderen,
-               [this](TConstructie& c) { WisBelasting(c, selectie_); });
+        WisGevondenLast();
+        break;
+    case TBewerking::VerdeeldeBelastingToevoegen:
+        Bewerk(TekstStapVerdeeldToevoegen,
+               [this, x, y](TConstructie& c) { VoegVerdeeldeBelastingToe(c, selectie_, 0, x, y); });
         break;
     }
     ImageConstructie_->update();
@@ -440,6 +454,7 @@ void TfrmConstructie::ImageConstructieMouseMove(int px, int py) {
     LabelGevonden_[0]->setText(QString::number(selectie_.GevondenKnoop + 1));
     LabelGevonden_[1]->setText(QString::number(selectie_.GevondenStaaf + 1));
     LabelGevonden_[2]->setText(QString::number(selectie_.GevondenBelasting + 1));
+    LabelGevonden_[3]->setText(QString::number(selectie_.GevondenVerdeeldeBelasting + 1));
     ToonHint();
 }
 
@@ -448,6 +463,10 @@ void TfrmConstructie::ToonHint() {
     QString hint;
     if (selectie_.GevondenStaaf != -1) {
         hint = "Mp = " + Getal(c.Staven[selectie_.GevondenStaaf].Mp, 15) + " kNm";
+    }
+    if (selectie_.GevondenVerdeeldeBelasting != -1) {
+        const auto& q = c.VerdeeldeBelastingen[selectie_.GevondenVerdeeldeBelasting];
+        hint = "q = " + Getal(std::hypot(q.Qx, q.Qy), 4) + "F/m [kN/m]";
     }
     if (selectie_.GevondenBelasting != -1) {
         const auto& b = c.Belastingen[selectie_.GevondenBelasting];
@@ -499,6 +518,10 @@ void TfrmConstructie::ImageConstructieMouseUp(Qt::MouseButton knop, int px, int 
                 return VoegBelastingToe(c, selectie_, 1, x, y, teksten_);
             }));
             break;
+        case TBewerking::VerdeeldeBelastingToevoegen:
+            Bewerk(TekstStapVerdeeldToevoegen,
+                   [&](TConstructie& c) { VoegVerdeeldeBelastingToe(c, selectie_, 1, x, y); });
+            break;
         default:
             break;
         }
@@ -511,11 +534,26 @@ void TfrmConstructie::ImageConstructieMouseUp(Qt::MouseButton knop, int px, int 
     }
 }
 
-void TfrmConstructie::VoerMenuUit(int stap, const std::function<void(TConstructie&)>& actie) {
+void TfrmConstructie::NeemPopupItems() {
     selectie_.GevondenKnoop = popupItems_[0];
     selectie_.GevondenStaaf = popupItems_[1];
     selectie_.GevondenBelasting = popupItems_[2];
+    selectie_.GevondenVerdeeldeBelasting = popupItems_[3];
+}
+
+void TfrmConstructie::VoerMenuUit(int stap, const std::function<void(TConstructie&)>& actie) {
+    NeemPopupItems();
     Bewerk(stap, actie);
+}
+
+void TfrmConstructie::WisGevondenLast() {
+    if (selectie_.GevondenBelasting != -1) {
+        Bewerk(TekstStapBelastingVerwijderen,
+               [this](TConstructie& c) { WisBelasting(c, selectie_); });
+    } else {
+        Bewerk(TekstStapVerdeeldVerwijderen,
+               [this](TConstructie& c) { WisVerdeeldeBelasting(c, selectie_); });
+    }
 }
 
 int TfrmConstructie::StaafWeigering(bool bijLoslaten, double x, double y) const {
@@ -562,6 +600,8 @@ TSleepbeeld TfrmConstructie::Sleepbeeld() const {
     }
     case TBewerking::BelastingToevoegen:
         return {TSleepbeeld::Belasting, drukPunt_, muisPunt_, BelastingenVol(Constructie())};
+    case TBewerking::VerdeeldeBelastingToevoegen:
+        return {TSleepbeeld::Belasting, drukPunt_, muisPunt_, false};
     case TBewerking::KnoopAanpassen:
         if (KnoopBestaat(Constructie(), selectie_.SleepKnoop)) {
             const auto& k = Constructie().Knopen[selectie_.SleepKnoop];
@@ -588,11 +628,12 @@ void TfrmConstructie::MpClick() {
 void TfrmConstructie::VernieuwTabel() {
     const auto tekst = [this](int i) { return QString::fromStdString(teksten_[i]); };
     const int tab = tabConstructie_->currentIndex();
-    static constexpr std::array<std::array<int, 4>, 3> Koppen{
+    static constexpr std::array<std::array<int, 4>, AantalTabs> Koppen{
         {{TekstKopKnoopNummer, TekstKopKnoopX, TekstKopKnoopY, TekstKopKnoopSoort},
          {TekstKopStaafNummer, TekstKopStaafBegin, TekstKopStaafEind, TekstKopStaafMp},
          {TekstKopBelastingNummer, TekstKopBelastingKnoop, TekstKopBelastingFx,
-          TekstKopBelastingFy}}};
+          TekstKopBelastingFy},
+         {TekstKopVerdeeldNummer, TekstKopVerdeeldStaaf, TekstKopVerdeeldQx, TekstKopVerdeeldQy}}};
     QStringList koppen;
     for (const int i : Koppen[std::max(0, tab)]) {
         koppen << tekst(i);
@@ -620,6 +661,14 @@ void TfrmConstructie::VernieuwTabel() {
                 rijen.push_back({QString::number(i + 1), QString::number(c.Staven[i].Knoop0 + 1),
                                  QString::number(c.Staven[i].Knoop1 + 1),
                                  Getal(c.Staven[i].Mp, 15)});
+            }
+        }
+    } else if (tab == TabVerdeeld) {
+        for (int i = 0; i < static_cast<int>(c.VerdeeldeBelastingen.size()); ++i) {
+            const auto& q = c.VerdeeldeBelastingen[i];
+            if (q.Bestaat) {
+                rijen.push_back({QString::number(i + 1), QString::number(q.Staaf + 1),
+                                 Getal(q.Qx, 15), Getal(q.Qy, 15)});
             }
         }
     } else {
@@ -688,6 +737,14 @@ void TfrmConstructie::ZetCel(int rij, int kolom, const QString& tekst) {
         zet = [slot, as](TConstructie& m, double w) {
             auto& b = m.Belastingen[slot];
             (as == 0 ? b.Fx : b.Fy) = w;
+        };
+    } else if (tab == TabVerdeeld && IsSlot(c.VerdeeldeBelastingen, slot)) {
+        const int as = kolom - 2;
+        uitkomst = InvoerVerdeeldeComponent(c.VerdeeldeBelastingen[slot], as, invoer);
+        stap = TekstStapVerdeeldGrootte;
+        zet = [slot, as](TConstructie& m, double w) {
+            auto& q = m.VerdeeldeBelastingen[slot];
+            (as == 0 ? q.Qx : q.Qy) = w;
         };
     }
     if (!uitkomst.Waarde) {

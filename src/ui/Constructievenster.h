@@ -25,8 +25,9 @@ class TDocument;
 class Teksten;
 class TfrmConstructie;
 
-// The editor window: the drawing surface in a scroll box, the table of nodes, bars or loads, and
-// the zoom, fineness and scale controls with the mouse position and the items under the mouse.
+// The editor window: the drawing surface in a scroll box, the table of nodes, bars, loads or
+// distributed loads, and the zoom, fineness and scale controls with the mouse position and the
+// items under the mouse.
 // Every change goes through the document; the window follows the document's signal.
 class TfrmConstructie : public QWidget {
     Q_OBJECT
@@ -59,7 +60,7 @@ public:
     QSpinBox* Zoom() const { return udGridSize_; }
     QSpinBox* Fijnheid() const { return udFijnheid_; }
     QSpinBox* Schaal() const { return SpinEditSchaal_; }
-    QLabel* GevondenLabel(int soort) const; // 0 knoop, 1 staaf, 2 belasting
+    QLabel* GevondenLabel(int soort) const; // 0 knoop, 1 staaf, 2 belasting, 3 verdeelde belasting
     QLabel* PositieLabel(int as) const { return as == 0 ? LabelX_ : LabelY_; }
     // The popup menu a right release would open now, or nullptr.
     QMenu* Popup() const { return popup_; }
@@ -96,6 +97,10 @@ private:
     void Bewerk(int stap, const std::function<void(TConstructie&)>& actie);
     // Runs a menu action on the item that was found when the menu opened.
     void VoerMenuUit(int stap, const std::function<void(TConstructie&)>& actie);
+    // The items found when the menu opened become the items found.
+    void NeemPopupItems();
+    // Deletes the point load found, or else the distributed load found.
+    void WisGevondenLast();
     void MpClick();
     void DocumentGewijzigd();
     void CelGewijzigd(QTableWidgetItem* item);
@@ -136,13 +141,13 @@ private:
     QLabel* lblSchaal_ = nullptr;
     QLabel* LabelX_ = nullptr;
     QLabel* LabelY_ = nullptr;
-    std::array<QLabel*, 3> lblGevonden_{};
-    std::array<QLabel*, 3> LabelGevonden_{};
+    std::array<QLabel*, 4> lblGevonden_{};
+    std::array<QLabel*, 4> LabelGevonden_{};
     QMenu* PopupKnopen_ = nullptr;
     QMenu* PopupStaven_ = nullptr;
     QMenu* PopupBelastingen_ = nullptr;
     QMenu* popup_ = nullptr;
-    std::array<std::int32_t, 3> popupItems_{-1, -1, -1};
+    std::array<std::int32_t, 4> popupItems_{-1, -1, -1, -1};
 };
 
 } // namespace kx

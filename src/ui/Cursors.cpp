@@ -49,6 +49,19 @@ void TekenKrachtje(QPainter& p) {
     p.drawPolygon(QPolygon({QPoint(22, 30), QPoint(18, 22), QPoint(26, 22)}));
 }
 
+// A row of three small arrows onto a bar.
+void TekenVerdeeldje(QPainter& p) {
+    p.setPen(QPen(Qt::black, 2));
+    p.drawLine(12, 29, 31, 29);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawLine(14, 17, 30, 17);
+    p.setBrush(Qt::red);
+    for (const int x : {14, 22, 30}) {
+        p.drawLine(x, 17, x, 24);
+        p.drawPolygon(QPolygon({QPoint(x, 28), QPoint(x - 2, 24), QPoint(x + 2, 24)}));
+    }
+}
+
 void TekenTeken(QPainter& p, bool verwijderen) {
     p.setPen(QPen(verwijderen ? QColor(200, 0, 0) : QColor(0, 120, 0), 2));
     if (verwijderen) {
@@ -78,6 +91,9 @@ QCursor BewerkingsCursor(TBewerking bewerking) {
     case TBewerking::BelastingToevoegen:
     case TBewerking::BelastingVerwijderen:
         TekenKrachtje(p);
+        break;
+    case TBewerking::VerdeeldeBelastingToevoegen:
+        TekenVerdeeldje(p);
         break;
     }
     const bool verwijderen = bewerking == TBewerking::StaafVerwijderen ||

@@ -5,6 +5,7 @@
 #include "ui/AnalyseVenster.h"
 #include "ui/Constructievenster.h"
 #include "ui/Tekenvlak.h"
+#include "ui/VensterTekst.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -107,7 +108,7 @@ TPlaat PlaatVan(const TfrmConstructie& editor) {
     return {grootte,
             [&editor, grootte](QPainter& painter) {
                 TekenConstructie(painter, editor.Constructie(), TSelectie{}, editor.Instellingen(),
-                                 grootte);
+                                 grootte, Decimaalteken());
             },
             false};
 }

@@ -220,6 +220,12 @@ void TmdiPlastokinetica::MaakMenus() {
             bewerkingsActies_[2 * item + i] = a;
         }
     }
+    const auto verdeeld = TBewerking::VerdeeldeBelastingToevoegen;
+    QAction* verdeeldActie = actie(constructie, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V),
+                                   [this, verdeeld] { KiesBewerking(verdeeld); });
+    verdeeldActie->setProperty(EigenTekst, TekstMenuVerdeeld);
+    verdeeldActie->setCheckable(true);
+    bewerkingsActies_[static_cast<int>(verdeeld)] = verdeeldActie;
     bewerkingsActies_[0]->setChecked(true);
 
     QMenu* analyse = menuBar()->addMenu(QString());
@@ -416,7 +422,7 @@ void TmdiPlastokinetica::MaakEditor() {
 }
 
 void TmdiPlastokinetica::ToonAanwijzing(int tekst) {
-    const int eigen = TekstEersteAanwijzing + static_cast<int>(toestand_.Bewerking);
+    const int eigen = AanwijzingTekst(toestand_.Bewerking);
     // The full-table hint names the most bars a structure holds.
     zijpaneel_->Aanwijzing()->setText(
         Q(VulIn(teksten_[tekst >= 0 ? tekst : eigen], {std::to_string(MaxSlots)})));

@@ -2,6 +2,7 @@
 
 #include "drawing/WeergaveOpties.h"
 #include "model/Knoopbetekenis.h"
+#include "text/TekstNamen.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,7 +12,7 @@
 
 namespace kx {
 
-// The six editing tools, in the order of their buttons, cursors and hints.
+// The editing tools, in the order of their buttons, cursors and hints.
 enum class TBewerking : std::int32_t {
     StaafToevoegen,
     StaafVerwijderen,
@@ -19,9 +20,25 @@ enum class TBewerking : std::int32_t {
     KnoopVerwijderen,
     BelastingToevoegen,
     BelastingVerwijderen,
+    VerdeeldeBelastingToevoegen,
 };
 
-inline constexpr int AantalBewerkingen = 6;
+inline constexpr int AantalBewerkingen = 7;
+
+// The texts of a tool: its button's caption and hint, and its line in the hint box. The first six
+// tools have theirs in runs of the table; the later ones at the end of it.
+inline int GereedschapTekst(TBewerking bewerking) {
+    const int i = static_cast<int>(bewerking);
+    return i < 6 ? TekstZijpaneelConstructie + 1 + 2 * i : TekstGereedschapVerdeeld;
+}
+inline int GereedschapHint(TBewerking bewerking) {
+    const int i = static_cast<int>(bewerking);
+    return i < 6 ? TekstZijpaneelConstructie + 2 + 2 * i : TekstGereedschapVerdeeldHint;
+}
+inline int AanwijzingTekst(TBewerking bewerking) {
+    const int i = static_cast<int>(bewerking);
+    return i < 6 ? TekstEersteAanwijzing + i : TekstAanwijzingVerdeeld;
+}
 
 // The application state the windows share, besides the document; owned by the main window.
 struct TToestand {

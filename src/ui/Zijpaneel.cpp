@@ -121,9 +121,10 @@ void TZijpaneel::MaakGereedschap() {
     for (int i = 0; i < AantalBewerkingen; ++i) {
         indeling->addWidget(gereedschap_[i], i / 2, i % 2);
     }
-    indeling->setRowMinimumHeight(3, 3);
-    indeling->addWidget(lblAanw_, 4, 0, 1, 2);
-    indeling->addWidget(lblAanwijzing_, 5, 0, 1, 2);
+    const int onder = (AantalBewerkingen + 1) / 2;
+    indeling->setRowMinimumHeight(onder, 3);
+    indeling->addWidget(lblAanw_, onder + 1, 0, 1, 2);
+    indeling->addWidget(lblAanwijzing_, onder + 2, 0, 1, 2);
 }
 
 QCheckBox* TZijpaneel::MaakVinkje(QWidget* ouder, int optie, int x, int y) {
@@ -210,8 +211,9 @@ void TZijpaneel::ZetTeksten() {
     const auto tekst = [this](int i) { return QString::fromStdString(teksten_[i]); };
     grpConstructieAanpassen_->setTitle(tekst(TekstZijpaneelConstructie));
     for (int i = 0; i < AantalBewerkingen; ++i) {
-        gereedschap_[i]->ZetTekst(tekst(29 + 2 * i));
-        gereedschap_[i]->setToolTip(tekst(30 + 2 * i));
+        const auto bewerking = static_cast<TBewerking>(i);
+        gereedschap_[i]->ZetTekst(tekst(GereedschapTekst(bewerking)));
+        gereedschap_[i]->setToolTip(tekst(GereedschapHint(bewerking)));
     }
     lblAanw_->setText(tekst(TekstAanwijzingKop));
     lblAanwijzing_->setText(tekst(TekstEersteAanwijzing));
@@ -219,10 +221,11 @@ void TZijpaneel::ZetTeksten() {
     const QFontMetrics maten(lblAanwijzing_->font());
     int hoogte = 0;
     for (int i = 0; i < AantalBewerkingen; ++i) {
-        hoogte = std::max(hoogte, maten
-                                      .boundingRect(QRect(0, 0, 241, 1000), Qt::TextWordWrap,
-                                                    tekst(TekstEersteAanwijzing + i))
-                                      .height());
+        hoogte =
+            std::max(hoogte, maten
+                                 .boundingRect(QRect(0, 0, 241, 1000), Qt::TextWordWrap,
+                                               tekst(AanwijzingTekst(static_cast<TBewerking>(i))))
+                                 .height());
     }
     lblAanwijzing_->setMinimumSize(241, hoogte + 2);
     grpAnalyseConstructie_->setTitle(tekst(TekstZijpaneelAnalyse));
@@ -253,8 +256,7 @@ void TZijpaneel::ToonBewerking(TBewerking bewerking) {
     auto* gekozen = Gereedschap(bewerking);
     gekozen->ZetVerlaagd(true);
     gekozen->ZetAchtergrond(Groepkleur);
-    lblAanwijzing_->setText(
-        QString::fromStdString(teksten_[TekstEersteAanwijzing + static_cast<int>(bewerking)]));
+    lblAanwijzing_->setText(QString::fromStdString(teksten_[AanwijzingTekst(bewerking)]));
 }
 
 void TZijpaneel::ZetKoppenActief(bool actief) {
