@@ -323,7 +323,7 @@ TEST_F(KleineVensters, TekstenPassenInElkeTaal) {
         TZijpaneel paneel(*t, nullptr);
         paneel.show();
         vinkjesPassen(&paneel);
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < AantalBewerkingen; ++i) {
             paneel.ToonBewerking(static_cast<TBewerking>(i));
             const QLabel* hint = paneel.Aanwijzing();
             EXPECT_LE(hint->heightForWidth(hint->width()), hint->height())
