@@ -98,6 +98,7 @@ TEST(VerdeeldeBelasting, GaatMetHaarStaafWeg) {
     WisStaaf(t.c, t.sel);
     EXPECT_EQ(VerdeeldeBelastingOp(t.c, 0), -1);
     NormaliseerVolledig(t.c);
+    t.Wijs(1, 1);
     t.Staaf(1, 1, 4, 1);
     ASSERT_TRUE(t.c.Staven[0].Bestaat);
     EXPECT_EQ(VerdeeldeBelastingOp(t.c, 0), -1);
@@ -123,6 +124,7 @@ TEST(VerdeeldeBelasting, BlijftOpBeideDelenVanEenGedeeldeStaaf) {
         EXPECT_EQ(t.c.VerdeeldeBelastingen[q].Qy, 2.0);
     }
     // A free bar end dropped on the loaded beam joins it at a grid point: a third part.
+    t.Wijs(2, 8);
     t.Staaf(2, 8, 4, 8);
     t.Wijs(4, 8);
     VerplaatsKnoop(t.c, t.sel, 0, 4, 8);

@@ -113,9 +113,10 @@ TEST_F(VerdeeldeBelastingVenster, TabelNeemtGetypteComponentenOverOfWeigertZe) {
     editor.ZetCel(0, 3, "0.0001");
     EXPECT_EQ(C().VerdeeldeBelastingen[0], (TConstructieVerdeeldeBelasting{0, 0.0, 11.657, true}));
     ASSERT_EQ(weigeringen.size(), 2);
-    EXPECT_TRUE(weigeringen[0].startsWith("Een belasting kan niet nul zijn")) << weigeringen[0];
+    EXPECT_TRUE(weigeringen[0].startsWith("Een belasting kan niet nul zijn"))
+        << weigeringen[0].toStdString();
     EXPECT_TRUE(weigeringen[1].startsWith("Een component van een verdeelde belasting"))
-        << weigeringen[1];
+        << weigeringen[1].toStdString();
     EXPECT_EQ(Rij(0)[3], "11.657");
     // Bar and load numbers change only in the drawing.
     editor.ZetCel(0, 1, "2");
