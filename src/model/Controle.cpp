@@ -32,7 +32,8 @@ TOnbepaaldheid TelOnbepaaldheid(const TConstructie& constructie) {
 std::string ControleerConstructie(const TConstructie& c, const Teksten& t) {
     std::string melding;
     if (std::none_of(c.Belastingen.begin(), c.Belastingen.end(),
-                     [](const auto& b) { return b.Bestaat; })) {
+                     [](const auto& b) { return b.Bestaat; }) &&
+        !HeeftVerdeeldeBelasting(c)) {
         melding += t[TekstGeenKrachten];
     }
     std::int32_t staafZonderMp = -1;
@@ -80,7 +81,12 @@ std::string BuitenDeMethode(const TConstructie& c, const Teksten& t) {
             return b.Bestaat &&
                    ((b.Fx != 0.0 && !BinnenGrenzen(b.Fx)) || (b.Fy != 0.0 && !BinnenGrenzen(b.Fy)));
         });
-    if (lastBuiten) {
+    const bool verdeeldBuiten = std::any_of(
+        c.VerdeeldeBelastingen.begin(), c.VerdeeldeBelastingen.end(), [](const auto& q) {
+            return q.Bestaat &&
+                   ((q.Qx != 0.0 && !BinnenGrenzen(q.Qx)) || (q.Qy != 0.0 && !BinnenGrenzen(q.Qy)));
+        });
+    if (lastBuiten || verdeeldBuiten) {
         melding += t[TekstBelastingBuitenGrenzen];
     }
     return melding;

@@ -326,6 +326,10 @@ enum TekstNaam : int {
     TekstFoutTijdelijkNietToegestaan,
     TekstHerstelVraag,
     TekstHerstelVraagZonderNaam,
+    TekstTermVeldplaatsen,
+    TekstPlaatsInVeld,
+    TekstVeldscharnierPlaats,
+    TekstVerdeeldeBelastingTerm,
     EindeTekstTabel
 };
 
