@@ -117,7 +117,13 @@ namespace {
 double LosSterkteOpMetVelden(const TEvenwicht& evenwicht, const std::vector<int>& momenten,
                              Eigen::VectorXd& x) {
     constexpr int GrootsteAantalRondes = 200;
+    // Without a cut inside them the loaded bars would let the load factor grow without bound.
     std::vector<TSnede> sneden;
+    for (std::size_t s = 0; s < evenwicht.Staven.size(); ++s) {
+        if (evenwicht.Staven[s].Belast) {
+            sneden.push_back({static_cast<int>(s), 0.5});
+        }
+    }
     double lambda = 0.0;
     for (int ronde = 0; ronde < GrootsteAantalRondes; ++ronde) {
         lambda = LosSterkteOp(evenwicht, momenten, sneden, x);

@@ -16,6 +16,8 @@ constexpr double Gulden = 0.3819660112501051; // (3 - sqrt 5) / 2
 // The load of a motion changes by less than this share between two rounds over the spans.
 constexpr double Stilstand = 1e-12;
 constexpr int GrootsteAantalRondes = 100;
+// Loads within this share of each other differ by rounding.
+constexpr double Afronding = 1e-13;
 
 // The collapse load of the least motion with span v at s; infinite where the loads do no work.
 class TLastVanPositie {
@@ -173,13 +175,16 @@ TMinimum Stationair(const TLastVanPositie& f, TMinimum beste, double h) {
     const double d0 = k(0), d1 = k(1), w0 = k(2), w1 = k(3), w2 = k(4), w3 = k(5);
     const Eigen::Vector4d afgeleide(w1 * d0 - w0 * d1, 2.0 * w2 * d0, w2 * d1 + 3.0 * w3 * d0,
                                     2.0 * w3 * d1);
+    // Near the least load its values differ by rounding only: the stationary point is taken
+    // when its load is as low within that rounding.
+    TMinimum stationair;
     for (const double t : Wortels(afgeleide)) {
         if (std::fabs(t) <= 3.0) {
             const double s = std::clamp(midden + h * t, 0.0, 1.0);
-            Neem(beste, s, f(s));
+            Neem(stationair, s, f(s));
         }
     }
-    return beste;
+    return stationair.Last <= beste.Last * (1.0 + Afronding) ? stationair : beste;
 }
 
 TMinimum Minimaliseer(const TLastVanPositie& f) {
