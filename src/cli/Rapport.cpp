@@ -135,10 +135,12 @@ std::string Analyseer(TConstructie& constructie, TAnalyse& analyse, bool json, T
         const auto& maatgevend = uitslag.Opgaven[static_cast<std::size_t>(uitslag.Maatgevend)];
         // A confirmed mechanism collapses with the static theorem's distribution.
         const auto& waar = uitslag.Controle.Waar;
-        uitslag.Krachten = uitslag.Controle.Bevestigd && waar.Verdeling.Bestaat
-                               ? waar.Verdeling
-                               : BepaalKrachtsverdeling(evenwicht, maatgevend.Plaatsen,
-                                                        maatgevend.Bezwijklast, maatgevend.Staven);
+        uitslag.Krachten =
+            uitslag.Controle.Bevestigd && waar.Verdeling.Bestaat
+                ? waar.Verdeling
+                : BepaalKrachtsverdeling(evenwicht, maatgevend.Plaatsen, maatgevend.Bezwijklast,
+                                         maatgevend.Staven, GrootsteDichteProgramma,
+                                         maatgevend.Posities);
     }
     if (!analyse.TermenSchrijven && analyse.AantalMechanismen > 0) {
         analyse.SchrijfTermen(uitslag.MaatgevendMechanisme);

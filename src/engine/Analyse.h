@@ -139,8 +139,9 @@ private:
     void Begin(const TEnumeratie& enumeratie, const TConstructie& constructie);
     // Mechanism i of a list that is not built along the chain of parts, from its row.
     void BouwMechanisme(int i, const std::vector<std::int32_t>& rij, TMechanisme& mechanisme) const;
-    // The governing mechanism, whose row is given, as a combination of the independent ones.
-    void Combineer(const std::vector<std::int32_t>& rij);
+    // The governing mechanism, whose row and span hinges are given, as a combination of the
+    // independent ones.
+    void Combineer(const std::vector<std::int32_t>& rij, const std::vector<TVeldscharnier>& velden);
     void BouwBasisMechanismen();
 
     const Teksten* teksten_;

@@ -1,8 +1,10 @@
 #include "engine/Getalnotatie.h"
 #include "engine/Mechanisme.h"
+#include "text/TekstNamen.h"
 #include "text/Teksten.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -54,6 +56,42 @@ double Teken(double x, double grens) {
 
 bool IsGeldigeStaaf(const TMechanisme& mechanisme, int b) {
     return b >= 0 && b < static_cast<int>(mechanisme.avStaven.size());
+}
+
+// The terms of the distributed load j on part deel, as a point load's terms read with q times
+// the part's length in the place of F: "+ 2 q ⋅ 4 ⋅ 2 ⋅ 1 ⋅ δθ", its resultant acting at the
+// part's middle, whose lever arm (or displacement per unit of rotation) follows.
+void SchrijfVerdeeldeTermen(TMechanisme& mechanisme, std::size_t j, const TStaaf& deel,
+                            const Teksten& t, char decimaalteken) {
+    auto& vgl = mechanisme.Vgl;
+    const TBelasting& last = mechanisme.avBelastingen[j];
+    const std::size_t q = 2 * mechanisme.avStaven.size() + 2 * j + 1;
+    const auto getal = [decimaalteken](std::string& tekst, double v) {
+        VoegAlgemeenGetalToe(tekst, std::fabs(v), 3, decimaalteken);
+    };
+    const bool draait = IsEindig(deel.RC);
+    const std::array<double, 2> krachten{last.Fx, last.Fy};
+    const std::array<double, 2> armen{last.y - deel.RC.y, last.x - deel.RC.x};
+    for (std::size_t c = 0; c < 2; ++c) {
+        std::string& tekst = vgl.Regel1[q + c];
+        tekst = vgl.Factoren[q + c] < 0.0 ? "- " : "+ ";
+        getal(tekst, krachten[c] / last.Lengte);
+        tekst += " q";
+        tekst += t[T2];
+        getal(tekst, last.Lengte);
+        tekst += t[T2];
+        if (draait) {
+            getal(tekst, armen[c]);
+            tekst += t[T2];
+            getal(tekst, deel.gamma / VirtueleRotatie);
+        } else {
+            getal(tekst,
+                  krachten[c] == 0.0 ? 0.0 : vgl.Factoren[q + c] / krachten[c] / VirtueleRotatie);
+        }
+        tekst += t[T3];
+        vgl.Regel2[q + c] =
+            VulIn(t[TekstVerdeeldeBelastingTerm], {std::to_string(last.Verdeeld + 1)});
+    }
 }
 
 } // namespace
@@ -165,6 +203,10 @@ void SchrijfTermen(TMechanisme& mechanisme, const Teksten& t, char decimaalteken
         const TStaaf& deel = IsGeldigeStaaf(mechanisme, last.s)
                                  ? staven[static_cast<std::size_t>(last.s)]
                                  : geenDeel;
+        if (last.Verdeeld >= 0) {
+            SchrijfVerdeeldeTermen(mechanisme, j, deel, t, decimaalteken);
+            continue;
+        }
         if (IsEindig(deel.RC)) {
             rotatie = t[T2];
             getal(rotatie, deel.gamma / VirtueleRotatie);

@@ -27,8 +27,40 @@ std::vector<int> Momentkolommen(const TEvenwicht& evenwicht) {
 // largest load, and every row divided by its largest entry, so that the solver's tolerances mean
 // the same for every frame. Returns the load factor with x; infinite when the loads can grow
 // without bound.
+// |M| <= Mp at share Xi of bar Staaf (an index into the equilibrium's bars), inside its span.
+struct TSnede {
+    int Staaf = -1;
+    double Xi = 0.0;
+};
+
+// The cuts as rows of the program: the moment at xi, in units of the largest Mp, is the line
+// between the end moments plus the load factor's parabola.
+void VoegSnedenToe(const TEvenwicht& evenwicht, const std::vector<TSnede>& sneden,
+                   const TProgrammaschaal& eenheden, double factorNaarLast, TIjlProgramma& lp,
+                   std::vector<Eigen::Triplet<double>>& termen) {
+    const auto eerste = static_cast<int>(evenwicht.A.rows());
+    const auto n = static_cast<int>(evenwicht.A.cols());
+    for (std::size_t i = 0; i < sneden.size(); ++i) {
+        const auto& staaf = evenwicht.Staven[static_cast<std::size_t>(sneden[i].Staaf)];
+        const double xi = sneden[i].Xi;
+        const int rij = eerste + static_cast<int>(i);
+        for (int e = 0; e < 2; ++e) {
+            const int kolom = staaf.MomentKolom[e];
+            if (kolom != -1) {
+                termen.emplace_back(
+                    rij, kolom, (e == 0 ? 1.0 - xi : xi) * eenheden.Schaal(kolom) / eenheden.Mp);
+            }
+        }
+        termen.emplace_back(rij, n,
+                            factorNaarLast * 0.5 * staaf.Q * staaf.Lengte * staaf.Lengte * xi *
+                                (1.0 - xi) / eenheden.Mp);
+        lp.RijBoven(rij) = staaf.Mp / eenheden.Mp;
+        lp.RijOnder(rij) = -lp.RijBoven(rij);
+    }
+}
+
 double LosSterkteOp(const TEvenwicht& evenwicht, const std::vector<int>& momenten,
-                    Eigen::VectorXd& x) {
+                    const std::vector<TSnede>& sneden, Eigen::VectorXd& x) {
     const Eigen::Index n = evenwicht.A.cols();
     const TProgrammaschaal eenheden = BepaalProgrammaschaal(evenwicht);
     const double mp = eenheden.Mp;
@@ -47,10 +79,12 @@ double LosSterkteOp(const TEvenwicht& evenwicht, const std::vector<int>& momente
         }
     }
     TIjlProgramma lp;
-    lp.R.resize(evenwicht.A.rows(), n + 1);
+    const auto rijen = evenwicht.A.rows() + static_cast<Eigen::Index>(sneden.size());
+    lp.RijOnder = Eigen::VectorXd::Zero(rijen);
+    lp.RijBoven = Eigen::VectorXd::Zero(rijen);
+    VoegSnedenToe(evenwicht, sneden, eenheden, kracht / last, lp, termen);
+    lp.R.resize(rijen, n + 1);
     lp.R.setFromTriplets(termen.begin(), termen.end());
-    lp.RijOnder = Eigen::VectorXd::Zero(evenwicht.A.rows());
-    lp.RijBoven = Eigen::VectorXd::Zero(evenwicht.A.rows());
     lp.KolomOnder = Eigen::VectorXd::Constant(n + 1, -TIjlProgramma::Onbegrensd);
     lp.KolomBoven = Eigen::VectorXd::Constant(n + 1, TIjlProgramma::Onbegrensd);
     for (const int j : momenten) {
@@ -74,11 +108,64 @@ double LosSterkteOp(const TEvenwicht& evenwicht, const std::vector<int>& momente
 }
 } // namespace
 
+namespace {
+// The static theorem where bars carry distributed loads: cutting planes. Each round solves the
+// program with |M| <= Mp at the cuts so far, whose load factor is an upper bound; the solution
+// scaled down to its peak |M| / Mp is in equilibrium within Mp everywhere, a lower bound. A cut
+// at every loaded bar's peak that exceeds Mp follows, until the bounds meet within
+// GelijkeLasten; the lower bound and its distribution are returned.
+double LosSterkteOpMetVelden(const TEvenwicht& evenwicht, const std::vector<int>& momenten,
+                             Eigen::VectorXd& x) {
+    constexpr int GrootsteAantalRondes = 200;
+    // Without a cut inside them the loaded bars would let the load factor grow without bound.
+    std::vector<TSnede> sneden;
+    for (std::size_t s = 0; s < evenwicht.Staven.size(); ++s) {
+        if (evenwicht.Staven[s].Belast) {
+            sneden.push_back({static_cast<int>(s), 0.5});
+        }
+    }
+    double lambda = 0.0;
+    for (int ronde = 0; ronde < GrootsteAantalRondes; ++ronde) {
+        lambda = LosSterkteOp(evenwicht, momenten, sneden, x);
+        if (IsOneindigeLast(lambda) || !(lambda > 0.0)) {
+            return lambda;
+        }
+        const double piek = Momentpiek(evenwicht, x, lambda);
+        if (piek <= 1.0 / (1.0 - GelijkeLasten)) {
+            break;
+        }
+        const auto voor = sneden.size();
+        for (std::size_t s = 0; s < evenwicht.Staven.size(); ++s) {
+            const auto& staaf = evenwicht.Staven[s];
+            const double xi = Piekpositie(staaf, x, lambda);
+            if (xi >= 0.0 && std::fabs(MomentInStaaf(staaf, x, lambda, xi)) > staaf.Mp) {
+                sneden.push_back({static_cast<int>(s), xi});
+            }
+        }
+        if (sneden.size() == voor) {
+            break;
+        }
+    }
+    const double piek = Momentpiek(evenwicht, x, lambda);
+    if (piek > 1.0) {
+        x /= piek;
+        lambda /= piek;
+    }
+    return lambda;
+}
+
+bool HeeftVelden(const TEvenwicht& evenwicht) {
+    return std::any_of(evenwicht.Staven.begin(), evenwicht.Staven.end(),
+                       [](const TEvenwichtStaaf& s) { return s.Belast; });
+}
+} // namespace
+
 TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
     TWareBezwijklast waar;
     const std::vector<int> momenten = Momentkolommen(evenwicht);
     Eigen::VectorXd x;
-    const double lambda = LosSterkteOp(evenwicht, momenten, x);
+    const double lambda = HeeftVelden(evenwicht) ? LosSterkteOpMetVelden(evenwicht, momenten, x)
+                                                 : LosSterkteOp(evenwicht, momenten, {}, x);
     if (IsOneindigeLast(lambda)) {
         waar.Bezwijklast = OneindigeLast;
         waar.Verdeling.Bezwijklast = OneindigeLast;
@@ -104,7 +191,7 @@ TWareBezwijklast BepaalWareBezwijklast(const TEvenwicht& evenwicht) {
             waar.Scharnieren.push_back(evenwicht.KnoopVanKolom(j));
         }
     }
-    verdeling.Momentverhouding = piek;
+    verdeling.Momentverhouding = std::max(piek, Momentpiek(evenwicht, x, lambda));
     std::sort(waar.Scharnieren.begin(), waar.Scharnieren.end());
     waar.Scharnieren.erase(std::unique(waar.Scharnieren.begin(), waar.Scharnieren.end()),
                            waar.Scharnieren.end());
@@ -144,8 +231,9 @@ TBezwijkcontrole Controleer(const TEvenwicht& evenwicht,
             controle.Bezwijklasten.push_back(mechanisme.Bezwijklast);
             continue;
         }
-        const auto verdeling = BepaalKrachtsverdeling(evenwicht, mechanisme.Plaatsen,
-                                                      mechanisme.Bezwijklast, mechanisme.Staven);
+        const auto verdeling =
+            BepaalKrachtsverdeling(evenwicht, mechanisme.Plaatsen, mechanisme.Bezwijklast,
+                                   mechanisme.Staven, GrootsteDichteProgramma, mechanisme.Posities);
         controle.Momentverhoudingen.push_back(verdeling.Bestaat ? verdeling.Momentverhouding : 0.0);
         controle.Bezwijklasten.push_back(verdeling.Bezwijklast);
     }

@@ -25,6 +25,9 @@ struct TMechanismeOpgave {
     // The bar whose end turns at each place, where a node holds a place per bar end; empty, or
     // -1 for a place, where the place is the node's weakest bar end.
     std::vector<int> Staven;
+    // For a place inside a span, its share of the bar's length from the bar's first node; -1 for
+    // a place at a node. Empty when no place lies in a span.
+    std::vector<double> Posities;
 };
 
 // The moment check of every mechanism and the static theorem, once per analysis.

@@ -109,6 +109,9 @@ std::vector<int> PlaatsIndices(const std::vector<std::int32_t>& rij) {
 }
 
 bool IsKeten(const TConstructie& constructie) {
+    if (!BelasteStaven(constructie).empty()) {
+        return false;
+    }
     const auto staven = StavenPerKnoop(constructie);
     for (std::size_t k = 0; k < constructie.Knopen.size(); ++k) {
         const auto& knoop = constructie.Knopen[k];

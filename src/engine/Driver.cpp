@@ -4,6 +4,7 @@
 #include "engine/Deelbeweging.h"
 #include "engine/Enumeratie.h"
 #include "engine/Mechanisme.h"
+#include "engine/Veldscharnieren.h"
 #include "engine/Voortgangslog.h"
 #include "model/Bewerkingen.h"
 #include "model/Controle.h"
@@ -366,7 +367,8 @@ void TAnalyse::Begin(const TEnumeratie& enumeratie, const TConstructie& construc
     BasisMechanismen.clear();
     bezwijkmechanisme_.reset();
     if (Lijst == TLijst::Onafhankelijk) {
-        bezwijkmechanisme_ = raamwerk_->Bezwijkmechanisme();
+        // The frame keeps the span positions of its collapse mechanism.
+        bezwijkmechanisme_ = KleinsteBewegingMetVelden(*raamwerk_, AllePlaatsen(*raamwerk_));
     }
     // A single mechanism is its own combination: no basis to name.
     Basis = OnafhankelijkeMechanismen(constructie_, *raamwerk_, *teksten_);
@@ -416,7 +418,8 @@ void TAnalyse::BouwMechanisme(int i, const std::vector<std::int32_t>& rij,
     mechanisme.Plaatsen = plaatsen;
 }
 
-void TAnalyse::Combineer(const std::vector<std::int32_t>& rij) {
+void TAnalyse::Combineer(const std::vector<std::int32_t>& rij,
+                         const std::vector<TVeldscharnier>& velden) {
     MaatgevendeCombinatie.clear();
     if (Basis.size() < 2) {
         return;
@@ -427,8 +430,14 @@ void TAnalyse::Combineer(const std::vector<std::int32_t>& rij) {
         d = Basis[i].d;
     } else if (Lijst == TLijst::Onafhankelijk) {
         d = bezwijkmechanisme_->d;
-    } else {
+    } else if (velden.empty()) {
         d = raamwerk_->KleinsteBeweging(PlaatsIndices(rij)).d;
+    } else {
+        TRaamwerk geplaatst = *raamwerk_;
+        for (const auto& veld : velden) {
+            geplaatst.ZetPositie(geplaatst.VeldVanPlaats(veld.Plaats), veld.Positie);
+        }
+        d = geplaatst.KleinsteBeweging(PlaatsIndices(rij)).d;
     }
     const Eigen::VectorXd c = Combinatie(*raamwerk_, Basis, d);
     MaatgevendeCombinatie.assign(c.data(), c.data() + c.size());
@@ -485,7 +494,8 @@ std::int32_t TAnalyse::BerekeningDeel2(TVoortgangsMelder* melder) {
     berekening.Log().Stap("00220 BepaalMaatgevendMechanisme");
     MaatgevendMechanisme = regel.Index();
     if (raamwerk_ && AantalMechanismen > 0) {
-        Combineer(Combinaties[static_cast<std::size_t>(MaatgevendMechanisme)]);
+        const auto i = static_cast<std::size_t>(MaatgevendMechanisme);
+        Combineer(Combinaties[i], Mechanismen[i].Veldscharnieren);
         BouwBasisMechanismen();
     }
     for (auto& mechanisme : Mechanismen) {
@@ -515,6 +525,7 @@ TAnalyse::BerekenElkMechanisme(const TConstructie& constructie,
     TMechanisme mechanisme;
     TMaatgevendeRegel regel;
     std::vector<std::int32_t> maatgevendeRij;
+    std::vector<TVeldscharnier> maatgevendeVelden;
     int i = 0;
     const auto bereken = [&](const std::vector<std::int32_t>& rij) {
         if (keten_) {
@@ -532,6 +543,7 @@ TAnalyse::BerekenElkMechanisme(const TConstructie& constructie,
         const bool maatgevend = regel.Neem(i, mechanisme.Vgl.Bezwijklast);
         if (maatgevend) {
             maatgevendeRij = rij;
+            maatgevendeVelden = mechanisme.Veldscharnieren;
         }
         verwerk({i, mechanisme, maatgevend});
         ++i;
@@ -543,7 +555,7 @@ TAnalyse::BerekenElkMechanisme(const TConstructie& constructie,
     }
     MaatgevendMechanisme = regel.Index();
     if (AantalMechanismen > 0) {
-        Combineer(maatgevendeRij);
+        Combineer(maatgevendeRij, maatgevendeVelden);
     }
     return MaatgevendMechanisme;
 }

@@ -4,6 +4,7 @@
 #include "engine/Bezwijkcontrole.h"
 #include "engine/Getalnotatie.h"
 #include "engine/Mechanisme.h"
+#include "engine/MechanismeOpgaven.h"
 #include "engine/Toleranties.h"
 #include "model/Controle.h"
 #include "text/Opsomming.h"
@@ -33,12 +34,13 @@ std::vector<int> Geordend(std::vector<int> plaatsen, std::size_t aantal) {
 
 bool ZelfdePlaats(const std::vector<TScharnierplaats>& alle, const TScharnierplaats& plaats,
                   const TScharnierplaats& gekozen) {
-    if (plaats.Knoop != gekozen.Knoop) {
+    if (plaats.Knoop != gekozen.Knoop || plaats.Veld != gekozen.Veld) {
         return false;
     }
     return plaats.Staaf == gekozen.Staaf ||
-           std::count_if(alle.begin(), alle.end(),
-                         [&](const TScharnierplaats& p) { return p.Knoop == plaats.Knoop; }) == 1;
+           (!plaats.Veld && std::count_if(alle.begin(), alle.end(), [&](const TScharnierplaats& p) {
+                                return OpKnoop(p, plaats.Knoop);
+                            }) == 1);
 }
 
 std::vector<int> IndicesVan(const std::vector<TScharnierplaats>& alle,
@@ -98,14 +100,8 @@ TEigenMechanisme TEigenAnalyse::Bereken(std::vector<int> plaatsen) const {
         fp = OneindigeLast;
     }
     m.Plaatsen = eigen.Plaatsen;
-    std::vector<int> knopen;
-    std::vector<int> staven;
-    for (const int p : eigen.Plaatsen) {
-        const TScharnierplaats& plaats = Plaatsen()[static_cast<std::size_t>(p)];
-        knopen.push_back(plaats.Knoop);
-        staven.push_back(plaats.Staaf);
-    }
-    m.Scharnieren.assign(knopen.begin(), knopen.end());
+    const TMechanismeOpgave opgave = Opgave(m, Plaatsen());
+    m.Scharnieren.assign(opgave.Plaatsen.begin(), opgave.Plaatsen.end());
     BepaalDraaiendeScharnieren(m);
     SchrijfTermen(m, *teksten_, decimaalteken_);
     eigen.Termen = Scharniertermen(m, *teksten_, decimaalteken_);
@@ -113,7 +109,8 @@ TEigenMechanisme TEigenAnalyse::Bereken(std::vector<int> plaatsen) const {
     eigen.Bezwijklast = fp;
     eigen.Oordeel = VergelijkMetBezwijklast(fp, waar_);
     if (!IsOneindigeLast(fp)) {
-        eigen.Momentenlijn = BepaalKrachtsverdeling(evenwicht_, knopen, fp, staven);
+        eigen.Momentenlijn = BepaalKrachtsverdeling(evenwicht_, opgave.Plaatsen, fp, opgave.Staven,
+                                                    GrootsteDichteProgramma, opgave.Posities);
     }
     return eigen;
 }
@@ -121,11 +118,14 @@ TEigenMechanisme TEigenAnalyse::Bereken(std::vector<int> plaatsen) const {
 bool TEigenAnalyse::PlaatsPerStaafeind(int plaats) const {
     const std::int32_t knoop = Plaatsen()[static_cast<std::size_t>(plaats)].Knoop;
     return std::count_if(Plaatsen().begin(), Plaatsen().end(),
-                         [knoop](const TScharnierplaats& p) { return p.Knoop == knoop; }) > 1;
+                         [knoop](const TScharnierplaats& p) { return OpKnoop(p, knoop); }) > 1;
 }
 
 std::string TEigenAnalyse::PlaatsNaam(int plaats) const {
     const TScharnierplaats& p = Plaatsen()[static_cast<std::size_t>(plaats)];
+    if (p.Veld) {
+        return VulIn((*teksten_)[TekstPlaatsInVeld], {std::to_string(p.Staaf + 1)});
+    }
     const std::string knoop = std::to_string(p.Knoop + 1);
     return PlaatsPerStaafeind(plaats)
                ? VulIn((*teksten_)[TekstEigenPlaatsStaaf], {knoop, std::to_string(p.Staaf + 1)})

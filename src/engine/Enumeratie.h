@@ -70,8 +70,9 @@ std::uint64_t Binomiaal(int m, int k);
 // The places of a row, ascending, as indices into the frame's Plaatsen.
 std::vector<int> PlaatsIndices(const std::vector<std::int32_t>& rij);
 
-// Whether every node joins at most two bars, or one bar and a support: then the graphical
-// method of rotation centres along the chain of parts applies.
+// Whether every node joins at most two bars, or one bar and a support, and no bar carries a
+// distributed load: then the graphical method of rotation centres along the chain of parts
+// applies.
 bool IsKeten(const TConstructie& constructie);
 
 // Node numbers, 0-based and ascending, of the places chosen in a row, into knopen.

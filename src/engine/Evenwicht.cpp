@@ -197,6 +197,46 @@ void TEvenwicht::VulMatrix(const TConstructie& constructie) {
             b(r.Fy) += last.Fy; // drawn y points down
         }
     }
+    for (const auto& q : constructie.VerdeeldeBelastingen) {
+        if (!q.Bestaat) {
+            continue;
+        }
+        for (auto& staaf : Staven) {
+            if (staaf.Slot != q.Staaf) {
+                continue;
+            }
+            const double helft = 0.5 * staaf.Lengte;
+            for (int e = 0; e < 2; ++e) {
+                const auto& r = rijen[static_cast<std::size_t>(staaf.Knoop[e])];
+                b(r.Fx) -= helft * q.Qx;
+                b(r.Fy) += helft * q.Qy; // drawn y points down
+            }
+            // Across the bar, towards its right side walking from Knoop0 (y up: -(q . n) with
+            // n = (-sin, cos)).
+            staaf.Q += staaf.Sin * q.Qx + staaf.Cos * q.Qy;
+            staaf.Belast = true;
+        }
+    }
+}
+
+double MomentInStaaf(const TEvenwichtStaaf& staaf, const Eigen::VectorXd& x, double lambda,
+                     double xi) {
+    const auto eind = [&](int e) {
+        return staaf.MomentKolom[e] == -1 ? 0.0 : x(staaf.MomentKolom[e]);
+    };
+    return (1.0 - xi) * eind(0) + xi * eind(1) +
+           0.5 * lambda * staaf.Q * staaf.Lengte * staaf.Lengte * xi * (1.0 - xi);
+}
+
+double Piekpositie(const TEvenwichtStaaf& staaf, const Eigen::VectorXd& x, double lambda) {
+    const double c = 0.5 * lambda * staaf.Q * staaf.Lengte * staaf.Lengte;
+    if (!staaf.Belast || c == 0.0) {
+        return -1.0;
+    }
+    // dM/dxi = M1 - M0 + c (1 - 2 xi) = 0.
+    const double verschil = MomentInStaaf(staaf, x, 0.0, 1.0) - MomentInStaaf(staaf, x, 0.0, 0.0);
+    const double xi = 0.5 + verschil / (2.0 * c);
+    return xi > 0.0 && xi < 1.0 ? xi : -1.0;
 }
 
 int TEvenwicht::ScharnierKolom(int knoop, int slot) const {

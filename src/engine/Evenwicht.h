@@ -21,7 +21,19 @@ struct TEvenwichtStaaf {
     int NormaalKolom = -1;
     // Columns of the end moments; -1 at a hinged end, where the moment is zero.
     std::array<int, 2> MomentKolom{-1, -1};
+    // The distributed load across the bar per metre at load factor 1, towards the side that a
+    // positive moment puts in tension: the moment line is the line between the end moments plus
+    // lambda Q x (L - x) / 2.
+    double Q = 0.0;
+    bool Belast = false;
 };
+
+// The moment of bar staaf at share xi of its length from Knoop0 in distribution x at lambda.
+double MomentInStaaf(const TEvenwichtStaaf& staaf, const Eigen::VectorXd& x, double lambda,
+                     double xi);
+// The share of the length where the moment of a loaded bar peaks inside it, or -1 when it is
+// largest at an end.
+double Piekpositie(const TEvenwichtStaaf& staaf, const Eigen::VectorXd& x, double lambda);
 
 // The reactions of one support node; a column is -1 where the support gives no such reaction.
 struct TEvenwichtOplegging {
@@ -39,12 +51,13 @@ struct TOnbekende {
     double Mp = 0.0;
 };
 
-// The equilibrium equations of a frame loaded at its nodes: A x = lambda b, with x the bar
-// normal forces (tension positive), the bar end moments and the support reactions, and one row
-// per force and moment balance of every node. End moments are sagging positive in the bar's
+// The equilibrium equations of a frame loaded at its nodes and along its bars: A x = lambda b, with
+// x the bar normal forces (tension positive), the bar end moments and the support reactions, and
+// one row per force and moment balance of every node. End moments are sagging positive in the bar's
 // own frame: a positive moment puts the right side (walking from Knoop0 to Knoop1) in tension.
 // Reactions act on the node: Rx to the right, Ry upward, M anticlockwise. Loads are the drawn
-// load components at load factor 1.
+// load components at load factor 1; a bar's distributed load puts half of its resultant on each
+// end node, and its moment line gets the parabola of a simple beam (TEvenwichtStaaf::Q).
 class TEvenwicht {
 public:
     explicit TEvenwicht(const TConstructie& constructie);

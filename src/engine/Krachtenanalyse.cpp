@@ -23,7 +23,8 @@ const TKrachtsverdeling& TKrachtenanalyse::Verdeling(int i) const {
     const auto& mechanisme = Mechanisme(i);
     return verdelingen_
         .emplace(i, BepaalKrachtsverdeling(*evenwicht_, mechanisme.Plaatsen, mechanisme.Bezwijklast,
-                                           mechanisme.Staven))
+                                           mechanisme.Staven, GrootsteDichteProgramma,
+                                           mechanisme.Posities))
         .first->second;
 }
 

@@ -11,46 +11,94 @@
 namespace kx {
 
 namespace {
-// The hinge rows of the self-stress states and of the load-carrying distribution.
+// The hinge rows of the self-stress states and of the load-carrying distribution. A hinge at a
+// node is its bar end moment's column; a hinge inside a span is the moment there: its bar's end
+// moments weighted by the position, plus the parabola of the loads at load factor 1.
 struct TScharnierRijen {
     std::vector<int> Kolommen; // one per place; -1 where no moment can form
-    std::vector<int> Rijen;    // the columns of the places that have one
+    std::vector<int> Rijen;    // the columns of the places that have one (the first, in a span)
+    std::vector<std::vector<std::pair<int, double>>> Termen;
+    std::vector<double> Parabool;
+    Eigen::VectorXd Mp;
     Eigen::MatrixXd Nul;
     Eigen::VectorXd Xb;
+
+    bool IsKolom(std::size_t i) const { return Termen[i].size() == 1 && Parabool[i] == 0.0; }
+    double Waarde(std::size_t i, const Eigen::VectorXd& x, double lambda) const {
+        double m = lambda * Parabool[i];
+        for (const auto& [kolom, gewicht] : Termen[i]) {
+            m += gewicht * x(kolom);
+        }
+        return m;
+    }
 };
 
+const TEvenwichtStaaf* StaafMetSlot(const TEvenwicht& evenwicht, int slot) {
+    for (const auto& staaf : evenwicht.Staven) {
+        if (staaf.Slot == slot) {
+            return &staaf;
+        }
+    }
+    return nullptr;
+}
+
 TScharnierRijen ScharnierRijen(const TEvenwicht& evenwicht, const std::vector<int>& plaatsen,
-                               const std::vector<int>& staven) {
+                               const std::vector<int>& staven,
+                               const std::vector<double>& posities) {
     TScharnierRijen h;
+    std::vector<double> mp;
     for (std::size_t i = 0; i < plaatsen.size(); ++i) {
-        const int staaf = i < staven.size() ? staven[i] : -1;
-        h.Kolommen.push_back(evenwicht.ScharnierKolom(plaatsen[i], staaf));
+        const int slot = i < staven.size() ? staven[i] : -1;
+        const double xi = i < posities.size() ? posities[i] : -1.0;
+        const TEvenwichtStaaf* veld = xi >= 0.0 ? StaafMetSlot(evenwicht, slot) : nullptr;
+        if (veld != nullptr) {
+            std::vector<std::pair<int, double>> termen;
+            for (int e = 0; e < 2; ++e) {
+                if (veld->MomentKolom[e] != -1) {
+                    termen.emplace_back(veld->MomentKolom[e], e == 0 ? 1.0 - xi : xi);
+                }
+            }
+            const double parabool = 0.5 * veld->Q * veld->Lengte * veld->Lengte * xi * (1.0 - xi);
+            h.Kolommen.push_back(termen.empty() ? -1 : termen.front().first);
+            if (!termen.empty()) {
+                h.Termen.push_back(termen);
+                h.Parabool.push_back(parabool);
+                mp.push_back(veld->Mp);
+            }
+        } else {
+            h.Kolommen.push_back(xi >= 0.0 ? -1 : evenwicht.ScharnierKolom(plaatsen[i], slot));
+            if (h.Kolommen.back() != -1) {
+                h.Termen.push_back({{h.Kolommen.back(), 1.0}});
+                h.Parabool.push_back(0.0);
+                mp.push_back(evenwicht.Onbekenden[static_cast<std::size_t>(h.Kolommen.back())].Mp);
+            }
+        }
         if (h.Kolommen.back() != -1) {
             h.Rijen.push_back(h.Kolommen.back());
         }
     }
     const auto n = static_cast<Eigen::Index>(h.Rijen.size());
-    h.Nul.resize(n, evenwicht.Nul().cols());
+    h.Mp = Eigen::Map<const Eigen::VectorXd>(mp.data(), n);
+    h.Nul = Eigen::MatrixXd::Zero(n, evenwicht.Nul().cols());
     h.Xb.resize(n);
     // A row of a basis without columns would offset the null pointer of its empty storage.
     const bool spanningen = evenwicht.Nul().cols() > 0;
     for (Eigen::Index i = 0; i < n; ++i) {
-        if (spanningen) {
-            h.Nul.row(i) = evenwicht.Nul().row(h.Rijen[static_cast<std::size_t>(i)]);
+        const auto r = static_cast<std::size_t>(i);
+        h.Xb(i) = h.Parabool[r];
+        for (const auto& [kolom, gewicht] : h.Termen[r]) {
+            if (spanningen) {
+                h.Nul.row(i) += gewicht * evenwicht.Nul().row(kolom);
+            }
+            h.Xb(i) += gewicht * evenwicht.Xb()(kolom);
         }
-        h.Xb(i) = evenwicht.Xb()(h.Rijen[static_cast<std::size_t>(i)]);
     }
     return h;
 }
 
 // The Mp of every hinge row.
-Eigen::VectorXd ScharnierMp(const TEvenwicht& evenwicht, const TScharnierRijen& h) {
-    Eigen::VectorXd mp(static_cast<Eigen::Index>(h.Rijen.size()));
-    for (std::size_t i = 0; i < h.Rijen.size(); ++i) {
-        mp(static_cast<Eigen::Index>(i)) =
-            evenwicht.Onbekenden[static_cast<std::size_t>(h.Rijen[i])].Mp;
-    }
-    return mp;
+Eigen::VectorXd ScharnierMp(const TEvenwicht&, const TScharnierRijen& h) {
+    return h.Mp;
 }
 
 // Hinge rotations are compatible when they do no work on any state of self-stress: they lie
@@ -219,8 +267,12 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
     const auto rijen = evenwicht.A.rows();
     const auto momentRijen = 2 * static_cast<Eigen::Index>(momenten.size());
     TIjlProgramma lp;
-    lp.RijOnder = Eigen::VectorXd::Zero(rijen + momentRijen);
-    lp.RijBoven = Eigen::VectorXd::Zero(rijen + momentRijen);
+    Eigen::Index veldRijen = 0;
+    for (std::size_t i = 0; i < vast.size(); ++i) {
+        veldRijen += vast[i] && !h.IsKolom(i) ? 1 : 0;
+    }
+    lp.RijOnder = Eigen::VectorXd::Zero(rijen + momentRijen + veldRijen);
+    lp.RijBoven = Eigen::VectorXd::Zero(rijen + momentRijen + veldRijen);
     std::vector<Eigen::Triplet<double>> termen;
     for (Eigen::Index r = 0; r < rijen; ++r) {
         const double grootste = VoegGeschaaldeRijToe(evenwicht, r, eenheden, 0.0, termen);
@@ -241,12 +293,25 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
         lp.RijOnder(r) = -TIjlProgramma::Onbegrensd;
         lp.RijOnder(r + 1) = -TIjlProgramma::Onbegrensd;
     }
-    lp.R.resize(rijen + momentRijen, n + 1);
+    // A hinge inside a span held at its moment: the weighted end moments are that moment less
+    // the parabola.
+    auto veldRij = static_cast<int>(rijen + momentRijen);
+    for (std::size_t i = 0; i < vast.size(); ++i) {
+        if (vast[i] && !h.IsKolom(i)) {
+            for (const auto& [kolom, gewicht] : h.Termen[i]) {
+                termen.emplace_back(veldRij, kolom, gewicht * schaal(kolom) / mp);
+            }
+            const double doel = (m(static_cast<Eigen::Index>(i)) - lambda * h.Parabool[i]) / mp;
+            lp.RijOnder(veldRij) = doel;
+            lp.RijBoven(veldRij++) = doel;
+        }
+    }
+    lp.R.resize(rijen + momentRijen + veldRijen, n + 1);
     lp.R.setFromTriplets(termen.begin(), termen.end());
     lp.KolomOnder = Eigen::VectorXd::Constant(n + 1, -TIjlProgramma::Onbegrensd);
     lp.KolomBoven = Eigen::VectorXd::Constant(n + 1, TIjlProgramma::Onbegrensd);
     for (std::size_t i = 0; i < vast.size(); ++i) {
-        if (vast[i]) {
+        if (vast[i] && h.IsKolom(i)) {
             const int kolom = h.Rijen[i];
             lp.KolomOnder(kolom) = m(static_cast<Eigen::Index>(i)) / schaal(kolom);
             lp.KolomBoven(kolom) = lp.KolomOnder(kolom);
@@ -262,7 +327,9 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
     return uitkomst.x.head(n).cwiseProduct(schaal);
 }
 
-double Momentverhouding(const TEvenwicht& evenwicht, const Eigen::VectorXd& x) {
+} // namespace
+
+double Momentpiek(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda) {
     double piek = 0.0;
     for (std::size_t j = 0; j < evenwicht.Onbekenden.size(); ++j) {
         const auto& onbekende = evenwicht.Onbekenden[j];
@@ -270,20 +337,25 @@ double Momentverhouding(const TEvenwicht& evenwicht, const Eigen::VectorXd& x) {
             piek = std::max(piek, std::fabs(x(static_cast<Eigen::Index>(j))) / onbekende.Mp);
         }
     }
+    for (const auto& staaf : evenwicht.Staven) {
+        const double xi = Piekpositie(staaf, x, lambda);
+        if (xi >= 0.0 && staaf.Mp > 0.0) {
+            piek = std::max(piek, std::fabs(MomentInStaaf(staaf, x, lambda, xi)) / staaf.Mp);
+        }
+    }
     return piek;
 }
-} // namespace
 
 TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
                                          const std::vector<int>& plaatsen, double bezwijklast,
-                                         const std::vector<int>& staven,
-                                         Eigen::Index grootsteDicht) {
+                                         const std::vector<int>& staven, Eigen::Index grootsteDicht,
+                                         const std::vector<double>& posities) {
     TKrachtsverdeling verdeling;
     if (!evenwicht.Draagt()) {
         // The frame moves before any hinge forms: it carries nothing.
         return verdeling;
     }
-    const TScharnierRijen h = ScharnierRijen(evenwicht, plaatsen, staven);
+    const TScharnierRijen h = ScharnierRijen(evenwicht, plaatsen, staven, posities);
     const auto n = static_cast<std::size_t>(h.Rijen.size());
     if (n == 0) {
         // No place that can carry a plastic moment: no mechanism to check.
@@ -329,7 +401,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     for (std::size_t i = 0; i < n; ++i) {
         const auto rij = static_cast<Eigen::Index>(i);
         if (std::fabs(draaiing(rij)) > DraaiRuis * schaal) {
-            const double mp = evenwicht.Onbekenden[static_cast<std::size_t>(h.Rijen[i])].Mp;
+            const double mp = h.Mp(rij);
             vast[i] = true;
             m(rij) = draaiing(rij) > 0.0 ? mp : -mp;
             dissipatie += mp * std::fabs(draaiing(rij));
@@ -378,13 +450,12 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         return geen;
     }
     verdeling.Bestaat = true;
-    verdeling.Momentverhouding = Momentverhouding(evenwicht, x);
+    verdeling.Momentverhouding = Momentpiek(evenwicht, x, lambda);
     for (std::size_t i = 0, r = 0; i < plaatsen.size(); ++i) {
-        const int kolom = h.Kolommen[i];
-        if (kolom != -1) {
+        if (h.Kolommen[i] != -1) {
             verdeling.Scharnieren.push_back(
-                {plaatsen[i], x(kolom), evenwicht.Onbekenden[static_cast<std::size_t>(kolom)].Mp,
-                 vast[r++]});
+                {plaatsen[i], h.Waarde(r, x, lambda), h.Mp(static_cast<Eigen::Index>(r)), vast[r]});
+            ++r;
         }
     }
     return verdeling;
@@ -413,6 +484,14 @@ void VulKrachten(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double l
         krachten.N = waarde(staaf.NormaalKolom);
         krachten.V = staaf.Lengte > 0.0 ? (krachten.M1 - krachten.M0) / staaf.Lengte : 0.0;
         verdeling.Staven.push_back(krachten);
+    }
+    verdeling.Veldpieken.clear();
+    for (const auto& staaf : evenwicht.Staven) {
+        const double xi = Piekpositie(staaf, x, lambda);
+        if (xi >= 0.0) {
+            verdeling.Veldpieken.push_back(
+                {staaf.Slot, xi, xi * staaf.Lengte, MomentInStaaf(staaf, x, lambda, xi), staaf.Mp});
+        }
     }
     verdeling.Reacties.clear();
     for (const auto& oplegging : evenwicht.Opleggingen) {

@@ -34,6 +34,16 @@ struct TScharnierMoment {
     bool Draait = false;
 };
 
+// Where the moment of a bar with a distributed load peaks inside it: the share of its length
+// and the metres from Knoop0, the moment there (sagging positive) and the bar's Mp.
+struct TVeldpiek {
+    int Slot = -1;
+    double Positie = 0.0;
+    double Afstand = 0.0;
+    double M = 0.0;
+    double Mp = 0.0;
+};
+
 // The forces of a frame at collapse in one mechanism.
 struct TKrachtsverdeling {
     // False when no force distribution belongs to the mechanism: its loads do no work
@@ -41,7 +51,7 @@ struct TKrachtsverdeling {
     // found. A distribution out of balance is never given.
     bool Bestaat = false;
     double Bezwijklast = 0.0;
-    // Peak |M| / Mp over every bar end; at least 1.
+    // Peak |M| / Mp over every bar end and inside every loaded bar; at least 1.
     double Momentverhouding = 0.0;
     // Equilibrium fixed every moment (self-stress without moments is left out); otherwise the
     // distribution with the least peak ratio was taken.
@@ -49,6 +59,9 @@ struct TKrachtsverdeling {
     std::vector<TStaafkrachten> Staven;        // slot order
     std::vector<TOplegreactie> Reacties;       // node order
     std::vector<TScharnierMoment> Scharnieren; // in the order of the places given
+    // The loaded bars whose moment peaks inside them, in slot order. V of such a bar is the
+    // shear at its middle.
+    std::vector<TVeldpiek> Veldpieken;
     // Largest imbalance of any node equation, kN or kNm.
     double Residu = 0.0;
 
@@ -69,10 +82,14 @@ inline constexpr Eigen::Index GrootsteDichteProgramma = 20000;
 // gives: then at that motion's load, with its hinges at Mp. Hinges that do not turn keep a
 // moment within Mp, and where equilibrium leaves freedom the distribution with the least peak
 // |M| / Mp is taken, by the dense program or, above grootsteDicht entries, the sparse one.
+// A place with a position in posities (a share of bar staven[i] from its first node, -1 for
+// none) lies inside that bar's span, where its moment is the line between the end moments plus
+// the parabola of the bar's distributed load.
 TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
                                          const std::vector<int>& plaatsen, double bezwijklast,
                                          const std::vector<int>& staven = {},
-                                         Eigen::Index grootsteDicht = GrootsteDichteProgramma);
+                                         Eigen::Index grootsteDicht = GrootsteDichteProgramma,
+                                         const std::vector<double>& posities = {});
 
 // The largest |entry| of v; 0 for an empty v.
 double GrootsteWaarde(const Eigen::VectorXd& v);
@@ -81,6 +98,9 @@ double GrootsteWaarde(const Eigen::VectorXd& v);
 // Evenwichtstolerantie of its largest force or load; one that is not is never reported.
 bool InEvenwicht(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,
                  double residu);
+
+// The largest |M| / Mp of x at lambda, at the bar ends and inside the loaded bars.
+double Momentpiek(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda);
 
 // The forces of x as bar forces and reactions, with the largest node imbalance at lambda.
 void VulKrachten(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double lambda,

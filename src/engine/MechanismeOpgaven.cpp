@@ -2,6 +2,8 @@
 
 #include "engine/Analyse.h"
 
+#include <algorithm>
+
 namespace kx {
 
 TMechanismeOpgave Opgave(const TMechanisme& mechanisme,
@@ -18,6 +20,15 @@ TMechanismeOpgave Opgave(const TMechanisme& mechanisme,
         const auto& plaats = plaatsen[static_cast<std::size_t>(p)];
         opgave.Plaatsen.push_back(plaats.Knoop);
         opgave.Staven.push_back(plaats.Staaf);
+    }
+    if (mechanisme.Veldscharnieren.empty()) {
+        return opgave;
+    }
+    for (const int p : mechanisme.Plaatsen) {
+        const auto veld =
+            std::find_if(mechanisme.Veldscharnieren.begin(), mechanisme.Veldscharnieren.end(),
+                         [p](const TVeldscharnier& v) { return v.Plaats == p; });
+        opgave.Posities.push_back(veld == mechanisme.Veldscharnieren.end() ? -1.0 : veld->Positie);
     }
     return opgave;
 }

@@ -117,7 +117,7 @@ private:
         std::vector<int> hier;
         const auto& plaatsen = r_.Plaatsen();
         for (std::size_t p = 0; p < plaatsen.size(); ++p) {
-            if (plaatsen[p].Knoop == knoop) {
+            if (OpKnoop(plaatsen[p], knoop)) {
                 hier.push_back(static_cast<int>(p));
             }
         }
@@ -194,7 +194,7 @@ private:
             }
         }
         for (const auto& plaats : plaatsenVanRaamwerk) {
-            if (plaats.Knoop == k) {
+            if (OpKnoop(plaats, k)) {
                 const auto& daar = staven_[static_cast<std::size_t>(k)];
                 r_.ZetDraaiing(d, k, r_.Gamma(d, daar[0] == plaats.Staaf ? daar[1] : daar[0]));
             }
@@ -202,10 +202,11 @@ private:
         for (const auto& einde : einden) {
             const bool vrij = std::any_of(plaatsen.begin(), plaatsen.end(), [&](int p) {
                 const auto& plaats = plaatsenVanRaamwerk[static_cast<std::size_t>(p)];
-                return plaats.Knoop == einde.first && plaats.Staaf == einde.second;
+                return OpKnoop(plaats, einde.first) && plaats.Staaf == einde.second;
             });
             r_.ZetDraaiing(d, einde.first, vrij ? 0.0 : r_.Gamma(d, einde.second));
         }
+        r_.VolgVelden(d);
         if (r_.IsBeweging(d, plaatsen)) {
             return d;
         }
@@ -250,7 +251,7 @@ private:
             const auto hier = static_cast<std::int32_t>(k);
             std::vector<int> vrij;
             for (std::size_t p = 0; p < plaatsen.size(); ++p) {
-                if (plaatsen[p].Knoop == hier) {
+                if (OpKnoop(plaatsen[p], hier)) {
                     vrij.push_back(static_cast<int>(p));
                 }
             }
@@ -268,7 +269,7 @@ private:
         std::vector<int> einden;
         const auto& plaatsen = r_.Plaatsen();
         for (std::size_t p = 0; p < plaatsen.size(); ++p) {
-            if (!IsTussenknoop(static_cast<std::size_t>(plaatsen[p].Knoop))) {
+            if (!plaatsen[p].Veld && !IsTussenknoop(static_cast<std::size_t>(plaatsen[p].Knoop))) {
                 einden.push_back(static_cast<int>(p));
             }
         }

@@ -46,9 +46,12 @@ std::string Arbeid(double v, char decimaalteken) {
 std::string PlaatsNaam(const std::vector<TScharnierplaats>& plaatsen, int p,
                        const Teksten& teksten) {
     const auto& plaats = plaatsen[static_cast<std::size_t>(p)];
+    if (plaats.Veld) {
+        return VulIn(teksten[TekstPlaatsInVeld], {std::to_string(plaats.Staaf + 1)});
+    }
     const std::string knoop = std::to_string(plaats.Knoop + 1);
     const auto hier = std::count_if(plaatsen.begin(), plaatsen.end(),
-                                    [&](const auto& q) { return q.Knoop == plaats.Knoop; });
+                                    [&](const auto& q) { return OpKnoop(q, plaats.Knoop); });
     return hier > 1 ? VulIn(teksten[TekstPlaatsOpStaaf], {knoop, std::to_string(plaats.Staaf + 1)})
                     : knoop;
 }

@@ -25,6 +25,10 @@ TProgrammaschaal BepaalProgrammaschaal(const TEvenwicht& evenwicht) {
     double lengte = 0.0;
     for (const auto& staaf : evenwicht.Staven) {
         lengte = std::max(lengte, staaf.Lengte);
+        // A loaded bar bends between hinged ends too.
+        if (staaf.Belast) {
+            s.Mp = std::max(s.Mp, staaf.Mp);
+        }
     }
     s.Kracht = s.Mp / (lengte > 0.0 ? lengte : 1.0);
     s.Schaal = Eigen::VectorXd::Constant(n, s.Kracht);

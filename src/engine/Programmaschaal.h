@@ -10,7 +10,8 @@ namespace kx {
 
 // The units in which the sparse programs on the equilibrium equations count the unknowns, so
 // that the solver's tolerances mean the same for every frame: moments (bar end moments and
-// clamp reactions) in the largest Mp, forces in that Mp over the longest bar.
+// clamp reactions) in the largest Mp (of those and of the loaded bars), forces in that Mp over the
+// longest bar.
 struct TProgrammaschaal {
     double Mp = 0.0;
     double Kracht = 0.0;
@@ -18,7 +19,7 @@ struct TProgrammaschaal {
     std::vector<int> Momenten; // the bar end moment columns
 };
 
-// Mp is 0 when the frame has no bar end moment.
+// Mp is 0 when the frame has no bar end moment and no bar with a distributed load.
 TProgrammaschaal BepaalProgrammaschaal(const TEvenwicht& evenwicht);
 
 // Row r of A in those units, divided by its largest entry (and by rechts where that is

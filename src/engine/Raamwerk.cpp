@@ -67,7 +67,113 @@ Eigen::MatrixXd Kern(Eigen::SparseMatrix<double> a) {
 
 TRaamwerk::TRaamwerk(const TConstructie& constructie) : plaatsen_(Scharnierplaatsen(constructie)) {
     NummerVrijheden(constructie);
+    NummerVelden(constructie);
     StelVergelijkingenOp(constructie);
+}
+
+void TRaamwerk::NummerVelden(const TConstructie& constructie) {
+    veldVanStaaf_.assign(constructie.Staven.size(), -1);
+    for (std::size_t p = 0; p < plaatsen_.size(); ++p) {
+        const auto& plaats = plaatsen_[p];
+        if (!plaats.Veld || staven_[static_cast<std::size_t>(plaats.Staaf)].Knoop0 < 0) {
+            continue;
+        }
+        TVeld veld;
+        veld.Staaf = plaats.Staaf;
+        veld.Plaats = static_cast<int>(p);
+        for (const auto& q : constructie.VerdeeldeBelastingen) {
+            if (q.Bestaat && q.Staaf == plaats.Staaf) {
+                veld.Qx += q.Qx;
+                veld.Qy -= q.Qy; // drawn y points down
+            }
+        }
+        veld.ThetaA = static_cast<int>(aantalVrijheden_++);
+        veld.ThetaB = static_cast<int>(aantalVrijheden_++);
+        isTranslatie_.insert(isTranslatie_.end(), {false, false});
+        veldVanStaaf_[static_cast<std::size_t>(veld.Staaf)] = static_cast<int>(velden_.size());
+        velden_.push_back(veld);
+    }
+}
+
+int TRaamwerk::VeldVanPlaats(int p) const {
+    for (std::size_t v = 0; v < velden_.size(); ++v) {
+        if (velden_[v].Plaats == p) {
+            return static_cast<int>(v);
+        }
+    }
+    return -1;
+}
+
+int TRaamwerk::VeldVanStaaf(std::int32_t staaf) const {
+    return staaf >= 0 && static_cast<std::size_t>(staaf) < veldVanStaaf_.size()
+               ? veldVanStaaf_[static_cast<std::size_t>(staaf)]
+               : -1;
+}
+
+double TRaamwerk::Lengte(std::int32_t staaf) const {
+    return staven_[static_cast<std::size_t>(staaf)].Lengte;
+}
+
+std::vector<std::pair<int, double>> TRaamwerk::VeldRij(const TVeld& veld) const {
+    // The transverse displacement of Knoop1 against Knoop0 is what both segments turn it:
+    // (-sin du + cos dv) / L = s thetaA + (1 - s) thetaB.
+    const auto& g = staven_[static_cast<std::size_t>(veld.Staaf)];
+    const auto& a = vrijheden_[static_cast<std::size_t>(g.Knoop0)];
+    const auto& b = vrijheden_[static_cast<std::size_t>(g.Knoop1)];
+    const double l = g.Lengte > 0.0 ? g.Lengte : 1.0;
+    return {{b.U, -g.Sin / l},
+            {a.U, g.Sin / l},
+            {b.V, g.Cos / l},
+            {a.V, -g.Cos / l},
+            {veld.ThetaA, -veld.Positie},
+            {veld.ThetaB, veld.Positie - 1.0}};
+}
+
+void TRaamwerk::ZetPositie(int v, double s) {
+    auto& veld = velden_[static_cast<std::size_t>(v)];
+    veld.Positie = std::clamp(s, 0.0, 1.0);
+    rijen_[static_cast<std::size_t>(veld.Rij)] = VeldRij(veld);
+    BepaalArbeid();
+}
+
+void TRaamwerk::BepaalArbeid() {
+    w_ = puntlasten_;
+    for (const auto& veld : velden_) {
+        // Along the first segment d(x) = d0 + n thetaA x, along the second it goes on from the
+        // hinge with thetaB: the work of q is L q.d0 plus q.n times the area the segments sweep.
+        const auto& g = staven_[static_cast<std::size_t>(veld.Staaf)];
+        const auto& a = vrijheden_[static_cast<std::size_t>(g.Knoop0)];
+        const double l0 = veld.Positie * g.Lengte;
+        const double l1 = g.Lengte - l0;
+        const double dwars = -g.Sin * veld.Qx + g.Cos * veld.Qy;
+        w_(a.U) += g.Lengte * veld.Qx;
+        w_(a.V) += g.Lengte * veld.Qy;
+        w_(veld.ThetaA) += dwars * (0.5 * l0 * l0 + l0 * l1);
+        w_(veld.ThetaB) += dwars * 0.5 * l1 * l1;
+    }
+}
+
+double TRaamwerk::ThetaA(const Eigen::VectorXd& d, int v) const {
+    return d.size() > 0 ? d(velden_[static_cast<std::size_t>(v)].ThetaA) : 0.0;
+}
+
+double TRaamwerk::ThetaB(const Eigen::VectorXd& d, int v) const {
+    return d.size() > 0 ? d(velden_[static_cast<std::size_t>(v)].ThetaB) : 0.0;
+}
+
+std::pair<double, double> TRaamwerk::VeldVerplaatsing(const Eigen::VectorXd& d, int v) const {
+    const auto& veld = velden_[static_cast<std::size_t>(v)];
+    const auto& g = staven_[static_cast<std::size_t>(veld.Staaf)];
+    const double arm = ThetaA(d, v) * veld.Positie * g.Lengte;
+    return {U(d, g.Knoop0) - g.Sin * arm, V(d, g.Knoop0) + g.Cos * arm};
+}
+
+void TRaamwerk::VolgVelden(Eigen::VectorXd& d) const {
+    for (const auto& veld : velden_) {
+        const double gamma = Gamma(d, veld.Staaf);
+        d(veld.ThetaA) = gamma;
+        d(veld.ThetaB) = gamma;
+    }
 }
 
 void TRaamwerk::NummerVrijheden(const TConstructie& constructie) {
@@ -124,6 +230,12 @@ std::vector<std::pair<int, double>> TRaamwerk::EindRotatie(std::int32_t s, int e
     const auto& a = vrijheden_[static_cast<std::size_t>(g.Knoop0)];
     const auto& b = vrijheden_[static_cast<std::size_t>(g.Knoop1)];
     const auto& hier = e == 0 ? a : b;
+    const int veld = VeldVanStaaf(s);
+    if (veld >= 0) {
+        // A bar end with a span turns with the segment that reaches it.
+        const auto& v = velden_[static_cast<std::size_t>(veld)];
+        return {{hier.Phi, 1.0}, {e == 0 ? v.ThetaA : v.ThetaB, -1.0}};
+    }
     // gamma = (-sin (ub - ua) + cos (vb - va)) / L
     const double l = g.Lengte > 0.0 ? g.Lengte : 1.0;
     return {
@@ -144,6 +256,10 @@ void TRaamwerk::StelVergelijkingenOp(const TConstructie& constructie) {
         const auto& b = vrijheden_[static_cast<std::size_t>(g.Knoop1)];
         vast({{b.U, g.Cos}, {a.U, -g.Cos}, {b.V, g.Sin}, {a.V, -g.Sin}});
     }
+    for (auto& veld : velden_) {
+        veld.Rij = static_cast<int>(rijen_.size());
+        vast(VeldRij(veld));
+    }
     // Every bar end at a node with a rotation turns with it, unless it is a place.
     plaatsRij_.assign(plaatsen_.size(), -1);
     for (std::size_t s = 0; s < staven_.size(); ++s) {
@@ -158,7 +274,7 @@ void TRaamwerk::StelVergelijkingenOp(const TConstructie& constructie) {
             }
             const auto plaats =
                 std::find_if(plaatsen_.begin(), plaatsen_.end(), [&](const auto& p) {
-                    return p.Knoop == knoop && p.Staaf == static_cast<std::int32_t>(s);
+                    return !p.Veld && p.Knoop == knoop && p.Staaf == static_cast<std::int32_t>(s);
                 });
             if (plaats == plaatsen_.end()) {
                 vast(EindRotatie(static_cast<std::int32_t>(s), e));
@@ -185,7 +301,11 @@ void TRaamwerk::StelVergelijkingenOp(const TConstructie& constructie) {
             vast({{v.Phi, 1.0}});
         }
     }
-    w_ = Eigen::VectorXd::Zero(aantalVrijheden_);
+    for (const auto& veld : velden_) {
+        plaatsRij_[static_cast<std::size_t>(veld.Plaats)] = static_cast<int>(rijen_.size());
+        VoegRijToe({{veld.ThetaA, 1.0}, {veld.ThetaB, -1.0}});
+    }
+    puntlasten_ = Eigen::VectorXd::Zero(aantalVrijheden_);
     for (const auto& last : constructie.Belastingen) {
         if (!last.Bestaat || last.Knoop < 0 ||
             static_cast<std::size_t>(last.Knoop) >= vrijheden_.size()) {
@@ -193,10 +313,11 @@ void TRaamwerk::StelVergelijkingenOp(const TConstructie& constructie) {
         }
         const auto& v = vrijheden_[static_cast<std::size_t>(last.Knoop)];
         if (v.U >= 0) {
-            w_(v.U) += last.Fx;
-            w_(v.V) -= last.Fy; // drawn y points down
+            puntlasten_(v.U) += last.Fx;
+            puntlasten_(v.V) -= last.Fy; // drawn y points down
         }
     }
+    BepaalArbeid();
     mp_.clear();
     for (const auto& plaats : plaatsen_) {
         mp_.push_back(plaats.Mp);
@@ -406,6 +527,10 @@ double TRaamwerk::GrootsteRotatie(const Eigen::VectorXd& d) const {
     }
     for (std::size_t k = 0; k < vrijheden_.size(); ++k) {
         grootste = std::max(grootste, std::fabs(Phi(d, static_cast<std::int32_t>(k))));
+    }
+    for (std::size_t v = 0; v < velden_.size(); ++v) {
+        grootste = std::max({grootste, std::fabs(ThetaA(d, static_cast<int>(v))),
+                             std::fabs(ThetaB(d, static_cast<int>(v)))});
     }
     return grootste;
 }

@@ -7,6 +7,7 @@
 #include <Eigen/SparseCore>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace kx {
@@ -25,13 +26,47 @@ struct TBeweging {
     std::vector<int> Draaiend;
 };
 
+// The span of a bar that carries a distributed load, split at its hinge place into two
+// segments that turn on their own (ThetaA from Knoop0, ThetaB towards Knoop1). They stay joined
+// unless the span place turns; the place's rotation is ThetaA - ThetaB.
+struct TVeld {
+    std::int32_t Staaf = -1;
+    int Plaats = -1;      // index into the frame's places
+    double Positie = 0.5; // the hinge's share of the bar length from Knoop0, in [0, 1]
+    double Qx = 0.0;      // load per metre, y up
+    double Qy = 0.0;
+    int ThetaA = -1; // columns of the segments' rotations
+    int ThetaB = -1;
+    int Rij = -1; // the row that joins the segments to the bar's ends
+};
+
 // The kinematics of any frame drawn: the compatibility equations of bars, nodes and supports,
 // with every combination of hinge places given one meaning. A node's displacement is (u, v)
 // with y pointing up; a node where moments act has a rotation of its own, and a bar end there
-// turns with it unless a hinge place lets it turn on its own.
+// turns with it unless a hinge place lets it turn on its own. A bar with a distributed load
+// turns as two segments joined at its span place; the load's work on them is exact, the
+// displacement being linear along each segment.
 class TRaamwerk {
 public:
     explicit TRaamwerk(const TConstructie& constructie);
+
+    const std::vector<TVeld>& Velden() const { return velden_; }
+    // The span of place p, or -1 for a place at a node.
+    int VeldVanPlaats(int p) const;
+    // The span of a bar, or -1 for a bar without a distributed load.
+    int VeldVanStaaf(std::int32_t staaf) const;
+    // Moves the hinge of span v to share s of the bar length from Knoop0 (0 <= s <= 1).
+    void ZetPositie(int v, double s);
+    // The rotations of the two segments of span v in motion d, and the displacement of its
+    // hinge.
+    double ThetaA(const Eigen::VectorXd& d, int v) const;
+    double ThetaB(const Eigen::VectorXd& d, int v) const;
+    std::pair<double, double> VeldVerplaatsing(const Eigen::VectorXd& d, int v) const;
+    // The length of a bar of the frame.
+    double Lengte(std::int32_t staaf) const;
+    // Sets the segments of every span that does not turn to the rotation of its bar: a motion
+    // written node by node then holds at the spans too.
+    void VolgVelden(Eigen::VectorXd& d) const;
 
     const std::vector<TScharnierplaats>& Plaatsen() const { return plaatsen_; }
     int AantalVrijheidsgraden() const { return static_cast<int>(aantalVrijheden_); }
@@ -99,7 +134,12 @@ private:
     };
 
     void NummerVrijheden(const TConstructie& constructie);
+    void NummerVelden(const TConstructie& constructie);
     void StelVergelijkingenOp(const TConstructie& constructie);
+    // The row that joins span v's segments to its bar's ends at the span's position.
+    std::vector<std::pair<int, double>> VeldRij(const TVeld& veld) const;
+    // The load vector: the point loads and the spans' loads at their positions.
+    void BepaalArbeid();
     void VoegRijToe(const std::vector<std::pair<int, double>>& termen);
     // The rotation equations of bar end e of bar s: phi of its node minus the bar's rotation.
     std::vector<std::pair<int, double>> EindRotatie(std::int32_t s, int e) const;
@@ -121,7 +161,10 @@ private:
     std::vector<int> vasteRijen_;
     std::vector<int> plaatsRij_;
     Eigen::VectorXd w_;
+    Eigen::VectorXd puntlasten_;
     std::vector<double> mp_;
+    std::vector<TVeld> velden_;
+    std::vector<int> veldVanStaaf_;
 };
 
 } // namespace kx

@@ -131,6 +131,11 @@ struct TBelasting {
     double Fx = 0.0;
     double Fy = 0.0;
     std::string Naam;
+    // A distributed load on part s: the bar it lies on and the length of the part, over which
+    // Fx and Fy are the resultant, at the part's middle (x, y), where a rigid part's mean
+    // displacement (dx, dy) is; -1 and 0 for a point load.
+    std::int32_t Verdeeld = -1;
+    double Lengte = 0.0;
 };
 
 using TStaafArray = std::vector<TStaaf>;
@@ -145,6 +150,15 @@ struct TVgl {
     TRegel2Array Regel2;
     TFactorenArray Factoren;
     double Bezwijklast = 0.0;
+};
+
+// A chosen place inside the span of a bar with a distributed load, where the analysis put it.
+struct TVeldscharnier {
+    std::int32_t Staaf = -1;
+    int Plaats = -1;      // index into the frame's places
+    double Positie = 0.0; // share of the bar length from its first node
+    double Afstand = 0.0; // metres from the bar's first node
+    bool Draait = false;
 };
 
 struct TMechanisme {
@@ -165,6 +179,8 @@ struct TMechanisme {
     std::string Naam;
     // Index of the earlier mechanism with the same rotating hinges, or -1.
     std::int32_t GelijkAan = -1;
+    // The chosen span places, in the order of the places.
+    std::vector<TVeldscharnier> Veldscharnieren;
 };
 
 // A centre with a coordinate at Oneindig lies at infinity: its part translates.

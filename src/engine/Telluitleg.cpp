@@ -62,7 +62,8 @@ std::string PlaatsenUitleg(const TTellingDelen& delen, const Teksten& t) {
     return Zin(t, TekstTellingPlaatsen,
                {Term(t, TekstTermTweestaafsknopen, delen.Tweestaafsknopen, 1),
                 Term(t, TekstTermGewrichtEinden, delen.GewrichtEinden, 1),
-                Term(t, TekstTermInklemmingEinden, delen.InklemmingEinden, 1)});
+                Term(t, TekstTermInklemmingEinden, delen.InklemmingEinden, 1),
+                Term(t, TekstTermVeldplaatsen, delen.Veldplaatsen, 1)});
 }
 
 std::string LijstUitleg(const TAnalyse& analyse, const Teksten& t) {

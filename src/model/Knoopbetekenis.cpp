@@ -1,5 +1,7 @@
 #include "model/Knoopbetekenis.h"
 
+#include <algorithm>
+
 namespace kx {
 
 namespace {
@@ -26,6 +28,25 @@ std::vector<std::vector<std::int32_t>> StavenPerKnoop(const TConstructie& constr
     return staven;
 }
 
+std::vector<std::int32_t> BelasteStaven(const TConstructie& constructie) {
+    std::vector<std::int32_t> belast;
+    const auto staven = StavenPerKnoop(constructie);
+    for (const auto& q : constructie.VerdeeldeBelastingen) {
+        if (!q.Bestaat || q.Staaf < 0 ||
+            static_cast<std::size_t>(q.Staaf) >= constructie.Staven.size()) {
+            continue;
+        }
+        const auto& staaf = constructie.Staven[static_cast<std::size_t>(q.Staaf)];
+        if (staaf.Bestaat && IsKnoop(constructie, staaf.Knoop0) &&
+            IsKnoop(constructie, staaf.Knoop1)) {
+            belast.push_back(q.Staaf);
+        }
+    }
+    std::sort(belast.begin(), belast.end());
+    belast.erase(std::unique(belast.begin(), belast.end()), belast.end());
+    return belast;
+}
+
 std::vector<TScharnierplaats> Scharnierplaatsen(const TConstructie& constructie) {
     std::vector<TScharnierplaats> plaatsen;
     const auto staven = StavenPerKnoop(constructie);
@@ -47,6 +68,10 @@ std::vector<TScharnierplaats> Scharnierplaatsen(const TConstructie& constructie)
             const bool eerste = !(b.Mp < a.Mp);
             plaatsen.push_back({knoopIndex, eerste ? hier[0] : hier[1], eerste ? a.Mp : b.Mp});
         }
+    }
+    for (const std::int32_t s : BelasteStaven(constructie)) {
+        const auto& staaf = constructie.Staven[static_cast<std::size_t>(s)];
+        plaatsen.push_back({staaf.Knoop0, s, staaf.Mp, true});
     }
     return plaatsen;
 }

@@ -52,6 +52,7 @@ TTellingDelen TelDelen(const TConstructie& constructie) {
         ++(IsStijf(knoop) ? delen.StijveKnopen : delen.ScharnierKnopen);
         TelPlaatsen(knoop, staven[k].size(), delen);
     }
+    delen.Veldplaatsen = static_cast<std::int32_t>(BelasteStaven(constructie).size());
     return delen;
 }
 

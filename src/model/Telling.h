@@ -18,10 +18,12 @@ struct TTellingDelen {
     std::int32_t StijveKnopen = 0;
     std::int32_t ScharnierKnopen = 0;
     // Places: one per rigid node joining two bars, one per bar end at a rigid joint of three or
-    // more bars and one per bar end at a rigid clamp.
+    // more bars, one per bar end at a rigid clamp and one in the span of every bar that carries
+    // a distributed load.
     std::int32_t Tweestaafsknopen = 0;
     std::int32_t GewrichtEinden = 0;
     std::int32_t InklemmingEinden = 0;
+    std::int32_t Veldplaatsen = 0;
 
     std::int32_t Onbekenden() const {
         return 3 * StijveEinden + 2 * ScharnierEinden + Oplegreacties;
@@ -29,7 +31,9 @@ struct TTellingDelen {
     std::int32_t Vergelijkingen() const {
         return 3 * Staven + 3 * StijveKnopen + 2 * ScharnierKnopen;
     }
-    std::int32_t Plaatsen() const { return Tweestaafsknopen + GewrichtEinden + InklemmingEinden; }
+    std::int32_t Plaatsen() const {
+        return Tweestaafsknopen + GewrichtEinden + InklemmingEinden + Veldplaatsen;
+    }
 };
 
 // The terms of the counts of a frame; their sums are those of TelOnbepaaldheid.

@@ -341,6 +341,10 @@ enum TekstNaam : int {
     TekstKopVerdeeldQx,
     TekstKopVerdeeldQy,
     TekstGevondenVerdeeld,
+    TekstTermVeldplaatsen,
+    TekstPlaatsInVeld,
+    TekstVeldscharnierPlaats,
+    TekstVerdeeldeBelastingTerm,
     EindeTekstTabel
 };
 

@@ -679,6 +679,13 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstKopVerdeeldQx, "grdConstructie - verdeeld qx", "qx [-/m]"},
     {TekstKopVerdeeldQy, "grdConstructie - verdeeld qy", "qy [-/m]"},
     {TekstGevondenVerdeeld, "frmConstructie.lblGevondenVerdeeld", "Gevonden Verdeeld"},
+    {TekstTermVeldplaatsen, "Hoe bezwijkt de constructie? - term",
+     "één in het veld van elke staaf met een verdeelde belasting (%1)"},
+    {TekstPlaatsInVeld, "Hoe bezwijkt de constructie? - plaats in een veld", "veld van staaf %1"},
+    {TekstVeldscharnierPlaats, "Wanneer bezwijkt de constructie? - plaats van een veldscharnier",
+     "op %1 m van knoop %2"},
+    {TekstVerdeeldeBelastingTerm, "Wanneer bezwijkt de constructie? - verdeelde belasting",
+     "verdeelde belasting staaf %1"},
 }};
 
 consteval bool IndexenOpVolgorde() {
