@@ -1,6 +1,7 @@
 #include "drawing/KrachtsverdelingView.h"
 
 #include "drawing/Afbeelding.h"
+#include "drawing/Blokken.h"
 #include "drawing/Knoopstand.h"
 #include "drawing/LabelPlaatser.h"
 #include "drawing/Maatvoering.h"
@@ -39,7 +40,6 @@ constexpr double Onder = std::numbers::pi / 2.0;
 constexpr double Rechts = std::numbers::pi;
 // Forces below this share of the largest one are rounding, not forces.
 constexpr double Ruis = 1e-9;
-
 
 TPunt Wereld(const TConstructieKnoop& k) {
     return {k.X, -k.Y};
@@ -296,6 +296,7 @@ double TKrachtView::TekenOplegreacties(double y) {
     TekenOpleggingen(p_, c_, cel, KleurZilver);
     TekenBelastingen(cel, v.Bezwijklast, labels);
     TekenReacties(cel, v, labels);
+    MeldBlok(p_, y, cel.Cel.Bottom + TekeningMarge + PijlPixels, TBlokSoort::Tekening);
     y = cel.Cel.Bottom + TekeningMarge + PijlPixels;
 
     const TEvenwichtssommen sommen = BepaalEvenwichtssommen(c_, v);

@@ -1,5 +1,6 @@
 #include "drawing/WanneerBezwijkenView.h"
 
+#include "drawing/Blokken.h"
 #include "drawing/Maatvoering.h"
 #include "drawing/MechanismeTekening.h"
 #include "drawing/Opmaak.h"
@@ -459,19 +460,25 @@ double TArbeidsView::TekenTekening(double y) {
     const double onder = std::max(cel.Cel.Bottom, Bereik(cel).Bottom) + TekeningMarge;
     TLabelPlaatser labels({gebied_.Left, y, gebied_.Right, onder});
     ReserveerVasteVormen(cel, labels);
+    // The lines to a far rotation centre end at the picture's box.
+    p_.save();
+    p_.setClipRect(QRectF(gebied_.Left, y, gebied_.Right - gebied_.Left, onder - y),
+                   Qt::IntersectClip);
     TekenSchets(p_, constructie, cel, false);
-    TekenDelen(p_, m_, cel, KleurZilver, false);
+    TekenVorm(p_, m_, constructie, cel, KleurZilver, false);
     TekenLastpijlen(cel, KleurZilver, false);
     TekenAfstanden(cel, labels);
     TekenVerplaatsingen(cel, labels);
     TekenHoeken(cel, labels);
-    TekenDelen(p_, m_, cel, KleurZwart, true);
+    TekenVorm(p_, m_, constructie, cel, KleurZwart, true);
     TekenRotatiecentra(cel);
-    TekenEindSymbolen(p_, m_, cel, KleurZwart, true);
+    TekenVormSymbolen(p_, m_, constructie, cel, KleurZwart, true);
     TekenPlastischeScharnieren(p_, m_, cel);
     TekenLastpijlen(cel, KleurZwart, true);
     TekenLastLabels();
     TekenMomenten(cel, labels);
+    p_.restore();
+    MeldBlok(p_, y, onder, TBlokSoort::Tekening);
     return onder;
 }
 
@@ -519,6 +526,7 @@ double TArbeidsView::TekenVergelijking(double y) {
     }
     TekenRegel(p_, {xEind + TermAfstand, y0}, eind, KleurZwart, opmaak, Regel1(Laatste()),
                uitLinks);
+    MeldBlok(p_, y, y0 + 2.5 * h + 3.0, TBlokSoort::Tekst);
     return y0 + 2.5 * h + 3.0;
 }
 
