@@ -181,12 +181,11 @@ TEST(KxAnalysePdfBladzijden, PortaalZonderLegeBladzijdenMetMomentenlijn) {
     pdftotext.start("pdftotext", {pad, "-"});
     ASSERT_TRUE(pdftotext.waitForFinished(30000));
     const QString tekst = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-    const Teksten t;
-    for (const int kop :
-         {TekstKrachtsverdelingTitel, TekstKopMomentenlijn, TekstKopOplegreacties}) {
-        EXPECT_TRUE(tekst.contains(QString::fromStdString(t[kop]).simplified())) << t[kop];
+    for (const char* verwacht :
+         {"Krachtsverdeling tijdens bezwijken", "Momentenlijn van mechanisme",
+          "Oplegreacties van mechanisme", "H = "}) {
+        EXPECT_TRUE(tekst.contains(QString::fromUtf8(verwacht))) << verwacht;
     }
-    EXPECT_TRUE(tekst.contains(QStringLiteral("ΣH ="))) << tekst.toStdString();
 }
 
 } // namespace
