@@ -186,6 +186,8 @@ TEST(KxAnalysePdfBladzijden, PortaalZonderLegeBladzijdenMetMomentenlijn) {
           "Oplegreacties van mechanisme", "H = "}) {
         EXPECT_TRUE(tekst.contains(QString::fromUtf8(verwacht))) << verwacht;
     }
+    // What lies beyond a page's stretch is clipped: no line is printed twice.
+    EXPECT_EQ(tekst.count(QStringLiteral("Het volgende blijft over:")), 1) << tekst.toStdString();
 }
 
 } // namespace
