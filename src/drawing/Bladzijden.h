@@ -53,11 +53,11 @@ struct TPaginaDeel {
 // drawing.
 std::vector<TPaginaDeel> Paginaplan(std::vector<TBlok> blokken, double hoogte, double paginaHoogte);
 
-// Draws the picture on the pages of a printer or PDF writer, from its current page on, each page
-// clipped to its stretch (so a view never clips: a recording replays the end of a clip as
-// clipping switched off, which would lift the page's clip), scaled
-// down to the page width when wider (a drawing that may not be split: to the page), without
-// turning text into pixels. Returns the number of pages used.
+// Draws the picture on the pages of a printer or PDF writer as Paginaplan divides it, from the
+// current page on, scaled down to the page width when wider (a drawing that may not be split: to
+// the page), without turning text into pixels. Each page is clipped to its stretch, so a view
+// never clips: a recording replays the end of a clip as clipping switched off, which would lift
+// the page's clip. Returns the number of pages used.
 int TekenOpBladzijden(QPagedPaintDevice& apparaat, const TPlaat& plaat);
 
 } // namespace kx
