@@ -1,5 +1,7 @@
 #include "drawing/Afbeelding.h"
 
+#include "engine/GetekendMechanisme.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,8 +9,9 @@ namespace kx {
 
 namespace {
 constexpr double PixelGrens = 1e7;
-// A rotation centre farther than this beyond the box does not widen it.
-constexpr double MaxUitbreiding = 10.0;
+// A rotation centre farther beyond the box than this many times the box's larger side does not
+// widen it: the frame would shrink to a speck.
+constexpr double MaxUitbreiding = 2.0;
 
 void Neem(TGrenzen& g, double x, double y) {
     g.xmin = std::min(g.xmin, x);
@@ -17,19 +20,15 @@ void Neem(TGrenzen& g, double x, double y) {
     g.ymax = std::max(g.ymax, y);
 }
 
-void NeemRotatiecentrum(TGrenzen& g, const TRotatiecentrum& rc) {
-    if (rc.x < g.xmin && g.xmin - rc.x < MaxUitbreiding) {
-        g.xmin = rc.x;
+// A centre within reach widens the box to it, on both axes; reach is measured from the frame.
+void NeemRotatiecentrum(TGrenzen& g, const TGrenzen& raam, const TRotatiecentrum& rc) {
+    const double bereik = MaxUitbreiding * std::max(raam.Breedte(), raam.Hoogte());
+    const double dx = std::max({0.0, raam.xmin - rc.x, rc.x - raam.xmax});
+    const double dy = std::max({0.0, raam.ymin - rc.y, rc.y - raam.ymax});
+    if (!(std::hypot(dx, dy) <= bereik)) {
+        return;
     }
-    if (rc.x > g.xmax && rc.x - g.xmax < MaxUitbreiding) {
-        g.xmax = rc.x;
-    }
-    if (rc.y < g.ymin && g.ymin - rc.y < MaxUitbreiding) {
-        g.ymin = rc.y;
-    }
-    if (rc.y > g.ymax && rc.y - g.ymax < MaxUitbreiding) {
-        g.ymax = rc.y;
-    }
+    Neem(g, rc.x, rc.y);
 }
 
 // Start of the box: the first part's start, else the first node in use, else the origin.
@@ -110,14 +109,18 @@ TGrenzen BepaalGrenzen(const TMechanisme& mechanisme, const TConstructie& constr
             Neem(g, k.x + k.dx, k.y + k.dy);
         }
     }
-    if (metRotatiecentra) {
-        for (const TStaaf& staaf : mechanisme.avStaven) {
-            NeemRotatiecentrum(g, staaf.RC);
-        }
-    }
-    for (const TConstructieKnoop& k : constructie.Knopen) {
+    const std::vector<TPunt> verplaatsing = Knoopverplaatsingen(mechanisme, constructie);
+    for (std::size_t i = 0; i < constructie.Knopen.size(); ++i) {
+        const TConstructieKnoop& k = constructie.Knopen[i];
         if (k.Bestaat) {
             Neem(g, k.X, -k.Y);
+            Neem(g, k.X + verplaatsing[i].x, -k.Y + verplaatsing[i].y);
+        }
+    }
+    if (metRotatiecentra) {
+        const TGrenzen raam = Schaalbaar(g);
+        for (const TStaaf& staaf : mechanisme.avStaven) {
+            NeemRotatiecentrum(g, raam, staaf.RC);
         }
     }
     return g;

@@ -46,8 +46,9 @@ struct TGrenzen {
     double Hoogte() const { return ymax - ymin; }
 };
 
-// Box of the mechanism's parts, undisplaced and displaced, optionally of the rotation centres
-// within 10 m of it, and of every node in use of the structure (y negated).
+// Box of the mechanism's parts and of every node in use of the structure (y negated), each
+// undisplaced and displaced; optionally widened to the rotation centres that lie within twice the
+// larger side of that box from it (a centre farther away would leave the frame a speck).
 TGrenzen BepaalGrenzen(const TMechanisme& mechanisme, const TConstructie& constructie,
                        bool metRotatiecentra);
 

@@ -1,5 +1,6 @@
 #include "drawing/EigenMechanismeView.h"
 
+#include "drawing/Blokken.h"
 #include "drawing/MechanismeTekening.h"
 #include "drawing/Momentenlijn.h"
 #include "drawing/Opmaak.h"
@@ -146,6 +147,7 @@ void TekenEigenMechanisme(QPainter& painter, TRechthoek& gebied, const TEigenCon
     TekenLasten(painter, c, cel, context.Analyse.Decimaalteken);
     punten = PlaatsPunten(analyse, cel);
     TekenPlaatsen(painter, punten, m.Plaatsen);
+    MeldBlok(painter, y, cel.Cel.Bottom + KeuzeMarge, TBlokSoort::Tekening);
     y = cel.Cel.Bottom + KeuzeMarge;
     y = TekenBlok(painter, gebied, y, analyse.Beweeglijkheid(m), opBerekening, KleurZwart);
     if (m.Beweegt()) {

@@ -1,6 +1,7 @@
 #include "drawing/HoeBezwijkenView.h"
 
 #include "drawing/Afbeelding.h"
+#include "drawing/Blokken.h"
 #include "drawing/MechanismeRaster.h"
 #include "drawing/OnafhankelijkView.h"
 #include "drawing/Opmaak.h"
@@ -97,6 +98,7 @@ double TekenFormule(QPainter& painter, const TRechthoek& gebied, double y,
     TekenRegel(painter, {(x1 + x2) / 2.0, y0}, eind, KleurZwart, opmaak, m + "!", uitMidden);
     TekenRegel(painter, {x2, y0 + h / 2.0}, eind, KleurZwart, opmaak,
                " = " + AantalCombinaties(ctx), uitLinks);
+    MeldBlok(painter, y, y0 + 2.0 * h + 3.0, TBlokSoort::Tekst);
     return y0 + 2.0 * h + 3.0;
 }
 
@@ -220,6 +222,7 @@ double TekenPager(QPainter& painter, const TRechthoek& gebied, double y, const T
             }
         }
     }
+    MeldBlok(painter, y, regel.Onder(), TBlokSoort::Tekst);
     return regel.Onder();
 }
 

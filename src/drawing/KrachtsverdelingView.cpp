@@ -1,6 +1,7 @@
 #include "drawing/KrachtsverdelingView.h"
 
 #include "drawing/Afbeelding.h"
+#include "drawing/Blokken.h"
 #include "drawing/Knoopstand.h"
 #include "drawing/LabelPlaatser.h"
 #include "drawing/Maatvoering.h"
@@ -309,6 +310,7 @@ double TKrachtView::TekenOplegreacties(double y) {
     TekenOpleggingen(p_, c_, cel, KleurZilver);
     TekenBelastingen(cel, v.Bezwijklast, labels);
     TekenReacties(cel, v, labels);
+    MeldBlok(p_, y, cel.Cel.Bottom + TekeningMarge + PijlPixels, TBlokSoort::Tekening);
     y = cel.Cel.Bottom + TekeningMarge + PijlPixels;
 
     const TEvenwichtssommen sommen = BepaalEvenwichtssommen(c_, v);

@@ -1,6 +1,7 @@
 #include "drawing/MechanismeRaster.h"
 
 #include "drawing/Afbeelding.h"
+#include "drawing/Blokken.h"
 #include "drawing/MechanismeTekening.h"
 #include "drawing/Opmaak.h"
 #include "drawing/Paginering.h"
@@ -18,10 +19,10 @@ void TekenCel(QPainter& painter, const TCelAfbeelding& cel, const TRasterCel& in
               const TConstructie& constructie) {
     const TMechanisme& mechanisme = *inhoud.Mechanisme;
     TekenSchets(painter, constructie, cel, true);
-    TekenDelen(painter, mechanisme, cel, KleurMiddengrijs, false);
-    TekenEindSymbolen(painter, mechanisme, cel, KleurMiddengrijs, false);
-    TekenDelen(painter, mechanisme, cel, KleurZwart, true);
-    TekenEindSymbolen(painter, mechanisme, cel, KleurZwart, true);
+    TekenVorm(painter, mechanisme, constructie, cel, KleurMiddengrijs, false);
+    TekenVormSymbolen(painter, mechanisme, constructie, cel, KleurMiddengrijs, false);
+    TekenVorm(painter, mechanisme, constructie, cel, KleurZwart, true);
+    TekenVormSymbolen(painter, mechanisme, constructie, cel, KleurZwart, true);
     TekenPlastischeScharnieren(painter, mechanisme, cel);
 
     // A caption that chooses nothing is no link.
@@ -62,6 +63,13 @@ double TekenRaster(QPainter& painter, const TRechthoek& gebied, double y,
                     inhoud.Doel};
             }
             TekenCel(painter, cel, inhoud, constructie);
+        }
+        if (r * k < aantal) {
+            // The row with its captions below the drawings.
+            const double onderschrift =
+                RegelHoogte(painter, Opmaak(opLink)) + RegelHoogte(painter, Opmaak(opUitleg));
+            MeldBlok(painter, y + Tussenruimte, y + Tussenruimte + rijHoogte + onderschrift,
+                     TBlokSoort::Tekening);
         }
         y += Tussenruimte + rijHoogte;
     }

@@ -3,6 +3,8 @@
 #include "drawing/Knoopstand.h"
 #include "drawing/Opmaak.h"
 #include "drawing/Symbolen.h"
+#include "engine/Enumeratie.h"
+#include "engine/GetekendMechanisme.h"
 #include "model/Knoopbetekenis.h"
 
 #include <QPen>
@@ -357,6 +359,41 @@ void TekenPlastischeScharnieren(QPainter& painter, const TMechanisme& mechanisme
         }
     }
     painter.restore();
+}
+
+void TekenVorm(QPainter& painter, const TMechanisme& mechanisme, const TConstructie& constructie,
+               const TCelAfbeelding& cel, QColor kleur, bool verplaatst) {
+    if (!IsKeten(constructie)) {
+        TekenDelen(painter, mechanisme, cel, kleur, verplaatst);
+        return;
+    }
+    painter.save();
+    painter.setPen(QPen(kleur, 1));
+    for (const TGetekendeStaaf& staaf : GetekendeStaven(mechanisme, constructie)) {
+        const TPunt a = cel.Scherm(verplaatst ? staaf.VanVerplaatst : staaf.Van);
+        const TPunt b = cel.Scherm(verplaatst ? staaf.NaarVerplaatst : staaf.Naar);
+        painter.drawLine(Pixel(a.x), Pixel(a.y), Pixel(b.x), Pixel(b.y));
+    }
+    painter.restore();
+}
+
+void TekenVormSymbolen(QPainter& painter, const TMechanisme& mechanisme,
+                       const TConstructie& constructie, const TCelAfbeelding& cel, QColor kleur,
+                       bool verplaatst) {
+    if (!IsKeten(constructie)) {
+        TekenEindSymbolen(painter, mechanisme, cel, kleur, verplaatst);
+        return;
+    }
+    const std::vector<TPunt> d = Knoopverplaatsingen(mechanisme, constructie);
+    const auto richtingen = StaafRichtingen(constructie);
+    for (std::size_t i = 0; i < constructie.Knopen.size(); ++i) {
+        const TConstructieKnoop& k = constructie.Knopen[i];
+        if (k.Bestaat) {
+            const TPunt p = Wereld(k);
+            const TPunt plek = verplaatst ? TPunt{p.x + d[i].x, p.y + d[i].y} : p;
+            TekenAnalyseKnoop(painter, k, cel.Scherm(plek), richtingen[i], kleur);
+        }
+    }
 }
 
 } // namespace kx

@@ -46,6 +46,19 @@ void TekenDelen(QPainter& painter, const TMechanisme& mechanisme, const TCelAfbe
 void TekenEindSymbolen(QPainter& painter, const TMechanisme& mechanisme, const TCelAfbeelding& cel,
                        QColor kleur, bool verplaatst);
 
+// The mechanism on the frame as the student drew it, undisplaced or displaced: for a single chain,
+// whose mechanisms are worked out on replacement structures (merged parts, pendulums for
+// rollers, clamped parts removed), every drawn bar as a line of width 1 in the colour; for any
+// other frame, whose parts are its bars, the parts.
+void TekenVorm(QPainter& painter, const TMechanisme& mechanisme, const TConstructie& constructie,
+               const TCelAfbeelding& cel, QColor kleur, bool verplaatst);
+
+// The symbols that go with TekenVorm: for a single chain every drawn node's support and
+// connection where the node is (or moves to), else the symbols of the part ends.
+void TekenVormSymbolen(QPainter& painter, const TMechanisme& mechanisme,
+                       const TConstructie& constructie, const TCelAfbeelding& cel, QColor kleur,
+                       bool verplaatst);
+
 // Red and yellow circles at the displaced ends where a plastic moment works; open grey ones at
 // chosen places that do not rotate.
 void TekenPlastischeScharnieren(QPainter& painter, const TMechanisme& mechanisme,

@@ -1,5 +1,6 @@
 #include "drawing/Momentenlijn.h"
 
+#include "drawing/Blokken.h"
 #include "drawing/Knoopstand.h"
 #include "drawing/MechanismeTekening.h"
 #include "drawing/Opmaak.h"
@@ -15,6 +16,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 namespace kx {
@@ -93,6 +95,7 @@ void TekenOpleggingen(QPainter& painter, const TConstructie& c, const TCelAfbeel
     }
 }
 
+namespace {
 // A value written beside the moment line, placed once everything else is drawn.
 struct TMomentLabel {
     QColor Kleur;
@@ -100,20 +103,63 @@ struct TMomentLabel {
     std::vector<TLabelPlek> Plekken;
 };
 
-// The areas of the moment line, with the values to write beside them: a later area would cover
-// a value written before it, so they are written after all areas and bars.
-std::vector<TMomentLabel> TekenMomentvlakken(QPainter& painter, const TConstructie& c,
-                                             const TCelAfbeelding& cel, const TKrachtsverdeling& v,
-                                             char decimaalteken) {
-    std::vector<TMomentLabel> teSchrijven;
+// What is drawn over the moment areas once all of them are painted, so that no later area
+// covers it: the red ordinates of values beyond Mp, then the values.
+struct TOverDeVlakken {
+    std::vector<std::pair<TPunt, TPunt>> RodeLijnen;
+    std::vector<TMomentLabel> Labels;
+};
+
+// Pixels per kNm of the ordinates: the largest moment gets OrdinaatPixels; 0 without moments.
+double Ordinaatschaal(const TKrachtsverdeling& v) {
     double grootste = 0.0;
     for (const auto& s : v.Staven) {
         grootste = std::max({grootste, std::fabs(s.M0), std::fabs(s.M1)});
     }
-    if (grootste <= 0.0) {
-        return teSchrijven;
+    return grootste > 0.0 ? OrdinaatPixels / grootste : 0.0;
+}
+
+// The tops of the ordinates m of a bar drawn from a to b, on its right side as seen on the
+// screen walking from a to b.
+std::array<TPunt, 2> Toppen(TPunt a, TPunt b, const std::array<double, 2>& m, double schaal) {
+    const double lengte = std::hypot(b.x - a.x, b.y - a.y);
+    const TPunt rechts{-(b.y - a.y) / lengte, (b.x - a.x) / lengte};
+    return {TPunt{a.x + rechts.x * m[0] * schaal, a.y + rechts.y * m[0] * schaal},
+            TPunt{b.x + rechts.x * m[1] * schaal, b.y + rechts.y * m[1] * schaal}};
+}
+
+// The box the moment areas take on the screen, with a line of room for a value above and below.
+TRechthoek Momentbereik(const QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
+                        const TKrachtsverdeling& v) {
+    TRechthoek bereik = cel.Cel;
+    const double schaal = Ordinaatschaal(v);
+    const double h = RegelHoogte(painter, Opmaak(opLabel)) + 3.0;
+    for (const auto& s : v.Staven) {
+        const auto& staaf = c.Staven[static_cast<std::size_t>(s.Slot)];
+        const TPunt a = cel.Scherm(Wereld(Knoop(c, staaf.Knoop0)));
+        const TPunt b = cel.Scherm(Wereld(Knoop(c, staaf.Knoop1)));
+        if (!(std::hypot(b.x - a.x, b.y - a.y) > 0.0)) {
+            continue;
+        }
+        for (const TPunt& top : Toppen(a, b, {s.M0, s.M1}, schaal)) {
+            bereik.Top = std::min(bereik.Top, top.y - h);
+            bereik.Bottom = std::max(bereik.Bottom, top.y + h);
+        }
     }
-    const double schaal = OrdinaatPixels / grootste;
+    return bereik;
+}
+
+// Paints the areas of the moment line on the tension side of every bar and returns what goes
+// over them, each end's value once per node and value, a value beyond Mp in red.
+TOverDeVlakken TekenMomentvlakken(QPainter& painter, const TConstructie& c,
+                                  const TCelAfbeelding& cel, const TKrachtsverdeling& v,
+                                  char decimaalteken) {
+    TOverDeVlakken over;
+    const double schaal = Ordinaatschaal(v);
+    if (!(schaal > 0.0)) {
+        return over;
+    }
+    const double grootste = OrdinaatPixels / schaal;
     const TOpmaak opmaak = Opmaak(opLabel);
     const int h = RegelHoogte(painter, opmaak);
     // Per node the values written so far: two bar ends with the same moment get one label.
@@ -124,17 +170,11 @@ std::vector<TMomentLabel> TekenMomentvlakken(QPainter& painter, const TConstruct
         const std::array<double, 2> m{s.M0, s.M1};
         const TPunt a = cel.Scherm(Wereld(Knoop(c, knopen[0])));
         const TPunt b = cel.Scherm(Wereld(Knoop(c, knopen[1])));
-        const double lengte = std::hypot(b.x - a.x, b.y - a.y);
-        if (lengte <= 0.0) {
+        if (!(std::hypot(b.x - a.x, b.y - a.y) > 0.0)) {
             continue;
         }
-        // The right side of the bar as seen on the screen, walking from Knoop0 to Knoop1.
-        const TPunt rechts{-(b.y - a.y) / lengte, (b.x - a.x) / lengte};
         const std::array<TPunt, 2> voet{a, b};
-        std::array<TPunt, 2> top{};
-        for (int e = 0; e < 2; ++e) {
-            top[e] = {voet[e].x + rechts.x * m[e] * schaal, voet[e].y + rechts.y * m[e] * schaal};
-        }
+        const std::array<TPunt, 2> top = Toppen(a, b, m, schaal);
         painter.save();
         painter.setPen(QPen(KleurMiddengrijs, 1));
         painter.setBrush(KleurLichtgrijs);
@@ -148,10 +188,7 @@ std::vector<TMomentLabel> TekenMomentvlakken(QPainter& painter, const TConstruct
             }
             const bool teGroot = waarde > staaf.Mp * (1.0 + Verhoudingstolerantie);
             if (teGroot) {
-                painter.save();
-                painter.setPen(QPen(KleurRood, 2));
-                painter.drawLine(QPointF(voet[e].x, voet[e].y), QPointF(top[e].x, top[e].y));
-                painter.restore();
+                over.RodeLijnen.emplace_back(voet[e], top[e]);
             }
             auto& eerder = geschreven[knopen[e]];
             if (!teGroot && std::any_of(eerder.begin(), eerder.end(), [&](double w) {
@@ -161,7 +198,7 @@ std::vector<TMomentLabel> TekenMomentvlakken(QPainter& painter, const TConstruct
             }
             eerder.push_back(waarde);
             const TPunt t = top[e];
-            teSchrijven.push_back({teGroot ? KleurRood : KleurZwart,
+            over.Labels.push_back({teGroot ? KleurRood : KleurZwart,
                                    AlgemeenGetal(waarde, Cijfers, decimaalteken),
                                    {{{t.x + 4.0, t.y - h / 2.0}, uitLinks},
                                     {{t.x - 4.0, t.y - h / 2.0}, uitRechts},
@@ -169,8 +206,18 @@ std::vector<TMomentLabel> TekenMomentvlakken(QPainter& painter, const TConstruct
                                     {{t.x, t.y + 3.0}, uitMidden}}});
         }
     }
-    return teSchrijven;
+    return over;
 }
+
+void TekenRodeLijnen(QPainter& painter, const std::vector<std::pair<TPunt, TPunt>>& lijnen) {
+    painter.save();
+    painter.setPen(QPen(KleurRood, 2));
+    for (const auto& [voet, top] : lijnen) {
+        painter.drawLine(QPointF(voet.x, voet.y), QPointF(top.x, top.y));
+    }
+    painter.restore();
+}
+} // namespace
 
 void TekenScharnieren(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
                       const TKrachtsverdeling& v) {
@@ -186,17 +233,26 @@ void TekenScharnieren(QPainter& painter, const TConstructie& c, const TCelAfbeel
 double TekenMomentenlijn(QPainter& painter, const TRechthoek& gebied, double y,
                          const TConstructie& c, const TKrachtsverdeling& v, char decimaalteken,
                          double maxHoogte, double hoogteDeel) {
-    const TCelAfbeelding cel = MaakTekeningCel(c, gebied, y + TekeningMarge, maxHoogte, hoogteDeel);
-    TLabelPlaatser labels({gebied.Left, y, gebied.Right, cel.Cel.Bottom + TekeningMarge});
-    const auto waarden = TekenMomentvlakken(painter, c, cel, v, decimaalteken);
+    TCelAfbeelding cel = MaakTekeningCel(c, gebied, y + TekeningMarge, maxHoogte, hoogteDeel);
+    // Ordinates that reach beyond the frame move it down and make the picture higher, so that
+    // they stay clear of the text above and below.
+    const TRechthoek bereik = Momentbereik(painter, c, cel, v);
+    const double omlaag = std::max(0.0, cel.Cel.Top - bereik.Top);
+    cel.Cel.Top += omlaag;
+    cel.Cel.Bottom += omlaag;
+    const double onder = std::max(cel.Cel.Bottom, bereik.Bottom + omlaag) + TekeningMarge;
+    TLabelPlaatser labels({gebied.Left, y, gebied.Right, onder});
+    const TOverDeVlakken over = TekenMomentvlakken(painter, c, cel, v, decimaalteken);
     TekenStaven(painter, c, cel, KleurZwart, 2.0);
+    TekenRodeLijnen(painter, over.RodeLijnen);
     TekenOpleggingen(painter, c, cel, KleurZwart);
     TekenScharnieren(painter, c, cel, v);
     const TOpmaak opmaak = Opmaak(opLabel);
-    for (const TMomentLabel& waarde : waarden) {
+    for (const TMomentLabel& waarde : over.Labels) {
         labels.Plaats(painter, waarde.Kleur, opmaak, waarde.Tekst, waarde.Plekken);
     }
-    return cel.Cel.Bottom + TekeningMarge;
+    MeldBlok(painter, y, onder, TBlokSoort::Tekening);
+    return onder;
 }
 
 } // namespace kx

@@ -27,17 +27,14 @@ void TekenStaven(QPainter& painter, const TConstructie& c, const TCelAfbeelding&
 void TekenOpleggingen(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
                       QColor kleur);
 
-// The moment areas on the tension side of every bar, each end labelled once per node and value;
-// a value beyond Mp with a red line and a red label.
-void TekenMomentvlakken(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
-                        const TKrachtsverdeling& v, TLabelPlaatser& labels, char decimaalteken);
-
 // The mechanism's hinges: yellow where they turn, white where they do not.
 void TekenScharnieren(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
                       const TKrachtsverdeling& v);
 
-// The whole picture of a distribution at y: areas, bars, supports and hinges, in a cell as
-// MaakTekeningCel makes it. Returns the y below it.
+// The whole picture of a distribution at y, in a cell as MaakTekeningCel makes it: first every
+// moment area (on the tension side of its bar), then the bars, the red ordinates of values
+// beyond Mp, the supports and hinges, and last the values, each end's once per node and value.
+// Returns the y below it.
 double TekenMomentenlijn(QPainter& painter, const TRechthoek& gebied, double y,
                          const TConstructie& c, const TKrachtsverdeling& v, char decimaalteken,
                          double maxHoogte = MaxTekeningHoogte, double hoogteDeel = 0.0);

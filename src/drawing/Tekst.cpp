@@ -1,6 +1,7 @@
 #include "drawing/Tekst.h"
 
 #include "drawing/Afbeelding.h"
+#include "drawing/Blokken.h"
 #include "text/SymboolTekens.h"
 
 #include <QFontMetrics>
@@ -164,6 +165,10 @@ void TekenAlinea(QPainter& painter, TRechthoek& rect, const std::string& tekst, 
     }
     rect.Bottom = y + h + opmaak.Tekst.Onder;
     painter.restore();
+    // Each line a block of its own: a paragraph may go on on the next page.
+    for (double regel = rect.Top + opmaak.Tekst.Boven; h > 0 && regel <= y; regel += h) {
+        MeldBlok(painter, regel, regel + h, TBlokSoort::Tekst);
+    }
 }
 
 void TekenRegel(QPainter& painter, TPunt punt, TPunt& eind, QColor kleur, const TOpmaak& opmaak,
@@ -195,6 +200,9 @@ double TekenBlok(QPainter& painter, const TRechthoek& gebied, double y, const st
                  TOpmaakStijl stijl, QColor kleur) {
     TRechthoek rect{gebied.Left, y, gebied.Right, y};
     TekenAlinea(painter, rect, tekst, kleur, Opmaak(stijl));
+    if (stijl == opTitel || stijl == opKop) {
+        MeldBlok(painter, y, rect.Bottom, TBlokSoort::Kop);
+    }
     return rect.Bottom;
 }
 

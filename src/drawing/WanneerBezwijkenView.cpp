@@ -1,5 +1,6 @@
 #include "drawing/WanneerBezwijkenView.h"
 
+#include "drawing/Blokken.h"
 #include "drawing/Maatvoering.h"
 #include "drawing/MechanismeTekening.h"
 #include "drawing/Opmaak.h"
@@ -99,7 +100,10 @@ private:
     std::vector<TLastpijl> Lastpijlen(const TCelAfbeelding& cel, const TBelasting& last,
                                       bool verplaatst, bool metLabels) const;
     TRechthoek RCLabelVak(TPunt centrum, const std::string& namen) const;
-    std::vector<TMaat> Afstandsmaten() const;
+    // Whether a centre lies in the picture: one beyond it gets no mark and no construction
+    // lines, which would run over the text around the picture.
+    bool InBeeld(const TCelAfbeelding& cel, const TRotatiecentrum& rc) const;
+    std::vector<TMaat> Afstandsmaten(const TCelAfbeelding& cel) const;
     std::vector<TMaat> Verplaatsingsmaten() const;
     // The box the drawing, its load arrows and their labels take.
     TRechthoek Bereik(const TCelAfbeelding& cel) const;
@@ -123,6 +127,8 @@ private:
     const bool perScharnier_;
     // The labels of the displaced load arrows, placed before anything that must keep clear.
     std::vector<std::pair<TLabelPlek, std::string>> lastLabels_;
+    // The box of the drawing being drawn.
+    TRechthoek beeld_;
 };
 
 const std::string& TArbeidsView::Regel1(int q) const {
@@ -218,10 +224,15 @@ TCelAfbeelding TArbeidsView::Cel(double boven) const {
 }
 
 // Distances from both ends of every part to its rotation centre.
-std::vector<TMaat> TArbeidsView::Afstandsmaten() const {
+bool TArbeidsView::InBeeld(const TCelAfbeelding& cel, const TRotatiecentrum& rc) const {
+    const TPunt p = cel.Scherm(TPunt{rc.x, rc.y});
+    return beeld_.Bevat(p.x, p.y);
+}
+
+std::vector<TMaat> TArbeidsView::Afstandsmaten(const TCelAfbeelding& cel) const {
     std::vector<TMaat> maten;
     for (const TStaaf& deel : m_.avStaven) {
-        if (!Beweegt(deel)) {
+        if (!Beweegt(deel) || !InBeeld(cel, deel.RC)) {
             continue;
         }
         for (const TKnoop& eind : deel.Knopen) {
@@ -286,6 +297,9 @@ TRechthoek TArbeidsView::Bereik(const TCelAfbeelding& cel) const {
 // then the load labels, beside the arrow's tail on whichever side is clear.
 void TArbeidsView::ReserveerVasteVormen(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     for (const TGedeeldCentrum& c : GedeeldeCentra(m_)) {
+        if (!InBeeld(cel, c.RC)) {
+            continue;
+        }
         labels.Bezet(RCLabelVak(cel.Scherm(TPunt{c.RC.x, c.RC.y}), Namen(c)));
     }
     for (const TStaaf& deel : m_.avStaven) {
@@ -296,7 +310,7 @@ void TArbeidsView::ReserveerVasteVormen(const TCelAfbeelding& cel, TLabelPlaatse
             }
         }
     }
-    for (const auto& maten : {Afstandsmaten(), Verplaatsingsmaten()}) {
+    for (const auto& maten : {Afstandsmaten(cel), Verplaatsingsmaten()}) {
         for (const TMaat& maat : maten) {
             for (const TRechthoek& vak : MaatVakken(cel, maat)) {
                 labels.Bezet(vak);
@@ -351,7 +365,7 @@ void TArbeidsView::TekenLastLabels() {
 
 void TArbeidsView::TekenAfstanden(const TCelAfbeelding& cel, TLabelPlaatser& labels) {
     const TOpmaak opmaak = Opmaak(opWaarde);
-    for (const TMaat& maat : Afstandsmaten()) {
+    for (const TMaat& maat : Afstandsmaten(cel)) {
         TekenMaat(p_, cel, KleurZilver, opmaak, maat, labels);
     }
 }
@@ -375,7 +389,7 @@ void TArbeidsView::TekenHoeken(const TCelAfbeelding& cel, TLabelPlaatser& labels
     };
     std::vector<THoek> hoeken;
     for (const TStaaf& deel : m_.avStaven) {
-        if (!IsEindig(deel.RC) || !Beweegt(deel)) {
+        if (!IsEindig(deel.RC) || !Beweegt(deel) || !InBeeld(cel, deel.RC)) {
             continue;
         }
         for (const TKnoop& eind : deel.Knopen) {
@@ -404,6 +418,9 @@ void TArbeidsView::TekenRotatiecentra(const TCelAfbeelding& cel) {
     const TOpmaak opmaak = Opmaak(opTekening);
     const int h = RegelHoogte(p_, opmaak);
     for (const TGedeeldCentrum& centrum : GedeeldeCentra(m_)) {
+        if (!InBeeld(cel, centrum.RC)) {
+            continue;
+        }
         const TPunt c = cel.Scherm(TPunt{centrum.RC.x, centrum.RC.y});
         p_.save();
         p_.setPen(QPen(KleurZwart, 1));
@@ -457,21 +474,23 @@ double TArbeidsView::TekenTekening(double y) {
         cel = Cel(y + TekeningMarge + (y - boven));
     }
     const double onder = std::max(cel.Cel.Bottom, Bereik(cel).Bottom) + TekeningMarge;
-    TLabelPlaatser labels({gebied_.Left, y, gebied_.Right, onder});
+    beeld_ = {gebied_.Left, y, gebied_.Right, onder};
+    TLabelPlaatser labels(beeld_);
     ReserveerVasteVormen(cel, labels);
     TekenSchets(p_, constructie, cel, false);
-    TekenDelen(p_, m_, cel, KleurZilver, false);
+    TekenVorm(p_, m_, constructie, cel, KleurZilver, false);
     TekenLastpijlen(cel, KleurZilver, false);
     TekenAfstanden(cel, labels);
     TekenVerplaatsingen(cel, labels);
     TekenHoeken(cel, labels);
-    TekenDelen(p_, m_, cel, KleurZwart, true);
+    TekenVorm(p_, m_, constructie, cel, KleurZwart, true);
     TekenRotatiecentra(cel);
-    TekenEindSymbolen(p_, m_, cel, KleurZwart, true);
+    TekenVormSymbolen(p_, m_, constructie, cel, KleurZwart, true);
     TekenPlastischeScharnieren(p_, m_, cel);
     TekenLastpijlen(cel, KleurZwart, true);
     TekenLastLabels();
     TekenMomenten(cel, labels);
+    MeldBlok(p_, y, onder, TBlokSoort::Tekening);
     return onder;
 }
 
@@ -519,6 +538,7 @@ double TArbeidsView::TekenVergelijking(double y) {
     }
     TekenRegel(p_, {xEind + TermAfstand, y0}, eind, KleurZwart, opmaak, Regel1(Laatste()),
                uitLinks);
+    MeldBlok(p_, y, y0 + 2.5 * h + 3.0, TBlokSoort::Tekst);
     return y0 + 2.5 * h + 3.0;
 }
 

@@ -2,9 +2,11 @@
 
 #include "cli/Rapport.h"
 #include "drawing/Bladzijden.h"
+#include "drawing/KrachtsverdelingView.h"
 #include "drawing/Tekst.h"
 #include "drawing/WanneerBezwijkenView.h"
 #include "engine/Analyse.h"
+#include "engine/Krachtenanalyse.h"
 #include "model/Controle.h"
 #include "text/Bestandstoegang.h"
 
@@ -42,9 +44,10 @@ std::vector<std::string> Regels(const std::string& tekst) {
     return regels;
 }
 
-// The report line by line, then the view; returns where the picture ends.
+// The report line by line, then the governing mechanism's virtual work and its moment line and
+// support reactions; returns where the picture ends.
 double TekenRapport(QPainter& painter, const std::vector<std::string>& regels,
-                    const TViewContext& context) {
+                    const TViewContext& context, const TKrachtenanalyse& krachten) {
     const TRechthoek breedte{0, 0, Paginabreedte, 0};
     double y = 0.0;
     for (const std::string& regel : regels) {
@@ -52,8 +55,15 @@ double TekenRapport(QPainter& painter, const std::vector<std::string>& regels,
     }
     Weergavegebied gebied{0, y, Paginabreedte, y};
     Klikgebieden klik{};
-    TekenWanneerBezwijken(painter, gebied, context.Analyse.MaatgevendMechanisme, klik, context);
-    return gebied.Bottom;
+    const int maatgevend = context.Analyse.MaatgevendMechanisme;
+    TekenWanneerBezwijken(painter, gebied, maatgevend, klik, context);
+    if (!krachten.Berekend()) {
+        return gebied.Bottom;
+    }
+    Weergavegebied krachtGebied{0, gebied.Bottom, Paginabreedte, gebied.Bottom};
+    TekenKrachtsverdeling(painter, krachtGebied, maatgevend,
+                          {krachten, context.Opties, context.Tekst, context.Analyse.Decimaalteken});
+    return krachtGebied.Bottom;
 }
 } // namespace
 
@@ -72,13 +82,18 @@ std::string SchrijfPdfRapport(const std::string& pad, const TConstructie& constr
     }
     const TWeergaveOpties opties;
     const TViewContext context{maatgevend, constructie, opties, analyse.Tekst()};
+    TKrachtenanalyse krachten;
+    if (!uitslag.Opgaven.empty()) {
+        krachten.Bereken(constructie, uitslag.Opgaven, uitslag.Maatgevend);
+    }
 
     QPicture meting;
     QPainter meter(&meting);
-    const double hoogte = TekenRapport(meter, regels, context);
+    const double hoogte = TekenRapport(meter, regels, context, krachten);
     meter.end();
-    const TPlaat plaat{QSize(Paginabreedte, static_cast<int>(hoogte)),
-                       [&](QPainter& painter) { TekenRapport(painter, regels, context); }};
+    const TPlaat plaat{QSize(Paginabreedte, static_cast<int>(hoogte)), [&](QPainter& painter) {
+                           TekenRapport(painter, regels, context, krachten);
+                       }};
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

@@ -14,43 +14,6 @@ namespace {
 
 using Kind = TmdiPlastokinetica::Kind;
 
-// An image of rows: 'x' a black row, 'g' a row with a drawing grey, '.' a white row; each
-// character stands for ten rows.
-QImage Rijenbeeld(const std::string& rijen) {
-    QImage beeld(20, static_cast<int>(rijen.size()) * 10, QImage::Format_RGB32);
-    beeld.fill(Qt::white);
-    QPainter p(&beeld);
-    for (int i = 0; i < static_cast<int>(rijen.size()); ++i) {
-        if (rijen[i] != '.') {
-            p.fillRect(3, i * 10, 1, 10,
-                       rijen[i] == 'x' ? QColor(Qt::black) : QColor(192, 192, 192));
-        }
-    }
-    return beeld;
-}
-
-TEST(Paginagrenzen, TussenBlokkenEnTekeningenNietErdoorheen) {
-    struct Geval {
-        std::string rijen;
-        int paginaHoogte;
-        std::vector<int> grenzen;
-    };
-    for (const auto& g : std::vector<Geval>{
-             // Fits on one page.
-             {"xx.xx", 50, {0, 50}},
-             // The lowest wide gap of the page, cut in its middle.
-             {"xx.xx.xxxx", 60, {0, 55, 100}},
-             // A gap between two greys lies inside a drawing: the cut goes above the drawing.
-             {"xx.gg.ggxx", 90, {0, 25, 100}},
-             // No white row at all: cut at the page height.
-             {"xxxxxxxxxx", 40, {0, 40, 80, 100}},
-             // A gap too close to the page top is passed over for a page of some height.
-             {".xxxxx.xxx", 70, {0, 65, 100}},
-         }) {
-        EXPECT_EQ(Paginagrenzen(Rijenbeeld(g.rijen), g.paginaHoogte), g.grenzen) << g.rijen;
-    }
-}
-
 // Every text of an SVG file, joined.
 QString SvgTekst(const QString& pad) {
     QFile bestand(pad);
@@ -142,29 +105,6 @@ TEST_F(ExporterenTest, EditorOpEenBladzijdeEnFoutenGemeld) {
               "Het bestand \"" + map.filePath(QStringLiteral("geen/map/editor.svg")).toStdString() +
                   "\" kan niet worden opgeslagen: de map bestaat niet.");
     EXPECT_EQ(dialogen.Waarschuwingen, dialogen.Meldingen);
-}
-
-// A long view fills several A4 pages: every page break lies in a white gap of the picture.
-TEST_F(ExporterenTest, LangeViewOpMeerdereBladzijden) {
-    venster->ToonHoeBezwijken();
-    venster->Kindvenster(Kind::kindHoeBezwijken)->resize(330, 400); // one column: tall
-    QApplication::processEvents();
-    const TPlaat plaat = PlaatVan(*venster->Analysevenster(Kind::kindHoeBezwijken));
-    const QString pad = map.filePath(QStringLiteral("lang.pdf"));
-    QPdfWriter pdf(pad);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    const int paginas = TekenOpBladzijden(pdf, plaat);
-    const QImage beeld = Rasterbeeld(plaat);
-    const double r = static_cast<double>(pdf.logicalDpiY()) / Opname(plaat).logicalDpiY();
-    const std::vector<int> grenzen = Paginagrenzen(beeld, static_cast<int>(pdf.height() / r));
-    ASSERT_GT(paginas, 1) << beeld.height();
-    ASSERT_GT(grenzen.size(), 2u);
-    for (std::size_t i = 1; i + 1 < grenzen.size(); ++i) {
-        const int y = grenzen[i];
-        for (int x = 0; x < beeld.width(); ++x) {
-            ASSERT_EQ(beeld.pixel(x, y - 1) & 0xffffff, 0xffffffu) << y;
-        }
-    }
 }
 
 // Ctrl+P opens the print preview of the active window without waiting on it; it draws the
