@@ -11,6 +11,7 @@ TMechanismeOpgave Opgave(const TMechanisme& mechanisme,
     TMechanismeOpgave opgave{
         std::vector<int>(mechanisme.Scharnieren.begin(), mechanisme.Scharnieren.end()),
         mechanisme.Vgl.Bezwijklast,
+        {},
         {}};
     if (plaatsen.empty()) {
         return opgave;
