@@ -410,8 +410,8 @@ double KleinstePiekDoorProberen(const TEvenwicht& evenwicht, double lambda,
         Eigen::FullPivLU<Eigen::MatrixXd> lu(e);
         lu.setThreshold(1e-10);
         z0 = lu.solve(rechts);
-        vrij = lu.dimensionOfKernel() > 0 ? Eigen::MatrixXd(lu.kernel())
-                                          : Eigen::MatrixXd::Zero(k, 0);
+        vrij =
+            lu.dimensionOfKernel() > 0 ? Eigen::MatrixXd(lu.kernel()) : Eigen::MatrixXd::Zero(k, 0);
     }
     const auto d = vrij.cols();
     if (d > 2) {
@@ -493,8 +493,8 @@ TEST(Krachtsverdeling, KleinstePiekIsDeKleinsteDieErIs) {
                 double eigenPiek = 0.0;
                 for (const auto& staaf : v.Staven) {
                     const double mp = o.c.Staven[static_cast<std::size_t>(staaf.Slot)].Mp;
-                    eigenPiek = std::max({eigenPiek, std::fabs(staaf.M0) / mp,
-                                          std::fabs(staaf.M1) / mp});
+                    eigenPiek =
+                        std::max({eigenPiek, std::fabs(staaf.M0) / mp, std::fabs(staaf.M1) / mp});
                 }
                 EXPECT_NEAR(v.Momentverhouding, eigenPiek, 1e-9 * eigenPiek);
                 std::vector<std::pair<int, double>> vast;
@@ -505,8 +505,7 @@ TEST(Krachtsverdeling, KleinstePiekIsDeKleinsteDieErIs) {
                         vast.emplace_back(kolom, v.Scharnieren[h - 1].M);
                     }
                 }
-                const double kleinste =
-                    KleinstePiekDoorProberen(evenwicht, v.Bezwijklast, vast);
+                const double kleinste = KleinstePiekDoorProberen(evenwicht, v.Bezwijklast, vast);
                 if (std::isnan(kleinste)) {
                     continue;
                 }
