@@ -429,11 +429,11 @@ TEST(Symbolen, PijlRolEnGrid) {
 }
 
 // A moment turns the way it is drawn: the arrowhead, a filled triangle, sits at the end of the
-// arc it turns to. The half circle of a moment arrow at the left end of a bar along the x axis
-// is symmetric about the bar, its head below it when it turns anticlockwise on the screen and
-// above it otherwise; the three-quarter circle of a support moment, open on the right for an
-// anticlockwise moment and at the top for a clockwise one, has its head at the lower right or
-// the upper left.
+// arc it turns to and points along it. The half circle of a moment arrow at the left end of a bar
+// along the x axis is symmetric about the bar, its head below it when it turns anticlockwise on the
+// screen and above it otherwise; the three-quarter circle of a support moment, open on the right
+// for an anticlockwise moment and at the top for a clockwise one, has its head at the lower right
+// or the upper left.
 TEST(Symbolen, MomentpijlEnMomentboogDraaienZoalsGetekend) {
     QImage beeld = WitVlak(400, 200);
     const auto teken = [&](const std::function<void(QPainter&)>& wat) {
@@ -455,9 +455,13 @@ TEST(Symbolen, MomentpijlEnMomentboogDraaienZoalsGetekend) {
         });
         EXPECT_GT(Inkt(beeld, boven), 20);
         EXPECT_GT(linksom ? helft(onder, boven) : helft(boven, onder), 30);
+        // The head points along the arc: nothing reaches beyond the arc's ends.
+        EXPECT_EQ(Inkt(beeld, QRect(164, 0, 236, 200)), 0);
 
         teken([&](QPainter& p) { TekenMomentboog(p, Qt::black, {200, 100}, 16.0, linksom); });
         EXPECT_GT(Inkt(beeld, boven), 15);
+        // Nothing lies in the opening beyond the head.
+        EXPECT_EQ(Inkt(beeld, linksom ? QRect(214, 95, 8, 10) : QRect(194, 78, 12, 7)), 0);
         if (linksom) {
             EXPECT_GT(helft(onder, boven), 10);
             EXPECT_GT(Inkt(beeld, QRect(208, 108, 10, 10)), Inkt(beeld, QRect(208, 82, 10, 10)));
