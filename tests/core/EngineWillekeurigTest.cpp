@@ -196,7 +196,10 @@ TEST(Bezwijkcontrole, WillekeurigeConstructiesVoldoenAanBeideStellingen) {
     // Each later seed drew frames that a fault let through: loads that only rounding lets work
     // (on a clamp, on a beam whose roller lies in its line), and bars drawn back over each
     // other, whose normal forces no moment fixes and whose rounding misled the solver.
-    for (const unsigned zaad : {20261206U, 20240611U, 24U, 57U}) {
+    // The sanitizer build draws the frames of the first seed only.
+    const std::vector<unsigned> zaden{20261206U, 20240611U, 24U, 57U};
+    for (std::size_t z = 0; z < (KX_EEN_ZAAD ? 1 : zaden.size()); ++z) {
+        const unsigned zaad = zaden[z];
         SCOPED_TRACE("zaad " + std::to_string(zaad));
         int gecontroleerd = 0;
         int onbepaald = 0;
