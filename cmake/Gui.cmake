@@ -6,6 +6,7 @@ kx_bronnen(KX_DRAWING_SOURCES drawing)
 add_library(kxdrawing STATIC ${KX_DRAWING_SOURCES})
 kx_laag(kxdrawing drawing)
 target_link_libraries(kxdrawing PUBLIC kxcore Qt6::Gui)
+kx_voorvertaald(kxdrawing <QPainter> <QImage> <Eigen/Dense> <string> <vector>)
 
 # kx-analyse hands --pdf to this sibling, so that it does not load Qt itself.
 kx_bronnen(KX_PDF_SOURCES pdf)
@@ -22,6 +23,7 @@ kx_laag(kxui ui)
 target_link_libraries(kxui PUBLIC kxdrawing Qt6::Widgets Qt6::Svg Qt6::PrintSupport)
 # Only the windows have Qt objects with signals, and the resources.
 set_target_properties(kxui PROPERTIES AUTOMOC ON AUTORCC ON)
+kx_voorvertaald(kxui <QWidget> <QPainter> <QString> <Eigen/Dense> <string> <vector>)
 
 add_executable(plastokinetica src/app/main.cpp)
 target_link_libraries(plastokinetica PRIVATE kxui)

@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n poppler-utils
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libeigen3-dev
     coinor-libclp-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev lld
     fonts-liberation fonts-dejavu-core
     lintian
 )

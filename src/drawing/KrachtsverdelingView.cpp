@@ -196,19 +196,7 @@ void TKrachtView::Pijl(TPunt kop, double hoek, QColor kleur, const std::string& 
 
 void TKrachtView::Boog(TPunt midden, bool linksom, const std::string& label,
                        TLabelPlaatser& labels) {
-    constexpr double Begin = 45.0;
-    const double zwaai = linksom ? 270.0 : -270.0;
-    p_.save();
-    p_.setPen(QPen(KleurZwart, 1));
-    p_.setBrush(Qt::NoBrush);
-    const QRectF vak(midden.x - BoogStraal, midden.y - BoogStraal, 2 * BoogStraal, 2 * BoogStraal);
-    p_.drawArc(vak, static_cast<int>(Begin * 16), static_cast<int>(zwaai * 16));
-    p_.restore();
-    const double eind = (Begin + zwaai) * std::numbers::pi / 180.0;
-    const TPunt punt{midden.x + BoogStraal * std::cos(eind),
-                     midden.y - BoogStraal * std::sin(eind)};
-    const double raaklijn = eind + (linksom ? 1.0 : -1.0) * std::numbers::pi / 2.0;
-    TekenPijlpunt(p_, KleurZwart, punt, raaklijn, 8.0, 6.0);
+    TekenMomentboog(p_, KleurZwart, midden, BoogStraal, linksom);
     const TOpmaak opmaak = Opmaak(opLabel);
     const int h = RegelHoogte(p_, opmaak);
     labels.Plaats(p_, KleurZwart, opmaak, label,

@@ -303,4 +303,18 @@ void TekenMomentpijl(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPu
     labels.PlaatsAlsVrij(painter, kleur, opmaak, label, plekken);
 }
 
+void TekenMomentboog(QPainter& painter, QColor kleur, TPunt midden, double straal, bool linksom) {
+    constexpr double Begin = 45.0;
+    const double zwaai = linksom ? 270.0 : -270.0;
+    painter.save();
+    painter.setPen(QPen(kleur, 1));
+    painter.setBrush(Qt::NoBrush);
+    const QRectF vak(midden.x - straal, midden.y - straal, 2 * straal, 2 * straal);
+    painter.drawArc(vak, static_cast<int>(Begin * 16), static_cast<int>(zwaai * 16));
+    painter.restore();
+    const double eind = (Begin + zwaai) * pi / 180.0;
+    const double raaklijn = eind + (linksom ? 1.0 : -1.0) * pi / 2.0;
+    TekenPijlpunt(painter, kleur, Richting(midden, eind, straal), raaklijn, 8.0, 6.0);
+}
+
 } // namespace kx

@@ -62,4 +62,9 @@ void TekenMomentpijl(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPu
                      TPunt ander, bool linksom, TPunt midden, const std::string& label,
                      TLabelPlaatser& labels);
 
+// A moment about midden: three quarters of a circle from 45 degrees, open on the side it turns
+// away from, with its arrowhead at the end it turns to, anticlockwise on the screen when linksom
+// is set.
+void TekenMomentboog(QPainter& painter, QColor kleur, TPunt midden, double straal, bool linksom);
+
 } // namespace kx

@@ -1,12 +1,16 @@
+#include "EngineHulp.h"
 #include "Raamwerken.h"
+#include "Referentie.h"
 #include "engine/Analyse.h"
 #include "engine/EigenMechanisme.h"
 #include "engine/GedeeldeCentra.h"
 #include "engine/Scharniertermen.h"
+#include "model/Bestand.h"
 #include "text/Teksten.h"
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -32,6 +36,68 @@ const TGedeeldCentrum* CentrumBij(const std::vector<TGedeeldCentrum>& centra, do
         }
     }
     return nullptr;
+}
+
+// The numbers of a printed term multiplied, with its sign: "- a F ⋅ b ⋅ c ⋅ δθ" gives -a b c.
+double Waarde(const std::string& term) {
+    const std::string punt = "¬×";
+    double waarde = term.rfind("- ", 0) == 0 ? -1.0 : 1.0;
+    std::size_t begin = 2;
+    while (begin < term.size()) {
+        const std::size_t einde = std::min(term.find(punt, begin), term.size());
+        const std::string stuk = term.substr(begin, einde - begin);
+        const std::size_t cijfer = stuk.find_first_of("0123456789");
+        if (cijfer != std::string::npos) {
+            double getal = 0.0;
+            const char* eerste = stuk.data() + cijfer;
+            const auto [rest, fout] = std::from_chars(eerste, stuk.data() + stuk.size(), getal);
+            EXPECT_EQ(fout, std::errc()) << term;
+            waarde *= getal;
+        }
+        begin = einde == term.size() ? einde : einde + punt.size();
+    }
+    return waarde;
+}
+
+// Every load term of the printed equation, read back as numbers, is the work of that load
+// component per unit of virtual rotation: the load times its displacement, found from the
+// mechanism's own part ends by the reference without centres or lever arms. Horizontal and
+// vertical loads, on turning and translating parts, in every mechanism.
+TEST(Arbeidsvergelijking, ElkeGeschrevenLastermIsDeArbeidVanDieLast) {
+    int horizontaal = 0;
+    int verticaal = 0;
+    for (const std::string naam : {"voorbeeld.kx", "portaal-ingeklemd-hv.kx", "spant.kx",
+                                   "portaal-scharnierend-hv.kx", "schoor.kx"}) {
+        SCOPED_TRACE(naam);
+        Opstelling o;
+        ASSERT_EQ(LaadConstructie(o.c, std::string(KX_FIXTURES) + "/" + naam, o.teksten), "");
+        ASSERT_EQ(o.Analyseer(), "");
+        for (std::size_t i = 0; i < o.a.Mechanismen.size(); ++i) {
+            const TMechanisme& m = o.a.Mechanismen[i];
+            const Referentie referentie(m);
+            const Eigen::VectorXd beweging = referentie.EigenBeweging();
+            for (std::size_t j = 0; j < m.avBelastingen.size(); ++j) {
+                const TBelasting& last = m.avBelastingen[j];
+                if (last.s < 0) {
+                    continue;
+                }
+                const auto d = referentie.Verplaatsing(beweging, static_cast<std::size_t>(last.s),
+                                                       last.x, last.y);
+                const std::size_t q = 2 * m.avStaven.size() + 2 * j + 1;
+                const double fx = last.Fx * d[0] / VirtueleRotatie;
+                const double fy = last.Fy * d[1] / VirtueleRotatie;
+                // Three significant digits per printed number.
+                EXPECT_NEAR(Waarde(m.Vgl.Regel1[q]), fx, 2e-2 * std::fabs(fx) + 1e-9)
+                    << "mechanisme " << i + 1 << ": " << m.Vgl.Regel1[q];
+                EXPECT_NEAR(Waarde(m.Vgl.Regel1[q + 1]), fy, 2e-2 * std::fabs(fy) + 1e-9)
+                    << "mechanisme " << i + 1 << ": " << m.Vgl.Regel1[q + 1];
+                horizontaal += std::fabs(fx) > 1e-9 ? 1 : 0;
+                verticaal += std::fabs(fy) > 1e-9 ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_GE(horizontaal, 5);
+    EXPECT_GE(verticaal, 5);
 }
 
 // In every mechanism of frames with joints, chains and clamps, the hinge terms add up to the

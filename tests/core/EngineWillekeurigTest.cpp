@@ -196,7 +196,10 @@ TEST(Bezwijkcontrole, WillekeurigeConstructiesVoldoenAanBeideStellingen) {
     // Each later seed drew frames that a fault let through: loads that only rounding lets work
     // (on a clamp, on a beam whose roller lies in its line), and bars drawn back over each
     // other, whose normal forces no moment fixes and whose rounding misled the solver.
-    for (const unsigned zaad : {20261206U, 20240611U, 24U, 57U}) {
+    // The sanitizer build draws the frames of the first seed only.
+    const std::vector<unsigned> zaden{20261206U, 20240611U, 24U, 57U};
+    for (std::size_t z = 0; z < (KX_EEN_ZAAD ? 1 : zaden.size()); ++z) {
+        const unsigned zaad = zaden[z];
         SCOPED_TRACE("zaad " + std::to_string(zaad));
         int gecontroleerd = 0;
         int onbepaald = 0;
@@ -209,7 +212,7 @@ TEST(Bezwijkcontrole, WillekeurigeConstructiesVoldoenAanBeideStellingen) {
 }
 
 // Where a combination's hinges can move in more than one way, the engine takes the least load
-// over all of them, as the reference finds it.
+// over all of them, as the reference finds it, and moves as that least motion.
 TEST(EngineWillekeurig, DeGroteKetenNeemtBijMeerBewegingenDeKleinsteLast) {
     Opstelling o;
     ASSERT_EQ(LaadConstructie(o.c, std::string(KX_FIXTURES) + "/keten15.kx", o.teksten), "");
@@ -217,7 +220,9 @@ TEST(EngineWillekeurig, DeGroteKetenNeemtBijMeerBewegingenDeKleinsteLast) {
     int meerBewegingen = 0;
     for (int i = 0; i < o.a.AantalMechanismen; ++i) {
         const auto& m = o.a.Mechanismen[static_cast<std::size_t>(i)];
+        SCOPED_TRACE("mechanisme " + std::to_string(i + 1));
         const Referentie referentie(m);
+        referentie.Vergelijk();
         meerBewegingen += referentie.Vrijheidsgraden() > 1 ? 1 : 0;
         const double kleinste = referentie.KleinsteBezwijklast();
         if (std::isinf(kleinste)) {

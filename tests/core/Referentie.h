@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -88,7 +89,7 @@ public:
     }
 
     // Compares every rotation and load displacement of the mechanism with this solve: equal when
-    // the motion has one degree of freedom, else at least compatible.
+    // the motion has one degree of freedom, else compatible and of least dissipation.
     void Vergelijk() const {
         double grootste = 0.0;
         std::size_t r = 0;
@@ -120,6 +121,7 @@ public:
             }
         }
         if (Vrijheidsgraden() != 1) {
+            VergelijkMetKleinsteBeweging();
             return;
         }
         const Eigen::VectorXd x = kern_.col(0) * (m_.avStaven[r].gamma / Rotatie(kern_.col(0), r));
@@ -136,6 +138,71 @@ public:
         }
     }
 
+    // The plastic hinges of the mechanism: a rigid end of part B against part C, or against the
+    // ground (C = -1) at a support. A hinge between two parts counts once, at the part that
+    // comes first.
+    struct TScharnier {
+        std::size_t B = 0;
+        int C = -1;
+        double Mp = 0.0;
+    };
+    std::vector<TScharnier> Scharnieren() const {
+        std::vector<TScharnier> scharnieren;
+        for (std::size_t b = 0; b < m_.avStaven.size(); ++b) {
+            for (const TKnoop& eind : m_.avStaven[b].Knopen) {
+                if (!eind.Stijf) {
+                    continue;
+                }
+                if (IsOplegging(eind)) {
+                    scharnieren.push_back({b, -1, eind.Mp});
+                    continue;
+                }
+                for (std::size_t c = b + 1; c < m_.avStaven.size(); ++c) {
+                    for (const TKnoop& ander : m_.avStaven[c].Knopen) {
+                        if (Punt(ander) == Punt(eind)) {
+                            scharnieren.push_back({b, static_cast<int>(c), eind.Mp});
+                        }
+                    }
+                }
+            }
+        }
+        return scharnieren;
+    }
+    // The relative rotation of a hinge and the work of the loads in the motion x.
+    double Relatief(const Eigen::VectorXd& x, const TScharnier& h) const {
+        return Rotatie(x, h.B) - (h.C < 0 ? 0.0 : Rotatie(x, static_cast<std::size_t>(h.C)));
+    }
+    double Arbeid(const Eigen::VectorXd& x) const {
+        double arbeid = 0.0;
+        for (const TBelasting& last : m_.avBelastingen) {
+            if (last.s >= 0) {
+                const auto d = Verplaatsing(x, static_cast<std::size_t>(last.s), last.x, last.y);
+                arbeid += last.Fx * d[0] + last.Fy * d[1];
+            }
+        }
+        return arbeid;
+    }
+    double Dissipatie(const Eigen::VectorXd& x) const {
+        double dissipatie = 0.0;
+        for (const TScharnier& h : Scharnieren()) {
+            dissipatie += h.Mp * std::fabs(Relatief(x, h));
+        }
+        return dissipatie;
+    }
+
+    // Where the hinges let the mechanism move in more than one way, its own motion must be one
+    // of least dissipation per unit of load work: its ratio is the least load.
+    void VergelijkMetKleinsteBeweging() const {
+        const Eigen::VectorXd eigen = EigenBeweging();
+        const double arbeid = Arbeid(eigen);
+        const double kleinste = KleinsteBezwijklast();
+        if (std::isinf(kleinste)) {
+            return;
+        }
+        ASSERT_GT(arbeid, 0.0) << "the loads do no work in the mechanism's own motion";
+        EXPECT_NEAR(Dissipatie(eigen) / arbeid, kleinste, 1e-7 * kleinste);
+    }
+
     // The least load over every motion of the mechanism's hinges, found without a solver: the
     // dissipation is convex and piecewise linear in the kernel coordinates, so on the plane of
     // unit load work its least value lies where all but one of the kernel's directions are
@@ -148,47 +215,23 @@ public:
         }
         std::vector<Eigen::RowVectorXd> rotaties;
         std::vector<double> mp;
-        for (std::size_t b = 0; b < m_.avStaven.size(); ++b) {
-            for (const TKnoop& eind : m_.avStaven[b].Knopen) {
-                if (!eind.Stijf) {
-                    continue;
-                }
-                Eigen::RowVectorXd rij(k);
-                for (Eigen::Index j = 0; j < k; ++j) {
-                    rij(j) = Rotatie(kern_.col(j), b);
-                }
-                if (IsOplegging(eind)) {
-                    rotaties.push_back(rij);
-                    mp.push_back(eind.Mp);
-                    continue;
-                }
-                // A hinge between two parts counts once, at the part that comes first.
-                for (std::size_t c = b + 1; c < m_.avStaven.size(); ++c) {
-                    for (const TKnoop& ander : m_.avStaven[c].Knopen) {
-                        if (Punt(ander) == Punt(eind)) {
-                            Eigen::RowVectorXd relatief(k);
-                            for (Eigen::Index j = 0; j < k; ++j) {
-                                relatief(j) = rij(j) - Rotatie(kern_.col(j), c);
-                            }
-                            rotaties.push_back(relatief);
-                            mp.push_back(eind.Mp);
-                        }
-                    }
-                }
+        for (const TScharnier& h : Scharnieren()) {
+            Eigen::RowVectorXd rij(k);
+            for (Eigen::Index j = 0; j < k; ++j) {
+                rij(j) = Relatief(kern_.col(j), h);
             }
+            rotaties.push_back(rij);
+            mp.push_back(h.Mp);
         }
         Eigen::RowVectorXd arbeid = Eigen::RowVectorXd::Zero(k);
         double omvang = 0.0;
+        for (Eigen::Index j = 0; j < k; ++j) {
+            arbeid(j) = Arbeid(kern_.col(j));
+        }
         for (const TBelasting& last : m_.avBelastingen) {
-            if (last.s < 0) {
-                continue;
+            if (last.s >= 0) {
+                omvang += std::fabs(last.Fx) + std::fabs(last.Fy);
             }
-            for (Eigen::Index j = 0; j < k; ++j) {
-                const auto d =
-                    Verplaatsing(kern_.col(j), static_cast<std::size_t>(last.s), last.x, last.y);
-                arbeid(j) += last.Fx * d[0] + last.Fy * d[1];
-            }
-            omvang += std::fabs(last.Fx) + std::fabs(last.Fy);
         }
         // Work at the rounding of the kernel's displacements is no work.
         omvang *= kern_.cwiseAbs().maxCoeff();

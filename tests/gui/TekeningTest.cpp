@@ -5,6 +5,7 @@
 #include "drawing/Knoopstand.h"
 #include "drawing/KrachtsverdelingView.h"
 #include "drawing/LabelPlaatser.h"
+#include "drawing/Maatvoering.h"
 #include "drawing/MechanismeTekening.h"
 #include "drawing/StructuurTekening.h"
 #include "drawing/Symbolen.h"
@@ -425,6 +426,50 @@ TEST(Symbolen, PijlRolEnGrid) {
     EXPECT_EQ(Inkt(beeld, QRect(8, 5, 5, 1), groen), 1);
     EXPECT_EQ(beeld.pixelColor(15, 5), QColor(Qt::white));
     EXPECT_EQ(Inkt(beeld, QRect(37, 5, 7, 1), groen), 2);
+}
+
+// A moment turns the way it is drawn: the arrowhead, a filled triangle, sits at the end of the
+// arc it turns to and points along it. The half circle of a moment arrow at the left end of a bar
+// along the x axis is symmetric about the bar, its head below it when it turns anticlockwise on the
+// screen and above it otherwise; the three-quarter circle of a support moment, open on the right
+// for an anticlockwise moment and at the top for a clockwise one, has its head at the lower right
+// or the upper left.
+TEST(Symbolen, MomentpijlEnMomentboogDraaienZoalsGetekend) {
+    QImage beeld = WitVlak(400, 200);
+    const auto teken = [&](const std::function<void(QPainter&)>& wat) {
+        beeld.fill(Qt::white);
+        QPainter p(&beeld);
+        wat(p);
+    };
+    const auto helft = [&](const QRect& a, const QRect& b) {
+        return Inkt(beeld, a) - Inkt(beeld, b);
+    };
+    const QRect boven(0, 0, 400, 100);
+    const QRect onder(0, 101, 400, 99);
+    for (const bool linksom : {true, false}) {
+        SCOPED_TRACE(linksom ? "linksom" : "rechtsom");
+        teken([&](QPainter& p) {
+            TLabelPlaatser labels({0, 0, 400, 200});
+            TekenMomentpijl(p, Qt::black, Opmaak(opLabel), {100, 100}, {300, 100}, linksom,
+                            {200, 100}, "", labels);
+        });
+        EXPECT_GT(Inkt(beeld, boven), 20);
+        EXPECT_GT(linksom ? helft(onder, boven) : helft(boven, onder), 30);
+        // The head points along the arc: nothing reaches beyond the arc's ends.
+        EXPECT_EQ(Inkt(beeld, QRect(164, 0, 236, 200)), 0);
+
+        teken([&](QPainter& p) { TekenMomentboog(p, Qt::black, {200, 100}, 16.0, linksom); });
+        EXPECT_GT(Inkt(beeld, boven), 15);
+        // Nothing lies in the opening beyond the head.
+        EXPECT_EQ(Inkt(beeld, linksom ? QRect(214, 95, 8, 10) : QRect(194, 78, 12, 7)), 0);
+        if (linksom) {
+            EXPECT_GT(helft(onder, boven), 10);
+            EXPECT_GT(Inkt(beeld, QRect(208, 108, 10, 10)), Inkt(beeld, QRect(208, 82, 10, 10)));
+        } else {
+            EXPECT_GT(helft(QRect(0, 0, 200, 200), QRect(201, 0, 199, 200)), 10);
+            EXPECT_GT(Inkt(beeld, QRect(182, 82, 10, 10)), Inkt(beeld, QRect(208, 108, 10, 10)));
+        }
+    }
 }
 
 class Tekst : public ::testing::Test {
