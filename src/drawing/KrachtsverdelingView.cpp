@@ -15,6 +15,7 @@
 #include "engine/Krachtenanalyse.h"
 #include "engine/Records.h"
 #include "engine/Toleranties.h"
+#include "model/Knoopbetekenis.h"
 #include "text/Opsomming.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
@@ -100,6 +101,9 @@ double TKrachtView::Teken() {
         TekenBlok(p_, gebied_, gebied_.Top, T(TekstKrachtsverdelingTitel), opTitel, KleurZwart);
     if (ctx_.Opties[woMomentenlijn]) {
         y = Kop(y, TekstKopMomentenlijn, woUitlegMomentenlijn, TekstKrachtUitlegMomentenlijn);
+        if (ctx_.Opties[woUitlegMomentenlijn] && !BelasteStaven(c_).empty()) {
+            y = TekenBlok(p_, gebied_, y, T(TekstKrachtUitlegParabool), opUitleg, KleurZwart);
+        }
         if (HeeftVerdeling()) {
             y = TekenMomentenlijn(y);
         }
@@ -175,7 +179,7 @@ double TKrachtView::TekenMomentenlijn(double y) {
     y = TekenBlok(p_, gebied_, y, VulIn(T(TekstKrachtMechanisme), {std::to_string(i_ + 1), fp}),
                   opBerekening, KleurZwart);
     if (v.Bestaat) {
-        y = kx::TekenMomentenlijn(p_, gebied_, y, c_, v, ctx_.Decimaalteken);
+        y = kx::TekenMomentenlijn(p_, gebied_, y, c_, v, ctx_.Tekst, ctx_.Decimaalteken);
         y = TekenKnoopevenwicht(y, v);
     }
     return TekenToets(y, v);

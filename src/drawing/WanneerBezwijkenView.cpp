@@ -11,6 +11,7 @@
 #include "engine/GedeeldeCentra.h"
 #include "engine/Getalnotatie.h"
 #include "engine/Scharniertermen.h"
+#include "engine/Veldplaats.h"
 #include "model/Bevraging.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
@@ -89,6 +90,8 @@ private:
     double Factor(int q) const;
     int Laatste() const { return 2 * (m_.AantalStaven + m_.AantalBelastingen) + 1; }
     std::string Term(int q) const;
+    // A hinge's caption; a hinge inside a span adds where it lies.
+    std::string Onderschrift(const TScharnierterm& term) const;
     TCelAfbeelding Cel(double boven) const;
 
     struct TLastpijl {
@@ -157,6 +160,12 @@ std::string TArbeidsView::Term(int q) const {
         }
     }
     return term;
+}
+
+std::string TArbeidsView::Onderschrift(const TScharnierterm& term) const {
+    const std::string plaats =
+        VeldscharnierTekst(m_, term.Naam, ctx_.Constructie, ctx_.Tekst, ctx_.Analyse.Decimaalteken);
+    return plaats.empty() ? term.Onderschrift : term.Onderschrift + " " + plaats;
 }
 
 // One arrow per non-zero component: Fx to the left or right, Fy down or up.
@@ -525,7 +534,7 @@ double TArbeidsView::TekenVergelijking(double y) {
     // The internal work, once per hinge or once per bar end; then every load.
     if (perScharnier_) {
         for (const TScharnierterm& term : termen_) {
-            tekenTerm(term.Term, term.Onderschrift);
+            tekenTerm(term.Term, Onderschrift(term));
         }
     } else {
         for (int i = 0; i < m_.AantalStaven; ++i) {

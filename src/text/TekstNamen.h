@@ -345,6 +345,7 @@ enum TekstNaam : int {
     TekstPlaatsInVeld,
     TekstVeldscharnierPlaats,
     TekstVerdeeldeBelastingTerm,
+    TekstKrachtUitlegParabool,
     EindeTekstTabel
 };
 
