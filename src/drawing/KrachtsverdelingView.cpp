@@ -229,11 +229,15 @@ void TKrachtView::TekenBelastingen(const TCelAfbeelding& cel, double lambda,
             continue;
         }
         const auto& staaf = c_.Staven[static_cast<std::size_t>(q.Staaf)];
-        TekenVerdeeldeBelasting(p_, KleurMiddengrijs, KleurMiddengrijs, 1.0, Opmaak(opLabel),
-                                Getal(lambda * std::hypot(q.Qx, q.Qy)) + " kN/m",
-                                cel.Scherm(Wereld(Knoop(staaf.Knoop0))),
-                                cel.Scherm(Wereld(Knoop(staaf.Knoop1))),
-                                Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy}), VerdeeldePijl);
+        const std::string label = Getal(lambda * std::hypot(q.Qx, q.Qy)) + " kN/m";
+        const TPunt van = cel.Scherm(Wereld(Knoop(staaf.Knoop0)));
+        const TPunt naar = cel.Scherm(Wereld(Knoop(staaf.Knoop1)));
+        const double hoek = Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy});
+        TekenVerdeeldeBelasting(p_, KleurMiddengrijs, KleurMiddengrijs, 1.0, Opmaak(opLabel), label,
+                                van, naar, hoek, VerdeeldePijl);
+        // The reactions' values keep clear of the row of arrows and its value.
+        labels.Bezet(
+            VerdeeldeBelastingVak(p_, Opmaak(opLabel), label, van, naar, hoek, VerdeeldePijl));
     }
     for (const auto& b : c_.Belastingen) {
         if (!b.Bestaat) {
