@@ -41,6 +41,10 @@ constexpr double TekeningMarge = 40.0;
 constexpr double LabelRuimte = 5.0;
 // Half the width a load arrow's shaft and head take.
 constexpr double PijlRand = 4.0;
+// A line of the displaced shape is kept clear of values in boxes of twice LijnRand pixels, one
+// every LijnStap pixels along it.
+constexpr double LijnRand = 2.0;
+constexpr double LijnStap = 3.0;
 constexpr double Subschrift = 0.75;
 constexpr double VergelijkingInspring = 40.0;
 constexpr double RechterMarge = 10.0;
@@ -325,6 +329,19 @@ void TArbeidsView::ReserveerVasteVormen(const TCelAfbeelding& cel, TLabelPlaatse
                 labels.Bezet(vak);
             }
         }
+    }
+    // The displaced shape, its supports and its hinges: no value is written over them.
+    for (const auto& [a, b] : Vormlijnen(m_, ctx_.Constructie, cel, true)) {
+        const double lengte = std::hypot(b.x - a.x, b.y - a.y);
+        const int stappen = static_cast<int>(std::ceil(lengte / LijnStap));
+        for (int i = 0; i <= stappen; ++i) {
+            const double t = stappen > 0 ? static_cast<double>(i) / stappen : 0.0;
+            const TPunt p{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+            labels.Bezet({p.x - LijnRand, p.y - LijnRand, p.x + LijnRand, p.y + LijnRand});
+        }
+    }
+    for (const TRechthoek& vak : VormOplegvakken(m_, ctx_.Constructie, cel)) {
+        labels.Bezet(vak);
     }
     const TOpmaak opmaak = Opmaak(opLabel);
     const double h = RegelHoogte(p_, opmaak);
