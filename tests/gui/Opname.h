@@ -15,10 +15,10 @@
 
 namespace kx::test {
 
-// A surface of breedte x 3000 pixels at 96 dpi that draws nothing itself; its engine records.
+// A surface of breedte x hoogte pixels at 96 dpi that draws nothing itself; its engine records.
 class TOpnameVlak : public QPaintDevice {
 public:
-    explicit TOpnameVlak(int breedte) : breedte_(breedte) {}
+    explicit TOpnameVlak(int breedte, int hoogte = 3000) : breedte_(breedte), hoogte_(hoogte) {}
 
 protected:
     int metric(PaintDeviceMetric m) const override {
@@ -26,7 +26,7 @@ protected:
         case PdmWidth:
             return breedte_;
         case PdmHeight:
-            return 3000;
+            return hoogte_;
         case PdmDepth:
             return 32;
         case PdmDpiX:
@@ -43,6 +43,7 @@ protected:
 
 private:
     int breedte_;
+    int hoogte_;
 };
 
 // A surface that keeps every shape painted on it in order, in device pixels, with the colour of

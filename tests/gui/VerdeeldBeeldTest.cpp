@@ -14,7 +14,6 @@
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QTableView>
-#include <QXmlStreamReader>
 
 #include <cmath>
 
@@ -258,28 +257,6 @@ TEST_F(VerdeeldBeeld, EigenMechanismeKiestHetVeld) {
     EXPECT_NE(Tekst(opname).find("scharnierCop4.14mvanknoop2"), std::string::npos);
 }
 
-// Every text of an SVG file, joined.
-QString SvgTekst(const QString& pad) {
-    QFile bestand(pad);
-    EXPECT_TRUE(bestand.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&bestand);
-    QString tekst;
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text") {
-            tekst += xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        }
-    }
-    return tekst.simplified();
-}
-
-// The text of a PDF file as pdftotext reads it.
-QString PdfTekst(const QString& pad) {
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {pad, "-"});
-    EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is nodig";
-    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-}
-
 // The program with the propped cantilever and its three analysis windows.
 class VerdeeldVenster : public test::HoofdvensterBasis {
 protected:
@@ -294,14 +271,7 @@ protected:
         }
         QApplication::processEvents();
     }
-    // The active window exported to a file of the given name.
-    QString Exporteer(const QString& naam) {
-        const QString pad = map.filePath(naam);
-        dialogen.OpslaanAntwoorden = {pad};
-        venster->Exporteren();
-        EXPECT_TRUE(dialogen.Meldingen.isEmpty()) << dialogen.Meldingen.join("\n").toStdString();
-        return pad;
-    }
+    QString Exporteer(const QString& naam) { return ExporteerNaar(map.filePath(naam)); }
     double Fp() const {
         const TAnalyse& a = venster->Analyse();
         return a.Mechanismen[static_cast<std::size_t>(a.MaatgevendMechanisme)].Vgl.Bezwijklast;
@@ -322,8 +292,8 @@ TEST_F(VerdeeldVenster, ExportEnAfdrukkenMetHetVeldscharnier) {
                            Geval{&TmdiPlastokinetica::ToonKrachtsverdeling,
                                  {"Fp = 11.66 kN", "100 kNm op 4.14 m van knoop 2"}}}) {
         ((*venster).*g.toon)();
-        const QString svg = SvgTekst(Exporteer(QStringLiteral("view.svg")));
-        const QString pdf = PdfTekst(Exporteer(QStringLiteral("view.pdf")));
+        const QString svg = test::SvgTekst(Exporteer(QStringLiteral("view.svg"))).simplified();
+        const QString pdf = test::PdfTekst(Exporteer(QStringLiteral("view.pdf"))).simplified();
         for (const QString& tekst : g.teksten) {
             EXPECT_TRUE(svg.contains(tekst)) << "svg: " << tekst.toStdString();
             EXPECT_TRUE(pdf.contains(tekst)) << "pdf: " << tekst.toStdString();
@@ -357,7 +327,7 @@ TEST_F(VerdeeldVenster, TabelEnVerouderd) {
         EXPECT_FALSE(venster->Analysevenster(kind)->Verouderd()) << kind;
     }
     EXPECT_NEAR(Fp(), 3.0 + 2.0 * Wortel2, 1e-9);
-    const QString svg = SvgTekst(Exporteer(QStringLiteral("krachten.svg")));
+    const QString svg = test::SvgTekst(Exporteer(QStringLiteral("krachten.svg"))).simplified();
     EXPECT_TRUE(svg.contains("Fp = 5.828 kN")) << svg.toStdString();
 }
 
