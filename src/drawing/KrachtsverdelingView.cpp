@@ -15,6 +15,7 @@
 #include "engine/Krachtenanalyse.h"
 #include "engine/Records.h"
 #include "engine/Toleranties.h"
+#include "engine/Veldplaats.h"
 #include "model/Knoopbetekenis.h"
 #include "text/Opsomming.h"
 #include "text/TekstNamen.h"
@@ -137,6 +138,16 @@ std::string TKrachtView::Overschrijdingen(const TKrachtsverdeling& v) const {
     for (const auto& [knoop, waarde] : grootste) {
         delen.push_back(VulIn(T(TekstKrachtKnoop),
                               {Knoopnummer(knoop), Getal(waarde.first), Getal(waarde.second)}));
+    }
+    // Inside a loaded bar the parabola's peak, with its place.
+    for (const auto& piek : v.Veldpieken) {
+        if (std::fabs(piek.M) > piek.Mp * (1.0 + Verhoudingstolerantie)) {
+            delen.push_back(
+                VulIn(T(TekstKrachtVeld),
+                      {std::to_string(piek.Slot + 1),
+                       VeldplaatsTekst(c_, piek.Slot, piek.Positie, ctx_.Tekst, ctx_.Decimaalteken),
+                       Getal(std::fabs(piek.M)), Getal(piek.Mp)}));
+        }
     }
     return Opsomming(delen, T(TekstOpsommingEn));
 }

@@ -346,6 +346,7 @@ enum TekstNaam : int {
     TekstVeldscharnierPlaats,
     TekstVerdeeldeBelastingTerm,
     TekstKrachtUitlegParabool,
+    TekstKrachtVeld,
     EindeTekstTabel
 };
 

@@ -689,6 +689,7 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
     {TekstKrachtUitlegParabool, "Krachtsverdeling uitleg momentenlijn - verdeelde belasting",
      "Een verdeelde belasting grijpt langs haar staaf aan: daar is de momentenlijn een parabool, "
      "waarvan de top met zijn plaats is aangegeven."},
+    {TekstKrachtVeld, "Krachtsverdeling veld", "staaf %1 %2 (%3 kNm, Mp = %4 kNm)"},
 }};
 
 consteval bool IndexenOpVolgorde() {

@@ -8,8 +8,10 @@
 #include "drawing/Opmaak.h"
 #include "drawing/WanneerBezwijkenView.h"
 #include "engine/EigenMechanisme.h"
+#include "engine/Getalnotatie.h"
 #include "engine/Krachtenanalyse.h"
 #include "engine/MechanismeOpgaven.h"
+#include "engine/Veldplaats.h"
 
 #include <QPointer>
 #include <QPrintPreviewDialog>
@@ -226,6 +228,43 @@ TEST_F(VerdeeldBeeld, MomentenlijnIsDeParaboolMetZijnTop) {
     const int piek = TekstTot(opname, "100kNmop4.14");
     EXPECT_LT(vlak, scharnier);
     EXPECT_LT(scharnier, piek);
+}
+
+// A beam of two bars, clamped, over a rigid node to a prop, loaded on its second bar only: a
+// mechanism without the span hinge carries a moment line whose peak inside that bar passes Mp,
+// and the check names the bar and the peak's place among the excesses.
+TEST_F(VerdeeldBeeld, OverschredenPiekInHetVeldGenoemd) {
+    test::TRaamwerkBouwer b;
+    b.Keten({b.Knoop(0, 0, Inklemming), b.Knoop(5, 0), b.Knoop(10, 0, RolHorizontaal)}, 100.0);
+    b.c.VerdeeldeBelastingen[0] = {1, 0.0, 1.0, true};
+    constructie = b.c;
+    ASSERT_EQ(ControleerVoorAnalyse(constructie, teksten), "");
+    analyse.BepaalMechanismen(constructie);
+    analyse.BerekeningDeel2();
+    krachten.Bereken(constructie, MechanismeOpgaven(analyse), analyse.MaatgevendMechanisme);
+    int overschreden = 0;
+    for (int i = 0; i < analyse.AantalMechanismen; ++i) {
+        const TKrachtsverdeling& v = krachten.Verdeling(i);
+        if (!v.Bestaat || v.Veldpieken.empty() ||
+            std::fabs(v.Veldpieken[0].M) <= 100.0 * (1.0 + Verhoudingstolerantie)) {
+            continue;
+        }
+        ++overschreden;
+        const TVeldplaats plaats = Veldplaats(constructie, 1, v.Veldpieken[0].Positie);
+        TOpname opname;
+        {
+            QPainter p(&opname);
+            TRechthoek gebied{0, 0, 600, 3000};
+            TekenKrachtsverdeling(p, gebied, i, {krachten, opties, teksten, '.'});
+        }
+        const std::string verwacht = "staaf2op" + AlgemeenGetal(plaats.Afstand, 3, '.') +
+                                     "mvanknoop" + std::to_string(plaats.Knoop + 1) + "(" +
+                                     AlgemeenGetal(std::fabs(v.Veldpieken[0].M), 4, '.') +
+                                     "kNm,Mp=100kNm)";
+        EXPECT_NE(Tekst(opname).find("DemomentenlijnoverschrijdtMpin"), std::string::npos) << i;
+        EXPECT_NE(Tekst(opname).find(verwacht), std::string::npos) << i << ": " << verwacht;
+    }
+    EXPECT_GT(overschreden, 0);
 }
 
 // Choosing the clamp and the span by hand gives the governing mechanism: the span's place is
