@@ -53,7 +53,11 @@ std::vector<TPlaatsPunt> PlaatsPunten(const TEigenAnalyse& analyse, const TCelAf
         const std::int32_t ander = staaf.Knoop0 == plaats.Knoop ? staaf.Knoop1 : staaf.Knoop0;
         const TPunt knoop = cel.Scherm(Wereld(c.Knopen[static_cast<std::size_t>(plaats.Knoop)]));
         TPunt punt = knoop;
-        if (analyse.PlaatsPerStaafeind(static_cast<int>(p))) {
+        if (plaats.Veld) {
+            // The analysis finds where in the span the hinge lies; the student picks the span.
+            const TPunt verder = cel.Scherm(Wereld(c.Knopen[static_cast<std::size_t>(ander)]));
+            punt = {(knoop.x + verder.x) / 2.0, (knoop.y + verder.y) / 2.0};
+        } else if (analyse.PlaatsPerStaafeind(static_cast<int>(p))) {
             const TPunt verder = cel.Scherm(Wereld(c.Knopen[static_cast<std::size_t>(ander)]));
             const double lengte = std::hypot(verder.x - knoop.x, verder.y - knoop.y);
             const double afstand = std::min(StaafeindAfstand, StaafeindDeel * lengte);
@@ -164,7 +168,7 @@ void TekenEigenMechanisme(QPainter& painter, TRechthoek& gebied, const TEigenCon
                 painter, gebied, y,
                 VulIn(t[TekstEigenMomentenlijn], {AlgemeenGetal(m.Bezwijklast, 4, teken)}),
                 opBerekening, KleurZwart);
-            y = TekenMomentenlijn(painter, gebied, y, c, m.Momentenlijn, teken,
+            y = TekenMomentenlijn(painter, gebied, y, c, m.Momentenlijn, t, teken,
                                   KeuzeHoogte(context.ZichtbareHoogte), KeuzeHoogteDeel);
         }
     }

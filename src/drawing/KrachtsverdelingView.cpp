@@ -15,6 +15,8 @@
 #include "engine/Krachtenanalyse.h"
 #include "engine/Records.h"
 #include "engine/Toleranties.h"
+#include "engine/Veldplaats.h"
+#include "model/Knoopbetekenis.h"
 #include "text/Opsomming.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
@@ -100,6 +102,9 @@ double TKrachtView::Teken() {
         TekenBlok(p_, gebied_, gebied_.Top, T(TekstKrachtsverdelingTitel), opTitel, KleurZwart);
     if (ctx_.Opties[woMomentenlijn]) {
         y = Kop(y, TekstKopMomentenlijn, woUitlegMomentenlijn, TekstKrachtUitlegMomentenlijn);
+        if (ctx_.Opties[woUitlegMomentenlijn] && !BelasteStaven(c_).empty()) {
+            y = TekenBlok(p_, gebied_, y, T(TekstKrachtUitlegParabool), opUitleg, KleurZwart);
+        }
         if (HeeftVerdeling()) {
             y = TekenMomentenlijn(y);
         }
@@ -133,6 +138,16 @@ std::string TKrachtView::Overschrijdingen(const TKrachtsverdeling& v) const {
     for (const auto& [knoop, waarde] : grootste) {
         delen.push_back(VulIn(T(TekstKrachtKnoop),
                               {Knoopnummer(knoop), Getal(waarde.first), Getal(waarde.second)}));
+    }
+    // Inside a loaded bar the parabola's peak, with its place.
+    for (const auto& piek : v.Veldpieken) {
+        if (std::fabs(piek.M) > piek.Mp * (1.0 + Verhoudingstolerantie)) {
+            delen.push_back(
+                VulIn(T(TekstKrachtVeld),
+                      {std::to_string(piek.Slot + 1),
+                       VeldplaatsTekst(c_, piek.Slot, piek.Positie, ctx_.Tekst, ctx_.Decimaalteken),
+                       Getal(std::fabs(piek.M)), Getal(piek.Mp)}));
+        }
     }
     return Opsomming(delen, T(TekstOpsommingEn));
 }
@@ -175,7 +190,7 @@ double TKrachtView::TekenMomentenlijn(double y) {
     y = TekenBlok(p_, gebied_, y, VulIn(T(TekstKrachtMechanisme), {std::to_string(i_ + 1), fp}),
                   opBerekening, KleurZwart);
     if (v.Bestaat) {
-        y = kx::TekenMomentenlijn(p_, gebied_, y, c_, v, ctx_.Decimaalteken);
+        y = kx::TekenMomentenlijn(p_, gebied_, y, c_, v, ctx_.Tekst, ctx_.Decimaalteken);
         y = TekenKnoopevenwicht(y, v);
     }
     return TekenToets(y, v);
@@ -213,11 +228,15 @@ void TKrachtView::TekenBelastingen(const TCelAfbeelding& cel, double lambda,
             continue;
         }
         const auto& staaf = c_.Staven[static_cast<std::size_t>(q.Staaf)];
-        TekenVerdeeldeBelasting(p_, KleurMiddengrijs, KleurMiddengrijs, 1.0, Opmaak(opLabel),
-                                Getal(lambda * std::hypot(q.Qx, q.Qy)) + " kN/m",
-                                cel.Scherm(Wereld(Knoop(staaf.Knoop0))),
-                                cel.Scherm(Wereld(Knoop(staaf.Knoop1))),
-                                Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy}), VerdeeldePijl);
+        const std::string label = Getal(lambda * std::hypot(q.Qx, q.Qy)) + " kN/m";
+        const TPunt van = cel.Scherm(Wereld(Knoop(staaf.Knoop0)));
+        const TPunt naar = cel.Scherm(Wereld(Knoop(staaf.Knoop1)));
+        const double hoek = Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy});
+        TekenVerdeeldeBelasting(p_, KleurMiddengrijs, KleurMiddengrijs, 1.0, Opmaak(opLabel), label,
+                                van, naar, hoek, VerdeeldePijl);
+        // The reactions' values keep clear of the row of arrows and its value.
+        labels.Bezet(
+            VerdeeldeBelastingVak(p_, Opmaak(opLabel), label, van, naar, hoek, VerdeeldePijl));
     }
     for (const auto& b : c_.Belastingen) {
         if (!b.Bestaat) {

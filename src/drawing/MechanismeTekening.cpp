@@ -361,20 +361,65 @@ void TekenPlastischeScharnieren(QPainter& painter, const TMechanisme& mechanisme
     painter.restore();
 }
 
+std::vector<std::pair<TPunt, TPunt>> Vormlijnen(const TMechanisme& mechanisme,
+                                                const TConstructie& constructie,
+                                                const TCelAfbeelding& cel, bool verplaatst) {
+    std::vector<std::pair<TPunt, TPunt>> lijnen;
+    if (!IsKeten(constructie)) {
+        for (const TStaaf& deel : mechanisme.avStaven) {
+            lijnen.emplace_back(cel.Scherm(deel.Knopen[0], verplaatst),
+                                cel.Scherm(deel.Knopen[1], verplaatst));
+        }
+        return lijnen;
+    }
+    for (const TGetekendeStaaf& staaf : GetekendeStaven(mechanisme, constructie)) {
+        lijnen.emplace_back(cel.Scherm(verplaatst ? staaf.VanVerplaatst : staaf.Van),
+                            cel.Scherm(verplaatst ? staaf.NaarVerplaatst : staaf.Naar));
+    }
+    return lijnen;
+}
+
 void TekenVorm(QPainter& painter, const TMechanisme& mechanisme, const TConstructie& constructie,
                const TCelAfbeelding& cel, QColor kleur, bool verplaatst) {
-    if (!IsKeten(constructie)) {
-        TekenDelen(painter, mechanisme, cel, kleur, verplaatst);
-        return;
-    }
     painter.save();
     painter.setPen(QPen(kleur, 1));
-    for (const TGetekendeStaaf& staaf : GetekendeStaven(mechanisme, constructie)) {
-        const TPunt a = cel.Scherm(verplaatst ? staaf.VanVerplaatst : staaf.Van);
-        const TPunt b = cel.Scherm(verplaatst ? staaf.NaarVerplaatst : staaf.Naar);
+    for (const auto& [a, b] : Vormlijnen(mechanisme, constructie, cel, verplaatst)) {
         painter.drawLine(Pixel(a.x), Pixel(a.y), Pixel(b.x), Pixel(b.y));
     }
     painter.restore();
+}
+
+std::vector<TRechthoek> VormOplegvakken(const TMechanisme& mechanisme,
+                                        const TConstructie& constructie,
+                                        const TCelAfbeelding& cel) {
+    std::vector<TRechthoek> vakken;
+    const auto neem = [&vakken](TPunt p, const TRechthoek& vak) {
+        vakken.push_back({p.x + vak.Left, p.y + vak.Top, p.x + vak.Right, p.y + vak.Bottom});
+    };
+    if (!IsKeten(constructie)) {
+        const TEindpunten punten = Eindpunten(mechanisme);
+        for (const TStaaf& deel : mechanisme.avStaven) {
+            for (const TKnoop& eind : deel.Knopen) {
+                if (IsOplegging(eind)) {
+                    const std::int32_t code = OplegCodes[eind.Soort];
+                    neem(cel.Scherm(eind, true),
+                         OplegSymboolVak(code, Opleghoek(code, punten.at(Sleutel(eind)))));
+                }
+            }
+        }
+        return vakken;
+    }
+    const std::vector<TPunt> d = Knoopverplaatsingen(mechanisme, constructie);
+    const auto richtingen = StaafRichtingen(constructie);
+    for (std::size_t i = 0; i < constructie.Knopen.size(); ++i) {
+        const TConstructieKnoop& k = constructie.Knopen[i];
+        if (k.Bestaat && HeeftOplegSymbool(k.Oplegging)) {
+            const TPunt p = Wereld(k);
+            neem(cel.Scherm(TPunt{p.x + d[i].x, p.y + d[i].y}),
+                 OplegSymboolVak(k.Oplegging, Opleghoek(k.Oplegging, richtingen[i])));
+        }
+    }
+    return vakken;
 }
 
 void TekenVormSymbolen(QPainter& painter, const TMechanisme& mechanisme,

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QPainter>
 
+#include <utility>
 #include <vector>
 
 namespace kx {
@@ -52,6 +53,15 @@ void TekenEindSymbolen(QPainter& painter, const TMechanisme& mechanisme, const T
 // other frame, whose parts are its bars, the parts.
 void TekenVorm(QPainter& painter, const TMechanisme& mechanisme, const TConstructie& constructie,
                const TCelAfbeelding& cel, QColor kleur, bool verplaatst);
+
+// The lines TekenVorm draws, on the screen.
+std::vector<std::pair<TPunt, TPunt>> Vormlijnen(const TMechanisme& mechanisme,
+                                                const TConstructie& constructie,
+                                                const TCelAfbeelding& cel, bool verplaatst);
+
+// The boxes on the screen of the support symbols that TekenVormSymbolen draws displaced.
+std::vector<TRechthoek> VormOplegvakken(const TMechanisme& mechanisme,
+                                        const TConstructie& constructie, const TCelAfbeelding& cel);
 
 // The symbols that go with TekenVorm: for a single chain every drawn node's support and
 // connection where the node is (or moves to), else the symbols of the part ends.

@@ -8,6 +8,7 @@
 #include "drawing/Tekst.h"
 #include "engine/Getalnotatie.h"
 #include "engine/Toleranties.h"
+#include "engine/Veldplaats.h"
 
 #include <QPen>
 
@@ -16,6 +17,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -35,6 +37,18 @@ TPunt Wereld(const TConstructieKnoop& k) {
 
 const TConstructieKnoop& Knoop(const TConstructie& c, int k) {
     return c.Knopen[static_cast<std::size_t>(k)];
+}
+
+// Where a hinge lies in the world: at its node, or inside its bar's span.
+TPunt Plek(const TConstructie& c, const TScharnierMoment& s) {
+    const TPunt knoop = Wereld(Knoop(c, s.Knoop));
+    if (s.Staaf < 0 || !IsSlot(c.Staven, s.Staaf)) {
+        return knoop;
+    }
+    const auto& staaf = c.Staven[static_cast<std::size_t>(s.Staaf)];
+    const TPunt a = Wereld(Knoop(c, staaf.Knoop0));
+    const TPunt b = Wereld(Knoop(c, staaf.Knoop1));
+    return {a.x + s.Positie * (b.x - a.x), a.y + s.Positie * (b.y - a.y)};
 }
 } // namespace
 
@@ -96,6 +110,9 @@ void TekenOpleggingen(QPainter& painter, const TConstructie& c, const TCelAfbeel
 }
 
 namespace {
+// Pieces of the parabola of a bar under a distributed load: a smooth curve at any size.
+constexpr int ParaboolStukken = 48;
+
 // A value written beside the moment line, placed once everything else is drawn.
 struct TMomentLabel {
     QColor Kleur;
@@ -110,22 +127,73 @@ struct TOverDeVlakken {
     std::vector<TMomentLabel> Labels;
 };
 
-// Pixels per kNm of the ordinates: the largest moment gets OrdinaatPixels; 0 without moments.
+// Where the moment of a bar peaks inside it, or none.
+const TVeldpiek* Piek(const TKrachtsverdeling& v, int slot) {
+    const auto piek = std::find_if(v.Veldpieken.begin(), v.Veldpieken.end(),
+                                   [slot](const TVeldpiek& p) { return p.Slot == slot; });
+    return piek == v.Veldpieken.end() ? nullptr : &*piek;
+}
+
+// Pixels per kNm of the ordinates: the largest moment, at a bar end or a peak inside a bar, gets
+// OrdinaatPixels; 0 without moments.
 double Ordinaatschaal(const TKrachtsverdeling& v) {
     double grootste = 0.0;
     for (const auto& s : v.Staven) {
         grootste = std::max({grootste, std::fabs(s.M0), std::fabs(s.M1)});
     }
+    for (const auto& piek : v.Veldpieken) {
+        grootste = std::max(grootste, std::fabs(piek.M));
+    }
     return grootste > 0.0 ? OrdinaatPixels / grootste : 0.0;
 }
 
-// The tops of the ordinates m of a bar drawn from a to b, on its right side as seen on the
-// screen walking from a to b.
-std::array<TPunt, 2> Toppen(TPunt a, TPunt b, const std::array<double, 2>& m, double schaal) {
+// A bar drawn from A to B on the screen, with the unit vector to its right side walking from A
+// to B, where a sagging moment is drawn.
+struct TStaafOpScherm {
+    TPunt A;
+    TPunt B;
+    TPunt Rechts;
+
+    TPunt Op(double xi) const { return {A.x + xi * (B.x - A.x), A.y + xi * (B.y - A.y)}; }
+    TPunt Top(double xi, double m, double schaal) const {
+        const TPunt voet = Op(xi);
+        return {voet.x + Rechts.x * m * schaal, voet.y + Rechts.y * m * schaal};
+    }
+};
+
+// The bar of s on the screen; none for a bar drawn as a point.
+std::optional<TStaafOpScherm> OpScherm(const TConstructie& c, const TCelAfbeelding& cel,
+                                       const TStaafkrachten& s) {
+    const auto& staaf = c.Staven[static_cast<std::size_t>(s.Slot)];
+    const TPunt a = cel.Scherm(Wereld(Knoop(c, staaf.Knoop0)));
+    const TPunt b = cel.Scherm(Wereld(Knoop(c, staaf.Knoop1)));
     const double lengte = std::hypot(b.x - a.x, b.y - a.y);
-    const TPunt rechts{-(b.y - a.y) / lengte, (b.x - a.x) / lengte};
-    return {TPunt{a.x + rechts.x * m[0] * schaal, a.y + rechts.y * m[0] * schaal},
-            TPunt{b.x + rechts.x * m[1] * schaal, b.y + rechts.y * m[1] * schaal}};
+    if (!(lengte > 0.0)) {
+        return std::nullopt;
+    }
+    return TStaafOpScherm{a, b, {-(b.y - a.y) / lengte, (b.x - a.x) / lengte}};
+}
+
+// The tops of the ordinates along a bar, from its first end to its last: a straight line
+// between the end moments, or under a distributed load the parabola through its peak.
+std::vector<TPunt> Momentlijn(const TStaafOpScherm& staaf, const TStaafkrachten& s,
+                              const TVeldpiek* piek, double schaal) {
+    std::vector<double> plaatsen{0.0, 1.0};
+    if (s.Parabool != 0.0) {
+        plaatsen.clear();
+        for (int i = 0; i <= ParaboolStukken; ++i) {
+            plaatsen.push_back(static_cast<double>(i) / ParaboolStukken);
+        }
+        if (piek != nullptr) {
+            plaatsen.insert(std::upper_bound(plaatsen.begin(), plaatsen.end(), piek->Positie),
+                            piek->Positie);
+        }
+    }
+    std::vector<TPunt> toppen;
+    for (const double xi : plaatsen) {
+        toppen.push_back(staaf.Top(xi, MomentInStaaf(s, xi), schaal));
+    }
+    return toppen;
 }
 
 // The box the moment areas take on the screen, with a line of room for a value above and below.
@@ -135,13 +203,11 @@ TRechthoek Momentbereik(const QPainter& painter, const TConstructie& c, const TC
     const double schaal = Ordinaatschaal(v);
     const double h = RegelHoogte(painter, Opmaak(opLabel)) + 3.0;
     for (const auto& s : v.Staven) {
-        const auto& staaf = c.Staven[static_cast<std::size_t>(s.Slot)];
-        const TPunt a = cel.Scherm(Wereld(Knoop(c, staaf.Knoop0)));
-        const TPunt b = cel.Scherm(Wereld(Knoop(c, staaf.Knoop1)));
-        if (!(std::hypot(b.x - a.x, b.y - a.y) > 0.0)) {
+        const auto staaf = OpScherm(c, cel, s);
+        if (!staaf) {
             continue;
         }
-        for (const TPunt& top : Toppen(a, b, {s.M0, s.M1}, schaal)) {
+        for (const TPunt& top : Momentlijn(*staaf, s, Piek(v, s.Slot), schaal)) {
             bereik.Top = std::min(bereik.Top, top.y - h);
             bereik.Bottom = std::max(bereik.Bottom, top.y + h);
         }
@@ -149,11 +215,34 @@ TRechthoek Momentbereik(const QPainter& painter, const TConstructie& c, const TC
     return bereik;
 }
 
+// Places for a value at the top of an ordinate: beside it, or above or below it, first those
+// away from the bar.
+std::vector<TLabelPlek> Eindplekken(TPunt t, int h) {
+    return {{{t.x + 4.0, t.y - h / 2.0}, uitLinks},
+            {{t.x - 4.0, t.y - h / 2.0}, uitRechts},
+            {{t.x, t.y - h - 3.0}, uitMidden},
+            {{t.x, t.y + 3.0}, uitMidden}};
+}
+
+std::vector<TLabelPlek> Piekplekken(TPunt t, TPunt naarBuiten, int h) {
+    const TLabelPlek onder{{t.x, t.y + 3.0}, uitMidden};
+    const TLabelPlek boven{{t.x, t.y - h - 3.0}, uitMidden};
+    const TLabelPlek rechts{{t.x + 4.0, t.y - h / 2.0}, uitLinks};
+    const TLabelPlek links{{t.x - 4.0, t.y - h / 2.0}, uitRechts};
+    if (std::fabs(naarBuiten.y) >= std::fabs(naarBuiten.x)) {
+        return naarBuiten.y > 0.0 ? std::vector{onder, rechts, links, boven}
+                                  : std::vector{boven, rechts, links, onder};
+    }
+    return naarBuiten.x > 0.0 ? std::vector{rechts, onder, boven, links}
+                              : std::vector{links, onder, boven, rechts};
+}
+
 // Paints the areas of the moment line on the tension side of every bar and returns what goes
-// over them, each end's value once per node and value, a value beyond Mp in red.
+// over them: each end's value once per node and value, the peak inside a loaded bar with its
+// place, a value beyond Mp in red.
 TOverDeVlakken TekenMomentvlakken(QPainter& painter, const TConstructie& c,
                                   const TCelAfbeelding& cel, const TKrachtsverdeling& v,
-                                  char decimaalteken) {
+                                  const Teksten& teksten, char decimaalteken) {
     TOverDeVlakken over;
     const double schaal = Ordinaatschaal(v);
     if (!(schaal > 0.0)) {
@@ -162,48 +251,66 @@ TOverDeVlakken TekenMomentvlakken(QPainter& painter, const TConstructie& c,
     const double grootste = OrdinaatPixels / schaal;
     const TOpmaak opmaak = Opmaak(opLabel);
     const int h = RegelHoogte(painter, opmaak);
+    const auto teGroot = [](double waarde, double mp) {
+        return waarde > mp * (1.0 + Verhoudingstolerantie);
+    };
     // Per node the values written so far: two bar ends with the same moment get one label.
     std::map<int, std::vector<double>> geschreven;
     for (const auto& s : v.Staven) {
-        const auto& staaf = c.Staven[static_cast<std::size_t>(s.Slot)];
-        const std::array<int, 2> knopen{staaf.Knoop0, staaf.Knoop1};
-        const std::array<double, 2> m{s.M0, s.M1};
-        const TPunt a = cel.Scherm(Wereld(Knoop(c, knopen[0])));
-        const TPunt b = cel.Scherm(Wereld(Knoop(c, knopen[1])));
-        if (!(std::hypot(b.x - a.x, b.y - a.y) > 0.0)) {
+        const auto opScherm = OpScherm(c, cel, s);
+        if (!opScherm) {
             continue;
         }
-        const std::array<TPunt, 2> voet{a, b};
-        const std::array<TPunt, 2> top = Toppen(a, b, m, schaal);
+        const auto& staaf = c.Staven[static_cast<std::size_t>(s.Slot)];
+        const TVeldpiek* piek = Piek(v, s.Slot);
+        const std::vector<TPunt> lijn = Momentlijn(*opScherm, s, piek, schaal);
+        std::vector<QPointF> vlak{{opScherm->A.x, opScherm->A.y}};
+        for (const TPunt& top : lijn) {
+            vlak.emplace_back(top.x, top.y);
+        }
+        vlak.emplace_back(opScherm->B.x, opScherm->B.y);
         painter.save();
         painter.setPen(QPen(KleurMiddengrijs, 1));
         painter.setBrush(KleurLichtgrijs);
-        const QPointF vlak[] = {{a.x, a.y}, {top[0].x, top[0].y}, {top[1].x, top[1].y}, {b.x, b.y}};
-        painter.drawPolygon(vlak, 4);
+        painter.drawPolygon(vlak.data(), static_cast<int>(vlak.size()));
         painter.restore();
+
+        const std::array<int, 2> knopen{staaf.Knoop0, staaf.Knoop1};
+        const std::array<double, 2> m{s.M0, s.M1};
+        const std::array<TPunt, 2> voet{opScherm->A, opScherm->B};
+        const std::array<TPunt, 2> top{lijn.front(), lijn.back()};
         for (int e = 0; e < 2; ++e) {
             const double waarde = std::fabs(m[e]);
             if (waarde <= Ruis * grootste) {
                 continue;
             }
-            const bool teGroot = waarde > staaf.Mp * (1.0 + Verhoudingstolerantie);
-            if (teGroot) {
+            const bool rood = teGroot(waarde, staaf.Mp);
+            if (rood) {
                 over.RodeLijnen.emplace_back(voet[e], top[e]);
             }
             auto& eerder = geschreven[knopen[e]];
-            if (!teGroot && std::any_of(eerder.begin(), eerder.end(), [&](double w) {
+            if (!rood && std::any_of(eerder.begin(), eerder.end(), [&](double w) {
                     return std::fabs(w - waarde) <= 1e-6 * grootste;
                 })) {
                 continue;
             }
             eerder.push_back(waarde);
-            const TPunt t = top[e];
-            over.Labels.push_back({teGroot ? KleurRood : KleurZwart,
+            over.Labels.push_back({rood ? KleurRood : KleurZwart,
                                    AlgemeenGetal(waarde, Cijfers, decimaalteken),
-                                   {{{t.x + 4.0, t.y - h / 2.0}, uitLinks},
-                                    {{t.x - 4.0, t.y - h / 2.0}, uitRechts},
-                                    {{t.x, t.y - h - 3.0}, uitMidden},
-                                    {{t.x, t.y + 3.0}, uitMidden}}});
+                                   Eindplekken(top[e], h)});
+        }
+        if (piek != nullptr && std::fabs(piek->M) > Ruis * grootste) {
+            const bool rood = teGroot(std::fabs(piek->M), piek->Mp);
+            const TPunt t = opScherm->Top(piek->Positie, piek->M, schaal);
+            if (rood) {
+                over.RodeLijnen.emplace_back(opScherm->Op(piek->Positie), t);
+            }
+            const double kant = piek->M > 0.0 ? 1.0 : -1.0;
+            over.Labels.push_back(
+                {rood ? KleurRood : KleurZwart,
+                 AlgemeenGetal(std::fabs(piek->M), Cijfers, decimaalteken) + " kNm " +
+                     VeldplaatsTekst(c, s.Slot, piek->Positie, teksten, decimaalteken),
+                 Piekplekken(t, {kant * opScherm->Rechts.x, kant * opScherm->Rechts.y}, h)});
         }
     }
     return over;
@@ -225,14 +332,14 @@ void TekenScharnieren(QPainter& painter, const TConstructie& c, const TCelAfbeel
     painter.setPen(QPen(KleurRood, 1));
     for (const auto& s : v.Scharnieren) {
         painter.setBrush(s.Draait ? KleurGeel : KleurWit);
-        TekenCirkel(painter, cel.Scherm(Wereld(Knoop(c, s.Knoop))), ScharnierDiameter);
+        TekenCirkel(painter, cel.Scherm(Plek(c, s)), ScharnierDiameter);
     }
     painter.restore();
 }
 
 double TekenMomentenlijn(QPainter& painter, const TRechthoek& gebied, double y,
-                         const TConstructie& c, const TKrachtsverdeling& v, char decimaalteken,
-                         double maxHoogte, double hoogteDeel) {
+                         const TConstructie& c, const TKrachtsverdeling& v, const Teksten& teksten,
+                         char decimaalteken, double maxHoogte, double hoogteDeel) {
     TCelAfbeelding cel = MaakTekeningCel(c, gebied, y + TekeningMarge, maxHoogte, hoogteDeel);
     // Ordinates that reach beyond the frame move it down and make the picture higher, so that
     // they stay clear of the text above and below.
@@ -242,7 +349,7 @@ double TekenMomentenlijn(QPainter& painter, const TRechthoek& gebied, double y,
     cel.Cel.Bottom += omlaag;
     const double onder = std::max(cel.Cel.Bottom, bereik.Bottom + omlaag) + TekeningMarge;
     TLabelPlaatser labels({gebied.Left, y, gebied.Right, onder});
-    const TOverDeVlakken over = TekenMomentvlakken(painter, c, cel, v, decimaalteken);
+    const TOverDeVlakken over = TekenMomentvlakken(painter, c, cel, v, teksten, decimaalteken);
     TekenStaven(painter, c, cel, KleurZwart, 2.0);
     TekenRodeLijnen(painter, over.RodeLijnen);
     TekenOpleggingen(painter, c, cel, KleurZwart);

@@ -206,25 +206,22 @@ std::vector<double> VerdeeldePijlen(double staaflengte) {
     return delen;
 }
 
-void TekenVerdeeldeBelasting(QPainter& painter, QColor lijn, QColor vul, double w,
-                             const TOpmaak& opmaak, const std::string& label, TPunt van, TPunt naar,
-                             double hoek, double lengte) {
-    const double staaflengte = std::hypot(naar.x - van.x, naar.y - van.y);
+namespace {
+// The tails of the arrows of a distributed load at either end of its bar, and where its label
+// goes: beside the middle of the line through the tails, on its side away from the bar.
+struct TVerdeeldeVorm {
+    TPunt Staart0;
+    TPunt Staart1;
+    TPunt Label;
+};
+
+TVerdeeldeVorm VerdeeldeVorm(const QPainter& painter, const TOpmaak& opmaak,
+                             const std::string& label, TPunt van, TPunt naar, double hoek,
+                             double lengte) {
     // From a head back to its tail, against the load.
     const TPunt terug{-lengte * std::cos(hoek), lengte * std::sin(hoek)};
-    for (const double deel : VerdeeldePijlen(staaflengte)) {
-        const TPunt kop{van.x + deel * (naar.x - van.x), van.y + deel * (naar.y - van.y)};
-        TekenBelasting(painter, lijn, vul, w, opmaak, "", kop, hoek, lengte);
-    }
     const TPunt staart0{van.x + terug.x, van.y + terug.y};
     const TPunt staart1{naar.x + terug.x, naar.y + terug.y};
-    painter.save();
-    ZetPenEnKwast(painter, lijn, vul, w);
-    Lijn(painter, staart0, staart1);
-    painter.restore();
-    if (label.empty()) {
-        return;
-    }
     const TPunt midden{(staart0.x + staart1.x) / 2.0, (staart0.y + staart1.y) / 2.0};
     const int hoogte = RegelHoogte(painter, opmaak);
     const int breedte = RegelBreedte(painter, opmaak, label);
@@ -237,8 +234,47 @@ void TekenVerdeeldeBelasting(QPainter& painter, QColor lijn, QColor vul, double 
     } else {
         plek = {terug.x > 0.0 ? midden.x + 4.0 : midden.x - 4.0 - breedte, midden.y - hoogte / 2.0};
     }
+    return {staart0, staart1, plek};
+}
+} // namespace
+
+void TekenVerdeeldeBelasting(QPainter& painter, QColor lijn, QColor vul, double w,
+                             const TOpmaak& opmaak, const std::string& label, TPunt van, TPunt naar,
+                             double hoek, double lengte) {
+    const double staaflengte = std::hypot(naar.x - van.x, naar.y - van.y);
+    for (const double deel : VerdeeldePijlen(staaflengte)) {
+        const TPunt kop{van.x + deel * (naar.x - van.x), van.y + deel * (naar.y - van.y)};
+        TekenBelasting(painter, lijn, vul, w, opmaak, "", kop, hoek, lengte);
+    }
+    const TVerdeeldeVorm vorm = VerdeeldeVorm(painter, opmaak, label, van, naar, hoek, lengte);
+    painter.save();
+    ZetPenEnKwast(painter, lijn, vul, w);
+    Lijn(painter, vorm.Staart0, vorm.Staart1);
+    painter.restore();
+    if (label.empty()) {
+        return;
+    }
     TPunt eind;
-    TekenRegel(painter, plek, eind, lijn, opmaak, label, uitLinks);
+    TekenRegel(painter, vorm.Label, eind, lijn, opmaak, label, uitLinks);
+}
+
+TRechthoek VerdeeldeBelastingVak(const QPainter& painter, const TOpmaak& opmaak,
+                                 const std::string& label, TPunt van, TPunt naar, double hoek,
+                                 double lengte) {
+    const TVerdeeldeVorm vorm = VerdeeldeVorm(painter, opmaak, label, van, naar, hoek, lengte);
+    // The heads' width beyond the line through them.
+    constexpr double Rand = 4.0;
+    TRechthoek vak{std::min({van.x, naar.x, vorm.Staart0.x, vorm.Staart1.x}) - Rand,
+                   std::min({van.y, naar.y, vorm.Staart0.y, vorm.Staart1.y}) - Rand,
+                   std::max({van.x, naar.x, vorm.Staart0.x, vorm.Staart1.x}) + Rand,
+                   std::max({van.y, naar.y, vorm.Staart0.y, vorm.Staart1.y}) + Rand};
+    if (!label.empty()) {
+        vak.Left = std::min(vak.Left, vorm.Label.x);
+        vak.Top = std::min(vak.Top, vorm.Label.y);
+        vak.Right = std::max(vak.Right, vorm.Label.x + RegelBreedte(painter, opmaak, label));
+        vak.Bottom = std::max(vak.Bottom, vorm.Label.y + RegelHoogte(painter, opmaak));
+    }
+    return vak;
 }
 
 TRechthoek OplegSymboolVak(std::int32_t oplegging, double hoek) {

@@ -71,6 +71,11 @@ void TekenVerdeeldeBelasting(QPainter& painter, QColor lijn, QColor vul, double 
                              const TOpmaak& opmaak, const std::string& label, TPunt van, TPunt naar,
                              double hoek, double lengte);
 
+// The box that TekenVerdeeldeBelasting paints with the same arguments: its arrows and its label.
+TRechthoek VerdeeldeBelastingVak(const QPainter& painter, const TOpmaak& opmaak,
+                                 const std::string& label, TPunt van, TPunt naar, double hoek,
+                                 double lengte);
+
 // The heads of the arrows of TekenVerdeeldeBelasting along a bar of the given length in pixels:
 // both ends and equal steps of about 25 pixels between them, as shares of the length from 0 to 1.
 std::vector<double> VerdeeldePijlen(double staaflengte);

@@ -11,6 +11,7 @@
 #include "engine/GedeeldeCentra.h"
 #include "engine/Getalnotatie.h"
 #include "engine/Scharniertermen.h"
+#include "engine/Veldplaats.h"
 #include "model/Bevraging.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
@@ -40,6 +41,10 @@ constexpr double TekeningMarge = 40.0;
 constexpr double LabelRuimte = 5.0;
 // Half the width a load arrow's shaft and head take.
 constexpr double PijlRand = 4.0;
+// A line of the displaced shape is kept clear of values in boxes of twice LijnRand pixels, one
+// every LijnStap pixels along it.
+constexpr double LijnRand = 2.0;
+constexpr double LijnStap = 3.0;
 constexpr double Subschrift = 0.75;
 constexpr double VergelijkingInspring = 40.0;
 constexpr double RechterMarge = 10.0;
@@ -89,6 +94,8 @@ private:
     double Factor(int q) const;
     int Laatste() const { return 2 * (m_.AantalStaven + m_.AantalBelastingen) + 1; }
     std::string Term(int q) const;
+    // A hinge's caption; a hinge inside a span adds where it lies.
+    std::string Onderschrift(const TScharnierterm& term) const;
     TCelAfbeelding Cel(double boven) const;
 
     struct TLastpijl {
@@ -157,6 +164,12 @@ std::string TArbeidsView::Term(int q) const {
         }
     }
     return term;
+}
+
+std::string TArbeidsView::Onderschrift(const TScharnierterm& term) const {
+    const std::string plaats =
+        VeldscharnierTekst(m_, term.Naam, ctx_.Constructie, ctx_.Tekst, ctx_.Analyse.Decimaalteken);
+    return plaats.empty() ? term.Onderschrift : term.Onderschrift + " " + plaats;
 }
 
 // One arrow per non-zero component: Fx to the left or right, Fy down or up.
@@ -316,6 +329,19 @@ void TArbeidsView::ReserveerVasteVormen(const TCelAfbeelding& cel, TLabelPlaatse
                 labels.Bezet(vak);
             }
         }
+    }
+    // The displaced shape, its supports and its hinges: no value is written over them.
+    for (const auto& [a, b] : Vormlijnen(m_, ctx_.Constructie, cel, true)) {
+        const double lengte = std::hypot(b.x - a.x, b.y - a.y);
+        const int stappen = static_cast<int>(std::ceil(lengte / LijnStap));
+        for (int i = 0; i <= stappen; ++i) {
+            const double t = stappen > 0 ? static_cast<double>(i) / stappen : 0.0;
+            const TPunt p{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+            labels.Bezet({p.x - LijnRand, p.y - LijnRand, p.x + LijnRand, p.y + LijnRand});
+        }
+    }
+    for (const TRechthoek& vak : VormOplegvakken(m_, ctx_.Constructie, cel)) {
+        labels.Bezet(vak);
     }
     const TOpmaak opmaak = Opmaak(opLabel);
     const double h = RegelHoogte(p_, opmaak);
@@ -525,7 +551,7 @@ double TArbeidsView::TekenVergelijking(double y) {
     // The internal work, once per hinge or once per bar end; then every load.
     if (perScharnier_) {
         for (const TScharnierterm& term : termen_) {
-            tekenTerm(term.Term, term.Onderschrift);
+            tekenTerm(term.Term, Onderschrift(term));
         }
     } else {
         for (int i = 0; i < m_.AantalStaven; ++i) {

@@ -453,12 +453,18 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     verdeling.Momentverhouding = Momentpiek(evenwicht, x, lambda);
     for (std::size_t i = 0, r = 0; i < plaatsen.size(); ++i) {
         if (h.Kolommen[i] != -1) {
-            verdeling.Scharnieren.push_back(
-                {plaatsen[i], h.Waarde(r, x, lambda), h.Mp(static_cast<Eigen::Index>(r)), vast[r]});
+            const bool veld = i < posities.size() && posities[i] >= 0.0 && i < staven.size();
+            verdeling.Scharnieren.push_back({plaatsen[i], h.Waarde(r, x, lambda),
+                                             h.Mp(static_cast<Eigen::Index>(r)), vast[r],
+                                             veld ? staven[i] : -1, veld ? posities[i] : -1.0});
             ++r;
         }
     }
     return verdeling;
+}
+
+double MomentInStaaf(const TStaafkrachten& staaf, double xi) {
+    return (1.0 - xi) * staaf.M0 + xi * staaf.M1 + 4.0 * staaf.Parabool * xi * (1.0 - xi);
 }
 
 double GrootsteWaarde(const Eigen::VectorXd& v) {
@@ -483,6 +489,8 @@ void VulKrachten(const TEvenwicht& evenwicht, const Eigen::VectorXd& x, double l
         krachten.M1 = waarde(staaf.MomentKolom[1]);
         krachten.N = waarde(staaf.NormaalKolom);
         krachten.V = staaf.Lengte > 0.0 ? (krachten.M1 - krachten.M0) / staaf.Lengte : 0.0;
+        krachten.Parabool =
+            MomentInStaaf(staaf, x, lambda, 0.5) - MomentInStaaf(staaf, x, 0.0, 0.5);
         verdeling.Staven.push_back(krachten);
     }
     verdeling.Veldpieken.clear();

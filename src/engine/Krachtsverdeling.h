@@ -8,14 +8,20 @@
 namespace kx {
 
 // Forces of one bar: end moments (sagging positive, kNm), normal force (tension positive) and
-// shear force dM/ds along the bar from Knoop0 to Knoop1 (kN).
+// shear force dM/ds along the bar from Knoop0 to Knoop1 (kN). Under a distributed load the moment
+// line is the line between the end moments plus a parabola that rises Parabool above it at
+// mid-span (kNm, sagging positive; 0 without a load across the bar).
 struct TStaafkrachten {
     int Slot = -1;
     double M0 = 0.0;
     double M1 = 0.0;
     double N = 0.0;
     double V = 0.0;
+    double Parabool = 0.0;
 };
+
+// The moment of a bar at share xi of its length from Knoop0.
+double MomentInStaaf(const TStaafkrachten& staaf, double xi);
 
 // The reactions of one support node: Rx to the right, Ry upward (kN), M anticlockwise (kNm).
 struct TOplegreactie {
@@ -26,12 +32,16 @@ struct TOplegreactie {
 };
 
 // A plastic hinge of the mechanism: its node, the moment in the weakest bar end there and
-// whether the mechanism turns it (a hinge that does not turn has a moment within Mp).
+// whether the mechanism turns it (a hinge that does not turn has a moment within Mp). A hinge
+// inside a span lies in bar Staaf at share Positie of its length from Knoop0, its node being
+// that bar's first; Staaf is -1 for a hinge at a node.
 struct TScharnierMoment {
     int Knoop = -1;
     double M = 0.0;
     double Mp = 0.0;
     bool Draait = false;
+    int Staaf = -1;
+    double Positie = -1.0;
 };
 
 // Where the moment of a bar with a distributed load peaks inside it: the share of its length

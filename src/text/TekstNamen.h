@@ -345,6 +345,8 @@ enum TekstNaam : int {
     TekstPlaatsInVeld,
     TekstVeldscharnierPlaats,
     TekstVerdeeldeBelastingTerm,
+    TekstKrachtUitlegParabool,
+    TekstKrachtVeld,
     EindeTekstTabel
 };
 

@@ -686,6 +686,10 @@ constexpr std::array<TBasisTekst, Teksten::Aantal> tabel{{
      "op %1 m van knoop %2"},
     {TekstVerdeeldeBelastingTerm, "Wanneer bezwijkt de constructie? - verdeelde belasting",
      "verdeelde belasting staaf %1"},
+    {TekstKrachtUitlegParabool, "Krachtsverdeling uitleg momentenlijn - verdeelde belasting",
+     "Een verdeelde belasting grijpt langs haar staaf aan: daar is de momentenlijn een parabool, "
+     "waarvan de top met zijn plaats is aangegeven."},
+    {TekstKrachtVeld, "Krachtsverdeling veld", "staaf %1 %2 (%3 kNm, Mp = %4 kNm)"},
 }};
 
 consteval bool IndexenOpVolgorde() {

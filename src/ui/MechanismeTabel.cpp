@@ -83,9 +83,20 @@ void TMechanismeModel::Vernieuw() {
     scharnieren_.clear();
     sleutels_.clear();
     for (int i = 0; i < aantal; ++i) {
-        const auto knopen = DraaiendeScharnieren(analyse_.Mechanismen[static_cast<std::size_t>(i)]);
-        scharnieren_.push_back(Opsomming(knopen));
-        sleutels_.push_back(Sorteersleutel(knopen));
+        const TMechanisme& mechanisme = analyse_.Mechanismen[static_cast<std::size_t>(i)];
+        const auto knopen = DraaiendeScharnieren(mechanisme);
+        QStringList delen{Opsomming(knopen)};
+        QString sleutel = Sorteersleutel(knopen);
+        // A hinge inside a span has no node: its span follows the nodes.
+        for (const TVeldscharnier& veld : mechanisme.Veldscharnieren) {
+            if (veld.Draait) {
+                delen << Q(VulIn(teksten_[TekstPlaatsInVeld], {std::to_string(veld.Staaf + 1)}));
+                sleutel += QStringLiteral(",v%1").arg(veld.Staaf + 1, 3, 10, QLatin1Char('0'));
+            }
+        }
+        delen.removeAll(QString());
+        scharnieren_.push_back(delen.join(QStringLiteral(", ")));
+        sleutels_.push_back(sleutel);
     }
     endResetModel();
 }

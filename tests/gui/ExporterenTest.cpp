@@ -7,47 +7,19 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QSvgGenerator>
-#include <QXmlStreamReader>
 
 namespace kx {
 namespace {
 
 using Kind = TmdiPlastokinetica::Kind;
-
-// Every text of an SVG file, joined.
-QString SvgTekst(const QString& pad) {
-    QFile bestand(pad);
-    EXPECT_TRUE(bestand.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&bestand);
-    QString tekst;
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text") {
-            tekst += xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    return tekst;
-}
-
-// The text of a PDF file as pdftotext reads it: pages end in a form feed.
-QString PdfTekst(const QString& pad) {
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {pad, "-"});
-    EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is nodig";
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
+using test::PdfTekst;
+using test::SvgTekst;
 
 class ExporterenTest : public test::HoofdvensterBasis {
 protected:
     void SetUp() override { StartGroot(); }
 
-    QString Exporteer(const QString& naam) {
-        const QString pad = map.filePath(naam);
-        dialogen.OpslaanAntwoorden = {pad};
-        venster->Exporteren();
-        EXPECT_TRUE(dialogen.Meldingen.isEmpty()) << dialogen.Meldingen.join("\n").toStdString();
-        return pad;
-    }
+    QString Exporteer(const QString& naam) { return ExporteerNaar(map.filePath(naam)); }
 
     QTemporaryDir map;
 };

@@ -42,6 +42,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <deque>
@@ -140,6 +141,29 @@ inline int RandInkt(const QImage& beeld, const QRect& r, bool rechts) {
     return -1;
 }
 
+// Every text of an SVG file, joined.
+inline QString SvgTekst(const QString& pad) {
+    QFile bestand(pad);
+    EXPECT_TRUE(bestand.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&bestand);
+    QString tekst;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text") {
+            tekst += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return tekst;
+}
+
+// The text of a PDF file as pdftotext reads it: pages end in a form feed.
+inline QString PdfTekst(const QString& pad) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {pad, "-"});
+    EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is nodig";
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
 // Bottom of the title block a view starts with.
 inline double TitelOnder(const std::string& titel, int breedte) {
     QImage beeld = WitVlak(breedte, 200);
@@ -213,6 +237,15 @@ protected:
 
     TfrmConstructie& Editor() { return *venster->Constructievenster(); }
     int AantalStaven() const { return Aantal(venster->Constructie().Staven); }
+
+    // Exports the active window to pad through the scripted save dialog, which must report
+    // nothing; returns pad.
+    QString ExporteerNaar(const QString& pad) {
+        dialogen.OpslaanAntwoorden = {pad};
+        venster->Exporteren();
+        EXPECT_TRUE(dialogen.Meldingen.isEmpty()) << dialogen.Meldingen.join("\n").toStdString();
+        return pad;
+    }
 
     // Draws a bar from (2, 2) to (7, 2) m; like any press in the editor it marks a change.
     void Bewerk() { Sleep(Editor(), {80, 80}, {280, 80}); }

@@ -1,4 +1,5 @@
 #include "Hulp.h"
+#include "Opname.h"
 #include "Raamwerken.h"
 #include "drawing/Afbeelding.h"
 #include "drawing/Blokken.h"
@@ -57,32 +58,12 @@ TBeeld Teken(const std::function<void(QPainter&, TRechthoek&)>& view) {
 
 // A surface of 700 x 4000 pixels at 96 dpi that draws nothing: its engine keeps the box of every
 // shape painted on it (polygons, paths, lines, ellipses), text and its underlines left out.
-class TVormenVlak : public QPaintDevice {
+class TVormenVlak : public test::TOpnameVlak {
 public:
     std::vector<QRectF> Vormen;
 
+    TVormenVlak() : TOpnameVlak(700, 4000) {}
     QPaintEngine* paintEngine() const override { return &motor_; }
-
-protected:
-    int metric(PaintDeviceMetric m) const override {
-        switch (m) {
-        case PdmWidth:
-            return 700;
-        case PdmHeight:
-            return 4000;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        default:
-            return 1;
-        }
-    }
 
 private:
     class TMotor : public QPaintEngine {

@@ -1,4 +1,5 @@
 #include "Hulp.h"
+#include "Opname.h"
 #include "Raamwerken.h"
 #include "drawing/Afbeelding.h"
 #include "drawing/HoeBezwijkenView.h"
@@ -27,6 +28,7 @@ namespace {
 using test::Inkt;
 using test::RandInkt;
 using test::TitelOnder;
+using test::TOpnameVlak;
 using test::WitVlak;
 
 constexpr double pi = std::numbers::pi;
@@ -731,36 +733,6 @@ TEST_F(View, SymbolenBovenHetOnderschrift) {
     }
     EXPECT_EQ(cellen, 4);
 }
-
-// A surface of breedte x 3000 pixels at 96 dpi that draws nothing itself; its engine records.
-class TOpnameVlak : public QPaintDevice {
-public:
-    explicit TOpnameVlak(int breedte) : breedte_(breedte) {}
-
-protected:
-    int metric(PaintDeviceMetric m) const override {
-        switch (m) {
-        case PdmWidth:
-            return breedte_;
-        case PdmHeight:
-            return 3000;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        default:
-            return 1;
-        }
-    }
-
-private:
-    int breedte_;
-};
 
 // A surface that keeps only the order of what is painted on it: 'v' for a polygon, 'p' a path,
 // 'l' lines, 'r' rectangles, 'e' an ellipse and 't' a piece of text.

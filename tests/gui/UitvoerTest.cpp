@@ -20,13 +20,7 @@ protected:
         QApplication::processEvents();
     }
 
-    QString Exporteer(const QString& naam) {
-        const QString pad = map.filePath(naam);
-        dialogen.OpslaanAntwoorden = {pad};
-        venster->Exporteren();
-        EXPECT_TRUE(dialogen.Meldingen.isEmpty()) << dialogen.Meldingen.join("\n").toStdString();
-        return pad;
-    }
+    QString Exporteer(const QString& naam) { return ExporteerNaar(map.filePath(naam)); }
     QString Svg(const QString& pad) {
         QFile bestand(pad);
         EXPECT_TRUE(bestand.open(QIODevice::ReadOnly));
