@@ -4,6 +4,7 @@
 #include "engine/LineairProgramma.h"
 #include "engine/Programmaschaal.h"
 #include "engine/Records.h"
+#include "engine/Veldsneden.h"
 
 #include <algorithm>
 #include <cmath>
@@ -191,25 +192,26 @@ bool KleinsteDissipatie(const TEvenwicht& evenwicht, const TScharnierRijen& h,
     return true;
 }
 
-// The self-stress z with the least peak |M| / Mp at lambda, the hinges marked vast held at
-// their moments; empty when there is none. Moments are posed in units of the largest Mp.
+// The self-stress z with the least peak |M| / Mp at lambda over the bar ends and the cuts, the
+// hinges marked vast held at their moments; empty when there is none. Moments are posed in units
+// of the largest Mp.
 Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnierRijen& h,
                                    const std::vector<bool>& vast, const Eigen::VectorXd& m,
-                                   double lambda) {
+                                   double lambda, const std::vector<TSnede>& sneden) {
     const auto k = evenwicht.Nul().cols();
     std::vector<int> momenten;
-    double mpSchaal = 0.0;
+    const double mpSchaal = BepaalProgrammaschaal(evenwicht).Mp;
     for (std::size_t j = 0; j < evenwicht.Onbekenden.size(); ++j) {
         if (evenwicht.Onbekenden[j].Soort == TOnbekende::Moment) {
             momenten.push_back(static_cast<int>(j));
-            mpSchaal = std::max(mpSchaal, evenwicht.Onbekenden[j].Mp);
         }
     }
     if (!(mpSchaal > 0.0)) {
         return {};
     }
     const auto aantalVast = std::count(vast.begin(), vast.end(), true);
-    const Eigen::Index rijen = aantalVast + 2 * static_cast<Eigen::Index>(momenten.size());
+    const Eigen::Index rijen = aantalVast + 2 * static_cast<Eigen::Index>(momenten.size()) +
+                               2 * static_cast<Eigen::Index>(sneden.size());
     TLineairProgramma lp;
     lp.R = Eigen::MatrixXd::Zero(rijen, k + 1);
     lp.RijOnder = Eigen::VectorXd::Constant(rijen, -TLineairProgramma::Onbegrensd);
@@ -237,6 +239,24 @@ Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnier
         lp.R(r, k) = -mp;
         lp.RijBoven(r++) = last;
     }
+    // |M| <= t Mp at a cut, M the weighted end moments plus the parabola.
+    for (const auto& snede : sneden) {
+        const TSnedemoment moment = Snedemoment(evenwicht, snede);
+        double last = lambda * moment.Parabool;
+        for (const auto& [kolom, gewicht] : moment.Termen) {
+            if (k > 0) {
+                lp.R.row(r).head(k) += gewicht * evenwicht.Nul().row(kolom);
+            }
+            last += lambda * gewicht * evenwicht.Xb()(kolom);
+        }
+        if (k > 0) {
+            lp.R.row(r + 1).head(k) = -lp.R.row(r).head(k);
+        }
+        lp.R(r, k) = -moment.Mp / mpSchaal;
+        lp.RijBoven(r++) = -last / mpSchaal;
+        lp.R(r, k) = -moment.Mp / mpSchaal;
+        lp.RijBoven(r++) = last / mpSchaal;
+    }
     lp.KolomOnder = Eigen::VectorXd::Constant(k + 1, -TLineairProgramma::Onbegrensd);
     lp.KolomBoven = Eigen::VectorXd::Constant(k + 1, TLineairProgramma::Onbegrensd);
     lp.KolomOnder(k) = 0.0;
@@ -255,7 +275,7 @@ Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnier
 // entry. Empty when there is none.
 Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharnierRijen& h,
                                       const std::vector<bool>& vast, const Eigen::VectorXd& m,
-                                      double lambda) {
+                                      double lambda, const std::vector<TSnede>& sneden) {
     const Eigen::Index n = evenwicht.A.cols();
     const TProgrammaschaal eenheden = BepaalProgrammaschaal(evenwicht);
     const double mp = eenheden.Mp;
@@ -267,7 +287,7 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
     const auto rijen = evenwicht.A.rows();
     const auto momentRijen = 2 * static_cast<Eigen::Index>(momenten.size());
     TIjlProgramma lp;
-    Eigen::Index veldRijen = 0;
+    Eigen::Index veldRijen = 2 * static_cast<Eigen::Index>(sneden.size());
     for (std::size_t i = 0; i < vast.size(); ++i) {
         veldRijen += vast[i] && !h.IsKolom(i) ? 1 : 0;
     }
@@ -306,6 +326,21 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
             lp.RijBoven(veldRij++) = doel;
         }
     }
+    // |M| <= t Mp at a cut as M - t Mp <= 0 and -M - t Mp <= 0, the parabola on the right.
+    for (const auto& snede : sneden) {
+        const TSnedemoment moment = Snedemoment(evenwicht, snede);
+        const double parabool = lambda * moment.Parabool / mp;
+        for (const auto& [kolom, gewicht] : moment.Termen) {
+            termen.emplace_back(veldRij, kolom, gewicht * schaal(kolom) / mp);
+            termen.emplace_back(veldRij + 1, kolom, -gewicht * schaal(kolom) / mp);
+        }
+        termen.emplace_back(veldRij, static_cast<int>(n), -moment.Mp / mp);
+        termen.emplace_back(veldRij + 1, static_cast<int>(n), -moment.Mp / mp);
+        lp.RijOnder(veldRij) = -TIjlProgramma::Onbegrensd;
+        lp.RijBoven(veldRij++) = -parabool;
+        lp.RijOnder(veldRij) = -TIjlProgramma::Onbegrensd;
+        lp.RijBoven(veldRij++) = parabool;
+    }
     lp.R.resize(rijen + momentRijen + veldRijen, n + 1);
     lp.R.setFromTriplets(termen.begin(), termen.end());
     lp.KolomOnder = Eigen::VectorXd::Constant(n + 1, -TIjlProgramma::Onbegrensd);
@@ -325,6 +360,34 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
         return {};
     }
     return uitkomst.x.head(n).cwiseProduct(schaal);
+}
+
+// The least peak |M| / Mp over the bar ends and inside the loaded bars, as the whole
+// distribution, by cutting planes: each round bounds the moment at the cuts so far, and every
+// loaded bar whose parabola still peaks above that round's level within it gets a cut at its
+// peak, until none does. By the dense program, or by the sparse one where ijl holds.
+Eigen::VectorXd KleinsteMomentpiekMetVelden(const TEvenwicht& evenwicht, const TScharnierRijen& h,
+                                            const std::vector<bool>& vast, const Eigen::VectorXd& m,
+                                            double lambda, bool ijl) {
+    constexpr int GrootsteAantalRondes = 100;
+    std::vector<TSnede> sneden;
+    Eigen::VectorXd x;
+    for (int ronde = 0; ronde < GrootsteAantalRondes; ++ronde) {
+        if (ijl) {
+            x = KleinsteMomentpiekIjl(evenwicht, h, vast, m, lambda, sneden);
+        } else {
+            const Eigen::VectorXd z = KleinsteMomentpiek(evenwicht, h, vast, m, lambda, sneden);
+            x = z.size() == 0 ? z : Eigen::VectorXd(lambda * evenwicht.Xb() + evenwicht.Nul() * z);
+        }
+        if (x.size() == 0) {
+            break;
+        }
+        const double grens = Snedeniveau(evenwicht, x, lambda, sneden) * (1.0 + GelijkeLasten);
+        if (!VoegPiekSnedenToe(evenwicht, x, lambda, grens, sneden)) {
+            break;
+        }
+    }
+    return x;
 }
 
 } // namespace
@@ -427,14 +490,9 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     if (k > 0 && beweging.Eenduidig() && alleVast && beweging.VolleRang) {
         z = beweging.Svd.solve(m - lambda * h.Xb);
         verdeling.Eenduidig = true;
-    } else if (k > 0 && dicht > grootsteDicht) {
-        x = KleinsteMomentpiekIjl(evenwicht, h, vast, m, lambda);
-        if (x.size() == 0) {
-            return verdeling;
-        }
     } else if (k > 0) {
-        z = KleinsteMomentpiek(evenwicht, h, vast, m, lambda);
-        if (z.size() == 0) {
+        x = KleinsteMomentpiekMetVelden(evenwicht, h, vast, m, lambda, dicht > grootsteDicht);
+        if (x.size() == 0) {
             return verdeling;
         }
     } else {
