@@ -415,7 +415,13 @@ TBeweging TRaamwerk::KleinsteBeweging(const std::vector<int>& gekozen) const {
     }
     const Eigen::VectorXd geschaald = uitkomst.x.head(n);
     const double arbeid = w.dot(geschaald);
-    if (!(arbeid > ArbeidsRuis * w.cwiseAbs().dot(geschaald.cwiseAbs()))) {
+    // Work is rounding when it is so against the loads on the motion's own displacements, or
+    // against all loads on its largest rotation or displacement (in units of the frame's size):
+    // a part of no length that turns in place, as a span hinge at its bar's hinged end lets
+    // one, moves nothing but the solver's tolerance.
+    const double omvang = std::max(w.cwiseAbs().dot(geschaald.cwiseAbs()),
+                                   w.cwiseAbs().sum() * geschaald.cwiseAbs().maxCoeff());
+    if (!(arbeid > ArbeidsRuis * omvang)) {
         beweging.Bezwijklast = OneindigeLast;
         return beweging;
     }
