@@ -14,10 +14,11 @@ namespace kx {
 namespace {
 // The hinge rows of the self-stress states and of the load-carrying distribution. A hinge at a
 // node is its bar end moment's column; a hinge inside a span is the moment there: its bar's end
-// moments weighted by the position, plus the parabola of the loads at load factor 1.
+// moments weighted by the position, plus the parabola of the loads at load factor 1. A span
+// between hinged ends has no end moments: its moment is the parabola alone, which no
+// self-stress changes.
 struct TScharnierRijen {
-    std::vector<int> Kolommen; // one per place; -1 where no moment can form
-    std::vector<int> Rijen;    // the columns of the places that have one (the first, in a span)
+    std::vector<bool> MetRij; // one per place; false where no moment can form
     std::vector<std::vector<std::pair<int, double>>> Termen;
     std::vector<double> Parabool;
     Eigen::VectorXd Mp;
@@ -25,6 +26,9 @@ struct TScharnierRijen {
     Eigen::VectorXd Xb;
 
     bool IsKolom(std::size_t i) const { return Termen[i].size() == 1 && Parabool[i] == 0.0; }
+    // Whether equilibrium fixes the moment of row i without any unknown.
+    bool IsVast(std::size_t i) const { return Termen[i].empty(); }
+    std::size_t Aantal() const { return Termen.size(); }
     double Waarde(std::size_t i, const Eigen::VectorXd& x, double lambda) const {
         double m = lambda * Parabool[i];
         for (const auto& [kolom, gewicht] : Termen[i]) {
@@ -60,25 +64,23 @@ TScharnierRijen ScharnierRijen(const TEvenwicht& evenwicht, const std::vector<in
                 }
             }
             const double parabool = 0.5 * veld->Q * veld->Lengte * veld->Lengte * xi * (1.0 - xi);
-            h.Kolommen.push_back(termen.empty() ? -1 : termen.front().first);
-            if (!termen.empty()) {
+            h.MetRij.push_back(!termen.empty() || parabool != 0.0);
+            if (h.MetRij.back()) {
                 h.Termen.push_back(termen);
                 h.Parabool.push_back(parabool);
                 mp.push_back(veld->Mp);
             }
         } else {
-            h.Kolommen.push_back(xi >= 0.0 ? -1 : evenwicht.ScharnierKolom(plaatsen[i], slot));
-            if (h.Kolommen.back() != -1) {
-                h.Termen.push_back({{h.Kolommen.back(), 1.0}});
+            const int kolom = xi >= 0.0 ? -1 : evenwicht.ScharnierKolom(plaatsen[i], slot);
+            h.MetRij.push_back(kolom != -1);
+            if (kolom != -1) {
+                h.Termen.push_back({{kolom, 1.0}});
                 h.Parabool.push_back(0.0);
-                mp.push_back(evenwicht.Onbekenden[static_cast<std::size_t>(h.Kolommen.back())].Mp);
+                mp.push_back(evenwicht.Onbekenden[static_cast<std::size_t>(kolom)].Mp);
             }
         }
-        if (h.Kolommen.back() != -1) {
-            h.Rijen.push_back(h.Kolommen.back());
-        }
     }
-    const auto n = static_cast<Eigen::Index>(h.Rijen.size());
+    const auto n = static_cast<Eigen::Index>(h.Aantal());
     h.Mp = Eigen::Map<const Eigen::VectorXd>(mp.data(), n);
     h.Nul = Eigen::MatrixXd::Zero(n, evenwicht.Nul().cols());
     h.Xb.resize(n);
@@ -154,7 +156,7 @@ bool LastenDoenArbeid(const TEvenwicht& evenwicht, const TBeweging& beweging,
 // in units of their largest Mp.
 bool KleinsteDissipatie(const TEvenwicht& evenwicht, const TScharnierRijen& h,
                         Eigen::VectorXd& draaiing, double& lambda) {
-    const auto n = static_cast<Eigen::Index>(h.Rijen.size());
+    const auto n = static_cast<Eigen::Index>(h.Aantal());
     const auto k = h.Nul.cols();
     const double werk = GrootsteWaarde(h.Xb);
     const Eigen::VectorXd mp = ScharnierMp(evenwicht, h);
@@ -209,7 +211,11 @@ Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnier
     if (!(mpSchaal > 0.0)) {
         return {};
     }
-    const auto aantalVast = std::count(vast.begin(), vast.end(), true);
+    // A hinge whose moment equilibrium fixes alone holds it whatever z is.
+    Eigen::Index aantalVast = 0;
+    for (std::size_t i = 0; i < vast.size(); ++i) {
+        aantalVast += vast[i] && !h.IsVast(i) ? 1 : 0;
+    }
     const Eigen::Index rijen = aantalVast + 2 * static_cast<Eigen::Index>(momenten.size()) +
                                2 * static_cast<Eigen::Index>(sneden.size());
     TLineairProgramma lp;
@@ -218,7 +224,7 @@ Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnier
     lp.RijBoven = Eigen::VectorXd::Zero(rijen);
     Eigen::Index r = 0;
     for (std::size_t i = 0; i < vast.size(); ++i) {
-        if (vast[i]) {
+        if (vast[i] && !h.IsVast(i)) {
             const auto rij = static_cast<Eigen::Index>(i);
             if (k > 0) {
                 lp.R.row(r).head(k) = h.Nul.row(rij);
@@ -289,7 +295,7 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
     TIjlProgramma lp;
     Eigen::Index veldRijen = 2 * static_cast<Eigen::Index>(sneden.size());
     for (std::size_t i = 0; i < vast.size(); ++i) {
-        veldRijen += vast[i] && !h.IsKolom(i) ? 1 : 0;
+        veldRijen += vast[i] && !h.IsKolom(i) && !h.IsVast(i) ? 1 : 0;
     }
     lp.RijOnder = Eigen::VectorXd::Zero(rijen + momentRijen + veldRijen);
     lp.RijBoven = Eigen::VectorXd::Zero(rijen + momentRijen + veldRijen);
@@ -317,7 +323,7 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
     // the parabola.
     auto veldRij = static_cast<int>(rijen + momentRijen);
     for (std::size_t i = 0; i < vast.size(); ++i) {
-        if (vast[i] && !h.IsKolom(i)) {
+        if (vast[i] && !h.IsKolom(i) && !h.IsVast(i)) {
             for (const auto& [kolom, gewicht] : h.Termen[i]) {
                 termen.emplace_back(veldRij, kolom, gewicht * schaal(kolom) / mp);
             }
@@ -347,7 +353,7 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
     lp.KolomBoven = Eigen::VectorXd::Constant(n + 1, TIjlProgramma::Onbegrensd);
     for (std::size_t i = 0; i < vast.size(); ++i) {
         if (vast[i] && h.IsKolom(i)) {
-            const int kolom = h.Rijen[i];
+            const int kolom = h.Termen[i].front().first;
             lp.KolomOnder(kolom) = m(static_cast<Eigen::Index>(i)) / schaal(kolom);
             lp.KolomBoven(kolom) = lp.KolomOnder(kolom);
         }
@@ -419,7 +425,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         return verdeling;
     }
     const TScharnierRijen h = ScharnierRijen(evenwicht, plaatsen, staven, posities);
-    const auto n = static_cast<std::size_t>(h.Rijen.size());
+    const auto n = h.Aantal();
     if (n == 0) {
         // No place that can carry a plastic moment: no mechanism to check.
         verdeling.Bezwijklast = bezwijklast;
@@ -510,7 +516,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     verdeling.Bestaat = true;
     verdeling.Momentverhouding = Momentpiek(evenwicht, x, lambda);
     for (std::size_t i = 0, r = 0; i < plaatsen.size(); ++i) {
-        if (h.Kolommen[i] != -1) {
+        if (h.MetRij[i]) {
             verdeling.Scharnieren.push_back(
                 {plaatsen[i], h.Waarde(r, x, lambda), h.Mp(static_cast<Eigen::Index>(r)), vast[r]});
             ++r;

@@ -1,6 +1,7 @@
 #include "engine/Veldscharnieren.h"
 
 #include "engine/Records.h"
+#include "engine/Toleranties.h"
 
 #include <Eigen/Dense>
 
@@ -199,6 +200,32 @@ TMinimum Minimaliseer(const TLastVanPositie& f) {
     return beste;
 }
 
+// The least motion of the places, with every span hinge that it does not turn moved to the
+// middle of its bar: the load does not depend on where such a hinge lies, and a place the search
+// left a rounding step from a bar end would tie the force side to that end.
+TBeweging MiddenWaarNietsDraait(TRaamwerk& raamwerk, const std::vector<int>& plaatsen,
+                                const std::vector<int>& velden) {
+    TBeweging beweging = raamwerk.KleinsteBeweging(plaatsen);
+    for (const int v : velden) {
+        if (std::find(beweging.Draaiend.begin(), beweging.Draaiend.end(),
+                      raamwerk.Velden()[static_cast<std::size_t>(v)].Plaats) !=
+            beweging.Draaiend.end()) {
+            continue;
+        }
+        const double positie = raamwerk.Velden()[static_cast<std::size_t>(v)].Positie;
+        raamwerk.ZetPositie(v, 0.5);
+        TBeweging midden = raamwerk.KleinsteBeweging(plaatsen);
+        if (std::isfinite(beweging.Bezwijklast) &&
+            !(std::fabs(midden.Bezwijklast - beweging.Bezwijklast) <=
+              GelijkeLasten * beweging.Bezwijklast)) {
+            raamwerk.ZetPositie(v, positie);
+            continue;
+        }
+        beweging = std::move(midden);
+    }
+    return beweging;
+}
+
 } // namespace
 
 TBeweging KleinsteBewegingMetVelden(TRaamwerk& raamwerk, const std::vector<int>& plaatsen) {
@@ -225,7 +252,7 @@ TBeweging KleinsteBewegingMetVelden(TRaamwerk& raamwerk, const std::vector<int>&
         }
         vorige = last;
     }
-    return raamwerk.KleinsteBeweging(plaatsen);
+    return MiddenWaarNietsDraait(raamwerk, plaatsen, velden);
 }
 
 std::vector<double> Posities(const TRaamwerk& raamwerk) {
