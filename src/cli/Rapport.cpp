@@ -107,7 +107,10 @@ void MechanismeRegel(std::string& regel, const Teksten& teksten, const TAnalyse&
     }
     const auto& plaatsen = uitslag.Plaatsen[k];
     const auto& draaiend = uitslag.Draaiend[k];
-    regel += ": scharnieren in knoop ";
+    // Span places follow the node places; a list of span places alone names no node.
+    const bool knoop =
+        !plaatsen.empty() && !analyse.Plaatsen[static_cast<std::size_t>(plaatsen.front())].Veld;
+    regel += knoop ? ": scharnieren in knoop " : ": scharnieren in ";
     regel += PlaatsOpsomming(teksten, analyse.Plaatsen, plaatsen, uitslag.Veldscharnieren[k],
                              decimaalteken);
     if (plaatsen != draaiend) {
@@ -216,7 +219,8 @@ void SchrijfControle(std::ostream& uit, const TAnalyse& analyse, const TUitslag&
     if (const auto bereikt =
             BereiktOpsomming(analyse.Tekst(), analyse.Plaatsen, waar, decimaalteken);
         !IsOneindigeLast(waar.Bezwijklast) && !bereikt.empty()) {
-        uit << " (Mp bereikt in knoop " << bereikt << ")";
+        uit << (waar.Scharnieren.empty() ? " (Mp bereikt in " : " (Mp bereikt in knoop ") << bereikt
+            << ")";
     }
     uit << "\n";
 }

@@ -4,6 +4,7 @@
 // at Mp sagging; the clamp hogs at Mp.
 #include "BestandHulp.h"
 #include "KxAnalyseHulp.h"
+#include "model/Constructie.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,27 @@ TEST_F(KxAnalyseVerdeeld, TabelGeeftDeExacteBezwijklast) {
     ExpectRelatief(getal(velden[4]), Fp);
     EXPECT_EQ(velden[5], "ja");
     EXPECT_EQ(velden[6], "");
+}
+
+// A simply supported beam of 6 m, Mp = 50 kNm, under 1 F/m: its only place lies in the span, at
+// the middle at 8 Mp / L^2 = 11.11 kN, and the lines name it without a node before it.
+TEST_F(KxAnalyseVerdeeld, AlleenEenVeldscharnier) {
+    TConstructie c;
+    c.Knopen[0] = {0.0, 0.0, Scharnierend, true, ScharnierendeVerbinding, 0.0};
+    c.Knopen[1] = {6.0, 0.0, RolHorizontaal, true, ScharnierendeVerbinding, 0.0};
+    c.Staven[0] = {0, 1, 50.0, true};
+    c.VerdeeldeBelastingen[0] = {0, 0.0, 1.0, true};
+    ASSERT_EQ(Sla(c, Pad("ligger.kx")), "");
+    const auto uitvoer = Voer({Pad("ligger.kx")});
+    ASSERT_EQ(uitvoer.Status, 0) << uitvoer.Fout;
+    EXPECT_NE(uitvoer.Uit.find("Mechanisme 1: scharnieren in veld van staaf 1 op 3 m van knoop 1, "
+                               "Fp = 11.11 kN (Maatgevend)\n"),
+              std::string::npos)
+        << uitvoer.Uit;
+    EXPECT_NE(uitvoer.Uit.find("statische stelling: Fp = 11.11 kN (Mp bereikt in veld van staaf 1 "
+                               "op 3 m van knoop 1)\n"),
+              std::string::npos)
+        << uitvoer.Uit;
 }
 
 // Only a structure with a distributed load has its fields; in an array of several files each
