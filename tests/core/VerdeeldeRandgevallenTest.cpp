@@ -78,5 +78,34 @@ TEST(VerdeeldeRandgevallen, VeldTussenScharnierendeEinden) {
     }
 }
 
+// A frame whose least load turns the span hinge only near the start of its bar, 0.33 m of 3 m:
+// elsewhere the least motion leaves the hinge alone at one and the same load, a plateau that
+// hides the dip from a search started inside it. Kinematic and static load meet all the same.
+TEST(VerdeeldeRandgevallen, KleinsteLastNaastEenPlateau) {
+    Opstelling o;
+    o.Knoop(0, 0.0, 0.0, RolVerticaal);
+    o.Knoop(1, 3.0, 0.0, Scharnierend);
+    o.Knoop(2, 6.0, 0.0, RolHorizontaal);
+    o.Knoop(3, 0.0, -4.0);
+    o.Knoop(4, 3.0, -4.0, Inklemming);
+    for (int k = 0; k < 3; ++k) {
+        o.c.Knopen[static_cast<std::size_t>(k)].Vrijheid = VasteVerbinding;
+    }
+    o.Staaf(0, 0, 1, 50.0);
+    o.Staaf(1, 0, 3, 80.0);
+    o.Staaf(2, 1, 2, 20.0);
+    o.Staaf(3, 1, 4, 80.0);
+    o.Staaf(4, 3, 4, 70.0);
+    o.Last(0, 0, 1.0, 2.0);
+    o.c.VerdeeldeBelastingen[0] = {0, 0.0, 1.5, true};
+    ASSERT_EQ(o.Analyseer(), "");
+    const double waar = BepaalWareBezwijklast(TEvenwicht(o.c)).Bezwijklast;
+    const auto& maatgevend = o.a.Mechanismen[static_cast<std::size_t>(o.a.MaatgevendMechanisme)];
+    EXPECT_NEAR(maatgevend.Vgl.Bezwijklast, waar, 1e-9 * waar);
+    ASSERT_EQ(maatgevend.Veldscharnieren.size(), 1U);
+    EXPECT_TRUE(maatgevend.Veldscharnieren[0].Draait);
+    EXPECT_LT(maatgevend.Veldscharnieren[0].Afstand, 0.75);
+}
+
 } // namespace
 } // namespace kx::test
