@@ -37,7 +37,7 @@ void ControleerRondgang(const kx::TConstructie& gelezen) {
 }
 
 // The program's road from a loaded file: normalise, check, and analyse what passes. No
-// collapse load may come out as NaN.
+// collapse load may come out as NaN, and a hinge in a span lies on its bar.
 void Analyseer(const kx::TConstructie& gelezen) {
     const kx::Teksten teksten;
     kx::TConstructie constructie = gelezen;
@@ -50,6 +50,11 @@ void Analyseer(const kx::TConstructie& gelezen) {
     for (const auto& mechanisme : analyse.Mechanismen) {
         if (std::isnan(mechanisme.Vgl.Bezwijklast)) {
             std::abort();
+        }
+        for (const auto& veld : mechanisme.Veldscharnieren) {
+            if (!(veld.Positie >= 0.0 && veld.Positie <= 1.0) || !std::isfinite(veld.Afstand)) {
+                std::abort();
+            }
         }
     }
 }
