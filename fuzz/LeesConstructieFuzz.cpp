@@ -146,7 +146,7 @@ void ControleerStellingen(const kx::TKrachtenanalyse& krachten, const kx::TUitsl
 }
 
 // The program's road from a loaded file: normalise, check, analyse what passes, its force side
-// and its JSON. No collapse load may come out as NaN.
+// and its JSON. No collapse load may come out as NaN, and a hinge in a span lies on its bar.
 void Analyseer(const kx::TConstructie& gelezen) {
     const kx::Teksten teksten;
     kx::TConstructie constructie = gelezen;
@@ -160,6 +160,11 @@ void Analyseer(const kx::TConstructie& gelezen) {
     analyse.BerekenElkMechanisme(constructie, [&](const kx::TBerekendMechanisme& berekend) {
         if (std::isnan(berekend.Mechanisme.Vgl.Bezwijklast)) {
             Fout("NaN collapse load");
+        }
+        for (const auto& veld : berekend.Mechanisme.Veldscharnieren) {
+            if (!(veld.Positie >= 0.0 && veld.Positie <= 1.0) || !std::isfinite(veld.Afstand)) {
+                Fout("span hinge off its bar");
+            }
         }
         uitslag.VoegToe(berekend, analyse.Plaatsen, true);
     });

@@ -7,8 +7,10 @@
 #include "engine/Evenwicht.h"
 #include "engine/Getalnotatie.h"
 #include "engine/MechanismeOpgaven.h"
+#include "engine/Toleranties.h"
 #include "model/Bestand.h"
 #include "model/Controle.h"
+#include "text/Opsomming.h"
 #include "text/SymboolTekens.h"
 #include "text/TekstNamen.h"
 #include "text/Teksten.h"
@@ -69,12 +71,27 @@ void VoegGetalToe(std::string& tekst, int n) {
     tekst.append(buffer.data(), einde);
 }
 
-std::string PlaatsOpsomming(const std::vector<TScharnierplaats>& plaatsen,
-                            const std::vector<int>& welke) {
+// "op 2.49 m van knoop 3": where a span hinge lies, from the first node of its bar.
+std::string VeldPlaats(const Teksten& teksten, double afstand, int knoop, char decimaalteken) {
+    return VulIn(teksten[TekstVeldscharnierPlaats],
+                 {AlgemeenGetal(afstand, 3, decimaalteken), std::to_string(knoop + 1)});
+}
+
+// The chosen places of a mechanism, a span place with where the analysis put it.
+std::string PlaatsOpsomming(const Teksten& teksten, const std::vector<TScharnierplaats>& plaatsen,
+                            const std::vector<int>& welke,
+                            const std::vector<TVeldscharnier>& velden, char decimaalteken) {
     std::string tekst;
     for (std::size_t k = 0; k < welke.size(); ++k) {
         tekst += k == 0 ? "" : (k + 1 == welke.size() ? " en " : ", ");
-        tekst += PlaatsNaam(plaatsen, welke[k]);
+        tekst += PlaatsNaam(plaatsen, welke[k], teksten);
+        const auto veld = std::find_if(velden.begin(), velden.end(), [&](const TVeldscharnier& v) {
+            return v.Plaats == welke[k];
+        });
+        if (veld != velden.end()) {
+            const int knoop = plaatsen[static_cast<std::size_t>(veld->Plaats)].Knoop;
+            tekst += " " + VeldPlaats(teksten, veld->Afstand, knoop, decimaalteken);
+        }
     }
     return tekst;
 }
@@ -90,13 +107,17 @@ void MechanismeRegel(std::string& regel, const Teksten& teksten, const TAnalyse&
     }
     const auto& plaatsen = uitslag.Plaatsen[k];
     const auto& draaiend = uitslag.Draaiend[k];
-    regel += ": scharnieren in knoop ";
-    regel += PlaatsOpsomming(analyse.Plaatsen, plaatsen);
+    // Span places follow the node places; a list of span places alone names no node.
+    const bool knoop =
+        !plaatsen.empty() && !analyse.Plaatsen[static_cast<std::size_t>(plaatsen.front())].Veld;
+    regel += knoop ? ": scharnieren in knoop " : ": scharnieren in ";
+    regel += PlaatsOpsomming(teksten, analyse.Plaatsen, plaatsen, uitslag.Veldscharnieren[k],
+                             decimaalteken);
     if (plaatsen != draaiend) {
         regel += draaiend.empty() ? " (geen draait)" : " (draaiend:";
         for (std::size_t d = 0; d < draaiend.size(); ++d) {
             regel += ' ';
-            regel += PlaatsNaam(analyse.Plaatsen, draaiend[d]);
+            regel += PlaatsNaam(analyse.Plaatsen, draaiend[d], teksten);
             regel += d + 1 == draaiend.size() ? ")" : ",";
         }
     }
@@ -127,6 +148,11 @@ std::string Analyseer(TConstructie& constructie, TAnalyse& analyse, bool json, T
         uitslag.VoegToe(berekend, analyse.Plaatsen, json);
     });
     uitslag.Maatgevend = analyse.MaatgevendMechanisme;
+    for (const auto& q : constructie.VerdeeldeBelastingen) {
+        if (q.Bestaat) {
+            uitslag.VerdeeldeBelastingen.push_back(q);
+        }
+    }
     const TEvenwicht evenwicht(constructie);
     // The report names the ratio of the governing mechanism only; JSON lists every mechanism's.
     uitslag.Controle = json ? ControleerMechanismen(evenwicht, uitslag.Opgaven, uitslag.Maatgevend)
@@ -148,17 +174,33 @@ std::string Analyseer(TConstructie& constructie, TAnalyse& analyse, bool json, T
     return {};
 }
 
-std::string KnoopOpsomming(const std::vector<int>& knopen) {
-    std::string tekst;
-    for (std::size_t k = 0; k < knopen.size(); ++k) {
-        tekst += k == 0 ? "" : (k + 1 == knopen.size() ? " en " : ", ");
-        VoegGetalToe(tekst, knopen[k] + 1);
+// The nodes where the static theorem's distribution reaches Mp, then the spans whose moment
+// peaks at Mp inside them, each with the place of its peak.
+std::string BereiktOpsomming(const Teksten& teksten, const std::vector<TScharnierplaats>& plaatsen,
+                             const TWareBezwijklast& waar, char decimaalteken) {
+    std::vector<std::string> delen;
+    for (const int knoop : waar.Scharnieren) {
+        delen.push_back(std::to_string(knoop + 1));
     }
-    return tekst;
+    for (const auto& piek : waar.Verdeling.Veldpieken) {
+        if (std::fabs(piek.M) >= piek.Mp * (1.0 - MpBereikt)) {
+            const auto veld =
+                std::find_if(plaatsen.begin(), plaatsen.end(), [&](const TScharnierplaats& p) {
+                    return p.Veld && p.Staaf == piek.Slot;
+                });
+            std::string naam = VulIn(teksten[TekstPlaatsInVeld], {std::to_string(piek.Slot + 1)});
+            if (veld != plaatsen.end()) {
+                naam += " " + VeldPlaats(teksten, piek.Afstand, veld->Knoop, decimaalteken);
+            }
+            delen.push_back(naam);
+        }
+    }
+    return Opsomming(delen, " en ");
 }
 
 // The moment check of the governing mechanism and the collapse load by the static theorem.
-void SchrijfControle(std::ostream& uit, const TUitslag& uitslag, char decimaalteken) {
+void SchrijfControle(std::ostream& uit, const TAnalyse& analyse, const TUitslag& uitslag) {
+    const char decimaalteken = analyse.Decimaalteken;
     const auto& controle = uitslag.Controle;
     const auto& krachten = uitslag.Krachten;
     uit << "Momentcontrole: ";
@@ -174,8 +216,11 @@ void SchrijfControle(std::ostream& uit, const TUitslag& uitslag, char decimaalte
     const auto& waar = controle.Waar;
     uit << "Bezwijklast volgens de statische stelling: Fp = "
         << Bezwijklast(waar.Bezwijklast, decimaalteken);
-    if (!IsOneindigeLast(waar.Bezwijklast) && !waar.Scharnieren.empty()) {
-        uit << " (Mp bereikt in knoop " << KnoopOpsomming(waar.Scharnieren) << ")";
+    if (const auto bereikt =
+            BereiktOpsomming(analyse.Tekst(), analyse.Plaatsen, waar, decimaalteken);
+        !IsOneindigeLast(waar.Bezwijklast) && !bereikt.empty()) {
+        uit << (waar.Scharnieren.empty() ? " (Mp bereikt in " : " (Mp bereikt in knoop ") << bereikt
+            << ")";
     }
     uit << "\n";
 }
@@ -190,6 +235,40 @@ namespace {
 // A load as JSON: null where it is infinite, which JSON has no number for.
 nlohmann::ordered_json Last(double last) {
     return IsOneindigeLast(last) ? nlohmann::ordered_json() : nlohmann::ordered_json(last);
+}
+
+// The span places of a mechanism: the place, its bar, the metres from the bar's first node and
+// that node, and whether it turns.
+nlohmann::ordered_json Veldscharnieren(const TAnalyse& analyse,
+                                       const std::vector<TVeldscharnier>& velden) {
+    nlohmann::ordered_json json = nlohmann::ordered_json::array();
+    for (const auto& veld : velden) {
+        const auto& plaats = analyse.Plaatsen[static_cast<std::size_t>(veld.Plaats)];
+        json.push_back({{"plaats", veld.Plaats + 1},
+                        {"staaf", veld.Staaf + 1},
+                        {"afstand", veld.Afstand},
+                        {"knoop", plaats.Knoop + 1},
+                        {"draait", veld.Draait}});
+    }
+    return json;
+}
+
+nlohmann::ordered_json VerdeeldeBelastingen(const TUitslag& uitslag) {
+    nlohmann::ordered_json json = nlohmann::ordered_json::array();
+    for (const auto& q : uitslag.VerdeeldeBelastingen) {
+        json.push_back({{"staaf", q.Staaf + 1}, {"qx", q.Qx}, {"qy", q.Qy}});
+    }
+    return json;
+}
+
+// Where the moment of a loaded bar peaks inside it at collapse: the bar, the metres from its
+// first node and the moment there.
+nlohmann::ordered_json Veldpieken(const TKrachtsverdeling& krachten) {
+    nlohmann::ordered_json json = nlohmann::ordered_json::array();
+    for (const auto& piek : krachten.Veldpieken) {
+        json.push_back({{"staaf", piek.Slot + 1}, {"afstand", piek.Afstand}, {"M", piek.M}});
+    }
+    return json;
 }
 
 // null where the mechanism has no force distribution, as where its Fp is infinite.
@@ -207,11 +286,15 @@ std::vector<int> Knoopnummers(const std::vector<std::int32_t>& knopen) {
     return nummers;
 }
 
-std::string PlaatsNaam(const std::vector<TScharnierplaats>& plaatsen, int p) {
+std::string PlaatsNaam(const std::vector<TScharnierplaats>& plaatsen, int p,
+                       const Teksten& teksten) {
     const auto& plaats = plaatsen[static_cast<std::size_t>(p)];
+    if (plaats.Veld) {
+        return VulIn(teksten[TekstPlaatsInVeld], {std::to_string(plaats.Staaf + 1)});
+    }
     std::string naam = std::to_string(plaats.Knoop + 1);
     const auto opDezeKnoop = std::count_if(plaatsen.begin(), plaatsen.end(),
-                                           [&](const auto& q) { return q.Knoop == plaats.Knoop; });
+                                           [&](const auto& q) { return OpKnoop(q, plaats.Knoop); });
     if (opDezeKnoop > 1) {
         naam += " (staaf " + std::to_string(plaats.Staaf + 1) + ")";
     }
@@ -223,6 +306,7 @@ void TUitslag::Reserveer(int mechanismen) {
     Bezwijklasten.reserve(aantal);
     Plaatsen.reserve(aantal);
     Draaiend.reserve(aantal);
+    Veldscharnieren.reserve(aantal);
     Namen.reserve(aantal);
     GelijkAan.reserve(aantal);
     Opgaven.reserve(aantal);
@@ -235,6 +319,7 @@ void TUitslag::VoegToe(const TBerekendMechanisme& berekend,
     Opgaven.push_back(Opgave(m, plaatsen));
     Plaatsen.push_back(m.Plaatsen);
     Draaiend.push_back(m.DraaiendePlaatsen);
+    Veldscharnieren.push_back(m.Veldscharnieren);
     Namen.push_back(m.Naam);
     GelijkAan.push_back(m.GelijkAan);
     if (metTermen) {
@@ -307,7 +392,7 @@ void SchrijfRapport(std::ostream& uit, const TAnalyse& analyse, const TUitslag& 
             uit << "Als combinatie van de onafhankelijke mechanismen: " << combinatie << "\n";
         }
     }
-    SchrijfControle(uit, uitslag, decimaalteken);
+    SchrijfControle(uit, analyse, uitslag);
 }
 
 nlohmann::ordered_json MaakJson(const TAnalyse& analyse, const TUitslag& uitslag, bool momenten) {
@@ -327,26 +412,36 @@ nlohmann::ordered_json MaakJson(const TAnalyse& analyse, const TUitslag& uitslag
         uit.erase(std::unique(uit.begin(), uit.end()), uit.end());
         return uit;
     };
+    // Only a structure with a distributed load has span places: every other document stays as
+    // it was.
+    const bool verdeeld = !uitslag.VerdeeldeBelastingen.empty();
     nlohmann::ordered_json mechanismen = nlohmann::ordered_json::array();
     for (int i = 0; i < analyse.AantalMechanismen; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const auto& naam = uitslag.Namen[k];
-        mechanismen.push_back(
-            {{"nummer", i + 1},
-             {"naam", naam.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(naam)},
-             {"scharnieren", knopen(uitslag.Plaatsen[k])},
-             {"draaiende_scharnieren", knopen(uitslag.Draaiend[k])},
-             {"plaatsen", nummers(uitslag.Plaatsen[k])},
-             {"draaiende_plaatsen", nummers(uitslag.Draaiend[k])},
-             {"bezwijklast", Last(uitslag.Bezwijklasten[k])},
-             {"gelijk_aan", GelijkAan(uitslag, i)},
-             {"momentverhouding", Momentverhouding(uitslag, i)},
-             {"termen", uitslag.Termen[k]},
-             {"factoren", uitslag.Factoren[k]}});
+        nlohmann::ordered_json mechanisme = {
+            {"nummer", i + 1},
+            {"naam", naam.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(naam)},
+            {"scharnieren", knopen(uitslag.Plaatsen[k])},
+            {"draaiende_scharnieren", knopen(uitslag.Draaiend[k])},
+            {"plaatsen", nummers(uitslag.Plaatsen[k])},
+            {"draaiende_plaatsen", nummers(uitslag.Draaiend[k])}};
+        if (verdeeld) {
+            mechanisme["veldscharnieren"] = Veldscharnieren(analyse, uitslag.Veldscharnieren[k]);
+        }
+        mechanisme["bezwijklast"] = Last(uitslag.Bezwijklasten[k]);
+        mechanisme["gelijk_aan"] = GelijkAan(uitslag, i);
+        mechanisme["momentverhouding"] = Momentverhouding(uitslag, i);
+        mechanisme["termen"] = uitslag.Termen[k];
+        mechanisme["factoren"] = uitslag.Factoren[k];
+        mechanismen.push_back(std::move(mechanisme));
     }
     nlohmann::ordered_json plaatsen = nlohmann::ordered_json::array();
     for (const auto& plaats : analyse.Plaatsen) {
         plaatsen.push_back({{"knoop", plaats.Knoop + 1}, {"staaf", plaats.Staaf + 1}});
+        if (verdeeld) {
+            plaatsen.back()["veld"] = plaats.Veld;
+        }
     }
     nlohmann::ordered_json combinatie = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < analyse.MaatgevendeCombinatie.size(); ++i) {
@@ -354,21 +449,23 @@ nlohmann::ordered_json MaakJson(const TAnalyse& analyse, const TUitslag& uitslag
             {{"naam", analyse.Basis[i].Naam}, {"factor", analyse.MaatgevendeCombinatie[i]}});
     }
     const bool onafhankelijk = analyse.Lijst == TAnalyse::TLijst::Onafhankelijk;
-    nlohmann::ordered_json json = {
-        {"onbekenden", telling.AantalOnbekenden},
-        {"vergelijkingen", telling.AantalVergelijkingen},
-        {"onbepaaldheid", telling.S()},
-        {"scharnierplaatsen", telling.AantalScharnierplaatsen},
-        {"plaatsen", plaatsen},
-        {"lijst", onafhankelijk ? "onafhankelijke mechanismen" : "combinaties"},
-        {"onafhankelijke_mechanismen", static_cast<int>(analyse.Basis.size())},
-        {"maatgevend", analyse.AantalMechanismen > 0
-                           ? nlohmann::ordered_json(uitslag.Maatgevend + 1)
-                           : nlohmann::ordered_json()},
-        {"maatgevende_combinatie", combinatie},
-        {"bezwijklast_exact", Last(uitslag.Controle.Waar.Bezwijklast)},
-        {"bevestigd", uitslag.Controle.Bevestigd},
-        {"mechanismen", mechanismen}};
+    nlohmann::ordered_json json = {{"onbekenden", telling.AantalOnbekenden},
+                                   {"vergelijkingen", telling.AantalVergelijkingen},
+                                   {"onbepaaldheid", telling.S()},
+                                   {"scharnierplaatsen", telling.AantalScharnierplaatsen}};
+    if (verdeeld) {
+        json["verdeelde_belastingen"] = VerdeeldeBelastingen(uitslag);
+    }
+    json.update({{"plaatsen", plaatsen},
+                 {"lijst", onafhankelijk ? "onafhankelijke mechanismen" : "combinaties"},
+                 {"onafhankelijke_mechanismen", static_cast<int>(analyse.Basis.size())},
+                 {"maatgevend", analyse.AantalMechanismen > 0
+                                    ? nlohmann::ordered_json(uitslag.Maatgevend + 1)
+                                    : nlohmann::ordered_json()},
+                 {"maatgevende_combinatie", combinatie},
+                 {"bezwijklast_exact", Last(uitslag.Controle.Waar.Bezwijklast)},
+                 {"bevestigd", uitslag.Controle.Bevestigd},
+                 {"mechanismen", mechanismen}});
     if (momenten) {
         nlohmann::ordered_json staven = nlohmann::ordered_json::array();
         for (const auto& staaf : uitslag.Krachten.Staven) {
@@ -383,12 +480,16 @@ nlohmann::ordered_json MaakJson(const TAnalyse& analyse, const TUitslag& uitslag
         }
         json["staafmomenten"] = staven;
         json["oplegreacties"] = reacties;
+        if (verdeeld) {
+            json["veldpieken"] = Veldpieken(uitslag.Krachten);
+        }
     }
     return json;
 }
 
-void SchrijfMomenten(std::ostream& uit, const TConstructie& constructie, const TUitslag& uitslag,
-                     char decimaalteken) {
+void SchrijfMomenten(std::ostream& uit, const TConstructie& constructie, const TAnalyse& analyse,
+                     const TUitslag& uitslag) {
+    const char decimaalteken = analyse.Decimaalteken;
     const auto& krachten = uitslag.Krachten;
     if (!krachten.Bestaat) {
         return;
@@ -401,7 +502,15 @@ void SchrijfMomenten(std::ostream& uit, const TConstructie& constructie, const T
     for (const auto& staaf : krachten.Staven) {
         const auto& bron = constructie.Staven[static_cast<std::size_t>(staaf.Slot)];
         uit << "Staaf " << staaf.Slot + 1 << " (knoop " << bron.Knoop0 + 1 << " - "
-            << bron.Knoop1 + 1 << "): " << getal(staaf.M0) << " en " << getal(staaf.M1) << "\n";
+            << bron.Knoop1 + 1 << "): " << getal(staaf.M0) << " en " << getal(staaf.M1);
+        // A loaded bar whose moment peaks inside it: the peak and its place.
+        for (const auto& piek : krachten.Veldpieken) {
+            if (piek.Slot == staaf.Slot) {
+                uit << ", in het veld " << getal(piek.M) << " "
+                    << VeldPlaats(analyse.Tekst(), piek.Afstand, bron.Knoop0, decimaalteken);
+            }
+        }
+        uit << "\n";
     }
     uit << "\nOplegreacties bij bezwijken (kN en kNm; Rx naar rechts, Ry omhoog, M linksom):\n";
     for (const auto& r : krachten.Reacties) {
@@ -438,7 +547,7 @@ public:
             Kop(bron);
             SchrijfRapport(Uit, analyse, uitslag);
             if (Opdracht.Momenten) {
-                SchrijfMomenten(Uit, constructie, uitslag, analyse.Decimaalteken);
+                SchrijfMomenten(Uit, constructie, analyse, uitslag);
             }
         }
     }

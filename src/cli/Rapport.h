@@ -2,6 +2,7 @@
 
 #include "engine/Bezwijkcontrole.h"
 #include "engine/Records.h"
+#include "model/Constructie.h"
 #include "model/Knoopbetekenis.h"
 
 #include <nlohmann/json.hpp>
@@ -15,6 +16,7 @@
 namespace kx {
 
 class TAnalyse;
+class Teksten;
 struct TConstructie;
 struct TBerekendMechanisme;
 
@@ -27,6 +29,10 @@ struct TUitslag {
     // hinge places.
     std::vector<std::vector<int>> Plaatsen;
     std::vector<std::vector<int>> Draaiend;
+    // The chosen places of every mechanism that lie in a span, with where the analysis put them.
+    std::vector<std::vector<TVeldscharnier>> Veldscharnieren;
+    // The structure's distributed loads in use, in slot order; empty for a structure without.
+    std::vector<TConstructieVerdeeldeBelasting> VerdeeldeBelastingen;
     std::vector<std::string> Namen;
     std::vector<int> GelijkAan;
     std::vector<std::vector<std::string>> Termen;
@@ -46,8 +52,9 @@ struct TUitslag {
 };
 
 // A hinge place as the student reads it: the node number, with the bar where the node has more
-// than one place ("4 (staaf 2)").
-std::string PlaatsNaam(const std::vector<TScharnierplaats>& plaatsen, int p);
+// than one place ("4 (staaf 2)"); a place in a span by its bar ("veld van staaf 3").
+std::string PlaatsNaam(const std::vector<TScharnierplaats>& plaatsen, int p,
+                       const Teksten& teksten);
 
 // 1-based node numbers of 0-based node indices.
 std::vector<int> Knoopnummers(const std::vector<std::int32_t>& knopen);
@@ -57,13 +64,15 @@ std::vector<int> Knoopnummers(const std::vector<std::int32_t>& knopen);
 void SchrijfRapport(std::ostream& uit, const TAnalyse& analyse, const TUitslag& uitslag);
 
 // The same results, machine-readable; with momenten also the governing mechanism's bar end
-// moments and support reactions.
+// moments and support reactions. A structure with a distributed load adds its loads, the span
+// places of every mechanism and, with momenten, the peaks inside the loaded bars.
 nlohmann::ordered_json MaakJson(const TAnalyse& analyse, const TUitslag& uitslag,
                                 bool momenten = false);
 
-// The governing mechanism's bar end moments and support reactions as report lines.
-void SchrijfMomenten(std::ostream& uit, const TConstructie& constructie, const TUitslag& uitslag,
-                     char decimaalteken);
+// The governing mechanism's bar end moments, with the peak inside a loaded bar, and support
+// reactions as report lines.
+void SchrijfMomenten(std::ostream& uit, const TConstructie& constructie, const TAnalyse& analyse,
+                     const TUitslag& uitslag);
 
 // Writes the report as a PDF file; returns why it failed, empty on success.
 using PdfSchrijver = std::function<std::string(const std::string& pad, const TConstructie&,

@@ -41,6 +41,25 @@ double GrootsteVerplaatsing(const TMechanisme& mechanisme) {
     return grootste;
 }
 
+// The larger of the width and the height of the parts' ends.
+double Afmeting(const TMechanisme& mechanisme) {
+    double xMin = 0.0;
+    double xMax = 0.0;
+    double yMin = 0.0;
+    double yMax = 0.0;
+    bool eerste = true;
+    for (const TStaaf& deel : mechanisme.avStaven) {
+        for (const TKnoop& knoop : deel.Knopen) {
+            xMin = eerste ? knoop.x : std::min(xMin, knoop.x);
+            xMax = eerste ? knoop.x : std::max(xMax, knoop.x);
+            yMin = eerste ? knoop.y : std::min(yMin, knoop.y);
+            yMax = eerste ? knoop.y : std::max(yMax, knoop.y);
+            eerste = false;
+        }
+    }
+    return std::max(xMax - xMin, yMax - yMin);
+}
+
 // The sum of the loads' component sizes.
 double Lastgrootte(const TMechanisme& mechanisme) {
     double som = 0.0;
@@ -152,8 +171,13 @@ void BepaalBezwijklast(TMechanisme& mechanisme) {
     for (std::size_t q = intern + 1; q <= extern_; ++q) {
         s2 += vgl.Factoren[q];
     }
-    // Loads whose work is rounding of the motion, or cancels, do no work.
-    const double omvang = Lastgrootte(mechanisme) * GrootsteVerplaatsing(mechanisme);
+    // Loads whose work is rounding of the motion, or cancels, do no work. The motion's size is
+    // its largest displacement, or its largest rotation times the frame's size where that is
+    // more: a part of no length turning in place (a span hinge at a hinged end of its bar) moves
+    // nothing but rounding.
+    const double omvang =
+        Lastgrootte(mechanisme) * std::max(GrootsteVerplaatsing(mechanisme),
+                                           GrootsteRotatie(mechanisme) * Afmeting(mechanisme));
     vgl.Bezwijklast = std::fabs(s2) <= ArbeidsRuis * omvang ? OneindigeLast : -s1 / s2;
 }
 

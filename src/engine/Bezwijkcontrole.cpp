@@ -4,6 +4,7 @@
 #include "engine/Programmaschaal.h"
 #include "engine/Records.h"
 #include "engine/Toleranties.h"
+#include "engine/Veldsneden.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,18 +22,6 @@ std::vector<int> Momentkolommen(const TEvenwicht& evenwicht) {
     return momenten;
 }
 
-// The static theorem as one sparse program on the equilibrium equations themselves: maximise
-// lambda over A x = lambda b with every bar end moment within its Mp. Moments are counted in the
-// largest Mp, forces in that over the longest bar, the load factor in that force over the
-// largest load, and every row divided by its largest entry, so that the solver's tolerances mean
-// the same for every frame. Returns the load factor with x; infinite when the loads can grow
-// without bound.
-// |M| <= Mp at share Xi of bar Staaf (an index into the equilibrium's bars), inside its span.
-struct TSnede {
-    int Staaf = -1;
-    double Xi = 0.0;
-};
-
 // The cuts as rows of the program: the moment at xi, in units of the largest Mp, is the line
 // between the end moments plus the load factor's parabola.
 void VoegSnedenToe(const TEvenwicht& evenwicht, const std::vector<TSnede>& sneden,
@@ -41,24 +30,23 @@ void VoegSnedenToe(const TEvenwicht& evenwicht, const std::vector<TSnede>& snede
     const auto eerste = static_cast<int>(evenwicht.A.rows());
     const auto n = static_cast<int>(evenwicht.A.cols());
     for (std::size_t i = 0; i < sneden.size(); ++i) {
-        const auto& staaf = evenwicht.Staven[static_cast<std::size_t>(sneden[i].Staaf)];
-        const double xi = sneden[i].Xi;
+        const TSnedemoment moment = Snedemoment(evenwicht, sneden[i]);
         const int rij = eerste + static_cast<int>(i);
-        for (int e = 0; e < 2; ++e) {
-            const int kolom = staaf.MomentKolom[e];
-            if (kolom != -1) {
-                termen.emplace_back(
-                    rij, kolom, (e == 0 ? 1.0 - xi : xi) * eenheden.Schaal(kolom) / eenheden.Mp);
-            }
+        for (const auto& [kolom, gewicht] : moment.Termen) {
+            termen.emplace_back(rij, kolom, gewicht * eenheden.Schaal(kolom) / eenheden.Mp);
         }
-        termen.emplace_back(rij, n,
-                            factorNaarLast * 0.5 * staaf.Q * staaf.Lengte * staaf.Lengte * xi *
-                                (1.0 - xi) / eenheden.Mp);
-        lp.RijBoven(rij) = staaf.Mp / eenheden.Mp;
+        termen.emplace_back(rij, n, factorNaarLast * moment.Parabool / eenheden.Mp);
+        lp.RijBoven(rij) = moment.Mp / eenheden.Mp;
         lp.RijOnder(rij) = -lp.RijBoven(rij);
     }
 }
 
+// The static theorem as one sparse program on the equilibrium equations themselves: maximise
+// lambda over A x = lambda b with every bar end moment and the moment at every cut within its Mp.
+// Moments are counted in the largest Mp, forces in that over the longest bar, the load factor in
+// that force over the largest load, and every row divided by its largest entry, so that the
+// solver's tolerances mean the same for every frame. Returns the load factor with x; infinite when
+// the loads can grow without bound.
 double LosSterkteOp(const TEvenwicht& evenwicht, const std::vector<int>& momenten,
                     const std::vector<TSnede>& sneden, Eigen::VectorXd& x) {
     const Eigen::Index n = evenwicht.A.cols();
@@ -134,15 +122,7 @@ double LosSterkteOpMetVelden(const TEvenwicht& evenwicht, const std::vector<int>
         if (piek <= 1.0 / (1.0 - GelijkeLasten)) {
             break;
         }
-        const auto voor = sneden.size();
-        for (std::size_t s = 0; s < evenwicht.Staven.size(); ++s) {
-            const auto& staaf = evenwicht.Staven[s];
-            const double xi = Piekpositie(staaf, x, lambda);
-            if (xi >= 0.0 && std::fabs(MomentInStaaf(staaf, x, lambda, xi)) > staaf.Mp) {
-                sneden.push_back({static_cast<int>(s), xi});
-            }
-        }
-        if (sneden.size() == voor) {
+        if (!VoegPiekSnedenToe(evenwicht, x, lambda, 1.0, sneden)) {
             break;
         }
     }

@@ -24,14 +24,21 @@ CoinPackedMatrix Kolomsgewijs(Eigen::SparseMatrix<double> r) {
 }
 } // namespace
 
-TIjlUitkomst LosOp(const TIjlProgramma& p) {
+namespace {
+// One solve: CLP's own choice of method (the dual simplex for these programs), or the primal
+// simplex.
+TIjlUitkomst Los(const TIjlProgramma& p, bool primaal) {
     ClpSimplex model;
     model.setLogLevel(0);
     model.loadProblem(Kolomsgewijs(p.R), p.KolomOnder.data(), p.KolomBoven.data(), p.c.data(),
                       p.RijOnder.data(), p.RijBoven.data());
     model.setPrimalTolerance(LpPrimaleTolerantie);
     model.setDualTolerance(LpDualeTolerantie);
-    model.initialSolve();
+    if (primaal) {
+        model.primal();
+    } else {
+        model.initialSolve();
+    }
     TIjlUitkomst uitkomst;
     switch (model.status()) {
     case 0:
@@ -48,6 +55,15 @@ TIjlUitkomst LosOp(const TIjlProgramma& p) {
     }
     uitkomst.x = Eigen::Map<const Eigen::VectorXd>(model.getColSolution(), p.R.cols());
     return uitkomst;
+}
+} // namespace
+
+TIjlUitkomst LosOp(const TIjlProgramma& p) {
+    const TIjlUitkomst uitkomst = Los(p, false);
+    // The dual simplex, CLP's choice for these programs, has called a feasible program
+    // infeasible (the least dissipation over the hinges of a frame under a distributed load,
+    // whose motion the primal simplex found at once): the primal simplex decides then.
+    return uitkomst.Status == TIjlUitkomst::Onuitvoerbaar ? Los(p, true) : uitkomst;
 }
 
 } // namespace kx

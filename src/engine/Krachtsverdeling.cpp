@@ -4,6 +4,7 @@
 #include "engine/LineairProgramma.h"
 #include "engine/Programmaschaal.h"
 #include "engine/Records.h"
+#include "engine/Veldsneden.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,10 +14,11 @@ namespace kx {
 namespace {
 // The hinge rows of the self-stress states and of the load-carrying distribution. A hinge at a
 // node is its bar end moment's column; a hinge inside a span is the moment there: its bar's end
-// moments weighted by the position, plus the parabola of the loads at load factor 1.
+// moments weighted by the position, plus the parabola of the loads at load factor 1. A span
+// between hinged ends has no end moments: its moment is the parabola alone, which no
+// self-stress changes.
 struct TScharnierRijen {
-    std::vector<int> Kolommen; // one per place; -1 where no moment can form
-    std::vector<int> Rijen;    // the columns of the places that have one (the first, in a span)
+    std::vector<bool> MetRij; // one per place; false where no moment can form
     std::vector<std::vector<std::pair<int, double>>> Termen;
     std::vector<double> Parabool;
     Eigen::VectorXd Mp;
@@ -24,6 +26,9 @@ struct TScharnierRijen {
     Eigen::VectorXd Xb;
 
     bool IsKolom(std::size_t i) const { return Termen[i].size() == 1 && Parabool[i] == 0.0; }
+    // Whether equilibrium fixes the moment of row i without any unknown.
+    bool IsVast(std::size_t i) const { return Termen[i].empty(); }
+    std::size_t Aantal() const { return Termen.size(); }
     double Waarde(std::size_t i, const Eigen::VectorXd& x, double lambda) const {
         double m = lambda * Parabool[i];
         for (const auto& [kolom, gewicht] : Termen[i]) {
@@ -59,25 +64,23 @@ TScharnierRijen ScharnierRijen(const TEvenwicht& evenwicht, const std::vector<in
                 }
             }
             const double parabool = 0.5 * veld->Q * veld->Lengte * veld->Lengte * xi * (1.0 - xi);
-            h.Kolommen.push_back(termen.empty() ? -1 : termen.front().first);
-            if (!termen.empty()) {
+            h.MetRij.push_back(!termen.empty() || parabool != 0.0);
+            if (h.MetRij.back()) {
                 h.Termen.push_back(termen);
                 h.Parabool.push_back(parabool);
                 mp.push_back(veld->Mp);
             }
         } else {
-            h.Kolommen.push_back(xi >= 0.0 ? -1 : evenwicht.ScharnierKolom(plaatsen[i], slot));
-            if (h.Kolommen.back() != -1) {
-                h.Termen.push_back({{h.Kolommen.back(), 1.0}});
+            const int kolom = xi >= 0.0 ? -1 : evenwicht.ScharnierKolom(plaatsen[i], slot);
+            h.MetRij.push_back(kolom != -1);
+            if (kolom != -1) {
+                h.Termen.push_back({{kolom, 1.0}});
                 h.Parabool.push_back(0.0);
-                mp.push_back(evenwicht.Onbekenden[static_cast<std::size_t>(h.Kolommen.back())].Mp);
+                mp.push_back(evenwicht.Onbekenden[static_cast<std::size_t>(kolom)].Mp);
             }
         }
-        if (h.Kolommen.back() != -1) {
-            h.Rijen.push_back(h.Kolommen.back());
-        }
     }
-    const auto n = static_cast<Eigen::Index>(h.Rijen.size());
+    const auto n = static_cast<Eigen::Index>(h.Aantal());
     h.Mp = Eigen::Map<const Eigen::VectorXd>(mp.data(), n);
     h.Nul = Eigen::MatrixXd::Zero(n, evenwicht.Nul().cols());
     h.Xb.resize(n);
@@ -153,7 +156,7 @@ bool LastenDoenArbeid(const TEvenwicht& evenwicht, const TBeweging& beweging,
 // in units of their largest Mp.
 bool KleinsteDissipatie(const TEvenwicht& evenwicht, const TScharnierRijen& h,
                         Eigen::VectorXd& draaiing, double& lambda) {
-    const auto n = static_cast<Eigen::Index>(h.Rijen.size());
+    const auto n = static_cast<Eigen::Index>(h.Aantal());
     const auto k = h.Nul.cols();
     const double werk = GrootsteWaarde(h.Xb);
     const Eigen::VectorXd mp = ScharnierMp(evenwicht, h);
@@ -191,32 +194,37 @@ bool KleinsteDissipatie(const TEvenwicht& evenwicht, const TScharnierRijen& h,
     return true;
 }
 
-// The self-stress z with the least peak |M| / Mp at lambda, the hinges marked vast held at
-// their moments; empty when there is none. Moments are posed in units of the largest Mp.
+// The self-stress z with the least peak |M| / Mp at lambda over the bar ends and the cuts, the
+// hinges marked vast held at their moments; empty when there is none. Moments are posed in units
+// of the largest Mp.
 Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnierRijen& h,
                                    const std::vector<bool>& vast, const Eigen::VectorXd& m,
-                                   double lambda) {
+                                   double lambda, const std::vector<TSnede>& sneden) {
     const auto k = evenwicht.Nul().cols();
     std::vector<int> momenten;
-    double mpSchaal = 0.0;
+    const double mpSchaal = BepaalProgrammaschaal(evenwicht).Mp;
     for (std::size_t j = 0; j < evenwicht.Onbekenden.size(); ++j) {
         if (evenwicht.Onbekenden[j].Soort == TOnbekende::Moment) {
             momenten.push_back(static_cast<int>(j));
-            mpSchaal = std::max(mpSchaal, evenwicht.Onbekenden[j].Mp);
         }
     }
     if (!(mpSchaal > 0.0)) {
         return {};
     }
-    const auto aantalVast = std::count(vast.begin(), vast.end(), true);
-    const Eigen::Index rijen = aantalVast + 2 * static_cast<Eigen::Index>(momenten.size());
+    // A hinge whose moment equilibrium fixes alone holds it whatever z is.
+    Eigen::Index aantalVast = 0;
+    for (std::size_t i = 0; i < vast.size(); ++i) {
+        aantalVast += vast[i] && !h.IsVast(i) ? 1 : 0;
+    }
+    const Eigen::Index rijen = aantalVast + 2 * static_cast<Eigen::Index>(momenten.size()) +
+                               2 * static_cast<Eigen::Index>(sneden.size());
     TLineairProgramma lp;
     lp.R = Eigen::MatrixXd::Zero(rijen, k + 1);
     lp.RijOnder = Eigen::VectorXd::Constant(rijen, -TLineairProgramma::Onbegrensd);
     lp.RijBoven = Eigen::VectorXd::Zero(rijen);
     Eigen::Index r = 0;
     for (std::size_t i = 0; i < vast.size(); ++i) {
-        if (vast[i]) {
+        if (vast[i] && !h.IsVast(i)) {
             const auto rij = static_cast<Eigen::Index>(i);
             if (k > 0) {
                 lp.R.row(r).head(k) = h.Nul.row(rij);
@@ -237,6 +245,24 @@ Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnier
         lp.R(r, k) = -mp;
         lp.RijBoven(r++) = last;
     }
+    // |M| <= t Mp at a cut, M the weighted end moments plus the parabola.
+    for (const auto& snede : sneden) {
+        const TSnedemoment moment = Snedemoment(evenwicht, snede);
+        double last = lambda * moment.Parabool;
+        for (const auto& [kolom, gewicht] : moment.Termen) {
+            if (k > 0) {
+                lp.R.row(r).head(k) += gewicht * evenwicht.Nul().row(kolom);
+            }
+            last += lambda * gewicht * evenwicht.Xb()(kolom);
+        }
+        if (k > 0) {
+            lp.R.row(r + 1).head(k) = -lp.R.row(r).head(k);
+        }
+        lp.R(r, k) = -moment.Mp / mpSchaal;
+        lp.RijBoven(r++) = -last / mpSchaal;
+        lp.R(r, k) = -moment.Mp / mpSchaal;
+        lp.RijBoven(r++) = last / mpSchaal;
+    }
     lp.KolomOnder = Eigen::VectorXd::Constant(k + 1, -TLineairProgramma::Onbegrensd);
     lp.KolomBoven = Eigen::VectorXd::Constant(k + 1, TLineairProgramma::Onbegrensd);
     lp.KolomOnder(k) = 0.0;
@@ -255,7 +281,7 @@ Eigen::VectorXd KleinsteMomentpiek(const TEvenwicht& evenwicht, const TScharnier
 // entry. Empty when there is none.
 Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharnierRijen& h,
                                       const std::vector<bool>& vast, const Eigen::VectorXd& m,
-                                      double lambda) {
+                                      double lambda, const std::vector<TSnede>& sneden) {
     const Eigen::Index n = evenwicht.A.cols();
     const TProgrammaschaal eenheden = BepaalProgrammaschaal(evenwicht);
     const double mp = eenheden.Mp;
@@ -267,9 +293,9 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
     const auto rijen = evenwicht.A.rows();
     const auto momentRijen = 2 * static_cast<Eigen::Index>(momenten.size());
     TIjlProgramma lp;
-    Eigen::Index veldRijen = 0;
+    Eigen::Index veldRijen = 2 * static_cast<Eigen::Index>(sneden.size());
     for (std::size_t i = 0; i < vast.size(); ++i) {
-        veldRijen += vast[i] && !h.IsKolom(i) ? 1 : 0;
+        veldRijen += vast[i] && !h.IsKolom(i) && !h.IsVast(i) ? 1 : 0;
     }
     lp.RijOnder = Eigen::VectorXd::Zero(rijen + momentRijen + veldRijen);
     lp.RijBoven = Eigen::VectorXd::Zero(rijen + momentRijen + veldRijen);
@@ -297,7 +323,7 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
     // the parabola.
     auto veldRij = static_cast<int>(rijen + momentRijen);
     for (std::size_t i = 0; i < vast.size(); ++i) {
-        if (vast[i] && !h.IsKolom(i)) {
+        if (vast[i] && !h.IsKolom(i) && !h.IsVast(i)) {
             for (const auto& [kolom, gewicht] : h.Termen[i]) {
                 termen.emplace_back(veldRij, kolom, gewicht * schaal(kolom) / mp);
             }
@@ -306,13 +332,28 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
             lp.RijBoven(veldRij++) = doel;
         }
     }
+    // |M| <= t Mp at a cut as M - t Mp <= 0 and -M - t Mp <= 0, the parabola on the right.
+    for (const auto& snede : sneden) {
+        const TSnedemoment moment = Snedemoment(evenwicht, snede);
+        const double parabool = lambda * moment.Parabool / mp;
+        for (const auto& [kolom, gewicht] : moment.Termen) {
+            termen.emplace_back(veldRij, kolom, gewicht * schaal(kolom) / mp);
+            termen.emplace_back(veldRij + 1, kolom, -gewicht * schaal(kolom) / mp);
+        }
+        termen.emplace_back(veldRij, static_cast<int>(n), -moment.Mp / mp);
+        termen.emplace_back(veldRij + 1, static_cast<int>(n), -moment.Mp / mp);
+        lp.RijOnder(veldRij) = -TIjlProgramma::Onbegrensd;
+        lp.RijBoven(veldRij++) = -parabool;
+        lp.RijOnder(veldRij) = -TIjlProgramma::Onbegrensd;
+        lp.RijBoven(veldRij++) = parabool;
+    }
     lp.R.resize(rijen + momentRijen + veldRijen, n + 1);
     lp.R.setFromTriplets(termen.begin(), termen.end());
     lp.KolomOnder = Eigen::VectorXd::Constant(n + 1, -TIjlProgramma::Onbegrensd);
     lp.KolomBoven = Eigen::VectorXd::Constant(n + 1, TIjlProgramma::Onbegrensd);
     for (std::size_t i = 0; i < vast.size(); ++i) {
         if (vast[i] && h.IsKolom(i)) {
-            const int kolom = h.Rijen[i];
+            const int kolom = h.Termen[i].front().first;
             lp.KolomOnder(kolom) = m(static_cast<Eigen::Index>(i)) / schaal(kolom);
             lp.KolomBoven(kolom) = lp.KolomOnder(kolom);
         }
@@ -325,6 +366,34 @@ Eigen::VectorXd KleinsteMomentpiekIjl(const TEvenwicht& evenwicht, const TScharn
         return {};
     }
     return uitkomst.x.head(n).cwiseProduct(schaal);
+}
+
+// The least peak |M| / Mp over the bar ends and inside the loaded bars, as the whole
+// distribution, by cutting planes: each round bounds the moment at the cuts so far, and every
+// loaded bar whose parabola still peaks above that round's level within it gets a cut at its
+// peak, until none does. By the dense program, or by the sparse one where ijl holds.
+Eigen::VectorXd KleinsteMomentpiekMetVelden(const TEvenwicht& evenwicht, const TScharnierRijen& h,
+                                            const std::vector<bool>& vast, const Eigen::VectorXd& m,
+                                            double lambda, bool ijl) {
+    constexpr int GrootsteAantalRondes = 100;
+    std::vector<TSnede> sneden;
+    Eigen::VectorXd x;
+    for (int ronde = 0; ronde < GrootsteAantalRondes; ++ronde) {
+        if (ijl) {
+            x = KleinsteMomentpiekIjl(evenwicht, h, vast, m, lambda, sneden);
+        } else {
+            const Eigen::VectorXd z = KleinsteMomentpiek(evenwicht, h, vast, m, lambda, sneden);
+            x = z.size() == 0 ? z : Eigen::VectorXd(lambda * evenwicht.Xb() + evenwicht.Nul() * z);
+        }
+        if (x.size() == 0) {
+            break;
+        }
+        const double grens = Snedeniveau(evenwicht, x, lambda, sneden) * (1.0 + GelijkeLasten);
+        if (!VoegPiekSnedenToe(evenwicht, x, lambda, grens, sneden)) {
+            break;
+        }
+    }
+    return x;
 }
 
 } // namespace
@@ -356,7 +425,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         return verdeling;
     }
     const TScharnierRijen h = ScharnierRijen(evenwicht, plaatsen, staven, posities);
-    const auto n = static_cast<std::size_t>(h.Rijen.size());
+    const auto n = h.Aantal();
     if (n == 0) {
         // No place that can carry a plastic moment: no mechanism to check.
         verdeling.Bezwijklast = bezwijklast;
@@ -427,14 +496,9 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     if (k > 0 && beweging.Eenduidig() && alleVast && beweging.VolleRang) {
         z = beweging.Svd.solve(m - lambda * h.Xb);
         verdeling.Eenduidig = true;
-    } else if (k > 0 && dicht > grootsteDicht) {
-        x = KleinsteMomentpiekIjl(evenwicht, h, vast, m, lambda);
-        if (x.size() == 0) {
-            return verdeling;
-        }
     } else if (k > 0) {
-        z = KleinsteMomentpiek(evenwicht, h, vast, m, lambda);
-        if (z.size() == 0) {
+        x = KleinsteMomentpiekMetVelden(evenwicht, h, vast, m, lambda, dicht > grootsteDicht);
+        if (x.size() == 0) {
             return verdeling;
         }
     } else {
@@ -452,7 +516,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
     verdeling.Bestaat = true;
     verdeling.Momentverhouding = Momentpiek(evenwicht, x, lambda);
     for (std::size_t i = 0, r = 0; i < plaatsen.size(); ++i) {
-        if (h.Kolommen[i] != -1) {
+        if (h.MetRij[i]) {
             const bool veld = i < posities.size() && posities[i] >= 0.0 && i < staven.size();
             verdeling.Scharnieren.push_back({plaatsen[i], h.Waarde(r, x, lambda),
                                              h.Mp(static_cast<Eigen::Index>(r)), vast[r],

@@ -91,7 +91,8 @@ inline constexpr Eigen::Index GrootsteDichteProgramma = 20000;
 // hinges free, unless bezwijklast lies below what the least dissipating of those motions
 // gives: then at that motion's load, with its hinges at Mp. Hinges that do not turn keep a
 // moment within Mp, and where equilibrium leaves freedom the distribution with the least peak
-// |M| / Mp is taken, by the dense program or, above grootsteDicht entries, the sparse one.
+// |M| / Mp, at the bar ends and inside the loaded bars, is taken, by the dense program or, above
+// grootsteDicht entries, the sparse one.
 // A place with a position in posities (a share of bar staven[i] from its first node, -1 for
 // none) lies inside that bar's span, where its moment is the line between the end moments plus
 // the parabola of the bar's distributed load.

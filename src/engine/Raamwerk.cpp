@@ -415,7 +415,25 @@ TBeweging TRaamwerk::KleinsteBeweging(const std::vector<int>& gekozen) const {
     }
     const Eigen::VectorXd geschaald = uitkomst.x.head(n);
     const double arbeid = w.dot(geschaald);
-    if (!(arbeid > ArbeidsRuis * w.cwiseAbs().dot(geschaald.cwiseAbs()))) {
+    // A motion on which the loads work turns its hinges as far as the dissipation the program
+    // allows, or a larger one would work more; a solution whose hinges (almost) do not turn is
+    // the solver's rounding of no motion at all, whatever work that rounding shows.
+    double verbruik = 0.0;
+    for (Eigen::Index i = 0; i < k; ++i) {
+        verbruik += mp_[static_cast<std::size_t>(gekozen[static_cast<std::size_t>(i)])] / moment *
+                    std::fabs(uitkomst.x(n + 2 * i) - uitkomst.x(n + 2 * i + 1));
+    }
+    if (!(verbruik > 0.5)) {
+        beweging.Bezwijklast = OneindigeLast;
+        return beweging;
+    }
+    // Work is rounding when it is so against the loads on the motion's own displacements, or
+    // against all loads on its largest rotation or displacement (in units of the frame's size):
+    // a part of no length that turns in place, as a span hinge at its bar's hinged end lets
+    // one, moves nothing but the solver's tolerance.
+    const double omvang = std::max(w.cwiseAbs().dot(geschaald.cwiseAbs()),
+                                   w.cwiseAbs().sum() * geschaald.cwiseAbs().maxCoeff());
+    if (!(arbeid > ArbeidsRuis * omvang)) {
         beweging.Bezwijklast = OneindigeLast;
         return beweging;
     }

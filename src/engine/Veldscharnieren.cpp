@@ -1,6 +1,7 @@
 #include "engine/Veldscharnieren.h"
 
 #include "engine/Records.h"
+#include "engine/Toleranties.h"
 
 #include <Eigen/Dense>
 
@@ -48,12 +49,9 @@ void Neem(TMinimum& beste, double s, double last) {
     }
 }
 
-// Brent's minimisation on [0, 1]: golden sections, parabolas through the last three points where
-// they fall inside, until the bracket is a few rounding steps of s wide.
-TMinimum Brent(const TLastVanPositie& f) {
-    double a = 0.0;
-    double b = 1.0;
-    double x = Gulden;
+// Brent's minimisation on [a, b] from x: golden sections, parabolas through the last three points
+// where they fall inside, until the bracket is a few rounding steps of s wide.
+TMinimum Brent(const TLastVanPositie& f, double a, double b, double x) {
     double w = x;
     double v = x;
     double fx = f(x);
@@ -187,16 +185,53 @@ TMinimum Stationair(const TLastVanPositie& f, TMinimum beste, double h) {
     return stationair.Last <= beste.Last * (1.0 + Afronding) ? stationair : beste;
 }
 
+// The load is least on a piece of its own where the hinge turns, which a plateau of motions
+// that leave it alone can hide from a search started elsewhere: the search starts from the
+// lowest of a row of samples, within the samples beside it.
 TMinimum Minimaliseer(const TLastVanPositie& f) {
-    TMinimum beste = Brent(f);
-    Neem(beste, 0.0, f(0.0));
-    Neem(beste, 1.0, f(1.0));
+    constexpr int Monsters = 16;
+    TMinimum beste;
+    for (int i = 0; i <= Monsters; ++i) {
+        const double s = static_cast<double>(i) / Monsters;
+        Neem(beste, s, f(s));
+    }
+    const double stap = 1.0 / Monsters;
+    const double begin = beste.s;
+    const TMinimum brent =
+        Brent(f, std::max(0.0, begin - stap), std::min(1.0, begin + stap), begin);
+    Neem(beste, brent.s, brent.Last);
     if (beste.Last < std::numeric_limits<double>::max() && beste.s > 0.0 && beste.s < 1.0) {
         for (const double h : {1e-3, 1e-5}) {
             beste = Stationair(f, beste, h);
         }
     }
     return beste;
+}
+
+// The least motion of the places, with every span hinge that it does not turn moved to the
+// middle of its bar: the load does not depend on where such a hinge lies, and a place the search
+// left a rounding step from a bar end would tie the force side to that end.
+TBeweging MiddenWaarNietsDraait(TRaamwerk& raamwerk, const std::vector<int>& plaatsen,
+                                const std::vector<int>& velden) {
+    TBeweging beweging = raamwerk.KleinsteBeweging(plaatsen);
+    for (const int v : velden) {
+        if (std::find(beweging.Draaiend.begin(), beweging.Draaiend.end(),
+                      raamwerk.Velden()[static_cast<std::size_t>(v)].Plaats) !=
+            beweging.Draaiend.end()) {
+            continue;
+        }
+        const double positie = raamwerk.Velden()[static_cast<std::size_t>(v)].Positie;
+        raamwerk.ZetPositie(v, 0.5);
+        TBeweging midden = raamwerk.KleinsteBeweging(plaatsen);
+        if (std::isfinite(beweging.Bezwijklast) &&
+            !(std::fabs(midden.Bezwijklast - beweging.Bezwijklast) <=
+              GelijkeLasten * beweging.Bezwijklast)) {
+            raamwerk.ZetPositie(v, positie);
+            continue;
+        }
+        beweging = std::move(midden);
+    }
+    return beweging;
 }
 
 } // namespace
@@ -225,7 +260,7 @@ TBeweging KleinsteBewegingMetVelden(TRaamwerk& raamwerk, const std::vector<int>&
         }
         vorige = last;
     }
-    return raamwerk.KleinsteBeweging(plaatsen);
+    return MiddenWaarNietsDraait(raamwerk, plaatsen, velden);
 }
 
 std::vector<double> Posities(const TRaamwerk& raamwerk) {

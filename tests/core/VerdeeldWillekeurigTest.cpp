@@ -1,0 +1,210 @@
+// Both theorems on random frames whose bars carry distributed loads: the least collapse load of
+// the mechanisms is the static theorem's, the governing mechanism's distribution balances, and
+// no moment anywhere along a bar exceeds Mp at that load.
+#include "EngineHulp.h"
+#include "Raamwerken.h"
+
+#include "engine/Bezwijkcontrole.h"
+#include "engine/Enumeratie.h"
+#include "engine/Evenwicht.h"
+#include "engine/Krachtsverdeling.h"
+#include "engine/MechanismeOpgaven.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <random>
+#include <string>
+
+namespace kx::test {
+namespace {
+
+constexpr double Exact = 1e-9;
+
+// Frames on a grid of 3 by 2 points, 3 m wide and 4 m high: bars between neighbouring points
+// (sometimes diagonally), supports of every kind, hinged connections now and then, one or two
+// bars under a distributed load (mostly down, sometimes sloping) and sometimes a point load.
+class VerdeeldTekenaar {
+public:
+    explicit VerdeeldTekenaar(unsigned zaad) : rng_(zaad) {}
+
+    TConstructie Teken() {
+        TRaamwerkBouwer b;
+        std::vector<int> knopen;
+        for (int j = 0; j < 2; ++j) {
+            for (int i = 0; i < 3; ++i) {
+                knopen.push_back(b.Knoop(3.0 * i, -4.0 * j));
+            }
+        }
+        std::vector<int> aantal(knopen.size(), 0);
+        std::vector<int> staven;
+        for (int j = 0; j < 2; ++j) {
+            for (int i = 0; i < 3; ++i) {
+                for (const auto& [di, dj] : {std::pair{1, 0}, {0, 1}, {1, 1}, {-1, 1}}) {
+                    const int p = i + di;
+                    const int q = j + dj;
+                    if (p < 0 || p > 2 || q > 1 || !Kans(di != 0 && dj != 0 ? 0.1 : 0.6)) {
+                        continue;
+                    }
+                    const auto a = static_cast<std::size_t>(3 * j + i);
+                    const auto z = static_cast<std::size_t>(3 * q + p);
+                    staven.push_back(b.Staaf(knopen[a], knopen[z], Getal(2, 8) * 10.0));
+                    ++aantal[a];
+                    ++aantal[z];
+                }
+            }
+        }
+        for (std::size_t k = 0; k < knopen.size(); ++k) {
+            auto& bron = b.c.Knopen[static_cast<std::size_t>(knopen[k])];
+            if (aantal[k] == 0) {
+                bron.Bestaat = false;
+                continue;
+            }
+            if (Kans(0.15)) {
+                bron.Vrijheid = ScharnierendeVerbinding;
+            }
+            if (Kans(k < 3 ? 0.6 : 0.1)) {
+                constexpr std::array<std::int32_t, 4> codes{RolHorizontaal, RolVerticaal,
+                                                            Scharnierend, Inklemming};
+                bron.Oplegging = codes[static_cast<std::size_t>(Getal(0, 3))];
+            }
+        }
+        if (staven.empty()) {
+            return b.c;
+        }
+        const int verdeeld = Getal(1, 2);
+        for (int v = 0; v < verdeeld; ++v) {
+            const int staaf =
+                staven[static_cast<std::size_t>(Getal(0, static_cast<int>(staven.size()) - 1))];
+            const double qx = Kans(0.25) ? 0.5 * Getal(-2, 2) : 0.0;
+            const double qy = 0.5 * Getal(qx == 0.0 ? 1 : 0, 4);
+            b.c.VerdeeldeBelastingen[static_cast<std::size_t>(v)] = {staaf, qx, qy, true};
+        }
+        if (Kans(0.5)) {
+            const auto k = static_cast<std::size_t>(Getal(0, static_cast<int>(knopen.size()) - 1));
+            if (aantal[k] > 0) {
+                b.Last(knopen[k], Getal(-2, 2), Getal(1, 2));
+            }
+        }
+        return b.c;
+    }
+
+private:
+    int Getal(int laag, int hoog) { return std::uniform_int_distribution<int>(laag, hoog)(rng_); }
+    bool Kans(double p) { return std::bernoulli_distribution(p)(rng_); }
+
+    std::mt19937 rng_;
+};
+
+// The largest |M| / Mp along every bar of a distribution at its load, sampled densely.
+double DichtePiek(const TEvenwicht& evenwicht, const TKrachtsverdeling& verdeling) {
+    constexpr int Stappen = 4000;
+    double piek = 0.0;
+    for (std::size_t s = 0; s < evenwicht.Staven.size(); ++s) {
+        const auto& staaf = evenwicht.Staven[s];
+        const auto& krachten = verdeling.Staven[s];
+        for (int i = 0; i <= Stappen; ++i) {
+            const double xi = static_cast<double>(i) / Stappen;
+            const double m = (1.0 - xi) * krachten.M0 + xi * krachten.M1 +
+                             0.5 * verdeling.Bezwijklast * staaf.Q * staaf.Lengte * staaf.Lengte *
+                                 xi * (1.0 - xi);
+            piek = std::max(piek, std::fabs(m) / staaf.Mp);
+        }
+    }
+    return piek;
+}
+
+// The distribution balances: its largest node imbalance is rounding against its largest force
+// or load, and, summed by hand, its support reactions carry the point loads and the resultants
+// of the distributed loads at its load factor.
+void ControleerEvenwicht(const TConstructie& c, const TEvenwicht& evenwicht,
+                         const TKrachtsverdeling& verdeling) {
+    const double lambda = verdeling.Bezwijklast;
+    double grootste = std::fabs(lambda) * evenwicht.b.cwiseAbs().maxCoeff();
+    for (const auto& staaf : verdeling.Staven) {
+        grootste =
+            std::max({grootste, std::fabs(staaf.M0), std::fabs(staaf.M1), std::fabs(staaf.N)});
+    }
+    EXPECT_LE(verdeling.Residu, Exact * grootste);
+
+    double fx = 0.0; // to the right
+    double fy = 0.0; // down
+    for (const auto& last : c.Belastingen) {
+        if (last.Bestaat) {
+            fx += last.Fx;
+            fy += last.Fy;
+        }
+    }
+    for (const auto& q : c.VerdeeldeBelastingen) {
+        if (q.Bestaat) {
+            const auto& staaf = c.Staven[static_cast<std::size_t>(q.Staaf)];
+            const auto& a = c.Knopen[static_cast<std::size_t>(staaf.Knoop0)];
+            const auto& b = c.Knopen[static_cast<std::size_t>(staaf.Knoop1)];
+            const double lengte = std::hypot(b.X - a.X, b.Y - a.Y);
+            fx += q.Qx * lengte;
+            fy += q.Qy * lengte;
+        }
+    }
+    double rx = 0.0;
+    double ry = 0.0;
+    for (const auto& reactie : verdeling.Reacties) {
+        rx += reactie.Rx;
+        ry += reactie.Ry;
+    }
+    const double schaal = std::fabs(lambda) * (std::fabs(fx) + std::fabs(fy)) + grootste;
+    EXPECT_NEAR(rx + lambda * fx, 0.0, Exact * schaal);
+    EXPECT_NEAR(ry - lambda * fy, 0.0, Exact * schaal);
+}
+
+TEST(VerdeeldWillekeurig, KinematischIsStatischEnBinnenMpLangsElkeStaaf) {
+    VerdeeldTekenaar tekenaar(20261208);
+    int geanalyseerd = 0;
+    int metVeldscharnier = 0;
+    for (int poging = 0; poging < 400 && geanalyseerd < 40; ++poging) {
+        SCOPED_TRACE("poging " + std::to_string(poging));
+        Opstelling o;
+        o.c = tekenaar.Teken();
+        if (!ControleerVoorAnalyse(o.c, o.teksten).empty() ||
+            TEnumeratie(o.c).AantalCombinaties() > 60 || !o.Analyseer().empty() ||
+            o.a.AantalMechanismen == 0) {
+            continue;
+        }
+        ++geanalyseerd;
+        const TEvenwicht evenwicht(o.c);
+        const auto waar = BepaalWareBezwijklast(evenwicht);
+        const auto& maatgevend =
+            o.a.Mechanismen[static_cast<std::size_t>(o.a.MaatgevendMechanisme)];
+        const double fp = maatgevend.Vgl.Bezwijklast;
+        if (IsOneindigeLast(waar.Bezwijklast)) {
+            EXPECT_TRUE(IsOneindigeLast(fp));
+            continue;
+        }
+        EXPECT_NEAR(fp, waar.Bezwijklast, Exact * waar.Bezwijklast);
+        for (const auto& m : o.a.Mechanismen) {
+            EXPECT_GE(m.Vgl.Bezwijklast, waar.Bezwijklast * (1.0 - Exact));
+        }
+        for (const auto& veld : maatgevend.Veldscharnieren) {
+            metVeldscharnier += veld.Draait ? 1 : 0;
+        }
+
+        // The static theorem's distribution stays within Mp along every bar.
+        ASSERT_TRUE(waar.Verdeling.Bestaat);
+        ControleerEvenwicht(o.c, evenwicht, waar.Verdeling);
+        EXPECT_LE(DichtePiek(evenwicht, waar.Verdeling), 1.0 + Exact);
+
+        // So does the governing mechanism's own distribution at its load, which balances.
+        const auto opgave = Opgave(maatgevend, o.a.Plaatsen);
+        const auto verdeling = BepaalKrachtsverdeling(evenwicht, opgave.Plaatsen, fp, opgave.Staven,
+                                                      GrootsteDichteProgramma, opgave.Posities);
+        ASSERT_TRUE(verdeling.Bestaat);
+        ControleerEvenwicht(o.c, evenwicht, verdeling);
+        EXPECT_NEAR(verdeling.Momentverhouding, DichtePiek(evenwicht, verdeling), 1e-6);
+        EXPECT_LE(verdeling.Momentverhouding, 1.0 + Exact);
+    }
+    EXPECT_GE(geanalyseerd, 30);
+    EXPECT_GE(metVeldscharnier, 10);
+}
+
+} // namespace
+} // namespace kx::test
