@@ -22,6 +22,9 @@ namespace {
 
 constexpr double Exact = 1e-9;
 
+// Frames analysed per run; the sanitizer tree takes a quarter of them.
+constexpr int AantalRaamwerken = KX_EEN_ZAAD ? 10 : 40;
+
 // Frames on a grid of 3 by 2 points, 3 m wide and 4 m high: bars between neighbouring points
 // (sometimes diagonally), supports of every kind, hinged connections now and then, one or two
 // bars under a distributed load (mostly down, sometimes sloping) and sometimes a point load.
@@ -161,7 +164,7 @@ TEST(VerdeeldWillekeurig, KinematischIsStatischEnBinnenMpLangsElkeStaaf) {
     VerdeeldTekenaar tekenaar(20261208);
     int geanalyseerd = 0;
     int metVeldscharnier = 0;
-    for (int poging = 0; poging < 400 && geanalyseerd < 40; ++poging) {
+    for (int poging = 0; poging < 400 && geanalyseerd < AantalRaamwerken; ++poging) {
         SCOPED_TRACE("poging " + std::to_string(poging));
         Opstelling o;
         o.c = tekenaar.Teken();
@@ -202,8 +205,8 @@ TEST(VerdeeldWillekeurig, KinematischIsStatischEnBinnenMpLangsElkeStaaf) {
         EXPECT_NEAR(verdeling.Momentverhouding, DichtePiek(evenwicht, verdeling), 1e-6);
         EXPECT_LE(verdeling.Momentverhouding, 1.0 + Exact);
     }
-    EXPECT_GE(geanalyseerd, 30);
-    EXPECT_GE(metVeldscharnier, 10);
+    EXPECT_GE(geanalyseerd, AantalRaamwerken * 3 / 4);
+    EXPECT_GE(metVeldscharnier, AantalRaamwerken / 4);
 }
 
 } // namespace
