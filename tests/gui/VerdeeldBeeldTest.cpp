@@ -18,6 +18,7 @@
 #include <QTableView>
 
 #include <cmath>
+#include <optional>
 
 namespace kx {
 namespace {
@@ -228,6 +229,83 @@ TEST_F(VerdeeldBeeld, MomentenlijnIsDeParaboolMetZijnTop) {
     const int piek = TekstTot(opname, "100kNmop4.14");
     EXPECT_LT(vlak, scharnier);
     EXPECT_LT(scharnier, piek);
+}
+
+// Where the support moment's arrowhead lies against the centre of its arc, in the reactions as
+// the force view draws them: the circle through three points of the arc gives the centre.
+std::optional<QPointF> BoogpijlTovMidden(const TOpname& opname) {
+    for (const TVorm& boog : opname.Vormen) {
+        if (boog.Pen != KleurZwart || boog.Vulling.isValid() || boog.Punten.size() < 8) {
+            continue;
+        }
+        const QPointF a = boog.Punten.front();
+        const QPointF b = boog.Punten[boog.Punten.size() / 3];
+        const QPointF c = boog.Punten[2 * boog.Punten.size() / 3];
+        const double d =
+            2.0 * (a.x() * (b.y() - c.y()) + b.x() * (c.y() - a.y()) + c.x() * (a.y() - b.y()));
+        if (std::fabs(d) < 1e-6) {
+            continue;
+        }
+        const auto kw = [](QPointF p) { return p.x() * p.x() + p.y() * p.y(); };
+        const QPointF m(
+            (kw(a) * (b.y() - c.y()) + kw(b) * (c.y() - a.y()) + kw(c) * (a.y() - b.y())) / d,
+            (kw(a) * (c.x() - b.x()) + kw(b) * (a.x() - c.x()) + kw(c) * (b.x() - a.x())) / d);
+        const double straal = std::hypot(a.x() - m.x(), a.y() - m.y());
+        if (straal < 10.0 || straal > 25.0) {
+            continue;
+        }
+        for (const TVorm& punt : opname.Vormen) {
+            if (punt.Soort != 'v' || punt.Vulling != KleurZwart || punt.Punten.size() < 3) {
+                continue;
+            }
+            QPointF zwaartepunt;
+            for (const QPointF& q : punt.Punten) {
+                zwaartepunt += q / static_cast<double>(punt.Punten.size());
+            }
+            // The heads of the reaction forces lie straight below or beside the node.
+            const QPointF tov = zwaartepunt - m;
+            if (std::fabs(std::hypot(tov.x(), tov.y()) - straal) < 6.0 &&
+                std::fabs(tov.x()) > 3.0 && std::fabs(tov.y()) > 3.0) {
+                return tov;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The clamp of a propped cantilever under a downward load holds the beam anticlockwise when it
+// is on the left, clockwise when on the right (moments about the clamp: the load's resultant at
+// mid-span against the prop's reaction). An anticlockwise arc of 270 degrees from 45 degrees
+// ends at the lower right of its centre on the screen, a clockwise one at the upper left.
+TEST(Oplegreacties, MomentboogDraaitZoalsDeInklemmingHoudt) {
+    for (const bool links : {true, false}) {
+        SCOPED_TRACE(links ? "inklemming links" : "inklemming rechts");
+        test::TRaamwerkBouwer b;
+        const int inklemming = b.Knoop(links ? 2 : 12, 4, Inklemming);
+        const int rol = b.Knoop(links ? 12 : 2, 4, RolHorizontaal);
+        b.Staaf(inklemming, rol, 100.0);
+        b.c.VerdeeldeBelastingen[0] = {0, 0.0, 1.0, true};
+        Teksten teksten;
+        TAnalyse analyse{teksten};
+        ASSERT_EQ(ControleerVoorAnalyse(b.c, teksten), "");
+        analyse.BepaalMechanismen(b.c);
+        analyse.BerekeningDeel2();
+        TKrachtenanalyse krachten;
+        krachten.Bereken(b.c, MechanismeOpgaven(analyse), analyse.MaatgevendMechanisme);
+        TWeergaveOpties opties;
+        opties[woMomentenlijn] = false;
+        TOpname opname;
+        {
+            QPainter p(&opname);
+            TRechthoek gebied{0, 0, 600, 3000};
+            TekenKrachtsverdeling(p, gebied, analyse.MaatgevendMechanisme,
+                                  {krachten, opties, teksten, '.'});
+        }
+        const auto pijl = BoogpijlTovMidden(opname);
+        ASSERT_TRUE(pijl.has_value());
+        EXPECT_GT(links ? pijl->x() : -pijl->x(), 3.0);
+        EXPECT_GT(links ? pijl->y() : -pijl->y(), 3.0);
+    }
 }
 
 // A beam of two bars, clamped, over a rigid node to a prop, loaded on its second bar only: a
