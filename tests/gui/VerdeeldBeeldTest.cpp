@@ -17,6 +17,7 @@
 #include <QPrintPreviewDialog>
 #include <QTableView>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -231,9 +232,15 @@ TEST_F(VerdeeldBeeld, MomentenlijnIsDeParaboolMetZijnTop) {
     EXPECT_LT(scharnier, piek);
 }
 
-// Where the support moment's arrowhead lies against the centre of its arc, in the reactions as
-// the force view draws them: the circle through three points of the arc gives the centre.
-std::optional<QPointF> BoogpijlTovMidden(const TOpname& opname) {
+struct TBoogpijl {
+    QPointF Midden; // the centre of the arc
+    QPointF Punt;   // where its arrowhead lies against that centre
+};
+
+// The arcs with an arrowhead painted black with a radius between kleinste and grootste, as the
+// views draw moments: the circle through three points of the arc gives its centre.
+std::vector<TBoogpijl> Boogpijlen(const TOpname& opname, double kleinste, double grootste) {
+    std::vector<TBoogpijl> pijlen;
     for (const TVorm& boog : opname.Vormen) {
         if (boog.Pen != KleurZwart || boog.Vulling.isValid() || boog.Punten.size() < 8) {
             continue;
@@ -251,7 +258,7 @@ std::optional<QPointF> BoogpijlTovMidden(const TOpname& opname) {
             (kw(a) * (b.y() - c.y()) + kw(b) * (c.y() - a.y()) + kw(c) * (a.y() - b.y())) / d,
             (kw(a) * (c.x() - b.x()) + kw(b) * (a.x() - c.x()) + kw(c) * (b.x() - a.x())) / d);
         const double straal = std::hypot(a.x() - m.x(), a.y() - m.y());
-        if (straal < 10.0 || straal > 25.0) {
+        if (straal < kleinste || straal > grootste) {
             continue;
         }
         for (const TVorm& punt : opname.Vormen) {
@@ -266,11 +273,22 @@ std::optional<QPointF> BoogpijlTovMidden(const TOpname& opname) {
             const QPointF tov = zwaartepunt - m;
             if (std::fabs(std::hypot(tov.x(), tov.y()) - straal) < 6.0 &&
                 std::fabs(tov.x()) > 3.0 && std::fabs(tov.y()) > 3.0) {
-                return tov;
+                pijlen.push_back({m, tov});
+                break;
             }
         }
     }
-    return std::nullopt;
+    return pijlen;
+}
+
+// The propped cantilever of L = 10 m under q = F per metre down, clamped on the left or right.
+TConstructie GeschoordeLiggerAan(bool inklemmingLinks) {
+    test::TRaamwerkBouwer b;
+    const int inklemming = b.Knoop(inklemmingLinks ? 2 : 12, 4, Inklemming);
+    const int rol = b.Knoop(inklemmingLinks ? 12 : 2, 4, RolHorizontaal);
+    b.Staaf(inklemming, rol, 100.0);
+    b.c.VerdeeldeBelastingen[0] = {0, 0.0, 1.0, true};
+    return b.c;
 }
 
 // The clamp of a propped cantilever under a downward load holds the beam anticlockwise when it
@@ -280,18 +298,14 @@ std::optional<QPointF> BoogpijlTovMidden(const TOpname& opname) {
 TEST(Oplegreacties, MomentboogDraaitZoalsDeInklemmingHoudt) {
     for (const bool links : {true, false}) {
         SCOPED_TRACE(links ? "inklemming links" : "inklemming rechts");
-        test::TRaamwerkBouwer b;
-        const int inklemming = b.Knoop(links ? 2 : 12, 4, Inklemming);
-        const int rol = b.Knoop(links ? 12 : 2, 4, RolHorizontaal);
-        b.Staaf(inklemming, rol, 100.0);
-        b.c.VerdeeldeBelastingen[0] = {0, 0.0, 1.0, true};
+        TConstructie c = GeschoordeLiggerAan(links);
         Teksten teksten;
         TAnalyse analyse{teksten};
-        ASSERT_EQ(ControleerVoorAnalyse(b.c, teksten), "");
-        analyse.BepaalMechanismen(b.c);
+        ASSERT_EQ(ControleerVoorAnalyse(c, teksten), "");
+        analyse.BepaalMechanismen(c);
         analyse.BerekeningDeel2();
         TKrachtenanalyse krachten;
-        krachten.Bereken(b.c, MechanismeOpgaven(analyse), analyse.MaatgevendMechanisme);
+        krachten.Bereken(c, MechanismeOpgaven(analyse), analyse.MaatgevendMechanisme);
         TWeergaveOpties opties;
         opties[woMomentenlijn] = false;
         TOpname opname;
@@ -301,10 +315,45 @@ TEST(Oplegreacties, MomentboogDraaitZoalsDeInklemmingHoudt) {
             TekenKrachtsverdeling(p, gebied, analyse.MaatgevendMechanisme,
                                   {krachten, opties, teksten, '.'});
         }
-        const auto pijl = BoogpijlTovMidden(opname);
-        ASSERT_TRUE(pijl.has_value());
-        EXPECT_GT(links ? pijl->x() : -pijl->x(), 3.0);
-        EXPECT_GT(links ? pijl->y() : -pijl->y(), 3.0);
+        const auto pijlen = Boogpijlen(opname, 10.0, 25.0);
+        ASSERT_EQ(pijlen.size(), 1U);
+        EXPECT_GT(links ? pijlen[0].Punt.x() : -pijlen[0].Punt.x(), 3.0);
+        EXPECT_GT(links ? pijlen[0].Punt.y() : -pijlen[0].Punt.y(), 3.0);
+    }
+}
+
+// The plastic moments of the virtual work view point from the tension to the compression side:
+// the propped cantilever under a downward load hogs at its clamp (tension on top), so the head
+// of the clamp's arrow lies below the bar, and sags at the span hinge, where the heads lie above.
+TEST(Arbeidsbeeld, MomentpijlenVanTrekNaarDrukzijde) {
+    for (const bool links : {true, false}) {
+        SCOPED_TRACE(links ? "inklemming links" : "inklemming rechts");
+        TConstructie c = GeschoordeLiggerAan(links);
+        Teksten teksten;
+        TAnalyse analyse{teksten};
+        analyse.Decimaalteken = '.';
+        ASSERT_EQ(ControleerVoorAnalyse(c, teksten), "");
+        analyse.BepaalMechanismen(c);
+        analyse.BerekeningDeel2();
+        TWeergaveOpties opties;
+        Klikgebieden klik{};
+        TOpname opname(900);
+        {
+            QPainter p(&opname);
+            TRechthoek gebied{0, 0, 900, 3000};
+            TekenWanneerBezwijken(p, gebied, analyse.MaatgevendMechanisme, klik,
+                                  {analyse, c, opties, teksten});
+        }
+        auto pijlen = Boogpijlen(opname, 25.0, 35.0);
+        ASSERT_EQ(pijlen.size(), 3U);
+        std::sort(pijlen.begin(), pijlen.end(), [](const TBoogpijl& a, const TBoogpijl& b) {
+            return a.Midden.x() < b.Midden.x();
+        });
+        const std::size_t klem = links ? 0 : 2;
+        for (std::size_t i = 0; i < pijlen.size(); ++i) {
+            SCOPED_TRACE(i == klem ? "inklemming" : "veldscharnier");
+            EXPECT_GT(i == klem ? pijlen[i].Punt.y() : -pijlen[i].Punt.y(), 3.0);
+        }
     }
 }
 
