@@ -17,3 +17,10 @@ if(BUILD_TESTING)
         add_link_options(-fuse-ld=lld)
     endif()
 endif()
+
+# The libraries compile a few files at a time as one unit, which parses the heavy headers once
+# per unit instead of once per file; their files keep distinct names in their anonymous
+# namespaces for it. The tests repeat such helper names and compile file by file.
+function(kx_samengevoegd doel)
+    set_target_properties(${doel} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+endfunction()

@@ -38,11 +38,7 @@ constexpr double KeuzeHoogteDeel = 0.2;
 // The largest load's arrow; the others in proportion, so that any size stays in the margin.
 constexpr double LastPijl = 30.0;
 // The arrows of a distributed load, whatever its size: its value is written beside them.
-constexpr double VerdeeldePijl = 18.0;
-
-TPunt Wereld(const TConstructieKnoop& k) {
-    return {k.X, -k.Y};
-}
+constexpr double EigenVerdeeldePijl = 18.0;
 
 std::vector<TPlaatsPunt> PlaatsPunten(const TEigenAnalyse& analyse, const TCelAfbeelding& cel) {
     const TConstructie& c = analyse.Constructie();
@@ -99,7 +95,7 @@ void TekenLasten(QPainter& painter, const TConstructie& c, const TCelAfbeelding&
                                 VerdeeldeBelastingLabel(grootte, decimaalteken),
                                 cel.Scherm(Wereld(c.Knopen[static_cast<std::size_t>(s.Knoop0)])),
                                 cel.Scherm(Wereld(c.Knopen[static_cast<std::size_t>(s.Knoop1)])),
-                                Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy}), VerdeeldePijl);
+                                Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy}), EigenVerdeeldePijl);
     }
 }
 

@@ -37,17 +37,13 @@ namespace {
 constexpr double TekeningMarge = 10.0;
 constexpr double PijlPixels = 40.0;
 // The arrows of a distributed load; they stay within the room kept for the point loads' arrows.
-constexpr double VerdeeldePijl = 24.0;
+constexpr double ReactieVerdeeldePijl = 24.0;
 constexpr double BoogStraal = 16.0;
 constexpr int Cijfers = 4;
 constexpr double Onder = std::numbers::pi / 2.0;
 constexpr double Rechts = std::numbers::pi;
 // Forces below this share of the largest one are rounding, not forces.
 constexpr double Ruis = 1e-9;
-
-TPunt Wereld(const TConstructieKnoop& k) {
-    return {k.X, -k.Y};
-}
 
 class TKrachtView {
 public:
@@ -233,10 +229,10 @@ void TKrachtView::TekenBelastingen(const TCelAfbeelding& cel, double lambda,
         const TPunt naar = cel.Scherm(Wereld(Knoop(staaf.Knoop1)));
         const double hoek = Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy});
         TekenVerdeeldeBelasting(p_, KleurMiddengrijs, KleurMiddengrijs, 1.0, Opmaak(opLabel), label,
-                                van, naar, hoek, VerdeeldePijl);
+                                van, naar, hoek, ReactieVerdeeldePijl);
         // The reactions' values keep clear of the row of arrows and its value.
-        labels.Bezet(
-            VerdeeldeBelastingVak(p_, Opmaak(opLabel), label, van, naar, hoek, VerdeeldePijl));
+        labels.Bezet(VerdeeldeBelastingVak(p_, Opmaak(opLabel), label, van, naar, hoek,
+                                           ReactieVerdeeldePijl));
     }
     for (const auto& b : c_.Belastingen) {
         if (!b.Bestaat) {

@@ -21,7 +21,7 @@ namespace kx {
 
 namespace {
 constexpr double PixelsPerBelasting = 12.5;
-constexpr double ScharnierDiameter = 5.0;
+constexpr double PlastischScharnierDiameter = 5.0;
 // What a hinge circle or dot at a node takes, in pixels from the node.
 constexpr double KnoopRand = 4.0;
 // Half the width of a sketched load arrow's head, with its pen.
@@ -36,10 +36,6 @@ constexpr double PasTolerantie = 0.5;
 // The support kinds of part ends in their order, with their codes.
 constexpr std::array<std::int32_t, 4> OplegCodes{RolHorizontaal, RolVerticaal, Scharnierend,
                                                  Inklemming};
-
-TPunt Wereld(const TConstructieKnoop& k) {
-    return {k.X, -k.Y};
-}
 
 void SchetsBelastingen(QPainter& painter, const TConstructie& c, const TCelAfbeelding& cel,
                        const TOpmaak& opmaak) {
@@ -355,7 +351,7 @@ void TekenPlastischeScharnieren(QPainter& painter, const TMechanisme& mechanisme
             const TPunt plek =
                 EindPlek(cel.Scherm(eind, true), cel.Scherm(deel.Knopen[1 - e], true),
                          IsKnooppunt(punten.at(Sleutel(eind))));
-            TekenCirkel(painter, plek, ScharnierDiameter);
+            TekenCirkel(painter, plek, PlastischScharnierDiameter);
         }
     }
     painter.restore();

@@ -26,14 +26,10 @@ namespace kx {
 namespace {
 constexpr double TekeningMarge = 10.0;
 constexpr double OrdinaatPixels = 45.0;
-constexpr double ScharnierDiameter = 7.0;
+constexpr double MomentScharnierDiameter = 7.0;
 constexpr int Cijfers = 4;
 // Moments below this share of the largest one are rounding.
 constexpr double Ruis = 1e-9;
-
-TPunt Wereld(const TConstructieKnoop& k) {
-    return {k.X, -k.Y};
-}
 
 const TConstructieKnoop& Knoop(const TConstructie& c, int k) {
     return c.Knopen[static_cast<std::size_t>(k)];
@@ -332,7 +328,7 @@ void TekenScharnieren(QPainter& painter, const TConstructie& c, const TCelAfbeel
     painter.setPen(QPen(KleurRood, 1));
     for (const auto& s : v.Scharnieren) {
         painter.setBrush(s.Draait ? KleurGeel : KleurWit);
-        TekenCirkel(painter, cel.Scherm(Plek(c, s)), ScharnierDiameter);
+        TekenCirkel(painter, cel.Scherm(Plek(c, s)), MomentScharnierDiameter);
     }
     painter.restore();
 }

@@ -7,10 +7,6 @@
 namespace kx {
 
 namespace {
-TPunt Wereld(const TConstructieKnoop& k) {
-    return {k.X, -k.Y};
-}
-
 bool IsKnoop(const TConstructie& c, std::int32_t k) {
     return IsSlot(c.Knopen, k) && c.Knopen[static_cast<std::size_t>(k)].Bestaat;
 }

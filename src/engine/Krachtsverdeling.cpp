@@ -107,7 +107,7 @@ Eigen::VectorXd ScharnierMp(const TEvenwicht&, const TScharnierRijen& h) {
 // Hinge rotations are compatible when they do no work on any state of self-stress: they lie
 // in the left null space of the hinge rows of Nul, of which Vrij is an orthonormal basis.
 // One column of Vrij is one motion.
-struct TBeweging {
+struct TScharnierbeweging {
     bool VolleRang = false; // the hinge moments fix the self-stress
     Eigen::MatrixXd Vrij;
     Eigen::JacobiSVD<Eigen::MatrixXd> Svd;
@@ -115,8 +115,8 @@ struct TBeweging {
     bool Eenduidig() const { return Vrij.cols() == 1; }
 };
 
-TBeweging Beweging(const Eigen::MatrixXd& nul) {
-    TBeweging beweging;
+TScharnierbeweging Beweging(const Eigen::MatrixXd& nul) {
+    TScharnierbeweging beweging;
     const auto n = nul.rows();
     if (n == 0) {
         return beweging;
@@ -143,7 +143,7 @@ TBeweging Beweging(const Eigen::MatrixXd& nul) {
 // Whether the loads work on some compatible motion. Xb carries the rounding of its solve, so
 // work on the scale of that rounding is none: scaling such a motion up to unit work would give
 // a collapse load and forces of nothing but rounding.
-bool LastenDoenArbeid(const TEvenwicht& evenwicht, const TBeweging& beweging,
+bool LastenDoenArbeid(const TEvenwicht& evenwicht, const TScharnierbeweging& beweging,
                       const TScharnierRijen& h) {
     const double arbeid = (beweging.Vrij.transpose() * h.Xb).norm();
     return arbeid > XbRuis * evenwicht.Xb().norm();
@@ -431,7 +431,7 @@ TKrachtsverdeling BepaalKrachtsverdeling(const TEvenwicht& evenwicht,
         verdeling.Bezwijklast = bezwijklast;
         return verdeling;
     }
-    const TBeweging beweging = Beweging(h.Nul);
+    const TScharnierbeweging beweging = Beweging(h.Nul);
     if (!LastenDoenArbeid(evenwicht, beweging, h)) {
         verdeling.Bezwijklast = OneindigeLast;
         return verdeling;

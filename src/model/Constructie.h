@@ -81,6 +81,11 @@ struct TPunt {
     double y = 0.0;
 };
 
+// A node's place with y growing upward, as the analysis and the drawings work.
+inline TPunt Wereld(const TConstructieKnoop& k) {
+    return {k.X, -k.Y};
+}
+
 // One frame as drawn: its slot tables, whose entries are identified by slot index and never
 // moved, and the scale of its grid.
 struct TConstructie {
