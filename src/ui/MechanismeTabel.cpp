@@ -19,7 +19,7 @@ namespace kx {
 
 namespace {
 
-QString Q(const std::string& tekst) {
+QString QTekst(const std::string& tekst) {
     return QString::fromStdString(tekst);
 }
 
@@ -90,7 +90,8 @@ void TMechanismeModel::Vernieuw() {
         // A hinge inside a span has no node: its span follows the nodes.
         for (const TVeldscharnier& veld : mechanisme.Veldscharnieren) {
             if (veld.Draait) {
-                delen << Q(VulIn(teksten_[TekstPlaatsInVeld], {std::to_string(veld.Staaf + 1)}));
+                delen << QTekst(
+                    VulIn(teksten_[TekstPlaatsInVeld], {std::to_string(veld.Staaf + 1)}));
                 sleutel += QStringLiteral(",v%1").arg(veld.Staaf + 1, 3, 10, QLatin1Char('0'));
             }
         }
@@ -118,16 +119,17 @@ QVariant TMechanismeModel::Tekst(int rij, int kolom) const {
     switch (kolom) {
     case kolMechanisme:
         return QString::number(rij + 1) + (rij == analyse_.MaatgevendMechanisme
-                                               ? Q(teksten_[TekstMaatgevendAchter])
+                                               ? QTekst(teksten_[TekstMaatgevendAchter])
                                                : QString());
     case kolScharnieren:
         return scharnieren_[static_cast<std::size_t>(rij)];
     case kolBezwijklast:
         return IsOneindigeLast(fp) ? QStringLiteral("∞")
-                                   : Q(AlgemeenGetal(fp, 4, analyse_.Decimaalteken));
+                                   : QTekst(AlgemeenGetal(fp, 4, analyse_.Decimaalteken));
     default: {
         const auto verhouding = PiekMomentverhouding(krachten_, rij);
-        return verhouding ? Q(AlgemeenGetal(*verhouding, 3, analyse_.Decimaalteken)) : QString();
+        return verhouding ? QTekst(AlgemeenGetal(*verhouding, 3, analyse_.Decimaalteken))
+                          : QString();
     }
     }
 }
@@ -161,7 +163,7 @@ QVariant TMechanismeModel::data(const QModelIndex& index, int rol) const {
         !PiekMomentverhouding(krachten_, index.row())) {
         const double fp =
             analyse_.Mechanismen[static_cast<std::size_t>(index.row())].Vgl.Bezwijklast;
-        return Q(teksten_[WaaromGeenMomentverhouding(fp)]);
+        return QTekst(teksten_[WaaromGeenMomentverhouding(fp)]);
     }
     if (rol == Qt::FontRole && index.row() == analyse_.MaatgevendMechanisme) {
         QFont vet;
@@ -179,7 +181,7 @@ QVariant TMechanismeModel::headerData(int sectie, Qt::Orientation richting, int 
         sectie >= AantalKolommen) {
         return QAbstractTableModel::headerData(sectie, richting, rol);
     }
-    return Q(teksten_[TekstKolomMechanisme + sectie]);
+    return QTekst(teksten_[TekstKolomMechanisme + sectie]);
 }
 
 TMechanismeTabel::TMechanismeTabel(const TAnalyse& analyse, const TKrachtenanalyse& krachten,
