@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/Analyse.h"
+#include "engine/Evenwicht.h"
+#include "engine/Krachtsverdeling.h"
 #include "engine/Mechanisme.h"
 #include "engine/VervangendeConstructie.h"
 #include "model/Bevraging.h"
@@ -8,6 +10,10 @@
 #include "model/Controle.h"
 #include "text/Teksten.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -128,6 +134,26 @@ inline void ZetMechanisme(TAnalyse& a, std::vector<TStaaf> delen) {
     m.avStaven = std::move(delen);
     a.Mechanismen = {m};
     a.AantalMechanismen = 1;
+}
+
+// The largest |M| / Mp of a distribution along every bar, from its end moments and the parabola
+// of its distributed load, sampled at stappen + 1 points per bar.
+inline double DichtBemonsterdePiek(const TEvenwicht& evenwicht, const TKrachtsverdeling& verdeling,
+                                   int stappen = 20000) {
+    double piek = 0.0;
+    for (std::size_t s = 0; s < evenwicht.Staven.size(); ++s) {
+        const auto& staaf = evenwicht.Staven[s];
+        const auto& krachten = verdeling.Staven[s];
+        EXPECT_EQ(krachten.Slot, staaf.Slot);
+        for (int i = 0; i <= stappen; ++i) {
+            const double xi = static_cast<double>(i) / stappen;
+            const double m = (1.0 - xi) * krachten.M0 + xi * krachten.M1 +
+                             0.5 * verdeling.Bezwijklast * staaf.Q * staaf.Lengte * staaf.Lengte *
+                                 xi * (1.0 - xi);
+            piek = std::max(piek, std::fabs(m) / staaf.Mp);
+        }
+    }
+    return piek;
 }
 
 } // namespace kx::test

@@ -15,26 +15,6 @@
 namespace kx::test {
 namespace {
 
-// The largest |M| / Mp of a distribution along every bar, from its end moments and the parabola
-// of its distributed load, sampled at 20001 points per bar.
-double DichtBemonsterdePiek(const TEvenwicht& evenwicht, const TKrachtsverdeling& verdeling) {
-    constexpr int Stappen = 20000;
-    double piek = 0.0;
-    for (std::size_t s = 0; s < evenwicht.Staven.size(); ++s) {
-        const auto& staaf = evenwicht.Staven[s];
-        const auto& krachten = verdeling.Staven[s];
-        EXPECT_EQ(krachten.Slot, staaf.Slot);
-        for (int i = 0; i <= Stappen; ++i) {
-            const double xi = static_cast<double>(i) / Stappen;
-            const double m = (1.0 - xi) * krachten.M0 + xi * krachten.M1 +
-                             0.5 * verdeling.Bezwijklast * staaf.Q * staaf.Lengte * staaf.Lengte *
-                                 xi * (1.0 - xi);
-            piek = std::max(piek, std::fabs(m) / staaf.Mp);
-        }
-    }
-    return piek;
-}
-
 // A continuous beam of three spans of 4 m over a pin and three rollers, Mp = 50 kNm, 1 F/m on the
 // first span and 1.6 F/m on the second. The middle span governs as a fixed-ended beam,
 // 16 Mp / (1.6 L^2) = 31.25; the first span collapses as a propped cantilever at
