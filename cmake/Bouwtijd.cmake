@@ -18,9 +18,9 @@ if(BUILD_TESTING)
     endif()
 endif()
 
-# The libraries compile a few files at a time as one unit, which parses the heavy headers once
-# per unit instead of once per file; their files keep distinct names in their anonymous
-# namespaces for it. The tests repeat such helper names and compile file by file.
+# The libraries and the test programs compile a few files at a time as one unit, which parses
+# the heavy headers once per unit instead of once per file; their files keep distinct names in
+# their anonymous namespaces for it, and the tests share their helpers through headers.
 function(kx_samengevoegd doel)
     set_target_properties(${doel} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
 endfunction()

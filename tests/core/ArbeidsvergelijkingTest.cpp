@@ -18,17 +18,6 @@
 namespace kx::test {
 namespace {
 
-constexpr double Mp = 50.0;
-
-// The internal work of a record: every bar-end factor.
-double InterneArbeid(const TMechanisme& m) {
-    double som = 0.0;
-    for (int q = 1; q <= 2 * m.AantalStaven; ++q) {
-        som += m.Vgl.Factoren[static_cast<std::size_t>(q)];
-    }
-    return som;
-}
-
 const TGedeeldCentrum* CentrumBij(const std::vector<TGedeeldCentrum>& centra, double x, double y) {
     for (const auto& c : centra) {
         if (std::fabs(c.RC.x - x) < 1e-9 && std::fabs(c.RC.y - y) < 1e-9) {

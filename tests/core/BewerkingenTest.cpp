@@ -7,7 +7,7 @@
 namespace kx::test {
 namespace {
 
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 
 TEST(Structuur, EenOpleggingTeltAlsVerbinding) {
     Tekenaar t;

@@ -1,4 +1,5 @@
 #include "engine/EigenMechanisme.h"
+#include "EngineHulp.h"
 #include "Raamwerken.h"
 #include "engine/Analyse.h"
 #include "text/TekstNamen.h"
@@ -13,8 +14,8 @@
 namespace kx::test {
 namespace {
 
-constexpr double Mp = 50.0;
-constexpr double Nauw = 1e-6;
+// The static load is a linear program's, exact to its tolerance.
+constexpr double LpNauw = 1e-6;
 
 // The places at the given nodes, where each node holds one place.
 std::vector<int> OpKnopen(const TEigenAnalyse& analyse, const std::vector<int>& knopen) {
@@ -28,15 +29,6 @@ std::vector<int> OpKnopen(const TEigenAnalyse& analyse, const std::vector<int>& 
     }
     EXPECT_EQ(plaatsen.size(), knopen.size());
     return plaatsen;
-}
-
-// The internal work of a record: every bar-end factor.
-double InterneArbeid(const TMechanisme& m) {
-    double som = 0.0;
-    for (int q = 1; q <= 2 * m.AantalStaven; ++q) {
-        som += m.Vgl.Factoren[static_cast<std::size_t>(q)];
-    }
-    return som;
 }
 
 class EigenMechanisme : public ::testing::Test {
@@ -56,8 +48,8 @@ TEST_F(EigenMechanisme, IngeklemdeBalkBezwijktMetDrieScharnieren) {
     EXPECT_EQ(eigen.Plaatsen, (std::vector<int>{0, 1, 2}));
     ASSERT_TRUE(eigen.Beweegt());
     EXPECT_EQ(eigen.AantalBewegingen, 1);
-    EXPECT_NEAR(eigen.Bezwijklast, 8 * Mp / 6, Nauw);
-    EXPECT_NEAR(analyse.WareBezwijklast(), 8 * Mp / 6, Nauw);
+    EXPECT_NEAR(eigen.Bezwijklast, 8 * Mp / 6, LpNauw);
+    EXPECT_NEAR(analyse.WareBezwijklast(), 8 * Mp / 6, LpNauw);
     EXPECT_EQ(eigen.Oordeel, TOordeel::Bezwijklast);
     EXPECT_EQ(analyse.Beweeglijkheid(eigen),
               "Met deze scharnieren kan de constructie bewegen. Dat kan ook met minder dan n + 1 "
@@ -112,11 +104,11 @@ TEST_F(EigenMechanisme, VierScharnierenGevenDeKleinsteBeweging) {
     const double hand = 2 * Mp * 6 / (2 * 4);
     const TEigenMechanisme drie = analyse.Bereken(OpKnopen(analyse, {0, 1, 3}));
     EXPECT_EQ(drie.AantalBewegingen, 1);
-    EXPECT_NEAR(drie.Bezwijklast, hand, Nauw);
+    EXPECT_NEAR(drie.Bezwijklast, hand, LpNauw);
 
     const TEigenMechanisme vier = analyse.Bereken(OpKnopen(analyse, {0, 1, 2, 3}));
     EXPECT_EQ(vier.AantalBewegingen, 2);
-    EXPECT_NEAR(vier.Bezwijklast, hand, Nauw);
+    EXPECT_NEAR(vier.Bezwijklast, hand, LpNauw);
     EXPECT_EQ(vier.Mechanisme.DraaiendePlaatsen, OpKnopen(analyse, {0, 1, 3}));
     EXPECT_EQ(vier.Oordeel, TOordeel::Bezwijklast);
     EXPECT_EQ(analyse.Beweeglijkheid(vier),
@@ -135,7 +127,7 @@ TEST_F(EigenMechanisme, EenVerkeerdScharnierGeeftEenBovengrens) {
     const TEigenAnalyse analyse(c, t, ',');
     const TEigenMechanisme eigen = analyse.Bereken(OpKnopen(analyse, {0, 1, 3}));
     ASSERT_TRUE(eigen.Beweegt());
-    EXPECT_NEAR(eigen.Bezwijklast, 100.0, Nauw);
+    EXPECT_NEAR(eigen.Bezwijklast, 100.0, LpNauw);
     EXPECT_EQ(eigen.Oordeel, TOordeel::TeHoog);
     EXPECT_EQ(analyse.Vergelijking(eigen),
               "Fp = 100 kN is te hoog: dit is een bovengrens; de bezwijklast is 66,67 kN.");

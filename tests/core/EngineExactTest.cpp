@@ -15,13 +15,13 @@ namespace {
 // Hand-worked answers in units of the virtual rotation: every part (by its end names) turns
 // rotatie, every load point moves (dx, dy). For a mechanism whose loads do no work the direction
 // is free: then only sizes are compared.
-struct Deel {
+struct VerwachtDeel {
     const char* naam;
     double rotatie;
 };
 struct Verwacht {
     double fp;
-    std::vector<Deel> delen;
+    std::vector<VerwachtDeel> delen;
     std::vector<std::array<double, 2>> lasten;
 };
 struct Frame {
@@ -114,7 +114,7 @@ TEST(EngineExact, HandberekendeFramesTotOpAfronding) {
             const bool vrij = IsOneindigeLast(v.fp);
             VergelijkExact(v.fp, m.Vgl.Bezwijklast, false, "Fp");
             ASSERT_EQ(m.avStaven.size(), v.delen.size());
-            for (const Deel& deel : v.delen) {
+            for (const VerwachtDeel& deel : v.delen) {
                 const auto gevonden =
                     std::find_if(m.avStaven.begin(), m.avStaven.end(), [&](const TStaaf& s) {
                         return s.Knopen[0].Naam + s.Knopen[1].Naam == deel.naam;

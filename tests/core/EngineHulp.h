@@ -89,6 +89,15 @@ inline void SchoorLigger(Opstelling& o, double fy = 1.0) {
     Ligger(o, 3, 6, Inklemming, RolHorizontaal, fy);
 }
 
+// The internal work of a mechanism: the sum of its equation's bar-end terms.
+inline double InterneArbeid(const TMechanisme& m) {
+    double som = 0.0;
+    for (int q = 1; q <= 2 * m.AantalStaven; ++q) {
+        som += m.Vgl.Factoren[static_cast<std::size_t>(q)];
+    }
+    return som;
+}
+
 // A part between nodes p and q given as (kind, x, y), coordinates y up.
 inline TStaaf Deel(int soort0, double x0, double y0, int soort1, double x1, double y1,
                    double mp = 50.0) {

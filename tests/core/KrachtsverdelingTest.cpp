@@ -1,5 +1,6 @@
 #include "EngineHulp.h"
 #include "Raamwerken.h"
+#include "Toleranties.h"
 #include "engine/Bezwijkcontrole.h"
 #include "engine/MechanismeOpgaven.h"
 #include "model/Bestand.h"
@@ -16,8 +17,6 @@
 
 namespace kx::test {
 namespace {
-
-constexpr double Nauw = 1e-9;
 
 const TStaafkrachten& Staaf(const TKrachtsverdeling& v, int slot) {
     for (const auto& s : v.Staven) {
@@ -58,8 +57,8 @@ void ControleerTotaalEvenwicht(const TConstructie& c, const TKrachtsverdeling& v
             m += k.X * py - (-k.Y) * px;
         }
     }
-    EXPECT_NEAR(fx, 0.0, Nauw);
-    EXPECT_NEAR(fy, 0.0, Nauw);
+    EXPECT_NEAR(fx, 0.0, Exact);
+    EXPECT_NEAR(fy, 0.0, Exact);
     EXPECT_NEAR(m, 0.0, 1e-8);
 }
 
@@ -123,17 +122,17 @@ TEST(Krachtsverdeling, HandberekendeMechanismen) {
         const TEvenwicht evenwicht(o.c);
         const auto v = BepaalKrachtsverdeling(evenwicht, geval.Plaatsen, 0.0);
         ASSERT_TRUE(v.Bestaat);
-        EXPECT_NEAR(v.Bezwijklast, geval.Bezwijklast, Nauw);
+        EXPECT_NEAR(v.Bezwijklast, geval.Bezwijklast, Exact);
         if (geval.Verhouding > 0.0) {
-            EXPECT_NEAR(v.Momentverhouding, geval.Verhouding, Nauw);
+            EXPECT_NEAR(v.Momentverhouding, geval.Verhouding, Exact);
         } else {
             EXPECT_GT(v.Momentverhouding, 1.0 + 1e-3);
         }
         EXPECT_EQ(v.Eenduidig, geval.Eenduidig);
-        EXPECT_LT(v.Residu, Nauw);
+        EXPECT_LT(v.Residu, Exact);
         for (const auto& scharnier : v.Scharnieren) {
             EXPECT_TRUE(scharnier.Draait);
-            EXPECT_NEAR(std::fabs(scharnier.M), scharnier.Mp, Nauw);
+            EXPECT_NEAR(std::fabs(scharnier.M), scharnier.Mp, Exact);
         }
         ControleerTotaalEvenwicht(o.c, v);
     }
@@ -144,26 +143,26 @@ TEST(Krachtsverdeling, MomentenEnReactiesMetTekens) {
     SchoorLigger(o);
     const auto v = BepaalKrachtsverdeling(TEvenwicht(o.c), {0, 1}, 0.0);
     // Hogging at the clamp, sagging under the load; the roller carries 50 / 3.
-    EXPECT_NEAR(Staaf(v, 0).M0, -50.0, Nauw);
-    EXPECT_NEAR(Staaf(v, 0).M1, 50.0, Nauw);
-    EXPECT_NEAR(Staaf(v, 1).M0, 50.0, Nauw);
-    EXPECT_NEAR(Staaf(v, 1).M1, 0.0, Nauw);
-    EXPECT_NEAR(Staaf(v, 0).V, 100.0 / 3.0, Nauw);
-    EXPECT_NEAR(Staaf(v, 1).V, -50.0 / 3.0, Nauw);
-    EXPECT_NEAR(Reactie(v, 0).Ry, 100.0 / 3.0, Nauw);
-    EXPECT_NEAR(Reactie(v, 0).M, 50.0, Nauw);
-    EXPECT_NEAR(Reactie(v, 2).Ry, 50.0 / 3.0, Nauw);
-    EXPECT_NEAR(Reactie(v, 2).Rx, 0.0, Nauw);
+    EXPECT_NEAR(Staaf(v, 0).M0, -50.0, Exact);
+    EXPECT_NEAR(Staaf(v, 0).M1, 50.0, Exact);
+    EXPECT_NEAR(Staaf(v, 1).M0, 50.0, Exact);
+    EXPECT_NEAR(Staaf(v, 1).M1, 0.0, Exact);
+    EXPECT_NEAR(Staaf(v, 0).V, 100.0 / 3.0, Exact);
+    EXPECT_NEAR(Staaf(v, 1).V, -50.0 / 3.0, Exact);
+    EXPECT_NEAR(Reactie(v, 0).Ry, 100.0 / 3.0, Exact);
+    EXPECT_NEAR(Reactie(v, 0).M, 50.0, Exact);
+    EXPECT_NEAR(Reactie(v, 2).Ry, 50.0 / 3.0, Exact);
+    EXPECT_NEAR(Reactie(v, 2).Rx, 0.0, Exact);
 
     Opstelling p;
     Portaal(p, Scharnierend);
     const auto w = BepaalKrachtsverdeling(TEvenwicht(p.c), {2, 3}, 0.0);
     // Right column carries 50 / 4 of the 20 kN sway load; the left corner gets 4 * 7.5.
-    EXPECT_NEAR(Reactie(w, 0).Rx, -7.5, Nauw);
-    EXPECT_NEAR(Reactie(w, 4).Rx, -12.5, Nauw);
-    EXPECT_NEAR(Reactie(w, 0).Ry, 20.0 / 3.0, Nauw);
-    EXPECT_NEAR(Reactie(w, 4).Ry, 100.0 / 3.0, Nauw);
-    EXPECT_NEAR(std::fabs(Staaf(w, 1).M0), 30.0, Nauw);
+    EXPECT_NEAR(Reactie(w, 0).Rx, -7.5, Exact);
+    EXPECT_NEAR(Reactie(w, 4).Rx, -12.5, Exact);
+    EXPECT_NEAR(Reactie(w, 0).Ry, 20.0 / 3.0, Exact);
+    EXPECT_NEAR(Reactie(w, 4).Ry, 100.0 / 3.0, Exact);
+    EXPECT_NEAR(std::fabs(Staaf(w, 1).M0), 30.0, Exact);
 }
 
 // A chain from a clamp at node 0 to a vertical roller at node 7 whose only load acts on the
@@ -254,22 +253,22 @@ TEST(Krachtsverdeling, LiggerMetRolInDeLijnDraagtAlleenMetDeInklemming) {
     // Given no load, the least dissipating motion turns the clamp hinge alone: 50 = 2 lambda.
     const auto v = BepaalKrachtsverdeling(evenwicht, {0, 4}, 0.0);
     ASSERT_TRUE(v.Bestaat);
-    EXPECT_NEAR(v.Bezwijklast, 25.0, Nauw);
-    EXPECT_NEAR(v.Momentverhouding, 1.0, Nauw);
+    EXPECT_NEAR(v.Bezwijklast, 25.0, Exact);
+    EXPECT_NEAR(v.Momentverhouding, 1.0, Exact);
     // The upward load bends the clamped part up: tension below, right of the bar from x = 3.
-    EXPECT_NEAR(Staaf(v, 3).M0, 50.0, Nauw);
+    EXPECT_NEAR(Staaf(v, 3).M0, 50.0, Exact);
     // Given 50, the clamp carries 100 = 2 Mp; the lower bound is 25 again.
     const auto w = BepaalKrachtsverdeling(evenwicht, {0, 4}, 50.0);
     ASSERT_TRUE(w.Bestaat);
-    EXPECT_NEAR(w.Momentverhouding, 2.0, Nauw);
-    EXPECT_NEAR(w.Ondergrens(), 25.0, Nauw);
-    EXPECT_NEAR(Reactie(w, 0).Ry, -50.0, Nauw);
-    EXPECT_NEAR(Reactie(w, 0).M, -100.0, Nauw);
-    EXPECT_NEAR(Reactie(w, 3).Ry, 0.0, Nauw);
+    EXPECT_NEAR(w.Momentverhouding, 2.0, Exact);
+    EXPECT_NEAR(w.Ondergrens(), 25.0, Exact);
+    EXPECT_NEAR(Reactie(w, 0).Ry, -50.0, Exact);
+    EXPECT_NEAR(Reactie(w, 0).M, -100.0, Exact);
+    EXPECT_NEAR(Reactie(w, 3).Ry, 0.0, Exact);
     // The 100 along the beam goes to the clamp and the roller in any split.
-    EXPECT_NEAR(Reactie(w, 0).Rx + Reactie(w, 3).Rx, -100.0, Nauw);
+    EXPECT_NEAR(Reactie(w, 0).Rx + Reactie(w, 3).Rx, -100.0, Exact);
     for (const auto* u : {&v, &w}) {
-        EXPECT_LT(u->Residu, Nauw);
+        EXPECT_LT(u->Residu, Exact);
         ControleerTotaalEvenwicht(o.c, *u);
     }
 }
@@ -316,7 +315,7 @@ TEST(Bezwijkcontrole, StatischeStellingEnBevestiging) {
         const auto& maatgevend =
             o.a.Mechanismen[static_cast<std::size_t>(o.a.MaatgevendMechanisme)];
         EXPECT_NEAR(maatgevend.Vgl.Bezwijklast, geval.Waar, 1e-7);
-        EXPECT_LT(controle.Waar.Verdeling.Residu, Nauw);
+        EXPECT_LT(controle.Waar.Verdeling.Residu, Exact);
         for (int i = 0; i < o.a.AantalMechanismen; ++i) {
             const double verhouding = controle.Momentverhoudingen[static_cast<std::size_t>(i)];
             if (verhouding > 0.0) {
@@ -336,16 +335,16 @@ TEST(Krachtsverdeling, SpanningZonderMomentBlijftBuiten) {
     // Hinges at both clamps and under the load: 4 Mp theta = 4 lambda theta.
     const auto v = BepaalKrachtsverdeling(evenwicht, {0, 2, 4}, 0.0);
     ASSERT_TRUE(v.Bestaat);
-    EXPECT_NEAR(v.Bezwijklast, 50.0, Nauw);
+    EXPECT_NEAR(v.Bezwijklast, 50.0, Exact);
     const auto waar = BepaalWareBezwijklast(evenwicht);
     ASSERT_TRUE(waar.Verdeling.Bestaat);
     for (const auto* u : {&v, &waar.Verdeling}) {
         for (const auto& staaf : u->Staven) {
-            EXPECT_NEAR(staaf.N, 0.0, Nauw) << staaf.Slot;
+            EXPECT_NEAR(staaf.N, 0.0, Exact) << staaf.Slot;
         }
-        EXPECT_NEAR(Reactie(*u, 0).Rx, 0.0, Nauw);
-        EXPECT_NEAR(Reactie(*u, 4).Rx, 0.0, Nauw);
-        EXPECT_NEAR(Reactie(*u, 0).Ry, 25.0, Nauw);
+        EXPECT_NEAR(Reactie(*u, 0).Rx, 0.0, Exact);
+        EXPECT_NEAR(Reactie(*u, 4).Rx, 0.0, Exact);
+        EXPECT_NEAR(Reactie(*u, 0).Ry, 25.0, Exact);
     }
 }
 
@@ -544,7 +543,7 @@ TEST(Krachtsverdeling, AlleenDraaiendeScharnierenDraaien) {
                                               record.Plaatsen[i]) != draaiend.end();
                 EXPECT_EQ(v.Scharnieren[i].Draait, draait) << "plaats " << record.Plaatsen[i];
                 if (draait) {
-                    EXPECT_NEAR(std::fabs(v.Scharnieren[i].M), v.Scharnieren[i].Mp, Nauw);
+                    EXPECT_NEAR(std::fabs(v.Scharnieren[i].M), v.Scharnieren[i].Mp, Exact);
                 }
                 stil += draait ? 0 : 1;
             }

@@ -4,6 +4,7 @@
 // at Mp sagging; the clamp hogs at Mp.
 #include "BestandHulp.h"
 #include "KxAnalyseHulp.h"
+#include "Raamwerken.h"
 #include "model/Constructie.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,6 @@ using KxAnalyseVerdeeld = TijdelijkeMap;
 
 const std::string Schoorligger = std::string(KX_FIXTURES) + "/schoorligger-verdeeld.kx";
 const double Lengte = 6.0;
-const double Mp = 50.0;
 const double Fp = (6.0 + 4.0 * std::sqrt(2.0)) * Mp / (Lengte * Lengte);
 const double VanDeSchoor = (std::sqrt(2.0) - 1.0) * Lengte;
 

@@ -7,6 +7,9 @@
 
 namespace kx::test {
 
+// The plastic moment of the bars built here unless told otherwise (kNm).
+inline constexpr double Mp = 50.0;
+
 // Slot i of a table, which grows as the editor's tables do.
 template <typename Tabel> auto& Slot(Tabel& tabel, int i) {
     if (static_cast<std::size_t>(i) >= tabel.size()) {
@@ -28,12 +31,12 @@ public:
         }
         return knopen_++;
     }
-    int Staaf(int a, int b, double mp = 50.0) {
+    int Staaf(int a, int b, double mp = Mp) {
         Slot(c.Staven, staven_) = {a, b, mp, true};
         return staven_++;
     }
     // A chain of bars through the given nodes.
-    void Keten(const std::vector<int>& knopen, double mp = 50.0) {
+    void Keten(const std::vector<int>& knopen, double mp = Mp) {
         for (std::size_t i = 1; i < knopen.size(); ++i) {
             Staaf(knopen[i - 1], knopen[i], mp);
         }
@@ -148,7 +151,6 @@ struct TLeerboekRaamwerk {
 
 // Textbook frames with their collapse loads worked by hand, Mp = 50 kNm.
 inline std::vector<TLeerboekRaamwerk> LeerboekRaamwerken() {
-    constexpr double Mp = 50.0;
     // A clamp at 0 and a roller with a rigid connection at 4 m: the roller holds no moment.
     TConstructie rolVast = Ligger({{0, Inklemming}, {2, GeenOplegging}, {4, RolHorizontaal}}, {1});
     rolVast.Knopen[2].Vrijheid = VasteVerbinding;

@@ -1,6 +1,7 @@
 // Distributed loads: the hinge in the span, its exact place and the collapse load, by the
 // kinematic and the static theorem alike.
 #include "EngineHulp.h"
+#include "Toleranties.h"
 
 #include "engine/Bezwijkcontrole.h"
 #include "engine/Evenwicht.h"
@@ -13,8 +14,6 @@
 
 namespace kx::test {
 namespace {
-
-constexpr double Exact = 1e-9;
 
 struct Balk : Opstelling {
     void Verdeeld(int slot, int staaf, double qx, double qy) {

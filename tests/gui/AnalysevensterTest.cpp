@@ -15,21 +15,11 @@ namespace kx {
 namespace {
 
 using Kind = TmdiPlastokinetica::Kind;
+using test::Klik;
+using test::Stuur;
 
 QPointF Midden(const TKlikgebied& g) {
     return {(g.Left + g.Right) / 2, (g.Top + g.Bottom) / 2};
-}
-
-// Mouse events straight to the surface, also where it is scrolled out of view.
-void Stuur(QWidget* vlak, QEvent::Type soort, QPointF plaats, Qt::MouseButton knop) {
-    QMouseEvent e(soort, plaats, vlak->mapToGlobal(plaats), knop,
-                  soort == QEvent::MouseMove ? Qt::NoButton : knop, Qt::NoModifier);
-    QApplication::sendEvent(vlak, &e);
-}
-
-void Klik(QWidget* vlak, QPointF plaats) {
-    Stuur(vlak, QEvent::MouseButtonPress, plaats, Qt::LeftButton);
-    Stuur(vlak, QEvent::MouseButtonRelease, plaats, Qt::LeftButton);
 }
 
 class Analysevenster : public test::HoofdvensterBasis {

@@ -11,13 +11,7 @@ namespace kx {
 namespace {
 
 using Kind = TmdiPlastokinetica::Kind;
-
-void Klik(QWidget* vlak, QPointF plaats, Qt::MouseButton knop = Qt::LeftButton) {
-    for (const auto soort : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent e(soort, plaats, vlak->mapToGlobal(plaats), knop, knop, Qt::NoModifier);
-        QApplication::sendEvent(vlak, &e);
-    }
-}
+using test::Klik;
 
 class EigenMechanismeVenster : public test::HoofdvensterBasis {
 protected:
@@ -80,9 +74,7 @@ TEST_F(EigenMechanismeVenster, KiezenIsGeenBewerking) {
 
     // The hand shows over a place only.
     const auto cursor = [this](QPointF plaats) {
-        QMouseEvent e(QEvent::MouseMove, plaats, Arbeid().Vlak()->mapToGlobal(plaats), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(Arbeid().Vlak(), &e);
+        test::Stuur(Arbeid().Vlak(), QEvent::MouseMove, plaats, Qt::NoButton);
         return Arbeid().Vlak()->cursor().shape();
     };
     EXPECT_EQ(cursor(Plaats(1)), Qt::PointingHandCursor);

@@ -171,6 +171,18 @@ inline double TitelOnder(const std::string& titel, int breedte) {
     return TekenBlok(p, {0, 0, static_cast<double>(breedte), 0}, 0, titel, opTitel, Qt::black);
 }
 
+// Mouse events straight to a surface, also where it is scrolled out of view.
+inline void Stuur(QWidget* vlak, QEvent::Type soort, QPointF plaats, Qt::MouseButton knop) {
+    QMouseEvent e(soort, plaats, vlak->mapToGlobal(plaats), knop,
+                  soort == QEvent::MouseMove ? Qt::NoButton : knop, Qt::NoModifier);
+    QApplication::sendEvent(vlak, &e);
+}
+
+inline void Klik(QWidget* vlak, QPointF plaats, Qt::MouseButton knop = Qt::LeftButton) {
+    Stuur(vlak, QEvent::MouseButtonPress, plaats, knop);
+    Stuur(vlak, QEvent::MouseButtonRelease, plaats, knop);
+}
+
 // A left drag on the editor's drawing surface as the mouse makes it: press, move, release.
 inline void Sleep(TfrmConstructie& editor, QPoint van, QPoint naar) {
     editor.ImageConstructieMouseMove(van.x(), van.y());

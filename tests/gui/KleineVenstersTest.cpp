@@ -176,9 +176,7 @@ TEST_F(KleineVensters, StartschermBewaartHetVinkje) {
     }
 
     const auto beweeg = [](QWidget* over, QPoint plaats) {
-        QMouseEvent e(QEvent::MouseMove, QPointF(plaats), QPointF(over->mapToGlobal(plaats)),
-                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(over, &e);
+        test::Stuur(over, QEvent::MouseMove, plaats, Qt::NoButton);
     };
     TfrmStartInfo& b = maak(scherm);
     EXPECT_FALSE(b.imaBezweken()->isVisible());

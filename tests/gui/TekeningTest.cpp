@@ -31,7 +31,7 @@ using test::TitelOnder;
 using test::TOpnameVlak;
 using test::WitVlak;
 
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 
 // Within rounding, with the point shown on failure.
 ::testing::AssertionResult Op(TPunt p, double x, double y) {

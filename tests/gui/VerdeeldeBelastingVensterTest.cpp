@@ -16,7 +16,7 @@ using test::Inkt;
 using test::Sleep;
 using test::WitVlak;
 
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 
 // The editor on its own at zoom 40 and fineness 2: a snap step of 20 pixels, 40 pixels a metre.
 // A beam of 6 m from (2, 4) to (8, 4), clamped left and on a roller right, is drawn first.
