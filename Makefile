@@ -4,20 +4,26 @@ FUZZ_SECONDS ?= 600
 
 .PHONY: deps build test run bench fuzz format clean package package-check
 
+# Configures a preset's tree; a tree an older checkout made with another generator is made anew.
+define configure
+	@grep -qs '^CMAKE_GENERATOR:INTERNAL=Ninja$$' $(2)/CMakeCache.txt || rm -rf $(2)
+	cmake --preset $(1)
+endef
+
 deps:
 	@scripts/install-deps.sh
 
 build: deps
-	cmake --preset release
+	$(call configure,release,build)
 	cmake --build --preset release -j $(JOBS)
 
 # Two trees, each built only as far as its tests need: the release tree with every suite, and
 # one clang tree with ASan and UBSan for the core tests and the fuzz run.
 test: deps
-	cmake --preset release
+	$(call configure,release,build)
 	cmake --build --preset release -j $(JOBS) --target kx-core-tests kx-gui-tests
 	ctest --preset release -j $(JOBS)
-	cmake --preset fuzz
+	$(call configure,fuzz,build-fuzz)
 	cmake --build --preset fuzz -j $(JOBS) --target kx-core-tests kx-analyse fuzz-leesconstructie
 	ctest --preset fuzz -j $(JOBS)
 
@@ -26,7 +32,7 @@ run: build
 
 # The Debian package in build-pakket/, built without tests, and its contents listed and checked.
 package: deps
-	cmake --preset pakket
+	$(call configure,pakket,build-pakket)
 	cmake --build --preset pakket -j $(JOBS) --target package
 
 package-check: package
@@ -36,7 +42,7 @@ bench: build
 	build/bin/kx-bench
 
 fuzz: deps
-	cmake --preset fuzz
+	$(call configure,fuzz,build-fuzz)
 	cmake --build --preset fuzz -j $(JOBS) --target fuzz-leesconstructie
 	mkdir -p build-fuzz/corpus
 	build-fuzz/bin/fuzz-leesconstructie -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \

@@ -1,9 +1,10 @@
 # Shorter builds of the test trees, without changing what they build.
 
-# Precompiled headers for the heavy libraries (Eigen, Qt, GoogleTest, nlohmann-json), only
-# without a compiler launcher: ccache does not cache a compile that uses one unless told to.
+# Precompiled headers for the heavy libraries (Eigen, Qt, GoogleTest, nlohmann-json), with clang
+# only: GCC's are large and slow to load, and with the unity units below they cost more than
+# they save. Never with a compiler launcher: ccache does not cache a compile that uses one.
 function(kx_voorvertaald doel)
-    if(NOT CMAKE_CXX_COMPILER_LAUNCHER)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
         target_precompile_headers(${doel} PRIVATE ${ARGN})
     endif()
 endfunction()

@@ -3,7 +3,7 @@
 # only when one is missing.
 set -euo pipefail
 packages=(
-    build-essential cmake make pkg-config
+    build-essential cmake make ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n poppler-utils
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libeigen3-dev
     coinor-libclp-dev
