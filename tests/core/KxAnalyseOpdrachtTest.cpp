@@ -158,16 +158,7 @@ protected:
     void SetUp() override {
         Bestanden::SetUp();
         ASSERT_EQ(Sla(voorbeeld, Pad("portaal, \"oud\".kx")), "");
-        TRaamwerkBouwer b;
-        const int p = b.Knoop(0, 0, Scharnierend);
-        const int q = b.Knoop(4, 0, RolHorizontaal);
-        const int top = b.Knoop(2, -2);
-        b.Verbinding(top, ScharnierendeVerbinding);
-        b.Keten({p, q, top, p});
-        b.Last(top, 0, 1);
-        TConstructie vakwerk;
-        vakwerk = b.c;
-        ASSERT_EQ(Sla(vakwerk, Pad("vakwerk.kx")), "");
+        ASSERT_EQ(Sla(Vakwerk(), Pad("vakwerk.kx")), "");
         voorbeeld.Belastingen[0].Bestaat = false;
         ASSERT_EQ(Sla(voorbeeld, Pad("onbelast.kx")), "");
         bestanden = {Pad("portaal, \"oud\".kx"), Pad("vakwerk.kx"), Pad("onbelast.kx"),

@@ -102,6 +102,19 @@ inline TConstructie Ligger(const std::vector<std::pair<double, std::int32_t>>& k
     return b.c;
 }
 
+// A triangle of hinged bars 4 m wide and 2 m high on a pin and a roller, F down at the top: it
+// stands, but has no place for a plastic hinge.
+inline TConstructie Vakwerk() {
+    TRaamwerkBouwer b;
+    const int p = b.Knoop(0, 0, Scharnierend);
+    const int q = b.Knoop(4, 0, RolHorizontaal);
+    const int top = b.Knoop(2, -2);
+    b.Verbinding(top, ScharnierendeVerbinding);
+    b.Keten({p, q, top, p});
+    b.Last(top, 0, 1);
+    return b.c;
+}
+
 // A portal 4 m high and 6 m wide on clamps with the given connection, F across at the top left
 // and F down at mid-span.
 inline TConstructie Portaal(std::int32_t voetverbinding) {

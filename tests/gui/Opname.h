@@ -6,6 +6,7 @@
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 #include <QTransform>
@@ -46,21 +47,22 @@ private:
     int hoogte_;
 };
 
-// A surface that keeps every shape painted on it in order, in device pixels, with the colour of
-// the pen and of the fill it was painted with (invalid for none).
+// A surface that keeps every shape painted on it in order, in device pixels, with its box and
+// the colour of the pen and of the fill it was painted with (invalid for none).
 class TOpname : public TOpnameVlak {
 public:
     struct TVorm {
         // 'l' a line, 'v' a polygon, 'e' an ellipse, 'p' a path, 'r' a rectangle, 't' text.
         char Soort = ' ';
         std::vector<QPointF> Punten; // an ellipse or a text: the centre of its box
+        QRectF Vak;
         QColor Pen;
         QColor Vulling;
         QString Tekst;
     };
     std::vector<TVorm> Vormen;
 
-    explicit TOpname(int breedte = 600) : TOpnameVlak(breedte) {}
+    explicit TOpname(int breedte = 600, int hoogte = 3000) : TOpnameVlak(breedte, hoogte) {}
     QPaintEngine* paintEngine() const override { return &motor_; }
 
     // The kinds of the shapes in order, as one letter each.
@@ -100,7 +102,10 @@ private:
         void drawPolygon(const QPointF* punten, int aantal, PolygonDrawMode modus) override {
             Neem(modus == PolylineMode ? 'l' : 'v', {punten, punten + aantal});
         }
-        void drawEllipse(const QRectF& vak) override { Neem('e', {vak.center()}); }
+        void drawEllipse(const QRectF& vak) override {
+            Neem('e', {vak.center()});
+            vormen_.back().Vak = transformatie_.mapRect(vak);
+        }
         void drawRects(const QRectF* vakken, int aantal) override {
             for (int i = 0; i < aantal; ++i) {
                 Neem('r', {vakken[i].topLeft(), vakken[i].bottomRight()});
@@ -111,8 +116,9 @@ private:
             Neem('p', {veelhoek.begin(), veelhoek.end()});
         }
         void drawTextItem(const QPointF& p, const QTextItem& item) override {
-            const QFontMetricsF maten(item.font());
-            Neem('t', {maten.boundingRect(item.text()).translated(p).center()});
+            const QRectF vak = QFontMetricsF(item.font()).boundingRect(item.text()).translated(p);
+            Neem('t', {vak.center()});
+            vormen_.back().Vak = transformatie_.mapRect(vak);
             vormen_.back().Tekst = item.text();
         }
         Type type() const override { return User; }
@@ -122,7 +128,9 @@ private:
             for (QPointF& p : punten) {
                 p = transformatie_.map(p);
             }
-            vormen_.push_back({soort, std::move(punten), pen_, vulling_, {}});
+            const QRectF vak =
+                QPolygonF(QList<QPointF>(punten.begin(), punten.end())).boundingRect();
+            vormen_.push_back({soort, std::move(punten), vak, pen_, vulling_, {}});
         }
 
         std::vector<TVorm>& vormen_;

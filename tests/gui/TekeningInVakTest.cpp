@@ -9,8 +9,6 @@
 #include "engine/MechanismeOpgaven.h"
 
 #include <QBuffer>
-#include <QPaintEngine>
-#include <QPainterPath>
 #include <QSvgGenerator>
 #include <QXmlStreamReader>
 
@@ -56,76 +54,29 @@ TBeeld Teken(const std::function<void(QPainter&, TRechthoek&)>& view) {
     return beeld;
 }
 
-// A surface of 700 x 4000 pixels at 96 dpi that draws nothing: its engine keeps the box of every
-// shape painted on it (polygons, paths, lines, ellipses), text and its underlines left out.
-class TVormenVlak : public test::TOpnameVlak {
-public:
-    std::vector<QRectF> Vormen;
-
-    TVormenVlak() : TOpnameVlak(700, 4000) {}
-    QPaintEngine* paintEngine() const override { return &motor_; }
-
-private:
-    class TMotor : public QPaintEngine {
-    public:
-        explicit TMotor(std::vector<QRectF>& vormen) : vormen_(vormen) {}
-        bool begin(QPaintDevice*) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState& toestand) override {
-            if (toestand.state() & QPaintEngine::DirtyTransform) {
-                transformatie_ = toestand.transform();
-            }
-        }
-        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-        void drawPolygon(const QPointF* p, int n, PolygonDrawMode) override {
-            Neem(QPolygonF(QList<QPointF>(p, p + n)).boundingRect());
-        }
-        void drawPolygon(const QPoint* p, int n, PolygonDrawMode) override {
-            Neem(QPolygon(QList<QPoint>(p, p + n)).boundingRect().toRectF());
-        }
-        void drawPath(const QPainterPath& pad) override { Neem(pad.boundingRect()); }
-        void drawLines(const QLineF* lijnen, int n) override {
-            for (int i = 0; i < n; ++i) {
-                Neem(QRectF(lijnen[i].p1(), lijnen[i].p2()).normalized());
-            }
-        }
-        void drawLines(const QLine* lijnen, int n) override {
-            for (int i = 0; i < n; ++i) {
-                Neem(QRectF(QLineF(lijnen[i]).p1(), QLineF(lijnen[i]).p2()).normalized());
-            }
-        }
-        void drawEllipse(const QRectF& r) override { Neem(r); }
-        void drawTextItem(const QPointF&, const QTextItem&) override {}
-        void drawRects(const QRectF*, int) override {}
-        Type type() const override { return User; }
-
-    private:
-        void Neem(const QRectF& r) { vormen_.push_back(transformatie_.mapRect(r)); }
-
-        std::vector<QRectF>& vormen_;
-        QTransform transformatie_;
-    };
-    mutable TMotor motor_{Vormen};
-};
-
-// The shapes a view paints with the blocks it reports.
+// The boxes of the shapes a view paints (polygons, paths, lines, ellipses; text and rectangles
+// left out) with the blocks it reports.
 struct TVormen {
     std::vector<QRectF> Vormen;
     std::vector<TBlok> Blokken;
 };
 
 TVormen Vormen(const std::function<void(QPainter&, TRechthoek&)>& view) {
-    TVormenVlak vlak;
+    test::TOpname opname(700, 4000);
     TVormen vormen;
     {
-        const TBlokkenOpname opname(vlak);
-        QPainter p(&vlak);
+        const TBlokkenOpname blokken(opname);
+        QPainter p(&opname);
         TRechthoek gebied{0, 0, 700, 4000};
         view(p, gebied);
         p.end();
-        vormen.Blokken = opname.Blokken();
+        vormen.Blokken = blokken.Blokken();
     }
-    vormen.Vormen = vlak.Vormen;
+    for (const auto& vorm : opname.Vormen) {
+        if (vorm.Soort != 't' && vorm.Soort != 'r') {
+            vormen.Vormen.push_back(vorm.Vak);
+        }
+    }
     return vormen;
 }
 

@@ -28,7 +28,7 @@ namespace {
 using test::Inkt;
 using test::RandInkt;
 using test::TitelOnder;
-using test::TOpnameVlak;
+using test::TOpname;
 using test::WitVlak;
 
 using std::numbers::pi;
@@ -734,38 +734,6 @@ TEST_F(View, SymbolenBovenHetOnderschrift) {
     EXPECT_EQ(cellen, 4);
 }
 
-// A surface that keeps only the order of what is painted on it: 'v' for a polygon, 'p' a path,
-// 'l' lines, 'r' rectangles, 'e' an ellipse and 't' a piece of text.
-class TVolgorde : public TOpnameVlak {
-public:
-    TVolgorde() : TOpnameVlak(600) {}
-    std::string Stappen;
-
-    QPaintEngine* paintEngine() const override { return &motor_; }
-
-private:
-    class TMotor : public QPaintEngine {
-    public:
-        explicit TMotor(std::string& stappen) : stappen_(stappen) {}
-        bool begin(QPaintDevice*) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState&) override {}
-        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-        void drawPolygon(const QPointF*, int, PolygonDrawMode) override { stappen_ += 'v'; }
-        void drawPolygon(const QPoint*, int, PolygonDrawMode) override { stappen_ += 'v'; }
-        void drawTextItem(const QPointF&, const QTextItem&) override { stappen_ += 't'; }
-        void drawPath(const QPainterPath&) override { stappen_ += 'p'; }
-        void drawLines(const QLineF*, int) override { stappen_ += 'l'; }
-        void drawRects(const QRectF*, int) override { stappen_ += 'r'; }
-        void drawEllipse(const QRectF&) override { stappen_ += 'e'; }
-        Type type() const override { return User; }
-
-    private:
-        std::string& stappen_;
-    };
-    mutable TMotor motor_{Stappen};
-};
-
 // The moment line of the two-bay portal: every moment area is painted before any value is
 // written beside one, so no later area covers a value at a joint; the values come after them.
 TEST_F(View, MomentwaardenNaDeMomentvlakken) {
@@ -774,14 +742,14 @@ TEST_F(View, MomentwaardenNaDeMomentvlakken) {
     analyse.BerekeningDeel2();
     krachten.Bereken(constructie, MechanismeOpgaven(analyse), analyse.MaatgevendMechanisme);
     opties[woOplegreacties] = false;
-    TVolgorde volgorde;
+    TOpname opname;
     {
-        QPainter p(&volgorde);
+        QPainter p(&opname);
         TRechthoek r = gebied;
         TekenKrachtsverdeling(p, r, analyse.MaatgevendMechanisme, {krachten, opties, teksten, ','});
     }
     // One area per bar, and no text between the first and the last.
-    const std::string& s = volgorde.Stappen;
+    const std::string s = opname.Volgorde();
     const auto eerste = s.find('v');
     const auto laatste = s.rfind('v');
     ASSERT_NE(eerste, std::string::npos);
@@ -809,50 +777,6 @@ TEST_F(View, LangeLastpijlBlijftOnderDeKop) {
     }
 }
 
-// A surface that keeps every piece of text painted on it with the box it takes.
-class TTeksten : public TOpnameVlak {
-public:
-    TTeksten() : TOpnameVlak(1200) {}
-    struct TStuk {
-        QString Tekst;
-        QRectF Vak;
-    };
-    std::vector<TStuk> Stukken;
-
-    QPaintEngine* paintEngine() const override { return &motor_; }
-
-private:
-    class TMotor : public QPaintEngine {
-    public:
-        explicit TMotor(std::vector<TStuk>& stukken) : stukken_(stukken) {}
-        bool begin(QPaintDevice*) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState& toestand) override {
-            if (toestand.state() & QPaintEngine::DirtyTransform) {
-                transformatie_ = toestand.transform();
-            }
-        }
-        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-        void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
-        void drawPath(const QPainterPath&) override {}
-        void drawLines(const QLineF*, int) override {}
-        void drawRects(const QRectF*, int) override {}
-        void drawEllipse(const QRectF&) override {}
-        void drawTextItem(const QPointF& p, const QTextItem& item) override {
-            const QFontMetricsF maten(item.font());
-            const QRectF vak = maten.boundingRect(item.text()).translated(p);
-            stukken_.push_back({item.text(), transformatie_.mapRect(vak)});
-        }
-        Type type() const override { return User; }
-
-    private:
-        std::vector<TStuk>& stukken_;
-        QTransform transformatie_;
-    };
-    mutable TMotor motor_{Stukken};
-};
-
 // The virtual work view of a building of six storeys, fitted to a window's height: the moment
 // values ("50 kNm") written beside the arrows keep clear of each other and of every other label
 // of the drawing, however crowded its lowest storeys are.
@@ -864,17 +788,20 @@ TEST_F(View, MomentwaardenBlijvenVrijInEenDrukkeTekening) {
     for (int i = 0; i < TWeergaveOpties::Aantal; ++i) {
         opties[i] = i == woVirtArbVgl;
     }
-    TTeksten teksten_;
+    TOpname opname(1200);
     {
-        QPainter p(&teksten_);
+        QPainter p(&opname);
         TRechthoek r{0, 0, 1200, 3000};
         TekenWanneerBezwijken(p, r, analyse.MaatgevendMechanisme, klik,
                               {analyse, constructie, opties, teksten, 700.0});
     }
     // Text is painted word by word: pieces drawn one after another on one baseline, each
     // starting where the one before ends, make one label.
-    std::vector<TTeksten::TStuk> stukken;
-    for (const auto& stuk : teksten_.Stukken) {
+    std::vector<TOpname::TVorm> stukken;
+    for (const auto& stuk : opname.Vormen) {
+        if (stuk.Soort != 't') {
+            continue;
+        }
         if (!stukken.empty() && std::fabs(stuk.Vak.bottom() - stukken.back().Vak.bottom()) < 1.0 &&
             stuk.Vak.left() >= stukken.back().Vak.right() - 1.0 &&
             stuk.Vak.left() - stukken.back().Vak.right() < 4.0) {
