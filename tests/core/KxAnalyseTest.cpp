@@ -282,12 +282,6 @@ TEST_F(KxAnalyse, BeweeglijkeConstructieWordtGeweigerd) {
     EXPECT_EQ(uitvoer.Uit, "");
 }
 
-} // namespace
-} // namespace kx::test
-
-namespace kx::test {
-namespace {
-
 // Every textbook frame through kx-analyse: the governing mechanism's load is the textbook's,
 // and the static theorem confirms it.
 TEST_F(KxAnalyse, LeerboekRaamwerkenGevenDeWareBezwijklastBevestigd) {
@@ -307,12 +301,6 @@ TEST_F(KxAnalyse, LeerboekRaamwerkenGevenDeWareBezwijklastBevestigd) {
         EXPECT_EQ(json["bevestigd"], true);
     }
 }
-
-} // namespace
-} // namespace kx::test
-
-namespace kx::test {
-namespace {
 
 // A triangle of hinged bars on a pin and a roller stands but has no place for a plastic hinge:
 // it is analysed, the report says it cannot collapse by bending, and no load is a stand-in.

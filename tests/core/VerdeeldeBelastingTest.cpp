@@ -79,14 +79,6 @@ TEST(VerdeeldeBelasting, ZetWeigertWatDeAnalyseNietAankan) {
     EXPECT_EQ(ControleerConstructie(t.c, t.teksten), t.teksten[TekstVerdeeldBuitenGrenzen]);
 }
 
-// A distributed load alone loads the structure: the check does not call it unloaded.
-TEST(VerdeeldeBelasting, TeltAlsBelastingInDeControle) {
-    Tekenaar t = Ligger();
-    EXPECT_EQ(ControleerConstructie(t.c, t.teksten), t.teksten[TekstGeenKrachten]);
-    ASSERT_TRUE(ZetVerdeeldeBelasting(t.c, 0, 0.0, 1.0));
-    EXPECT_EQ(ControleerConstructie(t.c, t.teksten), "");
-}
-
 // Deleting the bar deletes its load, by the bar tool and by deleting a node; the slot that the
 // bar leaves takes a new bar without a load.
 TEST(VerdeeldeBelasting, GaatMetHaarStaafWeg) {

@@ -381,12 +381,6 @@ TEST_F(Analysevenster, DeGrootsteConstructieBladertMetToetsenEnLinks) {
     EXPECT_EQ(Pagina(m), pagina(113));
 }
 
-} // namespace
-} // namespace kx
-
-namespace kx {
-namespace {
-
 // Frames beyond a single chain: a two-bay portal (every combination listed, a joint of three
 // bars), a continuous beam over inner supports and a building of six storeys (independent
 // mechanisms). Each analysis window draws every mechanism of the first page.

@@ -1,3 +1,4 @@
+#include "Geanalyseerd.h"
 #include "Hulp.h"
 #include "Opname.h"
 #include "Raamwerken.h"
@@ -15,24 +16,7 @@
 namespace kx {
 namespace {
 
-// A structure analysed for the views: the mechanisms, their forces and what the views read.
-struct TGeanalyseerd {
-    explicit TGeanalyseerd(const TConstructie& c) : constructie(c) {
-        analyse.Decimaalteken = '.';
-        analyse.BepaalMechanismen(constructie);
-        analyse.BerekeningDeel2();
-        krachten.Bereken(constructie, MechanismeOpgaven(analyse), analyse.MaatgevendMechanisme);
-    }
-
-    TViewContext Context() const { return {analyse, constructie, opties, teksten}; }
-    TKrachtContext KrachtContext() const { return {krachten, opties, teksten, '.'}; }
-
-    Teksten teksten;
-    TConstructie constructie;
-    TAnalyse analyse{teksten};
-    TKrachtenanalyse krachten;
-    TWeergaveOpties opties;
-};
+using test::TGeanalyseerd;
 
 // A picture drawn on a white image of 700 pixels wide without smoothed text, with the blocks
 // its view reported.

@@ -1,5 +1,6 @@
 // The propped cantilever under a uniform load in the analysis views: the hinge inside the span at
 // its exact place, the bent displaced shape, the parabola of the moment line and its peak.
+#include "Geanalyseerd.h"
 #include "Hulp.h"
 #include "Opname.h"
 #include "Raamwerken.h"
@@ -88,20 +89,9 @@ std::vector<QPointF> Scharnieren(const TOpname& opname) {
     return midden;
 }
 
-class VerdeeldBeeld : public ::testing::Test {
+class VerdeeldBeeld : public ::testing::Test, protected test::TGeanalyseerd {
 protected:
-    void SetUp() override {
-        constructie = GeschoordeLigger();
-        ASSERT_EQ(ControleerVoorAnalyse(constructie, teksten), "");
-        analyse.Decimaalteken = '.';
-        analyse.BepaalMechanismen(constructie);
-        analyse.BerekeningDeel2();
-        ASSERT_GE(analyse.MaatgevendMechanisme, 0);
-        krachten.Bereken(constructie, MechanismeOpgaven(analyse), analyse.MaatgevendMechanisme);
-    }
-    const TMechanisme& Maatgevend() const {
-        return analyse.Mechanismen[static_cast<std::size_t>(analyse.MaatgevendMechanisme)];
-    }
+    VerdeeldBeeld() : TGeanalyseerd(GeschoordeLigger()) {}
     void Arbeid(QPaintDevice& vlak) {
         QPainter p(&vlak);
         TRechthoek gebied{0, 0, static_cast<double>(vlak.width()), 3000};
@@ -115,11 +105,6 @@ protected:
                               {krachten, opties, teksten, '.'});
     }
 
-    Teksten teksten;
-    TConstructie constructie;
-    TAnalyse analyse{teksten};
-    TKrachtenanalyse krachten;
-    TWeergaveOpties opties;
     Klikgebieden klik{};
 };
 
@@ -298,22 +283,13 @@ TConstructie GeschoordeLiggerAan(bool inklemmingLinks) {
 TEST(Oplegreacties, MomentboogDraaitZoalsDeInklemmingHoudt) {
     for (const bool links : {true, false}) {
         SCOPED_TRACE(links ? "inklemming links" : "inklemming rechts");
-        TConstructie c = GeschoordeLiggerAan(links);
-        Teksten teksten;
-        TAnalyse analyse{teksten};
-        ASSERT_EQ(ControleerVoorAnalyse(c, teksten), "");
-        analyse.BepaalMechanismen(c);
-        analyse.BerekeningDeel2();
-        TKrachtenanalyse krachten;
-        krachten.Bereken(c, MechanismeOpgaven(analyse), analyse.MaatgevendMechanisme);
-        TWeergaveOpties opties;
-        opties[woMomentenlijn] = false;
+        test::TGeanalyseerd a(GeschoordeLiggerAan(links));
+        a.opties[woMomentenlijn] = false;
         TOpname opname;
         {
             QPainter p(&opname);
             TRechthoek gebied{0, 0, 600, 3000};
-            TekenKrachtsverdeling(p, gebied, analyse.MaatgevendMechanisme,
-                                  {krachten, opties, teksten, '.'});
+            TekenKrachtsverdeling(p, gebied, a.analyse.MaatgevendMechanisme, a.KrachtContext());
         }
         const auto pijlen = Boogpijlen(opname, 10.0, 25.0);
         ASSERT_EQ(pijlen.size(), 1U);
@@ -328,21 +304,13 @@ TEST(Oplegreacties, MomentboogDraaitZoalsDeInklemmingHoudt) {
 TEST(Arbeidsbeeld, MomentpijlenVanTrekNaarDrukzijde) {
     for (const bool links : {true, false}) {
         SCOPED_TRACE(links ? "inklemming links" : "inklemming rechts");
-        TConstructie c = GeschoordeLiggerAan(links);
-        Teksten teksten;
-        TAnalyse analyse{teksten};
-        analyse.Decimaalteken = '.';
-        ASSERT_EQ(ControleerVoorAnalyse(c, teksten), "");
-        analyse.BepaalMechanismen(c);
-        analyse.BerekeningDeel2();
-        TWeergaveOpties opties;
+        const test::TGeanalyseerd a(GeschoordeLiggerAan(links));
         Klikgebieden klik{};
         TOpname opname(900);
         {
             QPainter p(&opname);
             TRechthoek gebied{0, 0, 900, 3000};
-            TekenWanneerBezwijken(p, gebied, analyse.MaatgevendMechanisme, klik,
-                                  {analyse, c, opties, teksten});
+            TekenWanneerBezwijken(p, gebied, a.analyse.MaatgevendMechanisme, klik, a.Context());
         }
         auto pijlen = Boogpijlen(opname, 25.0, 35.0);
         ASSERT_EQ(pijlen.size(), 3U);
