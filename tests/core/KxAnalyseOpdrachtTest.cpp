@@ -152,7 +152,8 @@ double Getal(const std::string& veld) {
 }
 
 // A folder of structures at once: the example, a frame with an infinite collapse load, one the
-// check refuses, one that cannot be read and the large chain, with names that need quoting.
+// check refuses, one that cannot be read, the large chain and a beam under a distributed load,
+// with names that need quoting.
 class KxAnalyseMap : public Bestanden {
 protected:
     void SetUp() override {
@@ -161,8 +162,12 @@ protected:
         ASSERT_EQ(Sla(Vakwerk(), Pad("vakwerk.kx")), "");
         voorbeeld.Belastingen[0].Bestaat = false;
         ASSERT_EQ(Sla(voorbeeld, Pad("onbelast.kx")), "");
-        bestanden = {Pad("portaal, \"oud\".kx"), Pad("vakwerk.kx"), Pad("onbelast.kx"),
-                     Pad("ontbreekt.kx"), std::string(KX_FIXTURES) + "/keten15.kx"};
+        bestanden = {Pad("portaal, \"oud\".kx"),
+                     Pad("vakwerk.kx"),
+                     Pad("onbelast.kx"),
+                     Pad("ontbreekt.kx"),
+                     std::string(KX_FIXTURES) + "/keten15.kx",
+                     std::string(KX_FIXTURES) + "/schoorligger-verdeeld.kx"};
     }
 
     std::vector<std::string> Met(std::vector<std::string> opties) const {
