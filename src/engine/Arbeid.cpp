@@ -4,9 +4,9 @@
 #include "text/Teksten.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace kx {
 
@@ -75,42 +75,6 @@ double Teken(double x, double grens) {
 
 bool IsGeldigeStaaf(const TMechanisme& mechanisme, int b) {
     return b >= 0 && b < static_cast<int>(mechanisme.avStaven.size());
-}
-
-// The terms of the distributed load j on part deel, as a point load's terms read with q times
-// the part's length in the place of F: "+ 2 q ⋅ 4 ⋅ 2 ⋅ 1 ⋅ δθ", its resultant acting at the
-// part's middle, whose lever arm (or displacement per unit of rotation) follows.
-void SchrijfVerdeeldeTermen(TMechanisme& mechanisme, std::size_t j, const TStaaf& deel,
-                            const Teksten& t, char decimaalteken) {
-    auto& vgl = mechanisme.Vgl;
-    const TBelasting& last = mechanisme.avBelastingen[j];
-    const std::size_t q = 2 * mechanisme.avStaven.size() + 2 * j + 1;
-    const auto getal = [decimaalteken](std::string& tekst, double v) {
-        VoegAlgemeenGetalToe(tekst, std::fabs(v), 3, decimaalteken);
-    };
-    const bool draait = IsEindig(deel.RC);
-    const std::array<double, 2> krachten{last.Fx, last.Fy};
-    const std::array<double, 2> armen{last.y - deel.RC.y, last.x - deel.RC.x};
-    for (std::size_t c = 0; c < 2; ++c) {
-        std::string& tekst = vgl.Regel1[q + c];
-        tekst = vgl.Factoren[q + c] < 0.0 ? "- " : "+ ";
-        getal(tekst, krachten[c] / last.Lengte);
-        tekst += " q";
-        tekst += t[T2];
-        getal(tekst, last.Lengte);
-        tekst += t[T2];
-        if (draait) {
-            getal(tekst, armen[c]);
-            tekst += t[T2];
-            getal(tekst, deel.gamma / VirtueleRotatie);
-        } else {
-            getal(tekst,
-                  krachten[c] == 0.0 ? 0.0 : vgl.Factoren[q + c] / krachten[c] / VirtueleRotatie);
-        }
-        tekst += t[T3];
-        vgl.Regel2[q + c] =
-            VulIn(t[TekstVerdeeldeBelastingTerm], {std::to_string(last.Verdeeld + 1)});
-    }
 }
 
 } // namespace
@@ -195,7 +159,8 @@ void SchrijfTermen(TMechanisme& mechanisme, const Teksten& t, char decimaalteken
         VoegAlgemeenGetalToe(tekst, std::fabs(v), 3, decimaalteken);
     };
     // "+ a ⋅ b" for term q, the rest of the term to be appended.
-    const auto term = [&](std::size_t q, double a, const char* eenheid, double b) -> std::string& {
+    const auto term = [&](std::size_t q, double a, std::string_view eenheid,
+                          double b) -> std::string& {
         std::string& tekst = vgl.Regel1[q];
         tekst.reserve(48);
         tekst = vgl.Factoren[q] < 0.0 ? "- " : "+ ";
@@ -220,6 +185,7 @@ void SchrijfTermen(TMechanisme& mechanisme, const Teksten& t, char decimaalteken
     }
     const TStaaf geenDeel{};
     std::string rotatie;
+    std::string eenheid;
     for (std::size_t j = 0; j < belastingen.size(); ++j) {
         const TBelasting& last = belastingen[j];
         const std::size_t q = 2 * staven.size() + 2 * j + 1;
@@ -227,27 +193,38 @@ void SchrijfTermen(TMechanisme& mechanisme, const Teksten& t, char decimaalteken
         const TStaaf& deel = IsGeldigeStaaf(mechanisme, last.s)
                                  ? staven[static_cast<std::size_t>(last.s)]
                                  : geenDeel;
-        if (last.Verdeeld >= 0) {
-            SchrijfVerdeeldeTermen(mechanisme, j, deel, t, decimaalteken);
-            continue;
+        // A distributed load reads as a point load of q times the part's length acting at the
+        // part's middle: "+ 2 q ⋅ 4 ⋅ 2 ⋅ 1 ⋅ δθ".
+        const bool verdeeld = last.Verdeeld >= 0;
+        const double lengte = verdeeld ? last.Lengte : 1.0;
+        eenheid = " F";
+        if (verdeeld) {
+            eenheid = " q";
+            eenheid += t[T2];
+            getal(eenheid, lengte);
         }
         if (IsEindig(deel.RC)) {
             rotatie = t[T2];
             getal(rotatie, deel.gamma / VirtueleRotatie);
             rotatie += t[T3];
-            term(q, last.Fx, " F", last.y - deel.RC.y) += rotatie;
-            term(q + 1, last.Fy, " F", last.x - deel.RC.x) += rotatie;
+            term(q, last.Fx / lengte, eenheid, last.y - deel.RC.y) += rotatie;
+            term(q + 1, last.Fy / lengte, eenheid, last.x - deel.RC.x) += rotatie;
         } else {
             // A translating part: the load times its displacement per unit of rotation.
             const auto verplaatsing = [&](std::size_t r, double f) {
                 return f == 0.0 ? 0.0 : vgl.Factoren[r] / f / VirtueleRotatie;
             };
-            term(q, last.Fx, " F", verplaatsing(q, last.Fx)) += t[T3];
-            term(q + 1, last.Fy, " F", verplaatsing(q + 1, last.Fy)) += t[T3];
+            term(q, last.Fx / lengte, eenheid, verplaatsing(q, last.Fx)) += t[T3];
+            term(q + 1, last.Fy / lengte, eenheid, verplaatsing(q + 1, last.Fy)) += t[T3];
         }
         for (const std::size_t r : {q, q + 1}) {
-            vgl.Regel2[r] = t[T5];
-            vgl.Regel2[r] += last.Naam;
+            if (verdeeld) {
+                vgl.Regel2[r] =
+                    VulIn(t[TekstVerdeeldeBelastingTerm], {std::to_string(last.Verdeeld + 1)});
+            } else {
+                vgl.Regel2[r] = t[T5];
+                vgl.Regel2[r] += last.Naam;
+            }
         }
     }
     vgl.Regel1[laatste] = t[T6];

@@ -51,15 +51,30 @@ double Waarde(const std::string& term) {
 // Every load term of the printed equation, read back as numbers, is the work of that load
 // component per unit of virtual rotation: the load times its displacement, found from the
 // mechanism's own part ends by the reference without centres or lever arms. Horizontal and
-// vertical loads, on turning and translating parts, in every mechanism.
+// vertical loads, on turning and translating parts, in every mechanism; a distributed load does
+// the work of its resultant at the middle of each part it lies on.
 TEST(Arbeidsvergelijking, ElkeGeschrevenLastermIsDeArbeidVanDieLast) {
+    std::vector<std::pair<std::string, TConstructie>> constructies;
+    for (const std::string naam :
+         {"voorbeeld.kx", "portaal-ingeklemd-hv.kx", "spant.kx", "portaal-scharnierend-hv.kx",
+          "schoor.kx", "schoorligger-verdeeld.kx"}) {
+        Teksten teksten;
+        TConstructie c;
+        ASSERT_EQ(LaadConstructie(c, std::string(KX_FIXTURES) + "/" + naam, teksten), "");
+        constructies.emplace_back(naam, c);
+    }
+    // Sloping q on a beam that translates when the portal sways.
+    TConstructie portaal = Portaal(VasteVerbinding);
+    portaal.VerdeeldeBelastingen[0] = {1, 0.5, 1.0, true};
+    constructies.emplace_back("portaal met q", portaal);
+
     int horizontaal = 0;
     int verticaal = 0;
-    for (const std::string naam : {"voorbeeld.kx", "portaal-ingeklemd-hv.kx", "spant.kx",
-                                   "portaal-scharnierend-hv.kx", "schoor.kx"}) {
+    int verdeeld = 0;
+    for (const auto& [naam, c] : constructies) {
         SCOPED_TRACE(naam);
         Opstelling o;
-        ASSERT_EQ(LaadConstructie(o.c, std::string(KX_FIXTURES) + "/" + naam, o.teksten), "");
+        o.c = c;
         ASSERT_EQ(o.Analyseer(), "");
         for (std::size_t i = 0; i < o.a.Mechanismen.size(); ++i) {
             const TMechanisme& m = o.a.Mechanismen[i];
@@ -82,11 +97,13 @@ TEST(Arbeidsvergelijking, ElkeGeschrevenLastermIsDeArbeidVanDieLast) {
                     << "mechanisme " << i + 1 << ": " << m.Vgl.Regel1[q + 1];
                 horizontaal += std::fabs(fx) > 1e-9 ? 1 : 0;
                 verticaal += std::fabs(fy) > 1e-9 ? 1 : 0;
+                verdeeld += last.Verdeeld >= 0 && std::fabs(fx) + std::fabs(fy) > 1e-9 ? 1 : 0;
             }
         }
     }
     EXPECT_GE(horizontaal, 5);
     EXPECT_GE(verticaal, 5);
+    EXPECT_GE(verdeeld, 5);
 }
 
 // In every mechanism of frames with joints, chains and clamps, the hinge terms add up to the

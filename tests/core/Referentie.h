@@ -70,7 +70,9 @@ public:
     std::array<double, 2> Verplaatsing(const Eigen::VectorXd& x, std::size_t b, double px,
                                        double py) const {
         const TKnoop& p = m_.avStaven[b].Knopen[0];
-        const double g = Rotatie(x, b);
+        // A point at the part's first end moves with it, also on a part of no length (a span
+        // hinge at its bar's end), whose rotation is undefined.
+        const double g = px == p.x && py == p.y ? 0.0 : Rotatie(x, b);
         const Eigen::Index i = 2 * Punt(p);
         return {x(i) - g * (py - p.y), x(i + 1) + g * (px - p.x)};
     }
