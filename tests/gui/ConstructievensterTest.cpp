@@ -1,7 +1,5 @@
 #include "Hulp.h"
 
-#include <deque>
-
 namespace kx {
 namespace {
 
@@ -11,29 +9,14 @@ using test::Sleep;
 
 // The editor on its own, at zoom 40 and fineness 2: a snap step of 20 pixels, so pixel 80 is
 // 2 m and pixel 180 is 4.5 m.
-class Constructievenster : public ::testing::Test {
+class Constructievenster : public test::EditorBasis {
 protected:
-    Constructievenster() { editor.show(); }
-
-    void Kies(TBewerking bewerking) {
-        toestand.Bewerking = bewerking;
-        editor.ZetBewerking(bewerking);
-    }
     void Rechts(QPoint p) { editor.ImageConstructieMouseDown(Qt::RightButton, p.x(), p.y()); }
     void Beweeg(QPoint p) { editor.ImageConstructieMouseMove(p.x(), p.y()); }
 
-    QStringList Rij(int rij) const {
-        QStringList cellen;
-        for (int kolom = 0; kolom < editor.Tabel()->columnCount(); ++kolom) {
-            const QTableWidgetItem* item = editor.Tabel()->item(rij, kolom);
-            cellen << (item ? item->text() : QString());
-        }
-        return cellen;
-    }
     QString Gevonden(int soort) const { return editor.GevondenLabel(soort)->text(); }
     QString Hint() const { return editor.Tekenvlak()->toolTip(); }
 
-    const TConstructie& C() const { return document.Constructie(); }
     std::pair<double, double> Plek(int knoop) const {
         const auto& k = C().Knopen[static_cast<std::size_t>(knoop)];
         return {k.X, k.Y};
@@ -42,22 +25,6 @@ protected:
         const auto& s = C().Staven[static_cast<std::size_t>(staaf)];
         return {s.Knoop0, s.Knoop1};
     }
-
-    Teksten teksten;
-    TDocument document{teksten};
-    TToestand toestand;
-    test::NepDialogen dialogen;
-    std::deque<std::optional<double>> mpAntwoorden;
-    std::vector<double> mpGevraagd;
-    TfrmConstructie editor{document, toestand, teksten, dialogen, [this](double huidig) {
-                               mpGevraagd.push_back(huidig);
-                               std::optional<double> antwoord; // Cancel when unscripted
-                               if (!mpAntwoorden.empty()) {
-                                   antwoord = mpAntwoorden.front();
-                                   mpAntwoorden.pop_front();
-                               }
-                               return antwoord;
-                           }};
 };
 
 // Mouse drags on the grid draw bars (on from any node), move and merge nodes and put a load on

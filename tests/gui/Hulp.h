@@ -164,6 +164,24 @@ inline QString PdfTekst(const QString& pad) {
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
+// Runs kx-analyse with the given arguments and "--pdf pad", without a display and in the C
+// locale; what it wrote on stderr when it failed, else empty.
+inline QString KxAnalysePdf(QStringList argumenten, const QString& pad) {
+    QProcess analyse;
+    QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+    for (const char* naam : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        omgeving.remove(QString::fromLatin1(naam));
+    }
+    omgeving.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    analyse.setProcessEnvironment(omgeving);
+    argumenten << QStringLiteral("--pdf") << pad;
+    analyse.start(QStringLiteral(KX_ANALYSE), argumenten);
+    if (!analyse.waitForFinished(60000)) {
+        return QStringLiteral("kx-analyse is niet klaar");
+    }
+    return analyse.exitCode() == 0 ? QString() : QString::fromUtf8(analyse.readAllStandardError());
+}
+
 // Bottom of the title block a view starts with.
 inline double TitelOnder(const std::string& titel, int breedte) {
     QImage beeld = WitVlak(breedte, 200);
@@ -221,6 +239,43 @@ inline void VulVijfMechanismen(TConstructie& c) {
     }
     c.Belastingen[0] = {.Knoop = 2, .Fy = 1, .Bestaat = true};
 }
+
+// The editor on its own, shown, with scripted dialogs and scripted answers to its Mp question
+// (Cancel when none is left); the questions it asked are kept.
+class EditorBasis : public ::testing::Test {
+protected:
+    EditorBasis() { editor.show(); }
+
+    void Kies(TBewerking bewerking) {
+        toestand.Bewerking = bewerking;
+        editor.ZetBewerking(bewerking);
+    }
+    QStringList Rij(int rij) const {
+        QStringList cellen;
+        for (int kolom = 0; kolom < editor.Tabel()->columnCount(); ++kolom) {
+            const QTableWidgetItem* item = editor.Tabel()->item(rij, kolom);
+            cellen << (item ? item->text() : QString());
+        }
+        return cellen;
+    }
+    const TConstructie& C() const { return document.Constructie(); }
+
+    Teksten teksten;
+    TDocument document{teksten};
+    TToestand toestand;
+    NepDialogen dialogen;
+    std::deque<std::optional<double>> mpAntwoorden;
+    std::vector<double> mpGevraagd;
+    TfrmConstructie editor{document, toestand, teksten, dialogen, [this](double huidig) {
+                               mpGevraagd.push_back(huidig);
+                               std::optional<double> antwoord;
+                               if (!mpAntwoorden.empty()) {
+                                   antwoord = mpAntwoorden.front();
+                                   mpAntwoorden.pop_front();
+                               }
+                               return antwoord;
+                           }};
+};
 
 // The main window with scripted dialogs, shown as the program shows it.
 class HoofdvensterBasis : public ::testing::Test {

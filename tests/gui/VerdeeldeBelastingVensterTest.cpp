@@ -20,10 +20,9 @@ using std::numbers::pi;
 
 // The editor on its own at zoom 40 and fineness 2: a snap step of 20 pixels, 40 pixels a metre.
 // A beam of 6 m from (2, 4) to (8, 4), clamped left and on a roller right, is drawn first.
-class VerdeeldeBelastingVenster : public ::testing::Test {
+class VerdeeldeBelastingVenster : public test::EditorBasis {
 protected:
     VerdeeldeBelastingVenster() {
-        editor.show();
         Sleep(editor, {80, 160}, {320, 160});
         document.Bewerk({}, [](TConstructie& c) {
             c.Knopen[0].Oplegging = Inklemming;
@@ -33,32 +32,12 @@ protected:
         Kies(TBewerking::VerdeeldeBelastingToevoegen);
     }
 
-    void Kies(TBewerking bewerking) {
-        toestand.Bewerking = bewerking;
-        editor.ZetBewerking(bewerking);
-    }
-    QStringList Rij(int rij) const {
-        QStringList cellen;
-        for (int kolom = 0; kolom < editor.Tabel()->columnCount(); ++kolom) {
-            const QTableWidgetItem* item = editor.Tabel()->item(rij, kolom);
-            cellen << (item ? item->text() : QString());
-        }
-        return cellen;
-    }
-    const TConstructie& C() const { return document.Constructie(); }
     QImage Tekening() const {
         QImage beeld = WitVlak(480, 320);
         QPainter p(&beeld);
         TekenConstructie(p, C(), TSelectie{}, editor.Instellingen(), beeld.size());
         return beeld;
     }
-
-    Teksten teksten;
-    TDocument document{teksten};
-    TToestand toestand;
-    test::NepDialogen dialogen;
-    TfrmConstructie editor{document, toestand, teksten, dialogen,
-                           [](double) { return std::optional<double>(); }};
 };
 
 // A drag from two cells above the beam onto it puts q = 2 F/m on the whole beam, one undo step
