@@ -8,6 +8,7 @@
 #include "engine/Getalnotatie.h"
 #include "engine/MechanismeOpgaven.h"
 #include "engine/Toleranties.h"
+#include "engine/Veldplaats.h"
 #include "model/Bestand.h"
 #include "model/Controle.h"
 #include "text/Opsomming.h"
@@ -71,16 +72,12 @@ void VoegGetalToe(std::string& tekst, int n) {
     tekst.append(buffer.data(), einde);
 }
 
-// "op 2.49 m van knoop 3": where a span hinge lies, from the first node of its bar.
-std::string VeldPlaats(const Teksten& teksten, double afstand, int knoop, char decimaalteken) {
-    return VulIn(teksten[TekstVeldscharnierPlaats],
-                 {AlgemeenGetal(afstand, 3, decimaalteken), std::to_string(knoop + 1)});
-}
-
-// The chosen places of a mechanism, a span place with where the analysis put it.
-std::string PlaatsOpsomming(const Teksten& teksten, const std::vector<TScharnierplaats>& plaatsen,
+// The chosen places of a mechanism, a span place with where the analysis put it, measured from
+// the nearer end of its bar as the views do.
+std::string PlaatsOpsomming(const Teksten& teksten, const TAnalyse& analyse,
                             const std::vector<int>& welke,
                             const std::vector<TVeldscharnier>& velden, char decimaalteken) {
+    const auto& plaatsen = analyse.Plaatsen;
     std::string tekst;
     for (std::size_t k = 0; k < welke.size(); ++k) {
         tekst += k == 0 ? "" : (k + 1 == welke.size() ? " en " : ", ");
@@ -89,8 +86,8 @@ std::string PlaatsOpsomming(const Teksten& teksten, const std::vector<TScharnier
             return v.Plaats == welke[k];
         });
         if (veld != velden.end()) {
-            const int knoop = plaatsen[static_cast<std::size_t>(veld->Plaats)].Knoop;
-            tekst += " " + VeldPlaats(teksten, veld->Afstand, knoop, decimaalteken);
+            tekst += " " + VeldplaatsTekst(analyse.Constructie(), veld->Staaf, veld->Positie,
+                                           teksten, decimaalteken);
         }
     }
     return tekst;
@@ -111,8 +108,7 @@ void MechanismeRegel(std::string& regel, const Teksten& teksten, const TAnalyse&
     const bool knoop =
         !plaatsen.empty() && !analyse.Plaatsen[static_cast<std::size_t>(plaatsen.front())].Veld;
     regel += knoop ? ": scharnieren in knoop " : ": scharnieren in ";
-    regel += PlaatsOpsomming(teksten, analyse.Plaatsen, plaatsen, uitslag.Veldscharnieren[k],
-                             decimaalteken);
+    regel += PlaatsOpsomming(teksten, analyse, plaatsen, uitslag.Veldscharnieren[k], decimaalteken);
     if (plaatsen != draaiend) {
         regel += draaiend.empty() ? " (geen draait)" : " (draaiend:";
         for (std::size_t d = 0; d < draaiend.size(); ++d) {
@@ -176,8 +172,9 @@ std::string Analyseer(TConstructie& constructie, TAnalyse& analyse, bool json, T
 
 // The nodes where the static theorem's distribution reaches Mp, then the spans whose moment
 // peaks at Mp inside them, each with the place of its peak.
-std::string BereiktOpsomming(const Teksten& teksten, const std::vector<TScharnierplaats>& plaatsen,
+std::string BereiktOpsomming(const Teksten& teksten, const TAnalyse& analyse,
                              const TWareBezwijklast& waar, char decimaalteken) {
+    const auto& plaatsen = analyse.Plaatsen;
     std::vector<std::string> delen;
     for (const int knoop : waar.Scharnieren) {
         delen.push_back(std::to_string(knoop + 1));
@@ -190,7 +187,8 @@ std::string BereiktOpsomming(const Teksten& teksten, const std::vector<TScharnie
                 });
             std::string naam = VulIn(teksten[TekstPlaatsInVeld], {std::to_string(piek.Slot + 1)});
             if (veld != plaatsen.end()) {
-                naam += " " + VeldPlaats(teksten, piek.Afstand, veld->Knoop, decimaalteken);
+                naam += " " + VeldplaatsTekst(analyse.Constructie(), piek.Slot, piek.Positie,
+                                              teksten, decimaalteken);
             }
             delen.push_back(naam);
         }
@@ -216,8 +214,7 @@ void SchrijfControle(std::ostream& uit, const TAnalyse& analyse, const TUitslag&
     const auto& waar = controle.Waar;
     uit << "Bezwijklast volgens de statische stelling: Fp = "
         << Bezwijklast(waar.Bezwijklast, decimaalteken);
-    if (const auto bereikt =
-            BereiktOpsomming(analyse.Tekst(), analyse.Plaatsen, waar, decimaalteken);
+    if (const auto bereikt = BereiktOpsomming(analyse.Tekst(), analyse, waar, decimaalteken);
         !IsOneindigeLast(waar.Bezwijklast) && !bereikt.empty()) {
         uit << (waar.Scharnieren.empty() ? " (Mp bereikt in " : " (Mp bereikt in knoop ") << bereikt
             << ")";
@@ -507,7 +504,8 @@ void SchrijfMomenten(std::ostream& uit, const TConstructie& constructie, const T
         for (const auto& piek : krachten.Veldpieken) {
             if (piek.Slot == staaf.Slot) {
                 uit << ", in het veld " << getal(piek.M) << " "
-                    << VeldPlaats(analyse.Tekst(), piek.Afstand, bron.Knoop0, decimaalteken);
+                    << VeldplaatsTekst(constructie, staaf.Slot, piek.Positie, analyse.Tekst(),
+                                       decimaalteken);
             }
         }
         uit << "\n";

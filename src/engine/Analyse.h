@@ -134,6 +134,9 @@ public:
     // The printed terms of a mechanism, in this analysis's texts and decimal separator.
     void SchrijfTermen(TMechanisme& mechanisme) const;
 
+    // The frame enumerated last, which the places and mechanisms refer to.
+    const TConstructie& Constructie() const { return constructie_; }
+
 private:
     // The counts, the frame, its kinematics and the kind of list of a new analysis.
     void Begin(const TEnumeratie& enumeratie, const TConstructie& constructie);

@@ -97,6 +97,28 @@ TEST_F(KxAnalyseVerdeeld, RapportNoemtDeTermEnDePlaatsVanHetVeldscharnier) {
         << rapport;
 }
 
+// The same beam turned round, clamped at node 1 and propped at node 2: the span hinge lies
+// nearer node 2 and the report measures it from there, as the views do.
+TEST_F(KxAnalyseVerdeeld, VeldscharnierGemetenVanafDeDichtsteKnoop) {
+    TRaamwerkBouwer b;
+    b.Keten({b.Knoop(0, 0, Inklemming), b.Knoop(Lengte, 0, RolHorizontaal)});
+    b.c.VerdeeldeBelastingen[0] = {0, 0.0, 1.0, true};
+    ASSERT_EQ(Sla(b.c, Pad("omgekeerd.kx")), "");
+    const auto uitvoer = Voer({"--momenten", Pad("omgekeerd.kx")});
+    ASSERT_EQ(uitvoer.Status, 0) << uitvoer.Fout;
+    for (const char* regel :
+         {"Mechanisme 1: scharnieren in knoop 1 en veld van staaf 1 op 2.49 m van knoop 2, ",
+          "(Mp bereikt in knoop 1 en veld van staaf 1 op 2.49 m van knoop 2)\n",
+          "Staaf 1 (knoop 1 - 2): -50 en 0, in het veld 50 op 2.49 m van knoop 2\n"}) {
+        EXPECT_NE(uitvoer.Uit.find(regel), std::string::npos) << regel << "\n" << uitvoer.Uit;
+    }
+    // The JSON keeps its distance from the bar's first node.
+    const auto json = nlohmann::json::parse(Voer({"--json", Pad("omgekeerd.kx")}).Uit);
+    const auto& veld = json["mechanismen"][0]["veldscharnieren"][0];
+    EXPECT_EQ(veld["knoop"], 1);
+    ExpectRelatief(veld["afstand"].get<double>(), Lengte - VanDeSchoor);
+}
+
 // A simply supported beam of 6 m, Mp = 50 kNm, under 1 F/m: its only place lies in the span, at
 // the middle at 8 Mp / L^2 = 11.11 kN, and the lines name it without a node before it.
 TEST_F(KxAnalyseVerdeeld, AlleenEenVeldscharnier) {
