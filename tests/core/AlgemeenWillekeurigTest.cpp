@@ -19,7 +19,7 @@ namespace {
 constexpr double Theorema = 1e-7;
 
 // Frames on a grid of 4 by 3 points 2 m apart, with one to three loads at any node.
-TConstructie Teken(TWillekeurigRaamwerk& tekenaar) {
+TConstructie TekenMetPuntlasten(TWillekeurigRaamwerk& tekenaar) {
     auto b = tekenaar.Teken();
     const int lasten = tekenaar.Getal(1, 3);
     for (int l = 0; l < lasten; ++l) {
@@ -40,7 +40,7 @@ TEST(AlgemeenWillekeurig, KinematischIsStatischOpElkRaamwerk) {
     for (int poging = 0; poging < 600 && geanalyseerd < 80; ++poging) {
         SCOPED_TRACE("poging " + std::to_string(poging));
         Opstelling o;
-        o.c = Teken(tekenaar);
+        o.c = TekenMetPuntlasten(tekenaar);
         // Long lists take a linear program per combination; a few hundred show the same.
         if (!ControleerVoorAnalyse(o.c, o.teksten).empty() ||
             TEnumeratie(o.c).AantalCombinaties() > 300 || !o.Analyseer().empty() ||

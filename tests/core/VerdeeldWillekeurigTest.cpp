@@ -24,7 +24,7 @@ constexpr int AantalRaamwerken = KX_EEN_ZAAD ? 10 : 40;
 
 // Frames on a grid of 3 by 2 points, 3 m wide and 4 m high, with one or two bars under a
 // distributed load (mostly down, sometimes sloping) and sometimes a point load.
-TConstructie Teken(TWillekeurigRaamwerk& tekenaar) {
+TConstructie TekenMetVerdeeldeLasten(TWillekeurigRaamwerk& tekenaar) {
     auto b = tekenaar.Teken();
     const auto& staven = tekenaar.Staven();
     if (staven.empty()) {
@@ -46,15 +46,15 @@ TConstructie Teken(TWillekeurigRaamwerk& tekenaar) {
     return b.c;
 }
 
-constexpr TRaster Raster{.Kolommen = 3,
-                         .Rijen = 2,
-                         .Breedte = 3.0,
-                         .Hoogte = 4.0,
-                         .MpHoogst = 8,
-                         .KansRecht = 0.6,
-                         .KansSchuin = 0.1,
-                         .KansGrondOplegging = 0.6,
-                         .KansOplegging = 0.1};
+constexpr TRaster VerdeeldRaster{.Kolommen = 3,
+                                 .Rijen = 2,
+                                 .Breedte = 3.0,
+                                 .Hoogte = 4.0,
+                                 .MpHoogst = 8,
+                                 .KansRecht = 0.6,
+                                 .KansSchuin = 0.1,
+                                 .KansGrondOplegging = 0.6,
+                                 .KansOplegging = 0.1};
 
 // The distribution balances: its largest node imbalance is rounding against its largest force
 // or load, and, summed by hand, its support reactions carry the point loads and the resultants
@@ -99,13 +99,13 @@ void ControleerEvenwicht(const TConstructie& c, const TEvenwicht& evenwicht,
 }
 
 TEST(VerdeeldWillekeurig, KinematischIsStatischEnBinnenMpLangsElkeStaaf) {
-    TWillekeurigRaamwerk tekenaar(Raster, 20261208);
+    TWillekeurigRaamwerk tekenaar(VerdeeldRaster, 20261208);
     int geanalyseerd = 0;
     int metVeldscharnier = 0;
     for (int poging = 0; poging < 400 && geanalyseerd < AantalRaamwerken; ++poging) {
         SCOPED_TRACE("poging " + std::to_string(poging));
         Opstelling o;
-        o.c = Teken(tekenaar);
+        o.c = TekenMetVerdeeldeLasten(tekenaar);
         if (!ControleerVoorAnalyse(o.c, o.teksten).empty() ||
             TEnumeratie(o.c).AantalCombinaties() > 60 || !o.Analyseer().empty() ||
             o.a.AantalMechanismen == 0) {
