@@ -1,4 +1,5 @@
 #include "drawing/StructuurTekening.h"
+#include "model/Bevraging.h"
 
 #include "drawing/Knoopstand.h"
 #include "drawing/Opmaak.h"
@@ -17,10 +18,6 @@ namespace {
 constexpr double MpPerPixel = 25.0;
 constexpr double MinDikte = 1.0;
 constexpr double MaxDikte = 6.0;
-
-bool IsKnoop(const TConstructie& c, std::int32_t i) {
-    return IsSlot(c.Knopen, i) && c.Knopen[static_cast<std::size_t>(i)].Bestaat;
-}
 
 TPunt Positie(const TConstructie& c, std::int32_t i, const TEditorInstellingen& inst) {
     const TConstructieKnoop& k = c.Knopen[static_cast<std::size_t>(i)];
@@ -46,7 +43,7 @@ void TekenStaven(QPainter& painter, const TConstructie& mc, const TSelectie& gev
     const TConstructie& c = mc;
     for (std::size_t i = 0; i < c.Staven.size(); ++i) {
         const TConstructieStaaf& s = c.Staven[i];
-        if (!s.Bestaat || !IsKnoop(c, s.Knoop0) || !IsKnoop(c, s.Knoop1)) {
+        if (!s.Bestaat || !KnoopBestaat(c, s.Knoop0) || !KnoopBestaat(c, s.Knoop1)) {
             continue;
         }
         const QColor kleur =
@@ -81,7 +78,7 @@ void TekenBelastingen(QPainter& painter, const TConstructie& mc, const TSelectie
     const TConstructie& c = mc;
     for (std::size_t i = 0; i < c.Belastingen.size(); ++i) {
         const TConstructieBelasting& b = c.Belastingen[i];
-        if (!b.Bestaat || !IsKnoop(c, b.Knoop)) {
+        if (!b.Bestaat || !KnoopBestaat(c, b.Knoop)) {
             continue;
         }
         const QColor vul =
@@ -101,7 +98,7 @@ void TekenVerdeeldeBelastingen(QPainter& painter, const TConstructie& c, const T
             continue;
         }
         const TConstructieStaaf& s = c.Staven[static_cast<std::size_t>(q.Staaf)];
-        if (!IsKnoop(c, s.Knoop0) || !IsKnoop(c, s.Knoop1)) {
+        if (!KnoopBestaat(c, s.Knoop0) || !KnoopBestaat(c, s.Knoop1)) {
             continue;
         }
         const QColor vul = static_cast<std::int32_t>(i) == gevonden.GevondenVerdeeldeBelasting

@@ -73,10 +73,6 @@ double Teken(double x, double grens) {
     return x < -grens ? -1.0 : (x > grens ? 1.0 : 0.0);
 }
 
-bool IsGeldigeStaaf(const TMechanisme& mechanisme, int b) {
-    return b >= 0 && b < static_cast<int>(mechanisme.avStaven.size());
-}
-
 } // namespace
 
 void BepaalPlastischeMomenten(TMechanisme& mechanisme) {

@@ -10,15 +10,14 @@
 
 namespace kx {
 
-namespace {
-
-// Ends of the same replacement node coincide; ends made by hand are compared by position.
 bool ValtSamen(const TKnoop& a, const TKnoop& b) {
     if (a.Index >= 0 && b.Index >= 0) {
         return a.Index == b.Index;
     }
     return Afkappen(a.x - b.x) == 0.0 && Afkappen(a.y - b.y) == 0.0;
 }
+
+namespace {
 
 // The rows of the compatibility equations; unknowns per part u, v and omega times the length
 // scale, so that all columns have the same size.

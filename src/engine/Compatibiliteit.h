@@ -22,6 +22,9 @@ struct TCompatibiliteit {
     std::vector<TStarreBeweging> Beweging;
 };
 
+// Ends of the same replacement node coincide; ends made by hand are compared by position.
+bool ValtSamen(const TKnoop& a, const TKnoop& b);
+
 TCompatibiliteit LosCompatibiliteitOp(const TMechanisme& mechanisme, int eerste, double gamma0);
 
 // Length that sets the tolerances of a mechanism: its largest coordinate extent, at least 1.

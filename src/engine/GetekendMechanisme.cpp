@@ -1,4 +1,5 @@
 #include "engine/GetekendMechanisme.h"
+#include "model/Bevraging.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,16 +8,12 @@
 namespace kx {
 
 namespace {
-bool IsKnoop(const TConstructie& c, std::int32_t k) {
-    return IsSlot(c.Knopen, k) && c.Knopen[static_cast<std::size_t>(k)].Bestaat;
-}
-
 // The nodes the parts' ends lie on, with their displacements.
 std::vector<std::optional<TPunt>> Eindverplaatsingen(const TMechanisme& m, const TConstructie& c) {
     std::vector<std::optional<TPunt>> bekend(c.Knopen.size());
     for (const TStaaf& deel : m.avStaven) {
         for (const TKnoop& eind : deel.Knopen) {
-            if (!IsKnoop(c, eind.Index)) {
+            if (!KnoopBestaat(c, eind.Index)) {
                 continue;
             }
             const TPunt p = Wereld(c.Knopen[static_cast<std::size_t>(eind.Index)]);
@@ -43,7 +40,7 @@ std::vector<std::int32_t> Lichaam(const TConstructie& c, std::int32_t k,
                 continue;
             }
             const std::int32_t ander = s.Knoop0 == knoop ? s.Knoop1 : s.Knoop0;
-            if (IsKnoop(c, ander) && std::ranges::find(lichaam, ander) == lichaam.end()) {
+            if (KnoopBestaat(c, ander) && std::ranges::find(lichaam, ander) == lichaam.end()) {
                 lichaam.push_back(ander);
             }
         }
@@ -83,7 +80,7 @@ std::vector<TPunt> Knoopverplaatsingen(const TMechanisme& mechanisme,
         const auto i = static_cast<std::size_t>(k);
         if (bekend[i]) {
             verplaatsing[i] = *bekend[i];
-        } else if (IsKnoop(constructie, k)) {
+        } else if (KnoopBestaat(constructie, k)) {
             if (const TStaaf* deel = DeelVan(mechanisme, Lichaam(constructie, k, bekend))) {
                 verplaatsing[i] = Meebewogen(*deel, Wereld(constructie.Knopen[i]));
             }
@@ -98,7 +95,8 @@ std::vector<TGetekendeStaaf> GetekendeStaven(const TMechanisme& mechanisme,
     std::vector<TGetekendeStaaf> staven;
     for (std::size_t b = 0; b < constructie.Staven.size(); ++b) {
         const TConstructieStaaf& s = constructie.Staven[b];
-        if (!s.Bestaat || !IsKnoop(constructie, s.Knoop0) || !IsKnoop(constructie, s.Knoop1)) {
+        if (!s.Bestaat || !KnoopBestaat(constructie, s.Knoop0) ||
+            !KnoopBestaat(constructie, s.Knoop1)) {
             continue;
         }
         const TPunt van = Wereld(constructie.Knopen[static_cast<std::size_t>(s.Knoop0)]);

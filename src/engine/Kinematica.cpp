@@ -14,20 +14,8 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// Ends of the same replacement node coincide; ends made by hand are compared by position.
-bool ValtSamen(const TKnoop& a, const TKnoop& b) {
-    if (a.Index >= 0 && b.Index >= 0) {
-        return a.Index == b.Index;
-    }
-    return Afkappen(a.x - b.x) == 0.0 && Afkappen(a.y - b.y) == 0.0;
-}
-
 double Kruis(double ax, double ay, double bx, double by) {
     return ax * by - ay * bx;
-}
-
-bool IsGeldigeStaaf(const TMechanisme& mechanisme, int b) {
-    return b >= 0 && b < static_cast<int>(mechanisme.avStaven.size());
 }
 
 // The far point in the direction of two parallel neighbours, as y = a x + q lines.

@@ -24,6 +24,11 @@ std::uint8_t KnoopSoort(std::int32_t oplegging, std::int32_t vrijheid);
 // A to Z for the first 26 nodes, then a to z, then the node number.
 std::string KnoopNaam(std::int32_t n);
 
+// Whether b indexes a part of the mechanism; a load that lies on none has b = -1.
+inline bool IsGeldigeStaaf(const TMechanisme& mechanisme, int b) {
+    return b >= 0 && b < static_cast<int>(mechanisme.avStaven.size());
+}
+
 // The steps of one mechanism, each on the record alone, in the order the driver runs them.
 
 // One replacement structure into an analysis record, reusing the record's arrays; the chosen

@@ -1,22 +1,16 @@
 #include "model/Knoopbetekenis.h"
+#include "model/Bevraging.h"
 
 #include <algorithm>
 
 namespace kx {
 
-namespace {
-bool IsKnoop(const TConstructie& constructie, std::int32_t knoop) {
-    return knoop >= 0 && static_cast<std::size_t>(knoop) < constructie.Knopen.size() &&
-           constructie.Knopen[static_cast<std::size_t>(knoop)].Bestaat;
-}
-} // namespace
-
 std::vector<std::vector<std::int32_t>> StavenPerKnoop(const TConstructie& constructie) {
     std::vector<std::vector<std::int32_t>> staven(constructie.Knopen.size());
     for (std::size_t s = 0; s < constructie.Staven.size(); ++s) {
         const auto& staaf = constructie.Staven[s];
-        if (!staaf.Bestaat || !IsKnoop(constructie, staaf.Knoop0) ||
-            !IsKnoop(constructie, staaf.Knoop1)) {
+        if (!staaf.Bestaat || !KnoopBestaat(constructie, staaf.Knoop0) ||
+            !KnoopBestaat(constructie, staaf.Knoop1)) {
             continue;
         }
         const auto slot = static_cast<std::int32_t>(s);
@@ -37,8 +31,8 @@ std::vector<std::int32_t> BelasteStaven(const TConstructie& constructie) {
             continue;
         }
         const auto& staaf = constructie.Staven[static_cast<std::size_t>(q.Staaf)];
-        if (staaf.Bestaat && IsKnoop(constructie, staaf.Knoop0) &&
-            IsKnoop(constructie, staaf.Knoop1)) {
+        if (staaf.Bestaat && KnoopBestaat(constructie, staaf.Knoop0) &&
+            KnoopBestaat(constructie, staaf.Knoop1)) {
             belast.push_back(q.Staaf);
         }
     }

@@ -5,6 +5,7 @@
 #include "BestandHulp.h"
 #include "KxAnalyseHulp.h"
 #include "Raamwerken.h"
+#include "Toleranties.h"
 #include "model/Constructie.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +22,6 @@ const std::string Schoorligger = std::string(KX_FIXTURES) + "/schoorligger-verde
 const double Lengte = 6.0;
 const double Fp = (6.0 + 4.0 * std::sqrt(2.0)) * Mp / (Lengte * Lengte);
 const double VanDeSchoor = (std::sqrt(2.0) - 1.0) * Lengte;
-
-void ExpectRelatief(double waarde, double verwacht) {
-    EXPECT_NEAR(waarde, verwacht, 1e-9 * std::fabs(verwacht));
-}
 
 TEST_F(KxAnalyseVerdeeld, JsonGeeftDeBelastingDeVeldplaatsEnDeExacteBezwijklast) {
     const auto uitvoer = Voer({"--json", "--momenten", Schoorligger});

@@ -35,10 +35,6 @@ struct Balk : Opstelling {
     }
 };
 
-void ExpectRelatief(double waarde, double verwacht) {
-    EXPECT_NEAR(waarde, verwacht, Exact * std::fabs(verwacht));
-}
-
 // A beam of length l from node 0 at the left to node 1, with supports a and b and q per metre
 // down (qx along it).
 void MaakBalk(Balk& o, double l, int a, int b, double mp, double qx = 0.0, double q = 1.0) {
