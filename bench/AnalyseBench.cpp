@@ -104,7 +104,7 @@ void Gebouw(benchmark::State& state, int verdiepingen, int velden) {
         analyse.TermenSchrijven = false;
         std::vector<kx::TMechanismeOpgave> opgaven;
         analyse.BerekenElkMechanisme(constructie, [&](const kx::TBerekendMechanisme& berekend) {
-            opgaven.push_back({{}, berekend.Mechanisme.Vgl.Bezwijklast, {}});
+            opgaven.push_back({{}, berekend.Mechanisme.Vgl.Bezwijklast, {}, {}});
         });
         const kx::TEvenwicht evenwicht(constructie);
         const auto controle =
