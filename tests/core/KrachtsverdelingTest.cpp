@@ -1,5 +1,6 @@
 #include "EngineHulp.h"
 #include "Raamwerken.h"
+#include "Referentie.h"
 #include "Toleranties.h"
 #include "engine/Bezwijkcontrole.h"
 #include "engine/MechanismeOpgaven.h"
@@ -10,7 +11,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -438,11 +438,9 @@ double KleinstePiekDoorProberen(const TEvenwicht& evenwicht, double lambda,
         return p;
     };
     double kleinste = piek(Eigen::VectorXd::Zero(d));
-    const auto n = static_cast<int>(a.size());
-    std::vector<int> keuze(static_cast<std::size_t>(d + 1));
     // Every choice of d + 1 of the functions equal to the peak t: [g -1] (w, t) = -a.
-    const std::function<void(std::size_t, int)> kies = [&](std::size_t plek, int van) {
-        if (plek == keuze.size()) {
+    VoorElkeKeuze(
+        static_cast<int>(a.size()), static_cast<int>(d + 1), [&](const std::vector<int>& keuze) {
             Eigen::MatrixXd m(d + 1, d + 1);
             Eigen::VectorXd b(d + 1);
             for (Eigen::Index r = 0; r <= d; ++r) {
@@ -456,14 +454,7 @@ double KleinstePiekDoorProberen(const TEvenwicht& evenwicht, double lambda,
             if (lu.rank() == d + 1) {
                 kleinste = std::min(kleinste, piek(lu.solve(b).head(d)));
             }
-            return;
-        }
-        for (int i = van; i < n; ++i) {
-            keuze[plek] = i;
-            kies(plek + 1, i + 1);
-        }
-    };
-    kies(0, 0);
+        });
     return kleinste;
 }
 

@@ -8,10 +8,27 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <vector>
 
 namespace kx::test {
+
+// Calls doe with every choice of k of the numbers 0 … n - 1, each in increasing order.
+inline void VoorElkeKeuze(int n, int k, const std::function<void(const std::vector<int>&)>& doe) {
+    std::vector<int> keuze(static_cast<std::size_t>(k));
+    const std::function<void(std::size_t, int)> kies = [&](std::size_t plek, int van) {
+        if (plek == keuze.size()) {
+            doe(keuze);
+            return;
+        }
+        for (int i = van; i < n; ++i) {
+            keuze[plek] = i;
+            kies(plek + 1, i + 1);
+        }
+    };
+    kies(0, 0);
+}
 
 // An independent first-order solve of a mechanism: the unknowns are the displacements of the
 // distinct end points, every part keeps its length and supports hold their points. It knows
@@ -241,8 +258,8 @@ public:
             return std::numeric_limits<double>::infinity();
         }
         double kleinste = std::numeric_limits<double>::infinity();
-        std::vector<int> keuze(static_cast<std::size_t>(k - 1));
-        const auto probeer = [&] {
+        // Every choice of k - 1 hinges.
+        const auto probeer = [&](const std::vector<int>& keuze) {
             Eigen::MatrixXd a(k, k);
             Eigen::VectorXd rechts = Eigen::VectorXd::Zero(k);
             for (Eigen::Index r = 0; r + 1 < k; ++r) {
@@ -262,29 +279,10 @@ public:
             }
             kleinste = std::min(kleinste, dissipatie);
         };
-        // Every choice of k - 1 hinges, in increasing order.
-        const auto n = static_cast<int>(rotaties.size());
-        if (k - 1 > n) {
+        if (k - 1 > static_cast<int>(rotaties.size())) {
             return 0.0;
         }
-        for (std::size_t i = 0; i < keuze.size(); ++i) {
-            keuze[i] = static_cast<int>(i);
-        }
-        while (true) {
-            probeer();
-            int i = static_cast<int>(keuze.size()) - 1;
-            while (i >= 0 &&
-                   keuze[static_cast<std::size_t>(i)] == n - static_cast<int>(keuze.size()) + i) {
-                --i;
-            }
-            if (i < 0) {
-                break;
-            }
-            ++keuze[static_cast<std::size_t>(i)];
-            for (std::size_t j = static_cast<std::size_t>(i) + 1; j < keuze.size(); ++j) {
-                keuze[j] = keuze[j - 1] + 1;
-            }
-        }
+        VoorElkeKeuze(static_cast<int>(rotaties.size()), static_cast<int>(k - 1), probeer);
         return kleinste;
     }
 
