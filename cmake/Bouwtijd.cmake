@@ -20,10 +20,9 @@ if(BUILD_TESTING)
 endif()
 
 # The libraries and the test programs compile eight files at a time as one unit, in file order,
-# which parses the heavy headers once per unit instead of once per file. Two files of one unit
-# cannot both define a file-local name: a new file that brings such a pair together shows as a
-# redefinition, mended by a distinct name or one shared function. The test files share their
-# helpers through headers and compile in any grouping.
+# which parses the heavy headers once per unit instead of once per file. Files of one target
+# keep distinct file-local names and share their helpers through headers, so that they compile
+# in any grouping, also all as one unit (UNITY_BUILD_BATCH_SIZE 0).
 function(kx_samengevoegd doel)
     set_target_properties(${doel} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
 endfunction()

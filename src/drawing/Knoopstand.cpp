@@ -9,14 +9,14 @@
 namespace kx {
 
 namespace {
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 // A bar closer than this to a side's axis runs into the symbol drawn there.
 constexpr double Spreiding = pi / 4.0 - 1e-9;
 // Summed bar directions shorter than this balance out.
 constexpr double Evenwicht = 1e-9;
 
 // The angle between two directions, in [0, pi].
-double Verschil(double a, double b) {
+double HoekTussen(double a, double b) {
     const double d = std::fmod(std::fabs(a - b), 2.0 * pi);
     return d > pi ? 2.0 * pi - d : d;
 }
@@ -28,7 +28,7 @@ double Ligging(double zijde) {
 
 bool IsVrij(double zijde, const std::vector<double>& richtingen) {
     return std::none_of(richtingen.begin(), richtingen.end(),
-                        [&](double r) { return Verschil(r, Ligging(zijde)) < Spreiding; });
+                        [&](double r) { return HoekTussen(r, Ligging(zijde)) < Spreiding; });
 }
 
 // The first free side in the order given, else the first.
@@ -57,7 +57,7 @@ std::vector<double> InklemmingZijden(const std::vector<double>& richtingen) {
     }
     const double weg = std::atan2(-som.y, -som.x);
     std::stable_sort(zijden.begin(), zijden.end(), [&](double a, double b) {
-        return Verschil(Ligging(a), weg) < Verschil(Ligging(b), weg) - Evenwicht;
+        return HoekTussen(Ligging(a), weg) < HoekTussen(Ligging(b), weg) - Evenwicht;
     });
     return zijden;
 }

@@ -16,7 +16,7 @@
 namespace kx {
 
 namespace {
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 constexpr double TickLengte = 8.0;
 constexpr double MaatPijl = 6.0;
 constexpr double MinMaatLengte = 2.5 * MaatPijl;
@@ -43,12 +43,12 @@ bool Eindig(TPunt p) {
     return !IsOneindig(p.x) && !IsOneindig(p.y);
 }
 
-void Lijn(QPainter& painter, TPunt a, TPunt b) {
+void PixelLijn(QPainter& painter, TPunt a, TPunt b) {
     painter.drawLine(Pixel(a.x), Pixel(a.y), Pixel(b.x), Pixel(b.y));
 }
 
 // Angle difference b - a brought into (-pi, pi].
-double Verschil(double a, double b) {
+double HoekVerschil(double a, double b) {
     double d = std::fmod(b - a, 2.0 * pi);
     if (d > pi) {
         d -= 2.0 * pi;
@@ -116,9 +116,10 @@ void TekenMaatlijn(QPainter& painter, QColor kleur, const TOpmaak& opmaak, TPunt
     const double dwars = hoek + pi / 2.0;
     painter.save();
     painter.setPen(QPen(kleur, 1));
-    Lijn(painter, a, b);
+    PixelLijn(painter, a, b);
     for (const TPunt& p : {a, b}) {
-        Lijn(painter, Richting(p, dwars, TickLengte / 2.0), Richting(p, dwars, -TickLengte / 2.0));
+        PixelLijn(painter, Richting(p, dwars, TickLengte / 2.0),
+                  Richting(p, dwars, -TickLengte / 2.0));
     }
     painter.restore();
     const bool binnen = lengte >= MinMaatLengte;
@@ -241,13 +242,13 @@ void TekenHoekmarkering(QPainter& painter, QColor kleur, const TOpmaak& opmaak, 
                         TPunt voor, TPunt na, const std::string& label, TLabelPlaatser& labels) {
     const double a1 = Richtingshoek(centrum, voor);
     const double a2 = Richtingshoek(centrum, na);
-    const double draai = Verschil(a1, a2);
+    const double draai = HoekVerschil(a1, a2);
     painter.save();
     QPen stippel(KleurZilver, 1);
     stippel.setStyle(Qt::DotLine);
     painter.setPen(stippel);
-    Lijn(painter, centrum, voor);
-    Lijn(painter, centrum, na);
+    PixelLijn(painter, centrum, voor);
+    PixelLijn(painter, centrum, na);
     painter.setPen(QPen(kleur, 1));
     painter.setBrush(Qt::NoBrush);
     const bool gedraaid = std::fabs(draai) > 1e-9;

@@ -20,12 +20,12 @@
 namespace kx {
 
 namespace {
-constexpr double PixelsPerBelasting = 12.5;
+constexpr double SchetsPixelsPerBelasting = 12.5;
 constexpr double PlastischScharnierDiameter = 5.0;
 // What a hinge circle or dot at a node takes, in pixels from the node.
 constexpr double KnoopRand = 4.0;
 // Half the width of a sketched load arrow's head, with its pen.
-constexpr double PijlRand = 4.0;
+constexpr double SchetsPijlRand = 4.0;
 // A cell is never higher than this, nor than this share of its width: a tall frame is drawn
 // narrower instead.
 constexpr double MaxCelHoogte = 900.0;
@@ -50,7 +50,7 @@ void SchetsBelastingen(QPainter& painter, const TConstructie& c, const TCelAfbee
         }
         const double hoek = Richtingshoek({0.0, 0.0}, {b.Fx, b.Fy});
         TekenBelasting(painter, KleurLichtgrijs, KleurLichtgrijs, 0.5, opmaak, "",
-                       cel.Scherm(Wereld(k)), hoek, PixelsPerBelasting * grootte);
+                       cel.Scherm(Wereld(k)), hoek, SchetsPixelsPerBelasting * grootte);
     }
 }
 
@@ -77,7 +77,8 @@ void SchetsVerdeeldeBelastingen(QPainter& painter, const TConstructie& c, const 
         if (const auto staaf = VerdeeldeStaaf(c, q)) {
             TekenVerdeeldeBelasting(painter, KleurLichtgrijs, KleurLichtgrijs, 0.5, opmaak, "",
                                     cel.Scherm(staaf->first), cel.Scherm(staaf->second),
-                                    Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy}), PixelsPerBelasting);
+                                    Richtingshoek({0.0, 0.0}, {q.Qx, q.Qy}),
+                                    SchetsPixelsPerBelasting);
         }
     }
 }
@@ -161,10 +162,11 @@ void NeemStructuur(std::vector<TUitsteek>& uit, const TConstructie& c) {
             continue;
         }
         // The tail lies against the force, whose y points down as on the screen.
-        const TPunt staart{-PixelsPerBelasting * b.Fx, -PixelsPerBelasting * b.Fy};
-        uit.push_back({Wereld(c.Knopen[static_cast<std::size_t>(b.Knoop)]),
-                       {std::min(0.0, staart.x) - PijlRand, std::min(0.0, staart.y) - PijlRand,
-                        std::max(0.0, staart.x) + PijlRand, std::max(0.0, staart.y) + PijlRand}});
+        const TPunt staart{-SchetsPixelsPerBelasting * b.Fx, -SchetsPixelsPerBelasting * b.Fy};
+        uit.push_back(
+            {Wereld(c.Knopen[static_cast<std::size_t>(b.Knoop)]),
+             {std::min(0.0, staart.x) - SchetsPijlRand, std::min(0.0, staart.y) - SchetsPijlRand,
+              std::max(0.0, staart.x) + SchetsPijlRand, std::max(0.0, staart.y) + SchetsPijlRand}});
     }
     for (const TConstructieVerdeeldeBelasting& q : c.VerdeeldeBelastingen) {
         const auto staaf = VerdeeldeStaaf(c, q);
@@ -172,11 +174,11 @@ void NeemStructuur(std::vector<TUitsteek>& uit, const TConstructie& c) {
             continue;
         }
         const double grootte = std::hypot(q.Qx, q.Qy);
-        const TPunt staart{-PixelsPerBelasting * q.Qx / grootte,
-                           -PixelsPerBelasting * q.Qy / grootte};
-        const TRechthoek vak{std::min(0.0, staart.x) - PijlRand, std::min(0.0, staart.y) - PijlRand,
-                             std::max(0.0, staart.x) + PijlRand,
-                             std::max(0.0, staart.y) + PijlRand};
+        const TPunt staart{-SchetsPixelsPerBelasting * q.Qx / grootte,
+                           -SchetsPixelsPerBelasting * q.Qy / grootte};
+        const TRechthoek vak{
+            std::min(0.0, staart.x) - SchetsPijlRand, std::min(0.0, staart.y) - SchetsPijlRand,
+            std::max(0.0, staart.x) + SchetsPijlRand, std::max(0.0, staart.y) + SchetsPijlRand};
         uit.push_back({staaf->first, vak});
         uit.push_back({staaf->second, vak});
     }

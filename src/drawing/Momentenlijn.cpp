@@ -24,12 +24,12 @@
 namespace kx {
 
 namespace {
-constexpr double TekeningMarge = 10.0;
+constexpr double LijnMarge = 10.0;
 constexpr double OrdinaatPixels = 45.0;
 constexpr double MomentScharnierDiameter = 7.0;
-constexpr int Cijfers = 4;
+constexpr int LijnCijfers = 4;
 // Moments below this share of the largest one are rounding.
-constexpr double Ruis = 1e-9;
+constexpr double MomentRuis = 1e-9;
 
 const TConstructieKnoop& Knoop(const TConstructie& c, int k) {
     return c.Knopen[static_cast<std::size_t>(k)];
@@ -277,7 +277,7 @@ TOverDeVlakken TekenMomentvlakken(QPainter& painter, const TConstructie& c,
         const std::array<TPunt, 2> top{lijn.front(), lijn.back()};
         for (int e = 0; e < 2; ++e) {
             const double waarde = std::fabs(m[e]);
-            if (waarde <= Ruis * grootste) {
+            if (waarde <= MomentRuis * grootste) {
                 continue;
             }
             const bool rood = teGroot(waarde, staaf.Mp);
@@ -292,10 +292,10 @@ TOverDeVlakken TekenMomentvlakken(QPainter& painter, const TConstructie& c,
             }
             eerder.push_back(waarde);
             over.Labels.push_back({rood ? KleurRood : KleurZwart,
-                                   AlgemeenGetal(waarde, Cijfers, decimaalteken),
+                                   AlgemeenGetal(waarde, LijnCijfers, decimaalteken),
                                    Eindplekken(top[e], h)});
         }
-        if (piek != nullptr && std::fabs(piek->M) > Ruis * grootste) {
+        if (piek != nullptr && std::fabs(piek->M) > MomentRuis * grootste) {
             const bool rood = teGroot(std::fabs(piek->M), piek->Mp);
             const TPunt t = opScherm->Top(piek->Positie, piek->M, schaal);
             if (rood) {
@@ -304,7 +304,7 @@ TOverDeVlakken TekenMomentvlakken(QPainter& painter, const TConstructie& c,
             const double kant = piek->M > 0.0 ? 1.0 : -1.0;
             over.Labels.push_back(
                 {rood ? KleurRood : KleurZwart,
-                 AlgemeenGetal(std::fabs(piek->M), Cijfers, decimaalteken) + " kNm " +
+                 AlgemeenGetal(std::fabs(piek->M), LijnCijfers, decimaalteken) + " kNm " +
                      VeldplaatsTekst(c, s.Slot, piek->Positie, teksten, decimaalteken),
                  Piekplekken(t, {kant * opScherm->Rechts.x, kant * opScherm->Rechts.y}, h)});
         }
@@ -336,14 +336,14 @@ void TekenScharnieren(QPainter& painter, const TConstructie& c, const TCelAfbeel
 double TekenMomentenlijn(QPainter& painter, const TRechthoek& gebied, double y,
                          const TConstructie& c, const TKrachtsverdeling& v, const Teksten& teksten,
                          char decimaalteken, double maxHoogte, double hoogteDeel) {
-    TCelAfbeelding cel = MaakTekeningCel(c, gebied, y + TekeningMarge, maxHoogte, hoogteDeel);
+    TCelAfbeelding cel = MaakTekeningCel(c, gebied, y + LijnMarge, maxHoogte, hoogteDeel);
     // Ordinates that reach beyond the frame move it down and make the picture higher, so that
     // they stay clear of the text above and below.
     const TRechthoek bereik = Momentbereik(painter, c, cel, v);
     const double omlaag = std::max(0.0, cel.Cel.Top - bereik.Top);
     cel.Cel.Top += omlaag;
     cel.Cel.Bottom += omlaag;
-    const double onder = std::max(cel.Cel.Bottom, bereik.Bottom + omlaag) + TekeningMarge;
+    const double onder = std::max(cel.Cel.Bottom, bereik.Bottom + omlaag) + LijnMarge;
     TLabelPlaatser labels({gebied.Left, y, gebied.Right, onder});
     const TOverDeVlakken over = TekenMomentvlakken(painter, c, cel, v, teksten, decimaalteken);
     TekenStaven(painter, c, cel, KleurZwart, 2.0);

@@ -30,13 +30,13 @@
 namespace kx {
 
 namespace {
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 constexpr double MaatOffset = 10.0;
 constexpr double VerplaatsingOffset = 15.0;
 constexpr double PixelsPerBelasting = 50.0;
 constexpr double RCDiameter = 11.0;
 // Room above and below the drawing for load arrows and labels that reach beyond its box.
-constexpr double TekeningMarge = 40.0;
+constexpr double ArbeidMarge = 40.0;
 // Space kept between the heading and whatever the drawing reaches up to.
 constexpr double LabelRuimte = 5.0;
 // Half the width a load arrow's shaft and head take.
@@ -218,7 +218,7 @@ TCelAfbeelding TArbeidsView::Cel(double boven) const {
     if (ctx_.ZichtbareHoogte <= 0.0) {
         return cel;
     }
-    double onder = TekeningMarge + VergelijkingRuimte;
+    double onder = ArbeidMarge + VergelijkingRuimte;
     if (ctx_.Opties[woUitlegVirtArbVgl]) {
         QPicture meting;
         QPainter maat(&meting);
@@ -493,13 +493,13 @@ void TArbeidsView::TekenMomenten(const TCelAfbeelding& cel, TLabelPlaatser& labe
 
 double TArbeidsView::TekenTekening(double y) {
     const TConstructie& constructie = ctx_.Constructie;
-    TCelAfbeelding cel = Cel(y + TekeningMarge);
+    TCelAfbeelding cel = Cel(y + ArbeidMarge);
     // Load arrows longer than the margin would reach into the heading: the drawing moves down.
     const double boven = Bereik(cel).Top - LabelRuimte;
     if (boven < y) {
-        cel = Cel(y + TekeningMarge + (y - boven));
+        cel = Cel(y + ArbeidMarge + (y - boven));
     }
-    const double onder = std::max(cel.Cel.Bottom, Bereik(cel).Bottom) + TekeningMarge;
+    const double onder = std::max(cel.Cel.Bottom, Bereik(cel).Bottom) + ArbeidMarge;
     beeld_ = {gebied_.Left, y, gebied_.Right, onder};
     TLabelPlaatser labels(beeld_);
     ReserveerVasteVormen(cel, labels);

@@ -12,7 +12,7 @@ namespace kx {
 
 namespace {
 
-constexpr double pi = std::numbers::pi;
+using std::numbers::pi;
 
 double Kruis(double ax, double ay, double bx, double by) {
     return ax * by - ay * bx;
