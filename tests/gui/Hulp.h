@@ -165,7 +165,7 @@ inline QString PdfTekst(const QString& pad) {
 }
 
 // Runs kx-analyse with the given arguments and "--pdf pad", without a display and in the C
-// locale; what it wrote on stderr when it failed, else empty.
+// locale; empty when it ended well, else what it wrote on stderr or how it ended.
 inline QString KxAnalysePdf(QStringList argumenten, const QString& pad) {
     QProcess analyse;
     QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
@@ -179,7 +179,12 @@ inline QString KxAnalysePdf(QStringList argumenten, const QString& pad) {
     if (!analyse.waitForFinished(60000)) {
         return QStringLiteral("kx-analyse is niet klaar");
     }
-    return analyse.exitCode() == 0 ? QString() : QString::fromUtf8(analyse.readAllStandardError());
+    if (analyse.exitStatus() == QProcess::NormalExit && analyse.exitCode() == 0) {
+        return {};
+    }
+    const QString fout = QString::fromUtf8(analyse.readAllStandardError());
+    return fout.isEmpty() ? QStringLiteral("kx-analyse eindigde met %1").arg(analyse.exitCode())
+                          : fout;
 }
 
 // Bottom of the title block a view starts with.
