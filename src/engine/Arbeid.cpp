@@ -1,3 +1,4 @@
+#include "engine/Compatibiliteit.h"
 #include "engine/Getalnotatie.h"
 #include "engine/Mechanisme.h"
 #include "text/TekstNamen.h"
@@ -39,25 +40,6 @@ double GrootsteVerplaatsing(const TMechanisme& mechanisme) {
         grootste = std::max({grootste, std::fabs(last.dx), std::fabs(last.dy)});
     }
     return grootste;
-}
-
-// The larger of the width and the height of the parts' ends.
-double Afmeting(const TMechanisme& mechanisme) {
-    double xMin = 0.0;
-    double xMax = 0.0;
-    double yMin = 0.0;
-    double yMax = 0.0;
-    bool eerste = true;
-    for (const TStaaf& deel : mechanisme.avStaven) {
-        for (const TKnoop& knoop : deel.Knopen) {
-            xMin = eerste ? knoop.x : std::min(xMin, knoop.x);
-            xMax = eerste ? knoop.x : std::max(xMax, knoop.x);
-            yMin = eerste ? knoop.y : std::min(yMin, knoop.y);
-            yMax = eerste ? knoop.y : std::max(yMax, knoop.y);
-            eerste = false;
-        }
-    }
-    return std::max(xMax - xMin, yMax - yMin);
 }
 
 // The sum of the loads' component sizes.

@@ -96,7 +96,7 @@ Eigen::Index GrootsteRotatie(const Eigen::VectorXd& x) {
 
 } // namespace
 
-double Lengteschaal(const TMechanisme& mechanisme) {
+double Afmeting(const TMechanisme& mechanisme) {
     double xmin = 0.0, xmax = 0.0, ymin = 0.0, ymax = 0.0;
     bool eerste = true;
     for (const TStaaf& deel : mechanisme.avStaven) {
@@ -108,7 +108,11 @@ double Lengteschaal(const TMechanisme& mechanisme) {
             eerste = false;
         }
     }
-    return std::max({1.0, xmax - xmin, ymax - ymin});
+    return std::max(xmax - xmin, ymax - ymin);
+}
+
+double Lengteschaal(const TMechanisme& mechanisme) {
+    return std::max(1.0, Afmeting(mechanisme));
 }
 
 TCompatibiliteit LosCompatibiliteitOp(const TMechanisme& mechanisme, int eerste, double gamma0) {

@@ -27,6 +27,9 @@ bool ValtSamen(const TKnoop& a, const TKnoop& b);
 
 TCompatibiliteit LosCompatibiliteitOp(const TMechanisme& mechanisme, int eerste, double gamma0);
 
+// The larger of the width and the height of the parts' ends.
+double Afmeting(const TMechanisme& mechanisme);
+
 // Length that sets the tolerances of a mechanism: its largest coordinate extent, at least 1.
 double Lengteschaal(const TMechanisme& mechanisme);
 
