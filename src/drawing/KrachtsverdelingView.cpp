@@ -278,13 +278,17 @@ void TKrachtView::TekenReacties(const TCelAfbeelding& cel, const TKrachtsverdeli
 
 std::string TKrachtView::Som(const std::string& naam, const std::vector<double>& termen,
                              const std::string& eenheid) const {
-    std::string tekst = "**gS" + naam + " = ";
     double som = 0.0;
     double grootste = 0.0;
-    for (std::size_t i = 0; i < termen.size(); ++i) {
-        const double t = termen[i];
+    for (const double t : termen) {
         som += t;
         grootste = std::max(grootste, std::fabs(t));
+    }
+    // A term or sum at the rounding of the largest term is written as 0, as no arrow shows it.
+    const double drempel = Ruis * std::max(grootste, 1.0);
+    std::string tekst = "**gS" + naam + " = ";
+    for (std::size_t i = 0; i < termen.size(); ++i) {
+        const double t = std::fabs(termen[i]) <= drempel ? 0.0 : termen[i];
         if (i == 0) {
             tekst += Getal(t);
         } else {
@@ -294,8 +298,7 @@ std::string TKrachtView::Som(const std::string& naam, const std::vector<double>&
     if (termen.empty()) {
         tekst += "0";
     }
-    const double rest = std::fabs(som) <= Ruis * std::max(grootste, 1.0) ? 0.0 : som;
-    return tekst + " = " + Getal(rest) + " " + eenheid;
+    return tekst + " = " + Getal(std::fabs(som) <= drempel ? 0.0 : som) + " " + eenheid;
 }
 
 double TKrachtView::TekenOplegreacties(double y) {

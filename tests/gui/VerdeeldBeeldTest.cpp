@@ -13,6 +13,7 @@
 #include "engine/Krachtenanalyse.h"
 #include "engine/MechanismeOpgaven.h"
 #include "engine/Veldplaats.h"
+#include "model/Bestand.h"
 
 #include <QPointer>
 #include <QPrintPreviewDialog>
@@ -274,6 +275,26 @@ TConstructie GeschoordeLiggerAan(bool inklemmingLinks) {
     b.Staaf(inklemming, rol, 100.0);
     b.c.VerdeeldeBelastingen[0] = {0, 0.0, 1.0, true};
     return b.c;
+}
+
+// The sums under the reactions: the prop of the fixture's beam carries no horizontal force, but
+// the solution leaves rounding there. No arrow shows it, and the sum writes it as 0, not as a
+// number of twenty digits.
+TEST(Oplegreacties, AfrondingInDeSommenIsNul) {
+    TConstructie c;
+    Teksten teksten;
+    ASSERT_EQ(LaadConstructie(c, KX_FIXTURES "/schoorligger-verdeeld.kx", teksten), "");
+    test::TGeanalyseerd a(c);
+    a.opties[woMomentenlijn] = false;
+    TOpname opname;
+    {
+        QPainter p(&opname);
+        TRechthoek gebied{0, 0, 600, 3000};
+        TekenKrachtsverdeling(p, gebied, a.analyse.MaatgevendMechanisme, a.KrachtContext());
+    }
+    const std::string tekst = Tekst(opname);
+    EXPECT_NE(tekst.find("H=0=0kN"), std::string::npos) << tekst;
+    EXPECT_EQ(tekst.find("0.0000"), std::string::npos) << tekst;
 }
 
 // The clamp of a propped cantilever under a downward load holds the beam anticlockwise when it
