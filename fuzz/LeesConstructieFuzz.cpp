@@ -65,11 +65,11 @@ template <typename Slot> int InGebruik(const std::vector<Slot>& tabel) {
         std::count_if(tabel.begin(), tabel.end(), [](const Slot& s) { return s.Bestaat; }));
 }
 
-// The whole frame in balance, from the reactions and the point loads alone: the horizontal and
-// vertical sums and the moments about the origin (y up, anticlockwise) vanish at load factor
-// lambda. Distributed loads are left to the joint sums below.
+// The whole frame in balance, from the reactions and the loads alone, a distributed load as its
+// resultant at the middle of its bar: the horizontal and vertical sums and the moments about
+// the origin (y up, anticlockwise) vanish at load factor lambda.
 void ControleerBalans(const kx::TConstructie& c, const kx::TKrachtsverdeling& v) {
-    if (!v.Bestaat || InGebruik(c.VerdeeldeBelastingen) > 0) {
+    if (!v.Bestaat) {
         return;
     }
     const double lambda = v.Bezwijklast;
@@ -96,6 +96,24 @@ void ControleerBalans(const kx::TConstructie& c, const kx::TKrachtsverdeling& v)
         m += lambda * (-k.X * last.Fy + k.Y * last.Fx);
         kracht = std::max({kracht, std::fabs(lambda * last.Fx), std::fabs(lambda * last.Fy)});
         arm = std::max({arm, std::fabs(k.X), std::fabs(k.Y)});
+    }
+    for (const auto& q : c.VerdeeldeBelastingen) {
+        if (!q.Bestaat) {
+            continue;
+        }
+        const auto& staaf = c.Staven.at(static_cast<std::size_t>(q.Staaf));
+        const auto& a = c.Knopen.at(static_cast<std::size_t>(staaf.Knoop0));
+        const auto& b = c.Knopen.at(static_cast<std::size_t>(staaf.Knoop1));
+        const double lengte = std::hypot(b.X - a.X, b.Y - a.Y);
+        const double fx = lambda * q.Qx * lengte;
+        const double fy = lambda * q.Qy * lengte;
+        const double x = (a.X + b.X) / 2.0;
+        const double y = (a.Y + b.Y) / 2.0;
+        h += fx;
+        vert -= fy;
+        m += -x * fy + y * fx;
+        kracht = std::max({kracht, std::fabs(fx), std::fabs(fy)});
+        arm = std::max({arm, std::fabs(x), std::fabs(y)});
     }
     const double grens = BalansTolerantie * kracht;
     if (std::fabs(h) > grens || std::fabs(vert) > grens || std::fabs(m) > grens * arm) {

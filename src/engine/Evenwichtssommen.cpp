@@ -3,18 +3,23 @@
 #include "model/Knoopbetekenis.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kx {
 
 namespace {
-// A force (fx right, fy up) at node k, as its moment about p in a y-up frame; the model's y
-// grows downward.
+// A force (fx right, fy up) at (x, y) in the model's coordinates, as its moment about node p in
+// a y-up frame; the model's y grows downward.
+double MomentOm(const TConstructie& c, double x, double y, std::int32_t p, double fx, double fy) {
+    const auto& punt = c.Knopen[static_cast<std::size_t>(p)];
+    const double dx = x - punt.X;
+    const double dy = -(y - punt.Y);
+    return dx * fy - dy * fx;
+}
+
 double MomentOm(const TConstructie& c, std::int32_t k, std::int32_t p, double fx, double fy) {
     const auto& knoop = c.Knopen[static_cast<std::size_t>(k)];
-    const auto& punt = c.Knopen[static_cast<std::size_t>(p)];
-    const double dx = knoop.X - punt.X;
-    const double dy = -(knoop.Y - punt.Y);
-    return dx * fy - dy * fx;
+    return MomentOm(c, knoop.X, knoop.Y, p, fx, fy);
 }
 
 void VoegTermToe(std::vector<double>& termen, double waarde) {
@@ -85,6 +90,23 @@ TEvenwichtssommen BepaalEvenwichtssommen(const TConstructie& c, const TKrachtsve
         VoegTermToe(sommen.V, fy);
         if (p != -1) {
             VoegTermToe(sommen.M, MomentOm(c, b.Knoop, p, fx, fy));
+        }
+    }
+    // A distributed load counts as its resultant, q times the bar's length, at the bar's middle.
+    for (const auto& q : c.VerdeeldeBelastingen) {
+        if (!q.Bestaat) {
+            continue;
+        }
+        const auto& staaf = c.Staven[static_cast<std::size_t>(q.Staaf)];
+        const auto& a = c.Knopen[static_cast<std::size_t>(staaf.Knoop0)];
+        const auto& b = c.Knopen[static_cast<std::size_t>(staaf.Knoop1)];
+        const double lengte = std::hypot(b.X - a.X, b.Y - a.Y);
+        const double fx = v.Bezwijklast * q.Qx * lengte;
+        const double fy = -v.Bezwijklast * q.Qy * lengte;
+        VoegTermToe(sommen.H, fx);
+        VoegTermToe(sommen.V, fy);
+        if (p != -1) {
+            VoegTermToe(sommen.M, MomentOm(c, (a.X + b.X) / 2.0, (a.Y + b.Y) / 2.0, p, fx, fy));
         }
     }
     sommen.Knopen = Knoopsommen(c, v);

@@ -12,7 +12,8 @@ namespace kx {
 // written; every sum is zero within rounding when the distribution balances.
 struct TEvenwichtssommen {
     // The whole frame: reactions and loads horizontally (to the right) and vertically (upward),
-    // and their moments about node MomentpuntKnoop (anticlockwise), reaction couples included.
+    // and their moments about node MomentpuntKnoop (anticlockwise), reaction couples included; a
+    // distributed load as its resultant.
     std::vector<double> H;
     std::vector<double> V;
     std::vector<double> M;

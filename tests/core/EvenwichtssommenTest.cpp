@@ -98,5 +98,38 @@ TEST(Evenwichtssommen, ElkLeerboekRaamwerkIsInEvenwicht) {
     EXPECT_GT(knopenGezien, 0); // the two-bay portal's middle joint at least
 }
 
+// A distributed load enters the sums as its resultant at its bar's middle: a propped cantilever
+// under q down, and a portal with a sloping q on its beam. The resultant is a term of its own
+// (to the right and upward, so -q L for q down), and the three sums vanish.
+TEST(Evenwichtssommen, VerdeeldeBelastingAlsResultante) {
+    TRaamwerkBouwer schoor;
+    schoor.Keten({schoor.Knoop(0, 0, RolHorizontaal), schoor.Knoop(6, 0, Inklemming)});
+    schoor.c.VerdeeldeBelastingen[0] = {0, 0.0, 1.0, true};
+    TConstructie portaal = Portaal(VasteVerbinding);
+    portaal.VerdeeldeBelastingen[0] = {1, 0.5, 1.0, true};
+    for (const TConstructie& c : {schoor.c, portaal}) {
+        const TKrachtsverdeling v = WareVerdeling(c);
+        ASSERT_TRUE(v.Bestaat);
+        const TEvenwichtssommen sommen = BepaalEvenwichtssommen(c, v);
+        const auto& q = c.VerdeeldeBelastingen[0];
+        const auto& staaf = c.Staven[static_cast<std::size_t>(q.Staaf)];
+        const auto& a = c.Knopen[static_cast<std::size_t>(staaf.Knoop0)];
+        const auto& b = c.Knopen[static_cast<std::size_t>(staaf.Knoop1)];
+        const double lengte = std::hypot(b.X - a.X, b.Y - a.Y);
+        const auto heeft = [&](const std::vector<double>& termen, double term) {
+            return std::any_of(termen.begin(), termen.end(), [&](double t) {
+                return std::fabs(t - term) <= 1e-9 * std::fabs(term);
+            });
+        };
+        EXPECT_TRUE(heeft(sommen.V, -v.Bezwijklast * q.Qy * lengte));
+        if (q.Qx != 0.0) {
+            EXPECT_TRUE(heeft(sommen.H, v.Bezwijklast * q.Qx * lengte));
+        }
+        for (const auto* termen : {&sommen.H, &sommen.V, &sommen.M}) {
+            EXPECT_NEAR(Som(*termen), 0.0, 1e-9 * std::max(1.0, Grootste(*termen)));
+        }
+    }
+}
+
 } // namespace
 } // namespace kx::test
