@@ -283,7 +283,9 @@ TEST(EngineWillekeurig, GeschaaldeConstructieGeeftGeschaaldeBezwijklasten) {
     for (const TSchaal schaal : schalen) {
         SCOPED_TRACE(testing::Message() << "Mp x " << schaal.Mp << ", lasten x " << schaal.Last);
         const double factor = schaal.Mp / schaal.Last;
-        const int geanalyseerd = TekenEnAnalyseer(20240611, 60, [&](Opstelling& o) {
+        // The sanitizer tree takes a third of the frames.
+        const int frames = KX_EEN_ZAAD ? 20 : 60;
+        const int geanalyseerd = TekenEnAnalyseer(20240611, frames, [&](Opstelling& o) {
             Opstelling g;
             AnalyseerGeschaald(o, g, schaal.Mp, schaal.Last);
             ASSERT_EQ(g.a.AantalMechanismen, o.a.AantalMechanismen);
@@ -311,7 +313,7 @@ TEST(EngineWillekeurig, GeschaaldeConstructieGeeftGeschaaldeBezwijklasten) {
                               LpAfwijking, "krachtsverdeling " + std::to_string(i));
             }
         });
-        EXPECT_EQ(geanalyseerd, 60);
+        EXPECT_EQ(geanalyseerd, frames);
     }
 }
 
